@@ -1,0 +1,62 @@
+// The persisted options: one 31-byte Setup record, the same bytes in memory and in
+// "Velmoria.cfg".
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+// A one-byte flag as stored: 0 false, anything else true. Kept as a byte so that any
+// value a file holds is a valid value in memory.
+using bool8 = uint8_t;
+
+#pragma pack(push, 1)
+struct Coordinate
+{
+    uint8_t Degree;
+    uint8_t Minute;
+    uint8_t Second;
+};
+
+struct SMSetup
+{
+    bool8 Check[5];     // constellation lines, grid, NGC/Messier, Sun and Moon, transparent sphere
+    float SelectMagn;  // limiting magnitude of the stars shown
+};
+
+struct LocationSetup
+{
+    Coordinate Lon;
+    Coordinate Lat;
+    bool8 North;  // latitude is north
+    bool8 West;   // longitude is west
+    bool8 GMT;    // "Greenwich mean time" option of the location dialog
+};
+
+struct Setup
+{
+    bool8 SSValues[13];  // Sun, Mercury..Pluto, comets, show orbits, show trails
+    SMSetup SMValues;
+    LocationSetup LocValues;
+};
+#pragma pack(pop)
+
+static_assert(sizeof(Coordinate) == 3);
+static_assert(sizeof(SMSetup) == 9);
+static_assert(sizeof(LocationSetup) == 9);
+static_assert(sizeof(Setup) == 31);
+static_assert(offsetof(Setup, SSValues) == 0);
+static_assert(offsetof(Setup, SMValues) == 13);
+static_assert(offsetof(Setup, SMValues) + offsetof(SMSetup, SelectMagn) == 18);
+static_assert(offsetof(Setup, LocValues) == 22);
+static_assert(offsetof(Setup, LocValues) + offsetof(LocationSetup, Lat) == 25);
+static_assert(offsetof(Setup, LocValues) + offsetof(LocationSetup, North) == 28);
+static_assert(offsetof(Setup, LocValues) + offsetof(LocationSetup, West) == 29);
+static_assert(offsetof(Setup, LocValues) + offsetof(LocationSetup, GMT) == 30);
+
+constexpr const char* kConfigFile = "Velmoria.cfg";
+
+// The defaults: every Solar System flag on; Star Map layers on but an opaque sphere;
+// limiting magnitude 4.0; the observer at 0 degrees north, 0 degrees west.
+Setup DefaultSetup();
