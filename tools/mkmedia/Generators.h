@@ -1,0 +1,20 @@
+// The media generator's parts. Each writes its files below the given directories (which must
+// exist) and returns false, after printing the failing path to stderr, when a file cannot be
+// written.
+#pragma once
+
+#include <QString>
+
+// Solar System and Star Map sprites and masks, the sky marker, the cursors and the icon.
+bool MakeSprites(const QString& resDir);
+// The toolbar button pictures.
+bool MakeToolbar(const QString& resDir);
+// The About picture, the dialog and card title strips, the title and main-screen pictures.
+bool MakePictures(const QString& resDir, const QString& runtimeDir);
+// The six looping music pieces.
+bool MakeMusic(const QString& runtimeDir);
+// The help file assembled from the topic sources in `helpSrcDir`.
+bool MakeHelp(const QString& helpSrcDir, const QString& runtimeDir);
+
+// Prints "mkmedia: cannot write <path>" and returns false when `ok` is false.
+bool Report(bool ok, const QString& path);
