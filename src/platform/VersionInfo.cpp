@@ -1,0 +1,417 @@
+#include "platform/VersionInfo.h"
+
+#include "platform/VersionBlock.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace
+{
+uint16_t LoadU16(const uint8_t* p)
+{
+    return static_cast<uint16_t>(p[0] | (p[1] << 8));
+}
+
+uint32_t LoadU32(const uint8_t* p)
+{
+    return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
+           (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
+}
+
+uint64_t LoadU64(const uint8_t* p)
+{
+    return static_cast<uint64_t>(LoadU32(p)) | (static_cast<uint64_t>(LoadU32(p + 4)) << 32);
+}
+
+size_t AlignUp4(size_t n)
+{
+    return (n + 3) & ~static_cast<size_t>(3);
+}
+
+// ---- Version blocks -------------------------------------------------------------------------
+
+// One parsed block header; all offsets from the start of the root and inside [Start, End).
+struct BlockView
+{
+    size_t Start = 0;
+    size_t End = 0;    // Start + Length
+    size_t KeyEnd = 0; // offset of the key's NUL
+    size_t Value = 0;  // offset of the value (the key's NUL when the value is empty)
+    size_t ValueLength = 0;
+    uint16_t Type = 0;
+    size_t Children = 0; // offset of the first child, End when there is none
+};
+
+// Parses the block at `start`, which must lie inside its parent's extent [start, limit).
+bool ParseBlock(const uint8_t* base, size_t limit, size_t start, BlockView& view)
+{
+    if (start > limit || limit - start < kVersionHeaderSize)
+        return false;
+    const size_t length = LoadU16(base + start);
+    if (length < kVersionHeaderSize + 1 || length > limit - start)
+        return false;
+    view.Start = start;
+    view.End = start + length;
+    view.ValueLength = LoadU16(base + start + 2);
+    view.Type = LoadU16(base + start + 4);
+
+    const void* nul =
+        std::memchr(base + start + kVersionHeaderSize, 0, length - kVersionHeaderSize);
+    if (nul == nullptr)
+        return false;
+    view.KeyEnd = static_cast<size_t>(static_cast<const uint8_t*>(nul) - base);
+
+    if (view.ValueLength == 0)
+    {
+        // The key's NUL doubles as an empty text inside the block.
+        view.Value = view.KeyEnd;
+        view.Children = std::min(AlignUp4(view.KeyEnd + 1), view.End);
+        return true;
+    }
+    view.Value = AlignUp4(view.KeyEnd + 1);
+    if (view.Value > view.End || view.ValueLength > view.End - view.Value)
+        return false;
+    view.Children = std::min(AlignUp4(view.Value + view.ValueLength), view.End);
+    return true;
+}
+
+bool KeyEquals(const uint8_t* key, size_t keyLength, const char* name, size_t nameLength)
+{
+    if (keyLength != nameLength)
+        return false;
+    for (size_t i = 0; i < keyLength; ++i)
+    {
+        unsigned char a = key[i];
+        unsigned char b = static_cast<unsigned char>(name[i]);
+        if (a >= 'A' && a <= 'Z')
+            a = static_cast<unsigned char>(a - 'A' + 'a');
+        if (b >= 'A' && b <= 'Z')
+            b = static_cast<unsigned char>(b - 'A' + 'a');
+        if (a != b)
+            return false;
+    }
+    return true;
+}
+
+// Finds the child of `parent` named `name`. A malformed child before it ends the search.
+bool FindChild(const uint8_t* base, const BlockView& parent, const char* name, size_t nameLength,
+               BlockView& child)
+{
+    size_t at = parent.Children;
+    while (at < parent.End && parent.End - at >= kVersionHeaderSize)
+    {
+        if (!ParseBlock(base, parent.End, at, child))
+            return false;
+        const size_t keyStart = at + kVersionHeaderSize;
+        if (KeyEquals(base + keyStart, child.KeyEnd - keyStart, name, nameLength))
+            return true;
+        at = AlignUp4(child.End); // Length >= 7, so every step moves on
+    }
+    return false;
+}
+
+bool QueryBlock(const uint8_t* base, size_t blockSize, const char* subBlock, const void** value,
+                uint32_t* length)
+{
+    if (base == nullptr || subBlock == nullptr || value == nullptr || length == nullptr)
+        return false;
+    BlockView node;
+    if (!ParseBlock(base, blockSize, 0, node))
+        return false;
+    const char* p = subBlock;
+    while (*p != '\0')
+    {
+        if (*p == '\\')
+        {
+            ++p;
+            continue;
+        }
+        const char* end = std::strchr(p, '\\');
+        const size_t nameLength = end != nullptr ? static_cast<size_t>(end - p) : std::strlen(p);
+        BlockView child;
+        if (!FindChild(base, node, p, nameLength, child))
+            return false;
+        node = child;
+        p += nameLength;
+    }
+    if (node.Type == kVersionValueText && node.ValueLength != 0 &&
+        std::memchr(base + node.Value, 0, node.ValueLength) == nullptr)
+        return false;
+    *value = base + node.Value;
+    *length = static_cast<uint32_t>(node.ValueLength);
+    return true;
+}
+
+// A block is taken from a section only when its root is well formed and is the root of a
+// version resource.
+bool IsVersionRoot(const uint8_t* block, size_t size)
+{
+    BlockView root;
+    if (!ParseBlock(block, size, 0, root) || root.End != size)
+        return false;
+    const size_t keyLength = root.KeyEnd - kVersionHeaderSize;
+    return KeyEquals(block + kVersionHeaderSize, keyLength, kVersionRootKey,
+                     std::strlen(kVersionRootKey));
+}
+
+// ---- ELF files --------------------------------------------------------------------------
+
+// Random access to the bytes of an image in memory or of an open file.
+class ByteSource
+{
+public:
+    virtual ~ByteSource() = default;
+    virtual uint64_t Size() const = 0;
+    // Reads `count` bytes at `offset`; false unless all of them lie inside the source.
+    virtual bool ReadAt(uint64_t offset, void* dst, size_t count) const = 0;
+};
+
+class MemorySource : public ByteSource
+{
+public:
+    MemorySource(const void* data, size_t size)
+        : Data(static_cast<const uint8_t*>(data)), Bytes(data != nullptr ? size : 0)
+    {
+    }
+    uint64_t Size() const override { return Bytes; }
+    bool ReadAt(uint64_t offset, void* dst, size_t count) const override
+    {
+        if (offset > Bytes || count > Bytes - offset)
+            return false;
+        if (count != 0)
+            std::memcpy(dst, Data + offset, count);
+        return true;
+    }
+
+private:
+    const uint8_t* Data;
+    uint64_t Bytes;
+};
+
+class FileSource : public ByteSource
+{
+public:
+    explicit FileSource(const char* path)
+    {
+        if (path == nullptr || *path == '\0')
+            return;
+        Fd = ::open(path, O_RDONLY | O_CLOEXEC);
+        struct stat st;
+        if (Fd < 0 || ::fstat(Fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size < 0)
+            return;
+        Bytes = static_cast<uint64_t>(st.st_size);
+    }
+    ~FileSource() override
+    {
+        if (Fd >= 0)
+            ::close(Fd);
+    }
+    FileSource(const FileSource&) = delete;
+    FileSource& operator=(const FileSource&) = delete;
+
+    uint64_t Size() const override { return Bytes; }
+    bool ReadAt(uint64_t offset, void* dst, size_t count) const override
+    {
+        if (offset > Bytes || count > Bytes - offset)
+            return false;
+        auto* out = static_cast<uint8_t*>(dst);
+        while (count > 0)
+        {
+            const ssize_t got = ::pread(Fd, out, count, static_cast<off_t>(offset));
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got <= 0)
+                return false; // the file shrank under us, or a read error
+            out += got;
+            offset += static_cast<uint64_t>(got);
+            count -= static_cast<size_t>(got);
+        }
+        return true;
+    }
+
+private:
+    int Fd = -1;
+    uint64_t Bytes = 0; // 0 also for anything that is not a readable regular file
+};
+
+// ELF-64 layout (System V ABI, "ELF-64 Object File Format", version 1.5).
+constexpr size_t kElfHeaderSize = 64;
+constexpr size_t kSectionHeaderSize = 64;
+constexpr uint32_t kSectionNoBits = 8;           // SHT_NOBITS: occupies no file space
+constexpr uint32_t kSectionIndexEscape = 0xFFFF; // SHN_XINDEX: real index in section 0
+
+struct SectionHeader
+{
+    uint32_t Name = 0;
+    uint32_t Type = 0;
+    uint64_t Offset = 0;
+    uint64_t Size = 0;
+    uint32_t Link = 0;
+};
+
+bool ReadSectionHeader(const ByteSource& src, uint64_t tableOffset, uint64_t entrySize,
+                       uint64_t index, SectionHeader& header)
+{
+    uint8_t raw[kSectionHeaderSize];
+    if (!src.ReadAt(tableOffset + index * entrySize, raw, sizeof raw))
+        return false;
+    header.Name = LoadU32(raw + 0);
+    header.Type = LoadU32(raw + 4);
+    header.Offset = LoadU64(raw + 24);
+    header.Size = LoadU64(raw + 32);
+    header.Link = LoadU32(raw + 40);
+    return true;
+}
+
+// True when the file contents of `header` lie inside the source.
+bool ContentsInside(const ByteSource& src, const SectionHeader& header)
+{
+    return header.Type != kSectionNoBits && header.Offset <= src.Size() &&
+           header.Size <= src.Size() - header.Offset;
+}
+
+bool FindSection(const ByteSource& src, const char* name, uint64_t& offset, uint64_t& size)
+{
+    if (name == nullptr)
+        return false;
+    uint8_t ident[kElfHeaderSize];
+    if (!src.ReadAt(0, ident, sizeof ident))
+        return false;
+    // e_ident: magic, ELFCLASS64 (2), ELFDATA2LSB (1), EV_CURRENT (1).
+    if (ident[0] != 0x7F || ident[1] != 'E' || ident[2] != 'L' || ident[3] != 'F' ||
+        ident[4] != 2 || ident[5] != 1 || ident[6] != 1)
+        return false;
+    const uint64_t tableOffset = LoadU64(ident + 0x28); // e_shoff
+    const uint64_t entrySize = LoadU16(ident + 0x3A);   // e_shentsize
+    uint64_t count = LoadU16(ident + 0x3C);             // e_shnum
+    uint64_t namesIndex = LoadU16(ident + 0x3E);        // e_shstrndx
+    if (tableOffset == 0 || entrySize < kSectionHeaderSize || tableOffset > src.Size())
+        return false;
+
+    // With 0xFF00 sections or more the counts live in section 0 (extended numbering).
+    SectionHeader first;
+    if (!ReadSectionHeader(src, tableOffset, entrySize, 0, first))
+        return false;
+    if (count == 0)
+        count = first.Size;
+    if (namesIndex == kSectionIndexEscape)
+        namesIndex = first.Link;
+    if (count == 0 || count > (src.Size() - tableOffset) / entrySize || namesIndex >= count)
+        return false;
+
+    SectionHeader names;
+    if (!ReadSectionHeader(src, tableOffset, entrySize, namesIndex, names) ||
+        !ContentsInside(src, names))
+        return false;
+
+    const size_t nameLength = std::strlen(name);
+    std::vector<char> candidate(nameLength + 1);
+    for (uint64_t i = 0; i < count; ++i)
+    {
+        SectionHeader header;
+        if (!ReadSectionHeader(src, tableOffset, entrySize, i, header))
+            return false;
+        // The name with its NUL must lie inside the section-name table.
+        if (header.Name > names.Size || nameLength + 1 > names.Size - header.Name)
+            continue;
+        if (!src.ReadAt(names.Offset + header.Name, candidate.data(), candidate.size()))
+            return false;
+        if (std::memcmp(candidate.data(), name, nameLength) != 0 || candidate[nameLength] != 0)
+            continue;
+        if (!ContentsInside(src, header))
+            return false;
+        offset = header.Offset;
+        size = header.Size;
+        return true;
+    }
+    return false;
+}
+
+// The well-formed version block at the start of the version section of `src`.
+bool ReadVersionBlock(const ByteSource& src, std::vector<uint8_t>& block)
+{
+    block.clear();
+    uint64_t offset = 0;
+    uint64_t size = 0;
+    if (!FindSection(src, kVersionSectionName, offset, size) || size < kVersionHeaderSize)
+        return false;
+    uint8_t header[kVersionHeaderSize];
+    if (!src.ReadAt(offset, header, sizeof header))
+        return false;
+    // The section may carry padding (alignment, sanitizer red zones) after the block.
+    const size_t length = LoadU16(header);
+    if (length < kVersionHeaderSize || length > size)
+        return false;
+    block.resize(length);
+    if (!src.ReadAt(offset, block.data(), length) || !IsVersionRoot(block.data(), length))
+    {
+        block.clear();
+        return false;
+    }
+    return true;
+}
+} // namespace
+
+std::string GetModuleFileName()
+{
+    char path[4096];
+    const ssize_t n = ::readlink("/proc/self/exe", path, sizeof path);
+    if (n <= 0 || static_cast<size_t>(n) > kModulePathMax)
+        return std::string();
+    return std::string(path, static_cast<size_t>(n));
+}
+
+uint32_t GetFileVersionInfoSize(const char* path)
+{
+    std::vector<uint8_t> block;
+    if (!ReadVersionBlock(FileSource(path), block))
+        return 0;
+    return static_cast<uint32_t>(block.size());
+}
+
+bool GetFileVersionInfo(const char* path, uint32_t size, void* data)
+{
+    std::vector<uint8_t> block;
+    if (data == nullptr || !ReadVersionBlock(FileSource(path), block) || block.size() > size)
+        return false;
+    std::memcpy(data, block.data(), block.size());
+    return true;
+}
+
+bool VerQueryValue(const void* block, const char* subBlock, const void** value, uint32_t* length)
+{
+    if (block == nullptr)
+        return false;
+    const auto* base = static_cast<const uint8_t*>(block);
+    return QueryBlock(base, LoadU16(base), subBlock, value, length);
+}
+
+bool QueryVersionValue(const void* block, size_t blockSize, const char* subBlock,
+                       const void** value, uint32_t* length)
+{
+    if (block == nullptr || blockSize < kVersionHeaderSize)
+        return false;
+    return QueryBlock(static_cast<const uint8_t*>(block), blockSize, subBlock, value, length);
+}
+
+bool FindElfSection(const void* image, size_t imageSize, const char* name, uint64_t* offset,
+                    uint64_t* size)
+{
+    uint64_t at = 0;
+    uint64_t bytes = 0;
+    if (offset == nullptr || size == nullptr ||
+        !FindSection(MemorySource(image, imageSize), name, at, bytes))
+        return false;
+    *offset = at;
+    *size = bytes;
+    return true;
+}
+
+bool ExtractVersionBlock(const void* image, size_t imageSize, std::vector<uint8_t>& block)
+{
+    return ReadVersionBlock(MemorySource(image, imageSize), block);
+}
