@@ -60,3 +60,18 @@ constexpr const char* kConfigFile = "Velmoria.cfg";
 // The defaults: every Solar System flag on; Star Map layers on but an opaque sphere;
 // limiting magnitude 4.0; the observer at 0 degrees north, 0 degrees west.
 Setup DefaultSetup();
+
+// How the configuration routines tell the user: (text, caption, flags) of one message box.
+using ConfigReport = std::function<void(const std::string& text, const char* caption,
+                                        unsigned flags)>;
+
+// Reads the configuration file `path` into `values`. A missing file is created empty and the
+// defaults are used without a message; a short file is reported (warning, then info), created
+// anew empty and the defaults are used; a file that cannot be created is reported as an error
+// and the defaults are used. A longer file is read from its first 31 bytes.
+void ReadConfig(const char* path, Setup& values, const ConfigReport& report);
+
+// Writes `values` as exactly 31 bytes. The bytes go to a temporary file in the same directory
+// that then replaces the old file, so a failed write never destroys the previous file; the
+// failure is reported ("Unable to open file" or "Unable to write to file").
+void StoreConfig(const char* path, const Setup& values, const ConfigReport& report);

@@ -1,0 +1,115 @@
+#include "app/NumFormat.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+namespace
+{
+// Ten to the power n in single precision, as the mantissa search divides by it.
+float Pow10f(int n)
+{
+    return static_cast<float>(std::pow(10.0, n));
+}
+
+void CopyOut(char* str, size_t size, const std::string& text)
+{
+    if (!str || size == 0)
+        return;
+    const size_t n = std::min(text.size(), size - 1);
+    std::memcpy(str, text.data(), n);
+    str[n] = '\0';
+}
+} // namespace
+
+std::string NumToStr(double num, uint8_t ndig, bool Exp)
+{
+    const float value = static_cast<float>(num);
+    float Num = value;
+    int Mnt = 0;
+    if (Exp && std::isfinite(value) && value != 0.0f)
+    {
+        // The search runs on the magnitude so that it ends for every finite value.
+        const float mag = std::fabs(value);
+        float q = mag;
+        if (q >= 10.0f)
+        {
+            while (q >= 10.0f)
+            {
+                ++Mnt;
+                q = mag / Pow10f(Mnt);
+            }
+        }
+        else
+        {
+            while (q < 1.0f)
+            {
+                --Mnt;
+                q = mag / Pow10f(Mnt);
+            }
+        }
+        Num = value < 0 ? -q : q;
+        if (std::abs(Mnt) < 3)
+        {
+            Num = Pow10f(Mnt) * Num;
+            Exp = false;
+        }
+    }
+    else
+        Exp = false;
+
+    const char* format = "%.2lf";
+    if (ndig == 8)
+        format = "%.8lf";
+    else if (ndig == 6)
+        format = "%.6lf";
+    else if (ndig == 4)
+        format = "%.4lf";
+    char fixed[400];
+    std::snprintf(fixed, sizeof fixed, format, static_cast<double>(Num));
+
+    std::string text = fixed;
+    const size_t point = text.find('.');
+    if (point != std::string::npos)
+    {
+        // Cut the run of zeros that ends the decimals, and the point before a cut run.
+        size_t end = text.size();
+        while (end > point + 1 && text[end - 1] == '0')
+            --end;
+        if (end == point + 1)
+            end = point;
+        text.resize(end);
+    }
+    if (Exp)
+    {
+        char exponent[16];
+        std::snprintf(exponent, sizeof exponent, Mnt > 0 ? " E+%d" : " E%d", Mnt);
+        text += exponent;
+    }
+    return text;
+}
+
+void NumToStr(char* str, size_t size, double num, uint8_t ndig, bool Exp)
+{
+    CopyOut(str, size, NumToStr(num, ndig, Exp));
+}
+
+std::string AdjustString(const char* str)
+{
+    std::string out;
+    for (const char* p = str; p && *p; ++p)
+    {
+        if (*p == '_')
+            out += ' ';
+        else if (*p == ',')
+            out += ", ";
+        else
+            out += *p;
+    }
+    return out;
+}
+
+void AdjustString(char* buf, size_t size, const char* str)
+{
+    CopyOut(buf, size, AdjustString(str));
+}

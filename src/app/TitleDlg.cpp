@@ -1,0 +1,128 @@
+#include "app/TitleDlg.h"
+
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <cstdio>
+
+#include "app/VelmoriaApp.h"
+#include "platform/Files.h"
+#include "platform/Help.h"
+#include "platform/MessageBox.h"
+#include "platform/Sound.h"
+
+namespace
+{
+constexpr const char* kTitlePicture = "Bitmap\\Title.bmp";
+}
+
+TitleDlg::TitleDlg(QWidget* parent, int resId) : platform::Dialog(parent, resId)
+{
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    setFixedSize(Dlu(0, 0, 318, 240).size());
+
+    auto* ok = new QPushButton(QStringLiteral("Continue"), this);
+    auto* exit = new QPushButton(QStringLiteral("Exit"), this);
+    auto* info = new QPushButton(QStringLiteral("Info"), this);
+    SetId(ok, 1);
+    SetId(exit, 2);
+    SetId(info, 9);
+    ok->setDefault(true);
+    ok->setAutoDefault(true);
+    exit->setAutoDefault(false);
+    info->setAutoDefault(false);
+    connect(ok, &QPushButton::clicked, this, &TitleDlg::CmOk);
+    connect(exit, &QPushButton::clicked, this, [this] { CloseWindow(platform::IDCANCEL); });
+    connect(info, &QPushButton::clicked, this, &TitleDlg::CmHelp);
+
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    row->addWidget(ok);
+    row->addSpacing(12);
+    row->addWidget(exit);
+    row->addSpacing(12);
+    row->addWidget(info);
+    row->addStretch(1);
+    auto* column = new QVBoxLayout(this);
+    column->addStretch(1);
+    column->addLayout(row);
+    column->setContentsMargins(8, 8, 8, 10);
+}
+
+TitleDlg::~TitleDlg()
+{
+    delete Bitmap;
+    delete Palette;
+    delete Dib;
+    platform::StopSound();
+}
+
+void TitleDlg::SetupWindow()
+{
+    platform::PlaySoundLoop("Sound\\Title.wav");
+    setWindowTitle(QStringLiteral("Velmoria - [Title]"));
+    ChangePicture();
+}
+
+void TitleDlg::ChangePicture()
+{
+    std::FILE* f = platform::OpenFile(kTitlePicture, "rb");
+    if (!f)
+    {
+        platform::ErrorBox(this, platform::FileMessage("Unable to open file", kTitlePicture));
+        return;
+    }
+    std::fclose(f);
+    delete Dib;
+    Dib = platform::ReadDib(kTitlePicture);
+    delete Palette;
+    Palette = Dib ? new platform::Palette(*Dib) : nullptr;
+    delete Bitmap;
+    Bitmap = Dib ? new platform::Bitmap(*Dib, Palette) : nullptr;
+    UpdatePalette(true);
+}
+
+void TitleDlg::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    if (Bitmap)
+    {
+        p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        p.drawImage(rect(), Bitmap->Image(), Bitmap->Image().rect());
+    }
+    else
+        p.fillRect(rect(), Qt::black);
+}
+
+void TitleDlg::CmOk()
+{
+    Continue = true;
+    CloseWindow(platform::IDOK);
+}
+
+void TitleDlg::CmHelp()
+{
+    platform::WinHelp(this, "Velmoria.hlp", platform::HELP_CONTEXT, 9018);
+    update();
+}
+
+bool TitleDlg::UpdatePalette(bool alwaysRepaint)
+{
+    if (!Palette)
+        return false;
+    if (alwaysRepaint || Palette->Realize() > 0)
+        update();
+    return true;
+}
+
+void TitleDlg::EvPaletteChanged(QWidget* changer)
+{
+    if (changer != this)
+        UpdatePalette(false);
+}
+
+bool TitleDlg::EvQueryNewPalette()
+{
+    return UpdatePalette(true);
+}

@@ -1,0 +1,370 @@
+#include "app/VelmoriaApp.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QShortcut>
+#include <QTimer>
+#include <QToolBar>
+
+#include "app/VelmoriaWnd.h"
+#include "platform/Bitmaps.h"
+#include "platform/Sound.h"
+#include "resources/Resources.h"
+
+uint8_t Subject = 0;
+uint8_t PreviousSubject = 0;
+bool Sound = true;
+bool Continue = false;
+DecFrame* frame = nullptr;
+StatusBar* sb = nullptr;
+TextGadget* sbDate = nullptr;
+TextGadget* sbTime = nullptr;
+TextGadget* sbMode = nullptr;
+TextGadget* sbCoord = nullptr;
+QToolBar* cb = nullptr;
+MenuHandle hmenu = nullptr;
+
+namespace
+{
+// The idle-time refresh of the command enablers (menus and toolbar buttons).
+constexpr int kEnablePeriodMs = 100;
+
+QString MenuText(const MenuItem& item)
+{
+    QString text = QString::fromLatin1(item.text);
+    if (item.key)
+        text += QLatin1Char('\t') + QString::fromLatin1(item.key);
+    return text;
+}
+} // namespace
+
+// ---- status bar ----
+
+TextGadget::TextGadget(int gadgetId, int numChars, QWidget* parent) : QLabel(parent), id(gadgetId)
+{
+    setFrameShape(QFrame::Panel);
+    setFrameShadow(QFrame::Sunken);
+    setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('0')) * numChars + 2 * frameWidth() +
+                    4);
+}
+
+StatusBar::StatusBar(QWidget* parent) : QStatusBar(parent), hint(new QLabel(this))
+{
+    hint->setObjectName(QStringLiteral("hint"));
+    // The hint line is a widget of its own so that the menus' status tips, which replace the
+    // bar's temporary message, hide it only while a menu item is highlighted.
+    addWidget(hint, 1);
+    setSizeGripEnabled(true);
+}
+
+void StatusBar::SetText(const char* text)
+{
+    hint->setText(QString::fromLatin1(text));
+}
+
+std::string StatusBar::HintText() const
+{
+    return hint->text().toStdString();
+}
+
+// ---- frame ----
+
+DecFrame::DecFrame(VelmoriaWnd* c) : QMainWindow(nullptr), client(c ? c : new VelmoriaWnd)
+{
+    setWindowTitle(QStringLiteral("Velmoria"));
+    setCentralWidget(client);
+    CreateAccelerators();
+    auto* idle = new QTimer(this);
+    connect(idle, &QTimer::timeout, this, &DecFrame::UpdateEnabling);
+    idle->start(kEnablePeriodMs);
+}
+
+DecFrame::~DecFrame()
+{
+    if (frame == this)
+    {
+        frame = nullptr;
+        sb = nullptr;
+        sbDate = sbTime = sbMode = sbCoord = nullptr;
+        cb = nullptr;
+        hmenu = nullptr;
+    }
+}
+
+void DecFrame::SetupWindow()
+{
+    resize(690, 490);
+}
+
+void DecFrame::closeEvent(QCloseEvent* event)
+{
+    // Closing the frame ends the program like Exit on the main screen: the window's
+    // destructor tears down the mode and writes the configuration.
+    event->accept();
+}
+
+void DecFrame::SetCaption(const char* caption)
+{
+    setWindowTitle(QString::fromLatin1(caption));
+}
+
+void DecFrame::CreateAccelerators()
+{
+    for (const Accelerator& a : AcceleratorTable())
+    {
+        auto* shortcut = new QShortcut(QKeySequence(a.key | a.modifiers), this);
+        shortcut->setContext(Qt::WindowShortcut);
+        const int id = a.command;
+        connect(shortcut, &QShortcut::activated, this, [this, id] {
+            // An accelerator of a disabled command does nothing, as its menu item would.
+            if (client->ButtonEnabler(id))
+                Command(id);
+        });
+        shortcuts.push_back(shortcut);
+    }
+}
+
+void DecFrame::AssignMenu(int resId)
+{
+    menuId = resId;
+    menuActions.clear();
+    QMenuBar* bar = menuBar();
+    bar->clear();
+    std::function<void(QMenu*, const std::vector<MenuItem>&)> fill =
+        [&](QMenu* menu, const std::vector<MenuItem>& items) {
+            for (const MenuItem& item : items)
+            {
+                if (!item.text)
+                {
+                    menu->addSeparator();
+                    continue;
+                }
+                if (!item.children.empty())
+                {
+                    QMenu* sub = menu->addMenu(QString::fromLatin1(item.text));
+                    fill(sub, item.children);
+                    continue;
+                }
+                QAction* action = menu->addAction(MenuText(item));
+                action->setObjectName(QString::number(item.id));
+                action->setCheckable(item.checked || (item.id >= 601 && item.id <= 612) ||
+                                     item.id == 501 || item.id == 502 || item.id == 378);
+                action->setChecked(item.checked);
+                if (const char* hint = HintString(item.id))
+                    action->setStatusTip(QString::fromLatin1(hint));
+                const int id = item.id;
+                // The check mark is the program's to set: undo the toggle Qt makes on a click.
+                connect(action, &QAction::triggered, this, [this, action, id](bool) {
+                    const bool before = !action->isChecked();
+                    if (action->isCheckable())
+                        action->setChecked(before);
+                    Command(id);
+                });
+                menuActions[id] = action;
+            }
+        };
+    for (const MenuItem& top : MenuResource(resId))
+    {
+        QMenu* menu = bar->addMenu(QString::fromLatin1(top.text));
+        connect(menu, &QMenu::aboutToShow, this, &DecFrame::UpdateEnabling);
+        fill(menu, top.children);
+    }
+    UpdateEnabling();
+}
+
+QAction* DecFrame::MenuAction(int id) const
+{
+    const auto it = menuActions.find(id);
+    return it == menuActions.end() ? nullptr : it->second;
+}
+
+std::vector<QAction*> DecFrame::ToolbarActions() const
+{
+    std::vector<QAction*> result;
+    if (cb)
+        for (QAction* a : cb->actions())
+            result.push_back(a);
+    return result;
+}
+
+void DecFrame::FillToolbar(QToolBar* bar, int subject)
+{
+    for (const ToolbarGadget& g : ToolbarGadgets(subject))
+    {
+        if (g.command == 0)
+        {
+            bar->addSeparator();
+            continue;
+        }
+        const QImage picture = platform::LoadBitmapResource(g.bitmap);
+        QAction* action = bar->addAction(QIcon(QPixmap::fromImage(picture)), QString());
+        action->setObjectName(QString::number(g.command));
+        if (const char* hint = HintString(g.command))
+        {
+            action->setStatusTip(QString::fromLatin1(hint));
+            action->setToolTip(QString::fromLatin1(hint));
+        }
+        const int id = g.command;
+        connect(action, &QAction::triggered, this, [this, id] { Command(id); });
+    }
+}
+
+void DecFrame::Command(int id)
+{
+    if (id == 377)
+        VelmoriaApp::CmShowToolbar();
+    else
+        client->DispatchCommand(id);
+    if (frame == this)
+        UpdateEnabling();
+}
+
+void DecFrame::UpdateEnabling()
+{
+    for (const auto& [id, action] : menuActions)
+        action->setEnabled(client->ButtonEnabler(id));
+    for (QAction* action : ToolbarActions())
+        if (!action->isSeparator())
+            action->setEnabled(client->ButtonEnabler(action->objectName().toInt()));
+}
+
+// ---- menu handle ----
+
+MenuHandle GetMenu()
+{
+    return frame;
+}
+
+void CheckMenuItem(MenuHandle menu, int id, bool checked)
+{
+    if (!menu)
+        return;
+    if (QAction* a = menu->MenuAction(id))
+    {
+        a->setCheckable(true);
+        a->setChecked(checked);
+    }
+}
+
+unsigned GetMenuState(MenuHandle menu, int id)
+{
+    if (!menu)
+        return 0;
+    const QAction* a = menu->MenuAction(id);
+    return a && a->isChecked() ? MF_CHECKED : 0;
+}
+
+// ---- toolbar and main screen ----
+
+void SetupSpeedBar()
+{
+    if (!frame)
+        return;
+    if (PreviousSubject == 0 || !cb)
+    {
+        cb = new QToolBar(frame);
+        cb->setObjectName(QStringLiteral("cb"));
+        cb->setOrientation(Qt::Horizontal);
+        QFont font = cb->font();
+        font.setPointSize(10);
+        font.setBold(false);
+        font.setItalic(false);
+        cb->setFont(font);
+        cb->setIconSize(QSize(24, 24));
+    }
+    else
+    {
+        frame->removeToolBar(cb);
+        const int count = static_cast<int>(ToolbarGadgets(PreviousSubject).size());
+        for (int i = 0; i < count && !cb->actions().isEmpty(); ++i)
+        {
+            QAction* first = cb->actions().first();
+            cb->removeAction(first);
+            if (first->parent() == cb || first->parent() == frame)
+                first->deleteLater();
+        }
+    }
+    cb->setWindowTitle(QString::fromLatin1(ToolbarCaption(Subject)));
+    frame->FillToolbar(cb, Subject);
+    frame->addToolBar(Qt::TopToolBarArea, cb);
+    cb->show();
+}
+
+const char* ModeSound(int subject)
+{
+    switch (subject)
+    {
+    case 1: return "Sound\\Main.wav";
+    case 2: return "Sound\\SolarSystem.wav";
+    case 3: return "Sound\\StarMap.wav";
+    case 4: return "Sound\\DataBase.wav";
+    default: return "";
+    }
+}
+
+void RestoreMain()
+{
+    PreviousSubject = Subject;
+    Subject = 1;
+    SetupSpeedBar();
+    if (!frame)
+        return;
+    frame->SetCaption("Velmoria - [Main]");
+    frame->AssignMenu(201);
+    if (Sound)
+        platform::PlaySoundLoop("Sound\\Main.wav");
+    else
+    {
+        hmenu = GetMenu();
+        CheckMenuItem(hmenu, 378, false);
+    }
+    VelmoriaWnd::SetHint("Choose subject for viewing");
+}
+
+// ---- application ----
+
+VelmoriaApp::VelmoriaApp() = default;
+
+VelmoriaApp::~VelmoriaApp()
+{
+    delete frame;
+}
+
+void VelmoriaApp::InitMainWindow(bool show)
+{
+    frame = new DecFrame;
+    frame->setWindowIcon(platform::LoadIconResource(101));
+    sb = new StatusBar(frame);
+    frame->setStatusBar(sb);
+    sbCoord = new TextGadget(2, 9);
+    sbMode = new TextGadget(2, 12);
+    sbTime = new TextGadget(1, 8);
+    sbDate = new TextGadget(0, 8);
+    sbCoord->setObjectName(QStringLiteral("sbCoord"));
+    sbMode->setObjectName(QStringLiteral("sbMode"));
+    sbTime->setObjectName(QStringLiteral("sbTime"));
+    sbDate->setObjectName(QStringLiteral("sbDate"));
+    for (TextGadget* pane : {sbCoord, sbMode, sbTime, sbDate})
+        sb->addPermanentWidget(pane);
+    frame->SetupWindow();
+    frame->Client()->SetupWindow();
+    RestoreMain();
+    if (show)
+        frame->showMaximized();
+}
+
+int VelmoriaApp::Run()
+{
+    InitMainWindow();
+    return QApplication::exec();
+}
+
+void VelmoriaApp::CmShowToolbar()
+{
+    PreviousSubject = Subject;
+    SetupSpeedBar();
+}

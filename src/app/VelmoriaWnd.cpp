@@ -1,0 +1,686 @@
+#include "app/VelmoriaWnd.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <cmath>
+
+#include "app/AboutDlg.h"
+#include "app/VelmoriaApp.h"
+#include "platform/Files.h"
+#include "platform/Help.h"
+#include "platform/MessageBox.h"
+#include "platform/Sound.h"
+
+namespace
+{
+constexpr platform::Rgb kGrey = platform::RGB(192, 192, 192);
+constexpr platform::Rgb kBlack = 0;
+constexpr double kDegToRad = 0.017453292519943295;
+constexpr const char* kBackgroundFile = "Bitmap\\BackGnd.bmp";
+
+// A right click hits an object whose stored position lies in the 17 x 17 square around it.
+bool Hit(QPoint p, uint16_t x, uint16_t y)
+{
+    return p.x() - 8 <= x && x <= p.x() + 8 && p.y() - 8 <= y && y <= p.y() + 8;
+}
+} // namespace
+
+VelmoriaWnd::VelmoriaWnd(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("VelmoriaWnd"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    vscroll = new QScrollBar(Qt::Vertical, this);
+    vscroll->setObjectName(QStringLiteral("vscroll"));
+    vscroll->hide();
+    vscroll->setRange(0, 360);
+    vscroll->setValue(VPos);
+    connect(vscroll, &QScrollBar::actionTriggered, this, [this](int action) {
+        switch (action)
+        {
+        case QAbstractSlider::SliderSingleStepSub: EvVScroll(SB_LINEUP, 0); break;
+        case QAbstractSlider::SliderSingleStepAdd: EvVScroll(SB_LINEDOWN, 0); break;
+        case QAbstractSlider::SliderPageStepSub: EvVScroll(SB_PAGEUP, 0); break;
+        case QAbstractSlider::SliderPageStepAdd: EvVScroll(SB_PAGEDOWN, 0); break;
+        case QAbstractSlider::SliderMove:
+            EvVScroll(SB_THUMBPOSITION, vscroll->sliderPosition());
+            break;
+        default: break;
+        }
+        // The window sets the box itself.
+        vscroll->setSliderPosition(VPos);
+    });
+    SetBkgndColor(kGrey);
+    canvas = platform::Canvas(1, 1, kGrey);
+    ReadCFG();
+    BGDib = nullptr;
+    BGBitmap = nullptr;
+    BGPalette = nullptr;
+}
+
+VelmoriaWnd::~VelmoriaWnd()
+{
+    switch (Subject)
+    {
+    case 1: DestroyMain(); break;
+    case 2: DestroySolarSystem(true); break;
+    case 3: DestroyStarMap(true); break;
+    case 4: DestroyDataBase(); break;
+    default: break;
+    }
+    StoreCFG();
+    platform::StopSound();
+    timers.KillAll();
+}
+
+void VelmoriaWnd::SetupWindow()
+{
+    Sound = true;
+    platform::PlaySoundLoop("Sound\\Main.wav");
+    SetBckGndPicture();
+}
+
+// ---- window services ----
+
+QRect VelmoriaWnd::GetClientRect() const
+{
+    const int w = width() - (vscroll->isVisible() ? vscroll->width() : 0);
+    return QRect(0, 0, std::max(w, 0), height());
+}
+
+void VelmoriaWnd::BlackOut()
+{
+    const QRect rc = GetClientRect();
+    canvas.FillRect(rc.left(), rc.top(), rc.left() + rc.width(), rc.top() + rc.height(), kBlack);
+    Present();
+}
+
+void VelmoriaWnd::InvalidateErase()
+{
+    canvas.Clear(bkgndColor);
+    update();
+}
+
+void VelmoriaWnd::Present()
+{
+    if (canvas.TakeDirty())
+        update();
+}
+
+void VelmoriaWnd::ShowScrollBar(bool show)
+{
+    vscroll->setVisible(show);
+}
+
+void VelmoriaWnd::SetCursorResource(int id)
+{
+    if (id == 0)
+        unsetCursor();
+    else
+        setCursor(platform::LoadCursorResource(id));
+}
+
+void VelmoriaWnd::SetHint(const char* text)
+{
+    if (sb)
+        sb->SetText(text);
+}
+
+void VelmoriaWnd::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.drawImage(0, 0, canvas.Image());
+}
+
+void VelmoriaWnd::resizeEvent(QResizeEvent*)
+{
+    canvas.Resize(width(), height(), bkgndColor);
+    const int sw = vscroll->sizeHint().width();
+    vscroll->setGeometry(width() - sw, 0, sw, height());
+    EvSize();
+    update();
+}
+
+void VelmoriaWnd::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::RightButton)
+        EvRButtonDown(event->position().toPoint());
+    Present();
+}
+
+void VelmoriaWnd::timerEvent(QTimerEvent* event)
+{
+    const unsigned id = timers.Lookup(event->timerId());
+    if (id == 0)
+    {
+        QWidget::timerEvent(event);
+        return;
+    }
+    EvTimer(id);
+    Present();
+}
+
+// ---- commands ----
+
+void VelmoriaWnd::DispatchCommand(int id)
+{
+    switch (id)
+    {
+    case 301: CmSolarSystem(); break;
+    case 302: CmStarMap(); break;
+    case 303: CmDBSolar(); break;
+    case 305:
+    case 400: CmExit(id); break;
+    case 350: CmContentsHelp(); break;
+    case 352: CmUsingHelp(); break;
+    case 353: CmConstelIndex(); break;
+    case 354: CmAbout(); break;
+    case 373: CmSSSetup(); break;
+    case 375: CmTimeUpdate(); break;
+    case 378: CmSound(); break;
+    case 403: CmZoomIn(); break;
+    case 404: CmZoomOut(); break;
+    case 405: CmTimeForward(); break;
+    case 406: CmTimeBack(); break;
+    case 407: CmGo(); break;
+    case 408: CmStop(); break;
+    case 409: CmNormal(); break;
+    case 501:
+    case 502: ChangeSystem(id); break;
+    case 503: CmStZoomIn(); break;
+    case 504: CmStZoomOut(); break;
+    case 505: CmStTimeFwd(); break;
+    case 506: CmStTimeBack(); break;
+    case 507: CmStGo(); break;
+    case 508: CmStStop(); break;
+    default:
+        if (id >= 601 && id <= 612)
+            ChangeCenter(id);
+        break;
+    }
+    Present();
+}
+
+bool VelmoriaWnd::ButtonEnabler(int id) const
+{
+    if (Subject == 2)
+    {
+        switch (id)
+        {
+        case 403: return Scale < 4.0;
+        case 404: return Scale > 0.04;
+        case 405: return TimeUpdateMode != kRealTime && !TimeForward;
+        case 406: return TimeUpdateMode != kRealTime && TimeForward;
+        case 407: return !Playing;
+        case 408: return Playing;
+        default: return true;
+        }
+    }
+    if (Subject == 3)
+    {
+        const int yc = static_cast<int>(YCenter);
+        switch (id)
+        {
+        case 376: return GlobeSystem;
+        case 503: return r < yc / 2 + 1200;
+        case 504: return r > yc / 6;
+        case 505: return TimeUpdateMode != kRealTime && !TimeForward;
+        case 506: return TimeUpdateMode != kRealTime && TimeForward;
+        case 507: return !StPlaying;
+        case 508: return StPlaying;
+        case 510: return Search && !NoMore;
+        default: return true;
+        }
+    }
+    return true;
+}
+
+void VelmoriaWnd::CmSolarSystem()
+{
+    if (Subject != 1)
+        return;
+    DestroyMain();
+    Playing = true;
+    PreviousSubject = Subject;
+    Subject = 2;
+    SystemCenter = 0;
+    TimeUpdateMode = kRealTime;
+    TimeForward = true;
+    TimeRate = 1;
+    SetupSpeedBar();
+    if (!ReadSolData())
+        return;
+    SetBkgndColor(kBlack);
+    InvalidateErase();
+    if (frame)
+    {
+        frame->SetCaption("Velmoria - [Solar System]");
+        frame->AssignMenu(202);
+    }
+    if (Sound)
+        platform::PlaySoundLoop("Sound\\SolarSystem.wav");
+    else
+    {
+        hmenu = GetMenu();
+        CheckMenuItem(hmenu, 378, false);
+    }
+    const QRect rc = GetClientRect();
+    XCenter = (rc.left() + rc.left() + rc.width()) * 0.5f;
+    YCenter = (rc.top() + rc.top() + rc.height()) * 0.5f;
+    Scale = 1.0f;
+    timeStep = 0;
+    CreateSolarSprites();
+    UpdatePalette(true);
+    for (SolObjects& body : SolObj)
+    {
+        body.X = body.Y = 0;
+        body.tAng = body.ust = 0;
+    }
+    SetupStatusBar();
+    SetHint("Viewing Solar System model");
+    if (sbCoord)
+        sbCoord->SetText("Center : Sun");
+    SetTimer(kTimerRealTime, 1000);
+}
+
+void VelmoriaWnd::CmStarMap()
+{
+    if (Subject != 1)
+        return;
+    DestroyMain();
+    GlobeSystem = true;
+    StPlaying = true;
+    Search = false;
+    NoMore = false;
+    PreviousSubject = Subject;
+    Subject = 3;
+    TimeForward = true;
+    TimeUpdateMode = kRealTime;
+    TimeRate = 1;
+    SetupSpeedBar();
+    if (!ReadStarData())
+        return;
+    if (!ReadNGCMessData())
+        return;
+    SetBkgndColor(kBlack);
+    InvalidateErase();
+    if (frame)
+    {
+        frame->SetCaption("Velmoria - [Star Map]");
+        frame->AssignMenu(203);
+    }
+    if (Sound)
+        platform::PlaySoundLoop("Sound\\StarMap.wav");
+    else
+    {
+        hmenu = GetMenu();
+        CheckMenuItem(hmenu, 378, false);
+    }
+    const QRect rc = GetClientRect();
+    XCenter = (rc.left() + rc.left() + rc.width()) * 0.5f;
+    YCenter = (rc.top() + rc.top() + rc.height()) * 0.5f;
+    r = static_cast<uint16_t>(static_cast<int>(YCenter) / 2);
+    SetLatitudeFromSetup();
+    ust = -225.0f;
+    ustSol[0] = -281.50048828125f;
+    ustSol[1] = -46.75004959106445f;
+    timeStep = 0;
+    for (Stars& s : Star)
+    {
+        s.Flag = false;
+        s.FConst = false;
+    }
+    for (NgcMessObj& o : NgcMess)
+        o.Flag = false;
+    FlagSol[0] = FlagSol[1] = false;
+    FlagLat = false;
+    CreateStarMapSprites();
+    SetupStatusBar();
+    SetHint("Viewing Star Map");
+    if (sbCoord)
+        sbCoord->SetText("Really Sky Globe");
+    SetTimer(kTimerRealTime, 1000);
+}
+
+void VelmoriaWnd::CmDBSolar()
+{
+    if (Subject != 1)
+        return;
+    DestroyMain();
+    PreviousSubject = Subject;
+    Subject = 4;
+    SetupSpeedBar();
+    SetBckGndPicture();
+    InvalidateErase();
+    if (frame)
+    {
+        frame->SetCaption("Velmoria - [Astronomical Database]");
+        frame->AssignMenu(204);
+    }
+    if (Sound)
+        platform::PlaySoundLoop("Sound\\DataBase.wav");
+    else
+    {
+        hmenu = GetMenu();
+        CheckMenuItem(hmenu, 378, false);
+    }
+    SetHint("Viewing Astronomical Database");
+}
+
+void VelmoriaWnd::CmExit(int id)
+{
+    if (id == 305)
+    {
+        if (Subject != 1)
+            return;
+        // Closing the frame ends the message loop; the window's destructor then tears the
+        // mode down and writes the configuration.
+        if (frame)
+            frame->close();
+        return;
+    }
+    if (Subject == 1)
+        return;
+    SetBkgndColor(kGrey);
+    InvalidateErase();
+    switch (Subject)
+    {
+    case 2: DestroySolarSystem(false); break;
+    case 3: DestroyStarMap(false); break;
+    case 4: DestroyDataBase(); break;
+    default: break;
+    }
+    SetBckGndPicture();
+    RestoreMain();
+}
+
+void VelmoriaWnd::CmSound()
+{
+    hmenu = GetMenu();
+    if (GetMenuState(hmenu, 378) == MF_CHECKED)
+    {
+        platform::StopSound();
+        CheckMenuItem(hmenu, 378, false);
+        Sound = false;
+    }
+    else
+    {
+        platform::PlaySoundLoop(ModeSound(Subject));
+        CheckMenuItem(hmenu, 378, true);
+        Sound = true;
+    }
+}
+
+void VelmoriaWnd::CmContentsHelp()
+{
+    platform::WinHelp(this, "Velmoria.hlp", platform::HELP_FINDER, 0);
+    InvalidateErase();
+}
+
+void VelmoriaWnd::CmUsingHelp()
+{
+    platform::WinHelp(this, "Winhlp32.hlp", platform::HELP_HELPONHELP, 0);
+    InvalidateErase();
+}
+
+void VelmoriaWnd::CmAbout()
+{
+    SetHint("About 'Velmoria' program");
+    AboutDlg dlg(this);
+    dlg.Execute();
+    InvalidateErase();
+    switch (Subject)
+    {
+    case 1: SetHint("Choose subject for viewing"); break;
+    case 2: SetHint("Viewing Solar System model"); break;
+    case 3: SetHint("Viewing Star Map"); break;
+    case 4: SetHint("Viewing Solar System Data Base"); break;
+    default: break;
+    }
+}
+
+// ---- events ----
+
+void VelmoriaWnd::EvSize()
+{
+    const QRect rc = GetClientRect();
+    if (Subject == 2 || Subject == 3)
+    {
+        XCenter = (rc.left() + rc.left() + rc.width()) * 0.5f;
+        YCenter = (rc.top() + rc.top() + rc.height()) * 0.5f;
+        BlackOut();
+    }
+    else if (Subject == 1 || Subject == 4)
+        InvalidateErase();
+}
+
+void VelmoriaWnd::EvVScroll(int scrollCode, int thumbPos)
+{
+    bool moved = true;
+    switch (scrollCode)
+    {
+    case SB_LINEUP:
+        if (VPos <= 0)
+        {
+            lat = 180;
+            VPos = 0;
+        }
+        else
+        {
+            lat += 10;
+            VPos -= 10;
+        }
+        break;
+    case SB_LINEDOWN:
+        if (VPos >= 360)
+        {
+            lat = -180;
+            VPos = 360;
+        }
+        else
+        {
+            lat -= 10;
+            VPos += 10;
+        }
+        break;
+    case SB_PAGEUP:
+        if (VPos < 30)
+        {
+            lat = 180;
+            VPos = 0;
+        }
+        else
+        {
+            lat += 30;
+            VPos -= 30;
+        }
+        break;
+    case SB_PAGEDOWN:
+        if (VPos > 330)
+        {
+            lat = -180;
+            VPos = 360;
+        }
+        else
+        {
+            lat -= 30;
+            VPos += 30;
+        }
+        break;
+    case SB_THUMBPOSITION:
+        lat = static_cast<float>(180 - thumbPos);
+        VPos = thumbPos;
+        break;
+    default: moved = false; break;
+    }
+    if (moved)
+        vscroll->setValue(VPos);
+    latCos = static_cast<float>(std::cos(lat * kDegToRad));
+    latSin = static_cast<float>(std::sin(lat * kDegToRad));
+    if (Subject == 3)
+        ShowStarMap();
+    Present();
+}
+
+void VelmoriaWnd::EvRButtonDown(QPoint point)
+{
+    bool hit = false;
+    if (Subject == 2 && !Playing)
+    {
+        for (int i = 0; i < kSolarSlots; ++i)
+            if (Hit(point, SolObj[i].X, SolObj[i].Y))
+            {
+                hit = true;
+                SmSolObjCard(point, i);
+            }
+    }
+    else if (Subject == 3 && !StPlaying)
+    {
+        if (FlagSol[0] && Hit(point, XSol[0], YSol[0]))
+        {
+            hit = true;
+            SmSunCard(point);
+        }
+        if (FlagSol[1] && Hit(point, XSol[1], YSol[1]))
+        {
+            hit = true;
+            SmMoonCard(point);
+        }
+        for (int i = 0; i < NgcMessCount; ++i)
+            if (NgcMess[i].Flag && Hit(point, NgcMess[i].X, NgcMess[i].Y))
+            {
+                hit = true;
+                SmNGCMess(point, i);
+            }
+        for (int i = 0; i < StarCount; ++i)
+            if (Star[i].Flag && Hit(point, Star[i].X, Star[i].Y))
+            {
+                hit = true;
+                SmStarCard(point, i);
+            }
+    }
+    if (hit)
+    {
+        BlackOut();
+        if (Subject == 3)
+            ShowStarMap();
+        else
+            ShowSolSyst();
+    }
+}
+
+void VelmoriaWnd::EvPaletteChanged(QWidget* changer)
+{
+    if ((Subject == 1 || Subject == 2) && changer != this)
+        UpdatePalette(false);
+}
+
+bool VelmoriaWnd::EvQueryNewPalette()
+{
+    if (Subject == 1 || Subject == 2)
+        return UpdatePalette(true);
+    return false;
+}
+
+bool VelmoriaWnd::UpdatePalette(bool alwaysRepaint)
+{
+    const platform::Palette* pal = nullptr;
+    if (Subject == 1)
+        pal = BGPalette;
+    else if (Subject == 2)
+        pal = Palette;
+    if (!pal)
+        return false;
+    if (alwaysRepaint || pal->Realize() > 0)
+        update();
+    return true;
+}
+
+// ---- tear-down and background ----
+
+void VelmoriaWnd::DestroyMain()
+{
+    KillTimer(kTimerBackground);
+    delete BGDib;
+    BGDib = nullptr;
+    delete BGPalette;
+    BGPalette = nullptr;
+    delete BGBitmap;
+    BGBitmap = nullptr;
+    InvalidateErase();
+}
+
+void VelmoriaWnd::DestroyDataBase()
+{
+    DestroyMain();
+}
+
+void VelmoriaWnd::DestroySolarSystem(bool exit)
+{
+    CmStop();
+    SetCursorResource(0);
+    KillTimer(TimeUpdateMode == kRealTime ? kTimerRealTime : kTimerSolar);
+    DeleteSolarSprites();
+    if (!exit)
+        for (TextGadget* pane : {sbDate, sbTime, sbMode, sbCoord})
+            if (pane)
+                pane->SetText("");
+}
+
+void VelmoriaWnd::DestroyStarMap(bool exit)
+{
+    CmStStop();
+    ShowScrollBar(false);
+    SetCursorResource(0);
+    KillTimer(TimeUpdateMode == kRealTime ? kTimerRealTime : kTimerStarMap);
+    DeleteStarMapSprites();
+    if (!exit)
+        for (TextGadget* pane : {sbDate, sbTime, sbMode, sbCoord})
+            if (pane)
+                pane->SetText("");
+}
+
+void VelmoriaWnd::SetBckGndPicture()
+{
+    std::FILE* f = platform::OpenFile(kBackgroundFile, "rb");
+    if (!f)
+    {
+        platform::ErrorBox(this, platform::FileMessage("Unable to open file", kBackgroundFile));
+        return;
+    }
+    std::fclose(f);
+    delete BGDib;
+    delete BGPalette;
+    delete BGBitmap;
+    BGDib = platform::ReadDib(kBackgroundFile);
+    BGPalette = BGDib ? new platform::Palette(*BGDib) : nullptr;
+    BGBitmap = BGDib ? new platform::Bitmap(*BGDib, BGPalette) : nullptr;
+    UpdatePalette(true);
+    SetTimer(kTimerBackground, 1);
+}
+
+void VelmoriaWnd::ShowBckGndPicture()
+{
+    if (!BGBitmap)
+        return;
+    const QRect rc = GetClientRect();
+    const int left = rc.width() / 2 - BGBitmap->Width() / 2;
+    const int top = rc.height() / 2 - BGBitmap->Height() / 2;
+    // The copy runs on every tick of a fast timer: touch the window only when the picture
+    // there is not already whole.
+    const QImage& src = BGBitmap->Image();
+    const QImage& dst = canvas.Image();
+    bool same = left >= 0 && top >= 0 && left + src.width() <= dst.width() &&
+                top + src.height() <= dst.height();
+    for (int y = 0; same && y < src.height(); ++y)
+    {
+        const auto* s = reinterpret_cast<const QRgb*>(src.constScanLine(y));
+        const auto* d = reinterpret_cast<const QRgb*>(dst.constScanLine(top + y)) + left;
+        same = std::equal(s, s + src.width(), d);
+    }
+    if (same)
+        return;
+    canvas.BitBlt(left, top, BGBitmap->Width(), BGBitmap->Height(), *BGBitmap, 0, 0,
+                  platform::Rop::SrcCopy);
+}

@@ -1,0 +1,45 @@
+#include "platform/Bitmaps.h"
+
+#include <QFile>
+
+#include "platform/Files.h"
+
+namespace platform
+{
+Dib* ReadDib(const char* path)
+{
+    QImage image;
+    if (!image.load(QString::fromStdString(NativePath(path))) || image.isNull())
+        return nullptr;
+    return new Dib(image);
+}
+
+QImage LoadBitmapResource(int id)
+{
+    return LoadBitmapResource(std::to_string(id).c_str());
+}
+
+QImage LoadBitmapResource(const char* name)
+{
+    QImage image(QStringLiteral(":/bitmap/%1.bmp").arg(QString::fromLatin1(name)));
+    if (image.isNull())
+        return image;
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+QCursor LoadCursorResource(int id)
+{
+    const QPixmap pixmap(QStringLiteral(":/cursor/%1.png").arg(id));
+    if (pixmap.isNull())
+        return QCursor(Qt::ArrowCursor);
+    return QCursor(pixmap, pixmap.width() / 2, pixmap.height() / 2);
+}
+
+QIcon LoadIconResource(int id)
+{
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icon/%1.png").arg(id));
+    icon.addFile(QStringLiteral(":/icon/%1-16.png").arg(id));
+    return icon;
+}
+} // namespace platform

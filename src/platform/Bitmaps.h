@@ -1,0 +1,64 @@
+// Pictures: device-independent pictures read from ".bmp" files, their palettes, device bitmaps
+// and the program's own bitmap, cursor and icon resources.
+#pragma once
+
+#include <QCursor>
+#include <QIcon>
+#include <QImage>
+#include <QVector>
+#include <QRgb>
+
+#include "platform/Canvas.h"
+
+namespace platform
+{
+// A picture as read from a file (keeps its colour table when it has one).
+class Dib
+{
+public:
+    explicit Dib(const QImage& image) : img(image) {}
+    int Width() const { return img.width(); }
+    int Height() const { return img.height(); }
+    const QImage& Image() const { return img; }
+
+private:
+    QImage img;
+};
+
+// The colour table of a picture. There is no palette hardware any more: realizing a palette
+// changes no entries.
+class Palette
+{
+public:
+    explicit Palette(const Dib& dib) : colors(dib.Image().colorTable()) {}
+    int Size() const { return static_cast<int>(colors.size()); }
+    // Number of system palette entries that realizing changed: always 0.
+    int Realize() const { return 0; }
+
+private:
+    QVector<QRgb> colors;
+};
+
+// A picture ready for drawing (RGB32).
+class Bitmap : public Canvas
+{
+public:
+    explicit Bitmap(const QImage& image) : Canvas(image) {}
+    // The picture of `dib` in `palette` (the palette changes nothing on a true-colour display).
+    Bitmap(const Dib& dib, const Palette*) : Canvas(dib.Image()) {}
+};
+
+// Reads a ".bmp" file by the program's path ("Bitmap\Title.bmp"); null when it cannot be read.
+Dib* ReadDib(const char* path);
+
+// The program's bitmap resource with a numeric id (1001) or a name ("Star"); a null image when
+// the program has no such resource.
+QImage LoadBitmapResource(int id);
+QImage LoadBitmapResource(const char* name);
+
+// Cursor resource 103 (animation stopped) or 104 (world map); the arrow when missing.
+QCursor LoadCursorResource(int id);
+
+// Icon resource 101 with its large and small pictures.
+QIcon LoadIconResource(int id);
+} // namespace platform

@@ -1,0 +1,36 @@
+#include "platform/Clock.h"
+
+#include <algorithm>
+#include <ctime>
+
+namespace platform
+{
+namespace
+{
+ClockSource& Source()
+{
+    static ClockSource source;
+    return source;
+}
+} // namespace
+
+LocalDateTime CurrentLocalDateTime()
+{
+    if (Source())
+        return Source()();
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    LocalDateTime result;
+    result.date = {static_cast<uint32_t>(local.tm_mday), static_cast<uint32_t>(local.tm_mon + 1),
+                   static_cast<uint32_t>(local.tm_year + 1900)};
+    result.time = {static_cast<uint32_t>(local.tm_hour), static_cast<uint32_t>(local.tm_min),
+                   static_cast<uint32_t>(std::min(local.tm_sec, 59))};
+    return result;
+}
+
+void SetClockSource(ClockSource source)
+{
+    Source() = std::move(source);
+}
+} // namespace platform

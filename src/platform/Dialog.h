@@ -1,0 +1,50 @@
+// Modal dialogs built from the program's dialog layouts. Controls carry their numeric id as
+// their object name, so that code and tests find them by id. Execute() goes through a hook
+// that tests install to answer a dialog instead of showing it.
+#pragma once
+
+#include <QDialog>
+#include <QRect>
+#include <functional>
+
+namespace platform
+{
+constexpr int IDOK = 1;
+constexpr int IDCANCEL = 2;
+
+class Dialog : public QDialog
+{
+    Q_OBJECT
+public:
+    Dialog(QWidget* parent, int resId);
+
+    // Sets the dialog up and runs it modally; returns the id of the button that closed it
+    // (IDOK, IDCANCEL) or what the test hook returned.
+    int Execute();
+
+    // Called by Execute before the dialog is shown: fill the controls.
+    virtual void SetupWindow() {}
+
+    // Closes the dialog with `result`.
+    void CloseWindow(int result) { done(result); }
+
+    int ResId() const { return resId; }
+
+    // The control with the numeric id, or null.
+    QWidget* Control(int id) const;
+    template <class T> T* ControlAs(int id) const { return qobject_cast<T*>(Control(id)); }
+    // Gives `w` the id `id`.
+    static void SetId(QWidget* w, int id);
+
+    // Dialog units to pixels, from the average character width and height of the font.
+    QRect Dlu(int x, int y, int w, int h) const;
+
+    // With a hook installed, Execute calls SetupWindow and then the hook instead of showing the
+    // dialog; the hook's return value is Execute's result.
+    using ExecuteHook = std::function<int(Dialog&)>;
+    static ExecuteHook SetExecuteHook(ExecuteHook hook);
+
+private:
+    int resId;
+};
+} // namespace platform

@@ -1,0 +1,140 @@
+#include "platform/Help.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QTextBrowser>
+#include <QUrl>
+#include <fstream>
+#include <sstream>
+
+#include "platform/Files.h"
+
+namespace platform
+{
+namespace
+{
+HelpHook& Hook()
+{
+    static HelpHook hook;
+    return hook;
+}
+
+// The viewer window: one for the whole program, reused by every request.
+class HelpViewer : public QTextBrowser
+{
+public:
+    HelpViewer()
+    {
+        setWindowTitle(QStringLiteral("Velmoria Help"));
+        setOpenLinks(false);
+        resize(640, 520);
+        connect(this, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
+            if (url.scheme() == QLatin1String("topic"))
+                ShowTopic(url.path().toStdString());
+        });
+    }
+
+    void SetTopics(std::map<std::string, std::string> t) { topics = std::move(t); }
+
+    bool ShowTopic(const std::string& key)
+    {
+        const auto it = topics.find(key);
+        if (it == topics.end())
+            return false;
+        setHtml(QString::fromStdString(it->second));
+        show();
+        raise();
+        activateWindow();
+        return true;
+    }
+
+private:
+    std::map<std::string, std::string> topics;
+};
+
+HelpViewer* Viewer()
+{
+    static HelpViewer* viewer = nullptr;
+    if (!viewer)
+    {
+        viewer = new HelpViewer;
+        viewer->setAttribute(Qt::WA_QuitOnClose, false);
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, [] {
+            delete viewer;
+            viewer = nullptr;
+        });
+    }
+    return viewer;
+}
+} // namespace
+
+std::map<std::string, std::string> ParseHelpFile(const std::string& text)
+{
+    std::map<std::string, std::string> topics;
+    std::istringstream in(text);
+    std::string line;
+    if (!std::getline(in, line))
+        return topics;
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    if (line != "VELMORIA HELP 1")
+        return topics;
+    std::string key;
+    std::string body;
+    auto flush = [&] {
+        if (!key.empty())
+            topics[key] = body;
+    };
+    static const std::string kMark = "@@topic ";
+    while (std::getline(in, line))
+    {
+        if (line.compare(0, kMark.size(), kMark) == 0)
+        {
+            flush();
+            key = line.substr(kMark.size());
+            while (!key.empty() && (key.back() == '\r' || key.back() == ' '))
+                key.pop_back();
+            body.clear();
+        }
+        else if (!key.empty())
+        {
+            body += line;
+            body += '\n';
+        }
+    }
+    flush();
+    return topics;
+}
+
+void WinHelp(QWidget*, const char* file, unsigned command, unsigned long data)
+{
+    if (Hook())
+    {
+        Hook()(HelpRequest{file ? file : "", command, data});
+        return;
+    }
+    // Help on using help lives in the program's own help file.
+    const char* path = command == HELP_HELPONHELP ? "Velmoria.hlp" : file;
+    std::ifstream in(NativePath(path), std::ios::binary);
+    if (!in)
+        return;
+    std::stringstream text;
+    text << in.rdbuf();
+    HelpViewer* viewer = Viewer();
+    viewer->SetTopics(ParseHelpFile(text.str()));
+    switch (command)
+    {
+    case HELP_CONTEXT: viewer->ShowTopic(std::to_string(data)); break;
+    case HELP_FINDER: viewer->ShowTopic("contents"); break;
+    case HELP_HELPONHELP: viewer->ShowTopic("helponhelp"); break;
+    default: break;
+    }
+}
+
+HelpHook SetHelpHook(HelpHook hook)
+{
+    HelpHook old = std::move(Hook());
+    Hook() = std::move(hook);
+    return old;
+}
+} // namespace platform

@@ -1,0 +1,93 @@
+// Helpers shared by the tests: a scratch working directory, recorders for message boxes,
+// sounds and help requests, and a clock fixed at a chosen moment.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/Clock.h"
+#include "platform/Dialog.h"
+#include "platform/Help.h"
+#include "platform/MessageBox.h"
+
+namespace testing_support
+{
+// A fresh temporary directory made the working directory for the test's lifetime. Runtime
+// folders and files of the built program can be linked into it by name ("Data", "Bitmap",
+// "Sound", "Velmoria.hlp").
+class ScratchDir
+{
+public:
+    ScratchDir();
+    ~ScratchDir();
+    const std::string& Path() const { return path; }
+    // Links build/runtime/<name> into the scratch directory.
+    void LinkRuntime(const std::string& name) const;
+    // Links every runtime folder and the help file.
+    void LinkAllRuntime() const;
+    // Writes `bytes` to the file `name` (relative, '/' separators).
+    void Write(const std::string& name, const std::string& bytes) const;
+    // The whole file, or "" when it is missing; `exists` tells which.
+    std::string Read(const std::string& name, bool* exists = nullptr) const;
+
+private:
+    std::string path;
+    std::string previous;
+};
+
+// Records every message box while alive instead of showing it.
+class MessageRecorder
+{
+public:
+    MessageRecorder();
+    ~MessageRecorder();
+    std::vector<platform::MessageRecord> boxes;
+
+private:
+    platform::MessageBoxHook previous;
+};
+
+// Records help requests instead of opening the viewer.
+class HelpRecorder
+{
+public:
+    HelpRecorder();
+    ~HelpRecorder();
+    std::vector<platform::HelpRequest> requests;
+
+private:
+    platform::HelpHook previous;
+};
+
+// Records the sounds played ("" for a stop) instead of playing them.
+class SoundRecorder
+{
+public:
+    SoundRecorder();
+    ~SoundRecorder();
+    std::vector<std::string> played;
+};
+
+// Fixes the computer's clock while alive.
+class FixedClock
+{
+public:
+    FixedClock(Date date, Time time);
+    ~FixedClock();
+    void Set(Date date, Time time);
+
+private:
+    platform::LocalDateTime now;
+};
+
+// Answers every dialog with the given function while alive.
+class DialogAnswer
+{
+public:
+    explicit DialogAnswer(platform::Dialog::ExecuteHook hook);
+    ~DialogAnswer();
+
+private:
+    platform::Dialog::ExecuteHook previous;
+};
+} // namespace testing_support
