@@ -20,9 +20,5 @@ void VelmoriaWnd::CmStTimeFwd() {}
 void VelmoriaWnd::CmStTimeBack() {}
 void VelmoriaWnd::CmStGo() {}
 void VelmoriaWnd::CmStStop() {}
-void VelmoriaWnd::SmStarCard(QPoint, int) {}
-void VelmoriaWnd::SmNGCMess(QPoint, int) {}
-void VelmoriaWnd::SmSunCard(QPoint) {}
-void VelmoriaWnd::SmMoonCard(QPoint) {}
 void VelmoriaWnd::CreateStarMapSprites() {}
 void VelmoriaWnd::DeleteStarMapSprites() {}
