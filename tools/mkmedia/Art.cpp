@@ -336,7 +336,7 @@ void PaintStarField(QImage& image, int count, std::uint64_t seed, double brightn
         const double x = rng.Range(0, image.width());
         const double y = rng.Range(0, image.height());
         const double u = rng.Uniform();
-        const double mag = std::pow(u, 5.0) * brightness;
+        const double mag = std::pow(u, 10.0) * brightness;
         const double temp = rng.Uniform();
         const Rgb tint = temp < 0.3    ? Rgb{0.75, 0.85, 1.0}
                          : temp < 0.8  ? Rgb{1.0, 1.0, 1.0}
@@ -345,9 +345,9 @@ void PaintStarField(QImage& image, int count, std::uint64_t seed, double brightn
         const double base = 0.25 + 0.75 * mag;
         const int ix = int(x), iy = int(y);
         AddPixel(image, ix, iy, tint, std::min(1.0, base * 1.2));
-        if (mag > 0.25)
+        if (mag > 0.2)
         {
-            const double g = (mag - 0.25) * 1.3;
+            const double g = (mag - 0.2) * 1.3;
             const int reach = 1 + int(mag * 3.0);
             for (int dy = -reach; dy <= reach; ++dy)
                 for (int dx = -reach; dx <= reach; ++dx)
@@ -358,9 +358,9 @@ void PaintStarField(QImage& image, int count, std::uint64_t seed, double brightn
                     AddPixel(image, ix + dx, iy + dy, tint, g * std::exp(-d2 / (0.6 + mag * 1.6)));
                 }
         }
-        if (mag > 0.55)
+        if (mag > 0.7)
         {
-            const int len = int(4 + mag * 9);
+            const int len = int(3 + mag * 7);
             for (int k = 2; k <= len; ++k)
             {
                 const double a = 0.55 * mag * (1.0 - double(k) / (len + 1));

@@ -18,3 +18,8 @@ bool MakeHelp(const QString& helpSrcDir, const QString& runtimeDir);
 
 // Prints "mkmedia: cannot write <path>" and returns false when `ok` is false.
 bool Report(bool ok, const QString& path);
+
+// The symbol of toolbar button `id` (24 x 24) on a transparent ground; a null image for an
+// unknown id.
+class QImage;
+QImage ButtonSymbol(int id);

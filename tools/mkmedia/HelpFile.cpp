@@ -1,0 +1,5 @@
+#include "Generators.h"
+bool MakeHelp(const QString&, const QString&)
+{
+    return true;
+}
