@@ -671,13 +671,15 @@ void VelmoriaWnd::ShowBckGndPicture()
     // there is not already whole.
     const QImage& src = BGBitmap->Image();
     const QImage& dst = canvas.Image();
-    bool same = left >= 0 && top >= 0 && left + src.width() <= dst.width() &&
-                top + src.height() <= dst.height();
-    for (int y = 0; same && y < src.height(); ++y)
+    const QRect visible =
+        QRect(left, top, src.width(), src.height()).intersected(QRect(QPoint(0, 0), dst.size()));
+    bool same = true;
+    for (int y = visible.top(); same && y <= visible.bottom(); ++y)
     {
-        const auto* s = reinterpret_cast<const QRgb*>(src.constScanLine(y));
-        const auto* d = reinterpret_cast<const QRgb*>(dst.constScanLine(top + y)) + left;
-        same = std::equal(s, s + src.width(), d);
+        const auto* s =
+            reinterpret_cast<const QRgb*>(src.constScanLine(y - top)) + (visible.left() - left);
+        const auto* d = reinterpret_cast<const QRgb*>(dst.constScanLine(y)) + visible.left();
+        same = std::equal(s, s + visible.width(), d);
     }
     if (same)
         return;

@@ -1,0 +1,184 @@
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstring>
+#include <filesystem>
+#include <random>
+#include <sys/resource.h>
+
+#include "app/Config.h"
+#include "common/TestSupport.h"
+
+namespace
+{
+using testing_support::ScratchDir;
+
+struct Recorded
+{
+    std::vector<platform::MessageRecord> boxes;
+    ConfigReport Report()
+    {
+        return [this](const std::string& text, const char* caption, unsigned flags) {
+            boxes.push_back({text, caption, flags});
+        };
+    }
+};
+
+std::string Bytes(const Setup& s)
+{
+    return std::string(reinterpret_cast<const char*>(&s), sizeof s);
+}
+
+TEST(Config, MissingFileGivesDefaultsSilentlyAndLeavesAnEmptyFile)
+{
+    ScratchDir dir;
+    Recorded r;
+    Setup s{};
+    ReadConfig("Velmoria.cfg", s, r.Report());
+    EXPECT_TRUE(r.boxes.empty());
+    EXPECT_EQ(Bytes(s), Bytes(DefaultSetup()));
+    bool exists = false;
+    EXPECT_EQ(dir.Read("Velmoria.cfg", &exists), "");
+    EXPECT_TRUE(exists);
+}
+
+TEST(Config, DefaultsAreTheDocumentedOptions)
+{
+    const Setup s = DefaultSetup();
+    for (bool8 flag : s.SSValues)
+        EXPECT_EQ(flag, 1);
+    EXPECT_EQ(std::vector<int>(s.SMValues.Check, s.SMValues.Check + 5),
+              (std::vector<int>{1, 1, 1, 1, 0}));
+    EXPECT_FLOAT_EQ(s.SMValues.SelectMagn, 4.0f);
+    EXPECT_EQ(s.LocValues.Lat.Degree, 0);
+    EXPECT_EQ(s.LocValues.North, 1);
+    EXPECT_EQ(s.LocValues.West, 1);
+    EXPECT_EQ(s.LocValues.GMT, 0);
+    // Field offsets of the stored record, byte for byte.
+    const std::string b = Bytes(s);
+    EXPECT_EQ(b.size(), 31u);
+    float magn;
+    std::memcpy(&magn, b.data() + 18, 4);
+    EXPECT_FLOAT_EQ(magn, 4.0f);
+    EXPECT_EQ(b[28], 1);
+    EXPECT_EQ(b[29], 1);
+    EXPECT_EQ(b[30], 0);
+}
+
+TEST(Config, ShortOrEmptyFileWarnsInformsAndIsTruncated)
+{
+    for (const std::string content : {std::string(), std::string(30, '\x01')})
+    {
+        ScratchDir dir;
+        dir.Write("Velmoria.cfg", content);
+        Recorded r;
+        Setup s{};
+        ReadConfig("Velmoria.cfg", s, r.Report());
+        ASSERT_EQ(r.boxes.size(), 2u);
+        EXPECT_EQ(r.boxes[0].text, "Unable to read from file VELMORIA.CFG");
+        EXPECT_EQ(r.boxes[0].caption, "Velmoria - [Warning]");
+        EXPECT_EQ(r.boxes[0].flags, 0x30u);
+        EXPECT_EQ(r.boxes[1].text, "Will be setted configuration by default !!!");
+        EXPECT_EQ(r.boxes[1].caption, "Velmoria - [Info]");
+        EXPECT_EQ(r.boxes[1].flags, 0x40u);
+        EXPECT_EQ(Bytes(s), Bytes(DefaultSetup()));
+        EXPECT_EQ(dir.Read("Velmoria.cfg"), "");
+    }
+}
+
+TEST(Config, UncreatableFileIsAnErrorAndTheDefaultsStillApply)
+{
+    ScratchDir dir;
+    Recorded r;
+    Setup s{};
+    std::memset(&s, 0x55, sizeof s);
+    ReadConfig("NoSuchDir/Velmoria.cfg", s, r.Report());
+    ASSERT_EQ(r.boxes.size(), 1u);
+    EXPECT_EQ(r.boxes[0].text, "Unable to create file NOSUCHDIR/VELMORIA.CFG");
+    EXPECT_EQ(r.boxes[0].caption, "Velmoria - [Error]");
+    EXPECT_EQ(r.boxes[0].flags, 0x10u);
+    EXPECT_EQ(Bytes(s), Bytes(DefaultSetup()));
+
+    // A short "file" that cannot be created anew (a directory): warning, info, then the error.
+    std::filesystem::create_directory("Velmoria.cfg");
+    Recorded r2;
+    ReadConfig("Velmoria.cfg", s, r2.Report());
+    ASSERT_EQ(r2.boxes.size(), 3u);
+    EXPECT_EQ(r2.boxes[2].text, "Unable to create file VELMORIA.CFG");
+}
+
+TEST(Config, WholeRecordIsTakenFieldForFieldAndLongerFilesFromTheirStart)
+{
+    ScratchDir dir;
+    Setup stored = DefaultSetup();
+    stored.SSValues[12] = 0;
+    stored.SMValues.SelectMagn = 5.5f;
+    stored.LocValues.Lat = {51, 30, 0};
+    stored.LocValues.GMT = 1;
+    dir.Write("Velmoria.cfg", Bytes(stored) + std::string(9, 'z'));  // 40 bytes
+    Recorded r;
+    Setup s{};
+    ReadConfig("Velmoria.cfg", s, r.Report());
+    EXPECT_TRUE(r.boxes.empty());
+    EXPECT_EQ(Bytes(s), Bytes(stored));
+    StoreConfig("Velmoria.cfg", s, r.Report());
+    EXPECT_TRUE(r.boxes.empty());
+    EXPECT_EQ(dir.Read("Velmoria.cfg"), Bytes(stored));  // rewritten with exactly 31 bytes
+}
+
+TEST(Config, RandomBytesAreReadAsTheyStandAndWrittenBackUnchanged)
+{
+    std::mt19937 rng(2026);
+    for (int round = 0; round < 20; ++round)
+    {
+        ScratchDir dir;
+        std::string bytes(31 + round % 5, '\0');
+        for (char& c : bytes)
+            c = static_cast<char>(rng());
+        dir.Write("Velmoria.cfg", bytes);
+        Recorded r;
+        Setup s{};
+        ReadConfig("Velmoria.cfg", s, r.Report());
+        EXPECT_TRUE(r.boxes.empty());
+        StoreConfig("Velmoria.cfg", s, r.Report());
+        EXPECT_EQ(dir.Read("Velmoria.cfg"), bytes.substr(0, 31));
+    }
+}
+
+TEST(Config, FailedWriteReportsAndKeepsThePreviousFile)
+{
+    ScratchDir dir;
+    Setup old = DefaultSetup();
+    old.LocValues.Lat.Degree = 42;
+    dir.Write("Velmoria.cfg", Bytes(old));
+    Setup next = DefaultSetup();
+
+    // The file system refuses to hold more than 16 bytes per file: the write fails.
+    struct rlimit saved;
+    getrlimit(RLIMIT_FSIZE, &saved);
+    struct rlimit limited = saved;
+    limited.rlim_cur = 16;
+    auto* previous = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &limited);
+    Recorded r;
+    StoreConfig("Velmoria.cfg", next, r.Report());
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previous);
+
+    ASSERT_EQ(r.boxes.size(), 1u);
+    EXPECT_EQ(r.boxes[0].text, "Unable to write to file VELMORIA.CFG");
+    EXPECT_EQ(r.boxes[0].caption, "Velmoria - [Error]");
+    EXPECT_EQ(dir.Read("Velmoria.cfg"), Bytes(old));
+    EXPECT_FALSE(std::filesystem::exists("Velmoria.cfg.tmp"));
+}
+
+TEST(Config, UncreatableFileAtExitIsReportedAsUnableToOpen)
+{
+    ScratchDir dir;
+    Recorded r;
+    StoreConfig("NoSuchDir/Velmoria.cfg", DefaultSetup(), r.Report());
+    ASSERT_EQ(r.boxes.size(), 1u);
+    EXPECT_EQ(r.boxes[0].text, "Unable to open file NOSUCHDIR/VELMORIA.CFG");
+    EXPECT_EQ(r.boxes[0].flags, 0x10u);
+}
+} // namespace
