@@ -122,6 +122,11 @@ public:
     void EvTimer(unsigned timerId);
     void CmTimeUpdate();
     void CmNormal();
+    // Starts the clock timer that fits the mode and view: timer 2 every 1000 ms in Real Time,
+    // else timer 1 (Star Map) or 3 (Solar System) every TimeRate ms, at least 30.
+    void StartClockTimer();
+    // Stops the clock timer that the mode and view run (timer 2, 1 or 3).
+    void StopClockTimer();
 
     // ---- Solar System (src/solar) ----
     bool ReadSolData();

@@ -1,16 +1,269 @@
-// Scaffolding: replaced by the clock and timer implementation.
+// The simulated clock of the main window: stepping, the status-bar panes, the animation timers
+// and the run-control commands Time Update and Normal Conditions.
+#include "app/VelmoriaApp.h"
 #include "app/VelmoriaWnd.h"
+#include "platform/Clock.h"
+#include "platform/MessageBox.h"
+#include "time/Calendar.h"
+#include "time/TimeUpdateDlg.h"
 
-void VelmoriaWnd::TimeCalculate() {}
-uint8_t VelmoriaWnd::GetMaxDays(uint8_t, uint16_t) const { return 31; }
-void VelmoriaWnd::ShowTime(unsigned, unsigned, unsigned) {}
-void VelmoriaWnd::ShowDate(unsigned, unsigned, unsigned) {}
-void VelmoriaWnd::ShowMode() {}
-void VelmoriaWnd::SetupStatusBar() {}
-void VelmoriaWnd::EvTimer(unsigned id)
+#include <QScrollBar>
+#include <cmath>
+
+static_assert(kBySeconds == 3202 && kByYears == 3207, "clock modes are the dialog's button ids");
+
+namespace
 {
-    if (id == kTimerBackground)
-        ShowBckGndPicture();
+constexpr double kDegToRad = 0.017453292519943295;
+constexpr const char* kDateBoundMessage = "Out from date bound !!!";
+} // namespace
+
+void VelmoriaWnd::TimeCalculate()
+{
+    ClockUnit unit;
+    if (UnitOfMode(TimeUpdateMode, unit) && !StepClock(CurTime, CurDate, unit, TimeForward))
+    {
+        TimeOut = true;
+        // Stop first: timer events keep arriving while the message box is open.
+        if (Subject == 2)
+            CmStop();
+        else if (Subject == 3)
+            CmStStop();
+        platform::InfoBox(this, kDateBoundMessage);
+    }
+    ShowTime(CurTime.Hour, CurTime.Minute, CurTime.Second);
+    ShowDate(CurDate.Day, CurDate.Month, CurDate.Year);
 }
-void VelmoriaWnd::CmTimeUpdate() {}
-void VelmoriaWnd::CmNormal() {}
+
+uint8_t VelmoriaWnd::GetMaxDays(uint8_t mm, uint16_t yy) const
+{
+    return MonthLength(mm, yy);
+}
+
+void VelmoriaWnd::ShowTime(unsigned hh, unsigned mm, unsigned ss)
+{
+    CurTime = Time{hh, mm, ss};
+    if (sbTime)
+        sbTime->SetText(TimePaneText(hh, mm, ss).c_str());
+}
+
+void VelmoriaWnd::ShowDate(unsigned dd, unsigned mm, unsigned yy)
+{
+    CurDate = Date{dd, mm, yy};
+    if (sbDate)
+        sbDate->SetText(DatePaneText(dd, mm, yy).c_str());
+}
+
+void VelmoriaWnd::ShowMode()
+{
+    const std::string text = ModePaneText(TimeUpdateMode, TimeRate);
+    if (!text.empty() && sbMode)
+        sbMode->SetText(text.c_str());
+}
+
+void VelmoriaWnd::SetupStatusBar()
+{
+    const platform::LocalDateTime now = platform::CurrentLocalDateTime();
+    ShowTime(now.time.Hour, now.time.Minute, now.time.Second);
+    ShowDate(now.date.Day, now.date.Month, now.date.Year);
+    ShowMode();
+    TimeOut = false;
+}
+
+void VelmoriaWnd::StartClockTimer()
+{
+    if (TimeUpdateMode == kRealTime)
+        SetTimer(kTimerRealTime, 1000);
+    else if (Subject == 3)
+        SetTimer(kTimerStarMap, StepPeriodMs(TimeRate));
+    else if (Subject == 2)
+        SetTimer(kTimerSolar, StepPeriodMs(TimeRate));
+}
+
+void VelmoriaWnd::StopClockTimer()
+{
+    if (TimeUpdateMode == kRealTime)
+        KillTimer(kTimerRealTime);
+    else if (Subject == 3)
+        KillTimer(kTimerStarMap);
+    else if (Subject == 2)
+        KillTimer(kTimerSolar);
+}
+
+void VelmoriaWnd::EvTimer(unsigned timerId)
+{
+    switch (timerId)
+    {
+    case kTimerRealTime:
+    {
+        // Only the view on screen may move: a playing flag left over from another view (an
+        // entry that failed while reading its data) must not wake a stopped one.
+        const bool solar = Subject == 2 && Playing;
+        const bool starMap = Subject == 3 && StPlaying;
+        if (!solar && !starMap)
+            return;
+        const platform::LocalDateTime now = platform::CurrentLocalDateTime();
+        const uint64_t instant = ClockInstant(now.date, now.time);
+        ShowTime(now.time.Hour, now.time.Minute, now.time.Second);
+        ShowDate(now.date.Day, now.date.Month, now.date.Year);
+        if (starMap)
+        {
+            UpdateStarAngles(instant);
+            ShowStarMap();
+        }
+        else
+        {
+            UpdateSolAngles(instant);
+            ShowSolSyst();
+        }
+        return;
+    }
+    case kTimerStarMap:
+    case kTimerSolar:
+    {
+        const bool starMap = timerId == kTimerStarMap;
+        if (starMap ? !(Subject == 3 && StPlaying) : !(Subject == 2 && Playing))
+            return;
+        // Draw the clock as it stands, then step it: the first tick after a start shows the
+        // starting moment.
+        const uint64_t instant = ClockInstant(CurDate, CurTime);
+        const bool reversed =
+            (TimeForward && instant < timeStep) || (!TimeForward && instant > timeStep);
+        if (starMap)
+        {
+            if (reversed)
+                RebaseStarAngles(instant);
+            UpdateStarAngles(instant);
+            ShowStarMap();
+        }
+        else
+        {
+            if (reversed)
+                RebaseSolAngles(instant);
+            UpdateSolAngles(instant);
+            ShowSolSyst();
+        }
+        TimeCalculate();
+        timeStep = instant;
+        return;
+    }
+    case kTimerBackground:
+        ShowBckGndPicture();
+        return;
+    default:
+        return;
+    }
+}
+
+void VelmoriaWnd::CmTimeUpdate()
+{
+    if (Subject != 2 && Subject != 3)
+        return;
+    SetHint("Updating time mode and time value");
+    bool wasPlaying;
+    if (Subject == 2)
+    {
+        wasPlaying = Playing;
+        CmStop();
+    }
+    else
+    {
+        wasPlaying = StPlaying;
+        CmStStop();
+    }
+    StopClockTimer();
+    Present();
+    {
+        TimeUpdateDlg dlg(this, &CurTime, &CurDate, &TimeUpdateMode, &TimeRate);
+        dlg.Execute();
+    }
+    // The real-time clock cannot stand beyond a date bound, and in Real Time no direction
+    // command is enabled that could clear the flag: Go would refuse for good.
+    if (TimeUpdateMode == kRealTime)
+        TimeOut = false;
+    ShowMode();
+    BlackOut();
+    if (Subject == 2)
+    {
+        if (wasPlaying)
+            CmGo();
+        else
+            ShowSolSyst();
+        SetHint("Viewing Solar System model");
+    }
+    else
+    {
+        if (wasPlaying)
+            CmStGo();
+        else
+            ShowStarMap();
+        SetHint("Viewing Star Map");
+    }
+    StartClockTimer();
+}
+
+void VelmoriaWnd::CmNormal()
+{
+    if (Subject != 2 && Subject != 3)
+    {
+        // Main screen and database: nothing animates here and no clock timer belongs here,
+        // so only the clock is put back to Real Time, forward, rate 1. The picture is left
+        // alone (a black fill would leave the margins of the background picture black).
+        TimeForward = true;
+        TimeRate = 1;
+        timeStep = 0;
+        TimeUpdateMode = kRealTime;
+        TimeOut = false;
+        return;
+    }
+    BlackOut();
+    // Back to the computer's clock, forward: neither can stand beyond a date bound, and in
+    // Real Time no direction command could clear the flag afterwards.
+    TimeOut = false;
+    if (Subject == 2)
+    {
+        Scale = 1.0f;
+        if (TimeUpdateMode != kRealTime)
+            KillTimer(kTimerSolar);
+        CmGo();
+        SystemCenter = 0;
+        for (SolObjects& body : SolObj)
+        {
+            body.X = body.Y = 0;
+            body.tAng = body.ust = 0;
+        }
+    }
+    else
+    {
+        SetLatitudeFromSetup();
+        ust = -225.0f;
+        ustSol[0] = -281.5005f;
+        ustSol[1] = -46.75005f;
+        if (!GlobeSystem)
+        {
+            VPos = 180;
+            if (QScrollBar* bar = VScrollBar())
+            {
+                bar->setRange(0, 360);
+                bar->setValue(180);
+            }
+            lat = 0;
+        }
+        const QRect rc = GetClientRect();
+        r = static_cast<uint16_t>(static_cast<int>((rc.top() + rc.top() + rc.height()) * 0.25));
+        latCos = static_cast<float>(std::cos(lat * kDegToRad));
+        latSin = static_cast<float>(std::sin(lat * kDegToRad));
+        if (TimeUpdateMode != kRealTime)
+            KillTimer(kTimerStarMap);
+        CmStGo();
+    }
+    TimeForward = true;
+    TimeRate = 1;
+    timeStep = 0;
+    if (TimeUpdateMode != kRealTime)
+    {
+        TimeUpdateMode = kRealTime;
+        SetTimer(kTimerRealTime, 1000);
+    }
+    ShowMode();
+}

@@ -1,0 +1,54 @@
+// Calendar stepping of the simulated clock and the texts of its status-bar panes. Pure
+// computations: no windowing code, so the tests and benchmarks call them directly.
+#pragma once
+
+#include "time/ClockInstant.h"
+
+#include <cstdint>
+#include <string>
+
+// Years the stepped clock may reach.
+constexpr uint32_t kFirstClockYear = 1901;
+constexpr uint32_t kLastClockYear = 2999;
+
+// Shortest stepping period in milliseconds, whatever the rate asks for.
+constexpr unsigned kMinStepPeriodMs = 30;
+
+// The unit of one clock step.
+enum class ClockUnit
+{
+    Second,
+    Minute,
+    Hour,
+    Day,
+    Month,
+    Year
+};
+
+// The unit that clock mode `mode` steps by (3202 seconds .. 3207 years); false for Real Time
+// (3201) and for any value that is not a clock mode.
+bool UnitOfMode(int mode, ClockUnit& unit);
+
+// Days in `month` (1..12) of `year` in the Gregorian calendar: 31, 30, 29 or 28. A month outside
+// 1..12 gives 28.
+uint8_t MonthLength(uint32_t month, uint32_t year);
+
+// Moves `time` and `date` one `unit` forward or backward, carrying into (borrowing from) the
+// higher units. Stepping by months forward from day 29..31 goes to day 1 two months on;
+// stepping by months backward and by years keeps the day as it is. Returns false when the step
+// would take the year out of 1901..2999: the year then keeps its value and the lower units keep
+// what the carry already gave them.
+bool StepClock(Time& time, Date& date, ClockUnit unit, bool forward);
+
+// Text of the time pane: three spaces, then hh:mm:ss, each part at least two digits.
+std::string TimePaneText(unsigned hh, unsigned mm, unsigned ss);
+
+// Text of the date pane: three spaces, then dd/mm/yyyy (year right-aligned in four places).
+std::string DatePaneText(unsigned dd, unsigned mm, unsigned yy);
+
+// Text of the mode pane for clock mode `mode` (3201..3207) and stepping period `rateMs`;
+// empty for a value that is not a clock mode (the pane is then left as it is).
+std::string ModePaneText(int mode, unsigned rateMs);
+
+// Period in milliseconds of the stepping timer for a rate of `rateMs`: the rate, at least 30.
+unsigned StepPeriodMs(unsigned rateMs);

@@ -1,0 +1,105 @@
+// The Time Update dialog (clock mode, time, date and stepping rate) and EditNumWin, the
+// numeric edit field that it and the location dialog use.
+#pragma once
+
+#include "platform/Dialog.h"
+#include "time/ClockInstant.h"
+
+#include <QLineEdit>
+#include <cstdint>
+
+class QFocusEvent;
+class QGroupBox;
+class QLabel;
+class QRadioButton;
+class QScrollBar;
+
+// A single-line field that holds a whole number in [Min, Max]. Leaving it with a number outside
+// the range puts the previous value back and names the range in an error box.
+class EditNumWin : public QLineEdit
+{
+    Q_OBJECT
+public:
+    // Notification code sent to the dialog after the field lost the focus.
+    static constexpr int kKillFocusCode = 8;
+
+    // A field with numeric id `resId`, accepting min..max, with room for textLimit - 1
+    // characters (the limit counts a terminator: 3 allows two digits, 5 four).
+    EditNumWin(QWidget* parent, int resId, unsigned min, unsigned max, unsigned textLimit);
+
+    // The field's text (at most TextLimit - 1 characters) as a decimal number; text that is
+    // not a number gives 0, a negative number wraps to a large one.
+    unsigned GetNumber() const;
+    // Writes `num` with at least two digits (7 as "07") and remembers it as PrevValue.
+    void SetNumber(unsigned num);
+    // Range check on leaving the field: out of range restores PrevValue and shows the range;
+    // in every case the text is rewritten from its number. Then tells the dialog.
+    void EvKillFocus();
+
+    unsigned Min;
+    unsigned Max;
+    unsigned TextLimit;
+    unsigned PrevValue = 0;
+
+signals:
+    // Sent after every range check with kKillFocusCode and the field's id.
+    void Notify(int id, int code);
+
+protected:
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    int id;
+};
+
+class TimeUpdateDlg : public platform::Dialog
+{
+    Q_OBJECT
+public:
+    // Edits the clock through the given pointers; nothing is written unless OK succeeds.
+    TimeUpdateDlg(QWidget* parent, Time* time, Date* date, int* mode, uint16_t* tr, int resId = 14);
+
+    // Rate scroll bar 1..1000 at *TRate, the six fields from the clock, the mode's button.
+    void SetupWindow() override;
+    // Checks the fields and writes mode, rate and (unless Real Time) time and date; false
+    // leaves everything as it was (with " Wrong date " for a day its month does not have).
+    bool StoreValues();
+    // OK: closes the dialog when StoreValues succeeds.
+    void CmOk();
+    // Help: the dialog's help topic.
+    void CmHelp();
+    // The rate label follows the scroll bar.
+    void sbChange();
+    // Fields, rate bar and rate label (3208..3215) are enabled exactly when Real Time is not
+    // checked.
+    void ButtonEnabler();
+
+    int* Mode;
+    Time* CurTime;
+    Date* CurDate;
+    uint16_t* TRate;
+
+    QGroupBox* group;
+    QRadioButton* RealTime;
+    QRadioButton* bySeconds;
+    QRadioButton* byMinutes;
+    QRadioButton* byHours;
+    QRadioButton* byDays;
+    QRadioButton* byMonths;
+    QRadioButton* byYears;
+    EditNumWin* Hour;
+    EditNumWin* Minute;
+    EditNumWin* Second;
+    EditNumWin* Day;
+    EditNumWin* Month;
+    EditNumWin* Year;
+    QScrollBar* timeR;
+    QLabel* ltimeR;
+
+public slots:
+    // Escape and the window's close: Cancel.
+    void reject() override;
+
+private:
+    QRadioButton* ModeButton(int id) const;
+};
