@@ -1,5 +1,6 @@
 #include "Art.h"
 
+#include <QFile>
 #include <algorithm>
 #include <cmath>
 
@@ -67,6 +68,71 @@ void BlendPixel(QImage& image, int x, int y, const Rgb& c, double a)
     };
     line[x] = qRgba(mixc(qRed(p), c.r), mixc(qGreen(p), c.g), mixc(qBlue(p), c.b),
                     int(std::lround(oa * 255.0)));
+}
+
+// Writes a BMP file ourselves: Qt's writer copies bytes from beyond the picture's rows into the
+// row padding, so narrow pictures would differ from build to build. Mono and Indexed8 images
+// become 1- and 8-bit files with their palette, anything else a 24-bit file.
+bool WriteBmp(const QImage& image, const QString& path)
+{
+    const int w = image.width(), h = image.height();
+    const int bits = image.format() == QImage::Format_Mono       ? 1
+                     : image.format() == QImage::Format_Indexed8 ? 8
+                                                                 : 24;
+    const QImage rgb = bits == 24 ? image.convertToFormat(QImage::Format_RGB32) : QImage();
+    const QVector<QRgb> palette = bits == 24 ? QVector<QRgb>() : image.colorTable();
+    const int stride = ((w * bits + 31) / 32) * 4;
+    const std::uint32_t offset = 14 + 40 + 4 * std::uint32_t(palette.size());
+    const std::uint32_t size = offset + std::uint32_t(stride) * h;
+    QByteArray out;
+    auto put = [&out](std::uint32_t v, int bytes)
+    {
+        for (int i = 0; i < bytes; ++i)
+            out.append(char((v >> (8 * i)) & 0xFF));
+    };
+    out.append("BM");
+    put(size, 4);
+    put(0, 4);
+    put(offset, 4);
+    put(40, 4);
+    put(std::uint32_t(w), 4);
+    put(std::uint32_t(h), 4);
+    put(1, 2);
+    put(std::uint32_t(bits), 2);
+    put(0, 4);
+    put(std::uint32_t(stride) * h, 4);
+    put(2835, 4); // 72 dots per inch
+    put(2835, 4);
+    put(std::uint32_t(palette.size()), 4);
+    put(0, 4);
+    for (QRgb c : palette)
+    {
+        out.append(char(qBlue(c)));
+        out.append(char(qGreen(c)));
+        out.append(char(qRed(c)));
+        out.append(char(0));
+    }
+    for (int y = h - 1; y >= 0; --y)
+    {
+        QByteArray row(stride, '\0');
+        for (int x = 0; x < w; ++x)
+        {
+            if (bits == 24)
+            {
+                const QRgb c = rgb.pixel(x, y);
+                row[3 * x] = char(qBlue(c));
+                row[3 * x + 1] = char(qGreen(c));
+                row[3 * x + 2] = char(qRed(c));
+            }
+            else if (bits == 8)
+                row[x] = char(image.pixelIndex(x, y));
+            else if (image.pixelIndex(x, y))
+                row[x / 8] = char(row[x / 8] | (0x80 >> (x % 8)));
+        }
+        out.append(row);
+    }
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(out) == out.size();
 }
 } // namespace
 
@@ -401,7 +467,7 @@ void PaintGlow(QImage& image, double cx, double cy, double radius, const Rgb& co
 
 bool SaveBmp24(const QImage& image, const QString& path)
 {
-    return image.convertToFormat(QImage::Format_RGB32).save(path, "BMP");
+    return WriteBmp(image.convertToFormat(QImage::Format_RGB32), path);
 }
 
 bool SaveBmp8(const QImage& image, const QString& path)
@@ -419,11 +485,13 @@ bool SaveBmp8(const QImage& image, const QString& path)
         return false;
     std::sort(table.begin(), table.end());
     QImage out(rgb.size(), QImage::Format_Indexed8);
+    // Fill first: the writer copies whole scan lines, padding included, into the file.
+    out.fill(0);
     out.setColorTable(table);
     for (int y = 0; y < rgb.height(); ++y)
         for (int x = 0; x < rgb.width(); ++x)
             out.setPixel(x, y, uint(table.indexOf(rgb.pixel(x, y) | 0xFF000000u)));
-    return out.save(path, "BMP");
+    return WriteBmp(out, path);
 }
 
 bool SaveBmp1(const QImage& image, const QString& path, QRgb whiteWhere)
@@ -431,10 +499,11 @@ bool SaveBmp1(const QImage& image, const QString& path, QRgb whiteWhere)
     QImage out(image.size(), QImage::Format_Mono);
     out.setColor(0, qRgb(0, 0, 0));
     out.setColor(1, qRgb(255, 255, 255));
+    out.fill(0);
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             out.setPixel(x, y, (image.pixel(x, y) | 0xFF000000u) == (whiteWhere | 0xFF000000u));
-    return out.save(path, "BMP");
+    return WriteBmp(out, path);
 }
 
 bool SavePng(const QImage& image, const QString& path)
