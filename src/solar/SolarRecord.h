@@ -12,15 +12,15 @@ static_assert(std::endian::native == std::endian::little,
 #pragma pack(push, 1)
 struct SolarObjects
 {
-    char ID;          // 'P' planet, 'C' comet; any other kind is carried, never drawn
-    char Name[17];    // NUL-terminated within the field
-    double SemiAxis;  // semi-major axis, astronomical units
-    float Eccentr;    // eccentricity, 0 <= e < 1
-    float Inclin;     // inclination to the ecliptic, degrees
-    float AscenNode;  // longitude of the ascending node, degrees
-    float ArgPer;     // argument of perihelion, degrees
-    double PeriDate;  // perihelion date (Julian day)
-    float Period;     // orbital period, days
+    char ID;         // 'P' planet, 'C' comet; any other kind is carried, never drawn
+    char Name[17];   // NUL-terminated within the field
+    double SemiAxis; // semi-major axis, astronomical units
+    float Eccentr;   // eccentricity, 0 <= e < 1
+    float Inclin;    // inclination to the ecliptic, degrees
+    float AscenNode; // longitude of the ascending node, degrees
+    float ArgPer;    // argument of perihelion, degrees
+    double PeriDate; // perihelion date (Julian day)
+    float Period;    // orbital period, days
 };
 #pragma pack(pop)
 

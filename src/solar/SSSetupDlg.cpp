@@ -1,0 +1,114 @@
+#include "solar/SSSetupDlg.h"
+
+#include "platform/Bitmaps.h"
+#include "platform/Help.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace
+{
+constexpr int kFirstBoxId = 3000;
+constexpr int kOrbits = 11;
+constexpr int kHelpButton = 9;
+constexpr unsigned long kHelpContext = 9001;
+} // namespace
+
+SSSetupDlg::SSSetupDlg(QWidget* parent, bool8* values, bool8 helio, int resId)
+    : platform::Dialog(parent, resId), Values(values), Helio(helio)
+{
+    setWindowTitle(QStringLiteral("Solar System Setup"));
+    auto* title = new QLabel(this);
+    title->setPixmap(QPixmap::fromImage(platform::LoadBitmapResource(1202)));
+
+    auto* group = new QGroupBox(QStringLiteral(" Show Objects : "), this);
+    auto make = [this](QWidget* owner, const char* text, int index)
+    {
+        auto* box = new QCheckBox(QString::fromLatin1(text), owner);
+        SetId(box, kFirstBoxId + index);
+        return box;
+    };
+    chbSun = make(group, "Sun", 0);
+    chbMercury = make(group, "Mercury", 1);
+    chbVenus = make(group, "Venus", 2);
+    chbEarth = make(group, "Earth", 3);
+    chbMars = make(group, "Mars", 4);
+    chbJupiter = make(group, "Jupiter", 5);
+    chbSaturn = make(group, "Saturn", 6);
+    chbUranus = make(group, "Uranus", 7);
+    chbNeptune = make(group, "Neptune", 8);
+    chbPluto = make(group, "Pluto", 9);
+    chbComets = make(group, "Comets", 10);
+    chbSwOrbits = make(this, "Show orbits", 11);
+    chbSwTrails = make(this, "Show trails", 12);
+
+    auto* objects = new QGridLayout(group);
+    for (int i = 0; i <= 10; ++i)
+        objects->addWidget(Box(i), i % 6, i / 6);
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* help = new QPushButton(QStringLiteral("Help"), this);
+    SetId(ok, platform::IDOK);
+    SetId(cancel, platform::IDCANCEL);
+    SetId(help, kHelpButton);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, [this] { CmOk(); });
+    connect(cancel, &QPushButton::clicked, this, [this] { CloseWindow(platform::IDCANCEL); });
+    connect(help, &QPushButton::clicked, this, [this] { CmHelp(); });
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    buttons->addWidget(help);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(title, 0, Qt::AlignHCenter);
+    layout->addWidget(group);
+    layout->addWidget(chbSwOrbits);
+    layout->addWidget(chbSwTrails);
+    layout->addLayout(buttons);
+}
+
+QCheckBox* SSSetupDlg::Box(int index) const
+{
+    QCheckBox* const boxes[] = {chbSun,     chbMercury,  chbVenus,   chbEarth,   chbMars,
+                                chbJupiter, chbSaturn,   chbUranus,  chbNeptune, chbPluto,
+                                chbComets,  chbSwOrbits, chbSwTrails};
+    return boxes[index];
+}
+
+void SSSetupDlg::SetupWindow()
+{
+    for (int i = 0; i < 13; ++i)
+    {
+        const bool on = i == kOrbits ? (Values[i] && Helio) : Values[i] != 0;
+        Box(i)->setChecked(on);
+    }
+    chbSwOrbits->setEnabled(Helio != 0);
+}
+
+void SSSetupDlg::StoreValues()
+{
+    for (int i = 0; i < 13; ++i)
+    {
+        if (i == kOrbits && !Helio)
+            continue;
+        Values[i] = Box(i)->isChecked() ? 1 : 0;
+    }
+}
+
+void SSSetupDlg::CmOk()
+{
+    StoreValues();
+    CloseWindow(platform::IDOK);
+}
+
+void SSSetupDlg::CmHelp()
+{
+    platform::WinHelp(this, "Velmoria.hlp", platform::HELP_CONTEXT, kHelpContext);
+    update();
+}

@@ -1,0 +1,58 @@
+#include "solar/SolarReader.h"
+
+#include "platform/Files.h"
+#include "solar/Orbit.h"
+
+#include <cstring>
+
+namespace solar
+{
+void ConvertSolarRecord(const SolarObjects& record, SolObjects& body)
+{
+    body.ID = record.ID;
+    // The field is NUL-terminated in a sound file; a damaged one is cut at 16 characters.
+    const size_t length = strnlen(record.Name, sizeof record.Name - 1);
+    std::memcpy(body.Name, record.Name, length);
+    body.Name[length] = '\0';
+    body.SemiAxis = record.SemiAxis * kAuInMkm;
+    body.Eccentr = record.Eccentr;
+    body.Inclin = static_cast<float>(record.Inclin * kDegToRad);
+    body.AscenNode = static_cast<float>(record.AscenNode * kDegToRad);
+    // The perihelion direction is kept as 540 degrees less the argument (subtracted in single
+    // precision) so that the point formula puts the perihelion at the argument, counted
+    // anticlockwise on a screen whose y axis grows downward.
+    body.ArgPer = static_cast<float>((540.0f - record.ArgPer) * kDegToRad);
+    body.PeriDate = record.PeriDate;
+    body.Period = record.Period;
+}
+
+SolarReadResult ReadSolarRecords(std::FILE* f, long size, SolObjects table[kSolarSlots],
+                                 SolarObjects& buffer)
+{
+    if (!f || size < 0)
+        return SolarReadResult::ReadFailed;
+    unsigned long count = static_cast<unsigned long>(size) / sizeof(SolarObjects);
+    if (count > static_cast<unsigned long>(kSolarSlots))
+        count = kSolarSlots;
+    for (unsigned long i = 0; i < count; ++i)
+    {
+        if (std::fread(&buffer, sizeof buffer, 1, f) != 1)
+            return SolarReadResult::ReadFailed;
+        ConvertSolarRecord(buffer, table[i]);
+    }
+    return SolarReadResult::Ok;
+}
+
+SolarReadResult ReadSolarFile(const char* path, SolObjects table[kSolarSlots], SolarObjects& buffer)
+{
+    std::FILE* f = platform::OpenFile(path, "rb");
+    if (!f)
+        return SolarReadResult::OpenFailed;
+    // A shorter file on a later entry must not leave bodies of the previous one behind.
+    for (int i = 0; i < kSolarSlots; ++i)
+        table[i] = SolObjects{};
+    const SolarReadResult result = ReadSolarRecords(f, platform::FileSize(f), table, buffer);
+    std::fclose(f);
+    return result;
+}
+} // namespace solar

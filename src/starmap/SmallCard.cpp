@@ -1,0 +1,302 @@
+#include "starmap/SmallCard.h"
+
+#include "app/ConstName.h"
+#include "app/NumFormat.h"
+#include "app/VelmoriaWnd.h"
+#include "platform/Bitmaps.h"
+#include "starmap/NumToHM.h"
+
+#include <QGridLayout>
+#include <QMouseEvent>
+#include <QPainter>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace
+{
+constexpr double kDegreesToHours = 0.06666666666666667;
+constexpr double kRadToDeg = 57.29577951308232;
+
+// Luminosity class by the star's size code 1..5 and colour by its colour code 1..8.
+const char* const StarSize[] = {nullptr,      "dwarf",           "giant",
+                                "supergiant", "main - sequence", "superhot"};
+const char* const StarColor[] = {nullptr,          "Red",   "Orange",       "Yellow",
+                                 "Yellow - white", "White", "Blue - white", "Blue",
+                                 "Yellow - orange"};
+
+const char* const NgcTypeText[] = {"Spiral Galaxy",    "Elliptical Galaxy", "Irregular Galaxy",
+                                   "Planetary Nebula", "Diffus Nebula",     "Open Cluster",
+                                   "Globular Cluster"};
+
+// A text field of a record, which a damaged file may leave without its NUL.
+std::string Field(const char* text, size_t width)
+{
+    return std::string(text, strnlen(text, width));
+}
+
+QString Latin1(const std::string& text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The star's colour and luminosity class. Codes without a word show the word that is known,
+// or "---" when neither is.
+std::string StarProperties(unsigned size, unsigned color)
+{
+    if (size == 0)
+        return "---";
+    const char* sizeWord = size < std::size(StarSize) ? StarSize[size] : nullptr;
+    const char* colorWord = color < std::size(StarColor) ? StarColor[color] : nullptr;
+    if (sizeWord && colorWord)
+        return std::string(colorWord) + "  " + sizeWord;
+    if (sizeWord)
+        return sizeWord;
+    if (colorWord)
+        return colorWord;
+    return "---";
+}
+
+std::string Format(const char* format, const std::string& text)
+{
+    char buf[160];
+    std::snprintf(buf, sizeof buf, format, text.c_str());
+    return buf;
+}
+} // namespace
+
+void MarkObject(platform::Canvas& canvas, QPoint point)
+{
+    static const platform::Bitmap label(platform::LoadBitmapResource("SkyLabel"));
+    canvas.BitBlt(point.x() - 15, point.y() - 15, 32, 32, label, 0, 0, platform::Rop::SrcPaint);
+}
+
+QPoint PlaceCard(QPoint click, int w, int h, int clientWidth, int clientBottom)
+{
+    const int x = click.x() + w < clientWidth ? click.x() + 20 : click.x() - w - 20;
+    const int y = click.y() + h < clientBottom ? click.y() : clientBottom - h;
+    return {x, y};
+}
+
+// ---- common part ----
+
+SmallCardDlg::SmallCardDlg(QWidget* parent, QPoint* point, int resId, int titleId, int frameId)
+    : platform::Dialog(parent, resId), Point(point), titleId(titleId)
+{
+    setWindowFlag(Qt::FramelessWindowHint, false);
+    auto* grid = new QGridLayout(this);
+    grid->setHorizontalSpacing(12);
+    frame = new QGroupBox(this);
+    SetId(frame, frameId);
+    frame->setMinimumSize(150, 34);
+    grid->addWidget(frame, row++, 0, 1, 2);
+}
+
+QLabel* SmallCardDlg::AddRow(const char* label, int id, bool stacked)
+{
+    auto* grid = static_cast<QGridLayout*>(layout());
+    auto* fixed = new QLabel(QString::fromLatin1(label), this);
+    auto* value = new QLabel(this);
+    SetId(value, id);
+    if (stacked)
+    {
+        grid->addWidget(fixed, row++, 0, 1, 2);
+        grid->addWidget(value, row++, 0, 1, 2);
+    }
+    else
+    {
+        grid->addWidget(fixed, row, 0);
+        grid->addWidget(value, row++, 1);
+    }
+    return value;
+}
+
+QString SmallCardDlg::Value(int id) const
+{
+    const auto* label = ControlAs<QLabel>(id);
+    return label ? label->text() : QString();
+}
+
+void SmallCardDlg::SetupWindow()
+{
+    Bitmap = platform::LoadBitmapResource(titleId);
+    Fill();
+    adjustSize();
+    const int w = width() + 6;
+    const int h = height() + 6;
+    QRect client;
+    QWidget* owner = parentWidget();
+    if (auto* wnd = qobject_cast<VelmoriaWnd*>(owner))
+        client = wnd->GetClientRect();
+    else if (owner)
+        client = owner->rect();
+    const QPoint click = Point ? *Point : QPoint();
+    // The card is a window of its own: the place is worked out in the parent's client area
+    // and then carried to the screen.
+    placed = PlaceCard(click, w, h, client.width(), client.top() + client.height());
+    move(owner ? owner->mapToGlobal(placed) : placed);
+    resize(w, h);
+}
+
+void SmallCardDlg::paintEvent(QPaintEvent* event)
+{
+    platform::Dialog::paintEvent(event);
+    if (Bitmap.isNull())
+        return;
+    const QRect strip = frame->geometry();
+    QPainter p(this);
+    p.drawImage(strip.x() + strip.width() / 2 - Bitmap.width() / 2,
+                strip.y() + strip.height() / 2 - Bitmap.height() / 2, Bitmap);
+}
+
+void SmallCardDlg::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        CloseWindow(platform::IDOK);
+    else
+        platform::Dialog::mousePressEvent(event);
+}
+
+// ---- the star ----
+
+StarSmDlg::StarSmDlg(QWidget* parent, QPoint* point, StarDB* star, int resId)
+    : SmallCardDlg(parent, point, resId, 1207, 4009), Star(star)
+{
+    setWindowTitle(QStringLiteral("Star"));
+    Name = AddRow("Star's Name", 4001);
+    Design = AddRow("Designation", 4002);
+    Magn = AddRow("Magnitude", 4003);
+    Spectr = AddRow("Spectral Type", 4004);
+    Prop = AddRow("Properties", 4005);
+    RA = AddRow("R.A.", 4006);
+    Dec = AddRow("Dec", 4007);
+    Const = AddRow("Constellation", 4008, true);
+}
+
+void StarSmDlg::Fill()
+{
+    if (!Star)
+        return;
+    const StarDB& s = *Star;
+    const int k = s.NumConst;
+    const bool known = k >= 1 && k <= kConstellationCount;
+    const std::string constName = known ? ConstName[2 * (k - 1)] : "---";
+    const std::string abbrev = known ? ConstName[2 * (k - 1) + 1] : "---";
+    Name->setText(Latin1(AdjustString(Field(s.StarName, sizeof s.StarName).c_str())));
+    Const->setText(Latin1(constName));
+    Design->setText(Latin1(Field(s.Design, sizeof s.Design) + "  " + abbrev));
+    Magn->setText(Latin1(NumToStr(s.Magnitude, 2, false)));
+    Spectr->setText(Latin1(Field(s.SpectType, sizeof s.SpectType)));
+    Prop->setText(Latin1(StarProperties(s.Propert.size, s.Propert.color)));
+    RA->setText(Latin1(NumToHM(s.RA, true)));
+    Dec->setText(Latin1(NumToHM(s.Dec, false)));
+}
+
+// ---- the deep-sky object ----
+
+NGCMessSmDlg::NGCMessSmDlg(QWidget* parent, QPoint* point, NGCMessDB* ngcm, int resId)
+    : SmallCardDlg(parent, point, resId, 1212, 4206), NGCM(ngcm)
+{
+    setWindowTitle(QStringLiteral("NGC / Messier"));
+    NGCName = AddRow("NGC Name", 4201);
+    MessName = AddRow("Messier Name", 4202);
+    Size = AddRow("Size", 4203);
+    Magn = AddRow("Magnitude", 4003);
+    Type = AddRow("Type", 4204);
+    Comment = AddRow("Comment", 4205);
+    RA = AddRow("R.A.", 4006);
+    Dec = AddRow("Dec", 4007);
+}
+
+void NGCMessSmDlg::Fill()
+{
+    if (!NGCM)
+        return;
+    const NGCMessDB& o = *NGCM;
+    NGCName->setText(QStringLiteral("NGC%1").arg(static_cast<unsigned>(o.NGC)));
+    MessName->setText(QStringLiteral("M%1").arg(static_cast<unsigned>(o.Messier)));
+    Size->setText(Latin1(Field(o.Size, sizeof o.Size)));
+    Magn->setText(Latin1(NumToStr(o.Magnitude, 2, false)));
+    if (o.Type < std::size(NgcTypeText))
+    {
+        const std::string comment = AdjustString(Field(o.Comments, sizeof o.Comments).c_str());
+        Type->setText(QString::fromLatin1(NgcTypeText[o.Type]));
+        if (o.Type <= 2)
+            Comment->setText(Latin1(Format("Type %s", comment)));
+        else if (o.Type <= 4)
+            Comment->setText(Latin1(comment));
+        else
+            Comment->setText(Latin1(Format("Number %s", comment)));
+    }
+    RA->setText(Latin1(NumToHM(o.RA, true)));
+    Dec->setText(Latin1(NumToHM(o.Dec, false)));
+}
+
+// ---- the Sun and the Moon ----
+
+SunSmDlg::SunSmDlg(QWidget* parent, QPoint* point, float ra, float dec, int resId)
+    : SmallCardDlg(parent, point, resId, 1209, 4010), dec(dec), ra(ra)
+{
+    setWindowTitle(QStringLiteral("Sun"));
+    Magn = AddRow("Magnitude", 4003);
+    Prop = AddRow("Properties", 4005);
+    Prop->setText(QStringLiteral("Center of Solar System"));
+    RA = AddRow("R.A.", 4006);
+    Dec = AddRow("Dec", 4007);
+}
+
+void SunSmDlg::Fill()
+{
+    Magn->setText(QStringLiteral("-26.8"));
+    RA->setText(Latin1(NumToHM(static_cast<float>(ra * kDegreesToHours), true)));
+    Dec->setText(Latin1(NumToHM(static_cast<float>(dec * kRadToDeg), false)));
+}
+
+MoonSmDlg::MoonSmDlg(QWidget* parent, QPoint* point, float ra, float dec, int resId)
+    : SmallCardDlg(parent, point, resId, 1210, 4011), ra(ra), dec(dec)
+{
+    setWindowTitle(QStringLiteral("Moon"));
+    Magn = AddRow("Magnitude", 4003);
+    Prop = AddRow("Properties", 4005);
+    Prop->setText(QStringLiteral("Satellite of Earth"));
+    RA = AddRow("R.A.", 4006);
+    Dec = AddRow("Dec", 4007);
+}
+
+void MoonSmDlg::Fill()
+{
+    Magn->setText(QStringLiteral("-12.74"));
+    RA->setText(Latin1(NumToHM(static_cast<float>(ra * kDegreesToHours), true)));
+    Dec->setText(Latin1(NumToHM(static_cast<float>(dec * kRadToDeg), false)));
+}
+
+// ---- the planet and the comet ----
+
+PlanetSmDlg::PlanetSmDlg(QWidget* parent, QPoint* point, const char* name, float dist, int resId)
+    : SmallCardDlg(parent, point, resId, 1208, 4103), ObjName(name), ObjDist(dist)
+{
+    setWindowTitle(QStringLiteral("Planet"));
+    Name = AddRow("Planet's Name", 4101);
+    Dist = AddRow("Distance from Sun (km)", 4102);
+}
+
+void PlanetSmDlg::Fill()
+{
+    // Names come from a 17-byte field.
+    Name->setText(ObjName ? Latin1(Field(ObjName, 17)) : QString());
+    Dist->setText(Latin1(NumToStr(ObjDist, 4, false)));
+}
+
+CometSmDlg::CometSmDlg(QWidget* parent, QPoint* point, const char* name, float dist, int resId)
+    : SmallCardDlg(parent, point, resId, 1211, 4104), ObjName(name), ObjDist(dist)
+{
+    setWindowTitle(QStringLiteral("Comet"));
+    Name = AddRow("Comet's Name", 4101);
+    Dist = AddRow("Distance from Sun (km)", 4102);
+}
+
+void CometSmDlg::Fill()
+{
+    Name->setText(ObjName ? Latin1(Field(ObjName, 17)) : QString());
+    Dist->setText(Latin1(NumToStr(ObjDist, 4, false)));
+}

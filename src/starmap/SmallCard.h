@@ -1,0 +1,155 @@
+// The small object cards: a modal card beside a right-clicked object with its data, closed by
+// a left click anywhere on it. One class per kind of object: a star, a deep-sky object, the
+// Sun and the Moon of the sky globe, a planet and a comet of the Solar System model.
+#pragma once
+
+#include "platform/Canvas.h"
+#include "platform/Dialog.h"
+#include "starmap/StarRecord.h"
+
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QPoint>
+
+// ORs the 32 x 32 marker picture "SkyLabel" onto `canvas` with its top-left corner at
+// (point.x - 15, point.y - 15).
+void MarkObject(platform::Canvas& canvas, QPoint point);
+
+// Where a card of w x h pixels (its client size plus 6) opens for a click at `click` in a
+// window whose client area is `clientWidth` wide and ends at row `clientBottom`: 20 pixels to
+// the right of the click, or to its left when it would pass the right edge; level with the
+// click, or raised to end at the bottom edge when it would pass it. Window coordinates.
+QPoint PlaceCard(QPoint click, int w, int h, int clientWidth, int clientBottom);
+
+// What the cards share: placement beside the click, the title picture centred in the title
+// strip, closing on a left click.
+class SmallCardDlg : public platform::Dialog
+{
+    Q_OBJECT
+public:
+    // `point`: the click in the parent's client coordinates; `titleId`: the 120 x 22 title
+    // picture; `frameId`: the id of the title strip.
+    SmallCardDlg(QWidget* parent, QPoint* point, int resId, int titleId, int frameId);
+
+    // Loads the title picture, fills the values and places the card beside the click.
+    void SetupWindow() override;
+    // The text of value control `id` as the card shows it.
+    QString Value(int id) const;
+    // Where SetupWindow put the card, in the parent's client coordinates.
+    QPoint Placed() const { return placed; }
+
+    QPoint* Point;
+    QImage Bitmap;
+    QGroupBox* frame;
+
+protected:
+    // Fills the value controls from the card's data.
+    virtual void Fill() {}
+    // Adds a row: the fixed `label` and a value control with id `id` (below the label when
+    // `stacked`).
+    QLabel* AddRow(const char* label, int id, bool stacked = false);
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    int titleId;
+    int row = 0;
+    QPoint placed;
+};
+
+class StarSmDlg : public SmallCardDlg
+{
+    Q_OBJECT
+public:
+    StarSmDlg(QWidget* parent, QPoint* point, StarDB* star, int resId = 23);
+    void Fill() override;
+
+    StarDB* Star;
+    QLabel* Name;
+    QLabel* Design;
+    QLabel* Magn;
+    QLabel* Spectr;
+    QLabel* Prop;
+    QLabel* RA;
+    QLabel* Dec;
+    QLabel* Const;
+};
+
+class NGCMessSmDlg : public SmallCardDlg
+{
+    Q_OBJECT
+public:
+    NGCMessSmDlg(QWidget* parent, QPoint* point, NGCMessDB* ngcm, int resId = 28);
+    void Fill() override;
+
+    NGCMessDB* NGCM;
+    QLabel* NGCName;
+    QLabel* MessName;
+    QLabel* Size;
+    QLabel* Magn;
+    QLabel* Type;
+    QLabel* Comment;
+    QLabel* RA;
+    QLabel* Dec;
+};
+
+// The Sun on the sky globe: `ra` in degrees, `dec` in radians.
+class SunSmDlg : public SmallCardDlg
+{
+    Q_OBJECT
+public:
+    SunSmDlg(QWidget* parent, QPoint* point, float ra, float dec, int resId = 25);
+    void Fill() override;
+
+    float dec;
+    float ra;
+    QLabel* Magn;
+    QLabel* Prop;
+    QLabel* RA;
+    QLabel* Dec;
+};
+
+// The Moon on the sky globe: `ra` in degrees, `dec` in radians.
+class MoonSmDlg : public SmallCardDlg
+{
+    Q_OBJECT
+public:
+    MoonSmDlg(QWidget* parent, QPoint* point, float ra, float dec, int resId = 26);
+    void Fill() override;
+
+    float ra;
+    float dec;
+    QLabel* Magn;
+    QLabel* Prop;
+    QLabel* RA;
+    QLabel* Dec;
+};
+
+// A planet or a comet of the Solar System model: its stored name and its distance from the
+// Sun in millions of kilometres.
+class PlanetSmDlg : public SmallCardDlg
+{
+    Q_OBJECT
+public:
+    PlanetSmDlg(QWidget* parent, QPoint* point, const char* name, float dist, int resId = 24);
+    void Fill() override;
+
+    const char* ObjName;
+    float ObjDist;
+    QLabel* Name;
+    QLabel* Dist;
+};
+
+class CometSmDlg : public SmallCardDlg
+{
+    Q_OBJECT
+public:
+    CometSmDlg(QWidget* parent, QPoint* point, const char* name, float dist, int resId = 27);
+    void Fill() override;
+
+    const char* ObjName;
+    float ObjDist;
+    QLabel* Name;
+    QLabel* Dist;
+};
