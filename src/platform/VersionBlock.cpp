@@ -48,9 +48,6 @@ bool AppendNode(const VersionNode& node, std::vector<uint8_t>& out)
         if (!AppendNode(node.Children[i], out))
             return false;
     }
-    // An empty value needs no alignment of its own: drop the key's padding when nothing follows.
-    if (node.Value.empty() && node.Children.empty())
-        out.resize(start + kVersionHeaderSize + node.Key.size() + 1);
     const size_t length = out.size() - start;
     if (length > kVersionBlockMax)
         return false;

@@ -278,17 +278,17 @@ bool FindSection(const ByteSource& src, const char* name, uint64_t& offset, uint
 {
     if (name == nullptr)
         return false;
-    uint8_t ident[kElfHeaderSize];
-    if (!src.ReadAt(0, ident, sizeof ident))
+    uint8_t elfHeader[kElfHeaderSize];
+    if (!src.ReadAt(0, elfHeader, sizeof elfHeader))
         return false;
     // e_ident: magic, ELFCLASS64 (2), ELFDATA2LSB (1), EV_CURRENT (1).
-    if (ident[0] != 0x7F || ident[1] != 'E' || ident[2] != 'L' || ident[3] != 'F' ||
-        ident[4] != 2 || ident[5] != 1 || ident[6] != 1)
+    if (elfHeader[0] != 0x7F || elfHeader[1] != 'E' || elfHeader[2] != 'L' || elfHeader[3] != 'F' ||
+        elfHeader[4] != 2 || elfHeader[5] != 1 || elfHeader[6] != 1)
         return false;
-    const uint64_t tableOffset = LoadU64(ident + 0x28); // e_shoff
-    const uint64_t entrySize = LoadU16(ident + 0x3A);   // e_shentsize
-    uint64_t count = LoadU16(ident + 0x3C);             // e_shnum
-    uint64_t namesIndex = LoadU16(ident + 0x3E);        // e_shstrndx
+    const uint64_t tableOffset = LoadU64(elfHeader + 0x28); // e_shoff
+    const uint64_t entrySize = LoadU16(elfHeader + 0x3A);   // e_shentsize
+    uint64_t count = LoadU16(elfHeader + 0x3C);             // e_shnum
+    uint64_t namesIndex = LoadU16(elfHeader + 0x3E);        // e_shstrndx
     if (tableOffset == 0 || entrySize < kSectionHeaderSize || tableOffset > src.Size())
         return false;
 

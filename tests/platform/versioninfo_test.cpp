@@ -212,15 +212,17 @@ TEST(VerQueryValue, RefusesMalformedBlocks)
         const char* What;
         size_t At;     // byte to overwrite
         uint8_t Value; // its new value
+        const char* Path;
     };
     const Case cases[] = {
-        {"root shorter than its header", 0, 5},
-        {"child of length 0", 24, 0},
-        {"child longer than its parent", 24, 200},
-        {"string table longer than StringFileInfo", 48, 70},
-        {"text value without its NUL", 92, 'X'},
-        {"value running past its block", 66, 30},
-        {"key without NUL inside its block", 64, 8}, // ProductName's Length: ends at "Pr"
+        {"root shorter than its header", 0, 5, "\\"},
+        {"root key without NUL inside the root", 0, 8, "\\"}, // Length 8 ends at "VS"
+        {"child of length 0", 24, 0, productName},
+        {"child longer than its parent", 24, 200, productName},
+        {"string table longer than StringFileInfo", 48, 70, productName},
+        {"text value without its NUL", 92, 'X', productName},
+        {"value running past its block", 66, 30, productName},
+        {"key without NUL inside its block", 64, 8, productName}, // Length 8 ends at "Pr"
     };
     for (const Case& c : cases)
     {
@@ -229,8 +231,7 @@ TEST(VerQueryValue, RefusesMalformedBlocks)
         const auto exact = ExactCopy(bad);
         const void* value = nullptr;
         uint32_t length = 0;
-        EXPECT_FALSE(QueryVersionValue(exact.get(), bad.size(), productName, &value, &length))
-            << c.What;
+        EXPECT_FALSE(QueryVersionValue(exact.get(), bad.size(), c.Path, &value, &length)) << c.What;
     }
 }
 
@@ -315,6 +316,8 @@ TEST(ElfSection, FilesWithoutAUsableVersionSectionGiveSizeZero)
     otherRoot[layout.SectionData[1] + 6] = 'X'; // "XS_VERSION_INFO"
     std::vector<uint8_t> shortSection = good;
     PutLe(shortSection, versionHeader + 32, 5, 8);
+    std::vector<uint8_t> namesPastTheirTable = good; // only the leading NUL is left inside
+    PutLe(namesPastTheirTable, layout.SectionHeaders.back() + 32, 1, 8);
     std::vector<uint8_t> rootLongerThanSection = good;
     PutLe(rootLongerThanSection, versionHeader + 32, block.size() - 1, 8);
 
@@ -338,6 +341,7 @@ TEST(ElfSection, FilesWithoutAUsableVersionSectionGiveSizeZero)
         {"more sections than the file holds", tooManySections},
         {"section-name table index outside", namesIndexOutside},
         {"section name offset outside its table", nameOutsideTable},
+        {"section names past the end of their table", namesPastTheirTable},
         {"block whose root is not the version root", otherRoot},
         {"section shorter than a block header", shortSection},
         {"root longer than its section", rootLongerThanSection},
