@@ -1,0 +1,159 @@
+// The sky globe's geometry: tilt, rotation angles, the orthographic projection of the sphere
+// onto the disc, the horizon test, the star mark sizes and the coordinate grid's points.
+// Angles are in degrees unless a name says radians; screen rows grow downward.
+#pragma once
+
+#include "app/Config.h"
+
+#include <array>
+#include <cstdint>
+
+namespace globe
+{
+constexpr double kDegToRad = 0.017453292519943295;
+
+// Rotation rates per second of the clock instant: the sidereal day (86164.099 s), the Sun's
+// sidereal year (365.2564 d) and the Moon's synodic month (29.530589 d).
+constexpr double kStarRate = 1.160576169896467e-5;
+constexpr double kSunRate = 3.1687532577318495e-8;
+constexpr double kMoonRate = 3.9193509056233435e-7;
+
+// Calibrated offsets of the three angles at the start of the view, degrees. The Sun's and
+// Moon's are the single-precision values 0xC38CC010 and 0xC23B000D.
+constexpr float kStarOffset = -225.0f;
+constexpr float kSunOffset = -281.50048828125f;
+constexpr float kMoonOffset = -46.75004959106445f;
+
+// Inclinations of the Sun's and Moon's great circles to the equator, radians, negative:
+// -23 deg 26' 38" (the obliquity of the ecliptic) and -18.2985 deg.
+constexpr double kSunInclination = -0.4091730505673121;
+constexpr double kMoonInclination = -0.3193690731587291;
+
+// The tilt L of the sphere with its cosine and sine rounded to single precision.
+struct Tilt
+{
+    float lat;    // degrees, -180..180 (other values hide every point)
+    float latCos; // cos(lat), single precision
+    float latSin; // sin(lat), single precision
+};
+
+// The tilt `latDeg` (degrees) with its cosine and sine. At +-90 the cosine is about 6.1e-17,
+// never zero.
+Tilt MakeTilt(float latDeg);
+
+// The real sky's tilt for the stored observer location: minus the latitude's whole degrees
+// for a northern place, plus them for a southern one (minutes and seconds do not enter).
+Tilt TiltFromLocation(const LocationSetup& location);
+
+// A rotation angle for clock instant S (seconds since 1901-01-01 00:00): -360 x frac(S x rate)
+// + offset, degrees, with 360 added once when the result is <= -360.
+double RotationAngle(uint64_t S, double rate, float offset);
+
+// The offset that makes RotationAngle(S, rate, offset) equal `angle` (rounded to single
+// precision): used when the clock reverses so that the globe continues from where it stands.
+float RebasedOffset(double angle, uint64_t S, double rate);
+
+// Where the globe sits on the screen and how it is tilted.
+struct View
+{
+    float xCenter; // centre of the disc, pixels
+    float yCenter;
+    uint16_t r;   // radius of the disc, pixels
+    float lat;    // tilt L, degrees
+    float latCos; // cos(L) as single precision
+    float latSin; // sin(L) as single precision
+};
+
+// A screen point truncated toward zero, before it is stored in 16 bits.
+struct ScreenPoint
+{
+    int x;
+    int y;
+};
+
+// Orthographic projection of the point with angle H = rotation + right ascension (degrees,
+// not reduced) and declination given by its cosine and sine:
+//   X = trunc(xCenter - r cos(dec) cos H),  Y = trunc(yCenter - r (sin(dec) cos L - cos(dec)
+//   sin H sin L)).
+// A value that is not finite or not representable lands far outside any window.
+ScreenPoint Project(const View& v, double H, double cosDec, double sinDec);
+
+// Whether the point with declination sine `sinDec`, angle H (degrees) and truncated screen row
+// `row` is on the visible side of the sphere (on or above the horizon in the real sky). The
+// rule is decided on the truncated row, exactly as the picture shows it.
+bool IsVisible(const View& v, double sinDec, double H, int row);
+
+// A stored screen coordinate (unsigned 16 bits; a negative value wraps).
+inline uint16_t StoreCoord(int value)
+{
+    return static_cast<uint16_t>(value);
+}
+
+// A stored coordinate as a drawing position: read as signed 16 bits, so that a point just
+// off the top or the left of the window stays there instead of jumping 65536 pixels away.
+inline int DrawCoord(uint16_t value)
+{
+    return static_cast<int16_t>(value);
+}
+
+// The star mark for magnitude m: `width` pixels of the 4 x 1 star sprite copied to
+// (X + dx, Y). m <= 1: 4 pixels, dx -1; m <= 2: 3; m <= 3: 2; fainter: 1 pixel, dx 0.
+struct StarMark
+{
+    int width;
+    int dx;
+};
+StarMark StarMarkFor(float magnitude);
+
+// The declination (radians) of the Sun or the Moon for its angle tSol (degrees) on a great
+// circle of inclination `inclination` (radians): asin(sin(inclination) x sin(tSol)).
+double SolDeclination(double tSol, double inclination);
+
+// ---- coordinate grid ----
+
+constexpr int kParallelCount = 9;    // declination -80..80 in steps of 20
+constexpr int kMeridianCount = 12;   // right ascension 0..330 in steps of 30
+constexpr int kParallelSamples = 37; // a = 0..360 in steps of 10
+constexpr int kMeridianSamples = 19; // declination -90..90 in steps of 10
+constexpr int kGridLineCount = kParallelCount + kMeridianCount;
+
+constexpr uint32_t kGridBlue = 0x0000C8; // RGB(0, 0, 200): equator and meridians 0 h, 12 h
+constexpr uint32_t kGridGrey = 0x4B4B4B; // RGB(75, 75, 75): the other lines
+
+// The angles of one grid drawing.
+struct GridAngles
+{
+    float xCenter;
+    float yCenter;
+    uint16_t r;
+    float lat;
+    float latCos;
+    float latSin;
+    double t; // rotation, degrees
+};
+
+struct GridPoint
+{
+    uint16_t x; // stored screen position (wrapped as every globe position)
+    uint16_t y;
+    bool visible;
+};
+
+// One line of the grid: its colour (0x00RRGGBB) and its sample points in drawing order.
+struct GridLine
+{
+    uint32_t color;
+    int count;
+    std::array<GridPoint, kParallelSamples> points;
+};
+
+// Visibility of one grid point: as IsVisible, but at L = +-90 the whole half of a line with
+// one sign of declination is taken, and a parallel at L = 0 or |L| = 180 (a straight segment)
+// is taken from its samples a = 180..360. `decDeg` is the sample's declination in degrees;
+// `H` is a for a parallel, right ascension + rotation for a meridian.
+bool IsGridPointVisible(bool parallel, const GridAngles& g, double decDeg, double sinDec, double H,
+                        int row);
+
+// The nine parallels (-80..80) then the twelve meridians (0..330) for the angles `g`.
+std::array<GridLine, kGridLineCount> ComputeGrid(const GridAngles& g);
+} // namespace globe

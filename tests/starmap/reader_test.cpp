@@ -1,0 +1,274 @@
+// The catalogue readers: records written by the test, unit conversions, short and partial
+// files, too many records, and the messages of the window's readers.
+#include "app/VelmoriaApp.h"
+#include "app/VelmoriaWnd.h"
+#include "common/TestSupport.h"
+#include "starmap/StarReader.h"
+
+#include <cmath>
+#include <cstring>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace
+{
+StarDB StarRecord(uint8_t numConst, float ra, float dec, float mag, uint8_t l1 = 0, uint8_t l2 = 0)
+{
+    StarDB rec{};
+    rec.NumConst = numConst;
+    std::strcpy(rec.StarName, "N/A");
+    rec.RA = ra;
+    rec.Dec = dec;
+    rec.Magnitude = mag;
+    rec.NLink1 = l1;
+    rec.NLink2 = l2;
+    return rec;
+}
+
+NGCMessDB DeepSkyRecord(float ra, float dec, float mag)
+{
+    NGCMessDB rec{};
+    rec.RA = ra;
+    rec.Dec = dec;
+    rec.Magnitude = mag;
+    return rec;
+}
+
+template <typename Record> std::string Bytes(const Record& rec)
+{
+    return std::string(reinterpret_cast<const char*>(&rec), sizeof rec);
+}
+
+std::FILE* StreamOf(const std::string& bytes)
+{
+    std::FILE* f = std::tmpfile();
+    std::fwrite(bytes.data(), 1, bytes.size(), f);
+    std::rewind(f);
+    return f;
+}
+
+TEST(StarReader, ConvertsHoursAndDegreesOfEveryRecord)
+{
+    const std::string bytes = Bytes(StarRecord(11, 6.0f, 45.0f, -1.46f, 2, 3)) +
+                              Bytes(StarRecord(12, 23.5f, -90.0f, 4.0f));
+    std::FILE* f = StreamOf(bytes);
+    StarDB buffer;
+    Stars stars[kStarCount]{};
+    stars[0].Flag = true;
+    stars[0].X = 77;
+    const starreader::ReadResult r = starreader::ReadStars(f, &buffer, stars, kStarCount);
+    std::fclose(f);
+    EXPECT_TRUE(r.ok);
+    EXPECT_EQ(r.stored, 2);
+    EXPECT_EQ(stars[0].RA, 90.0f);
+    EXPECT_FLOAT_EQ(stars[0].Dec, static_cast<float>(M_PI / 4));
+    EXPECT_EQ(stars[0].Magnitude, -1.46f);
+    EXPECT_EQ(stars[0].NumConst, 11);
+    EXPECT_EQ(stars[0].NLink1, 2);
+    EXPECT_EQ(stars[0].NLink2, 3);
+    EXPECT_TRUE(stars[0].Flag); // not the reader's
+    EXPECT_EQ(stars[0].X, 77);
+    EXPECT_EQ(stars[1].RA, 352.5f);
+    EXPECT_FLOAT_EQ(stars[1].Dec, static_cast<float>(-M_PI / 2));
+    EXPECT_EQ(stars[2].NumConst, 0); // untouched
+}
+
+TEST(StarReader, EmptyAndPartialFilesReadTheWholeRecordsOnly)
+{
+    const struct
+    {
+        size_t extra;
+        int records;
+    } cases[] = {{0, 0}, {10, 0}, {48, 0}, {0, 3}, {20, 3}};
+    for (const auto& c : cases)
+    {
+        std::string bytes;
+        for (int i = 0; i < c.records; ++i)
+            bytes += Bytes(StarRecord(1, 1.0f * i, 0.0f, 1.0f));
+        bytes += std::string(c.extra, '\x7f');
+        std::FILE* f = StreamOf(bytes);
+        StarDB buffer;
+        Stars stars[kStarCount]{};
+        const starreader::ReadResult r = starreader::ReadStars(f, &buffer, stars, kStarCount);
+        std::fclose(f);
+        EXPECT_TRUE(r.ok) << c.records << "+" << c.extra;
+        EXPECT_EQ(r.stored, c.records);
+        EXPECT_EQ(stars[c.records].RA, 0.0f); // the partial record left nothing behind
+    }
+}
+
+TEST(StarReader, StoresNoMoreThanTheTableHolds)
+{
+    std::string bytes;
+    for (int i = 0; i < 700; ++i)
+        bytes += Bytes(StarRecord(1, 0.01f * i, 0.0f, 1.0f));
+    std::FILE* f = StreamOf(bytes);
+    StarDB buffer;
+    // A guard entry after the table catches a write past its end.
+    Stars stars[kStarCount + 1]{};
+    const starreader::ReadResult r = starreader::ReadStars(f, &buffer, stars, kStarCount);
+    std::fclose(f);
+    EXPECT_TRUE(r.ok);
+    EXPECT_EQ(r.stored, kStarCount);
+    EXPECT_FLOAT_EQ(stars[689].RA, 0.01f * 689 * 15);
+    EXPECT_EQ(stars[690].RA, 0.0f);
+}
+
+TEST(StarReader, DeepSkyRecordsConvertLikeStars)
+{
+    std::string bytes;
+    for (int i = 0; i < 40; ++i)
+        bytes += Bytes(DeepSkyRecord(0.7f, -20.0f, 3.5f + i));
+    std::FILE* f = StreamOf(bytes + "xyz");
+    NGCMessDB buffer;
+    NgcMessObj objects[kNgcMessCount + 1]{};
+    const starreader::ReadResult r = starreader::ReadNgcMess(f, &buffer, objects, kNgcMessCount);
+    std::fclose(f);
+    EXPECT_TRUE(r.ok);
+    EXPECT_EQ(r.stored, kNgcMessCount);
+    EXPECT_FLOAT_EQ(objects[0].RA, 10.5f);
+    EXPECT_FLOAT_EQ(objects[0].Dec, static_cast<float>(-20.0 * M_PI / 180));
+    EXPECT_EQ(objects[32].Magnitude, 35.5f);
+    EXPECT_EQ(objects[33].Magnitude, 0.0f);
+}
+
+// A stream that claims more bytes than it delivers: the read of a record comes up short.
+struct ShortStream
+{
+    std::string bytes;
+    long claimed;
+    long pos = 0;
+};
+
+std::FILE* OpenShortStream(ShortStream& s)
+{
+    cookie_io_functions_t io{};
+    io.read = [](void* c, char* buf, size_t size) -> ssize_t
+    {
+        auto* s = static_cast<ShortStream*>(c);
+        const long left = static_cast<long>(s->bytes.size()) - s->pos;
+        const size_t n = std::min<size_t>(size, left > 0 ? left : 0);
+        std::memcpy(buf, s->bytes.data() + s->pos, n);
+        s->pos += static_cast<long>(n);
+        return static_cast<ssize_t>(n);
+    };
+    io.seek = [](void* c, off64_t* offset, int whence) -> int
+    {
+        auto* s = static_cast<ShortStream*>(c);
+        s->pos = whence == SEEK_END   ? s->claimed + *offset
+                 : whence == SEEK_CUR ? s->pos + *offset
+                                      : *offset;
+        *offset = s->pos;
+        return 0;
+    };
+    return fopencookie(&s, "rb", io);
+}
+
+TEST(StarReader, ReportsARecordThatCannotBeReadWhole)
+{
+    ShortStream s{Bytes(StarRecord(1, 2.0f, 10.0f, 1.0f)) + std::string(30, '\0'), 49 * 3};
+    std::FILE* f = OpenShortStream(s);
+    ASSERT_NE(f, nullptr);
+    StarDB buffer;
+    Stars stars[kStarCount]{};
+    const starreader::ReadResult r = starreader::ReadStars(f, &buffer, stars, kStarCount);
+    std::fclose(f);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.stored, 1); // the stars read so far stay
+    EXPECT_EQ(stars[0].RA, 30.0f);
+}
+
+// ---- the window's readers ----
+
+class StarMapReading : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        dir.LinkRuntime("Bitmap"); // the main screen's picture after a failure
+        Subject = 3;
+    }
+    void TearDown() override { Subject = 0; }
+
+    void WriteStars(int count)
+    {
+        std::string bytes;
+        for (int i = 0; i < count; ++i)
+            bytes += Bytes(StarRecord(1, 1.0f, 2.0f, 3.0f));
+        dir.Write("Data/Stars.dat", bytes);
+    }
+
+    testing_support::ScratchDir dir;
+    testing_support::MessageRecorder messages;
+};
+
+TEST_F(StarMapReading, MissingStarFileShowsBothErrorsAndReturnsToTheMainScreen)
+{
+    VelmoriaWnd w;
+    w.Stardc = new platform::MemoryDC(4, 1, 0xFFFFFF);
+    EXPECT_FALSE(w.ReadStarData());
+    ASSERT_EQ(messages.boxes.size(), 2u);
+    EXPECT_EQ(messages.boxes[0].text, "Unable to open file DATA\\STARS.DAT");
+    EXPECT_EQ(messages.boxes[0].caption, std::string("Velmoria - [Error]"));
+    EXPECT_EQ(messages.boxes[0].flags, 0x10u);
+    EXPECT_EQ(messages.boxes[1].text, "Unable to show Star Map");
+    EXPECT_EQ(messages.boxes[1].caption, std::string("Velmoria - [Error]"));
+    EXPECT_EQ(messages.boxes[1].flags, 0x10u);
+    EXPECT_EQ(Subject, 1);                // RestoreMain
+    EXPECT_EQ(w.Stardc, nullptr);         // DestroyStarMap
+    EXPECT_TRUE(w.Timers().IsRunning(4)); // SetBckGndPicture
+    EXPECT_EQ(w.star, nullptr);
+}
+
+TEST_F(StarMapReading, MissingDeepSkyFileKeepsTheStarsAndReturnsToTheMainScreen)
+{
+    WriteStars(5);
+    VelmoriaWnd w;
+    ASSERT_TRUE(w.ReadStarData());
+    EXPECT_EQ(w.StarCount, 5);
+    EXPECT_FALSE(w.ReadNGCMessData());
+    ASSERT_EQ(messages.boxes.size(), 2u);
+    EXPECT_EQ(messages.boxes[0].text, "Unable to open file DATA\\NGCMESS.DAT");
+    EXPECT_EQ(messages.boxes[1].text, "Unable to show Star Map");
+    EXPECT_EQ(Subject, 1);
+    EXPECT_EQ(w.Star[4].RA, 15.0f);
+    EXPECT_EQ(w.NGCM, nullptr);
+}
+
+TEST_F(StarMapReading, UnreadableFileShowsTheWarningThenTheError)
+{
+    // A directory opens on this system but gives no records.
+    dir.Write("Data/Stars.dat/x", "");
+    VelmoriaWnd w;
+    EXPECT_FALSE(w.ReadStarData());
+    ASSERT_EQ(messages.boxes.size(), 2u);
+    EXPECT_EQ(messages.boxes[0].text, "Unable to read from file DATA\\STARS.DAT");
+    EXPECT_EQ(messages.boxes[0].caption, std::string("Velmoria - [Warning]"));
+    EXPECT_EQ(messages.boxes[0].flags, 0x30u);
+    EXPECT_EQ(messages.boxes[1].text, "Unable to show Star Map");
+    EXPECT_EQ(Subject, 1);
+}
+
+TEST_F(StarMapReading, CountsTheRecordsReadUpToTheTableSize)
+{
+    const struct
+    {
+        int records;
+        int count;
+    } cases[] = {{0, 0}, {7, 7}, {690, 690}, {800, 690}};
+    for (const auto& c : cases)
+    {
+        WriteStars(c.records);
+        std::string deep;
+        for (int i = 0; i < c.records / 10; ++i)
+            deep += Bytes(DeepSkyRecord(1.0f, 1.0f, 1.0f));
+        dir.Write("Data/NGCMess.dat", deep);
+        VelmoriaWnd w;
+        EXPECT_TRUE(w.ReadStarData());
+        EXPECT_TRUE(w.ReadNGCMessData());
+        EXPECT_EQ(w.StarCount, c.count) << c.records;
+        EXPECT_EQ(w.NgcMessCount, std::min(c.records / 10, 33)) << c.records;
+        EXPECT_TRUE(messages.boxes.empty());
+    }
+}
+} // namespace
