@@ -1,0 +1,474 @@
+// The Solar System view on the window's picture: sprites where the points say, erasing and
+// trails, orbit outlines, the centre body, and the view's commands, cards and options.
+#include "app/VelmoriaApp.h"
+#include "app/VelmoriaWnd.h"
+#include "common/TestSupport.h"
+#include "platform/Bitmaps.h"
+#include "solar/Orbit.h"
+#include "solar/SSSetupDlg.h"
+#include "solar/SolarReader.h"
+#include "starmap/SmallCard.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+
+namespace
+{
+using platform::Canvas;
+using testing_support::DialogAnswer;
+using testing_support::HelpRecorder;
+using testing_support::MessageRecorder;
+using testing_support::ScratchDir;
+
+constexpr double kPi = 3.14159265358979323846;
+constexpr platform::Rgb kGrey75 = platform::RGB(75, 75, 75);
+constexpr platform::Rgb kWhite = platform::RGB(255, 255, 255);
+
+SolObjects Body(char id, const char* name, double aAu, float e, float argPerDeg)
+{
+    SolarObjects r{};
+    r.ID = id;
+    std::snprintf(r.Name, sizeof r.Name, "%s", name);
+    r.SemiAxis = aAu;
+    r.Eccentr = e;
+    r.ArgPer = argPerDeg;
+    r.Period = 365.25f;
+    SolObjects body{};
+    solar::ConvertSolarRecord(r, body);
+    return body;
+}
+
+// True when the w x h block of `canvas` at (x, y) equals `sprite` pixel for pixel.
+bool BlockIs(const Canvas& canvas, int x, int y, const Canvas& sprite)
+{
+    for (int j = 0; j < sprite.Height(); ++j)
+        for (int i = 0; i < sprite.Width(); ++i)
+            if (canvas.Pixel(x + i, y + j) != sprite.Pixel(i, j))
+                return false;
+    return true;
+}
+
+// True when the opaque pixels of `sprite` (black in `mask`) show in the block at (x, y).
+bool SpriteShows(const Canvas& canvas, int x, int y, const Canvas& sprite, const Canvas& mask)
+{
+    for (int j = 0; j < sprite.Height(); ++j)
+        for (int i = 0; i < sprite.Width(); ++i)
+            if (mask.Pixel(i, j) == 0 && canvas.Pixel(x + i, y + j) != sprite.Pixel(i, j))
+                return false;
+    return true;
+}
+
+bool BlockIsBlack(const Canvas& canvas, int x, int y, int w, int h)
+{
+    for (int j = 0; j < h; ++j)
+        for (int i = 0; i < w; ++i)
+            if (canvas.Pixel(x + i, y + j) != 0)
+                return false;
+    return true;
+}
+
+// A window in the Solar System mode, 400 x 300, Sun at (200, 150.5) (half a pixel down so
+// that points on the Sun's row do not truncate to the row above), sprites loaded, Earth in
+// slot 2 on a circle of 1 AU and Venus in slot 1 on one of 0.5 AU, every option on but orbits
+// and trails.
+class SolarView : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        Subject = 2;
+        wnd = std::make_unique<VelmoriaWnd>();
+        wnd->resize(400, 300);
+        wnd->canvas = Canvas(400, 300, 0);
+        wnd->XCenter = 200;
+        wnd->YCenter = 150.5f;
+        wnd->Scale = 1.0f;
+        wnd->Playing = false;
+        for (auto& flag : wnd->Values.SSValues)
+            flag = 1;
+        wnd->Values.SSValues[11] = 0;
+        wnd->Values.SSValues[12] = 0;
+        wnd->CreateSolarSprites();
+        wnd->SolObj[1] = Body('P', "Venus", 0.5, 0, 0);
+        wnd->SolObj[2] = Body('P', "Earth", 1.0, 0, 0);
+    }
+    void TearDown() override
+    {
+        wnd.reset();
+        Subject = 0;
+    }
+    const Canvas& Earth() const { return *wnd->PlBitmap[2]; }
+
+    ScratchDir dir;
+    MessageRecorder messages;
+    std::unique_ptr<VelmoriaWnd> wnd;
+};
+
+TEST_F(SolarView, SpritesHaveTheSizesOfTheirBodies)
+{
+    const int planets[] = {4, 6, 7, 5, 9, 9, 8, 8, 4};
+    for (int i = 0; i < 9; ++i)
+    {
+        EXPECT_EQ(wnd->bmPl[i]->Width(), planets[i]) << i;
+        EXPECT_EQ(wnd->MPlanetdc[i]->Height(), planets[i]) << i;
+    }
+    EXPECT_EQ(wnd->bmSol->Width(), 11);
+    EXPECT_EQ(wnd->bmCom->Width(), 3);
+    wnd->DeleteSolarSprites();
+    EXPECT_EQ(wnd->bmSol, nullptr);
+    EXPECT_EQ(wnd->PlBitmap[8], nullptr);
+    EXPECT_EQ(wnd->Palette, nullptr);
+}
+
+TEST_F(SolarView, DrawsABodyCentredOnItsPointAndErasesItsOldPlace)
+{
+    // E = 0: 1 AU toward -x, (200 - 149.6, 150) -> (50, 150).
+    wnd->ShowSolSyst();
+    EXPECT_EQ(wnd->SolObj[2].X, 50);
+    EXPECT_EQ(wnd->SolObj[2].Y, 150);
+    EXPECT_TRUE(BlockIs(wnd->canvas, 50 - 3, 150 - 3, Earth()));
+    // The Sun is a plain copy at the centre.
+    EXPECT_TRUE(BlockIs(wnd->canvas, 200 - 5, 150 - 5, *wnd->bmSol));
+
+    // Half a turn later: (349, 150); the old place is black again.
+    wnd->SolObj[2].tAng = kPi;
+    wnd->ShowSolSyst();
+    EXPECT_EQ(wnd->SolObj[2].X, 349);
+    EXPECT_TRUE(BlockIs(wnd->canvas, 349 - 3, 150 - 3, Earth()));
+    EXPECT_TRUE(BlockIsBlack(wnd->canvas, 47, 147, 7, 7));
+}
+
+TEST_F(SolarView, TrailsKeepTheOldSprites)
+{
+    wnd->Values.SSValues[12] = 1;
+    wnd->ShowSolSyst();
+    wnd->SolObj[2].tAng = kPi;
+    wnd->ShowSolSyst();
+    EXPECT_TRUE(BlockIs(wnd->canvas, 47, 147, Earth()));
+    EXPECT_TRUE(BlockIs(wnd->canvas, 346, 147, Earth()));
+}
+
+TEST_F(SolarView, AHiddenPlanetKeepsItsPlaceWhichIsBlackedOnEveryPass)
+{
+    wnd->ShowSolSyst();
+    wnd->Values.SSValues[3] = 0; // Earth hidden
+    wnd->SolObj[2].tAng = kPi;
+    wnd->canvas.FillRect(40, 140, 60, 160, kWhite);
+    wnd->ShowSolSyst();
+    EXPECT_EQ(wnd->SolObj[2].X, 50);
+    EXPECT_TRUE(BlockIsBlack(wnd->canvas, 47, 147, 7, 7));
+    EXPECT_EQ(wnd->canvas.Pixel(44, 150), kWhite); // only the sprite's square is erased
+    EXPECT_TRUE(BlockIsBlack(wnd->canvas, 346, 147, 7, 7));
+}
+
+TEST_F(SolarView, OrbitsAreGreyOutlinesOfTheirEllipses)
+{
+    wnd->Values.SSValues[11] = 1;
+    wnd->SolObj[1] = SolObjects{}; // Earth alone
+    wnd->SolObj[2].tAng = kPi / 4;
+    wnd->ShowSolSyst();
+    int grey = 0;
+    for (int y = 0; y < 300; ++y)
+        for (int x = 0; x < 400; ++x)
+            if (wnd->canvas.Pixel(x, y) == kGrey75)
+            {
+                ++grey;
+                EXPECT_NEAR(std::hypot(x - 200.0, y - 150.0), 149.6, 2.0) << x << "," << y;
+            }
+    // A circle of radius 149.6 has about 2 pi r = 940 pixels of outline; more than 3/4 of
+    // them survive the window's edges and the sprites.
+    EXPECT_GT(grey, 700);
+    // The body is drawn over its orbit, which shows through its transparent corners.
+    EXPECT_TRUE(SpriteShows(wnd->canvas, wnd->SolObj[2].X - 3, wnd->SolObj[2].Y - 3, Earth(),
+                            *wnd->MPlanetdc[2]));
+}
+
+TEST_F(SolarView, AnOrbitPastTheLeftEdgeDrawsNoLineAcrossTheWindow)
+{
+    wnd->Values.SSValues[11] = 1;
+    wnd->SolObj[1] = SolObjects{};
+    wnd->SolObj[2] = Body('P', "Far", 1.5, 0, 0); // radius 224 about x = 200
+    wnd->ShowSolSyst();
+    // Row 150 crosses the circle only near x = -24 and x = 424, both outside: nothing grey.
+    for (int x = 0; x < 400; ++x)
+        EXPECT_NE(wnd->canvas.Pixel(x, 150), kGrey75) << x;
+}
+
+TEST_F(SolarView, TheCentreBodyIsDrawnPlainAtTheMiddleAndTheSunAtItsOffset)
+{
+    wnd->canvas.Clear(kWhite);
+    wnd->Values.SSValues[3] = 0; // even hidden, the centre body is drawn
+    wnd->SystemCenter = 3;       // Earth, slot 2
+    wnd->ShowSolSyst();
+    EXPECT_EQ(wnd->SolObj[2].X, 200);
+    EXPECT_EQ(wnd->SolObj[2].Y, 150);
+    // A plain copy: the sprite's transparent black corners replace the white background.
+    EXPECT_TRUE(BlockIs(wnd->canvas, 197, 147, Earth()));
+    // The Sun stands where Earth would stand about a centred Sun: (50.4, 150.5).
+    EXPECT_NEAR(wnd->XSun, 200 - 149.59787, 1e-3);
+    EXPECT_NEAR(wnd->YSun, 150.5, 1e-3);
+    // Venus keeps its offset from the Sun: 0.5 AU toward -x of it, x = -24.4, stored as
+    // 65536 - 24.
+    EXPECT_EQ(wnd->SolObj[1].X, 65512);
+    EXPECT_EQ(wnd->SolObj[1].Y, 150);
+    // The Sun was drawn through its mask: its transparent corner keeps the white background.
+    EXPECT_EQ(wnd->MSolardc->Pixel(0, 0), kWhite);
+    EXPECT_EQ(wnd->canvas.Pixel(45, 145), kWhite);
+    EXPECT_NE(wnd->canvas.Pixel(50, 150), kWhite);
+}
+
+TEST_F(SolarView, WithABodyAtTheCentreNoOrbitsAreDrawn)
+{
+    wnd->Values.SSValues[11] = 1;
+    wnd->SystemCenter = 3;
+    wnd->ShowSolSyst();
+    for (int y = 0; y < 300; ++y)
+        for (int x = 0; x < 400; ++x)
+            ASSERT_NE(wnd->canvas.Pixel(x, y), kGrey75);
+}
+
+TEST_F(SolarView, BodiesOfUnknownKindAndPlanetsBeyondTheNinthSlotAreNotDrawn)
+{
+    wnd->SolObj[1] = Body('X', "Odd", 0.5, 0, 0);
+    wnd->SolObj[11] = Body('P', "Tenth", 0.3, 0, 0);
+    wnd->ShowSolSyst();
+    EXPECT_EQ(wnd->SolObj[1].X, 0);
+    EXPECT_EQ(wnd->SolObj[11].X, 0);
+    EXPECT_TRUE(BlockIsBlack(wnd->canvas, 200 - 76, 147, 7, 7));
+}
+
+TEST_F(SolarView, ZoomStopsBeingOfferedAtItsBounds)
+{
+    int steps = 0;
+    while (wnd->ButtonEnabler(403) && steps < 200)
+    {
+        wnd->CmZoomIn();
+        ++steps;
+    }
+    EXPECT_EQ(steps, 76);
+    wnd->CmZoomIn();
+    EXPECT_EQ(wnd->Scale, 3.0f);
+    wnd->Scale = 1.0f;
+    steps = 0;
+    while (wnd->ButtonEnabler(404) && steps < 200)
+    {
+        wnd->CmZoomOut();
+        ++steps;
+    }
+    EXPECT_EQ(steps, 24);
+    wnd->CmZoomOut();
+    EXPECT_EQ(wnd->Scale, 0.04f);
+}
+
+TEST_F(SolarView, ZoomRedrawsOnABlackWindow)
+{
+    wnd->canvas.Clear(kWhite);
+    wnd->CmZoomIn();
+    EXPECT_EQ(wnd->canvas.Pixel(0, 0), 0u);
+    // 1.04 px per million km: Earth at 200 - 155.58.
+    EXPECT_EQ(wnd->SolObj[2].X, 44);
+}
+
+TEST_F(SolarView, CommandsOfTheViewDoNothingInAnotherMode)
+{
+    Subject = 3;
+    wnd->CmZoomIn();
+    wnd->CmStop();
+    wnd->ChangeCenter(604);
+    EXPECT_EQ(wnd->Scale, 1.0f);
+    EXPECT_EQ(wnd->SystemCenter, 0);
+    Subject = 2;
+}
+
+TEST_F(SolarView, GoAndStopRunTheViewAndDirectionCommandsClearTheBoundFlag)
+{
+    wnd->TimeUpdateMode = kByDays;
+    wnd->CmStop();
+    EXPECT_FALSE(wnd->Playing);
+    wnd->CmGo();
+    EXPECT_TRUE(wnd->Playing);
+    wnd->CmStop();
+    wnd->TimeOut = true;
+    wnd->CmGo();
+    EXPECT_FALSE(wnd->Playing);
+    ASSERT_EQ(messages.boxes.size(), 1u);
+    EXPECT_EQ(messages.boxes[0].text, "Out from date bound !!!");
+    EXPECT_EQ(messages.boxes[0].caption, std::string("Velmoria - [Info]"));
+    EXPECT_EQ(messages.boxes[0].flags, 0x40u);
+    wnd->CmTimeBack();
+    EXPECT_FALSE(wnd->TimeForward);
+    EXPECT_FALSE(wnd->TimeOut);
+    wnd->TimeOut = true;
+    wnd->CmTimeForward();
+    EXPECT_TRUE(wnd->TimeForward);
+    EXPECT_FALSE(wnd->TimeOut);
+    wnd->CmGo();
+    EXPECT_TRUE(wnd->Playing);
+}
+
+TEST_F(SolarView, ARightClickedPlanetShowsItsNameAndDistanceBesideAMarker)
+{
+    wnd->ShowSolSyst(); // Earth at (50, 150), Venus at (125, 150)
+    QString name, dist, label;
+    int cards = 0;
+    DialogAnswer answer(
+        [&](platform::Dialog& d)
+        {
+            ++cards;
+            auto& card = dynamic_cast<SmallCardDlg&>(d);
+            name = card.Value(4101);
+            dist = card.Value(4102);
+            EXPECT_EQ(d.ResId(), 24);
+            return platform::IDOK;
+        });
+    wnd->EvRButtonDown(QPoint(52, 148));
+    EXPECT_EQ(cards, 1);
+    EXPECT_EQ(name, QStringLiteral("Earth"));
+    EXPECT_EQ(dist, QStringLiteral("149.5979")); // millions of km, 4 decimals
+}
+
+TEST_F(SolarView, TheMarkerIsOredAtTheClickBeforeTheCard)
+{
+    const platform::Bitmap label(platform::LoadBitmapResource("SkyLabel"));
+    ASSERT_EQ(label.Width(), 32);
+    bool marked = false;
+    DialogAnswer answer(
+        [&](platform::Dialog&)
+        {
+            marked = BlockIs(wnd->canvas, 100 - 15, 100 - 15, label);
+            return platform::IDOK;
+        });
+    wnd->SolObj[9] = Body('C', "Halley", 1.0, 0, 0);
+    wnd->SolObj[9].X = 100;
+    wnd->SolObj[9].Y = 100;
+    wnd->SmSolObjCard(QPoint(100, 100), 9);
+    EXPECT_TRUE(marked);
+}
+
+TEST_F(SolarView, ACometGetsTheCometCardAndAnEmptySlotNone)
+{
+    std::vector<int> shown;
+    DialogAnswer answer(
+        [&](platform::Dialog& d)
+        {
+            shown.push_back(d.ResId());
+            return platform::IDOK;
+        });
+    wnd->SolObj[10] = Body('C', "Encke", 2.2, 0.85f, 0);
+    wnd->SmSolObjCard(QPoint(0, 0), 10);
+    wnd->SmSolObjCard(QPoint(0, 0), 12); // no body
+    wnd->SolObj[11] = Body('P', "Tenth", 0.3, 0, 0);
+    wnd->SmSolObjCard(QPoint(0, 0), 11); // a planet where no planet sprite exists
+    EXPECT_EQ(shown, std::vector<int>{27});
+}
+
+TEST_F(SolarView, SetupWithAPlanetAtTheCentreLeavesTheOrbitsOptionAlone)
+{
+    wnd->SystemCenter = 3;
+    wnd->Values.SSValues[11] = 1;
+    bool shownChecked = true, enabled = true;
+    DialogAnswer answer(
+        [&](platform::Dialog& d)
+        {
+            auto& dlg = dynamic_cast<SSSetupDlg&>(d);
+            shownChecked = dlg.chbSwOrbits->isChecked();
+            enabled = dlg.chbSwOrbits->isEnabled();
+            dlg.chbMars->setChecked(false);
+            dlg.CmOk();
+            return platform::IDOK;
+        });
+    wnd->CmSSSetup();
+    EXPECT_FALSE(shownChecked);
+    EXPECT_FALSE(enabled);
+    EXPECT_EQ(wnd->Values.SSValues[11], 1); // orbits come back with the Sun at the centre
+    EXPECT_EQ(wnd->Values.SSValues[4], 0);  // Mars hidden
+}
+
+TEST_F(SolarView, SetupInTheHeliocentricViewStoresEveryBoxAndCancelStoresNothing)
+{
+    DialogAnswer answer(
+        [&](platform::Dialog& d)
+        {
+            auto& dlg = dynamic_cast<SSSetupDlg&>(d);
+            EXPECT_TRUE(dlg.chbSwOrbits->isEnabled());
+            dlg.chbSwOrbits->setChecked(true);
+            dlg.chbSwTrails->setChecked(true);
+            dlg.chbSun->setChecked(false);
+            dlg.CmOk();
+            return platform::IDOK;
+        });
+    wnd->CmSSSetup();
+    EXPECT_EQ(wnd->Values.SSValues[11], 1);
+    EXPECT_EQ(wnd->Values.SSValues[12], 1);
+    EXPECT_EQ(wnd->Values.SSValues[0], 0);
+
+    DialogAnswer cancel(
+        [&](platform::Dialog& d)
+        {
+            auto& dlg = dynamic_cast<SSSetupDlg&>(d);
+            dlg.chbSun->setChecked(true);
+            return platform::IDCANCEL;
+        });
+    wnd->Playing = true;
+    wnd->TimeUpdateMode = kByDays;
+    wnd->CmSSSetup();
+    EXPECT_EQ(wnd->Values.SSValues[0], 0);
+    EXPECT_TRUE(wnd->Playing); // restarted
+}
+
+TEST_F(SolarView, SetupBoxesCarryTheirIdsTextsAndHelp)
+{
+    HelpRecorder help;
+    SSSetupDlg dlg(wnd.get(), wnd->Values.SSValues, 1);
+    const char* const texts[] = {"Sun",     "Mercury",     "Venus",      "Earth",   "Mars",
+                                 "Jupiter", "Saturn",      "Uranus",     "Neptune", "Pluto",
+                                 "Comets",  "Show orbits", "Show trails"};
+    for (int i = 0; i < 13; ++i)
+    {
+        auto* box = dlg.ControlAs<QCheckBox>(3000 + i);
+        ASSERT_NE(box, nullptr) << i;
+        EXPECT_EQ(box->text(), QString::fromLatin1(texts[i]));
+    }
+    dlg.CmHelp();
+    ASSERT_EQ(help.requests.size(), 1u);
+    EXPECT_EQ(help.requests[0].file, "Velmoria.hlp");
+    EXPECT_EQ(help.requests[0].data, 9001u);
+    EXPECT_EQ(help.requests[0].command, platform::HELP_CONTEXT);
+}
+
+// The whole application: entering the view, putting a body at the centre, returning.
+TEST(SolarApplication, CentreCommandsMoveTheCheckMarkAndNameTheCentre)
+{
+    ScratchDir dir;
+    dir.LinkAllRuntime();
+    MessageRecorder messages;
+    testing_support::SoundRecorder sounds;
+    Subject = 0;
+    auto app = std::make_unique<VelmoriaApp>();
+    app->InitMainWindow(false);
+    frame->resize(800, 600);
+    VelmoriaWnd* wnd = frame->Client();
+    wnd->CmSolarSystem();
+    ASSERT_EQ(Subject, 2);
+    EXPECT_STREQ(wnd->SolObj[2].Name, "Earth");
+    EXPECT_NE(wnd->PlBitmap[0], nullptr);
+    wnd->CmStop();
+    wnd->ChangeCenter(604);
+    EXPECT_EQ(wnd->SystemCenter, 3);
+    EXPECT_EQ(sbCoord->Text(), "Center : Earth");
+    EXPECT_EQ(GetMenuState(GetMenu(), 604), MF_CHECKED);
+    EXPECT_NE(GetMenuState(GetMenu(), 601), MF_CHECKED);
+    wnd->ChangeCenter(612);
+    EXPECT_EQ(sbCoord->Text(), "Center : Encke");
+    EXPECT_NE(GetMenuState(GetMenu(), 604), MF_CHECKED);
+    wnd->CmExit(400);
+    EXPECT_EQ(Subject, 1);
+    EXPECT_EQ(wnd->bmSol, nullptr);
+    EXPECT_TRUE(messages.boxes.empty());
+    app.reset();
+}
+} // namespace
