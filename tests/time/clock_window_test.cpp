@@ -597,3 +597,121 @@ TEST_F(ClockWindow, NormalConditionsOnTheMainScreenResetsTheClockAndStartsNoTime
         EXPECT_EQ(RunningClockTimers(), 0u);
     }
 }
+
+// ---- with the Solar System's own run commands and angles ----
+
+namespace
+{
+bool SolarCommandsWork(VelmoriaWnd& w)
+{
+    const bool playing = w.Playing;
+    w.Playing = false;
+    w.TimeOut = false;
+    w.TimeUpdateMode = kBySeconds;
+    w.CmGo();
+    const bool go = w.Playing;
+    w.CmStop();
+    const bool works = go && !w.Playing;
+    w.Playing = playing;
+    return works;
+}
+} // namespace
+
+TEST_F(ClockWindow, ReversingTheDirectionWhileRunningHoldsTheBodiesForOneTickThenGoesBack)
+{
+    Subject = 2;
+    for (SolObjects& b : w->SolObj)
+        b.Period = 365.25f;
+    w->Playing = true;
+    w->TimeUpdateMode = kByDays;
+    w->TimeForward = true;
+    w->CurDate = Date{10, 3, 2001};
+    w->timeStep = 0;
+    w->EvTimer(kTimerSolar);
+    const float first = w->SolObj[3].tAng;
+    w->EvTimer(kTimerSolar);
+    const float second = w->SolObj[3].tAng;
+    if (first == second)
+        GTEST_SKIP() << "the Solar System's angles are not built yet";
+    const float forwardStep = second - first;
+    w->TimeForward = false;
+    w->EvTimer(kTimerSolar);
+    EXPECT_NEAR(w->SolObj[3].tAng, second, 1e-5);
+    w->EvTimer(kTimerSolar);
+    EXPECT_NEAR(w->SolObj[3].tAng - second, -forwardStep, 1e-5);
+    ExpectClock(*w, Date{10, 3, 2001}, Time{0, 0, 0});
+}
+
+TEST_F(ClockWindow, TimeUpdateRestartsARunningViewAndLeavesAStoppedOneStopped)
+{
+    Subject = 2;
+    if (!SolarCommandsWork(*w))
+        GTEST_SKIP() << "the Solar System's run commands are not built yet";
+    for (bool running : {true, false})
+    {
+        w->Playing = running;
+        w->TimeUpdateMode = kRealTime;
+        w->TimeOut = false;
+        DialogAnswer answer(
+            [](platform::Dialog& d)
+            {
+                auto& dlg = static_cast<TimeUpdateDlg&>(d);
+                EXPECT_FALSE(Subject == 2 && static_cast<VelmoriaWnd*>(dlg.parent())->Playing);
+                dlg.byDays->setChecked(true);
+                dlg.CmOk();
+                return platform::IDOK;
+            });
+        w->CmTimeUpdate();
+        EXPECT_EQ(w->Playing, running);
+        EXPECT_TRUE(messages.boxes.empty());
+    }
+}
+
+TEST_F(ClockWindow, TimeUpdateAfterADateBoundInAStepModeRefusesToRestart)
+{
+    Subject = 2;
+    if (!SolarCommandsWork(*w))
+        GTEST_SKIP() << "the Solar System's run commands are not built yet";
+    w->Playing = true;
+    w->TimeUpdateMode = kByYears;
+    w->TimeOut = true;
+    DialogAnswer answer([](platform::Dialog&) { return platform::IDCANCEL; });
+    w->CmTimeUpdate();
+    EXPECT_FALSE(w->Playing);
+    ASSERT_EQ(messages.boxes.size(), 1u);
+    EXPECT_EQ(messages.boxes[0].text, "Out from date bound !!!");
+    EXPECT_EQ(RunningClockTimers(), 1u << kTimerSolar);
+}
+
+TEST_F(ClockWindow, NormalConditionsAfterADateBoundStartsTheAnimationAgain)
+{
+    Subject = 2;
+    if (!SolarCommandsWork(*w))
+        GTEST_SKIP() << "the Solar System's run commands are not built yet";
+    w->Playing = false;
+    w->TimeUpdateMode = kByYears;
+    w->TimeOut = true;
+    w->SetTimer(kTimerSolar, 30);
+    w->CmNormal();
+    EXPECT_TRUE(w->Playing);
+    EXPECT_FALSE(w->TimeOut);
+    EXPECT_TRUE(messages.boxes.empty());
+    EXPECT_EQ(RunningClockTimers(), 1u << kTimerRealTime);
+}
+
+TEST_F(ClockWindow, StoppedRealTimeFreezesThePanesAndGoCatchesUpAtOnce)
+{
+    Subject = 2;
+    if (!SolarCommandsWork(*w))
+        GTEST_SKIP() << "the Solar System's run commands are not built yet";
+    w->TimeUpdateMode = kRealTime;
+    w->Playing = true;
+    w->EvTimer(kTimerRealTime);
+    EXPECT_EQ(timePane.Text(), "   09:05:00");
+    w->CmStop();
+    clock.Set(Date{14, 7, 2026}, Time{9, 5, 30});
+    w->EvTimer(kTimerRealTime);
+    EXPECT_EQ(timePane.Text(), "   09:05:00");
+    w->CmGo();
+    EXPECT_EQ(timePane.Text(), "   09:05:30");
+}
