@@ -33,7 +33,7 @@ TEST(Config, MissingFileGivesDefaultsSilentlyAndLeavesAnEmptyFile)
 {
     ScratchDir dir;
     Recorded r;
-    Setup s{};
+    ::Setup s{};
     ReadConfig("Velmoria.cfg", s, r.Report());
     EXPECT_TRUE(r.boxes.empty());
     EXPECT_EQ(Bytes(s), Bytes(DefaultSetup()));
@@ -44,7 +44,7 @@ TEST(Config, MissingFileGivesDefaultsSilentlyAndLeavesAnEmptyFile)
 
 TEST(Config, DefaultsAreTheDocumentedOptions)
 {
-    const Setup s = DefaultSetup();
+    const ::Setup s = DefaultSetup();
     for (bool8 flag : s.SSValues)
         EXPECT_EQ(flag, 1);
     EXPECT_EQ(std::vector<int>(s.SMValues.Check, s.SMValues.Check + 5),
@@ -72,7 +72,7 @@ TEST(Config, ShortOrEmptyFileWarnsInformsAndIsTruncated)
         ScratchDir dir;
         dir.Write("Velmoria.cfg", content);
         Recorded r;
-        Setup s{};
+        ::Setup s{};
         ReadConfig("Velmoria.cfg", s, r.Report());
         ASSERT_EQ(r.boxes.size(), 2u);
         EXPECT_EQ(r.boxes[0].text, "Unable to read from file VELMORIA.CFG");
@@ -90,7 +90,7 @@ TEST(Config, UncreatableFileIsAnErrorAndTheDefaultsStillApply)
 {
     ScratchDir dir;
     Recorded r;
-    Setup s{};
+    ::Setup s{};
     std::memset(&s, 0x55, sizeof s);
     ReadConfig("NoSuchDir/Velmoria.cfg", s, r.Report());
     ASSERT_EQ(r.boxes.size(), 1u);
@@ -110,14 +110,14 @@ TEST(Config, UncreatableFileIsAnErrorAndTheDefaultsStillApply)
 TEST(Config, WholeRecordIsTakenFieldForFieldAndLongerFilesFromTheirStart)
 {
     ScratchDir dir;
-    Setup stored = DefaultSetup();
+    ::Setup stored = DefaultSetup();
     stored.SSValues[12] = 0;
     stored.SMValues.SelectMagn = 5.5f;
     stored.LocValues.Lat = {51, 30, 0};
     stored.LocValues.GMT = 1;
     dir.Write("Velmoria.cfg", Bytes(stored) + std::string(9, 'z'));  // 40 bytes
     Recorded r;
-    Setup s{};
+    ::Setup s{};
     ReadConfig("Velmoria.cfg", s, r.Report());
     EXPECT_TRUE(r.boxes.empty());
     EXPECT_EQ(Bytes(s), Bytes(stored));
@@ -137,7 +137,7 @@ TEST(Config, RandomBytesAreReadAsTheyStandAndWrittenBackUnchanged)
             c = static_cast<char>(rng());
         dir.Write("Velmoria.cfg", bytes);
         Recorded r;
-        Setup s{};
+        ::Setup s{};
         ReadConfig("Velmoria.cfg", s, r.Report());
         EXPECT_TRUE(r.boxes.empty());
         StoreConfig("Velmoria.cfg", s, r.Report());
@@ -148,10 +148,10 @@ TEST(Config, RandomBytesAreReadAsTheyStandAndWrittenBackUnchanged)
 TEST(Config, FailedWriteReportsAndKeepsThePreviousFile)
 {
     ScratchDir dir;
-    Setup old = DefaultSetup();
+    ::Setup old = DefaultSetup();
     old.LocValues.Lat.Degree = 42;
     dir.Write("Velmoria.cfg", Bytes(old));
-    Setup next = DefaultSetup();
+    ::Setup next = DefaultSetup();
 
     // The file system refuses to hold more than 16 bytes per file: the write fails.
     struct rlimit saved;
