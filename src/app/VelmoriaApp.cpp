@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QShortcut>
 #include <QTimer>
 #include <QToolBar>
@@ -354,7 +355,12 @@ void VelmoriaApp::InitMainWindow(bool show)
     frame->Client()->SetupWindow();
     RestoreMain();
     if (show)
+    {
+        // Without a window manager the maximized state is only a wish: fill the screen anyway.
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            frame->setGeometry(screen->availableGeometry());
         frame->showMaximized();
+    }
 }
 
 int VelmoriaApp::Run()
