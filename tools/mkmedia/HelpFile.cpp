@@ -15,7 +15,8 @@ const char* const kTablePlaceholder = "<!-- constellation-table -->";
 
 QString ConstellationTable()
 {
-    QString html = "<table>\n<tr><th>No.</th><th>Abbreviation</th><th>Name</th></tr>\n";
+    QString html = "<table cellpadding=\"3\">\n<tr><th align=\"left\">No.</th>"
+                   "<th align=\"left\">Abbreviation</th><th align=\"left\">Name</th></tr>\n";
     for (int k = 1; k <= kConstellationCount; ++k)
         html += QString("<tr><td>%1</td><td>%2</td><td>%3</td></tr>\n")
                     .arg(k)

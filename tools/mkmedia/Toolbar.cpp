@@ -107,6 +107,23 @@ QImage Draw(const std::function<void(QPainter&)>& paint)
     return image;
 }
 
+// At button size a rendered ring is too pale against the face, so rings are stroked: a bright
+// band between two darker edges; the half behind the globe first, the near half after it.
+void StrokedRing(QImage& image, QPointF c, double rx, double ry, double degrees, bool front)
+{
+    QPainter p(&image);
+    Antialias(p);
+    p.translate(c);
+    p.rotate(degrees);
+    p.setClipRect(front ? QRectF(-30, 0, 60, 30) : QRectF(-30, -30, 60, 30));
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(110, 85, 45), 3.4));
+    p.drawEllipse(QPointF(0, 0), rx, ry);
+    p.setPen(QPen(QColor(236, 214, 160), 2.0));
+    p.drawEllipse(QPointF(0, 0), rx, ry);
+    p.end();
+}
+
 QImage Planet(Surface surface, double radius, double incline = 0.3)
 {
     QImage image = Face();
@@ -115,9 +132,9 @@ QImage Planet(Surface surface, double radius, double incline = 0.3)
     view.incline = incline;
     if (surface == Surface::Saturn)
     {
-        PaintRing(image, 12, 12, 7.0, 11.5, 0.38, -0.45, false, 5);
+        StrokedRing(image, QPointF(12, 12), 10.2, 3.6, -24, false);
         PaintSphere(image, 12, 12, radius, surface, view, 5);
-        PaintRing(image, 12, 12, 7.0, 11.5, 0.38, -0.45, true, 5);
+        StrokedRing(image, QPointF(12, 12), 10.2, 3.6, -24, true);
         return image;
     }
     PaintSphere(image, 12, 12, radius, surface, view, 5);
@@ -269,9 +286,9 @@ QImage SolarSetup()
     QImage image = Face();
     SphereView view;
     view.ambient = 0.25;
-    PaintRing(image, 9, 9, 6.0, 9.0, 0.4, -0.45, false, 5);
-    PaintSphere(image, 9, 9, 5.2, Surface::Saturn, view, 5);
-    PaintRing(image, 9, 9, 6.0, 9.0, 0.4, -0.45, true, 5);
+    StrokedRing(image, QPointF(9, 9), 8.2, 3.0, -24, false);
+    PaintSphere(image, 9, 9, 5.4, Surface::Jupiter, view, 5);
+    StrokedRing(image, QPointF(9, 9), 8.2, 3.0, -24, true);
     return WithGear(image);
 }
 
