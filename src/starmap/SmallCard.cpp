@@ -57,6 +57,28 @@ std::string StarProperties(unsigned size, unsigned color)
     return "---";
 }
 
+// The title strip: a group box with the card's title picture centred in it, painted over
+// the box's own frame and fill.
+class TitleStrip : public QGroupBox
+{
+public:
+    TitleStrip(QWidget* parent, const QImage* picture) : QGroupBox(parent), picture(picture) {}
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QGroupBox::paintEvent(event);
+        if (!picture || picture->isNull())
+            return;
+        QPainter p(this);
+        p.drawImage(width() / 2 - picture->width() / 2, height() / 2 - picture->height() / 2,
+                    *picture);
+    }
+
+private:
+    const QImage* picture;
+};
+
 std::string Format(const char* format, const std::string& text)
 {
     char buf[160];
@@ -86,7 +108,7 @@ SmallCardDlg::SmallCardDlg(QWidget* parent, QPoint* point, int resId, int titleI
     setWindowFlag(Qt::FramelessWindowHint, false);
     auto* grid = new QGridLayout(this);
     grid->setHorizontalSpacing(12);
-    frame = new QGroupBox(this);
+    frame = new TitleStrip(this, &Bitmap);
     SetId(frame, frameId);
     frame->setMinimumSize(150, 34);
     grid->addWidget(frame, row++, 0, 1, 2);
@@ -136,17 +158,6 @@ void SmallCardDlg::SetupWindow()
     placed = PlaceCard(click, w, h, client.width(), client.top() + client.height());
     move(owner ? owner->mapToGlobal(placed) : placed);
     resize(w, h);
-}
-
-void SmallCardDlg::paintEvent(QPaintEvent* event)
-{
-    platform::Dialog::paintEvent(event);
-    if (Bitmap.isNull())
-        return;
-    const QRect strip = frame->geometry();
-    QPainter p(this);
-    p.drawImage(strip.x() + strip.width() / 2 - Bitmap.width() / 2,
-                strip.y() + strip.height() / 2 - Bitmap.height() / 2, Bitmap);
 }
 
 void SmallCardDlg::mousePressEvent(QMouseEvent* event)

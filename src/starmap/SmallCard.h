@@ -23,7 +23,7 @@ void MarkObject(platform::Canvas& canvas, QPoint point);
 QPoint PlaceCard(QPoint click, int w, int h, int clientWidth, int clientBottom);
 
 // What the cards share: placement beside the click, the title picture centred in the title
-// strip, closing on a left click.
+// strip (drawn by the strip after its frame), closing on a left click.
 class SmallCardDlg : public platform::Dialog
 {
     Q_OBJECT
@@ -49,7 +49,6 @@ protected:
     // Adds a row: the fixed `label` and a value control with id `id` (below the label when
     // `stacked`).
     QLabel* AddRow(const char* label, int id, bool stacked = false);
-    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:

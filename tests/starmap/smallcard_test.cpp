@@ -1,0 +1,372 @@
+// The object cards: right ascension and declination texts, the values each card shows, where
+// a card opens, how it closes, and the Star Map's launchers.
+#include "app/VelmoriaApp.h"
+#include "app/VelmoriaWnd.h"
+#include "common/TestSupport.h"
+#include "platform/Bitmaps.h"
+#include "starmap/NumToHM.h"
+#include "starmap/SmallCard.h"
+
+#include <QMouseEvent>
+#include <QTest>
+#include <cmath>
+#include <cstring>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace
+{
+using testing_support::DialogAnswer;
+using testing_support::ScratchDir;
+
+constexpr double kPi = 3.14159265358979323846;
+
+TEST(NumToHM, WritesWholeUnitsAndDecimalMinutes)
+{
+    struct Case
+    {
+        float num;
+        bool ra;
+        const char* text;
+    };
+    const Case cases[] = {
+        {5.5f, true, "5h 30.0m"},
+        {-12.25f, false, "-12\xB0 15.0'"},
+        {1.9999f, true, "1h 60.0m"}, // rounds up to 60.0, nothing carried
+        {-0.5f, false, "-0\xB0 30.0'"},
+        {0.0f, true, "0h 0.0m"},
+        {23.999f, true, "23h 59.9m"},
+        {89.75f, false, "89\xB0 45.0'"},
+        {NAN, true, "---"},
+        {INFINITY, false, "---"},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.num);
+        EXPECT_EQ(NumToHM(c.num, c.ra), c.text);
+    }
+}
+
+TEST(NumToHM, CutsTheTextToTheBuffer)
+{
+    char buf[5];
+    std::memset(buf, 'x', sizeof buf);
+    NumToHM(buf, sizeof buf, 12.5f, true);
+    EXPECT_STREQ(buf, "12h ");
+}
+
+StarDB Star(uint8_t numConst, const char* name, const char* design, unsigned size, unsigned color)
+{
+    StarDB s{};
+    s.NumConst = numConst;
+    std::strncpy(s.StarName, name, sizeof s.StarName);
+    std::strncpy(s.Design, design, sizeof s.Design);
+    s.RA = 5.9195f;
+    s.Dec = 7.407f;
+    s.Magnitude = 0.5f;
+    std::memcpy(s.SpectType, "M2", 3);
+    s.Propert.size = size & 15;
+    s.Propert.color = color & 15;
+    return s;
+}
+
+// Runs `card` through its set-up and returns the text of value control `id`.
+class Cards : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        wnd = std::make_unique<VelmoriaWnd>();
+        wnd->resize(800, 600);
+    }
+    ScratchDir dir;
+    std::unique_ptr<VelmoriaWnd> wnd;
+    QPoint click{100, 100};
+};
+
+TEST_F(Cards, AStarCardShowsTheRecordsValues)
+{
+    StarDB s = Star(11, "Betel_geuse", "Alpha", 3, 2);
+    StarSmDlg card(wnd.get(), &click, &s);
+    card.SetupWindow();
+    EXPECT_EQ(card.Value(4001), QStringLiteral("Betel geuse"));
+    EXPECT_EQ(card.Value(4002), QStringLiteral("Alpha  ORI"));
+    EXPECT_EQ(card.Value(4003), QStringLiteral("0.5"));
+    EXPECT_EQ(card.Value(4004), QStringLiteral("M2"));
+    EXPECT_EQ(card.Value(4005), QStringLiteral("Orange  supergiant"));
+    EXPECT_EQ(card.Value(4006), QStringLiteral("5h 55.2m"));
+    EXPECT_EQ(card.Value(4007), QString::fromUtf8("7\u00B0 24.4'"));
+    EXPECT_EQ(card.Value(4008), QStringLiteral("Orion"));
+    EXPECT_EQ(card.ResId(), 23);
+    EXPECT_EQ(card.Bitmap.width(), 120);
+}
+
+TEST_F(Cards, StarPropertiesShowWhatTheCodesKnow)
+{
+    struct Case
+    {
+        unsigned size, color;
+        const char* text;
+    };
+    const Case cases[] = {
+        {0, 3, "---"}, // no class given, whatever the colour
+        {1, 1, "Red  dwarf"},
+        {4, 5, "White  main - sequence"},
+        {5, 8, "Yellow - orange  superhot"},
+        {6, 3, "Yellow"}, // unknown class: the colour alone
+        {15, 7, "Blue"},
+        {3, 0, "supergiant"}, // unknown colour: the class alone
+        {2, 9, "giant"},
+        {9, 0, "---"}, // neither known
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.text);
+        StarDB s = Star(1, "N/A", "Alp", c.size, c.color);
+        StarSmDlg card(wnd.get(), &click, &s);
+        card.SetupWindow();
+        EXPECT_EQ(card.Value(4005), QString::fromLatin1(c.text));
+    }
+}
+
+TEST_F(Cards, AStarWithADamagedRecordShowsBoundedTexts)
+{
+    StarDB s = Star(0, "", "", 1, 1);
+    std::memset(s.StarName, 'A', sizeof s.StarName); // no terminator anywhere
+    std::memset(s.Design, 'B', sizeof s.Design);
+    std::memset(s.SpectType, 'C', sizeof s.SpectType);
+    StarSmDlg card(wnd.get(), &click, &s);
+    card.SetupWindow();
+    EXPECT_EQ(card.Value(4001), QString(21, QLatin1Char('A')));
+    EXPECT_EQ(card.Value(4002), QString(8, QLatin1Char('B')) + QStringLiteral("  ---"));
+    EXPECT_EQ(card.Value(4004), QStringLiteral("CCC"));
+    EXPECT_EQ(card.Value(4008), QStringLiteral("---"));
+}
+
+TEST_F(Cards, ADeepSkyCardNamesItsTypeAndComment)
+{
+    struct Case
+    {
+        uint8_t type;
+        const char* typeText;
+        const char* comment;
+    };
+    const Case cases[] = {
+        {0, "Spiral Galaxy", "Type Sb, bright"},      {1, "Elliptical Galaxy", "Type Sb, bright"},
+        {2, "Irregular Galaxy", "Type Sb, bright"},   {3, "Planetary Nebula", "Sb, bright"},
+        {4, "Diffus Nebula", "Sb, bright"},           {5, "Open Cluster", "Number Sb, bright"},
+        {6, "Globular Cluster", "Number Sb, bright"}, {7, "", ""},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.type);
+        NGCMessDB o{};
+        o.Messier = 0;
+        o.NGC = 224;
+        o.Type = c.type;
+        std::strcpy(o.Size, "178x63'");
+        std::strcpy(o.Comments, "Sb,bright");
+        o.RA = 0.7123f;
+        o.Dec = 41.27f;
+        o.Magnitude = 3.44f;
+        NGCMessSmDlg card(wnd.get(), &click, &o);
+        card.SetupWindow();
+        EXPECT_EQ(card.Value(4204), QString::fromLatin1(c.typeText));
+        EXPECT_EQ(card.Value(4205), QString::fromLatin1(c.comment));
+        EXPECT_EQ(card.Value(4201), QStringLiteral("NGC224"));
+        EXPECT_EQ(card.Value(4202), QStringLiteral("M0"));
+        EXPECT_EQ(card.Value(4203), QStringLiteral("178x63'"));
+        EXPECT_EQ(card.Value(4003), QStringLiteral("3.44"));
+        EXPECT_EQ(card.Value(4006), QStringLiteral("0h 42.7m"));
+    }
+}
+
+TEST_F(Cards, SunAndMoonCardsConvertDegreesToHoursAndRadiansToDegrees)
+{
+    const float dec = static_cast<float>(-12.25 * kPi / 180);
+    SunSmDlg sun(wnd.get(), &click, 82.5f, dec);
+    sun.SetupWindow();
+    EXPECT_EQ(sun.Value(4003), QStringLiteral("-26.8"));
+    EXPECT_EQ(sun.Value(4005), QStringLiteral("Center of Solar System"));
+    EXPECT_EQ(sun.Value(4006), QStringLiteral("5h 30.0m"));
+    EXPECT_EQ(sun.Value(4007), QString::fromUtf8("-12\u00B0 15.0'"));
+    MoonSmDlg moon(wnd.get(), &click, 180.0f, 0.0f);
+    moon.SetupWindow();
+    EXPECT_EQ(moon.Value(4003), QStringLiteral("-12.74"));
+    EXPECT_EQ(moon.Value(4005), QStringLiteral("Satellite of Earth"));
+    EXPECT_EQ(moon.Value(4006), QStringLiteral("12h 0.0m"));
+    EXPECT_EQ(moon.ResId(), 26);
+}
+
+TEST_F(Cards, PlanetAndCometCardsShowNameAndDistance)
+{
+    PlanetSmDlg planet(wnd.get(), &click, "Mars", 227.9392f);
+    planet.SetupWindow();
+    EXPECT_EQ(planet.Value(4101), QStringLiteral("Mars"));
+    EXPECT_EQ(planet.Value(4102), QStringLiteral("227.9392"));
+    char name[17];
+    std::memset(name, 'H', sizeof name); // a name that fills its field without a NUL
+    CometSmDlg comet(wnd.get(), &click, name, 5250.0f);
+    comet.SetupWindow();
+    EXPECT_EQ(comet.Value(4101), QString(17, QLatin1Char('H')));
+    EXPECT_EQ(comet.Value(4102), QStringLiteral("5250"));
+}
+
+TEST(CardPlacement, OpensBesideTheClickAndMovesInsideNearTheEdges)
+{
+    struct Case
+    {
+        QPoint click;
+        QPoint expected;
+    };
+    // A 200 x 100 card in a window 800 wide whose client area ends at row 600.
+    const Case cases[] = {
+        {{100, 100}, {120, 100}}, // right of the click, level with it
+        {{650, 100}, {430, 100}}, // 650 + 200 passes 800: to the left, 20 px away
+        {{599, 100}, {619, 100}}, // 599 + 200 < 800 still fits
+        {{600, 100}, {380, 100}},
+        {{100, 550}, {120, 500}}, // 550 + 100 passes 600: raised to end at the bottom
+        {{700, 590}, {480, 500}},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.click.x() * 1000 + c.click.y());
+        EXPECT_EQ(PlaceCard(c.click, 200, 100, 800, 600), c.expected);
+    }
+}
+
+TEST_F(Cards, ACardNearTheRightEdgeOpensToTheLeftOfTheClick)
+{
+    QPoint nearEdge(790, 590);
+    PlanetSmDlg card(wnd.get(), &nearEdge, "Mars", 1.0f);
+    card.SetupWindow();
+    EXPECT_LT(card.Placed().x() + card.width(), 790);
+    EXPECT_LE(card.Placed().y() + card.height(), 600);
+    EXPECT_EQ(card.pos(), wnd->mapToGlobal(card.Placed()));
+}
+
+TEST_F(Cards, ALeftClickAnywhereClosesTheCard)
+{
+    MoonSmDlg card(wnd.get(), &click, 0.0f, 0.0f);
+    card.SetupWindow();
+    card.show();
+    ASSERT_TRUE(card.isVisible());
+    QTest::mouseClick(&card, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    EXPECT_FALSE(card.isVisible());
+    EXPECT_EQ(card.result(), platform::IDOK);
+}
+
+TEST_F(Cards, TheTitlePictureIsCentredInItsStrip)
+{
+    SunSmDlg card(wnd.get(), &click, 0.0f, 0.0f);
+    card.SetupWindow();
+    const QImage shot = card.grab().toImage();
+    const QRect strip = card.frame->geometry();
+    const QImage& title = card.Bitmap;
+    const int left = strip.x() + strip.width() / 2 - title.width() / 2;
+    const int top = strip.y() + strip.height() / 2 - title.height() / 2;
+    int same = 0;
+    for (int y = 0; y < title.height(); ++y)
+        for (int x = 0; x < title.width(); ++x)
+            same += (shot.pixel(left + x, top + y) & 0xFFFFFF) == (title.pixel(x, y) & 0xFFFFFF);
+    EXPECT_GT(same, title.width() * title.height() * 9 / 10);
+}
+
+// The Star Map's launchers read one record of the catalogue by index.
+class Launchers : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        wnd = std::make_unique<VelmoriaWnd>();
+        wnd->resize(400, 300);
+        wnd->canvas = platform::Canvas(400, 300, 0);
+    }
+    ScratchDir dir;
+    std::unique_ptr<VelmoriaWnd> wnd;
+};
+
+TEST_F(Launchers, AStarCardReadsTheRecordAtItsIndex)
+{
+    std::string bytes;
+    for (const char* name : {"First", "Second", "Third"})
+    {
+        const StarDB s = Star(11, name, "x", 1, 1);
+        bytes.append(reinterpret_cast<const char*>(&s), sizeof s);
+    }
+    dir.Write("Data/Stars.dat", bytes);
+    std::vector<QString> names;
+    DialogAnswer answer(
+        [&](platform::Dialog& d)
+        {
+            names.push_back(dynamic_cast<SmallCardDlg&>(d).Value(4001));
+            return platform::IDOK;
+        });
+    wnd->SmStarCard(QPoint(50, 50), 1);
+    wnd->SmStarCard(QPoint(50, 50), 3); // past the end of the file: no card
+    EXPECT_EQ(names, std::vector<QString>{QStringLiteral("Second")});
+    EXPECT_EQ(wnd->star, nullptr);
+}
+
+TEST_F(Launchers, AMissingCatalogueShowsNoCardButTheMarker)
+{
+    int cards = 0;
+    DialogAnswer answer(
+        [&](platform::Dialog&)
+        {
+            ++cards;
+            return platform::IDOK;
+        });
+    wnd->SmNGCMess(QPoint(50, 50), 0);
+    wnd->SmStarCard(QPoint(50, 50), 0);
+    EXPECT_EQ(cards, 0);
+    const platform::Bitmap label(platform::LoadBitmapResource("SkyLabel"));
+    bool same = true;
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x)
+            same = same && wnd->canvas.Pixel(35 + x, 35 + y) == label.Pixel(x, y);
+    EXPECT_TRUE(same);
+}
+
+TEST_F(Launchers, ADeepSkyCardReadsFiftyByteRecords)
+{
+    std::string bytes;
+    for (uint16_t ngc : {224, 1976})
+    {
+        NGCMessDB o{};
+        o.NGC = ngc;
+        o.Type = 4;
+        bytes.append(reinterpret_cast<const char*>(&o), sizeof o);
+    }
+    dir.Write("Data/NGCMess.dat", bytes);
+    QString name;
+    DialogAnswer answer(
+        [&](platform::Dialog& d)
+        {
+            name = dynamic_cast<SmallCardDlg&>(d).Value(4201);
+            EXPECT_EQ(d.ResId(), 28);
+            return platform::IDOK;
+        });
+    wnd->SmNGCMess(QPoint(50, 50), 1);
+    EXPECT_EQ(name, QStringLiteral("NGC1976"));
+}
+
+TEST_F(Launchers, SunAndMoonCardsTakeTheGlobesAngles)
+{
+    wnd->tSol[0] = -82.5; // the Sun's angle; the card shows it negated
+    wnd->Dec[0] = 0.0;
+    wnd->tSol[1] = -180.0;
+    std::vector<QString> ras;
+    DialogAnswer answer(
+        [&](platform::Dialog& d)
+        {
+            ras.push_back(dynamic_cast<SmallCardDlg&>(d).Value(4006));
+            return platform::IDOK;
+        });
+    wnd->SmSunCard(QPoint(10, 10));
+    wnd->SmMoonCard(QPoint(10, 10));
+    EXPECT_EQ(ras, (std::vector<QString>{QStringLiteral("5h 30.0m"), QStringLiteral("12h 0.0m")}));
+}
+} // namespace
