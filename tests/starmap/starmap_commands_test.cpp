@@ -1,0 +1,271 @@
+// The Star Map in the whole application: entry with the generated catalogues, the first
+// frames, the globe modes, zoom, run controls and the constellation index.
+#include "app/VelmoriaApp.h"
+#include "app/VelmoriaWnd.h"
+#include "common/TestSupport.h"
+#include "starmap/Globe.h"
+
+#include <QScrollBar>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace
+{
+using testing_support::FixedClock;
+using testing_support::HelpRecorder;
+using testing_support::MessageRecorder;
+using testing_support::ScratchDir;
+using testing_support::SoundRecorder;
+
+class StarMapView : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        for (const char* name : {"Bitmap", "Sound", "Velmoria.hlp", "Data"})
+            dir.LinkRuntime(name);
+        Subject = 0;
+        PreviousSubject = 0;
+        app = std::make_unique<VelmoriaApp>();
+        app->InitMainWindow(false);
+        frame->resize(800, 600);
+        frame->show();
+        wnd = frame->Client();
+    }
+    void TearDown() override
+    {
+        app.reset();
+        Subject = 0;
+    }
+
+    void Enter(int latitude, bool north)
+    {
+        wnd->Values.LocValues.Lat = Coordinate{static_cast<uint8_t>(latitude), 0, 0};
+        wnd->Values.LocValues.North = north;
+        wnd->DispatchCommand(302);
+        ASSERT_EQ(Subject, 3);
+    }
+
+    int CountLit() const
+    {
+        int n = 0;
+        const QImage& img = wnd->canvas.Image();
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                n += wnd->canvas.Pixel(x, y) != 0;
+        return n;
+    }
+
+    ScratchDir dir;
+    MessageRecorder messages;
+    SoundRecorder sounds;
+    HelpRecorder help;
+    FixedClock clock{Date{21, 3, 2001}, Time{22, 0, 0}};
+    std::unique_ptr<VelmoriaApp> app;
+    VelmoriaWnd* wnd = nullptr;
+};
+
+TEST_F(StarMapView, EntryReadsBothCataloguesAndCreatesTheSprites)
+{
+    Enter(50, true);
+    EXPECT_TRUE(messages.boxes.empty());
+    EXPECT_EQ(wnd->StarCount, 690);
+    EXPECT_EQ(wnd->NgcMessCount, 33);
+    ASSERT_NE(wnd->Stardc, nullptr);
+    EXPECT_EQ(wnd->Stardc->Width(), 4);
+    EXPECT_EQ(wnd->Stardc->Height(), 1);
+    ASSERT_NE(wnd->Soldc[0], nullptr);
+    EXPECT_EQ(wnd->Soldc[0]->Width(), 5);
+    ASSERT_NE(wnd->Soldc[1], nullptr);
+    ASSERT_NE(wnd->NgcMessdc, nullptr);
+    EXPECT_EQ(wnd->NgcMessdc->Width(), 5);
+    EXPECT_EQ(wnd->NgcMessdc->Height(), 4);
+    EXPECT_EQ(wnd->lat, -50.0f);
+    EXPECT_EQ(sbCoord->Text(), "Really Sky Globe");
+
+    wnd->DispatchCommand(400);
+    EXPECT_EQ(Subject, 1);
+    EXPECT_EQ(wnd->Stardc, nullptr);
+    EXPECT_EQ(wnd->Soldc[0], nullptr);
+    EXPECT_EQ(wnd->Soldc[1], nullptr);
+    EXPECT_EQ(wnd->NgcMessdc, nullptr);
+}
+
+TEST_F(StarMapView, RealSkyShowsExactlyTheStarsAboveTheHorizon)
+{
+    Enter(50, true);
+    wnd->Values.SMValues.Check[4] = 0;
+    wnd->EvTimer(kTimerRealTime);
+    EXPECT_GT(wnd->canvas.Width(), 700);
+    EXPECT_GT(CountLit(), 100);
+    int shown = 0;
+    const double L = -50 * globe::kDegToRad;
+    for (int i = 0; i < wnd->StarCount; ++i)
+    {
+        const Stars& s = wnd->Star[i];
+        // Altitude rule of the celestial sphere for an observer at 50 N (L = -latitude):
+        // above the horizon when sin(dec) sin L + cos(dec) cos L sin H <= 0.
+        const double H = (wnd->t + s.RA) * globe::kDegToRad;
+        const double below =
+            std::sin(s.Dec) * std::sin(L) + std::cos(s.Dec) * std::cos(L) * std::sin(H);
+        if (std::fabs(below) > 0.02) // a pixel or two from the rim the truncated row decides
+            EXPECT_EQ(s.Flag, below <= 0) << i;
+        if (s.Flag)
+        {
+            ++shown;
+            const double d = std::hypot(s.X - wnd->XCenter, s.Y - wnd->YCenter);
+            EXPECT_LE(d, wnd->r + 1.5) << i;
+        }
+    }
+    // About half of the sky is up.
+    EXPECT_GT(shown, 200);
+    EXPECT_LT(shown, 490);
+}
+
+TEST_F(StarMapView, ReviewGlobeAndBack)
+{
+    Enter(50, true);
+    wnd->EvTimer(kTimerRealTime);
+    wnd->DispatchCommand(502);
+    EXPECT_FALSE(wnd->GlobeSystem);
+    EXPECT_EQ(GetMenuState(GetMenu(), 502), MF_CHECKED);
+    EXPECT_EQ(GetMenuState(GetMenu(), 501), 0u);
+    EXPECT_TRUE(wnd->VScrollBar()->isVisibleTo(wnd));
+    EXPECT_EQ(wnd->VPos, 180);
+    EXPECT_EQ(wnd->lat, 0.0f);
+    EXPECT_EQ(sbCoord->Text(), "Review Globe");
+    EXPECT_EQ(CountLit(), 0); // a clean picture
+    for (int i = 0; i < kStarCount; ++i)
+    {
+        EXPECT_FALSE(wnd->Star[i].Flag);
+        EXPECT_FALSE(wnd->Star[i].FConst);
+    }
+    for (const NgcMessObj& o : wnd->NgcMess)
+        EXPECT_FALSE(o.Flag);
+    EXPECT_FALSE(wnd->FlagSol[0] || wnd->FlagSol[1]);
+
+    // Equator-on: the north celestial pole is at the top of the disc.
+    wnd->EvTimer(kTimerRealTime);
+    const int polaris = 0; // the catalogue starts with Ursa Minor's alpha
+    ASSERT_GT(wnd->Star[polaris].Dec, 1.5f);
+    EXPECT_NEAR(wnd->Star[polaris].Y, wnd->YCenter - wnd->r, 2.0);
+
+    wnd->DispatchCommand(501);
+    EXPECT_TRUE(wnd->GlobeSystem);
+    EXPECT_EQ(GetMenuState(GetMenu(), 501), MF_CHECKED);
+    EXPECT_EQ(GetMenuState(GetMenu(), 502), 0u);
+    EXPECT_FALSE(wnd->VScrollBar()->isVisibleTo(wnd));
+    EXPECT_EQ(wnd->lat, -50.0f);
+    EXPECT_EQ(sbCoord->Text(), "Really Sky Globe");
+}
+
+TEST_F(StarMapView, ZoomStopsAtItsBounds)
+{
+    Enter(50, true);
+    wnd->YCenter = 200;
+    wnd->r = 100;
+    for (int expected : {80, 60, 40, 20})
+    {
+        EXPECT_TRUE(wnd->ButtonEnabler(504));
+        wnd->DispatchCommand(504);
+        EXPECT_EQ(wnd->r, expected);
+    }
+    EXPECT_FALSE(wnd->ButtonEnabler(504)); // 200 div 6 = 33 is not below 20
+    wnd->DispatchCommand(504);
+    EXPECT_EQ(wnd->r, 20);
+    int steps = 0;
+    while (wnd->ButtonEnabler(503) && steps < 100)
+    {
+        wnd->DispatchCommand(503);
+        ++steps;
+    }
+    EXPECT_EQ(wnd->r, 1300); // 200 x 0.5 + 1200
+    EXPECT_EQ(steps, 64);
+    wnd->DispatchCommand(503);
+    EXPECT_EQ(wnd->r, 1300);
+}
+
+TEST_F(StarMapView, ZoomOutInATinyWindowStopsAtZeroInsteadOfWrapping)
+{
+    Enter(50, true);
+    wnd->YCenter = 15;
+    wnd->r = 7;
+    EXPECT_TRUE(wnd->ButtonEnabler(504));
+    wnd->DispatchCommand(504);
+    EXPECT_EQ(wnd->r, 0);
+    EXPECT_FALSE(wnd->ButtonEnabler(504));
+}
+
+TEST_F(StarMapView, StopGoAndTheDateBound)
+{
+    Enter(50, true);
+    wnd->DispatchCommand(508);
+    EXPECT_FALSE(wnd->StPlaying);
+    EXPECT_TRUE(wnd->testAttribute(Qt::WA_SetCursor)); // cursor 103
+    wnd->DispatchCommand(507);
+    EXPECT_TRUE(wnd->StPlaying);
+    EXPECT_FALSE(wnd->testAttribute(Qt::WA_SetCursor)); // the arrow
+
+    wnd->DispatchCommand(508);
+    wnd->TimeOut = true;
+    wnd->DispatchCommand(507);
+    ASSERT_EQ(messages.boxes.size(), 1u);
+    EXPECT_EQ(messages.boxes[0].text, "Out from date bound !!!");
+    EXPECT_EQ(messages.boxes[0].caption, std::string("Velmoria - [Info]"));
+    EXPECT_EQ(messages.boxes[0].flags, 0x40u);
+    EXPECT_FALSE(wnd->StPlaying);
+
+    wnd->DispatchCommand(506);
+    EXPECT_FALSE(wnd->TimeForward);
+    EXPECT_FALSE(wnd->TimeOut);
+    wnd->TimeOut = true;
+    wnd->DispatchCommand(505);
+    EXPECT_TRUE(wnd->TimeForward);
+    EXPECT_FALSE(wnd->TimeOut);
+    wnd->DispatchCommand(507);
+    EXPECT_TRUE(wnd->StPlaying);
+    EXPECT_EQ(messages.boxes.size(), 1u);
+}
+
+TEST_F(StarMapView, ConstellationIndexOpensItsHelpPageAndClearsThePicture)
+{
+    Enter(50, true);
+    wnd->EvTimer(kTimerRealTime);
+    ASSERT_GT(CountLit(), 0);
+    wnd->DispatchCommand(353);
+    ASSERT_EQ(help.requests.size(), 1u);
+    EXPECT_EQ(help.requests[0].file, "Velmoria.hlp");
+    EXPECT_EQ(help.requests[0].command, 1u);
+    EXPECT_EQ(help.requests[0].data, 9016u);
+    EXPECT_EQ(CountLit(), 0);
+}
+
+TEST_F(StarMapView, CommandsDoNothingOnTheMainScreen)
+{
+    ASSERT_EQ(Subject, 1);
+    wnd->r = 100;
+    wnd->YCenter = 200;
+    wnd->StPlaying = false;
+    for (int id : {501, 502, 503, 504, 507, 353})
+        wnd->DispatchCommand(id);
+    EXPECT_EQ(wnd->r, 100);
+    EXPECT_FALSE(wnd->StPlaying);
+    EXPECT_TRUE(help.requests.empty());
+    EXPECT_FALSE(wnd->VScrollBar()->isVisibleTo(wnd));
+}
+
+TEST_F(StarMapView, ReversedClockContinuesFromThePictureOnScreen)
+{
+    Enter(50, true);
+    const uint64_t S0 = ClockInstant(Date{21, 3, 2001}, Time{22, 0, 0});
+    wnd->UpdateStarAngles(S0);
+    const double t0 = wnd->t, sun0 = wnd->tSol[0], moon0 = wnd->tSol[1];
+    // The clock stepped an hour on after that frame, then the direction was reversed.
+    wnd->RebaseStarAngles(S0 + 3600);
+    wnd->UpdateStarAngles(S0 + 3600);
+    EXPECT_NEAR(std::remainder(wnd->t - t0, 360.0), 0.0, 1e-4);
+    EXPECT_NEAR(std::remainder(wnd->tSol[0] - sun0, 360.0), 0.0, 1e-4);
+    EXPECT_NEAR(std::remainder(wnd->tSol[1] - moon0, 360.0), 0.0, 1e-4);
+}
+} // namespace
