@@ -1,0 +1,60 @@
+// One step of the simulated clock: the pure calendar step, and the window's TimeCalculate
+// with its two pane texts.
+#include "app/VelmoriaApp.h"
+#include "app/VelmoriaWnd.h"
+#include "common/TestSupport.h"
+#include "time/Calendar.h"
+
+#include <benchmark/benchmark.h>
+
+namespace
+{
+// One step of `unit`, forward from a moment where every step carries as far as it can
+// (31 December 23:59:59) and backward through the same carries; the direction flips at the
+// bounds' neighbourhood so the loop never leaves the calendar's range.
+void BM_StepClock(benchmark::State& state)
+{
+    const auto unit = static_cast<ClockUnit>(state.range(0));
+    Time time{23, 59, 59};
+    Date date{31, 12, 1999};
+    bool forward = true;
+    for (auto _ : state)
+    {
+        if (!StepClock(time, date, unit, forward))
+            forward = !forward;
+        if (date.Year > 2990)
+            forward = false;
+        else if (date.Year < 1910)
+            forward = true;
+        benchmark::DoNotOptimize(time);
+        benchmark::DoNotOptimize(date);
+    }
+}
+BENCHMARK(BM_StepClock)->DenseRange(0, 5)->ArgName("unit");
+
+// The window's TimeCalculate by seconds: the step plus the time and date panes rewritten.
+void BM_WindowTimeCalculate(benchmark::State& state)
+{
+    testing_support::ScratchDir dir;
+    const uint8_t savedSubject = Subject;
+    TextGadget* const savedDate = sbDate;
+    TextGadget* const savedTime = sbTime;
+    TextGadget datePane(1, 12);
+    TextGadget timePane(2, 12);
+    sbDate = &datePane;
+    sbTime = &timePane;
+    Subject = 2;
+    {
+        VelmoriaWnd w;
+        w.TimeUpdateMode = kBySeconds;
+        w.CurDate = Date{1, 1, 2000};
+        for (auto _ : state)
+            w.TimeCalculate();
+        Subject = 0;
+    }
+    sbDate = savedDate;
+    sbTime = savedTime;
+    Subject = savedSubject;
+}
+BENCHMARK(BM_WindowTimeCalculate);
+} // namespace
