@@ -1,0 +1,61 @@
+// One drawing pass of the Solar System view on a full-HD window.
+#include "app/VelmoriaWnd.h"
+#include "common/TestSupport.h"
+#include "solar/SolarReader.h"
+
+#include <benchmark/benchmark.h>
+
+namespace
+{
+// A pass with every body shown and, when `orbits`, all outlines, at zoom `scale` (pixels per
+// million km); the clock moves one day per pass, as a stepping tick by days does.
+void SolarPass(benchmark::State& state, bool orbits, float scale)
+{
+    testing_support::ScratchDir dir;
+    dir.LinkAllRuntime();
+    VelmoriaWnd wnd;
+    wnd.resize(1920, 1080);
+    wnd.canvas = platform::Canvas(1920, 1080, 0);
+    wnd.XCenter = 960;
+    wnd.YCenter = 540;
+    wnd.Scale = scale;
+    SolarObjects buffer{};
+    if (solar::ReadSolarFile(solar::kSolarFile, wnd.SolObj, buffer) != solar::SolarReadResult::Ok)
+    {
+        state.SkipWithError("Data\\Solobj.dat cannot be read");
+        return;
+    }
+    for (auto& flag : wnd.Values.SSValues)
+        flag = 1;
+    wnd.Values.SSValues[11] = orbits;
+    wnd.Values.SSValues[12] = 0;
+    wnd.CreateSolarSprites();
+    uint64_t T = ClockInstant(Date{7, 12, 2026}, Time{12, 0, 0});
+    for (auto _ : state)
+    {
+        wnd.UpdateSolAngles(T);
+        wnd.ShowSolSyst();
+        T += 86400;
+        benchmark::DoNotOptimize(wnd.canvas.Image().constBits());
+    }
+}
+
+void BM_SolarPassWithOrbits(benchmark::State& state)
+{
+    SolarPass(state, true, 1.0f);
+}
+BENCHMARK(BM_SolarPassWithOrbits)->Unit(benchmark::kMicrosecond);
+
+// Zoomed out so that every orbit lies inside the window.
+void BM_SolarPassWithOrbitsZoomedOut(benchmark::State& state)
+{
+    SolarPass(state, true, 0.08f);
+}
+BENCHMARK(BM_SolarPassWithOrbitsZoomedOut)->Unit(benchmark::kMicrosecond);
+
+void BM_SolarPassWithoutOrbits(benchmark::State& state)
+{
+    SolarPass(state, false, 1.0f);
+}
+BENCHMARK(BM_SolarPassWithoutOrbits)->Unit(benchmark::kMicrosecond);
+} // namespace
