@@ -107,7 +107,7 @@ TEST(MediaSprites, StarMapSpritesDrawTheirPatterns)
                 EXPECT_TRUE(IsBlack(image->pixel(x, y)) || IsWhite(image->pixel(x, y)));
 }
 
-TEST(MediaSprites, SkyMarkerLeavesTheObjectClearOnABlackGround)
+TEST(MediaSprites, MarkersAreDrawnOnABlackGroundForOring)
 {
     const QImage label = Resource("bitmap/SkyLabel.bmp");
     ASSERT_EQ(label.size(), QSize(32, 32));
@@ -120,6 +120,11 @@ TEST(MediaSprites, SkyMarkerLeavesTheObjectClearOnABlackGround)
         for (int x = 0; x < 32; ++x)
             bright += qRed(label.pixel(x, y)) > 200;
     EXPECT_GT(bright, 40);
+
+    const QImage place = Resource("bitmap/LocationLabel.bmp");
+    ASSERT_EQ(place.size(), QSize(14, 14));
+    EXPECT_TRUE(IsBlack(place.pixel(0, 0)) && IsBlack(place.pixel(13, 13)));
+    EXPECT_FALSE(IsBlack(place.pixel(7, 7))) << "the chosen place itself is marked";
 }
 
 TEST(MediaPictures, ToolbarButtonsAreDrawnSymbolsOfTwentyFourPixels)

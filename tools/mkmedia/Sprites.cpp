@@ -162,6 +162,23 @@ QImage SkyLabel()
     return image;
 }
 
+// Marker of the chosen place on the world map, ORed onto the map with its centre pixel (7, 7) on
+// the place: black ground, a bright red ring and a yellow centre dot.
+QImage LocationLabel()
+{
+    QImage image(14, 14, QImage::Format_RGB32);
+    image.fill(qRgb(0, 0, 0));
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(255, 40, 30), 1.8));
+    p.drawEllipse(QPointF(7.5, 7.5), 4.6, 4.6);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.fillRect(QRect(7, 7, 1, 1), QColor(255, 255, 80));
+    p.end();
+    return image;
+}
+
 // Cursor shown while an animation is stopped: a target ring round the hot spot (16, 16) and a
 // pause badge, so the user sees that a right click now opens an object's card.
 QImage StoppedCursor()
@@ -295,6 +312,9 @@ bool MakeSprites(const QString& resDir)
                 bitmap + "NGCMess.bmp") &&
          ok;
     ok = Report(SaveBmp24(SkyLabel(), bitmap + "SkyLabel.bmp"), bitmap + "SkyLabel.bmp") && ok;
+    ok = Report(SaveBmp24(LocationLabel(), bitmap + "LocationLabel.bmp"),
+                bitmap + "LocationLabel.bmp") &&
+         ok;
 
     const QString cursor = resDir + "/cursor/";
     ok = Report(SavePng(StoppedCursor(), cursor + "103.png"), cursor + "103.png") && ok;
