@@ -1,0 +1,97 @@
+// One frame of the Star Map (grid, stars, constellation lines, deep-sky objects, Sun and
+// Moon) on a full-HD window with the generated catalogues.
+#include "app/VelmoriaApp.h"
+#include "app/VelmoriaWnd.h"
+#include "common/TestSupport.h"
+#include "platform/Files.h"
+#include "starmap/StarReader.h"
+
+#include <benchmark/benchmark.h>
+
+namespace
+{
+bool ReadCatalogues(VelmoriaWnd& wnd)
+{
+    std::FILE* f = platform::OpenFile("Data\\Stars.dat", "rb");
+    if (!f)
+        return false;
+    StarDB star;
+    const starreader::ReadResult stars = starreader::ReadStars(f, &star, wnd.Star, kStarCount);
+    std::fclose(f);
+    f = platform::OpenFile("Data\\NGCMess.dat", "rb");
+    if (!f)
+        return false;
+    NGCMessDB ngc;
+    const starreader::ReadResult deep =
+        starreader::ReadNgcMess(f, &ngc, wnd.NgcMess, kNgcMessCount);
+    std::fclose(f);
+    wnd.StarCount = static_cast<uint16_t>(stars.stored);
+    wnd.NgcMessCount = static_cast<uint8_t>(deep.stored);
+    return stars.ok && deep.ok && stars.stored == kStarCount;
+}
+
+// Frames at 50 N with every layer on and every star bright enough to be drawn; the clock
+// moves one minute per frame, as a stepping tick by minutes does.
+void StarMapFrame(benchmark::State& state, uint16_t radius, bool transparent)
+{
+    testing_support::ScratchDir dir;
+    dir.LinkAllRuntime();
+    const uint8_t savedSubject = Subject;
+    Subject = 3;
+    {
+        VelmoriaWnd wnd;
+        wnd.canvas = platform::Canvas(1920, 1080, 0);
+        wnd.XCenter = 960;
+        wnd.YCenter = 540;
+        wnd.r = radius;
+        if (!ReadCatalogues(wnd))
+        {
+            state.SkipWithError("the generated catalogues cannot be read");
+            Subject = savedSubject;
+            return;
+        }
+        wnd.Values.LocValues.Lat = Coordinate{50, 0, 0};
+        wnd.Values.LocValues.North = 1;
+        wnd.SetLatitudeFromSetup();
+        wnd.ust = -225.0f;
+        wnd.ustSol[0] = -281.50048828125f;
+        wnd.ustSol[1] = -46.75004959106445f;
+        for (int i = 0; i < 4; ++i)
+            wnd.Values.SMValues.Check[i] = 1;
+        wnd.Values.SMValues.Check[4] = transparent;
+        wnd.Values.SMValues.SelectMagn = 7.0f;
+        wnd.CreateStarMapSprites();
+        uint64_t S = ClockInstant(Date{7, 12, 2026}, Time{22, 0, 0});
+        for (auto _ : state)
+        {
+            wnd.UpdateStarAngles(S);
+            wnd.ShowStarMap();
+            S += 60;
+            benchmark::DoNotOptimize(wnd.canvas.Image().constBits());
+        }
+        wnd.DeleteStarMapSprites();
+        Subject = 0;
+    }
+    Subject = savedSubject;
+}
+
+void BM_StarMapFrame(benchmark::State& state)
+{
+    StarMapFrame(state, 540, false);
+}
+BENCHMARK(BM_StarMapFrame)->Unit(benchmark::kMicrosecond);
+
+void BM_StarMapFrameTransparent(benchmark::State& state)
+{
+    StarMapFrame(state, 540, true);
+}
+BENCHMARK(BM_StarMapFrameTransparent)->Unit(benchmark::kMicrosecond);
+
+// Zoomed in as far as the view allows on this window (540 / 2 + 1200): most lines run off
+// the window.
+void BM_StarMapFrameZoomedIn(benchmark::State& state)
+{
+    StarMapFrame(state, 1460, false);
+}
+BENCHMARK(BM_StarMapFrameZoomedIn)->Unit(benchmark::kMicrosecond);
+} // namespace
