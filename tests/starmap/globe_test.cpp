@@ -90,6 +90,20 @@ TEST(Globe, DecidesTheHorizonOnTheTruncatedRow)
     EXPECT_TRUE(globe::IsVisible(v, 0.0, 0.0, 300));
 }
 
+TEST(Globe, HiddenPointAboveTheTopOfAZoomedWindowStaysHidden)
+{
+    // 50 N zoomed to r = 1000: a star at dec -20 with H = 90 is below the horizon (its
+    // horizon row is 832) and projects to row -200, above the window. Stored in 16 bits that
+    // row reads 65336, which would pass the row test; the test must use the row itself.
+    const globe::View v = ViewAt(-50, 1000);
+    const Dec dec(-20);
+    const globe::ScreenPoint p = globe::Project(v, 90.0, dec.Cos(), dec.Sin());
+    EXPECT_LT(p.y, 0);
+    EXPECT_GT(p.y, -210);
+    EXPECT_GE(globe::StoreCoord(p.y), 832);
+    EXPECT_FALSE(globe::IsVisible(v, dec.Sin(), 90.0, p.y));
+}
+
 TEST(Globe, HidesEveryPointWhenTheTiltIsOutsideItsRange)
 {
     for (float lat : {181.5f, -190.0f, 200.0f})
