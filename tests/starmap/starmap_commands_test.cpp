@@ -135,6 +135,9 @@ TEST_F(StarMapView, ReviewGlobeAndBack)
     EXPECT_EQ(wnd->VPos, 180);
     EXPECT_EQ(wnd->lat, 0.0f);
     EXPECT_EQ(sbCoord->Text(), "Review Globe");
+    // The globe is centred in what the scroll bar leaves of the client area.
+    EXPECT_FLOAT_EQ(wnd->XCenter, wnd->GetClientRect().width() * 0.5f);
+    EXPECT_LT(wnd->GetClientRect().width(), wnd->width());
     EXPECT_EQ(CountLit(), 0); // a clean picture
     for (int i = 0; i < kStarCount; ++i)
     {
@@ -158,6 +161,7 @@ TEST_F(StarMapView, ReviewGlobeAndBack)
     EXPECT_FALSE(wnd->VScrollBar()->isVisibleTo(wnd));
     EXPECT_EQ(wnd->lat, -50.0f);
     EXPECT_EQ(sbCoord->Text(), "Really Sky Globe");
+    EXPECT_FLOAT_EQ(wnd->XCenter, wnd->width() * 0.5f);
 }
 
 TEST_F(StarMapView, ZoomStopsAtItsBounds)
