@@ -204,6 +204,22 @@ void TimeUpdateDlg::SetupWindow()
 
 bool TimeUpdateDlg::StoreValues()
 {
+    int mode = kLastMode;
+    for (int id = kFirstMode; id < kLastMode; ++id)
+        if (ModeButton(id)->isChecked())
+        {
+            mode = id;
+            break;
+        }
+    if (mode == kFirstMode)
+    {
+        // Real Time stores neither time nor date, and their fields are disabled: a date the
+        // stepped clock left behind (31 February after stepping by months) must not keep the
+        // user from closing with OK.
+        *Mode = mode;
+        *TRate = 1;
+        return true;
+    }
     const unsigned ss = Second->GetNumber();
     const unsigned mm = Minute->GetNumber();
     const unsigned hh = Hour->GetNumber();
@@ -218,19 +234,7 @@ bool TimeUpdateDlg::StoreValues()
         platform::ErrorBox(this, " Wrong date ");
         return false;
     }
-    int mode = kLastMode;
-    for (int id = kFirstMode; id < kLastMode; ++id)
-        if (ModeButton(id)->isChecked())
-        {
-            mode = id;
-            break;
-        }
     *Mode = mode;
-    if (mode == kFirstMode)
-    {
-        *TRate = 1;
-        return true;
-    }
     *CurTime = Time{hh, mm, ss};
     *CurDate = Date{dd, mo, yy};
     *TRate = static_cast<uint16_t>(timeR->value());

@@ -61,8 +61,9 @@ public:
 
     // Rate scroll bar 1..1000 at *TRate, the six fields from the clock, the mode's button.
     void SetupWindow() override;
-    // Checks the fields and writes mode, rate and (unless Real Time) time and date; false
-    // leaves everything as it was (with " Wrong date " for a day its month does not have).
+    // Real Time: mode 3201 and rate 1, fields ignored. Otherwise checks the fields and writes
+    // mode, rate, time and date; false leaves everything as it was (with " Wrong date " for a
+    // day its month does not have).
     bool StoreValues();
     // OK: closes the dialog when StoreValues succeeds.
     void CmOk();

@@ -468,3 +468,38 @@ TEST(TimeUpdateDlg, HelpOpensItsTopic)
     EXPECT_EQ(help.requests[0].command, platform::HELP_CONTEXT);
     EXPECT_EQ(help.requests[0].data, 9003u);
 }
+
+TEST(TimeUpdateDlg, RealTimeClosesEvenWhenTheSteppedClockLeftADayItsMonthLacks)
+{
+    // Stepping by months backward keeps the day: 31 March becomes 31 February. In Real Time
+    // the date fields are disabled and not stored, so they cannot hold OK back.
+    MessageRecorder messages;
+    Clock clock;
+    clock.date = Date{31, 2, 1999};
+    clock.mode = 3201;
+    const int result = RunDialog(clock,
+                                 [](TimeUpdateDlg& d)
+                                 {
+                                     EXPECT_FALSE(d.Day->isEnabled());
+                                     d.CmOk();
+                                     return d.result();
+                                 });
+    EXPECT_EQ(result, platform::IDOK);
+    EXPECT_TRUE(messages.boxes.empty());
+    EXPECT_EQ(clock.date.Day, 31u);
+    EXPECT_EQ(clock.date.Month, 2u);
+    EXPECT_EQ(clock.rate, 1);
+    // In a stepping mode the same date is refused until the user corrects it.
+    clock.mode = 3205;
+    RunDialog(clock,
+              [](TimeUpdateDlg& d)
+              {
+                  EXPECT_FALSE(d.StoreValues());
+                  d.Day->setText("28");
+                  EXPECT_TRUE(d.StoreValues());
+                  return platform::IDOK;
+              });
+    ASSERT_EQ(messages.boxes.size(), 1u);
+    EXPECT_EQ(messages.boxes[0].text, " Wrong date ");
+    EXPECT_EQ(clock.date.Day, 28u);
+}
