@@ -34,6 +34,7 @@ void BM_BackgroundPictureCopy(benchmark::State& state)
     testing_support::SoundRecorder sounds;
     VelmoriaWnd wnd;
     wnd.resize(1024, 768);
+    wnd.show();
     wnd.SetBckGndPicture();
     for (auto _ : state)
     {
@@ -51,6 +52,7 @@ void BM_BackgroundPictureCheck(benchmark::State& state)
     testing_support::SoundRecorder sounds;
     VelmoriaWnd wnd;
     wnd.resize(1024, 768);
+    wnd.show();
     wnd.SetBckGndPicture();
     wnd.ShowBckGndPicture();
     for (auto _ : state)
