@@ -314,15 +314,7 @@ void RestoreMain()
     SetupSpeedBar();
     if (!frame)
         return;
-    frame->SetCaption("Velmoria - [Main]");
-    frame->AssignMenu(201);
-    if (Sound)
-        platform::PlaySoundLoop("Sound\\Main.wav");
-    else
-    {
-        hmenu = GetMenu();
-        CheckMenuItem(hmenu, 378, false);
-    }
+    frame->Client()->ShowModeFrame("Velmoria - [Main]", 201);
     VelmoriaWnd::SetHint("Choose subject for viewing");
 }
 

@@ -127,6 +127,42 @@ void VelmoriaWnd::SetHint(const char* text)
         sb->SetText(text);
 }
 
+void VelmoriaWnd::ShowModeFrame(const char* caption, int menuId)
+{
+    if (frame)
+    {
+        frame->SetCaption(caption);
+        frame->AssignMenu(menuId);
+    }
+    if (Sound)
+        platform::PlaySoundLoop(ModeSound(Subject));
+    else
+    {
+        // Every menu resource carries the sound item checked.
+        hmenu = GetMenu();
+        CheckMenuItem(hmenu, 378, false);
+    }
+}
+
+void VelmoriaWnd::SetCentreFromClient()
+{
+    const QRect rc = GetClientRect();
+    XCenter = (rc.left() + rc.left() + rc.width()) * 0.5f;
+    YCenter = (rc.top() + rc.top() + rc.height()) * 0.5f;
+}
+
+void VelmoriaWnd::ClearGlobeFlags()
+{
+    for (Stars& s : Star)
+    {
+        s.Flag = false;
+        s.FConst = false;
+    }
+    for (NgcMessObj& o : NgcMess)
+        o.Flag = false;
+    FlagSol[0] = FlagSol[1] = false;
+}
+
 void VelmoriaWnd::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
@@ -253,21 +289,8 @@ void VelmoriaWnd::CmSolarSystem()
         return;
     SetBkgndColor(kBlack);
     InvalidateErase();
-    if (frame)
-    {
-        frame->SetCaption("Velmoria - [Solar System]");
-        frame->AssignMenu(202);
-    }
-    if (Sound)
-        platform::PlaySoundLoop("Sound\\SolarSystem.wav");
-    else
-    {
-        hmenu = GetMenu();
-        CheckMenuItem(hmenu, 378, false);
-    }
-    const QRect rc = GetClientRect();
-    XCenter = (rc.left() + rc.left() + rc.width()) * 0.5f;
-    YCenter = (rc.top() + rc.top() + rc.height()) * 0.5f;
+    ShowModeFrame("Velmoria - [Solar System]", 202);
+    SetCentreFromClient();
     Scale = 1.0f;
     timeStep = 0;
     CreateSolarSprites();
@@ -305,35 +328,15 @@ void VelmoriaWnd::CmStarMap()
         return;
     SetBkgndColor(kBlack);
     InvalidateErase();
-    if (frame)
-    {
-        frame->SetCaption("Velmoria - [Star Map]");
-        frame->AssignMenu(203);
-    }
-    if (Sound)
-        platform::PlaySoundLoop("Sound\\StarMap.wav");
-    else
-    {
-        hmenu = GetMenu();
-        CheckMenuItem(hmenu, 378, false);
-    }
-    const QRect rc = GetClientRect();
-    XCenter = (rc.left() + rc.left() + rc.width()) * 0.5f;
-    YCenter = (rc.top() + rc.top() + rc.height()) * 0.5f;
+    ShowModeFrame("Velmoria - [Star Map]", 203);
+    SetCentreFromClient();
     r = static_cast<uint16_t>(static_cast<int>(YCenter) / 2);
     SetLatitudeFromSetup();
     ust = -225.0f;
     ustSol[0] = -281.50048828125f;
     ustSol[1] = -46.75004959106445f;
     timeStep = 0;
-    for (Stars& s : Star)
-    {
-        s.Flag = false;
-        s.FConst = false;
-    }
-    for (NgcMessObj& o : NgcMess)
-        o.Flag = false;
-    FlagSol[0] = FlagSol[1] = false;
+    ClearGlobeFlags();
     FlagLat = false;
     CreateStarMapSprites();
     SetupStatusBar();
@@ -353,18 +356,7 @@ void VelmoriaWnd::CmDBSolar()
     SetupSpeedBar();
     SetBckGndPicture();
     InvalidateErase();
-    if (frame)
-    {
-        frame->SetCaption("Velmoria - [Astronomical Database]");
-        frame->AssignMenu(204);
-    }
-    if (Sound)
-        platform::PlaySoundLoop("Sound\\DataBase.wav");
-    else
-    {
-        hmenu = GetMenu();
-        CheckMenuItem(hmenu, 378, false);
-    }
+    ShowModeFrame("Velmoria - [Astronomical Database]", 204);
     SetHint("Viewing Astronomical Database");
 }
 
@@ -444,11 +436,9 @@ void VelmoriaWnd::CmAbout()
 
 void VelmoriaWnd::EvSize()
 {
-    const QRect rc = GetClientRect();
     if (Subject == 2 || Subject == 3)
     {
-        XCenter = (rc.left() + rc.left() + rc.width()) * 0.5f;
-        YCenter = (rc.top() + rc.top() + rc.height()) * 0.5f;
+        SetCentreFromClient();
         BlackOut();
     }
     else if (Subject == 1 || Subject == 4)

@@ -111,6 +111,12 @@ public:
     void SetCursorResource(int id);
     // The hint line of the status bar.
     static void SetHint(const char* text);
+    // Caption, menu and music of the mode just entered (the sound item unchecked when off).
+    void ShowModeFrame(const char* caption, int menuId);
+    // XCenter, YCenter := the middle of the client area.
+    void SetCentreFromClient();
+    // Forgets every mark on the globe, so that the next frame on a clean window erases nothing.
+    void ClearGlobeFlags();
 
     // ---- simulated clock (src/time) ----
     void TimeCalculate();
