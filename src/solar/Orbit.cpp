@@ -1,5 +1,6 @@
 #include "solar/Orbit.h"
 
+#include <cfloat>
 #include <cmath>
 
 namespace solar
@@ -48,6 +49,15 @@ uint16_t ScreenCoord(double v)
     return static_cast<uint16_t>(static_cast<uint64_t>(whole) & 0xFFFFu);
 }
 
+float ToSingle(double v)
+{
+    if (v > FLT_MAX)
+        return FLT_MAX;
+    if (v < -FLT_MAX)
+        return -FLT_MAX;
+    return static_cast<float>(v);
+}
+
 void OrbitOutline(const SolObjects& body, float S, double Ox, double Oy,
                   uint16_t xs[kOutlinePoints], uint16_t ys[kOutlinePoints])
 {
@@ -62,7 +72,7 @@ void OrbitOutline(const SolObjects& body, float S, double Ox, double Oy,
 
 float SunDistance(const SolObjects& body)
 {
-    return static_cast<float>(std::fabs(1.0 + body.Eccentr * std::cos(body.tAng)) * body.SemiAxis);
+    return ToSingle(std::fabs(1.0 + body.Eccentr * std::cos(body.tAng)) * body.SemiAxis);
 }
 
 float ZoomInScale(float scale)

@@ -43,6 +43,10 @@ void BodyPoint(const SolObjects& body, double E, float S, double Ox, double Oy, 
 // any window.
 uint16_t ScreenCoord(double v);
 
+// A double narrowed to single precision; finite values beyond its range become its largest
+// value of the same sign instead of an undefined conversion.
+float ToSingle(double v);
+
 // The stored unsigned coordinate read back as a signed one (65533 is -3): used for lines, so
 // that an outline passing the left or top edge is drawn as the ellipse it is.
 inline int SignedCoord(uint16_t v)

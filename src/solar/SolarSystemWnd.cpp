@@ -186,8 +186,8 @@ void VelmoriaWnd::DrawObj2(int c)
                       bmSol->Width(), bmSol->Height(), Rop::Blackness);
     double x = 0, y = 0;
     solar::BodyPoint(SolObj[c], SolObj[c].tAng, Scale, XCenter, YCenter, x, y);
-    XSun = static_cast<float>(x);
-    YSun = static_cast<float>(y);
+    XSun = solar::ToSingle(x);
+    YSun = solar::ToSingle(y);
     if (Values.SSValues[kSunFlag])
         DrawSun(*this, true);
     for (int k = 0; k < kSolarSlots; ++k)

@@ -241,6 +241,40 @@ TEST_F(SolarView, BodiesOfUnknownKindAndPlanetsBeyondTheNinthSlotAreNotDrawn)
     EXPECT_TRUE(BlockIsBlack(wnd->canvas, 200 - 76, 147, 7, 7));
 }
 
+TEST_F(SolarView, DamagedElementsDrawNothingWrongAndOpenNoWrongCard)
+{
+    // Values no sound file holds: not-a-number, infinite and huge axes, an eccentricity of 1
+    // and more, a zero period. Every pass, outline and card must still stay inside the window.
+    const double axes[] = {NAN, INFINITY, 1e30, -5.0, 2.0};
+    const float eccentricities[] = {0.5f, 1.0f, 7.0f, NAN, -1.0f};
+    for (int k = 0; k < kSolarSlots; ++k)
+    {
+        SolarObjects r{};
+        r.ID = k < 9 ? 'P' : 'C';
+        r.SemiAxis = axes[k % 5];
+        r.Eccentr = eccentricities[(k + 2) % 5];
+        r.Inclin = k == 3 ? NAN : 400.0f;
+        r.ArgPer = k == 4 ? INFINITY : 10.0f;
+        r.Period = k % 2 ? 0.0f : NAN;
+        solar::ConvertSolarRecord(r, wnd->SolObj[k]);
+    }
+    wnd->UpdateSolAngles(1000000);
+    wnd->Values.SSValues[11] = 1;
+    wnd->ShowSolSyst();
+    wnd->SystemCenter = 1;
+    wnd->ShowSolSyst();
+    int cards = 0;
+    DialogAnswer answer(
+        [&](platform::Dialog&)
+        {
+            ++cards;
+            return platform::IDOK;
+        });
+    for (int k = 0; k < kSolarSlots; ++k)
+        wnd->SmSolObjCard(QPoint(10, 10), k);
+    EXPECT_EQ(cards, kSolarSlots);
+}
+
 TEST_F(SolarView, ZoomStopsBeingOfferedAtItsBounds)
 {
     int steps = 0;
