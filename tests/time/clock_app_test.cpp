@@ -1,0 +1,102 @@
+// The clock inside the whole application: its panes in the frame's status bar and the
+// "exactly one clock timer per view, none elsewhere" rule across a view's life.
+#include "app/VelmoriaApp.h"
+#include "app/VelmoriaWnd.h"
+#include "common/TestSupport.h"
+#include "time/TimeUpdateDlg.h"
+
+#include <QRadioButton>
+#include <QScrollBar>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace
+{
+using testing_support::DialogAnswer;
+using testing_support::FixedClock;
+using testing_support::MessageRecorder;
+using testing_support::ScratchDir;
+using testing_support::SoundRecorder;
+
+unsigned RunningClockTimers(const VelmoriaWnd& w)
+{
+    unsigned set = 0;
+    for (unsigned id : {kTimerStarMap, kTimerRealTime, kTimerSolar})
+        if (w.Timers().IsRunning(id))
+            set |= 1u << id;
+    return set;
+}
+} // namespace
+
+TEST(ClockInTheApplication, EachViewRunsExactlyOneClockTimerThroughItsLife)
+{
+    ScratchDir dir;
+    dir.LinkAllRuntime();
+    MessageRecorder messages;
+    SoundRecorder sounds;
+    FixedClock clock(Date{14, 7, 2026}, Time{9, 5, 0});
+    Subject = 0;
+    PreviousSubject = 0;
+    auto app = std::make_unique<VelmoriaApp>();
+    app->InitMainWindow(false);
+    frame->resize(800, 600);
+    VelmoriaWnd& w = *frame->Client();
+
+    const struct
+    {
+        int enter;
+        uint8_t subject;
+        unsigned stepping;
+    } views[] = {{301, 2, kTimerSolar}, {302, 3, kTimerStarMap}};
+    for (const auto& v : views)
+    {
+        ASSERT_EQ(Subject, 1);
+        EXPECT_EQ(RunningClockTimers(w), 0u);
+        w.DispatchCommand(v.enter);
+        if (Subject != v.subject)
+        {
+            ADD_FAILURE() << "view " << v.enter << " did not open: " << messages.boxes.size()
+                          << " message(s)";
+            continue;
+        }
+        EXPECT_EQ(RunningClockTimers(w), 1u << kTimerRealTime);
+        EXPECT_EQ(sbTime->Text(), "   09:05:00");
+        EXPECT_EQ(sbDate->Text(), "   14/07/2026");
+        EXPECT_EQ(sbMode->Text(), " Real Time");
+
+        DialogAnswer answer(
+            [](platform::Dialog& d)
+            {
+                auto& dlg = static_cast<TimeUpdateDlg&>(d);
+                dlg.byDays->setChecked(true);
+                dlg.Day->setText("31");
+                dlg.Month->setText("12");
+                dlg.Year->setText("1999");
+                dlg.timeR->setValue(100);
+                dlg.CmOk();
+                return platform::IDOK;
+            });
+        w.DispatchCommand(375);
+        EXPECT_EQ(RunningClockTimers(w), 1u << v.stepping);
+        EXPECT_EQ(w.Timers().Period(v.stepping), 100u);
+        EXPECT_EQ(sbMode->Text(), " by Days ( 100 msec.)");
+        w.EvTimer(v.stepping);
+        EXPECT_EQ(sbDate->Text(), "   01/01/2000");
+
+        w.DispatchCommand(409);
+        EXPECT_EQ(RunningClockTimers(w), 1u << kTimerRealTime);
+        EXPECT_EQ(sbMode->Text(), " Real Time");
+        w.EvTimer(kTimerRealTime);
+        EXPECT_EQ(sbDate->Text(), "   14/07/2026");
+
+        w.DispatchCommand(400);
+        EXPECT_EQ(Subject, 1);
+        EXPECT_EQ(RunningClockTimers(w), 0u);
+    }
+    // Normal Conditions on the main screen resets the clock and starts no clock timer.
+    w.TimeUpdateMode = kByHours;
+    w.DispatchCommand(409);
+    EXPECT_EQ(w.TimeUpdateMode, kRealTime);
+    EXPECT_EQ(RunningClockTimers(w), 0u);
+    app.reset();
+}
