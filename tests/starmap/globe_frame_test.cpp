@@ -7,7 +7,10 @@
 #include "common/TestSupport.h"
 #include "starmap/Globe.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
+#include <random>
+#include <string>
 
 namespace
 {
@@ -334,5 +337,42 @@ TEST_F(GlobeFrame, ShowStarMapDrawsOnlyTheLayersThatAreOn)
     EXPECT_TRUE(w.NgcMess[0].Flag);
     EXPECT_TRUE(w.FlagSol[0]);
     EXPECT_TRUE(w.Star[0].FConst);
+}
+TEST_F(GlobeFrame, CatalogueOfRandomBytesDrawsEveryLayerWithoutFault)
+{
+    // NaN and infinite angles, constellation numbers out of range and links anywhere: every
+    // layer draws, nothing is read or written outside the tables or the picture, and a
+    // star without a finite position is never taken as visible.
+    std::mt19937 random(20261207);
+    auto bytes = [&](size_t n)
+    {
+        std::string b(n, '\0');
+        for (char& c : b)
+            c = static_cast<char>(random());
+        return b;
+    };
+    dir.Write("Data/Stars.dat", bytes(49 * 700));
+    dir.Write("Data/NGCMess.dat", bytes(50 * 33));
+    ASSERT_TRUE(w.ReadStarData());
+    ASSERT_TRUE(w.ReadNGCMessData());
+    ASSERT_EQ(w.StarCount, 690);
+    w.Values.SMValues = SMSetup{{1, 1, 1, 1, 0}, 1e30f};
+    for (uint16_t r : {100, 1470, 0})
+        for (float lat : {-50.0f, 0.0f, -90.0f, 180.0f})
+        {
+            w.r = r;
+            SetTilt(lat);
+            w.t += 17.5;
+            w.ShowStarMap();
+        }
+    for (int i = 0; i < w.StarCount; ++i)
+    {
+        const Stars& s = w.Star[i];
+        if (!std::isfinite(s.RA) || !std::isfinite(s.Dec))
+            EXPECT_FALSE(s.Flag) << i;
+    }
+    w.Values.SMValues.Check[4] = 1;
+    w.ShowStarMap();
+    EXPECT_TRUE(w.Star[0].Flag);
 }
 } // namespace
