@@ -337,14 +337,7 @@ void VelmoriaWnd::ChangeSystem(int id)
     }
     InvalidateErase();
     // The window is clean: the next frame must erase nothing.
-    for (Stars& s : Star)
-    {
-        s.Flag = false;
-        s.FConst = false;
-    }
-    for (NgcMessObj& o : NgcMess)
-        o.Flag = false;
-    FlagSol[0] = FlagSol[1] = false;
+    ClearGlobeFlags();
 }
 
 void VelmoriaWnd::CmStZoomIn()
