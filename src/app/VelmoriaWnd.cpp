@@ -110,7 +110,11 @@ void VelmoriaWnd::Present()
 
 void VelmoriaWnd::ShowScrollBar(bool show)
 {
+    if (vscroll->isVisibleTo(this) == show)
+        return;
     vscroll->setVisible(show);
+    // The scroll bar takes its width from the client area, as a resize would.
+    EvSize();
 }
 
 void VelmoriaWnd::SetCursorResource(int id)

@@ -317,9 +317,6 @@ void VelmoriaWnd::ChangeSystem(int id)
         CheckMenuItem(hmenu, 501, false);
         CheckMenuItem(hmenu, 502, true);
         ShowScrollBar(true);
-        // Showing or hiding the bar changes the client area as a resize does: the globe's
-        // centre moves to the middle of what is left.
-        EvSize();
         CmNormal();
         if (sbCoord)
             sbCoord->SetText("Review Globe");
@@ -330,7 +327,6 @@ void VelmoriaWnd::ChangeSystem(int id)
         CheckMenuItem(hmenu, 502, false);
         CheckMenuItem(hmenu, 501, true);
         ShowScrollBar(false);
-        EvSize();
         CmNormal();
         if (sbCoord)
             sbCoord->SetText("Really Sky Globe");
