@@ -245,69 +245,63 @@ void NGCMessSmDlg::Fill()
 
 // ---- the Sun and the Moon ----
 
-SunSmDlg::SunSmDlg(QWidget* parent, QPoint* point, float ra, float dec, int resId)
-    : SmallCardDlg(parent, point, resId, 1209, 4010), dec(dec), ra(ra)
+SkyBodySmDlg::SkyBodySmDlg(QWidget* parent, QPoint* point, float ra, float dec, int resId,
+                           int picture, int strip, const char* title, const char* magnitude,
+                           const char* properties)
+    : SmallCardDlg(parent, point, resId, picture, strip), ra(ra), dec(dec), magnitude(magnitude)
 {
-    setWindowTitle(QStringLiteral("Sun"));
+    setWindowTitle(QString::fromLatin1(title));
     Magn = AddRow("Magnitude", 4003);
     Prop = AddRow("Properties", 4005);
-    Prop->setText(QStringLiteral("Center of Solar System"));
+    Prop->setText(QString::fromLatin1(properties));
     RA = AddRow("R.A.", 4006);
     Dec = AddRow("Dec", 4007);
 }
 
-void SunSmDlg::Fill()
+void SkyBodySmDlg::Fill()
 {
-    Magn->setText(QStringLiteral("-26.8"));
+    Magn->setText(QString::fromLatin1(magnitude));
     RA->setText(Latin1(NumToHM(static_cast<float>(ra * kDegreesToHours), true)));
     Dec->setText(Latin1(NumToHM(static_cast<float>(dec * kRadToDeg), false)));
+}
+
+SunSmDlg::SunSmDlg(QWidget* parent, QPoint* point, float ra, float dec, int resId)
+    : SkyBodySmDlg(parent, point, ra, dec, resId, 1209, 4010, "Sun", "-26.8",
+                   "Center of Solar System")
+{
 }
 
 MoonSmDlg::MoonSmDlg(QWidget* parent, QPoint* point, float ra, float dec, int resId)
-    : SmallCardDlg(parent, point, resId, 1210, 4011), ra(ra), dec(dec)
+    : SkyBodySmDlg(parent, point, ra, dec, resId, 1210, 4011, "Moon", "-12.74",
+                   "Satellite of Earth")
 {
-    setWindowTitle(QStringLiteral("Moon"));
-    Magn = AddRow("Magnitude", 4003);
-    Prop = AddRow("Properties", 4005);
-    Prop->setText(QStringLiteral("Satellite of Earth"));
-    RA = AddRow("R.A.", 4006);
-    Dec = AddRow("Dec", 4007);
-}
-
-void MoonSmDlg::Fill()
-{
-    Magn->setText(QStringLiteral("-12.74"));
-    RA->setText(Latin1(NumToHM(static_cast<float>(ra * kDegreesToHours), true)));
-    Dec->setText(Latin1(NumToHM(static_cast<float>(dec * kRadToDeg), false)));
 }
 
 // ---- the planet and the comet ----
 
-PlanetSmDlg::PlanetSmDlg(QWidget* parent, QPoint* point, const char* name, float dist, int resId)
-    : SmallCardDlg(parent, point, resId, 1208, 4103), ObjName(name), ObjDist(dist)
+SolarBodySmDlg::SolarBodySmDlg(QWidget* parent, QPoint* point, const char* name, float dist,
+                               int resId, int picture, int strip, const char* title,
+                               const char* nameLabel)
+    : SmallCardDlg(parent, point, resId, picture, strip), ObjName(name), ObjDist(dist)
 {
-    setWindowTitle(QStringLiteral("Planet"));
-    Name = AddRow("Planet's Name", 4101);
+    setWindowTitle(QString::fromLatin1(title));
+    Name = AddRow(nameLabel, 4101);
     Dist = AddRow("Distance from Sun (km)", 4102);
 }
 
-void PlanetSmDlg::Fill()
+void SolarBodySmDlg::Fill()
 {
     // Names come from a 17-byte field.
     Name->setText(ObjName ? Latin1(Field(ObjName, 17)) : QString());
     Dist->setText(Latin1(NumToStr(ObjDist, 4, false)));
 }
 
-CometSmDlg::CometSmDlg(QWidget* parent, QPoint* point, const char* name, float dist, int resId)
-    : SmallCardDlg(parent, point, resId, 1211, 4104), ObjName(name), ObjDist(dist)
+PlanetSmDlg::PlanetSmDlg(QWidget* parent, QPoint* point, const char* name, float dist, int resId)
+    : SolarBodySmDlg(parent, point, name, dist, resId, 1208, 4103, "Planet", "Planet's Name")
 {
-    setWindowTitle(QStringLiteral("Comet"));
-    Name = AddRow("Comet's Name", 4101);
-    Dist = AddRow("Distance from Sun (km)", 4102);
 }
 
-void CometSmDlg::Fill()
+CometSmDlg::CometSmDlg(QWidget* parent, QPoint* point, const char* name, float dist, int resId)
+    : SolarBodySmDlg(parent, point, name, dist, resId, 1211, 4104, "Comet", "Comet's Name")
 {
-    Name->setText(ObjName ? Latin1(Field(ObjName, 17)) : QString());
-    Dist->setText(Latin1(NumToStr(ObjDist, 4, false)));
 }

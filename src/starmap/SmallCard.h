@@ -93,62 +93,71 @@ public:
     QLabel* Dec;
 };
 
-// The Sun on the sky globe: `ra` in degrees, `dec` in radians.
-class SunSmDlg : public SmallCardDlg
+// The Sun or the Moon on the sky globe: `ra` in degrees, `dec` in radians; the magnitude and
+// the properties are fixed texts of each card.
+class SkyBodySmDlg : public SmallCardDlg
+{
+    Q_OBJECT
+public:
+    void Fill() override;
+
+    float ra;
+    float dec;
+    QLabel* Magn;
+    QLabel* Prop;
+    QLabel* RA;
+    QLabel* Dec;
+
+protected:
+    SkyBodySmDlg(QWidget* parent, QPoint* point, float ra, float dec, int resId, int picture,
+                 int strip, const char* title, const char* magnitude, const char* properties);
+
+private:
+    const char* magnitude;
+};
+
+class SunSmDlg : public SkyBodySmDlg
 {
     Q_OBJECT
 public:
     SunSmDlg(QWidget* parent, QPoint* point, float ra, float dec, int resId = 25);
-    void Fill() override;
-
-    float dec;
-    float ra;
-    QLabel* Magn;
-    QLabel* Prop;
-    QLabel* RA;
-    QLabel* Dec;
 };
 
-// The Moon on the sky globe: `ra` in degrees, `dec` in radians.
-class MoonSmDlg : public SmallCardDlg
+class MoonSmDlg : public SkyBodySmDlg
 {
     Q_OBJECT
 public:
     MoonSmDlg(QWidget* parent, QPoint* point, float ra, float dec, int resId = 26);
-    void Fill() override;
-
-    float ra;
-    float dec;
-    QLabel* Magn;
-    QLabel* Prop;
-    QLabel* RA;
-    QLabel* Dec;
 };
 
 // A planet or a comet of the Solar System model: its stored name and its distance from the
 // Sun in millions of kilometres.
-class PlanetSmDlg : public SmallCardDlg
+class SolarBodySmDlg : public SmallCardDlg
+{
+    Q_OBJECT
+public:
+    void Fill() override;
+
+    const char* ObjName;
+    float ObjDist;
+    QLabel* Name;
+    QLabel* Dist;
+
+protected:
+    SolarBodySmDlg(QWidget* parent, QPoint* point, const char* name, float dist, int resId,
+                   int picture, int strip, const char* title, const char* nameLabel);
+};
+
+class PlanetSmDlg : public SolarBodySmDlg
 {
     Q_OBJECT
 public:
     PlanetSmDlg(QWidget* parent, QPoint* point, const char* name, float dist, int resId = 24);
-    void Fill() override;
-
-    const char* ObjName;
-    float ObjDist;
-    QLabel* Name;
-    QLabel* Dist;
 };
 
-class CometSmDlg : public SmallCardDlg
+class CometSmDlg : public SolarBodySmDlg
 {
     Q_OBJECT
 public:
     CometSmDlg(QWidget* parent, QPoint* point, const char* name, float dist, int resId = 27);
-    void Fill() override;
-
-    const char* ObjName;
-    float ObjDist;
-    QLabel* Name;
-    QLabel* Dist;
 };
