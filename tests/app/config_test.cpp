@@ -67,7 +67,7 @@ TEST(Config, DefaultsAreTheDocumentedOptions)
 
 TEST(Config, ShortOrEmptyFileWarnsInformsAndIsTruncated)
 {
-    for (const std::string content : {std::string(), std::string(30, '\x01')})
+    for (const std::string& content : {std::string(), std::string(30, '\x01')})
     {
         ScratchDir dir;
         dir.Write("Velmoria.cfg", content);

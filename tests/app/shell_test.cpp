@@ -331,7 +331,9 @@ TEST_F(Shell, EveryCommandShowsItsHintAsItsStatusTip)
                     ASSERT_NE(a, nullptr) << item.id;
                     EXPECT_EQ(a->statusTip().toStdString(), HintString(item.id)) << item.id;
                     if (item.key)
+                    {
                         EXPECT_TRUE(a->text().endsWith(QLatin1String(item.key)));
+                    }
                 }
             }
         };

@@ -5,6 +5,7 @@
 #include "common/TestSupport.h"
 #include "solar/SolarReader.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
@@ -24,7 +25,8 @@ SolarObjects Record(char id, const char* name, double a, float e, float inc, flo
 {
     SolarObjects r{};
     r.ID = id;
-    std::strncpy(r.Name, name, sizeof r.Name);
+    // A name of the full width keeps no NUL, as a file may hold it.
+    std::memcpy(r.Name, name, std::min(std::strlen(name), sizeof r.Name));
     r.SemiAxis = a;
     r.Eccentr = e;
     r.Inclin = inc;

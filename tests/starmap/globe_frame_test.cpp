@@ -369,7 +369,9 @@ TEST_F(GlobeFrame, CatalogueOfRandomBytesDrawsEveryLayerWithoutFault)
     {
         const Stars& s = w.Star[i];
         if (!std::isfinite(s.RA) || !std::isfinite(s.Dec))
+        {
             EXPECT_FALSE(s.Flag) << i;
+        }
     }
     w.Values.SMValues.Check[4] = 1;
     w.ShowStarMap();

@@ -7,6 +7,7 @@
 #include "starmap/NumToHM.h"
 #include "starmap/SmallCard.h"
 
+#include <algorithm>
 #include <QMouseEvent>
 #include <QTest>
 #include <cmath>
@@ -61,8 +62,8 @@ StarDB Star(uint8_t numConst, const char* name, const char* design, unsigned siz
 {
     StarDB s{};
     s.NumConst = numConst;
-    std::strncpy(s.StarName, name, sizeof s.StarName);
-    std::strncpy(s.Design, design, sizeof s.Design);
+    std::memcpy(s.StarName, name, std::min(std::strlen(name), sizeof s.StarName));
+    std::memcpy(s.Design, design, std::min(std::strlen(design), sizeof s.Design));
     s.RA = 5.9195f;
     s.Dec = 7.407f;
     s.Magnitude = 0.5f;

@@ -213,9 +213,13 @@ TEST(Calendar, FixedLengthStepsAdvanceTheClockInstantByTheirLength)
             const uint64_t after = ClockInstant(m.date, m.time);
             const uint64_t span = c.seconds * static_cast<uint64_t>(c.steps);
             if (forward)
+            {
                 EXPECT_EQ(after - before, span) << UnitName(c.unit);
+            }
             else if (before >= span)
+            {
                 EXPECT_EQ(before - after, span) << UnitName(c.unit);
+            }
         }
     }
 }
@@ -270,7 +274,9 @@ TEST(Calendar, OnlyTheSixSteppingModesHaveAUnit)
         ClockUnit u = ClockUnit::Second;
         EXPECT_EQ(UnitOfMode(c.mode, u), c.has) << c.mode;
         if (c.has)
+        {
             EXPECT_EQ(u, c.unit) << c.mode;
+        }
     }
 }
 
