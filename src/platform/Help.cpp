@@ -1,7 +1,8 @@
 #include "platform/Help.h"
 
 #include <QApplication>
-#include <QScreen>
+#include <QDialog>
+#include <QPointer>
 #include <QTextBrowser>
 #include <QUrl>
 #include <fstream>
@@ -54,17 +55,42 @@ private:
 
 HelpViewer* Viewer()
 {
-    static HelpViewer* viewer = nullptr;
+    static QPointer<HelpViewer> viewer;
     if (!viewer)
     {
         viewer = new HelpViewer;
+        viewer->setObjectName(QStringLiteral("helpviewer"));
         viewer->setAttribute(Qt::WA_QuitOnClose, false);
-        QObject::connect(qApp, &QCoreApplication::aboutToQuit, [] {
-            delete viewer;
-            viewer = nullptr;
-        });
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, [] { delete viewer; });
     }
     return viewer;
+}
+
+// Help asked for from a modal dialog (the title screen, Time Update, a setup dialog) must stay
+// usable while the dialog is open: the viewer becomes a window of the dialog, which a modal
+// dialog does not block, and goes back to being a window of its own when the dialog closes.
+void LendToModalDialog(HelpViewer* viewer)
+{
+    auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (!modal || viewer->parentWidget() == modal)
+        return;
+    const QRect geometry = viewer->geometry();
+    viewer->setParent(modal, Qt::Window);
+    viewer->setGeometry(geometry);
+    QPointer<HelpViewer> guarded(viewer);
+    QObject::connect(
+        modal, &QDialog::finished, viewer,
+        [guarded] {
+            if (!guarded)
+                return;
+            const bool shown = guarded->isVisible();
+            const QRect place = guarded->geometry();
+            guarded->setParent(nullptr, Qt::Window);
+            guarded->setGeometry(place);
+            if (shown)
+                guarded->show();
+        },
+        Qt::SingleShotConnection);
 }
 } // namespace
 
@@ -121,6 +147,7 @@ void WinHelp(QWidget*, const char* file, unsigned command, unsigned long data)
     std::stringstream text;
     text << in.rdbuf();
     HelpViewer* viewer = Viewer();
+    LendToModalDialog(viewer);
     viewer->SetTopics(ParseHelpFile(text.str()));
     switch (command)
     {

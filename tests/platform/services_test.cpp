@@ -1,4 +1,7 @@
+#include <QApplication>
 #include <QCoreApplication>
+#include <QDialog>
+#include <QTimer>
 #include <QTimerEvent>
 #include <gtest/gtest.h>
 
@@ -63,5 +66,61 @@ TEST(WindowTimers, ClampToTheClassicMinimumAndReplaceBySameId)
     timers.KillTimer(3);  // not running: nothing happens
     timers.KillAll();
     EXPECT_FALSE(timers.IsRunning(2));
+}
+} // namespace
+
+namespace
+{
+QWidget* HelpWindow()
+{
+    for (QWidget* w : QApplication::allWidgets())
+        if (w->objectName() == QLatin1String("helpviewer"))
+            return w;
+    return nullptr;
+}
+
+TEST(HelpViewer, StaysUsableFromAModalDialogAndOutlivesIt)
+{
+    testing_support::ScratchDir dir;
+    dir.Write("Velmoria.hlp", "VELMORIA HELP 1\n@@topic 9003\n<h1>Time Update</h1>\n");
+    QWidget* parentDuringDialog = nullptr;
+    {
+        QDialog dialog;
+        QTimer::singleShot(0, &dialog, [&] {
+            platform::WinHelp(&dialog, "Velmoria.hlp", platform::HELP_CONTEXT, 9003);
+            QWidget* viewer = HelpWindow();
+            ASSERT_NE(viewer, nullptr);
+            EXPECT_TRUE(viewer->isVisible());
+            // A window of the modal dialog is not blocked by it.
+            parentDuringDialog = viewer->parentWidget();
+            dialog.accept();
+        });
+        dialog.exec();
+    }
+    EXPECT_NE(parentDuringDialog, nullptr);
+    QWidget* viewer = HelpWindow();
+    ASSERT_NE(viewer, nullptr);  // not deleted with the dialog
+    EXPECT_EQ(viewer->parentWidget(), nullptr);
+    EXPECT_TRUE(viewer->isVisible());
+    viewer->close();
+}
+
+TEST(HelpViewer, MissingFileOrTopicShowsNothing)
+{
+    testing_support::ScratchDir dir;
+    if (QWidget* viewer = HelpWindow())
+        viewer->hide();
+    platform::WinHelp(nullptr, "Velmoria.hlp", platform::HELP_CONTEXT, 9001);
+    QWidget* viewer = HelpWindow();
+    EXPECT_TRUE(viewer == nullptr || !viewer->isVisible());
+    dir.Write("Velmoria.hlp", "VELMORIA HELP 1\n@@topic contents\nx\n");
+    platform::WinHelp(nullptr, "Velmoria.hlp", platform::HELP_CONTEXT, 9001);
+    viewer = HelpWindow();
+    EXPECT_TRUE(viewer == nullptr || !viewer->isVisible());
+    platform::WinHelp(nullptr, "Velmoria.hlp", platform::HELP_FINDER, 0);
+    viewer = HelpWindow();
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_TRUE(viewer->isVisible());
+    viewer->close();
 }
 } // namespace
