@@ -128,6 +128,12 @@ public:
     void EvTimer(unsigned timerId);
     void CmTimeUpdate();
     void CmNormal();
+    // The run controls both views share: Go (refused with "Out from date bound !!!" after a
+    // date bound; in real time the clock catches up with the computer's), Stop (cursor 103)
+    // and the choice of direction (which clears the date bound).
+    void StartAnimation(bool& playing);
+    void StopAnimation(bool& playing);
+    void SetTimeDirection(bool forward);
     // Starts the clock timer that fits the mode and view: timer 2 every 1000 ms in Real Time,
     // else timer 1 (Star Map) or 3 (Solar System) every TimeRate ms, at least 30.
     void StartClockTimer();

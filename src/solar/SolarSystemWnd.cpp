@@ -314,41 +314,26 @@ void VelmoriaWnd::ChangeCenter(int id)
 
 void VelmoriaWnd::CmTimeForward()
 {
-    if (Subject != 2)
-        return;
-    TimeForward = true;
-    TimeOut = false;
+    if (Subject == 2)
+        SetTimeDirection(true);
 }
 
 void VelmoriaWnd::CmTimeBack()
 {
-    if (Subject != 2)
-        return;
-    TimeForward = false;
-    TimeOut = false;
+    if (Subject == 2)
+        SetTimeDirection(false);
 }
 
 void VelmoriaWnd::CmGo()
 {
-    if (Subject != 2)
-        return;
-    if (TimeOut)
-    {
-        platform::InfoBox(this, "Out from date bound !!!");
-        return;
-    }
-    Playing = true;
-    if (TimeUpdateMode == kRealTime)
-        SetupStatusBar();
-    SetCursorResource(0);
+    if (Subject == 2)
+        StartAnimation(Playing);
 }
 
 void VelmoriaWnd::CmStop()
 {
-    if (Subject != 2)
-        return;
-    Playing = false;
-    SetCursorResource(103);
+    if (Subject == 2)
+        StopAnimation(Playing);
 }
 
 void VelmoriaWnd::SmSolObjCard(QPoint point, int k)

@@ -358,41 +358,26 @@ void VelmoriaWnd::CmStZoomOut()
 
 void VelmoriaWnd::CmStTimeFwd()
 {
-    if (Subject != 3)
-        return;
-    TimeForward = true;
-    TimeOut = false;
+    if (Subject == 3)
+        SetTimeDirection(true);
 }
 
 void VelmoriaWnd::CmStTimeBack()
 {
-    if (Subject != 3)
-        return;
-    TimeForward = false;
-    TimeOut = false;
+    if (Subject == 3)
+        SetTimeDirection(false);
 }
 
 void VelmoriaWnd::CmStGo()
 {
-    if (Subject != 3)
-        return;
-    if (TimeOut)
-    {
-        platform::InfoBox(this, "Out from date bound !!!");
-        return;
-    }
-    StPlaying = true;
-    if (TimeUpdateMode == kRealTime)
-        SetupStatusBar();
-    SetCursorResource(0);
+    if (Subject == 3)
+        StartAnimation(StPlaying);
 }
 
 void VelmoriaWnd::CmStStop()
 {
-    if (Subject != 3)
-        return;
-    StPlaying = false;
-    SetCursorResource(103);
+    if (Subject == 3)
+        StopAnimation(StPlaying);
 }
 
 void VelmoriaWnd::CreateStarMapSprites()

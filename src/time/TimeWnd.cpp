@@ -267,3 +267,28 @@ void VelmoriaWnd::CmNormal()
     }
     ShowMode();
 }
+
+void VelmoriaWnd::StartAnimation(bool& playing)
+{
+    if (TimeOut)
+    {
+        platform::InfoBox(this, "Out from date bound !!!");
+        return;
+    }
+    playing = true;
+    if (TimeUpdateMode == kRealTime)
+        SetupStatusBar();
+    SetCursorResource(0);
+}
+
+void VelmoriaWnd::StopAnimation(bool& playing)
+{
+    playing = false;
+    SetCursorResource(103);
+}
+
+void VelmoriaWnd::SetTimeDirection(bool forward)
+{
+    TimeForward = forward;
+    TimeOut = false;
+}
