@@ -38,6 +38,16 @@ platform::MemoryDC* LoadSprite(const char* name)
     const QImage image = platform::LoadBitmapResource(name);
     return image.isNull() ? nullptr : new platform::MemoryDC(image);
 }
+// A catalogue that cannot be read keeps the Star Map from opening: the view is torn down and
+// the main screen comes back. Always false, the readers' result.
+bool LeaveStarMap(VelmoriaWnd& w)
+{
+    platform::ErrorBox(&w, "Unable to show Star Map");
+    w.DestroyStarMap(false);
+    w.SetBckGndPicture();
+    RestoreMain();
+    return false;
+}
 } // namespace
 
 // ---- catalogues ----
@@ -61,11 +71,7 @@ bool VelmoriaWnd::ReadStarData()
             return true;
         platform::WarningBox(this, platform::FileMessage("Unable to read from file", kStarsFile));
     }
-    platform::ErrorBox(this, "Unable to show Star Map");
-    DestroyStarMap(false);
-    SetBckGndPicture();
-    RestoreMain();
-    return false;
+    return LeaveStarMap(*this);
 }
 
 bool VelmoriaWnd::ReadNGCMessData()
@@ -88,11 +94,7 @@ bool VelmoriaWnd::ReadNGCMessData()
             return true;
         platform::WarningBox(this, platform::FileMessage("Unable to read from file", kNgcMessFile));
     }
-    platform::ErrorBox(this, "Unable to show Star Map");
-    DestroyStarMap(false);
-    SetBckGndPicture();
-    RestoreMain();
-    return false;
+    return LeaveStarMap(*this);
 }
 
 // ---- angles ----
