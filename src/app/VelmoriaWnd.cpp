@@ -11,6 +11,7 @@
 #include "platform/Help.h"
 #include "platform/MessageBox.h"
 #include "platform/Sound.h"
+#include "starmap/Globe.h"
 
 namespace
 {
@@ -336,9 +337,9 @@ void VelmoriaWnd::CmStarMap()
     SetCentreFromClient();
     r = static_cast<uint16_t>(static_cast<int>(YCenter) / 2);
     SetLatitudeFromSetup();
-    ust = -225.0f;
-    ustSol[0] = -281.50048828125f;
-    ustSol[1] = -46.75004959106445f;
+    ust = globe::kStarOffset;
+    ustSol[0] = globe::kSunOffset;
+    ustSol[1] = globe::kMoonOffset;
     timeStep = 0;
     ClearGlobeFlags();
     FlagLat = false;

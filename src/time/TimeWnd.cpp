@@ -4,6 +4,7 @@
 #include "app/VelmoriaWnd.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
+#include "starmap/Globe.h"
 #include "time/Calendar.h"
 #include "time/TimeUpdateDlg.h"
 
@@ -236,9 +237,9 @@ void VelmoriaWnd::CmNormal()
     else
     {
         SetLatitudeFromSetup();
-        ust = -225.0f;
-        ustSol[0] = -281.5005f;
-        ustSol[1] = -46.75005f;
+        ust = globe::kStarOffset;
+        ustSol[0] = globe::kSunOffset;
+        ustSol[1] = globe::kMoonOffset;
         if (!GlobeSystem)
         {
             VPos = 180;
