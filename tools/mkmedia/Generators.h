@@ -5,8 +5,10 @@
 
 #include <QString>
 
-// Solar System and Star Map sprites and masks, the sky marker, the cursors and the icon.
+// Solar System and Star Map sprites and masks, the sky marker, the cursors and the icon, and
+// the icon at the desktop's sizes under resDir/hicolor/<n>x<n>/apps/velmoria.png.
 bool MakeSprites(const QString& resDir);
+constexpr int kDesktopIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
 // The toolbar button pictures.
 bool MakeToolbar(const QString& resDir);
 // The About picture, the dialog and card title strips, the title and main-screen pictures.

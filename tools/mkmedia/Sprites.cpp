@@ -1,6 +1,7 @@
 #include "Art.h"
 #include "Generators.h"
 
+#include <QDir>
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
@@ -322,5 +323,13 @@ bool MakeSprites(const QString& resDir)
     const QString icon = resDir + "/icon/";
     ok = Report(SavePng(Icon(32), icon + "101.png"), icon + "101.png") && ok;
     ok = Report(SavePng(Icon(16), icon + "101-16.png"), icon + "101-16.png") && ok;
+    // The desktop's icon theme takes the same picture at its usual sizes; these stay outside
+    // the program and are installed beside its launcher.
+    for (int size : kDesktopIconSizes)
+    {
+        const QString dir = resDir + QStringLiteral("/hicolor/%1x%1/apps").arg(size);
+        ok = Report(QDir().mkpath(dir), dir) && ok;
+        ok = Report(SavePng(Icon(size), dir + "/velmoria.png"), dir + "/velmoria.png") && ok;
+    }
     return ok;
 }
