@@ -1,0 +1,119 @@
+// velmoria_soak: the whole program stepping by seconds at the shortest period in each view for
+// a long time, with its real frame, timers and drawing, to show that memory does not grow.
+// Usage: velmoria_soak [SECONDS_PER_VIEW]   (default 3600)
+// Prints the resident memory on entering each view, after a minute's warm-up, and at the end.
+#include "app/VelmoriaApp.h"
+#include "app/VelmoriaWnd.h"
+#include "common/TestSupport.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+namespace
+{
+// Resident set size of this process in kB, from /proc/self/status.
+long ResidentKb()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::strtol(line.c_str() + 6, nullptr, 10);
+    return -1;
+}
+
+void RunFor(double seconds)
+{
+    QEventLoop loop;
+    QTimer::singleShot(static_cast<int>(seconds * 1000), &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// The clock steps by seconds every 30 ms, running.
+void StepBySeconds(VelmoriaWnd* wnd)
+{
+    wnd->StopClockTimer();
+    wnd->TimeUpdateMode = kBySeconds;
+    wnd->TimeRate = 30;
+    wnd->TimeForward = true;
+    wnd->StartClockTimer();
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (!std::getenv("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    const double perView = argc > 1 ? std::atof(argv[1]) : 3600.0;
+    const double warmUp = perView >= 600 ? 60.0 : perView / 10;
+    QApplication qapp(argc, argv);
+
+    testing_support::ScratchDir dir;
+    dir.LinkAllRuntime();
+    testing_support::MessageRecorder messages;
+    testing_support::SoundRecorder sounds;
+    Subject = 0;
+    PreviousSubject = 0;
+    int failures = 0;
+    {
+        VelmoriaApp app;
+        app.InitMainWindow(false);
+        frame->resize(1280, 1024);
+        frame->show();
+        VelmoriaWnd* wnd = frame->Client();
+        RunFor(1.0);
+        std::printf("main screen: %ld kB\n", ResidentKb());
+
+        struct View
+        {
+            int command;
+            const char* name;
+        };
+        for (const View& view :
+             {View{301, "Solar System"}, View{302, "Star Map"}, View{303, "Astronomical Database"}})
+        {
+            wnd->DispatchCommand(view.command);
+            if (Subject == 1)
+            {
+                std::printf("%s: did not open\n", view.name);
+                ++failures;
+                continue;
+            }
+            if (Subject != 4)
+                StepBySeconds(wnd);
+            const long entry = ResidentKb();
+            RunFor(warmUp);
+            const long start = ResidentKb();
+            QElapsedTimer elapsed;
+            elapsed.start();
+            const uint64_t firstInstant = wnd->timeStep;
+            RunFor(perView);
+            const long end = ResidentKb();
+            std::printf("%s: entry %ld kB, after %.0f s %ld kB, after %.0f s more %ld kB, "
+                        "growth %+ld kB",
+                        view.name, entry, warmUp, start, elapsed.elapsed() / 1000.0, end,
+                        end - start);
+            if (Subject != 4)
+                std::printf("; clock at %s %s, %llu simulated seconds stepped",
+                            sbDate->Text().c_str(), sbTime->Text().c_str(),
+                            static_cast<unsigned long long>(wnd->timeStep - firstInstant));
+            std::printf("\n");
+            std::fflush(stdout);
+            if (end - start >= 1024)
+                ++failures;
+            wnd->DispatchCommand(400);
+        }
+    }
+    for (const platform::MessageRecord& box : messages.boxes)
+    {
+        std::printf("message box: %s\n", box.text.c_str());
+        ++failures;
+    }
+    return failures == 0 ? 0 : 1;
+}
