@@ -1,5 +1,6 @@
-// mkdata: builds the program's catalogues "Stars.dat", "NGCMess.dat" and "Solobj.dat" from the
-// source tables in data/, checks them, and writes them only when every check passes.
+// mkdata: builds the program's catalogues "Stars.dat", "NGCMess.dat" and "Solobj.dat" and the
+// Astronomical Database files "Planets.dat", "Satellites.dat" and "Rings.dat" from the source
+// tables in data/, checks them, and writes them only when every check passes.
 //
 //   mkdata --data <dir with the CSV tables> --out <Data directory>
 //
@@ -8,6 +9,7 @@
 
 #include "Catalogue.h"
 #include "CsvTable.h"
+#include "DataBase.h"
 
 #include <cstdio>
 #include <fstream>
@@ -83,6 +85,18 @@ int main(int argc, char** argv)
     if (!ReadCsvFile(dataDir + "/solobj.csv", table, error) || !LoadSolar(table, bodies, error))
         return Fail("solobj.csv: " + error);
 
+    DataBaseTables dbTables;
+    for (const auto& [file, target] :
+         {std::pair{"planets.csv", &dbTables.Planets},
+          std::pair{"structure.csv", &dbTables.Structure}, std::pair{"sun.csv", &dbTables.Sun},
+          std::pair{"sun_elements.csv", &dbTables.SunElements},
+          std::pair{"moon.csv", &dbTables.Moon}, std::pair{"satellites.csv", &dbTables.Satellites},
+          std::pair{"rings.csv", &dbTables.Rings}})
+    {
+        if (!ReadCsvFile(dataDir + "/" + file, *target, error))
+            return Fail(error);
+    }
+
     std::vector<uint8_t> starImage;
     std::vector<uint8_t> ngcImage;
     std::vector<uint8_t> solarImage;
@@ -94,18 +108,30 @@ int main(int argc, char** argv)
     if (!BuildSolobjFile(bodies, solarImage, error))
         return Fail("Solobj.dat: " + error);
 
+    DataBaseImages dbImages;
+    DataBaseReport dbReport;
+    if (!BuildDataBaseFiles(dbTables, dbImages, dbReport, error))
+        return Fail(error);
+
     if (!CheckStarFile(starImage, error))
         return Fail("check of Stars.dat failed: " + error);
     if (!CheckNgcMessFile(ngcImage, error))
         return Fail("check of NGCMess.dat failed: " + error);
     if (!CheckSolobjFile(solarImage, error))
         return Fail("check of Solobj.dat failed: " + error);
+    if (!CheckDataBaseFiles(dbImages, error))
+        return Fail("check of the database files failed: " + error);
+    if (!CheckPlanetOrbits(dbImages.Planets, solarImage, error))
+        return Fail("Planets.dat against Solobj.dat: " + error);
     if (report.ConstellationsWithFigures != report.ConstellationsWithStars)
         return Fail("some constellations with stars have no figure");
 
     if (!WriteFile(outDir + "/Stars.dat", starImage, error) ||
         !WriteFile(outDir + "/NGCMess.dat", ngcImage, error) ||
-        !WriteFile(outDir + "/Solobj.dat", solarImage, error))
+        !WriteFile(outDir + "/Solobj.dat", solarImage, error) ||
+        !WriteFile(outDir + "/Planets.dat", dbImages.Planets, error) ||
+        !WriteFile(outDir + "/Satellites.dat", dbImages.Satellites, error) ||
+        !WriteFile(outDir + "/Rings.dat", dbImages.Rings, error))
         return Fail(error);
 
     std::string droppedBy;
@@ -116,5 +142,13 @@ int main(int argc, char** argv)
                 report.Stars, report.Links, report.ConstellationsWithFigures,
                 report.ConstellationsWithStars, report.DroppedSegments, droppedBy.c_str(),
                 objects.size(), bodies.size());
+    std::string satellites, rings;
+    for (int planet = 1; planet < 10; ++planet)
+    {
+        satellites += (planet > 1 ? " " : "") + std::to_string(dbReport.Satellites[planet]);
+        rings += (planet > 1 ? " " : "") + std::to_string(dbReport.Rings[planet]);
+    }
+    std::printf("mkdata: database: satellites per planet %s (and the Moon), rings per planet %s\n",
+                satellites.c_str(), rings.c_str());
     return 0;
 }

@@ -1,0 +1,303 @@
+// The generated Astronomical Database files, checked against the layouts the program reads and
+// against numbers of NASA's planetary, lunar and satellite fact sheets and the ring tables.
+#include "database/DataBaseRecords.h"
+
+#include <cmath>
+#include <cstring>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace
+{
+
+std::vector<char> ReadFile(const char* name)
+{
+    std::ifstream in(std::string(VELMORIA_RUNTIME_DIR "/Data/") + name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+template <typename Record> Record At(const std::vector<char>& bytes, size_t offset)
+{
+    Record record;
+    std::memcpy(&record, bytes.data() + offset, sizeof(Record));
+    return record;
+}
+
+struct DataBase
+{
+    std::vector<PlanetDB> Planets;
+    SunDB Sun{};
+    std::vector<SatelliteDB> Satellites;
+    MoonDB Moon{};
+    std::vector<RingDB> Rings;
+    std::vector<char> SatelliteBytes;
+};
+
+DataBase Load()
+{
+    DataBase db;
+    const std::vector<char> planets = ReadFile("Planets.dat");
+    EXPECT_EQ(planets.size(), 3288u);
+    if (planets.size() == 3288u)
+    {
+        for (size_t i = 0; i < 9; ++i)
+            db.Planets.push_back(At<PlanetDB>(planets, i * 344));
+        db.Sun = At<SunDB>(planets, planets.size() - 192);
+    }
+    db.SatelliteBytes = ReadFile("Satellites.dat");
+    const size_t size = db.SatelliteBytes.size();
+    EXPECT_GE(size, 242u);
+    EXPECT_EQ((size - 242) % 128, 0u);
+    if (size >= 242 && (size - 242) % 128 == 0)
+    {
+        for (size_t i = 0; i < (size - 242) / 128; ++i)
+            db.Satellites.push_back(At<SatelliteDB>(db.SatelliteBytes, i * 128));
+        db.Moon = At<MoonDB>(db.SatelliteBytes, size - 242);
+    }
+    const std::vector<char> rings = ReadFile("Rings.dat");
+    EXPECT_EQ(rings.size() % 40, 0u);
+    for (size_t i = 0; i < rings.size() / 40; ++i)
+        db.Rings.push_back(At<RingDB>(rings, i * 40));
+    return db;
+}
+
+// A text that ends with a NUL inside its field and has only NULs after it.
+bool Terminated(const char* field, size_t width)
+{
+    const size_t length = strnlen(field, width);
+    if (length == 0 || length == width)
+        return false;
+    for (size_t k = length; k < width; ++k)
+    {
+        if (field[k] != 0)
+            return false;
+    }
+    return true;
+}
+
+const SatelliteDB* FindSatellite(const DataBase& db, const char* name)
+{
+    for (const SatelliteDB& s : db.Satellites)
+    {
+        if (std::strcmp(s.SatelName, name) == 0)
+            return &s;
+    }
+    return nullptr;
+}
+
+const RingDB* FindRing(const DataBase& db, int planet, const char* name)
+{
+    for (const RingDB& r : db.Rings)
+    {
+        if (r.PlanetNumber == planet && std::strcmp(r.Name, name) == 0)
+            return &r;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+TEST(DataBaseFiles, PlanetsFileHoldsTheNinePlanetsInOrderThenTheSun)
+{
+    const char* const names[] = {"Mercury", "Venus",  "Earth",   "Mars", "Jupiter",
+                                 "Saturn",  "Uranus", "Neptune", "Pluto"};
+    const DataBase db = Load();
+    ASSERT_EQ(db.Planets.size(), 9u);
+    for (size_t i = 0; i < 9; ++i)
+    {
+        EXPECT_EQ(db.Planets[i].PlanetNumber, i + 1);
+        EXPECT_STREQ(db.Planets[i].PlanetName, names[i]);
+    }
+    EXPECT_STREQ(db.Sun.Spectr, "G2_V");
+}
+
+TEST(DataBaseFiles, EachPlanetsCountsMatchItsRecordsAndTheEarthsOneIsTheMoon)
+{
+    const DataBase db = Load();
+    ASSERT_EQ(db.Planets.size(), 9u);
+    std::map<int, int> satellites, rings;
+    for (const SatelliteDB& s : db.Satellites)
+        ++satellites[s.PlanetNumber];
+    for (const RingDB& r : db.Rings)
+        ++rings[r.PlanetNumber];
+    for (const PlanetDB& p : db.Planets)
+    {
+        SCOPED_TRACE(p.PlanetName);
+        if (p.PlanetNumber == 3)
+        {
+            EXPECT_EQ(p.Satellites, 1);
+            EXPECT_EQ(satellites[3], 0);
+        }
+        else
+            EXPECT_EQ(p.Satellites, satellites[p.PlanetNumber]);
+        EXPECT_EQ(p.Rings, rings[p.PlanetNumber]);
+    }
+    // Mercury and Venus have no moons; the ring systems are those of the four giants.
+    EXPECT_EQ(db.Planets[0].Satellites + db.Planets[1].Satellites, 0);
+    for (const int planet : {5, 6, 7, 8})
+        EXPECT_GT(rings[planet], 0) << planet;
+    EXPECT_GE(db.Satellites.size(), 40u);
+}
+
+TEST(DataBaseFiles, HoldsTheWellKnownMoonsOfEveryPlanet)
+{
+    const std::map<int, std::vector<const char*>> moons = {
+        {4, {"Phobos", "Deimos"}},
+        {5,
+         {"Metis", "Adrastea", "Amalthea", "Thebe", "Io", "Europa", "Ganymede", "Callisto",
+          "Himalia", "Elara", "Pasiphae", "Sinope", "Carme", "Ananke"}},
+        {6,
+         {"Pan", "Atlas", "Prometheus", "Pandora", "Epimetheus", "Janus", "Mimas", "Enceladus",
+          "Tethys", "Dione", "Rhea", "Titan", "Hyperion", "Iapetus", "Phoebe"}},
+        {7, {"Cordelia", "Ophelia", "Puck", "Miranda", "Ariel", "Umbriel", "Titania", "Oberon"}},
+        {8, {"Naiad", "Despina", "Larissa", "Proteus", "Triton", "Nereid"}},
+        {9, {"Charon", "Nix", "Hydra", "Kerberos", "Styx"}},
+    };
+    const DataBase db = Load();
+    for (const auto& [planet, names] : moons)
+    {
+        for (const char* name : names)
+        {
+            const SatelliteDB* s = FindSatellite(db, name);
+            ASSERT_NE(s, nullptr) << name;
+            EXPECT_EQ(s->PlanetNumber, planet) << name;
+        }
+    }
+}
+
+TEST(DataBaseFiles, EveryTextIsTerminatedWithinItsField)
+{
+    const DataBase db = Load();
+    for (const PlanetDB& p : db.Planets)
+    {
+        EXPECT_TRUE(Terminated(p.PlanetName, sizeof p.PlanetName));
+        EXPECT_TRUE(Terminated(p.AtmComp.Other, sizeof p.AtmComp.Other)) << p.PlanetName;
+        for (const ChemicElement& e : p.AtmComp.Element)
+            EXPECT_TRUE(Terminated(e.Name, sizeof e.Name)) << p.PlanetName;
+        for (const PlanetStructure& layer : p.Structure)
+            EXPECT_NE(std::memchr(layer.Composition, 0, sizeof layer.Composition), nullptr);
+    }
+    EXPECT_TRUE(Terminated(db.Sun.Spectr, sizeof db.Sun.Spectr));
+    for (const SunElements& e : db.Sun.Elements)
+        EXPECT_TRUE(Terminated(e.Name, sizeof e.Name));
+    for (const SatelliteDB& s : db.Satellites)
+    {
+        EXPECT_TRUE(Terminated(s.SatelName, sizeof s.SatelName));
+        EXPECT_TRUE(Terminated(s.SatelCode, sizeof s.SatelCode)) << s.SatelName;
+        EXPECT_TRUE(Terminated(s.Discoverer, sizeof s.Discoverer)) << s.SatelName;
+    }
+    for (const PlanetStructure& layer : db.Moon.Structure)
+        EXPECT_TRUE(Terminated(layer.Composition, sizeof layer.Composition));
+    for (const RingDB& r : db.Rings)
+        EXPECT_TRUE(Terminated(r.Name, sizeof r.Name));
+}
+
+TEST(DataBaseFiles, TheMoonsFirstBlockNeverMatchesAPlanetInTheSatelliteScan)
+{
+    const DataBase db = Load();
+    ASSERT_GE(db.SatelliteBytes.size(), 242u);
+    // The reader scans size div 128 blocks: every satellite record and then the first 128 bytes
+    // of the Moon record, whose byte 43 is the high byte of its sidereal period (a double).
+    const size_t blocks = db.SatelliteBytes.size() / 128;
+    EXPECT_EQ(blocks, db.Satellites.size() + 1);
+    const auto byte43 = static_cast<uint8_t>(db.SatelliteBytes[(blocks - 1) * 128 + 43]);
+    EXPECT_EQ(byte43, 64);
+}
+
+TEST(DataBaseFiles, ValuesMatchTheFactSheets)
+{
+    struct Case
+    {
+        const char* what;
+        double actual;
+        double expected;
+        double tolerance;
+    };
+    const DataBase db = Load();
+    ASSERT_EQ(db.Planets.size(), 9u);
+    const PlanetDB& earth = db.Planets[2];
+    const PlanetDB& jupiter = db.Planets[4];
+    const SatelliteDB* io = FindSatellite(db, "Io");
+    const SatelliteDB* titan = FindSatellite(db, "Titan");
+    const RingDB* cassini = FindRing(db, 6, "Cassini");
+    const RingDB* epsilon = FindRing(db, 7, "Epsilon");
+    ASSERT_TRUE(io && titan && cassini && epsilon);
+    const Case cases[] = {
+        // NASA planetary fact sheets.
+        {"Earth sidereal day, days", earth.RotPeriod.Sideral, 23.9345 / 24, 1e-5},
+        {"Venus rotation, days (retrograde)", db.Planets[1].RotPeriod.Sideral, -243.025, 0.01},
+        {"Jupiter equatorial radius, km", jupiter.Radius.Equatorial, 71492, 1},
+        {"Jupiter mass, 1e24 kg", jupiter.Mass / 1e24, 1898.1, 0.5},
+        {"Jupiter 1-bar temperature, K (cloud, negated)", jupiter.Temper.LowTemp, -165, 0},
+        {"Saturn density, g/cm3", db.Planets[5].Density, 0.687, 0.001},
+        {"Mars surface pressure, bar", db.Planets[3].SurfAtmPressure, 0.00636, 1e-5},
+        {"Mars albedo, hundredths", double(db.Planets[3].Albedo), 17, 0},
+        {"Earth gravity, cm/s2", double(earth.GravAccel), 978, 2},
+        // NASA Sun and Moon fact sheets.
+        {"Sun radius, km", db.Sun.Radius, 695700, 100},
+        {"Sun luminosity, 1e33 erg/s", db.Sun.Lum / 1e33, 3.828, 0.001},
+        {"Moon radius, km", db.Moon.Radius, 1737.4, 0.1},
+        {"Moon sidereal month, days", db.Moon.SidRevPer, 27.3217, 1e-4},
+        {"Moon orbit inclination, degrees", db.Moon.InclOrb, 5.145, 1e-3},
+        {"Moon density, hundredths", double(db.Moon.Dens), 334, 0},
+        // NASA Jovian and Saturnian satellite fact sheets.
+        {"Io distance, km", double(io->Distance), 421800, 100},
+        {"Io period, days", io->RevPeriod, 1.769138, 1e-5},
+        {"Io mean orbital velocity, km/s", io->MeanOrbVel, 17.334, 0.01},
+        {"Io escape velocity, km/s", io->EscapeVel, 2.558, 0.005},
+        {"Titan radius, km", titan->Radius.Size1, 2575, 1},
+        // Ring tables: the Cassini Division is about 4700 km wide, the epsilon ring at 51149 km.
+        {"Cassini Division width, km", double(cassini->LowWidth), 4700, 100},
+        {"Epsilon ring radius, km", double(epsilon->Distance), 51149, 1},
+    };
+    for (const Case& c : cases)
+        EXPECT_NEAR(c.actual, c.expected, c.tolerance) << c.what;
+    EXPECT_EQ(cassini->Type, 2);
+    EXPECT_GT(FindSatellite(db, "Triton")->InclOrb, 90.0f) << "Triton's orbit is retrograde";
+    EXPECT_EQ(FindSatellite(db, "Hyperion")->RotPeriod, -2.0f) << "Hyperion tumbles";
+}
+
+TEST(DataBaseFiles, ValuesShownInExponentFormOrChartedArePositive)
+{
+    const DataBase db = Load();
+    for (const PlanetDB& p : db.Planets)
+    {
+        SCOPED_TRACE(p.PlanetName);
+        EXPECT_GT(p.Mass, 0.0f);
+        EXPECT_TRUE(p.SurfAtmPressure == -1.0f || p.SurfAtmPressure > 0.0f);
+        // The eight comparison charts.
+        for (const double value :
+             {double(p.RevPeriod.Sideral), double(p.MeanOrbVel), p.SemimajorAxis, double(p.Density),
+              double(std::fabs(p.Temper.LowTemp)), double(p.GravAccel),
+              double(p.Radius.Equatorial)})
+            EXPECT_GT(value, 0.0);
+    }
+    EXPECT_GT(db.Sun.Mass, 0.0f);
+    EXPECT_GT(db.Sun.Lum, 0.0f);
+    EXPECT_GT(db.Moon.Mass, 0.0f);
+    for (const SatelliteDB& s : db.Satellites)
+        EXPECT_TRUE(s.Mass == -1.0f || s.Mass > 0.0f) << s.SatelName;
+    for (const RingDB& r : db.Rings)
+        EXPECT_TRUE(r.LowMass == 0.0f || r.LowMass == -1.0f || r.LowMass > 0.0f) << r.Name;
+}
+
+TEST(DataBaseFiles, LayerFlagsAreOnesTheCardsAccept)
+{
+    // core+mantle, core+inner+outer mantle, inner+outer core+mantle; each with crust or
+    // atmosphere.
+    const std::set<int> accepted = {1 | 8 | 64,        1 | 8 | 128,    1 | 16 | 32 | 64,
+                                    1 | 16 | 32 | 128, 2 | 4 | 8 | 64, 2 | 4 | 8 | 128};
+    const DataBase db = Load();
+    for (const PlanetDB& p : db.Planets)
+        EXPECT_TRUE(accepted.contains(p.Layer)) << p.PlanetName;
+    EXPECT_TRUE(accepted.contains(db.Moon.Layers));
+    // The Earth and the Moon have a solid inner and a liquid outer core.
+    ASSERT_EQ(db.Planets.size(), 9u);
+    EXPECT_EQ(db.Planets[2].Layer & (2 | 4), 2 | 4);
+    EXPECT_EQ(db.Moon.Layers & (2 | 4), 2 | 4);
+}
