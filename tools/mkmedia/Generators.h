@@ -15,6 +15,9 @@ bool MakeToolbar(const QString& resDir);
 bool MakePictures(const QString& resDir, const QString& runtimeDir);
 // The six looping music pieces.
 bool MakeMusic(const QString& runtimeDir);
+// The inner-structure pictures Bitmap/Struct/<Body>Str.bmp of the Sun, the nine planets and the
+// Moon, drawn from the layer tables in `dataDir`.
+bool MakeStructures(const QString& dataDir, const QString& runtimeDir);
 // The help file assembled from the topic sources in `helpSrcDir`.
 bool MakeHelp(const QString& helpSrcDir, const QString& runtimeDir);
 

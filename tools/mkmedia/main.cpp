@@ -38,5 +38,6 @@ int main(int argc, char** argv)
     ok = MakePictures(resDir, runtimeDir) && ok;
     ok = MakeMusic(runtimeDir) && ok;
     ok = MakeHelp(helpDir, runtimeDir) && ok;
+    ok = MakeStructures(QStringLiteral(VELMORIA_DATA_DIR), runtimeDir) && ok;
     return ok ? 0 : 1;
 }
