@@ -124,7 +124,7 @@ template <typename Int> bool Scaled(double value, double scale, int low, int hig
 class FieldTable
 {
 public:
-    FieldTable(const CsvTable& table, std::string& error) : table_(table), error_(error)
+    FieldTable(const CsvTable& table, std::string& error) : error_(error)
     {
         const int field = table.FindColumn("field"), value = table.FindColumn("value");
         if (field < 0 || value < 0 || table.FindColumn("source") < 0)
@@ -183,7 +183,6 @@ public:
     }
 
 private:
-    const CsvTable& table_;
     std::string& error_;
     std::map<std::string, std::string> values_;
     std::set<std::string> used_;
@@ -802,9 +801,10 @@ bool ParseWidth(const std::string& text, uint32_t& low, uint32_t& high)
     return false;
 }
 
-// Reads a thickness or mass text: empty (unknown: 0), "none" (-1), "<B" (-2 and the bound, for
-// thicknesses only), "A-B" or "N".
-bool ParseAmount(const std::string& text, bool boundAllowed, float& low, float& high)
+// Reads a thickness or mass text: empty (unknown: 0), "none" (-1), "N", and for thicknesses
+// also "<B" (-2 and the bound) and "A-B". A mass is one value: the ring card would print the low
+// end of a mass range in fixed-point digits ("10000000.0 -- 1 E+9").
+bool ParseAmount(const std::string& text, bool isThickness, float& low, float& high)
 {
     std::string a, b;
     double x = 0, y = 0;
@@ -813,13 +813,14 @@ bool ParseAmount(const std::string& text, bool boundAllowed, float& low, float& 
         low = 0.0f;
     else if (text == "none")
         low = -1.0f;
-    else if (boundAllowed && text.size() > 1 && text[0] == '<' && ParseNumber(text.substr(1), y) &&
+    else if (isThickness && text.size() > 1 && text[0] == '<' && ParseNumber(text.substr(1), y) &&
              y > 0)
     {
         low = -2.0f;
         high = static_cast<float>(y);
     }
-    else if (SplitRange(text, a, b) && ParseNumber(a, x) && ParseNumber(b, y) && x > 0 && y > x)
+    else if (isThickness && SplitRange(text, a, b) && ParseNumber(a, x) && ParseNumber(b, y) &&
+             x > 0 && y > x)
     {
         low = static_cast<float>(x);
         high = static_cast<float>(y);
@@ -875,7 +876,7 @@ bool BuildRings(const CsvTable& table, std::vector<uint8_t>& image, DataBaseRepo
         if (r.Ok() && !ParseAmount(r.Text(i, thickness), true, g.LowThickness, g.HighThickness))
             r.Fail(i, thickness, "thickness: km, A-B, <B, none or empty (unknown)");
         if (r.Ok() && !ParseAmount(r.Text(i, mass), false, g.LowMass, g.HighMass))
-            r.Fail(i, mass, "mass: kg, A-B, none or empty (unknown)");
+            r.Fail(i, mass, "mass: one value in kg, none or empty (unknown)");
         const std::string reflect = r.Text(i, albedo);
         double value = 0;
         if (reflect.empty())
