@@ -235,9 +235,14 @@ void VelmoriaWnd::DispatchCommand(int id)
     case 506: CmStTimeBack(); break;
     case 507: CmStGo(); break;
     case 508: CmStStop(); break;
+    case 701: ShowSunData(); break;
+    case 810: ShowMoonData(); break;
+    case 814: CmComparison(); break;
     default:
         if (id >= 601 && id <= 612)
             ChangeCenter(id);
+        else if (id >= 801 && id <= 809)
+            ShowPlanetData(id);
         break;
     }
     Present();

@@ -194,6 +194,14 @@ public:
     void CreateStarMapSprites();
     void DeleteStarMapSprites();
 
+    // ---- Astronomical Database (src/database) ----
+    // Planet card of command 801..809 (Mercury..Pluto) with its satellites and rings.
+    void ShowPlanetData(int id);
+    void ShowSunData();
+    void ShowMoonData();
+    // The nine planets on the comparison charts.
+    void CmComparison();
+
     // ---- state (names as designed) ----
     Setup Values{};
     int VPos = 180;

@@ -1,0 +1,398 @@
+#include "database/CardText.h"
+
+#include "app/NumFormat.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+
+namespace database
+{
+namespace
+{
+// Millions of km in one astronomical unit.
+constexpr double kMillionKmPerAU = 149.59787;
+constexpr uint8_t kMars = 4;
+// Above this a period or an angle has no meaningful hours or degrees (and would not fit an
+// int): the formatters show "?".
+constexpr double kLargestSplit = 1e9;
+
+std::string Format(const char* format, ...)
+{
+    char buf[128];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(buf, sizeof buf, format, args);
+    va_end(args);
+    return buf;
+}
+
+// NumToStr for the cards. A fixed-point value is first written with the fewest decimals that
+// give back the same single-precision number: NumToStr would print the binary noise beyond
+// single precision (-243.02 as -243.020004, 149.59787 as 149.59786987). Only values that need
+// more decimals than asked for are left to NumToStr's rounding.
+std::string Num(double value, uint8_t digits, bool exp = false)
+{
+    if (!exp)
+    {
+        const float f = static_cast<float>(value);
+        char buf[64];
+        const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, f, std::chars_format::fixed);
+        if (ec == std::errc())
+        {
+            const std::string shortest(buf, end);
+            const size_t point = shortest.find('.');
+            const size_t decimals = point == std::string::npos ? 0 : shortest.size() - point - 1;
+            const size_t allowed = digits == 8 || digits == 6 || digits == 4 ? digits : 2;
+            if (decimals <= allowed && std::isfinite(f))
+                return shortest == "-0" ? "0" : shortest;
+        }
+    }
+    return NumToStr(value, digits, exp);
+}
+
+// Splits a non-negative amount into a whole part and the next two sexagesimal places: whole
+// units, then minutes (truncated), then seconds in single precision.
+struct Split
+{
+    int whole;
+    int minutes;
+    float seconds;
+};
+Split SplitSexagesimal(double amount)
+{
+    const int whole = static_cast<int>(amount);
+    const double minutes = (amount - whole) * 60;
+    const int m = static_cast<int>(minutes);
+    return Split{whole, m, static_cast<float>((minutes - m) * 60)};
+}
+
+const char* const kLayerCore = "Core";
+const char* const kLayerMantle = "Mantle";
+} // namespace
+
+std::string FieldText(const char* field, size_t width)
+{
+    return std::string(field, strnlen(field, width));
+}
+
+std::string NumToHMS(double days)
+{
+    std::string text = days < 0 ? "-" : "";
+    const double D = std::fabs(days);
+    if (!(D * 24 < kLargestSplit))
+        return "?";
+    const Split s = SplitSexagesimal(D * 24);
+    if (s.whole > 0)
+        text += Format("%dh ", s.whole);
+    if (s.minutes > 0)
+        text += Format("%dm ", s.minutes);
+    if (s.seconds > 0)
+        text += Format("%.3fs", s.seconds);
+    return text;
+}
+
+std::string NumToGMS(double degrees)
+{
+    std::string text = degrees < 0 ? "-" : "";
+    const double A = std::fabs(degrees);
+    if (!(A < kLargestSplit))
+        return "?";
+    const Split s = SplitSexagesimal(A);
+    if (s.whole > 0)
+        text += Format("%d\xB0 ", s.whole);
+    if (s.minutes > 0)
+        text += Format("%d' ", s.minutes);
+    if (s.seconds > 0)
+        text += Format("%.1f''", s.seconds);
+    return text;
+}
+
+std::array<std::string, 13> PlanetOrbitalValues(const PlanetDB& p)
+{
+    const double a = p.SemimajorAxis;
+    const double e = p.Eccentr;
+    return {
+        Num(a, 8),
+        Num(a * kMillionKmPerAU, 8),
+        Format("%.4f", e),
+        Num(p.InclOrbToEcl, 4),
+        Num(p.RevPeriod.Sideral, 4),
+        p.RevPeriod.Sinodic == -1.0f ? "None" : Num(p.RevPeriod.Sinodic, 2),
+        Num(360 / static_cast<double>(p.RevPeriod.Sideral), 4),
+        p.AngularDiam == -1.0f ? "None" : Num(p.AngularDiam, 2),
+        Num(p.Albedo * 0.01, 2),
+        p.Magnitude == 9999.0f ? "None" : Num(p.Magnitude, 2),
+        Num(p.MeanOrbVel, 2),
+        Num((1 - e) * a * kMillionKmPerAU, 6),
+        Num((1 + e) * a * kMillionKmPerAU, 6),
+    };
+}
+
+PlanetPhysical PlanetPhysicalValues(const PlanetDB& p)
+{
+    PlanetPhysical out;
+    auto& v = out.values;
+    // Periods of more than a day and a half read in days, shorter ones in hours and minutes.
+    auto rotation = [](double period, const char* days, const char* plain, std::string& caption,
+                       std::string& value)
+    {
+        if (std::fabs(period) > 1.5)
+        {
+            caption = days;
+            value = Num(period, 6);
+        }
+        else
+        {
+            caption = plain;
+            value = NumToHMS(period);
+        }
+    };
+    rotation(p.RotPeriod.Sideral, "Rotation period - sideral (days)", "Rotation period - sideral",
+             out.rotSidCaption, v[0]);
+    rotation(p.RotPeriod.Sinodic, "Rotation period - sinodic (days)", "Rotation period - sinodic",
+             out.rotSinCaption, v[1]);
+    v[2] = Num(p.InclEquatorToOrb, 2);
+    if (p.Radius.Polar > 0)
+    {
+        v[3] = Num(p.Radius.Equatorial, 2);
+        v[4] = Num(p.Radius.Polar, 2);
+    }
+    else
+    {
+        v[3] = Num(p.Radius.Equatorial, 2) + " \xB1 " + Num(-p.Radius.Polar, 2);
+        v[4] = "?";
+    }
+    v[5] = Num(p.Mass, 4, true);
+    v[6] = Num(p.Density, 4);
+    float T = p.Temper.LowTemp;
+    if (T > 0)
+        out.tempCaption = "Surface temperature (K.)";
+    else
+    {
+        out.tempCaption = "Visible cloud temperature (K.)";
+        T = -T;
+    }
+    if (p.Temper.HighTemp > 0)
+        v[7] = Num(T, 2) + " -- " + Num(p.Temper.HighTemp, 2);
+    else
+        v[7] = Num(T, 2) + " \xB1 " + Num(-p.Temper.HighTemp, 2);
+    v[8] = Format("%d", p.GravAccel);
+    v[9] = Num(p.EscapeVel, 4);
+    v[10] = p.Satellites > 0 ? Format("%d", p.Satellites) : "None";
+    v[11] = p.Rings > 0 ? Format("%d", p.Rings) : "None";
+    return out;
+}
+
+AtmosphereTexts PlanetAtmosphere(const PlanetDB& p)
+{
+    AtmosphereTexts out;
+    for (const ChemicElement& e : p.AtmComp.Element)
+        if (e.Name[0] != '-')
+            ++out.elements;
+    out.pressure = p.SurfAtmPressure == -1.0f ? "?" : Num(p.SurfAtmPressure, 2, true);
+    const uint8_t digits = p.PlanetNumber == kMars ? 6 : 2;
+    for (int i = 0; i < out.elements; ++i)
+    {
+        const ChemicElement& e = p.AtmComp.Element[i];
+        out.element[i] = FieldText(e.Name, sizeof e.Name);
+        out.ratio[i] = e.Ratio == -1.0f ? "?" : Num(e.Ratio, digits) + " %";
+    }
+    out.other = p.AtmComp.Other[0] == '-'
+                    ? "None"
+                    : AdjustString(FieldText(p.AtmComp.Other, sizeof p.AtmComp.Other).c_str());
+    return out;
+}
+
+StructureTable FillStructure(uint8_t layer, const PlanetStructure structure[4])
+{
+    StructureTable t;
+    const bool core = layer & LayerCore;
+    const bool mantle = layer & LayerMantle;
+    // The outermost row: crust, or atmosphere when both are flagged.
+    const char* outer = (layer & LayerAtmosphere) ? "Atmosphere"
+                        : (layer & LayerCrust)    ? "Crust"
+                                                  : "";
+    if (core && mantle)
+    {
+        t.rows = 3;
+        t.layer = {kLayerCore, kLayerMantle, outer, ""};
+    }
+    else if (core && (layer & LayerInnerMantle) && (layer & LayerOuterMantle))
+    {
+        t.rows = 4;
+        t.layer = {kLayerCore, "Inner Mantle", "Outer Mantle", outer};
+    }
+    else if (!core && (layer & LayerInnerCore) && (layer & LayerOuterCore))
+    {
+        t.rows = 4;
+        t.layer = {"Inner Core", "Outer Core", mantle ? kLayerMantle : "", outer};
+    }
+    for (int k = 0; k < t.rows; ++k)
+    {
+        const PlanetStructure& s = structure[k];
+        if (s.LowerWidth == 0)
+            t.width[k] = "?";
+        else if (s.UpperWidth == 0)
+            t.width[k] = Format("%d km", s.LowerWidth);
+        else
+            t.width[k] = Format("%d -- %d km", s.LowerWidth, s.UpperWidth);
+        if (s.Composition[0] != '-')
+            t.composition[k] = AdjustString(FieldText(s.Composition, sizeof s.Composition).c_str());
+    }
+    return t;
+}
+
+SatelliteTexts SatelliteValues(const SatelliteDB& s, const std::string& planetName)
+{
+    SatelliteTexts t;
+    const std::string name = FieldText(s.SatelName, sizeof s.SatelName);
+    const std::string code = AdjustString(FieldText(s.SatelCode, sizeof s.SatelCode).c_str());
+    t.caption =
+        "Satellite " + std::to_string(s.SatelNum) + " - [ " + name + " ] - ( " + code + " )";
+    t.discoverer = AdjustString(FieldText(s.Discoverer, sizeof s.Discoverer).c_str());
+    t.discoveryYear = Format("%d", s.DiscoveryYear);
+    t.lDistance = "Distance from " + planetName + " (km)";
+    t.distance = Format("%u", s.Distance);
+    t.eccent = Num(s.Eccentr, 4);
+    t.inclOrb = Num(s.InclOrb, 4);
+    t.sidRevol = Num(s.RevPeriod, 6);
+    if (s.RotPeriod == -1.0f)
+        t.sidRot = "?";
+    else if (s.RotPeriod == -2.0f)
+        t.sidRot = "Chaotic";
+    else
+        t.sidRot = Num(s.RotPeriod, 6);
+    t.albedo = s.Albedo == 0 ? "?" : Num(s.Albedo * 0.01, 2);
+    t.magnit = s.Magnitude == 9999.0f ? "?" : Num(s.Magnitude, 2);
+    t.orbVel = Num(s.MeanOrbVel, 2);
+    t.radius = Num(s.Radius.Size1, 4);
+    if (s.Radius.Size2 != -1.0f)
+    {
+        t.radius += " x ";
+        t.radius += s.Radius.Size2 == -2.0f ? "?" : Num(s.Radius.Size2, 2);
+        if (s.Radius.Size3 != -1.0f)
+            t.radius += " x " + Num(s.Radius.Size3, 2);
+    }
+    t.mass = s.Mass == -1.0f ? "?" : Num(s.Mass, 2, true);
+    t.dens = s.Density == -1.0f ? "?" : Num(s.Density, 2);
+    t.escapeVel = s.EscapeVel == -1.0f ? "?" : Num(s.EscapeVel, 4);
+    return t;
+}
+
+RingTexts RingValues(const RingDB& r)
+{
+    RingTexts t;
+    const std::string name = FieldText(r.Name, sizeof r.Name);
+    switch (r.Type)
+    {
+    case 1:
+        t.caption = "Ring - [ " + name + " Gap ]";
+        break;
+    case 2:
+        t.caption = "Ring - [ " + name + " Division ]";
+        break;
+    default:
+        t.caption = "Ring - [ " + name + " ]";
+        break;
+    }
+    t.distance = Format("%u", r.Distance);
+    if (r.LowWidth == 99999)
+        t.width = Format("< %u", r.HighWidth);
+    else if (r.HighWidth != 0)
+        t.width = Format("%u -- %u", r.LowWidth, r.HighWidth);
+    else
+        t.width = Format("%u", r.LowWidth);
+
+    if (r.LowThickness == 0.0f)
+        t.thickness = "?";
+    else if (r.LowThickness == -1.0f)
+        t.thickness = "None";
+    else if (r.LowThickness == -2.0f)
+        t.thickness = Format("< %.2f", static_cast<double>(r.HighThickness));
+    else if (r.HighThickness != 0.0f)
+        t.thickness = Num(r.LowThickness, 2) + " -- " + Num(r.HighThickness, 2);
+    else
+        t.thickness = Num(r.LowThickness, 2);
+
+    if (r.LowMass == 0.0f)
+        t.mass = "?";
+    else if (r.LowMass == -1.0f)
+        t.mass = "None";
+    else if (r.HighMass != 0.0f)
+        t.mass = Format("%.1f -- ", static_cast<double>(r.LowMass)) + Num(r.HighMass, 2, true);
+    else
+        t.mass = Num(r.LowMass, 2, true);
+
+    switch (r.Albedo)
+    {
+    case 0:
+        t.albedo = "?";
+        break;
+    case 254:
+        t.albedo = "None";
+        break;
+    case 255:
+        t.albedo = "Low";
+        break;
+    default:
+        t.albedo = Num(r.Albedo * 0.01, 2);
+        break;
+    }
+    return t;
+}
+
+SunTexts SunValues(const SunDB& s)
+{
+    SunTexts t;
+    t.values = {
+        Format("%d -- %d", s.RotPerMin, s.RotPerMax),
+        Num(s.Mass, 4, true),
+        Num(s.Dens, 4),
+        Num(s.Radius, 2),
+        Num(s.Temp, 2),
+        Format("%.1f / +%.1f", static_cast<double>(s.VisMagn), static_cast<double>(s.AbsMagn)),
+        Num(s.EscVel, 2),
+        Num(s.Lum, 4, true),
+        AdjustString(FieldText(s.Spectr, sizeof s.Spectr).c_str()),
+        Format("%.1f", s.Age * 0.1),
+    };
+    for (int i = 0; i < 11; ++i)
+    {
+        const SunElements& e = s.Elements[i];
+        t.element[i] = AdjustString(FieldText(e.Name, sizeof e.Name).c_str());
+        t.ratio[i] = Num(e.Ratio, 4) + "%";
+    }
+    return t;
+}
+
+MoonTexts MoonValues(const MoonDB& m)
+{
+    MoonTexts t;
+    t.orbital = {
+        Format("%u -- %u", m.DistPer.LowDist, m.DistPer.HighDist),
+        Format("%u -- %u", m.DistApo.LowDist, m.DistApo.HighDist),
+        Num(m.Eccentr, 4),
+        NumToGMS(m.InclOrb),
+        NumToGMS(m.InclEqu),
+        Num(m.Albedo * 0.01, 2),
+        Num(m.SidRevPer, 6),
+        Num(m.SinRevPer, 6),
+        Num(m.Magn, 2),
+        Num(m.AngDiam, 2),
+        Num(m.OrbVel * 0.01, 2),
+    };
+    t.physical = {
+        Num(m.SidRot, 6),
+        Num(m.Radius, 2),
+        Num(m.Mass, 4, true),
+        Num(m.Dens * 0.01, 2),
+        Format("%d -- %d", m.LowTemp, m.HighTemp),
+        Format("%d", m.GravAccel),
+        Num(m.EscVel, 4),
+    };
+    return t;
+}
+} // namespace database

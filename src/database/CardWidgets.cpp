@@ -1,0 +1,132 @@
+#include "database/CardWidgets.h"
+
+#include "platform/Dialog.h"
+#include "platform/Files.h"
+#include "platform/MessageBox.h"
+
+#include <QGridLayout>
+#include <QPainter>
+#include <cstdio>
+
+namespace database
+{
+QString Latin1(const std::string& text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QLabel* MakeStatic(QWidget* parent, int id, const char* text)
+{
+    auto* label = new QLabel(QString::fromLatin1(text), parent);
+    if (id)
+        platform::Dialog::SetId(label, id);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+void AddRow(QGridLayout* grid, int row, int column, QLabel* caption, QLabel* value)
+{
+    grid->addWidget(caption, row, column);
+    grid->addWidget(value, row, column + 1);
+    value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("00000000000")));
+}
+
+bool StructurePicture::ChangePicture(QWidget* parent, const char* path)
+{
+    std::FILE* f = platform::OpenFile(path, "rb");
+    if (!f)
+    {
+        platform::ErrorBox(parent, platform::FileMessage("Unable to open file", path));
+        return false;
+    }
+    std::fclose(f);
+    dib.reset(platform::ReadDib(path));
+    if (!dib)
+    {
+        palette.reset();
+        bitmap.reset();
+        return false;
+    }
+    palette = std::make_unique<platform::Palette>(*dib);
+    bitmap = std::make_unique<platform::Bitmap>(*dib, palette.get());
+    return true;
+}
+
+PictureFrame::PictureFrame(QWidget* parent, int id, const StructurePicture* picture)
+    : QWidget(parent), picture(picture)
+{
+    platform::Dialog::SetId(this, id);
+}
+
+void PictureFrame::paintEvent(QPaintEvent*)
+{
+    if (!picture || !picture->Bitmap())
+        return;
+    QPainter p(this);
+    // Nearest neighbour, as the classic colour-on-colour stretch.
+    p.drawImage(rect(), picture->Bitmap()->Image());
+}
+
+StructureTableBox::StructureTableBox(QWidget* parent, int firstBorder, int firstHeading,
+                                     int firstCell)
+    : QFrame(parent)
+{
+    setFrameShape(QFrame::Box);
+    platform::Dialog::SetId(this, firstBorder);
+    StructureBorders[0] = this;
+    auto* grid = new QGridLayout(this);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(2);
+
+    auto rule = [this](QFrame::Shape shape, int index)
+    {
+        auto* line = new QFrame(this);
+        line->setFrameShape(shape);
+        line->setFrameShadow(QFrame::Plain);
+        platform::Dialog::SetId(line, StructureBorders[0]->objectName().toInt() + index);
+        StructureBorders[index] = line;
+        return line;
+    };
+
+    QFont headingFont(QStringLiteral("MS Serif"));
+    headingFont.setStyleHint(QFont::Serif);
+    headingFont.setPixelSize(13);
+    headingFont.setWeight(QFont::Normal);
+    const char* const headings[] = {"Layer", "Width", "Composition"};
+    for (int c = 0; c < 3; ++c)
+    {
+        StructureLabels[c] = MakeStatic(this, firstHeading + c, headings[c]);
+        StructureLabels[c]->setFont(headingFont);
+        StructureLabels[c]->setAlignment(Qt::AlignCenter);
+        grid->addWidget(StructureLabels[c], 0, 2 * c);
+    }
+    grid->addWidget(rule(QFrame::VLine, 1), 0, 1, 9, 1);
+    grid->addWidget(rule(QFrame::VLine, 2), 0, 3, 9, 1);
+    for (int k = 0; k < 4; ++k)
+    {
+        grid->addWidget(rule(QFrame::HLine, 3 + k), 1 + 2 * k, 0, 1, 5);
+        Layer[k] = MakeStatic(this, firstCell + k);
+        Width[k] = MakeStatic(this, firstCell + 4 + k);
+        Composition[k] = MakeStatic(this, firstCell + 8 + k);
+        Composition[k]->setWordWrap(true);
+        Composition[k]->setMinimumWidth(Composition[k]->fontMetrics().horizontalAdvance(
+            QStringLiteral("Silicate rocks, iron")));
+        Width[k]->setAlignment(Qt::AlignCenter);
+        grid->addWidget(Layer[k], 2 + 2 * k, 0);
+        grid->addWidget(Width[k], 2 + 2 * k, 2);
+        grid->addWidget(Composition[k], 2 + 2 * k, 4);
+    }
+    grid->setColumnStretch(4, 1);
+}
+
+void StructureTableBox::Fill(const StructureTable& table)
+{
+    for (int k = 0; k < 4; ++k)
+    {
+        Layer[k]->setText(Latin1(table.layer[k]));
+        Width[k]->setText(Latin1(table.width[k]));
+        Composition[k]->setText(Latin1(table.composition[k]));
+    }
+}
+} // namespace database

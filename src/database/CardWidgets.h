@@ -1,0 +1,77 @@
+// Pieces that the database cards share: caption and value statics with their ids, the
+// structure picture stretched into its frame, and the layer table of the structure pages.
+#pragma once
+
+#include "database/CardText.h"
+#include "platform/Bitmaps.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <array>
+#include <memory>
+#include <string>
+
+class QGridLayout;
+
+namespace database
+{
+// Latin-1 (Windows-1252 for the degree and plus-minus signs) text for a control.
+QString Latin1(const std::string& text);
+
+// A static text with numeric id `id` (0 for none).
+QLabel* MakeStatic(QWidget* parent, int id, const char* text = "");
+
+// Adds a caption and its value to row `row` of `grid` at column `column` (caption) and
+// `column` + 1 (value).
+void AddRow(QGridLayout* grid, int row, int column, QLabel* caption, QLabel* value);
+
+// A structure picture ("Bitmap\Struct\...Str.bmp"): the picture, its palette and the bitmap
+// realized in it. A picture that does not open is told with "Unable to open file" and the path;
+// the card then shows its table without a picture.
+class StructurePicture
+{
+public:
+    // Loads `path`; false (after the message box with `parent`) when it does not open.
+    bool ChangePicture(QWidget* parent, const char* path);
+    const platform::Bitmap* Bitmap() const { return bitmap.get(); }
+    const platform::Palette* Palette() const { return palette.get(); }
+
+private:
+    std::unique_ptr<platform::Dib> dib;
+    std::unique_ptr<platform::Palette> palette;
+    std::unique_ptr<platform::Bitmap> bitmap;
+};
+
+// The invisible frame that receives the structure picture: it draws nothing of its own and
+// stretches the whole picture into its rectangle.
+class PictureFrame : public QWidget
+{
+    Q_OBJECT
+public:
+    PictureFrame(QWidget* parent, int id, const StructurePicture* picture);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    const StructurePicture* picture;
+};
+
+// The layer table of a structure page: a frame with its rules, the headings "Layer", "Width",
+// "Composition" and four rows of three cells.
+class StructureTableBox : public QFrame
+{
+    Q_OBJECT
+public:
+    // Ids: frame and rules firstBorder..firstBorder+6, headings firstHeading..+2, then the
+    // layer, width and composition cells from firstCell (4 each).
+    StructureTableBox(QWidget* parent, int firstBorder, int firstHeading, int firstCell);
+    // Writes the rows of `table`; rows beyond table.rows stay empty.
+    void Fill(const StructureTable& table);
+
+    std::array<QFrame*, 7> StructureBorders{};
+    std::array<QLabel*, 3> StructureLabels{};
+    std::array<QLabel*, 4> Layer{}, Width{}, Composition{};
+};
+} // namespace database

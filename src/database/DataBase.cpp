@@ -1,0 +1,147 @@
+#include "database/DataBase.h"
+
+#include <cstring>
+
+namespace database
+{
+namespace
+{
+constexpr long kPlanetSize = sizeof(PlanetDB);
+constexpr long kSunSize = sizeof(SunDB);
+constexpr long kSatelliteSize = sizeof(SatelliteDB);
+constexpr long kMoonSize = sizeof(MoonDB);
+constexpr long kRingSize = sizeof(RingDB);
+constexpr int kSatellitePlanetByte = offsetof(SatelliteDB, PlanetNumber);
+constexpr int kRingPlanetByte = offsetof(RingDB, PlanetNumber);
+constexpr uint8_t kEarth = 3;
+
+// Size of the stream in bytes, the stream rewound; -1 when it cannot be taken.
+long StreamSize(std::FILE* f)
+{
+    if (std::fseek(f, 0, SEEK_END) != 0)
+        return -1;
+    const long size = std::ftell(f);
+    std::rewind(f);
+    return size;
+}
+
+// Reads the record of `width` bytes that ends the stream.
+bool ReadLast(std::FILE* f, void* record, long width)
+{
+    const long size = StreamSize(f);
+    if (size < width)
+        return false;
+    if (std::fseek(f, size - width, SEEK_SET) != 0)
+        return false;
+    return std::fread(record, static_cast<size_t>(width), 1, f) == 1;
+}
+
+// Scans the whole blocks of `Record` from the start of `f` and keeps, in order, at most
+// `wanted` of those whose byte `planetByte` is `number`. False when the stream has no whole
+// block or a block cannot be read; `found` is then empty.
+template <typename Record>
+bool ScanMatches(std::FILE* f, uint8_t number, int wanted, int planetByte,
+                 std::vector<Record>& found)
+{
+    found.clear();
+    const long size = StreamSize(f);
+    const long blocks = size < 0 ? 0 : size / static_cast<long>(sizeof(Record));
+    if (blocks == 0)
+        return false;
+    unsigned char block[sizeof(Record)];
+    for (long i = 0; i < blocks; ++i)
+    {
+        if (std::fread(block, sizeof block, 1, f) != 1)
+        {
+            found.clear();
+            return false;
+        }
+        if (block[planetByte] == number && static_cast<int>(found.size()) < wanted)
+        {
+            Record record;
+            std::memcpy(&record, block, sizeof record);
+            found.push_back(record);
+        }
+    }
+    return true;
+}
+} // namespace
+
+DbFile PlanetData::Failed() const
+{
+    if (!planetRead)
+        return DbFile::Planets;
+    if (!satellitesRead)
+        return DbFile::Satellites;
+    if (!ringsRead)
+        return DbFile::Rings;
+    return DbFile::None;
+}
+
+PlanetData ReadPlanetData(std::FILE* planets, std::FILE* satellites, std::FILE* rings, int index)
+{
+    PlanetData data;
+    if (index < 0 || index >= kPlanetCount)
+        return data;
+    data.planetRead = std::fseek(planets, index * kPlanetSize, SEEK_SET) == 0 &&
+                      std::fread(&data.planet, sizeof data.planet, 1, planets) == 1;
+    if (!data.planetRead)
+        return data;
+    PlanetDB& p = data.planet;
+
+    if (p.PlanetNumber == kEarth)
+    {
+        data.isEarth = true;
+        // The whole file must also hold one 128-byte block, as for every planet; a Moon
+        // record of 242 bytes always does.
+        data.satellitesRead = ReadLast(satellites, &data.moon, kMoonSize);
+        if (data.satellitesRead && p.Satellites > 1)
+            p.Satellites = 1;
+    }
+    else
+    {
+        data.satellitesRead = ScanMatches(satellites, p.PlanetNumber, p.Satellites,
+                                          kSatellitePlanetByte, data.satellites);
+        if (data.satellitesRead && p.Satellites != 0)
+        {
+            if (data.satellites.empty())
+                data.satellitesRead = false;
+            else
+                p.Satellites = static_cast<uint8_t>(data.satellites.size());
+        }
+    }
+
+    data.ringsRead = ScanMatches(rings, p.PlanetNumber, p.Rings, kRingPlanetByte, data.rings);
+    if (data.ringsRead && p.Rings != 0)
+    {
+        if (data.rings.empty())
+            data.ringsRead = false;
+        else
+            p.Rings = static_cast<uint8_t>(data.rings.size());
+    }
+    if (!data.satellitesRead)
+        data.satellites.clear();
+    if (!data.ringsRead)
+        data.rings.clear();
+    return data;
+}
+
+bool ReadSunRecord(std::FILE* planets, SunDB* sun)
+{
+    return ReadLast(planets, sun, kSunSize);
+}
+
+bool ReadMoonRecord(std::FILE* satellites, MoonDB* moon)
+{
+    return ReadLast(satellites, moon, kMoonSize);
+}
+
+int ReadPlanetRecords(std::FILE* planets, PlanetDB out[kPlanetCount])
+{
+    std::rewind(planets);
+    for (int k = 0; k < kPlanetCount; ++k)
+        if (std::fread(&out[k], sizeof(PlanetDB), 1, planets) != 1)
+            return k;
+    return kPlanetCount;
+}
+} // namespace database

@@ -1,0 +1,513 @@
+#include "database/PlanetDlg.h"
+
+#include "app/VelmoriaWnd.h"
+#include "database/CardText.h"
+#include "database/MoonDlg.h"
+#include "database/RingDlg.h"
+#include "database/SatelliteDlg.h"
+#include "platform/Help.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QVBoxLayout>
+#include <functional>
+
+using namespace database;
+
+namespace
+{
+constexpr uint8_t kMercury = 1;
+constexpr uint8_t kEarth = 3;
+constexpr unsigned long kHelpOrbital = 9007;
+
+const char* const kTabs[] = {"      Orbital Data       ", "     Physical Data       ",
+                             " Atmospheric Composition ", " Structured Composition  "};
+
+const char* const kOrbitalCaptions[13] = {"Semimajor Axis (a.u.)",
+                                          "Semimajor Axis (10^6 km)",
+                                          "Eccentricity",
+                                          "Inclination of orbit to ecliptic (deg)",
+                                          "Revolution period - sideral (days)",
+                                          "Revolution period - sinodic (days)",
+                                          "Mean daily motion (deg)",
+                                          "Angular diametr at closed approach (min)",
+                                          "Visual geometric albedo",
+                                          "Object visible magnitude at apposition",
+                                          "Mean orbital velocity (km/sec)",
+                                          "Distance from Sun - min (10^6 km)",
+                                          "Distance from Sun - max (10^6 km)"};
+
+// Captions 0, 1 and 7 are set from the values.
+const char* const kPhysicalCaptions[12] = {"",
+                                           "",
+                                           "Inclination of equator to orbit (deg)",
+                                           "Radius - equatorial (km)",
+                                           "Radius - polar (km)",
+                                           "Mass (kg)",
+                                           "Density (gm/cm^3)",
+                                           "",
+                                           "Gravitattional acceleration (cm/sec^2)",
+                                           "Escape velocity (km/sec)",
+                                           "Satellites",
+                                           "Rings"};
+
+const char* const kPictures[11] = {
+    "Bitmap\\Struct\\SunStr.bmp",     "Bitmap\\Struct\\MercuryStr.bmp",
+    "Bitmap\\Struct\\VenusStr.bmp",   "Bitmap\\Struct\\EarthStr.bmp",
+    "Bitmap\\Struct\\MarsStr.bmp",    "Bitmap\\Struct\\JupiterStr.bmp",
+    "Bitmap\\Struct\\SaturnStr.bmp",  "Bitmap\\Struct\\UranusStr.bmp",
+    "Bitmap\\Struct\\NeptuneStr.bmp", "Bitmap\\Struct\\PlutoStr.bmp",
+    "Bitmap\\Struct\\MoonStr.bmp"};
+
+// Videos by planet number; Mercury, Uranus and Pluto have none.
+const char* const kVideos[10] = {"",
+                                 "",
+                                 "Video\\Venus.avi",
+                                 "Video\\Earth.avi",
+                                 "Video\\Mars.avi",
+                                 "Video\\Jupiter.avi",
+                                 "Video\\Saturn.avi",
+                                 "",
+                                 "Video\\Neptune.avi",
+                                 ""};
+
+// Part colours of the atmosphere chart: light blue, green, cyan, magenta.
+const QColor kPartColours[kMaxAtmosphereParts] = {QColor(0, 0, 255), QColor(0, 255, 0),
+                                                  QColor(0, 255, 255), QColor(255, 0, 255)};
+
+// A page that lets its card draw over it after the controls' background.
+class DrawnPage : public QWidget
+{
+public:
+    explicit DrawnPage(std::function<void(QPainter&)> draw) : draw(std::move(draw)) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        draw(p);
+    }
+
+private:
+    std::function<void(QPainter&)> draw;
+};
+
+void FillRect(QPainter& p, const Rect& r, const QColor& colour)
+{
+    if (r.right <= r.left || r.bottom <= r.top)
+        return;
+    p.fillRect(QRect(r.left, r.top, r.right - r.left, r.bottom - r.top), colour);
+}
+} // namespace
+
+PlanetDlg::PlanetDlg(QWidget* parent, PlanetDB* planet, void** satellite, RingDB** rings, int resId)
+    : platform::Dialog(parent, resId), Planet(planet), Rings(rings)
+{
+    if (Planet->PlanetNumber == kEarth)
+        Moon = satellite ? static_cast<MoonDB*>(satellite[0]) : nullptr;
+    else
+        Satellite = reinterpret_cast<SatelliteDB**>(satellite);
+
+    PlanetData = new QTabWidget(this);
+    SetId(PlanetData, 3501);
+    PlanetData->addTab(BuildOrbital(), QString::fromLatin1(kTabs[0]));
+    PlanetData->addTab(BuildPhysical(), QString::fromLatin1(kTabs[1]));
+    PlanetData->addTab(BuildAtmosphere(), QString::fromLatin1(kTabs[2]));
+    PlanetData->addTab(BuildStructure(), QString::fromLatin1(kTabs[3]));
+    connect(PlanetData, &QTabWidget::currentChanged, this, [this] { TabSelChange(); });
+
+    auto button = [this](const char* text, int id)
+    {
+        auto* b = new QPushButton(QString::fromLatin1(text), this);
+        SetId(b, id);
+        b->setAutoDefault(false);
+        return b;
+    };
+    btnView = button("View", 3503);
+    btnVideo = button("Video", 3504);
+    btnRing = button("Ring Data", 3606);
+    btnSatellite = button("Satellite Data", 3607);
+    btnHelp = button("Help", 9);
+    btnClose = button("Close", platform::IDOK);
+    btnClose->setDefault(true);
+    connect(btnRing, &QPushButton::clicked, this, [this] { ShowRingData(); });
+    connect(btnSatellite, &QPushButton::clicked, this, [this] { ShowSatelliteData(); });
+    connect(btnHelp, &QPushButton::clicked, this, [this] { CmHelp(); });
+    connect(btnClose, &QPushButton::clicked, this, [this] { CmOk(); });
+
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {btnView, btnVideo, btnSatellite, btnRing})
+        buttons->addWidget(b);
+    buttons->addStretch();
+    buttons->addWidget(btnHelp);
+    buttons->addWidget(btnClose);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(PlanetData);
+    layout->addLayout(buttons);
+    setMinimumSize(Dlu(0, 0, 394, 249).size());
+}
+
+QWidget* PlanetDlg::BuildOrbital()
+{
+    auto* page = new QWidget;
+    auto* grid = new QGridLayout(page);
+    QLabel** values[13] = {&AxisAU, &AxisKm, &Eccent,  &InclOrb, &RevSid,  &RevSin, &DailyMot,
+                           &Diam,   &Albedo, &VisMagn, &Vel,     &DistMin, &DistMax};
+    for (int i = 0; i < 13; ++i)
+    {
+        OrbitalLabels[i] = MakeStatic(page, 3505 + i, kOrbitalCaptions[i]);
+        *values[i] = MakeStatic(page, 3518 + i);
+        // Seven rows on the left, six on the right of the rule.
+        AddRow(grid, i < 7 ? i : i - 7, i < 7 ? 0 : 3, OrbitalLabels[i], *values[i]);
+    }
+    Separator[0] = new QFrame(page);
+    Separator[0]->setFrameShape(QFrame::VLine);
+    SetId(Separator[0], 3502);
+    grid->addWidget(Separator[0], 0, 2, 7, 1);
+    grid->setRowStretch(7, 1);
+    grid->setHorizontalSpacing(12);
+    return page;
+}
+
+QWidget* PlanetDlg::BuildPhysical()
+{
+    auto* page = new QWidget;
+    auto* grid = new QGridLayout(page);
+    QLabel** values[12] = {&RotSid, &RotSin, &InclEqu, &RadiusEqu, &RadiusPol, &Mass,
+                           &Dens,   &Temp,   &Grav,    &EscVel,    &Sat,       &NRings};
+    const int ids[12] = {3543, 3544, 3545, 3547, 3546, 3548, 3549, 3550, 3551, 3552, 3553, 3554};
+    for (int i = 0; i < 12; ++i)
+    {
+        PhysicalLabels[i] = MakeStatic(page, 3531 + i, kPhysicalCaptions[i]);
+        *values[i] = MakeStatic(page, ids[i]);
+    }
+    // Left: rotation, inclination, radii, mass, density; right: temperature, gravity, escape
+    // velocity, then the satellites and the rings with their lists.
+    for (int i = 0; i < 7; ++i)
+        AddRow(grid, i, 0, PhysicalLabels[i], *values[i]);
+    for (int i = 7; i < 10; ++i)
+        AddRow(grid, i - 7, 3, PhysicalLabels[i], *values[i]);
+    Separator[1] = new QFrame(page);
+    Separator[1]->setFrameShape(QFrame::VLine);
+    SetId(Separator[1], 3502);
+    grid->addWidget(Separator[1], 0, 2, 7, 1);
+
+    lbSat = new QListWidget(page);
+    lbRings = new QListWidget(page);
+    SetId(lbSat, 3555);
+    SetId(lbRings, 3556);
+    auto* lists = new QGridLayout;
+    AddRow(lists, 0, 0, PhysicalLabels[10], Sat);
+    AddRow(lists, 0, 2, PhysicalLabels[11], NRings);
+    lists->addWidget(lbSat, 1, 0, 1, 2);
+    lists->addWidget(lbRings, 1, 2, 1, 2);
+    grid->addLayout(lists, 3, 3, 4, 2);
+    for (QListWidget* lb : {lbSat, lbRings})
+    {
+        lb->setSelectionMode(QAbstractItemView::SingleSelection);
+        lb->setMinimumHeight(lb->fontMetrics().height() * 4);
+        connect(lb, &QListWidget::itemSelectionChanged, this, [this] { ButtonEnabler(); });
+    }
+    connect(lbSat, &QListWidget::itemDoubleClicked, this, [this] { ShowSatelliteData(); });
+    connect(lbRings, &QListWidget::itemDoubleClicked, this, [this] { ShowRingData(); });
+    grid->setRowStretch(7, 1);
+    grid->setHorizontalSpacing(12);
+    return page;
+}
+
+QWidget* PlanetDlg::BuildAtmosphere()
+{
+    auto* page = new DrawnPage([this](QPainter& p) { DrawGist(p); });
+    atmospherePage = page;
+    gframe = new QWidget(page);
+    SetId(gframe, 3605);
+    gframe->setMinimumSize(Dlu(0, 0, 190, 150).size());
+
+    NoAtm = MakeStatic(page, 3603, "Atmosphere is extremely discharged");
+    QFont big(QStringLiteral("MS Serif"));
+    big.setStyleHint(QFont::Serif);
+    big.setPixelSize(32);
+    NoAtm->setFont(big);
+    NoAtm->setWordWrap(true);
+    NoAtm->setAlignment(Qt::AlignCenter);
+
+    AtmosphereBorders[0] = new QGroupBox(page);
+    SetId(AtmosphereBorders[0], 3579);
+    LPressure = MakeStatic(AtmosphereBorders[0], 3581, "Surface atmosphere pressure (bars)");
+    Pressure = MakeStatic(AtmosphereBorders[0], 3582);
+    auto* pressureRow = new QHBoxLayout(AtmosphereBorders[0]);
+    pressureRow->addWidget(LPressure);
+    pressureRow->addStretch();
+    pressureRow->addWidget(Pressure);
+
+    AtmosphereBorders[1] = new QGroupBox(QStringLiteral(" Chemical Elements "), page);
+    SetId(AtmosphereBorders[1], 3580);
+    auto* elements = new QGridLayout(AtmosphereBorders[1]);
+    // Column 0 leaves room for the legend squares, which the page draws.
+    elements->setColumnMinimumWidth(0, fontMetrics().height() + 12);
+    for (int i = 0; i < 9; ++i)
+    {
+        Element[i] = MakeStatic(AtmosphereBorders[1], 3583 + i);
+        Ratio[i] = MakeStatic(AtmosphereBorders[1], 3592 + i);
+        Ratio[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        elements->addWidget(Element[i], i, 1);
+        elements->addWidget(Ratio[i], i, 2);
+    }
+    LOther = MakeStatic(AtmosphereBorders[1], 3601, "Other elements :");
+    Other = MakeStatic(AtmosphereBorders[1], 3602);
+    Other->setWordWrap(true);
+    elements->addWidget(LOther, 9, 1);
+    elements->addWidget(Other, 9, 2);
+    elements->setColumnStretch(2, 1);
+    elements->setRowStretch(10, 1);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(AtmosphereBorders[0]);
+    right->addWidget(AtmosphereBorders[1], 1);
+    auto* row = new QHBoxLayout;
+    row->addWidget(gframe, 1);
+    row->addSpacing(12);
+    row->addLayout(right);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(NoAtm);
+    layout->addLayout(row, 1);
+    return page;
+}
+
+QWidget* PlanetDlg::BuildStructure()
+{
+    auto* page = new QWidget;
+    sframe = new PictureFrame(page, 3604, &picture);
+    sframe->setFixedSize(Dlu(0, 0, 150, 150).size());
+    structure = new StructureTableBox(page, 3557, 3564, 3567);
+    auto* row = new QHBoxLayout(page);
+    row->addWidget(sframe, 0, Qt::AlignTop);
+    row->addWidget(structure, 1, Qt::AlignTop);
+    return page;
+}
+
+void PlanetDlg::SetupWindow()
+{
+    const uint8_t number = Planet->PlanetNumber;
+    const bool known = number >= 1 && number <= 9;
+    for (int i = 0; i < 11; ++i)
+        PName[i] = kPictures[i];
+    Name = known ? kVideos[number] : "";
+    CurPName = number;
+    const std::string name = FieldText(Planet->PlanetName, sizeof Planet->PlanetName);
+    setWindowTitle(Latin1("Planet " + std::to_string(number) + " - [ " + name + " ]"));
+
+    const auto orbital = PlanetOrbitalValues(*Planet);
+    QLabel* const orbitalValues[13] = {AxisAU, AxisKm, Eccent,  InclOrb, RevSid,  RevSin, DailyMot,
+                                       Diam,   Albedo, VisMagn, Vel,     DistMin, DistMax};
+    for (int i = 0; i < 13; ++i)
+        orbitalValues[i]->setText(Latin1(orbital[i]));
+
+    const PlanetPhysical physical = PlanetPhysicalValues(*Planet);
+    QLabel* const physicalValues[12] = {RotSid, RotSin, InclEqu, RadiusEqu, RadiusPol, Mass,
+                                        Dens,   Temp,   Grav,    EscVel,    Sat,       NRings};
+    for (int i = 0; i < 12; ++i)
+        physicalValues[i]->setText(Latin1(physical.values[i]));
+    PhysicalLabels[0]->setText(Latin1(physical.rotSidCaption));
+    PhysicalLabels[1]->setText(Latin1(physical.rotSinCaption));
+    PhysicalLabels[7]->setText(Latin1(physical.tempCaption));
+
+    lbSat->clear();
+    if (number == kEarth)
+        lbSat->addItem(QStringLiteral("Moon"));
+    else
+        for (int i = 0; i < Planet->Satellites && Satellite; ++i)
+            lbSat->addItem(
+                Latin1(FieldText(Satellite[i]->SatelName, sizeof Satellite[i]->SatelName)));
+    lbRings->clear();
+    for (int i = 0; i < Planet->Rings && Rings; ++i)
+        lbRings->addItem(Latin1(FieldText(Rings[i]->Name, sizeof Rings[i]->Name)));
+    // The caret on the first entry, nothing selected yet.
+    for (QListWidget* lb : {lbSat, lbRings})
+        if (lb->count() > 0)
+        {
+            lb->setCurrentIndex(lb->model()->index(0, 0));
+            lb->clearSelection();
+        }
+
+    structure->Fill(FillStructure(Planet->Layer, Planet->Structure));
+    ChangePicture();
+
+    const AtmosphereTexts atm = PlanetAtmosphere(*Planet);
+    NElements = static_cast<uint8_t>(atm.elements);
+    Pressure->setText(Latin1(atm.pressure));
+    for (int i = 0; i < 9; ++i)
+    {
+        Element[i]->setText(Latin1(atm.element[i]));
+        Ratio[i]->setText(Latin1(atm.ratio[i]));
+        Element[i]->setVisible(i < NElements);
+        Ratio[i]->setVisible(i < NElements);
+    }
+    Other->setText(Latin1(atm.other));
+    NoAtm->setVisible(number == kMercury);
+
+    PlanetData->setCurrentIndex(kOrbital);
+    TabSelChange();
+}
+
+void PlanetDlg::ChangePicture()
+{
+    if (CurPName < 1 || CurPName > 9)
+        return;
+    picture.ChangePicture(this, PName[CurPName].c_str());
+    sframe->update();
+}
+
+void PlanetDlg::TabSelChange()
+{
+    const int tab = SelectedTab();
+    ShowOrbital(false);
+    ShowPhysical(false);
+    ShowAtmosphere(false);
+    ShowStructure(false);
+    switch (tab)
+    {
+    case kOrbital:
+        ShowOrbital(true);
+        break;
+    case kPhysical:
+        ShowPhysical(true);
+        break;
+    case kAtmosphere:
+        ShowAtmosphere(true);
+        break;
+    case kStructure:
+        ShowStructure(true);
+        break;
+    default:
+        break;
+    }
+    ButtonEnabler();
+}
+
+// The tab widget shows one page at a time; a page operation brings its page forward and
+// repaints it, so that the chart and the picture are drawn on a clean page.
+void PlanetDlg::ShowOrbital(bool show)
+{
+    if (show)
+        PlanetData->setCurrentIndex(kOrbital);
+}
+
+void PlanetDlg::ShowPhysical(bool show)
+{
+    if (show)
+        PlanetData->setCurrentIndex(kPhysical);
+}
+
+void PlanetDlg::ShowAtmosphere(bool show)
+{
+    if (show)
+        PlanetData->setCurrentIndex(kAtmosphere);
+    atmospherePage->update();
+}
+
+void PlanetDlg::ShowStructure(bool show)
+{
+    if (show)
+        PlanetData->setCurrentIndex(kStructure);
+    sframe->update();
+}
+
+void PlanetDlg::ButtonEnabler()
+{
+    const bool physical = SelectedTab() == kPhysical;
+    // The video window and the picture viewer are not part of the program yet.
+    btnVideo->setEnabled(false);
+    btnView->setEnabled(false);
+    lbSat->setEnabled(Planet->Satellites != 0);
+    lbRings->setEnabled(Planet->Rings != 0);
+    btnSatellite->setEnabled(Planet->Satellites != 0 && physical &&
+                             !lbSat->selectedItems().isEmpty());
+    btnRing->setEnabled(Planet->Rings != 0 && physical && !lbRings->selectedItems().isEmpty());
+}
+
+void PlanetDlg::CmOk()
+{
+    CloseWindow(platform::IDOK);
+}
+
+void PlanetDlg::CmHelp()
+{
+    platform::WinHelp(this, "Velmoria.hlp", platform::HELP_CONTEXT,
+                      kHelpOrbital + static_cast<unsigned long>(SelectedTab()));
+    update();
+}
+
+void PlanetDlg::ShowSatelliteData()
+{
+    const int index = lbSat->currentRow();
+    if (Planet->Satellites == 0 || lbSat->selectedItems().isEmpty() || index < 0)
+        return;
+    if (Planet->PlanetNumber == kEarth)
+    {
+        if (!Moon)
+            return;
+        VelmoriaWnd::SetHint("Viewing Moon card");
+        MoonDlg dlg(this, Moon);
+        dlg.Execute();
+    }
+    else
+    {
+        if (!Satellite || index >= Planet->Satellites)
+            return;
+        VelmoriaWnd::SetHint("Viewing Satellite card");
+        SatelliteDlg dlg(this, Satellite[index],
+                         FieldText(Planet->PlanetName, sizeof Planet->PlanetName).c_str());
+        dlg.Execute();
+    }
+    VelmoriaWnd::SetHint("Viewing Planet card");
+}
+
+void PlanetDlg::ShowRingData()
+{
+    const int index = lbRings->currentRow();
+    if (!Rings || Planet->Rings == 0 || lbRings->selectedItems().isEmpty() || index < 0 ||
+        index >= Planet->Rings)
+        return;
+    VelmoriaWnd::SetHint("Viewing Ring card");
+    RingDlg dlg(this, Rings[index]);
+    dlg.Execute();
+    VelmoriaWnd::SetHint("Viewing Planet card");
+}
+
+AtmosphereChart PlanetDlg::AtmosphereLayout() const
+{
+    const QRect g = gframe->geometry();
+    return LayoutAtmosphere(*Planet, Box{g.left(), g.top(), g.width(), g.height()}, NElements);
+}
+
+void PlanetDlg::DrawGist(QPainter& p) const
+{
+    const AtmosphereChart chart = AtmosphereLayout();
+    for (size_t i = 0; i < chart.bars.size(); ++i)
+        FillRect(p, chart.bars[i], kPartColours[i]);
+    // Legend squares beside the shown constituents, in the colour of the last bar drawn.
+    const int left = AtmosphereBorders[0]->geometry().left() + 10;
+    const int side = Ratio[0]->height();
+    for (size_t i = 0; i < chart.legend.size(); ++i)
+    {
+        const int top = Ratio[i]->mapTo(atmospherePage, QPoint(0, 0)).y();
+        const int part = chart.legend[i];
+        const Rect square{left, top, left + side, top + side};
+        if (part >= 0)
+            FillRect(p, square, kPartColours[part]);
+        else
+        {
+            p.setPen(Qt::black);
+            p.setBrush(Qt::white);
+            p.drawRect(QRect(left, top, side - 1, side - 1));
+        }
+    }
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(Qt::NoBrush);
+    QPoint axes[4];
+    for (int i = 0; i < 4; ++i)
+        axes[i] = QPoint(chart.axes[i].x, chart.axes[i].y);
+    p.drawPolyline(axes, 4);
+}

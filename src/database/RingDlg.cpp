@@ -1,0 +1,71 @@
+#include "database/RingDlg.h"
+
+#include "database/CardText.h"
+#include "database/CardWidgets.h"
+#include "platform/Help.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace database;
+
+namespace
+{
+constexpr unsigned long kHelpContext = 9017;
+} // namespace
+
+RingDlg::RingDlg(QWidget* parent, RingDB* ring, int resId)
+    : platform::Dialog(parent, resId), Ring(ring)
+{
+    const char* const captions[] = {"Distance from planet center (km)", "Width (km)",
+                                    "Thickness (km)", "Mass (kg)", "Albedo"};
+    QLabel** values[5] = {&Distance, &Width, &Thickness, &Mass, &Albedo};
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(12);
+    for (int i = 0; i < 5; ++i)
+    {
+        *values[i] = MakeStatic(this, 4501 + i);
+        AddRow(grid, i, 0, MakeStatic(this, 0, captions[i]), *values[i]);
+    }
+    auto* help = new QPushButton(QStringLiteral("Help"), this);
+    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    SetId(help, 9);
+    SetId(close, platform::IDOK);
+    help->setAutoDefault(false);
+    close->setDefault(true);
+    connect(help, &QPushButton::clicked, this, [this] { CmHelp(); });
+    connect(close, &QPushButton::clicked, this, [this] { CmOk(); });
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(help);
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addStretch();
+    layout->addLayout(buttons);
+    setMinimumSize(Dlu(0, 0, 166, 153).size());
+}
+
+void RingDlg::SetupWindow()
+{
+    const RingTexts t = RingValues(*Ring);
+    setWindowTitle(Latin1(t.caption));
+    Distance->setText(Latin1(t.distance));
+    Width->setText(Latin1(t.width));
+    Thickness->setText(Latin1(t.thickness));
+    Mass->setText(Latin1(t.mass));
+    Albedo->setText(Latin1(t.albedo));
+}
+
+void RingDlg::CmOk()
+{
+    CloseWindow(platform::IDOK);
+}
+
+void RingDlg::CmHelp()
+{
+    platform::WinHelp(this, "Velmoria.hlp", platform::HELP_CONTEXT, kHelpContext);
+    update();
+}

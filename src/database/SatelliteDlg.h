@@ -1,0 +1,27 @@
+// The satellite card and the ring card: one satellite's or one ring's record, formatted once,
+// with Help and Close. The planet card opens them for the entry selected in its lists.
+#pragma once
+
+#include "database/DataBaseRecords.h"
+#include "platform/Dialog.h"
+
+#include <QLabel>
+
+class SatelliteDlg : public platform::Dialog
+{
+    Q_OBJECT
+public:
+    // `planetName`: the name of the satellite's planet (up to seven letters are kept).
+    SatelliteDlg(QWidget* parent, SatelliteDB* satellite, const char* planetName, int resId = 17);
+
+    // Caption and values from the record.
+    void SetupWindow() override;
+    void CmOk();
+    // Help on the satellite card (9011).
+    void CmHelp();
+
+    SatelliteDB* Satellite;
+    char PlanetName[8]{};
+    QLabel *Discoverer, *DiscoveryYear, *LDistance, *Distance, *Eccent, *InclOrb, *SidRevol,
+        *SidRot, *Albedo, *Magnit, *OrbVel, *Radius, *Mass, *Dens, *EscapeVel;
+};

@@ -1,0 +1,576 @@
+// The database view's commands in the whole application: every file failure with its two
+// boxes and the way back to the main screen, and the records each card is given.
+#include "app/VelmoriaApp.h"
+#include "app/VelmoriaWnd.h"
+#include "common/TestSupport.h"
+#include "database/ComparisonDlg.h"
+#include "database/MoonDlg.h"
+#include "database/PlanetDlg.h"
+#include "database/RingDlg.h"
+#include "database/SatelliteDlg.h"
+#include "database/SunDlg.h"
+#include "dbcards_records.h"
+
+#include <QImage>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <memory>
+#include <optional>
+
+namespace
+{
+using namespace dbcards_test;
+using testing_support::DialogAnswer;
+using testing_support::HelpRecorder;
+using testing_support::MessageRecorder;
+using testing_support::ScratchDir;
+using testing_support::SoundRecorder;
+
+const char* const kStructureNames[] = {"Sun",    "Mercury", "Venus",   "Earth", "Mars", "Jupiter",
+                                       "Saturn", "Uranus",  "Neptune", "Pluto", "Moon"};
+
+class DataBaseView : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        // The background picture of the main screen, and small structure pictures.
+        dir.Write("Bitmap/Struct/.keep", "");
+        std::filesystem::create_symlink(std::string(VELMORIA_RUNTIME_DIR) + "/Bitmap/BackGnd.bmp",
+                                        dir.Path() + "/Bitmap/BackGnd.bmp");
+        QImage picture(4, 4, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        for (const char* name : kStructureNames)
+            picture.save(QString::fromStdString(dir.Path() + "/Bitmap/Struct/" + name + "Str.bmp"));
+        for (const char* name : {"Sound", "Velmoria.hlp"})
+            dir.LinkRuntime(name);
+        Subject = 0;
+        PreviousSubject = 0;
+        app = std::make_unique<VelmoriaApp>();
+        app->InitMainWindow(false);
+        wnd = frame->Client();
+        wnd->DispatchCommand(303);
+    }
+    void TearDown() override
+    {
+        app.reset();
+        Subject = 0;
+    }
+
+    void WriteAll()
+    {
+        dir.Write("Data/Planets.dat", PlanetsFile());
+        dir.Write("Data/Satellites.dat", SatellitesFile());
+        dir.Write("Data/Rings.dat", RingsFile());
+    }
+
+    ScratchDir dir;
+    MessageRecorder messages;
+    SoundRecorder sounds;
+    HelpRecorder help;
+    std::unique_ptr<VelmoriaApp> app;
+    VelmoriaWnd* wnd = nullptr;
+};
+
+struct FailureCase
+{
+    const char* name;
+    int command;
+    std::optional<std::string> planets, satellites, rings;
+    std::vector<platform::MessageRecord> boxes;
+};
+
+platform::MessageRecord Error(const char* text)
+{
+    return {text, platform::kCaptionError, platform::MB_ICONSTOP};
+}
+platform::MessageRecord Warning(const char* text)
+{
+    return {text, platform::kCaptionWarning, platform::MB_ICONEXCLAMATION};
+}
+
+TEST_F(DataBaseView, EveryFailureShowsItsTwoBoxesAndReturnsToTheMainScreen)
+{
+    const std::string planets = PlanetsFile();
+    const std::string satellites = SatellitesFile();
+    const std::string rings = RingsFile();
+    const std::string noJupiter = Bytes(Satellite(6, 1, "Titan")) + Bytes(Moon());
+    const std::string noSaturn = Bytes(Ring(5, "Halo"));
+    const std::string eightPlanets = planets.substr(0, 8 * 344);
+    const char* openPlanets = "Unable to open file DATA\\PLANETS.DAT";
+    const char* readPlanets = "Unable to read from file DATA\\PLANETS.DAT";
+    const char* showDb = "Unable to show Astronomical Database";
+    const FailureCase cases[] = {
+        {"planets missing",
+         805,
+         std::nullopt,
+         satellites,
+         rings,
+         {Error(openPlanets), Error(showDb)}},
+        {"satellites missing",
+         805,
+         planets,
+         std::nullopt,
+         rings,
+         {Error("Unable to open file DATA\\SATELLITES.DAT"), Error(showDb)}},
+        {"rings missing",
+         805,
+         planets,
+         satellites,
+         std::nullopt,
+         {Error("Unable to open file DATA\\RINGS.DAT"), Error(showDb)}},
+        {"planet record short",
+         805,
+         planets.substr(0, 4 * 344 + 10),
+         satellites,
+         rings,
+         {Warning(readPlanets), Error(showDb)}},
+        {"no satellite block for a planet without satellites",
+         802,
+         planets,
+         satellites.substr(0, 100),
+         rings,
+         {Warning("Unable to read from file DATA\\SATELLITES.DAT"), Error(showDb)}},
+        {"empty rings file for a planet without rings",
+         802,
+         planets,
+         satellites,
+         "",
+         {Warning("Unable to read from file DATA\\RINGS.DAT"), Error(showDb)}},
+        {"none of Jupiter's satellites",
+         805,
+         planets,
+         noJupiter,
+         rings,
+         {Warning("Unable to read from file DATA\\SATELLITES.DAT"), Error(showDb)}},
+        {"none of Saturn's rings",
+         806,
+         planets,
+         satellites,
+         noSaturn,
+         {Warning("Unable to read from file DATA\\RINGS.DAT"), Error(showDb)}},
+        {"planet and satellites both short",
+         809,
+         eightPlanets,
+         "",
+         rings,
+         {Warning(readPlanets), Error(showDb)}},
+        {"Sun: planets missing",
+         701,
+         std::nullopt,
+         satellites,
+         rings,
+         {Error(openPlanets), Error("Unable to show Sun Data")}},
+        {"Sun: planets shorter than the Sun record",
+         701,
+         planets.substr(0, 191),
+         satellites,
+         rings,
+         {Warning(readPlanets), Error("Unable to show Sun Data")}},
+        {"Moon: satellites missing",
+         810,
+         planets,
+         std::nullopt,
+         rings,
+         {Error("Unable to open file DATA\\SATELLITES.DAT"), Error("Unable to show Moon Data")}},
+        {"Moon: satellites shorter than the Moon record",
+         810,
+         planets,
+         satellites.substr(0, 241),
+         rings,
+         {Warning("Unable to read from file DATA\\SATELLITES.DAT"),
+          Error("Unable to show Moon Data")}},
+        {"comparison: planets missing",
+         814,
+         std::nullopt,
+         satellites,
+         rings,
+         {Error(openPlanets), Error(showDb)}},
+        {"comparison: eight planets",
+         814,
+         planets.substr(0, 8 * 344 + 100),
+         satellites,
+         rings,
+         {Warning(readPlanets), Error(showDb)}},
+    };
+    int cards = 0;
+    DialogAnswer answer(
+        [&cards](platform::Dialog&)
+        {
+            ++cards;
+            return platform::IDOK;
+        });
+    for (const FailureCase& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove_all(dir.Path() + "/Data");
+        if (c.planets)
+            dir.Write("Data/Planets.dat", *c.planets);
+        if (c.satellites)
+            dir.Write("Data/Satellites.dat", *c.satellites);
+        if (c.rings)
+            dir.Write("Data/Rings.dat", *c.rings);
+        wnd->DispatchCommand(303);
+        ASSERT_EQ(Subject, 4);
+        messages.boxes.clear();
+        wnd->DispatchCommand(c.command);
+        ASSERT_EQ(messages.boxes.size(), c.boxes.size());
+        for (size_t i = 0; i < c.boxes.size(); ++i)
+        {
+            EXPECT_EQ(messages.boxes[i].text, c.boxes[i].text);
+            EXPECT_EQ(messages.boxes[i].caption, c.boxes[i].caption);
+            EXPECT_EQ(messages.boxes[i].flags, c.boxes[i].flags);
+        }
+        EXPECT_EQ(Subject, 1);
+        EXPECT_EQ(frame->MenuId(), 201);
+        EXPECT_EQ(wnd->planet, nullptr);
+    }
+    EXPECT_EQ(cards, 0);
+}
+
+TEST_F(DataBaseView, EarthCardTakesTheMoonFromTheEndOfTheSatellitesFile)
+{
+    WriteAll();
+    bool seen = false;
+    DialogAnswer answer(
+        [&](platform::Dialog& d)
+        {
+            auto* card = dynamic_cast<PlanetDlg*>(&d);
+            if (!card)
+                return platform::IDOK;
+            seen = true;
+            EXPECT_EQ(sb->HintText(), "Viewing Planet card");
+            EXPECT_EQ(wnd->planet, card->Planet);
+            EXPECT_EQ(card->windowTitle().toStdString(), "Planet 3 - [ Earth ]");
+            EXPECT_EQ(card->Satellite, nullptr);
+            if (card->Moon)
+            {
+                EXPECT_EQ(card->Moon->DistPer.LowDist, 356400u);
+                EXPECT_EQ(card->Moon->GravAccel, 162);
+            }
+            else
+                ADD_FAILURE() << "no Moon record";
+            EXPECT_EQ(card->lbSat->count(), 1);
+            EXPECT_EQ(card->lbSat->item(0)->text().toStdString(), "Moon");
+            EXPECT_EQ(card->Sat->text().toStdString(), "1");
+            return platform::IDOK;
+        });
+    wnd->DispatchCommand(803);
+    EXPECT_TRUE(seen);
+    EXPECT_TRUE(messages.boxes.empty());
+    EXPECT_EQ(Subject, 4);
+    EXPECT_EQ(wnd->planet, nullptr);
+    EXPECT_EQ(sb->HintText(), "Viewing Astronomical Database");
+}
+
+// What the planet card of `command` lists, with the files as written.
+struct Listed
+{
+    std::vector<std::string> satellites, rings;
+    std::string satCount, ringCount;
+    bool satListEnabled = false;
+};
+
+Listed OpenPlanetCard(VelmoriaWnd* wnd, int command)
+{
+    Listed listed;
+    DialogAnswer answer(
+        [&](platform::Dialog& d)
+        {
+            if (auto* card = dynamic_cast<PlanetDlg*>(&d))
+            {
+                for (int i = 0; i < card->lbSat->count(); ++i)
+                    listed.satellites.push_back(card->lbSat->item(i)->text().toStdString());
+                for (int i = 0; i < card->lbRings->count(); ++i)
+                    listed.rings.push_back(card->lbRings->item(i)->text().toStdString());
+                listed.satCount = card->Sat->text().toStdString();
+                listed.ringCount = card->NRings->text().toStdString();
+                listed.satListEnabled = card->lbSat->isEnabled();
+            }
+            return platform::IDOK;
+        });
+    wnd->DispatchCommand(command);
+    return listed;
+}
+
+TEST_F(DataBaseView, PlanetWithoutSatellitesOpensWithEmptyDisabledList)
+{
+    WriteAll();
+    const Listed venus = OpenPlanetCard(wnd, 802);
+    EXPECT_TRUE(messages.boxes.empty());
+    EXPECT_TRUE(venus.satellites.empty());
+    EXPECT_EQ(venus.satCount, "None");
+    EXPECT_EQ(venus.ringCount, "None");
+    EXPECT_FALSE(venus.satListEnabled);
+}
+
+TEST_F(DataBaseView, PlanetsSatellitesAndRingsAreListedInFileOrder)
+{
+    WriteAll();
+    const Listed jupiter = OpenPlanetCard(wnd, 805);
+    EXPECT_EQ(jupiter.satellites, (std::vector<std::string>{"Io", "Europa"}));
+    EXPECT_EQ(jupiter.rings, std::vector<std::string>{});
+    EXPECT_EQ(jupiter.satCount, "2");
+    const Listed saturn = OpenPlanetCard(wnd, 806);
+    EXPECT_EQ(saturn.rings, (std::vector<std::string>{"A", "Cassini"}));
+    EXPECT_TRUE(messages.boxes.empty());
+}
+
+TEST_F(DataBaseView, TrailingPartialRingRecordIsNotCounted)
+{
+    WriteAll();
+    // Half of a third Saturn ring: its planet byte is there, the rest of the record is not.
+    dir.Write("Data/Rings.dat", RingsFile() + Bytes(Ring(6, "Partial")).substr(0, 20));
+    const Listed saturn = OpenPlanetCard(wnd, 806);
+    EXPECT_TRUE(messages.boxes.empty());
+    EXPECT_EQ(saturn.rings, (std::vector<std::string>{"A", "Cassini"}));
+}
+
+TEST_F(DataBaseView, FewerMatchingRecordsThanTheCountListsThoseFound)
+{
+    WriteAll();
+    std::string planets = PlanetsFile();
+    planets[4 * 344 + offsetof(PlanetDB, Satellites)] = 5; // Jupiter claims five
+    planets[5 * 344 + offsetof(PlanetDB, Rings)] = 9;      // Saturn claims nine
+    dir.Write("Data/Planets.dat", planets);
+    const Listed jupiter = OpenPlanetCard(wnd, 805);
+    EXPECT_EQ(jupiter.satellites, (std::vector<std::string>{"Io", "Europa"}));
+    EXPECT_EQ(jupiter.satCount, "2");
+    const Listed saturn = OpenPlanetCard(wnd, 806);
+    EXPECT_EQ(saturn.rings, (std::vector<std::string>{"A", "Cassini"}));
+    EXPECT_EQ(saturn.ringCount, "2");
+    EXPECT_TRUE(messages.boxes.empty());
+}
+
+TEST_F(DataBaseView, MoonCardFromTheEarthCardShowsTheSameRecordAsTheMoonCommand)
+{
+    WriteAll();
+    std::string fromMenu, fromEarth;
+    DialogAnswer answer(
+        [&](platform::Dialog& d)
+        {
+            if (auto* moon = dynamic_cast<MoonDlg*>(&d))
+            {
+                (fromMenu.empty() ? fromMenu : fromEarth) =
+                    moon->DistP->text().toStdString() + "|" +
+                    moon->InclOrb->text().toLatin1().toStdString();
+                EXPECT_EQ(sb->HintText(), "Viewing Moon card");
+            }
+            else if (auto* card = dynamic_cast<PlanetDlg*>(&d))
+            {
+                card->PlanetData->setCurrentIndex(PlanetDlg::kPhysical);
+                card->lbSat->setCurrentRow(0);
+                EXPECT_TRUE(card->btnSatellite->isEnabled());
+                card->btnSatellite->click();
+                EXPECT_EQ(sb->HintText(), "Viewing Planet card");
+            }
+            return platform::IDOK;
+        });
+    wnd->DispatchCommand(810);
+    EXPECT_EQ(sb->HintText(), "Viewing Astronomical Database");
+    wnd->DispatchCommand(803);
+    EXPECT_EQ(fromMenu, "356400 -- 370400|5\xB0 8' 42.0''");
+    EXPECT_EQ(fromEarth, fromMenu);
+    EXPECT_TRUE(messages.boxes.empty());
+}
+
+TEST_F(DataBaseView, SatelliteAndRingCardsOpenForTheSelectedEntry)
+{
+    WriteAll();
+    std::vector<std::string> captions;
+    DialogAnswer answer(
+        [&](platform::Dialog& d)
+        {
+            if (auto* card = dynamic_cast<PlanetDlg*>(&d))
+            {
+                card->PlanetData->setCurrentIndex(PlanetDlg::kPhysical);
+                card->lbSat->setCurrentRow(1);
+                card->ShowSatelliteData();
+            }
+            else if (auto* sat = dynamic_cast<SatelliteDlg*>(&d))
+            {
+                EXPECT_EQ(sb->HintText(), "Viewing Satellite card");
+                captions.push_back(sat->windowTitle().toStdString());
+                captions.push_back(sat->LDistance->text().toStdString());
+            }
+            else if (auto* ring = dynamic_cast<RingDlg*>(&d))
+                captions.push_back(ring->windowTitle().toStdString());
+            return platform::IDOK;
+        });
+    wnd->DispatchCommand(805);
+    EXPECT_EQ(captions, (std::vector<std::string>{"Satellite 2 - [ Europa ] - ( S 1 )",
+                                                  "Distance from Jupiter (km)"}));
+    captions.clear();
+    DialogAnswer rings(
+        [&](platform::Dialog& d)
+        {
+            if (auto* card = dynamic_cast<PlanetDlg*>(&d))
+            {
+                card->PlanetData->setCurrentIndex(PlanetDlg::kPhysical);
+                card->lbRings->setCurrentRow(1);
+                card->btnRing->click();
+            }
+            else if (auto* ring = dynamic_cast<RingDlg*>(&d))
+            {
+                EXPECT_EQ(sb->HintText(), "Viewing Ring card");
+                captions.push_back(ring->windowTitle().toStdString());
+            }
+            return platform::IDOK;
+        });
+    wnd->DispatchCommand(806);
+    EXPECT_EQ(captions, (std::vector<std::string>{"Ring - [ Cassini Division ]"}));
+}
+
+TEST_F(DataBaseView, SatelliteAndRingButtonsWorkOnlyOnThePhysicalPage)
+{
+    WriteAll();
+    std::vector<bool> enabled;
+    DialogAnswer answer(
+        [&](platform::Dialog& d)
+        {
+            if (auto* card = dynamic_cast<PlanetDlg*>(&d))
+            {
+                enabled.push_back(card->btnSatellite->isEnabled()); // orbital, nothing selected
+                card->PlanetData->setCurrentIndex(PlanetDlg::kPhysical);
+                enabled.push_back(card->btnSatellite->isEnabled()); // physical, nothing selected
+                card->lbSat->setCurrentRow(0);
+                card->lbRings->setCurrentRow(0);
+                enabled.push_back(card->btnSatellite->isEnabled()); // physical, selected
+                enabled.push_back(card->btnRing->isEnabled());      // Jupiter has no rings
+                for (int tab : {PlanetDlg::kOrbital, PlanetDlg::kAtmosphere, PlanetDlg::kStructure})
+                {
+                    card->PlanetData->setCurrentIndex(tab);
+                    enabled.push_back(card->btnSatellite->isEnabled());
+                }
+            }
+            return platform::IDOK;
+        });
+    wnd->DispatchCommand(805);
+    EXPECT_EQ(enabled, (std::vector<bool>{false, false, true, false, false, false, false}));
+}
+
+TEST_F(DataBaseView, HelpOpensTheTopicOfTheSelectedPage)
+{
+    WriteAll();
+    DialogAnswer answer(
+        [&](platform::Dialog& d)
+        {
+            if (auto* p = dynamic_cast<PlanetDlg*>(&d))
+                for (int tab = 0; tab < 4; ++tab)
+                {
+                    p->PlanetData->setCurrentIndex(tab);
+                    p->CmHelp();
+                }
+            else if (auto* s = dynamic_cast<SunDlg*>(&d))
+                for (int tab = 0; tab < 2; ++tab)
+                {
+                    s->SunData->setCurrentIndex(tab);
+                    s->CmHelp();
+                }
+            else if (auto* m = dynamic_cast<MoonDlg*>(&d))
+                for (int tab = 0; tab < 3; ++tab)
+                {
+                    m->MoonData->setCurrentIndex(tab);
+                    m->CmHelp();
+                }
+            return platform::IDOK;
+        });
+    wnd->DispatchCommand(804);
+    wnd->DispatchCommand(701);
+    wnd->DispatchCommand(810);
+    std::vector<unsigned long> topics;
+    for (const platform::HelpRequest& r : help.requests)
+    {
+        EXPECT_EQ(r.file, "Velmoria.hlp");
+        EXPECT_EQ(r.command, platform::HELP_CONTEXT);
+        topics.push_back(r.data);
+    }
+    EXPECT_EQ(topics,
+              (std::vector<unsigned long>{9007, 9008, 9009, 9010, 9005, 9006, 9012, 9013, 9014}));
+}
+
+TEST_F(DataBaseView, SunCardReadsTheLastRecordOfAPlanetsFileOfAnyLength)
+{
+    dir.Write("Data/Planets.dat", std::string(7, 'x') + Bytes(Sun()));
+    std::string ratio, hint;
+    DialogAnswer answer(
+        [&](platform::Dialog& d)
+        {
+            if (auto* sun = dynamic_cast<SunDlg*>(&d))
+            {
+                ratio = sun->Ratio[0]->text().toStdString();
+                hint = sb->HintText();
+            }
+            return platform::IDOK;
+        });
+    wnd->DispatchCommand(701);
+    EXPECT_TRUE(messages.boxes.empty());
+    EXPECT_EQ(ratio, "70.68%");
+    EXPECT_EQ(hint, "Viewing Sun card");
+    EXPECT_EQ(sb->HintText(), "Viewing Astronomical Database");
+}
+
+TEST_F(DataBaseView, ComparisonGetsTheNinePlanetsInFileOrder)
+{
+    WriteAll();
+    std::vector<int> numbers;
+    std::string hint;
+    DialogAnswer answer(
+        [&](platform::Dialog& d)
+        {
+            if (auto* c = dynamic_cast<ComparisonDlg*>(&d))
+            {
+                for (int k = 0; k < 9; ++k)
+                    numbers.push_back(c->Planet[k]->PlanetNumber);
+                hint = sb->HintText();
+                EXPECT_EQ(c->SelectedTab(), 0);
+            }
+            return platform::IDOK;
+        });
+    wnd->DispatchCommand(814);
+    EXPECT_EQ(numbers, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9}));
+    EXPECT_EQ(hint, "Comparing planets");
+    EXPECT_EQ(sb->HintText(), "Viewing Astronomical Database");
+}
+
+TEST_F(DataBaseView, MissingStructurePictureIsToldAndTheCardStillOpens)
+{
+    WriteAll();
+    std::filesystem::remove(dir.Path() + "/Bitmap/Struct/MarsStr.bmp");
+    bool opened = false;
+    DialogAnswer answer(
+        [&](platform::Dialog& d)
+        {
+            if (auto* card = dynamic_cast<PlanetDlg*>(&d))
+            {
+                opened = true;
+                EXPECT_EQ(card->Picture().Bitmap(), nullptr);
+            }
+            return platform::IDOK;
+        });
+    wnd->DispatchCommand(804);
+    EXPECT_TRUE(opened);
+    ASSERT_EQ(messages.boxes.size(), 1u);
+    EXPECT_EQ(messages.boxes[0].text, "Unable to open file BITMAP\\STRUCT\\MARSSTR.BMP");
+    EXPECT_EQ(messages.boxes[0].caption, platform::kCaptionError);
+    EXPECT_EQ(Subject, 4);
+}
+
+TEST_F(DataBaseView, CommandsDoNothingOutsideTheDatabaseView)
+{
+    WriteAll();
+    wnd->DispatchCommand(400);
+    ASSERT_EQ(Subject, 1);
+    int cards = 0;
+    DialogAnswer answer(
+        [&cards](platform::Dialog&)
+        {
+            ++cards;
+            return platform::IDOK;
+        });
+    for (int id : {701, 801, 805, 809, 810, 814})
+        wnd->DispatchCommand(id);
+    EXPECT_EQ(cards, 0);
+    EXPECT_TRUE(messages.boxes.empty());
+}
+} // namespace
