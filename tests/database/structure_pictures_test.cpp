@@ -3,21 +3,29 @@
 #include <QString>
 #include <gtest/gtest.h>
 
-TEST(StructurePictures, EveryBodyHasASquarePictureTheCardsCanLoad)
+TEST(StructurePictures, EveryBodyHasAPictureOfItsCardFramesShape)
 {
-    // The cards' paths, with '\' turned into '/' as the platform layer does.
-    const char* const files[] = {"SunStr",     "MercuryStr", "VenusStr",  "EarthStr",
-                                 "MarsStr",    "JupiterStr", "SaturnStr", "UranusStr",
-                                 "NeptuneStr", "PlutoStr",   "MoonStr"};
-    for (const char* file : files)
+    struct Case
+    {
+        const char* file;
+        double aspect; // width / height of the frame the card stretches the picture into
+    };
+    // The Sun card's frame is 167 x 153 dialog units, the Moon card's 145 x 131; the planet
+    // card's is square. The paths are the cards', with '\' turned into '/'.
+    const Case cases[] = {
+        {"SunStr", 167.0 / 153.0}, {"MercuryStr", 1.0},        {"VenusStr", 1.0},
+        {"EarthStr", 1.0},         {"MarsStr", 1.0},           {"JupiterStr", 1.0},
+        {"SaturnStr", 1.0},        {"UranusStr", 1.0},         {"NeptuneStr", 1.0},
+        {"PlutoStr", 1.0},         {"MoonStr", 145.0 / 131.0},
+    };
+    for (const Case& c : cases)
     {
         const QString path =
-            QStringLiteral(VELMORIA_RUNTIME_DIR "/Bitmap/Struct/%1.bmp").arg(QLatin1String(file));
+            QStringLiteral(VELMORIA_RUNTIME_DIR "/Bitmap/Struct/%1.bmp").arg(QLatin1String(c.file));
         const QImage image(path);
-        ASSERT_FALSE(image.isNull()) << file;
-        // The frames are about as wide as high and some 250 to 300 pixels across.
-        EXPECT_EQ(image.width(), image.height()) << file;
-        EXPECT_GE(image.width(), 200) << file;
-        EXPECT_LE(image.width(), 400) << file;
+        ASSERT_FALSE(image.isNull()) << c.file;
+        EXPECT_NEAR(double(image.width()) / image.height(), c.aspect, 0.02) << c.file;
+        EXPECT_GE(image.height(), 200) << c.file;
+        EXPECT_LE(image.height(), 300) << c.file;
     }
 }

@@ -17,6 +17,7 @@ namespace
 
 constexpr int kEarth = 3;
 constexpr int kMercury = 1;
+constexpr int kMars = 4;
 constexpr int kElementCount = 11;
 constexpr int kAtmosphereParts = 4;
 // Newtonian constant of gravitation in km^3 kg^-1 s^-2 (CODATA 2018).
@@ -336,6 +337,14 @@ bool FillAtmosphere(const std::string& list, const std::string& other, int plane
             {
                 what = "bad constituent '" + entries[k] +
                        "' (a name of 1..3 characters, a colon, a share in (0, 100] % or ?)";
+                return false;
+            }
+            // The card prints shares with six decimals for Mars and two for the others.
+            const double smallest = planet == kMars ? 0.5e-6 : 0.005;
+            if (ratio > 0 && ratio < smallest)
+            {
+                what = "the share of " + pair[0] +
+                       " would print as 0 %; name it in atmosphere_other instead";
                 return false;
             }
             if (ratio > 0)

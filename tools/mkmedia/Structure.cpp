@@ -22,14 +22,29 @@
 
 namespace
 {
-// The cards stretch the picture into a frame about as wide as high (167 x 153 and 145 x 131
-// dialog units, some 270 x 290 pixels with the cards' font), so it is square and close to that
-// size: the stretch then barely changes the letters.
-constexpr int kSize = 300;
-constexpr double kCentreX = 90.0, kCentreY = 178.0, kRadius = 80.0;
 // Layers thinner than this many pixels at scale are widened to it so that they stay visible.
 constexpr double kThinnest = 3.0;
-constexpr double kLabelX = kCentreX + kRadius + 16.0;
+
+// Where the parts of a picture go. The cards stretch the picture, without smoothing, into a
+// frame of their own shape: the Sun card's 167 x 153 and the Moon card's 145 x 131 dialog units
+// (about 292 x 267 and 254 x 229 pixels with the cards' font), the planet card's a square of
+// about 262 pixels. Each picture has its frame's shape and a size a little below it, so the
+// stretch only doubles a few rows and columns and never drops a line of the lettering.
+struct Layout
+{
+    int Width, Height;
+    double CentreX, CentreY, Radius, LabelX;
+
+    Layout(int width, int height, double radius) : Width(width), Height(height), Radius(radius)
+    {
+        CentreX = 10.0 + radius;
+        CentreY = 30.0 + 0.5 * (height - 30.0) + 4.0;
+        LabelX = CentreX + radius + 14.0;
+    }
+};
+const Layout kPlanetLayout(256, 256, 64);
+const Layout kSunLayout(280, 256, 64);
+const Layout kMoonLayout(248, 224, 56);
 
 struct Band
 {
@@ -106,7 +121,7 @@ QString WidthText(int lower, int upper)
 
 // Pixel thicknesses of the bands, in proportion to their thicknesses and adding up to the
 // globe's radius, with no band thinner than kThinnest.
-std::vector<double> BandPixels(const std::vector<Band>& bands)
+std::vector<double> BandPixels(const std::vector<Band>& bands, double radius)
 {
     std::vector<bool> thin(bands.size(), false);
     std::vector<double> pixels(bands.size(), kThinnest);
@@ -121,7 +136,7 @@ std::vector<double> BandPixels(const std::vector<Band>& bands)
             else
                 wide += bands[k].Thickness;
         }
-        const double scale = wide > 0 ? (kRadius - kThinnest * thinCount) / wide : 0;
+        const double scale = wide > 0 ? (radius - kThinnest * thinCount) / wide : 0;
         bool changed = false;
         for (size_t k = 0; k < bands.size(); ++k)
         {
@@ -150,20 +165,22 @@ void Text(QPainter& p, const QString& text, const QFont& font, QPointF at, const
 // Draws the globe with its cut-away quarter, the labels with their leader lines, the title and
 // the caption. `outside` is an optional label for what lies beyond the surface (the Sun's
 // corona).
-QImage Picture(const QString& title, Surface surface, const std::vector<Band>& bands,
-               const QString& caption, const Band* outside)
+QImage Picture(const Layout& at, const QString& title, Surface surface,
+               const std::vector<Band>& bands, const QString& caption, const Band* outside)
 {
-    QImage image(kSize, kSize, QImage::Format_RGB32);
-    for (int y = 0; y < kSize; ++y)
+    const double kCentreX = at.CentreX, kCentreY = at.CentreY, kRadius = at.Radius,
+                 kLabelX = at.LabelX;
+    QImage image(at.Width, at.Height, QImage::Format_RGB32);
+    for (int y = 0; y < at.Height; ++y)
     {
-        const QRgb c = ToQRgb(Mix({0.02, 0.03, 0.10}, {0.05, 0.07, 0.20}, double(y) / kSize));
-        std::fill_n(reinterpret_cast<QRgb*>(image.scanLine(y)), kSize, c);
+        const QRgb c = ToQRgb(Mix({0.02, 0.03, 0.10}, {0.05, 0.07, 0.20}, double(y) / at.Height));
+        std::fill_n(reinterpret_cast<QRgb*>(image.scanLine(y)), at.Width, c);
     }
     // A seed from the title's letters: the same stars on every build and machine.
     std::uint64_t seed = 1469598103934665603ull;
     for (const QChar c : title)
         seed = (seed ^ c.unicode()) * 1099511628211ull;
-    PaintStarField(image, 90, seed, 0.6);
+    PaintStarField(image, at.Width * at.Height / 900, seed, 0.6);
     if (outside != nullptr)
         PaintGlow(image, kCentreX, kCentreY, kRadius * 1.45, outside->Colour, 0.55);
     SphereView view;
@@ -173,7 +190,7 @@ QImage Picture(const QString& title, Surface surface, const std::vector<Band>& b
     view.lightZ = 0.68;
     PaintSphere(image, kCentreX, kCentreY, kRadius, surface, view, 3);
 
-    const std::vector<double> pixels = BandPixels(bands);
+    const std::vector<double> pixels = BandPixels(bands, kRadius);
     std::vector<double> outer(bands.size());
     double r = 0;
     for (size_t k = 0; k < bands.size(); ++k)
@@ -209,8 +226,8 @@ QImage Picture(const QString& title, Surface surface, const std::vector<Band>& b
     if (outside != nullptr)
     {
         labelled.push_back(outside);
-        anchors.emplace_back(kCentreX + (kRadius + 14) * diagonal,
-                             kCentreY - (kRadius + 14) * diagonal);
+        anchors.emplace_back(kCentreX + (kRadius + 10) * diagonal,
+                             kCentreY - (kRadius + 10) * diagonal);
     }
     for (size_t k = bands.size(); k-- > 0;)
     {
@@ -221,11 +238,11 @@ QImage Picture(const QString& title, Surface surface, const std::vector<Band>& b
         anchors.emplace_back(kCentreX + middle * std::cos(angle),
                              kCentreY - middle * std::sin(angle));
     }
-    const QFont nameFont = Font("DejaVu Sans", 11, true);
-    const QFont detailFont = Font("DejaVu Sans", 10, false);
-    const double top = 62, bottom = kSize - 46;
+    const QFont nameFont = Font("DejaVu Sans", 10, true);
+    const QFont detailFont = Font("DejaVu Sans", 9, false);
+    const double top = 58, bottom = at.Height - 40;
     const double step =
-        labelled.size() > 1 ? std::min(44.0, (bottom - top) / double(labelled.size() - 1)) : 0;
+        labelled.size() > 1 ? std::min(40.0, (bottom - top) / double(labelled.size() - 1)) : 0;
     for (size_t i = 0; i < labelled.size(); ++i)
     {
         const double y = top + step * double(i);
@@ -236,13 +253,13 @@ QImage Picture(const QString& title, Surface surface, const std::vector<Band>& b
         p.setBrush(QColor(240, 240, 250));
         p.drawEllipse(anchors[i], 1.6, 1.6);
         Text(p, labelled[i]->Name, nameFont, QPointF(kLabelX, y), QColor(255, 240, 200));
-        Text(p, labelled[i]->Detail, detailFont, QPointF(kLabelX, y + 13), QColor(200, 210, 235));
+        Text(p, labelled[i]->Detail, detailFont, QPointF(kLabelX, y + 12), QColor(200, 210, 235));
     }
 
-    const QFont titleFont = Font("DejaVu Serif", 20, true);
-    Text(p, title, titleFont, QPointF(12, 30), QColor(255, 226, 150));
-    Text(p, QStringLiteral("Inner structure"), detailFont, QPointF(13, 45), QColor(190, 200, 230));
-    Text(p, caption, detailFont, QPointF(12, kSize - 10), QColor(190, 200, 230));
+    const QFont titleFont = Font("DejaVu Serif", 18, true);
+    Text(p, title, titleFont, QPointF(10, 25), QColor(255, 226, 150));
+    Text(p, QStringLiteral("Inner structure"), detailFont, QPointF(11, 39), QColor(190, 200, 230));
+    Text(p, caption, detailFont, QPointF(10, at.Height - 8), QColor(190, 200, 230));
     p.end();
     return image;
 }
@@ -318,7 +335,7 @@ bool MakeStructures(const QString& dataDir, const QString& runtimeDir)
 
     const std::vector<Band> sun = SunBands();
     const Band corona{QStringLiteral("Corona"), QStringLiteral("1-2 MK"), 0, {1.0, 0.75, 0.35}};
-    save(Picture(QStringLiteral("Sun"), Surface::Sun, sun,
+    save(Picture(kSunLayout, QStringLiteral("Sun"), Surface::Sun, sun,
                  QStringLiteral("Radius 695 700 km, layers to scale"), &corona),
          "Sun");
 
@@ -369,7 +386,9 @@ bool MakeStructures(const QString& dataDir, const QString& runtimeDir)
             QStringLiteral("%1 radius %2 km, layers to scale")
                 .arg(isMoon ? QStringLiteral("Mean") : QStringLiteral("Equatorial"),
                      Grouped(radius));
-        save(Picture(QString::fromLatin1(b.Name), b.Surf, bands, caption, nullptr), b.Name);
+        save(Picture(isMoon ? kMoonLayout : kPlanetLayout, QString::fromLatin1(b.Name), b.Surf,
+                     bands, caption, nullptr),
+             b.Name);
     }
     return ok;
 }
