@@ -668,9 +668,14 @@ void VelmoriaWnd::ShowBckGndPicture()
     const int left = rc.width() / 2 - BGBitmap->Width() / 2;
     const int top = rc.height() / 2 - BGBitmap->Height() / 2;
     // The copy runs on every tick of a fast timer: touch the window only when the picture
-    // there is not already whole.
+    // there is not already whole. The canvas's cache key changes with every write to it, so
+    // while it is the key of the last check and the place is the same, nothing can have
+    // drawn over the picture and even the comparison is skipped.
     const QImage& src = BGBitmap->Image();
     const QImage& dst = canvas.Image();
+    const QPoint place(left, top);
+    if (dst.cacheKey() == bgCheckedKey && place == bgCheckedAt && src.cacheKey() == bgSourceKey)
+        return;
     const QRect visible =
         QRect(left, top, src.width(), src.height()).intersected(QRect(QPoint(0, 0), dst.size()));
     bool same = true;
@@ -681,8 +686,10 @@ void VelmoriaWnd::ShowBckGndPicture()
         const auto* d = reinterpret_cast<const QRgb*>(dst.constScanLine(y)) + visible.left();
         same = std::equal(s, s + visible.width(), d);
     }
-    if (same)
-        return;
-    canvas.BitBlt(left, top, BGBitmap->Width(), BGBitmap->Height(), *BGBitmap, 0, 0,
-                  platform::Rop::SrcCopy);
+    if (!same)
+        canvas.BitBlt(left, top, BGBitmap->Width(), BGBitmap->Height(), *BGBitmap, 0, 0,
+                      platform::Rop::SrcCopy);
+    bgCheckedKey = canvas.Image().cacheKey();
+    bgCheckedAt = place;
+    bgSourceKey = src.cacheKey();
 }

@@ -281,6 +281,10 @@ public:
 private:
 
     platform::WindowTimers timers{this};
+    // The canvas and picture as the background timer last found them whole, and where.
+    qint64 bgCheckedKey = 0;
+    qint64 bgSourceKey = 0;
+    QPoint bgCheckedAt;
     platform::Rgb bkgndColor = platform::RGB(192, 192, 192);
     QScrollBar* vscroll = nullptr;
 };

@@ -166,12 +166,6 @@ void Canvas::MoveTo(int x, int y)
     curY = y;
 }
 
-inline void Canvas::Plot(int x, int y)
-{
-    if (x >= 0 && y >= 0 && x < img.width() && y < img.height())
-        reinterpret_cast<QRgb*>(img.scanLine(y))[x] = kOpaque | pen;
-}
-
 void Canvas::LineTo(int x1, int y1)
 {
     // Bresenham from the current position; the end point itself is not drawn, so a line
@@ -189,6 +183,16 @@ void Canvas::LineTo(int x1, int y1)
                          (y >= h && y1 >= h);
     if (!outside)
     {
+        // One detach and one stride for the whole line: the per-pixel image accessors
+        // cost more than the line itself.
+        QRgb* const bits = reinterpret_cast<QRgb*>(img.bits());
+        const qsizetype stride = img.bytesPerLine() / qsizetype(sizeof(QRgb));
+        const QRgb color = kOpaque | pen;
+        const auto Plot = [&](int px, int py)
+        {
+            if (unsigned(px) < unsigned(w) && unsigned(py) < unsigned(h))
+                bits[py * stride + px] = color;
+        };
         if (dx >= dy)
         {
             int err = 2 * dy - dx;

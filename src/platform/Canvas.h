@@ -110,7 +110,6 @@ public:
     void MarkDirty() { dirty = true; }
 
 private:
-    void Plot(int x, int y);
 
     QImage img;
     Rgb pen = 0;

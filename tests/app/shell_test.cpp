@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenuBar>
+#include <QPainter>
 #include <QScrollBar>
 #include <QTest>
 #include <QToolBar>
@@ -108,6 +109,20 @@ TEST_F(Shell, BackgroundPictureIsCopiedToTheMiddleOfTheWindow)
     EXPECT_EQ(wnd->canvas.Pixel(left + pic.Width() - 1, top + pic.Height() - 1),
               pic.Pixel(pic.Width() - 1, pic.Height() - 1));
     EXPECT_EQ(wnd->canvas.Pixel(left - 1, top), platform::RGB(192, 192, 192));
+
+    // Whatever later draws over the picture, through the canvas or a painter, the next tick
+    // mends it; a tick with nothing drawn changes nothing.
+    wnd->EvTimer(kTimerBackground);
+    wnd->canvas.FillRect(left, top, left + 4, top + 4, platform::RGB(1, 2, 3));
+    wnd->EvTimer(kTimerBackground);
+    EXPECT_EQ(wnd->canvas.Pixel(left, top), pic.Pixel(0, 0));
+    {
+        QPainter painter(&wnd->canvas.Image());
+        painter.fillRect(left + pic.Width() - 3, top + pic.Height() - 3, 3, 3, Qt::red);
+    }
+    wnd->EvTimer(kTimerBackground);
+    EXPECT_EQ(wnd->canvas.Pixel(left + pic.Width() - 1, top + pic.Height() - 1),
+              pic.Pixel(pic.Width() - 1, pic.Height() - 1));
 }
 
 TEST_F(Shell, DatabaseModeHasItsOwnToolbarMenuCaptionAndHint)
