@@ -53,9 +53,7 @@ void StarMapFrame(benchmark::State& state, uint16_t radius, bool transparent)
         wnd.Values.LocValues.Lat = Coordinate{50, 0, 0};
         wnd.Values.LocValues.North = 1;
         wnd.SetLatitudeFromSetup();
-        wnd.ust = -225.0f;
-        wnd.ustSol[0] = -281.50048828125f;
-        wnd.ustSol[1] = -46.75004959106445f;
+        wnd.SetSkyOffsets();
         for (int i = 0; i < 4; ++i)
             wnd.Values.SMValues.Check[i] = 1;
         wnd.Values.SMValues.Check[4] = transparent;

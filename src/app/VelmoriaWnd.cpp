@@ -11,7 +11,6 @@
 #include "platform/Help.h"
 #include "platform/MessageBox.h"
 #include "platform/Sound.h"
-#include "starmap/Globe.h"
 
 namespace
 {
@@ -315,6 +314,8 @@ void VelmoriaWnd::CmSolarSystem()
     if (sbCoord)
         sbCoord->SetText("Center : Sun");
     SetTimer(kTimerRealTime, 1000);
+    // The first frame now, not a second later with the first tick, which draws the same.
+    ShowRealTimeFrame();
 }
 
 void VelmoriaWnd::CmStarMap()
@@ -342,9 +343,7 @@ void VelmoriaWnd::CmStarMap()
     SetCentreFromClient();
     r = static_cast<uint16_t>(static_cast<int>(YCenter) / 2);
     SetLatitudeFromSetup();
-    ust = globe::kStarOffset;
-    ustSol[0] = globe::kSunOffset;
-    ustSol[1] = globe::kMoonOffset;
+    SetSkyOffsets();
     timeStep = 0;
     ClearGlobeFlags();
     FlagLat = false;
@@ -354,6 +353,8 @@ void VelmoriaWnd::CmStarMap()
     if (sbCoord)
         sbCoord->SetText("Really Sky Globe");
     SetTimer(kTimerRealTime, 1000);
+    // The first frame now, not a second later with the first tick, which draws the same.
+    ShowRealTimeFrame();
 }
 
 void VelmoriaWnd::CmDBSolar()

@@ -8,6 +8,7 @@
 #include <QRect>
 #include <QWidget>
 #include <cstdint>
+#include <optional>
 
 #include "app/Config.h"
 #include "platform/Bitmaps.h"
@@ -126,6 +127,9 @@ public:
     void ShowMode();
     void SetupStatusBar();
     void EvTimer(unsigned timerId);
+    // The real-time frame of the view on screen while it plays: the clock := the computer's,
+    // then the view drawn for it (each tick of timer 2, and at once on entering a view).
+    void ShowRealTimeFrame();
     void CmTimeUpdate();
     void CmNormal();
     // The run controls both views share: Go (refused with "Out from date bound !!!" after a
@@ -166,12 +170,25 @@ public:
     // ---- Star Map (src/starmap) ----
     bool ReadStarData();
     bool ReadNGCMessData();
-    // The rotation angles t, tSol[0], tSol[1] for clock instant S.
-    void UpdateStarAngles(uint64_t S);
-    // Re-bases ust and ustSol so that the globe keeps its place at instant S.
-    void RebaseStarAngles(uint64_t S);
+    // The rotation angles t, tSol[0], tSol[1] for the local clock instant S: the sky of the
+    // observer's place at that date and time. `utcOffset` is the clock reading's own offset
+    // from UT when it has one (the computer's clock); otherwise the time zone is asked.
+    void UpdateStarAngles(uint64_t S, std::optional<int32_t> utcOffset = std::nullopt);
+    // The UT instant (seconds from 1901-01-01 00:00 UT) of the local clock instant S: the clock
+    // less the computer's UTC offset at that local date and time, or the clock itself when the
+    // location's "Greenwich mean time" option is set.
+    int64_t SkyUt(uint64_t S, std::optional<int32_t> utcOffset = std::nullopt) const;
+    // The clock turned round: the globe continues from the frame on screen.
+    void RebaseStarAngles();
     // lat, latCos, latSin from the stored observer latitude.
     void SetLatitudeFromSetup();
+    // ust (the observer's meridian, from the stored longitude) and the Sun's and Moon's
+    // calibrated offsets ustSol.
+    void SetSkyOffsets();
+    // The sky of a changed observer location: the tilt from the latitude, the meridian from the
+    // longitude and the angles for the simulated clock, with its "Greenwich mean time" option.
+    // The location dialog calls this when it closes; the caller then draws.
+    void SetSkyFromLocation();
     void DrawGlob();
     void DrawGrid();
     void DrawConst();

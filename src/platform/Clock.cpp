@@ -1,5 +1,7 @@
 #include "platform/Clock.h"
 
+#include "time/SkyTime.h"
+
 #include <algorithm>
 #include <ctime>
 
@@ -11,6 +13,16 @@ ClockSource& Source()
 {
     static ClockSource source;
     return source;
+}
+
+// The zone's offset at a UT instant (seconds from 1901-01-01 00:00 UT).
+int32_t ZoneOffsetAtUt(int64_t ut)
+{
+    const std::time_t when = static_cast<std::time_t>(ut + skytime::kPosix1901);
+    std::tm local{};
+    if (!localtime_r(&when, &local))
+        return 0;
+    return static_cast<int32_t>(local.tm_gmtoff);
 }
 } // namespace
 
@@ -26,11 +38,19 @@ LocalDateTime CurrentLocalDateTime()
                    static_cast<uint32_t>(local.tm_year + 1900)};
     result.time = {static_cast<uint32_t>(local.tm_hour), static_cast<uint32_t>(local.tm_min),
                    static_cast<uint32_t>(std::min(local.tm_sec, 59))};
+    result.utcOffset = static_cast<int32_t>(local.tm_gmtoff);
     return result;
 }
 
 void SetClockSource(ClockSource source)
 {
     Source() = std::move(source);
+}
+
+int32_t UtcOffsetAtLocal(uint64_t local)
+{
+    // localtime_r need not look at TZ again after the first call: ask for it.
+    tzset();
+    return skytime::UtcOffsetAtLocal(local, ZoneOffsetAtUt);
 }
 } // namespace platform

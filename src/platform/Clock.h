@@ -1,9 +1,11 @@
-// The computer's current local date and time.
+// The computer's current local date and time, and its time zone.
 #pragma once
 
-#include <functional>
-
 #include "time/ClockInstant.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
 
 namespace platform
 {
@@ -11,6 +13,9 @@ struct LocalDateTime
 {
     Date date;
     Time time;
+    // Seconds that this local time runs ahead of UT, when the reading knows it (the computer's
+    // clock does; a clock fixed by a test may leave it to the time zone).
+    std::optional<int32_t> utcOffset;
 };
 
 // The current local date and time of the computer.
@@ -20,4 +25,11 @@ LocalDateTime CurrentLocalDateTime();
 // real clock.
 using ClockSource = std::function<LocalDateTime()>;
 void SetClockSource(ClockSource source);
+
+// The UTC offset in seconds (east of Greenwich positive) of the computer's time zone, with its
+// daylight-saving rules, for the local clock instant `local` (seconds from 1901-01-01 00:00:00
+// local time; any date from 1901 to 2999). A local time that occurs twice takes the first
+// occurrence; one that the clocks skip takes the moment of the change (skytime::UtcOffsetAtLocal).
+// The zone is read from the environment (TZ) on every call, as the C library has it.
+int32_t UtcOffsetAtLocal(uint64_t local);
 } // namespace platform

@@ -52,18 +52,34 @@ Tilt TiltFromLocation(const LocationSetup& location)
     return MakeTilt(lat);
 }
 
-double RotationAngle(uint64_t S, double rate, float offset)
+double EastLongitude(const LocationSetup& location)
 {
-    double angle = -360.0 * Frac(static_cast<double>(S) * rate) + offset;
+    const double degrees =
+        location.Lon.Degree + location.Lon.Minute / 60.0 + location.Lon.Second / 3600.0;
+    return location.West ? -degrees : degrees;
+}
+
+float MeridianOffset(double eastLongitude)
+{
+    return static_cast<float>(-90.0 - eastLongitude);
+}
+
+double StarRotation(int64_t ut, float ust)
+{
+    double angle = std::fmod(ust - skytime::CatalogueSiderealTime(ut, 0.0), 360.0);
+    if (angle > 0.0)
+        angle -= 360.0;
     if (angle <= -360.0)
         angle += 360.0;
     return angle;
 }
 
-float RebasedOffset(double angle, uint64_t S, double rate)
+double RotationAngle(int64_t ut, double rate, float offset)
 {
-    const float base = static_cast<float>(angle);
-    return static_cast<float>(base - (-360.0 * Frac(static_cast<double>(S) * rate)));
+    double angle = -360.0 * Frac(static_cast<double>(ut) * rate) + offset;
+    if (angle <= -360.0)
+        angle += 360.0;
+    return angle;
 }
 
 ScreenPoint Project(const View& v, double H, double cosDec, double sinDec)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/Config.h"
+#include "time/SkyTime.h"
 
 #include <array>
 #include <cstdint>
@@ -12,17 +13,34 @@ namespace globe
 {
 constexpr double kDegToRad = 0.017453292519943295;
 
-// Rotation rates per second of the clock instant: the sidereal day (86164.099 s), the Sun's
-// sidereal year (365.2564 d) and the Moon's synodic month (29.530589 d).
-constexpr double kStarRate = 1.160576169896467e-5;
+// The Sun's and the Moon's angles turn at their sidereal periods, per second of UT: the
+// sidereal year (365.2564 d) and the sidereal month (27.321661 d). Both are measured against
+// the stars, the frame of the catalogue (J2000.0).
 constexpr double kSunRate = 3.1687532577318495e-8;
-constexpr double kMoonRate = 3.9193509056233435e-7;
+constexpr double kMoonRate = 1.0 / (27.321661 * 86400.0);
 
-// Calibrated offsets of the three angles at the start of the view, degrees. The Sun's and
-// Moon's are the single-precision values 0xC38CC010 and 0xC23B000D.
-constexpr float kStarOffset = -225.0f;
+// The angle offset that puts a body of rate `rate` at `longitude` degrees (its right ascension
+// on the globe) at the UT instant `ut` (>= 0), in the range (-360, 0].
+constexpr double OffsetForLongitude(double longitude, int64_t ut, double rate)
+{
+    const double turns = static_cast<double>(ut) * rate;
+    double offset = 360.0 * (turns - static_cast<double>(static_cast<int64_t>(turns))) - longitude;
+    while (offset > 0.0)
+        offset -= 360.0;
+    while (offset <= -360.0)
+        offset += 360.0;
+    return offset;
+}
+
+// The Sun's offset, single precision 0xC38CC010: at UT 1901-01-01 00:00 the Sun stands at
+// 281.5 degrees, and at J2000.0 at 280.63 degrees, 0.16 degrees ahead of its mean longitude
+// then (280.46646, Meeus, eq. 25.2). Taking its right ascension equal to its longitude costs up
+// to 2.5 degrees more; the model stays within about 4 degrees of the real Sun.
 constexpr float kSunOffset = -281.50048828125f;
-constexpr float kMoonOffset = -46.75004959106445f;
+// The Moon's offset: its mean longitude at J2000.0, 218.3164477 degrees (Meeus, eq. 47.1).
+constexpr double kMoonLongitudeJ2000 = 218.3164477;
+constexpr float kMoonOffset =
+    static_cast<float>(OffsetForLongitude(kMoonLongitudeJ2000, skytime::kJ2000, kMoonRate));
 
 // Inclinations of the Sun's and Moon's great circles to the equator, radians, negative:
 // -23 deg 26' 38" (the obliquity of the ecliptic) and -18.2985 deg.
@@ -45,13 +63,23 @@ Tilt MakeTilt(float latDeg);
 // for a northern place, plus them for a southern one (minutes and seconds do not enter).
 Tilt TiltFromLocation(const LocationSetup& location);
 
-// A rotation angle for clock instant S (seconds since 1901-01-01 00:00): -360 x frac(S x rate)
-// + offset, degrees, with 360 added once when the result is <= -360.
-double RotationAngle(uint64_t S, double rate, float offset);
+// The observer's east longitude in degrees from the stored location: degrees + minutes / 60 +
+// seconds / 3600, negative when West.
+double EastLongitude(const LocationSetup& location);
 
-// The offset that makes RotationAngle(S, rate, offset) equal `angle` (rounded to single
-// precision): used when the clock reverses so that the globe continues from where it stands.
-float RebasedOffset(double angle, uint64_t S, double rate);
+// The stars' rotation offset `ust` for an observer at `eastLongitude` degrees: -90 - longitude.
+// The meridian is where H = t + right ascension is -90, so the right ascension on the meridian
+// is -90 - t, the local sidereal time.
+float MeridianOffset(double eastLongitude);
+
+// The stars' rotation t at the UT instant `ut` for the offset `ust` (MeridianOffset):
+// ust - the catalogue sidereal time at Greenwich, reduced to (-360, 0]. That is -90 - LST.
+double StarRotation(int64_t ut, float ust);
+
+// The Sun's or the Moon's angle at the UT instant `ut`: -360 x frac(ut x rate) + offset,
+// degrees, with 360 added once when the result is <= -360. The body's right ascension is minus
+// the angle.
+double RotationAngle(int64_t ut, double rate, float offset);
 
 // Where the globe sits on the screen and how it is tilted.
 struct View

@@ -3,6 +3,7 @@
 // geometry lives in Globe, ConstBlocks and StarReader; this file draws on the window's canvas.
 #include "app/VelmoriaApp.h"
 #include "app/VelmoriaWnd.h"
+#include "platform/Clock.h"
 #include "platform/Files.h"
 #include "platform/Help.h"
 #include "platform/MessageBox.h"
@@ -107,18 +108,44 @@ void VelmoriaWnd::SetLatitudeFromSetup()
     latSin = tilt.latSin;
 }
 
-void VelmoriaWnd::UpdateStarAngles(uint64_t S)
+void VelmoriaWnd::SetSkyOffsets()
 {
-    t = globe::RotationAngle(S, globe::kStarRate, ust);
-    tSol[0] = globe::RotationAngle(S, globe::kSunRate, ustSol[0]);
-    tSol[1] = globe::RotationAngle(S, globe::kMoonRate, ustSol[1]);
+    ust = globe::MeridianOffset(globe::EastLongitude(Values.LocValues));
+    ustSol[0] = globe::kSunOffset;
+    ustSol[1] = globe::kMoonOffset;
 }
 
-void VelmoriaWnd::RebaseStarAngles(uint64_t S)
+void VelmoriaWnd::SetSkyFromLocation()
 {
-    ust = globe::RebasedOffset(t, S, globe::kStarRate);
-    ustSol[0] = globe::RebasedOffset(tSol[0], S, globe::kSunRate);
-    ustSol[1] = globe::RebasedOffset(tSol[1], S, globe::kMoonRate);
+    SetLatitudeFromSetup();
+    SetSkyOffsets();
+    UpdateStarAngles(ClockInstant(CurDate, CurTime));
+}
+
+int64_t VelmoriaWnd::SkyUt(uint64_t S, std::optional<int32_t> utcOffset) const
+{
+    if (Values.LocValues.GMT)
+        return skytime::UtFromLocal(S, 0);
+    // Asked at every instant: a clock stepped across a change of daylight saving, or across
+    // years, must take the offset of the date it shows.
+    return skytime::UtFromLocal(S, utcOffset ? *utcOffset : platform::UtcOffsetAtLocal(S));
+}
+
+void VelmoriaWnd::UpdateStarAngles(uint64_t S, std::optional<int32_t> utcOffset)
+{
+    const int64_t ut = SkyUt(S, utcOffset);
+    t = globe::StarRotation(ut, ust);
+    tSol[0] = globe::RotationAngle(ut, globe::kSunRate, ustSol[0]);
+    tSol[1] = globe::RotationAngle(ut, globe::kMoonRate, ustSol[1]);
+}
+
+void VelmoriaWnd::RebaseStarAngles()
+{
+    // The angles are those of the clock's instant and the observer's place alone, so the frame
+    // on screen is already the sky of the instant it was drawn for, and the reversed clock's
+    // next instant continues from it by one step. Nothing is carried across the reversal: the
+    // offsets stay those of the place, whatever the clock did before.
+    SetSkyOffsets();
 }
 
 // ---- stars ----

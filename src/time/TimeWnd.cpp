@@ -4,7 +4,6 @@
 #include "app/VelmoriaWnd.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
-#include "starmap/Globe.h"
 #include "time/Calendar.h"
 #include "time/TimeUpdateDlg.h"
 
@@ -91,34 +90,37 @@ void VelmoriaWnd::StopClockTimer()
         KillTimer(kTimerSolar);
 }
 
+void VelmoriaWnd::ShowRealTimeFrame()
+{
+    // Only the view on screen may move: a playing flag left over from another view (an entry
+    // that failed while reading its data) must not wake a stopped one.
+    const bool solar = Subject == 2 && Playing;
+    const bool starMap = Subject == 3 && StPlaying;
+    if (!solar && !starMap)
+        return;
+    const platform::LocalDateTime now = platform::CurrentLocalDateTime();
+    const uint64_t instant = ClockInstant(now.date, now.time);
+    ShowTime(now.time.Hour, now.time.Minute, now.time.Second);
+    ShowDate(now.date.Day, now.date.Month, now.date.Year);
+    if (starMap)
+    {
+        UpdateStarAngles(instant, now.utcOffset);
+        ShowStarMap();
+    }
+    else
+    {
+        UpdateSolAngles(instant);
+        ShowSolSyst();
+    }
+}
+
 void VelmoriaWnd::EvTimer(unsigned timerId)
 {
     switch (timerId)
     {
     case kTimerRealTime:
-    {
-        // Only the view on screen may move: a playing flag left over from another view (an
-        // entry that failed while reading its data) must not wake a stopped one.
-        const bool solar = Subject == 2 && Playing;
-        const bool starMap = Subject == 3 && StPlaying;
-        if (!solar && !starMap)
-            return;
-        const platform::LocalDateTime now = platform::CurrentLocalDateTime();
-        const uint64_t instant = ClockInstant(now.date, now.time);
-        ShowTime(now.time.Hour, now.time.Minute, now.time.Second);
-        ShowDate(now.date.Day, now.date.Month, now.date.Year);
-        if (starMap)
-        {
-            UpdateStarAngles(instant);
-            ShowStarMap();
-        }
-        else
-        {
-            UpdateSolAngles(instant);
-            ShowSolSyst();
-        }
+        ShowRealTimeFrame();
         return;
-    }
     case kTimerStarMap:
     case kTimerSolar:
     {
@@ -133,7 +135,7 @@ void VelmoriaWnd::EvTimer(unsigned timerId)
         if (starMap)
         {
             if (reversed)
-                RebaseStarAngles(instant);
+                RebaseStarAngles();
             UpdateStarAngles(instant);
             ShowStarMap();
         }
@@ -237,9 +239,7 @@ void VelmoriaWnd::CmNormal()
     else
     {
         SetLatitudeFromSetup();
-        ust = globe::kStarOffset;
-        ustSol[0] = globe::kSunOffset;
-        ustSol[1] = globe::kMoonOffset;
+        SetSkyOffsets();
         if (!GlobeSystem)
         {
             VPos = 180;

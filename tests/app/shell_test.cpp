@@ -188,7 +188,7 @@ TEST_F(Shell, SolarSystemAndStarMapEnterWithTheirToolbarsAndReturn)
     EXPECT_EQ(sbCoord->Text(), "Really Sky Globe");
     EXPECT_EQ(sounds.played.back(), "Sound\\StarMap.wav");
     EXPECT_EQ(wnd->r, static_cast<int>(wnd->YCenter) / 2);
-    EXPECT_FLOAT_EQ(wnd->ust, -225.0f);
+    EXPECT_FLOAT_EQ(wnd->ust, -90.0f); // the meridian of the default place, longitude 0
     EXPECT_EQ(GetMenuState(GetMenu(), 501), MF_CHECKED);
     frame->Command(400);
     EXPECT_EQ(Subject, 1);

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <ctime>
 #include <unistd.h>
 
 #include "platform/Sound.h"
@@ -89,7 +90,7 @@ SoundRecorder::~SoundRecorder()
     platform::SetSoundHook({});
 }
 
-FixedClock::FixedClock(Date date, Time time) : now{date, time}
+FixedClock::FixedClock(Date date, Time time) : now{date, time, std::nullopt}
 {
     platform::SetClockSource([this] { return now; });
 }
@@ -101,7 +102,27 @@ FixedClock::~FixedClock()
 
 void FixedClock::Set(Date date, Time time)
 {
-    now = {date, time};
+    now = {date, time, std::nullopt};
+}
+
+ScopedTimeZone::ScopedTimeZone(const char* tz)
+{
+    if (const char* old = std::getenv("TZ"))
+    {
+        hadPrevious = true;
+        previous = old;
+    }
+    setenv("TZ", tz, 1);
+    tzset();
+}
+
+ScopedTimeZone::~ScopedTimeZone()
+{
+    if (hadPrevious)
+        setenv("TZ", previous.c_str(), 1);
+    else
+        unsetenv("TZ");
+    tzset();
 }
 
 DialogAnswer::DialogAnswer(platform::Dialog::ExecuteHook hook)

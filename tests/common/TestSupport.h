@@ -80,6 +80,20 @@ private:
     platform::LocalDateTime now;
 };
 
+// Sets the computer's time zone while alive: the TZ variable, for example the POSIX rule
+// "CET-1CEST,M3.5.0,M10.5.0/3" (UTC+1, daylight saving UTC+2 from the last Sunday of March,
+// 02:00, to the last Sunday of October, 03:00).
+class ScopedTimeZone
+{
+public:
+    explicit ScopedTimeZone(const char* tz);
+    ~ScopedTimeZone();
+
+private:
+    bool hadPrevious = false;
+    std::string previous;
+};
+
 // Answers every dialog with the given function while alive.
 class DialogAnswer
 {

@@ -2,7 +2,9 @@
 // positions were computed by hand (Python's math module, declinations rounded to single
 // precision as the catalogue holds them), not with the code under test.
 #include "starmap/Globe.h"
+#include "time/ClockInstant.h"
 
+#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -148,61 +150,106 @@ TEST(Globe, TiltFollowsTheSignRuleWithWholeDegrees)
     EXPECT_LT(pole.latCos, 1e-16f);
 }
 
-struct AngleCase
+TEST(Globe, SunAngleFollowsItsUniformCircle)
 {
-    uint64_t S;
-    double t, sun, moon;
-};
-
-TEST(Globe, RotationAnglesAtKnownInstants)
-{
-    // -360 frac(S k) + offset, plus 360 once when <= -360 (hand computed).
-    const AngleCase cases[] = {
-        {0, -225.0, -281.50048828125, -46.75004959106445},
-        // Half a sidereal day: -360 x 0.4999994.. - 225 = -404.9998.. -> -44.9998..
-        {43082, -44.999793185, -281.99194670, -52.82877472},
-        // About three quarters of a year: the Sun -360 x 0.7500012 - 281.5 -> -191.5049
-        {23669000, -115.838515006, -191.50488337, -146.36624666},
+    // -360 frac(S k) + offset, plus 360 once when <= -360 (hand computed), S in UT seconds.
+    const struct
+    {
+        int64_t S;
+        double sun;
+    } cases[] = {
+        {0, -281.50048828125},
+        {43082, -281.99194670},
+        // About three quarters of a year: -360 x 0.7500012 - 281.5 -> -191.5049
+        {23669000, -191.50488337},
     };
-    for (const AngleCase& c : cases)
+    for (const auto& c : cases)
+        EXPECT_NEAR(globe::RotationAngle(c.S, globe::kSunRate, globe::kSunOffset), c.sun, 1e-6)
+            << c.S;
+}
+
+TEST(Globe, SunAndMoonStandAtTheirMeanLongitudesAtJ2000)
+{
+    // The body's right ascension on the globe is minus its angle. Meeus, Astronomical
+    // Algorithms: the Sun's mean longitude 280.46646 degrees (eq. 25.2), the Moon's 218.3164477
+    // (eq. 47.1), at 2000-01-01 12:00 UT.
+    const double sun = globe::RotationAngle(skytime::kJ2000, globe::kSunRate, globe::kSunOffset);
+    const double moon = globe::RotationAngle(skytime::kJ2000, globe::kMoonRate, globe::kMoonOffset);
+    // The Sun's offset, calibrated long ago, stands 0.16 degrees (four hours of its motion) ahead.
+    EXPECT_NEAR(std::remainder(-sun - 280.46646, 360.0), 0.0, 0.2);
+    EXPECT_NEAR(std::remainder(-moon - 218.3164477, 360.0), 0.0, 1e-4);
+    // The Moon comes back among the same stars after a sidereal month of 27.321661 days.
+    const int64_t later = skytime::kJ2000 + static_cast<int64_t>(27.321661 * 86400 * 100);
+    EXPECT_NEAR(
+        std::remainder(globe::RotationAngle(later, globe::kMoonRate, globe::kMoonOffset) - moon,
+                       360.0),
+        0.0, 1e-3);
+}
+
+// The angle between the Sun and the Moon as the globe places them.
+double Elongation(int64_t ut)
+{
+    const double tSun = globe::RotationAngle(ut, globe::kSunRate, globe::kSunOffset);
+    const double tMoon = globe::RotationAngle(ut, globe::kMoonRate, globe::kMoonOffset);
+    const double d1 = globe::SolDeclination(tSun, globe::kSunInclination);
+    const double d2 = globe::SolDeclination(tMoon, globe::kMoonInclination);
+    const double c =
+        std::sin(d1) * std::sin(d2) + std::cos(d1) * std::cos(d2) * std::cos((tSun - tMoon) * kDeg);
+    return std::acos(std::clamp(c, -1.0, 1.0)) / kDeg;
+}
+
+TEST(Globe, MoonIsOppositeTheSunWhenFullAndBesideItWhenNew)
+{
+    // Instants (UT) of full and new Moon and the Moon's elongation then, from astronomy-engine
+    // 2.1.19: SearchMoonPhase(180 or 0, ...) and AngleFromSun(Body.Moon, ...).
+    const struct
     {
-        SCOPED_TRACE(c.S);
-        EXPECT_NEAR(globe::RotationAngle(c.S, globe::kStarRate, globe::kStarOffset), c.t, 1e-6);
-        EXPECT_NEAR(globe::RotationAngle(c.S, globe::kSunRate, globe::kSunOffset), c.sun, 1e-6);
-        EXPECT_NEAR(globe::RotationAngle(c.S, globe::kMoonRate, globe::kMoonOffset), c.moon, 1e-6);
+        Date date;
+        Time time;
+        double elongation;
+    } cases[] = {
+        {{11, 6, 1911}, {21, 51, 6}, 176.656}, // full
+        {{3, 3, 2026}, {11, 38, 32}, 179.638}, // full
+        {{8, 4, 2024}, {18, 21, 25}, 0.350},   // new
+        {{14, 9, 2987}, {9, 20, 37}, 4.700},   // new
+    };
+    for (const auto& c : cases)
+        EXPECT_NEAR(Elongation(static_cast<int64_t>(ClockInstant(c.date, c.time))), c.elongation,
+                    15.0)
+            << c.date.Year;
+}
+
+TEST(Globe, LongitudeIsEastPositiveInDegreesMinutesAndSeconds)
+{
+    const struct
+    {
+        Coordinate lon;
+        bool west;
+        double degrees;
+    } cases[] = {
+        {{13, 24, 0}, false, 13.4},  {{0, 7, 39}, true, -0.1275}, {{151, 12, 36}, false, 151.21},
+        {{180, 0, 0}, true, -180.0}, {{0, 0, 0}, true, 0.0},
+    };
+    for (const auto& c : cases)
+    {
+        LocationSetup location{};
+        location.Lon = c.lon;
+        location.West = c.west;
+        EXPECT_NEAR(globe::EastLongitude(location), c.degrees, 1e-9) << c.degrees;
     }
 }
 
-TEST(Globe, StarsTurnOnceInASiderealDay)
+TEST(Globe, StarsTurnWestwardOnceInAStellarDay)
 {
-    const uint64_t S = 3'000'000'000ULL; // 1996
-    const double a = globe::RotationAngle(S, globe::kStarRate, globe::kStarOffset);
-    const double b = globe::RotationAngle(S + 86164, globe::kStarRate, globe::kStarOffset);
-    const double diff = std::remainder(a - b, 360.0);
-    EXPECT_NEAR(diff, 0.0, 360.0 * 0.1 / 86164.099); // 86164 s is 0.099 s short
-    // An hour later the sky has turned 15.04 degrees westward (the angle decreases).
-    const double c = globe::RotationAngle(S + 3600, globe::kStarRate, globe::kStarOffset);
-    EXPECT_NEAR(std::remainder(a - c, 360.0), 3600 * 360.0 / 86164.099, 1e-6);
-}
-
-TEST(Globe, RebasedOffsetsKeepTheAnglesContinuousAcrossAReversal)
-{
-    // The last tick drew instant S0; the clock then stepped an hour forward and reversed.
-    const uint64_t S0 = 3'155'760'000ULL;
-    const uint64_t S1 = S0 + 3600;
-    const double rates[] = {globe::kStarRate, globe::kSunRate, globe::kMoonRate};
-    const float offsets[] = {globe::kStarOffset, globe::kSunOffset, globe::kMoonOffset};
-    for (int k = 0; k < 3; ++k)
-    {
-        SCOPED_TRACE(k);
-        const double drawn = globe::RotationAngle(S0, rates[k], offsets[k]);
-        const float rebased = globe::RebasedOffset(drawn, S1, rates[k]);
-        const double next = globe::RotationAngle(S1, rates[k], rebased);
-        EXPECT_NEAR(std::remainder(next - drawn, 360.0), 0.0, 1e-4);
-        // Going back an hour from there turns the other way by an hour's worth.
-        const double back = globe::RotationAngle(S1 - 3600, rates[k], rebased);
-        EXPECT_NEAR(std::remainder(back - next, 360.0), 360.0 * 3600 * rates[k], 1e-4);
-    }
+    const int64_t ut = static_cast<int64_t>(ClockInstant({1, 1, 1996}, {0, 0, 0}));
+    const float ust = globe::MeridianOffset(0.0);
+    const double a = globe::StarRotation(ut, ust);
+    // The Earth turns once against the stars in 86164.0989 s: an hour later the sky has turned
+    // 15.04 degrees westward, the angle decreasing.
+    const double b = globe::StarRotation(ut + 3600, ust);
+    EXPECT_NEAR(std::remainder(a - b, 360.0), 3600 * 360.0 / 86164.0989, 1e-5);
+    EXPECT_GT(a, -360.0);
+    EXPECT_LE(a, 0.0);
 }
 
 TEST(Globe, StarMarkSizeFollowsMagnitude)

@@ -9,6 +9,8 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace
 {
@@ -261,17 +263,32 @@ TEST_F(StarMapView, CommandsDoNothingOnTheMainScreen)
     EXPECT_FALSE(wnd->VScrollBar()->isVisibleTo(wnd));
 }
 
-TEST_F(StarMapView, ReversedClockContinuesFromThePictureOnScreen)
+TEST_F(StarMapView, ReversedClockRetracesTheSkyOfEachInstant)
 {
     Enter(50, true);
-    const uint64_t S0 = ClockInstant(Date{21, 3, 2001}, Time{22, 0, 0});
-    wnd->UpdateStarAngles(S0);
-    const double t0 = wnd->t, sun0 = wnd->tSol[0], moon0 = wnd->tSol[1];
-    // The clock stepped an hour on after that frame, then the direction was reversed.
-    wnd->RebaseStarAngles(S0 + 3600);
-    wnd->UpdateStarAngles(S0 + 3600);
-    EXPECT_NEAR(std::remainder(wnd->t - t0, 360.0), 0.0, 1e-4);
-    EXPECT_NEAR(std::remainder(wnd->tSol[0] - sun0, 360.0), 0.0, 1e-4);
-    EXPECT_NEAR(std::remainder(wnd->tSol[1] - moon0, 360.0), 0.0, 1e-4);
+    wnd->TimeUpdateMode = kByHours;
+    auto tick = [this]
+    {
+        const uint64_t S = ClockInstant(wnd->CurDate, wnd->CurTime);
+        wnd->EvTimer(kTimerStarMap);
+        return std::pair<uint64_t, double>{S, wnd->t};
+    };
+    std::vector<std::pair<uint64_t, double>> forward, back;
+    for (int i = 0; i < 3; ++i)
+        forward.push_back(tick());
+    wnd->DispatchCommand(506); // Time Back
+    for (int i = 0; i < 4; ++i)
+        back.push_back(tick());
+    // The reversal's tick draws the instant the clock had stepped to, an hour after the last
+    // frame: the sky moves on by one hour's turn, no more.
+    EXPECT_EQ(back[0].first, forward[2].first + 3600);
+    EXPECT_NEAR(std::remainder(forward[2].second - back[0].second, 360.0),
+                3600 * 360.0 / 86164.0989, 1e-4);
+    // Then every frame on the way back is the frame the forward pass drew at the same instant.
+    for (int i = 0; i < 3; ++i)
+    {
+        EXPECT_EQ(back[i + 1].first, forward[2 - i].first);
+        EXPECT_NEAR(back[i + 1].second, forward[2 - i].second, 1e-9) << i;
+    }
 }
 } // namespace

@@ -565,9 +565,11 @@ TEST_F(ClockWindow, NormalConditionsOnTheReviewGlobeLevelsItAndReturnsToRealTime
     EXPECT_FLOAT_EQ(w->latCos, 1.0f);
     EXPECT_FLOAT_EQ(w->latSin, 0.0f);
     EXPECT_EQ(w->r, 150); // a quarter of the 600-pixel client height
-    EXPECT_EQ(w->ust, -225.0f);
+    // The meridian of longitude 0 (the default place) and the calibrated Sun and Moon: the
+    // Moon's offset puts it at its mean longitude 218.3164 degrees at 2000-01-01 12:00 UT.
+    EXPECT_EQ(w->ust, -90.0f);
     EXPECT_FLOAT_EQ(w->ustSol[0], -281.5005f);
-    EXPECT_FLOAT_EQ(w->ustSol[1], -46.75005f);
+    EXPECT_FLOAT_EQ(w->ustSol[1], -47.781467f);
 }
 
 TEST_F(ClockWindow, NormalConditionsInRealTimeKeepsTheRealTimeTimer)
