@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang (AddressSanitizer and UBSan included) and runs each one
 # over its committed seed corpus, fuzz/corpus/<target>/, for a bounded number of executions.
-# Usage: scripts/fuzz.sh [RUNS_PER_TARGET]   (default 100000; CI runs the default)
+# Usage: scripts/fuzz.sh [RUNS_PER_TARGET]   (default 30000, at most a minute each; CI runs the default)
 # New inputs found go to a scratch corpus, so the committed seeds stay as they are; a crash
 # leaves its input as <target>-crash-* in build-fuzz/ and fails the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-runs=${1:-100000}
+runs=${1:-30000}
 source scripts/setup.sh
 VELMORIA_PACKAGES+=(clang-14 libclang-rt-14-dev)
 velmoria_install
@@ -23,7 +23,7 @@ for seeds in fuzz/corpus/*/; do
     scratch=$(mktemp -d)
     log=$scratch.log
     echo "== $name: $runs runs"
-    if ! (cd build-fuzz && "fuzz/$name" -runs="$runs" -seed=1 -print_final_stats=1 \
+    if ! (cd build-fuzz && "fuzz/$name" -runs="$runs" -max_total_time="${FUZZ_SECONDS:-60}" -seed=1 -print_final_stats=1 \
               -artifact_prefix="$PWD/$name-" "$scratch" "../$seeds" >"$log" 2>&1); then
         tail -n 40 "$log"
         echo "fuzz: $name failed; its input is build-fuzz/$name-crash-*" >&2
