@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 #include <map>
 #include <numbers>
 #include <set>
@@ -98,6 +99,17 @@ bool SplitRange(const std::string& text, std::string& low, std::string& high)
     return false;
 }
 
+// The single-precision value of `value`, infinite beyond the float range (where a plain
+// conversion is undefined); the checks of the images refuse infinite values.
+float ToFloat(double value)
+{
+    if (value > std::numeric_limits<float>::max())
+        return std::numeric_limits<float>::infinity();
+    if (value < -std::numeric_limits<float>::max())
+        return -std::numeric_limits<float>::infinity();
+    return static_cast<float>(value);
+}
+
 std::string Shown(double value)
 {
     char text[32];
@@ -111,7 +123,9 @@ bool IsPlainText(const std::string& text)
     return std::all_of(text.begin(), text.end(), [](char c) { return c >= 0x20 && c < 0x7F; });
 }
 
-// Rounds `value` x `scale` to an integer field of range [low, high]; false when out of range.
+// Rounds `value` x `scale` to an integer of range [low, high]; false when out of range. (Only
+// one-byte fields of a packed record may be passed directly: a reference to a wider field may
+// be misaligned.)
 template <typename Int> bool Scaled(double value, double scale, int low, int high, Int& out)
 {
     const double scaled = std::round(value * scale);
@@ -358,7 +372,7 @@ bool FillAtmosphere(const std::string& list, const std::string& other, int plane
                     }
                 }
             }
-            e.Ratio = static_cast<float>(ratio);
+            e.Ratio = ToFloat(ratio);
             ratios.push_back(ratio);
         }
     }
@@ -451,28 +465,28 @@ bool BuildPlanets(const DataBaseTables& t, std::vector<uint8_t>& image, std::str
             r.Fail(i, name, std::string("expected ") + kPlanetNames[i]);
 
         p.SemimajorAxis = r.Number(i, axis);
-        p.Eccentr = static_cast<float>(r.Number(i, ecc));
-        p.InclOrbToEcl = static_cast<float>(r.Number(i, incl));
-        p.RevPeriod.Sideral = static_cast<float>(r.Number(i, sidereal));
-        p.RevPeriod.Sinodic = static_cast<float>(r.OptionalNumber(i, synodic).value_or(-1.0));
+        p.Eccentr = ToFloat(r.Number(i, ecc));
+        p.InclOrbToEcl = ToFloat(r.Number(i, incl));
+        p.RevPeriod.Sideral = ToFloat(r.Number(i, sidereal));
+        p.RevPeriod.Sinodic = ToFloat(r.OptionalNumber(i, synodic).value_or(-1.0));
         const auto arcsec = r.OptionalNumber(i, diameter);
-        p.AngularDiam = arcsec ? static_cast<float>(*arcsec / 60.0) : -1.0f;
+        p.AngularDiam = arcsec ? ToFloat(*arcsec / 60.0) : -1.0f;
         if (r.Ok() && !Scaled(r.Number(i, albedo), 100.0, 1, 253, p.Albedo))
             r.Fail(i, albedo, "albedo must round to 0.01..2.53");
-        p.Magnitude = static_cast<float>(r.OptionalNumber(i, magnitude).value_or(9999.0));
-        p.MeanOrbVel = static_cast<float>(r.Number(i, velocity));
+        p.Magnitude = ToFloat(r.OptionalNumber(i, magnitude).value_or(9999.0));
+        p.MeanOrbVel = ToFloat(r.Number(i, velocity));
         p.RotPeriod.Sideral = r.Number(i, rotation) / 24.0;
-        p.RotPeriod.Sinodic = static_cast<float>(r.Number(i, day) / 24.0);
-        p.InclEquatorToOrb = static_cast<float>(r.Number(i, obliquity));
-        p.Radius.Equatorial = static_cast<float>(r.Number(i, equatorial));
+        p.RotPeriod.Sinodic = ToFloat(r.Number(i, day) / 24.0);
+        p.InclEquatorToOrb = ToFloat(r.Number(i, obliquity));
+        p.Radius.Equatorial = ToFloat(r.Number(i, equatorial));
         const auto polarRadius = r.OptionalNumber(i, polar);
         const auto radiusUnc = r.OptionalNumber(i, uncertainty);
         if (r.Ok() && (polarRadius.has_value() == radiusUnc.has_value() ||
                        (polarRadius && *polarRadius <= 0) || (radiusUnc && *radiusUnc <= 0)))
             r.Fail(i, polar, "give either a polar radius or the uncertainty of the equatorial one");
-        p.Radius.Polar = static_cast<float>(polarRadius ? *polarRadius : -radiusUnc.value_or(0.0));
-        p.Mass = static_cast<float>(r.Number(i, mass));
-        p.Density = static_cast<float>(r.Number(i, density));
+        p.Radius.Polar = ToFloat(polarRadius ? *polarRadius : -radiusUnc.value_or(0.0));
+        p.Mass = ToFloat(r.Number(i, mass));
+        p.Density = ToFloat(r.Number(i, density));
 
         const std::string kind = r.Text(i, tempKind);
         const double low = r.Number(i, tempLow);
@@ -484,11 +498,13 @@ bool BuildPlanets(const DataBaseTables& t, std::vector<uint8_t>& image, std::str
             r.Fail(i, tempKind,
                    "temperature: kind surface or cloud, a low value and either a higher upper "
                    "end or an uncertainty");
-        p.Temper.LowTemp = static_cast<float>(kind == "cloud" ? -low : low);
-        p.Temper.HighTemp = static_cast<float>(high ? *high : -spread.value_or(0.0));
-        if (r.Ok() && !Scaled(r.Number(i, gravity), 100.0, 1, 65535, p.GravAccel))
+        p.Temper.LowTemp = ToFloat(kind == "cloud" ? -low : low);
+        p.Temper.HighTemp = ToFloat(high ? *high : -spread.value_or(0.0));
+        uint16_t gravityCm = 0;
+        if (r.Ok() && !Scaled(r.Number(i, gravity), 100.0, 1, 65535, gravityCm))
             r.Fail(i, gravity, "gravity out of range");
-        p.EscapeVel = static_cast<float>(r.Number(i, escape));
+        p.GravAccel = gravityCm;
+        p.EscapeVel = ToFloat(r.Number(i, escape));
 
         const int satelliteCount = r.Integer(i, satellites);
         const int expectedSatellites = n == kEarth ? 1 : rowsOf(satelliteRows, n);
@@ -506,7 +522,7 @@ bool BuildPlanets(const DataBaseTables& t, std::vector<uint8_t>& image, std::str
         const auto bars = r.OptionalNumber(i, pressure);
         if (r.Ok() && bars && *bars <= 0)
             r.Fail(i, pressure, "a known pressure must be positive (the card prints its exponent)");
-        p.SurfAtmPressure = static_cast<float>(bars.value_or(-1.0));
+        p.SurfAtmPressure = ToFloat(bars.value_or(-1.0));
         if (!r.Ok())
             return false;
 
@@ -557,14 +573,14 @@ bool BuildSun(const DataBaseTables& t, std::vector<uint8_t>& image, std::string&
         FieldTable f(t.Sun, error);
         s.RotPerMin = static_cast<uint8_t>(f.Number("rotation_min_d", 1, 255));
         s.RotPerMax = static_cast<uint8_t>(f.Number("rotation_max_d", s.RotPerMin, 255));
-        s.Mass = static_cast<float>(f.Number("mass_kg", 1e29, 1e31));
-        s.Dens = static_cast<float>(f.Number("density_gcm3", 0.1, 10));
-        s.Radius = static_cast<float>(f.Number("radius_km", 1e5, 1e7));
+        s.Mass = ToFloat(f.Number("mass_kg", 1e29, 1e31));
+        s.Dens = ToFloat(f.Number("density_gcm3", 0.1, 10));
+        s.Radius = ToFloat(f.Number("radius_km", 1e5, 1e7));
         s.Temp = static_cast<uint16_t>(f.Number("temperature_k", 1000, 65535));
-        s.VisMagn = static_cast<float>(f.Number("visual_magnitude", -30, 0));
-        s.AbsMagn = static_cast<float>(f.Number("absolute_magnitude", 0, 10));
-        s.EscVel = static_cast<float>(f.Number("escape_velocity_kms", 1, 10000));
-        s.Lum = static_cast<float>(f.Number("luminosity_ergs", 1e30, 1e36));
+        s.VisMagn = ToFloat(f.Number("visual_magnitude", -30, 0));
+        s.AbsMagn = ToFloat(f.Number("absolute_magnitude", 0, 10));
+        s.EscVel = ToFloat(f.Number("escape_velocity_kms", 1, 10000));
+        s.Lum = ToFloat(f.Number("luminosity_ergs", 1e30, 1e36));
         const std::string spectral = f.Text("spectral_type");
         if (f.Ok() && (!IsPlainText(spectral) || spectral.empty() ||
                        !CopyText(s.Spectr, sizeof s.Spectr, spectral)))
@@ -597,7 +613,7 @@ bool BuildSun(const DataBaseTables& t, std::vector<uint8_t>& image, std::string&
         const double ratio = r.Number(i, share);
         if (r.Ok() && (ratio <= 0 || (i > 0 && ratio > s.Elements[i - 1].Ratio)))
             r.Fail(i, share, "shares must be positive, largest first");
-        e.Ratio = static_cast<float>(ratio);
+        e.Ratio = ToFloat(ratio);
         total += ratio;
         if (!r.Ok())
         {
@@ -622,7 +638,7 @@ bool BuildMoon(const DataBaseTables& t, std::vector<uint8_t>& image, std::string
     m.DistPer.HighDist = static_cast<uint32_t>(f.Number("perigee_max_km", m.DistPer.LowDist, 1e6));
     m.DistApo.LowDist = static_cast<uint32_t>(f.Number("apogee_min_km", m.DistPer.HighDist, 1e6));
     m.DistApo.HighDist = static_cast<uint32_t>(f.Number("apogee_max_km", m.DistApo.LowDist, 1e6));
-    m.Eccentr = static_cast<float>(f.Number("eccentricity", 0, 0.99));
+    m.Eccentr = ToFloat(f.Number("eccentricity", 0, 0.99));
     m.InclOrb = f.Number("inclination_ecliptic_deg", 0, 90);
     m.InclEqu = f.Number("inclination_equator_deg", 0, 90);
     // The satellite scan reads the first 128 bytes of the Moon record as a satellite block;
@@ -632,19 +648,21 @@ bool BuildMoon(const DataBaseTables& t, std::vector<uint8_t>& image, std::string
     m.SinRevPer = f.Number("synodic_period_d", 2, 1000);
     if (f.Ok() && !Scaled(f.Number("geometric_albedo", 0.01, 1), 100.0, 1, 100, m.Albedo))
         f.Fail("geometric_albedo out of range");
-    m.Magn = static_cast<float>(f.Number("magnitude", -20, 0));
+    m.Magn = ToFloat(f.Number("magnitude", -20, 0));
     if (f.Ok() && !Scaled(f.Number("angular_diameter_arcmin", 1, 255), 1.0, 1, 255, m.AngDiam))
         f.Fail("angular_diameter_arcmin out of range");
     m.SidRot = f.Number("sidereal_rotation_d", 1, 1000);
-    m.Radius = static_cast<float>(f.Number("radius_km", 100, 1e5));
-    m.Mass = static_cast<float>(f.Number("mass_kg", 1e18, 1e26));
-    if (f.Ok() && !Scaled(f.Number("density_gcm3", 0.01, 20), 100.0, 1, 65535, m.Dens))
+    m.Radius = ToFloat(f.Number("radius_km", 100, 1e5));
+    m.Mass = ToFloat(f.Number("mass_kg", 1e18, 1e26));
+    uint16_t density = 0;
+    if (f.Ok() && !Scaled(f.Number("density_gcm3", 0.01, 20), 100.0, 1, 65535, density))
         f.Fail("density_gcm3 out of range");
+    m.Dens = density;
     m.LowTemp = static_cast<uint8_t>(f.Number("temperature_min_k", 1, 255));
     m.HighTemp = static_cast<uint16_t>(f.Number("temperature_max_k", m.LowTemp, 65535));
     if (f.Ok() && !Scaled(f.Number("gravity_ms2", 0.01, 2.55), 100.0, 1, 255, m.GravAccel))
         f.Fail("gravity_ms2 out of range");
-    m.EscVel = static_cast<float>(f.Number("escape_velocity_kms", 0.01, 100));
+    m.EscVel = ToFloat(f.Number("escape_velocity_kms", 0.01, 100));
     if (f.Ok() && !Scaled(f.Number("orbital_velocity_kms", 0.01, 2.55), 100.0, 1, 255, m.OrbVel))
         f.Fail("orbital_velocity_kms out of range");
     if (f.Ok() && !ParseLayers(f.Text("layers"), m.Layers))
@@ -718,9 +736,9 @@ bool BuildSatellites(const CsvTable& table, std::vector<uint8_t>& image, DataBas
         if (r.Ok() &&
             (!(e >= 0 && e < 1) || !(inclination >= 0 && inclination <= 180) || !(days > 0)))
             r.Fail(i, ecc, "eccentricity in [0, 1), inclination in [0, 180], positive period");
-        s.Eccentr = static_cast<float>(e);
-        s.InclOrb = static_cast<float>(inclination);
-        s.RevPeriod = static_cast<float>(days);
+        s.Eccentr = ToFloat(e);
+        s.InclOrb = ToFloat(inclination);
+        s.RevPeriod = ToFloat(days);
 
         const std::string spin = r.Text(i, rotation);
         double spinDays = -1.0;
@@ -730,14 +748,14 @@ bool BuildSatellites(const CsvTable& table, std::vector<uint8_t>& image, DataBas
             spinDays = -2.0;
         else if (!spin.empty() && (!ParseNumber(spin, spinDays) || spinDays <= 0))
             r.Fail(i, rotation, "rotation: days, sync, chaotic or empty (unknown)");
-        s.RotPeriod = static_cast<float>(spinDays);
+        s.RotPeriod = ToFloat(spinDays);
 
         const auto geometric = r.OptionalNumber(i, albedo);
         s.Albedo = 0;
         if (r.Ok() && geometric && !Scaled(*geometric, 100.0, 1, 253, s.Albedo))
             r.Fail(i, albedo, "albedo must round to 0.01..2.53 (empty when unknown)");
-        s.Magnitude = static_cast<float>(r.OptionalNumber(i, magnitude).value_or(9999.0));
-        s.MeanOrbVel = static_cast<float>(2.0 * std::numbers::pi * a / (days * kSecondsPerDay));
+        s.Magnitude = ToFloat(r.OptionalNumber(i, magnitude).value_or(9999.0));
+        s.MeanOrbVel = ToFloat(2.0 * std::numbers::pi * a / (days * kSecondsPerDay));
 
         const double ra = r.Number(i, sizeA);
         const std::string bText = r.Text(i, sizeB);
@@ -752,9 +770,9 @@ bool BuildSatellites(const CsvTable& table, std::vector<uint8_t>& image, DataBas
             r.Fail(i, sizeC,
                    "a positive radius; a third axis only after a second one ('?' "
                    "needs the third)");
-        s.Radius.Size1 = static_cast<float>(ra);
-        s.Radius.Size2 = static_cast<float>(rb);
-        s.Radius.Size3 = static_cast<float>(rc.value_or(-1.0));
+        s.Radius.Size1 = ToFloat(ra);
+        s.Radius.Size2 = ToFloat(rb);
+        s.Radius.Size3 = ToFloat(rc.value_or(-1.0));
 
         const auto kg = r.OptionalNumber(i, mass);
         const auto gcm3 = r.OptionalNumber(i, density);
@@ -762,15 +780,15 @@ bool BuildSatellites(const CsvTable& table, std::vector<uint8_t>& image, DataBas
             r.Fail(i, mass,
                    "mass and density positive or empty (unknown); no density without "
                    "a mass");
-        s.Mass = static_cast<float>(kg.value_or(-1.0));
-        s.Density = static_cast<float>(gcm3.value_or(-1.0));
+        s.Mass = ToFloat(kg.value_or(-1.0));
+        s.Density = ToFloat(gcm3.value_or(-1.0));
         s.EscapeVel = -1.0f;
         if (kg)
         {
             // Escape velocity from the surface of the sphere of the body's volume.
             const double meanRadius =
                 rb > 0 && rc ? std::cbrt(ra * rb * *rc) : (rb > 0 ? std::sqrt(ra * rb) : ra);
-            s.EscapeVel = static_cast<float>(std::sqrt(2.0 * kGravitation * *kg / meanRadius));
+            s.EscapeVel = ToFloat(std::sqrt(2.0 * kGravitation * *kg / meanRadius));
         }
         if (!r.Ok())
         {
@@ -826,16 +844,16 @@ bool ParseAmount(const std::string& text, bool isThickness, float& low, float& h
              y > 0)
     {
         low = -2.0f;
-        high = static_cast<float>(y);
+        high = ToFloat(y);
     }
     else if (isThickness && SplitRange(text, a, b) && ParseNumber(a, x) && ParseNumber(b, y) &&
              x > 0 && y > x)
     {
-        low = static_cast<float>(x);
-        high = static_cast<float>(y);
+        low = ToFloat(x);
+        high = ToFloat(y);
     }
     else if (ParseNumber(text, x) && x > 0)
-        low = static_cast<float>(x);
+        low = ToFloat(x);
     else
         return false;
     return true;
@@ -880,12 +898,21 @@ bool BuildRings(const CsvTable& table, std::vector<uint8_t>& image, DataBaseRepo
                    "first");
         lastDistance[p] = d;
         g.Distance = static_cast<uint32_t>(std::lround(d));
-        if (r.Ok() && !ParseWidth(r.Text(i, width), g.LowWidth, g.HighWidth))
+        // Parsed into locals: references to the packed record's fields may be misaligned.
+        uint32_t lowWidth = 0, highWidth = 0;
+        float lowThickness = 0, highThickness = 0, lowMass = 0, highMass = 0;
+        if (r.Ok() && !ParseWidth(r.Text(i, width), lowWidth, highWidth))
             r.Fail(i, width, "width: km (not 99999), a rising range A-B or an upper bound <B");
-        if (r.Ok() && !ParseAmount(r.Text(i, thickness), true, g.LowThickness, g.HighThickness))
+        if (r.Ok() && !ParseAmount(r.Text(i, thickness), true, lowThickness, highThickness))
             r.Fail(i, thickness, "thickness: km, A-B, <B, none or empty (unknown)");
-        if (r.Ok() && !ParseAmount(r.Text(i, mass), false, g.LowMass, g.HighMass))
+        if (r.Ok() && !ParseAmount(r.Text(i, mass), false, lowMass, highMass))
             r.Fail(i, mass, "mass: one value in kg, none or empty (unknown)");
+        g.LowWidth = lowWidth;
+        g.HighWidth = highWidth;
+        g.LowThickness = lowThickness;
+        g.HighThickness = highThickness;
+        g.LowMass = lowMass;
+        g.HighMass = highMass;
         const std::string reflect = r.Text(i, albedo);
         double value = 0;
         if (reflect.empty())
@@ -974,8 +1001,11 @@ bool CheckDataBaseFiles(const DataBaseImages& images, std::string& error)
             !(p.Eccentr >= 0 && p.Eccentr < 1) ||
             !(p.RevPeriod.Sinodic == -1.0f || p.RevPeriod.Sinodic > 0) ||
             !(p.AngularDiam == -1.0f || p.AngularDiam > 0) || p.Albedo == 0 ||
-            !IsFinite({p.InclOrbToEcl, p.Magnitude, p.RotPeriod.Sideral, p.RotPeriod.Sinodic,
-                       p.InclEquatorToOrb, p.Radius.Polar, p.Temper.HighTemp}) ||
+            !IsFinite({p.SemimajorAxis, p.Eccentr, p.InclOrbToEcl, p.RevPeriod.Sideral,
+                       p.RevPeriod.Sinodic, p.AngularDiam, p.Magnitude, p.MeanOrbVel,
+                       p.RotPeriod.Sideral, p.RotPeriod.Sinodic, p.InclEquatorToOrb,
+                       p.Radius.Equatorial, p.Radius.Polar, p.Mass, p.Density, p.Temper.LowTemp,
+                       p.Temper.HighTemp, p.EscapeVel, p.SurfAtmPressure}) ||
             p.RotPeriod.Sideral == 0 ||
             (p.Temper.LowTemp > 0 && p.Temper.HighTemp > 0 &&
              p.Temper.HighTemp <= p.Temper.LowTemp))
@@ -1004,7 +1034,9 @@ bool CheckDataBaseFiles(const DataBaseImages& images, std::string& error)
         planets.push_back(p);
     }
     const SunDB sun = RecordAt<SunDB>(images.Planets, 0, kPlanetsFileSize - sizeof(SunDB));
-    if (!(sun.Mass > 0) || !(sun.Lum > 0) || !(sun.Dens > 0) || !(sun.Radius > 0) ||
+    if (!IsFinite(
+            {sun.Mass, sun.Dens, sun.Radius, sun.VisMagn, sun.AbsMagn, sun.EscVel, sun.Lum}) ||
+        !(sun.Mass > 0) || !(sun.Lum > 0) || !(sun.Dens > 0) || !(sun.Radius > 0) ||
         sun.RotPerMin == 0 || sun.RotPerMax < sun.RotPerMin || sun.Age == 0 ||
         !IsPaddedText(sun.Spectr, sizeof sun.Spectr, false))
     {
@@ -1048,7 +1080,9 @@ bool CheckDataBaseFiles(const DataBaseImages& images, std::string& error)
             !(size2 == -1.0f || size2 == -2.0f || size2 > 0) || !(size3 == -1.0f || size3 > 0) ||
             (size2 == -2.0f && size3 == -1.0f) || !(s.Mass == -1.0f || s.Mass > 0) ||
             !(s.Density == -1.0f || s.Density > 0) || !(s.EscapeVel == -1.0f || s.EscapeVel > 0) ||
-            !IsFinite({s.InclOrb, s.Magnitude}))
+            !IsFinite({s.Eccentr, s.InclOrb, s.RevPeriod, s.RotPeriod, s.Magnitude, s.MeanOrbVel,
+                       s.Radius.Size1, s.Radius.Size2, s.Radius.Size3, s.Mass, s.Density,
+                       s.EscapeVel}))
         {
             error = label + ": a value out of range or an unknown sentinel";
             return false;
@@ -1060,8 +1094,10 @@ bool CheckDataBaseFiles(const DataBaseImages& images, std::string& error)
     // must never match a planet.
     const uint8_t scanned = images.Satellites[moonOffset + offsetof(SatelliteDB, PlanetNumber)];
     const MoonDB moon = RecordAt<MoonDB>(images.Satellites, 0, moonOffset);
-    if ((scanned >= 1 && scanned <= kPlanetCount) || !(moon.Mass > 0) || moon.Dens == 0 ||
-        !(moon.Radius > 0) || !(moon.SidRevPer > 0) ||
+    if ((scanned >= 1 && scanned <= kPlanetCount) ||
+        !IsFinite({moon.Eccentr, moon.InclOrb, moon.InclEqu, moon.SidRevPer, moon.SinRevPer,
+                   moon.Magn, moon.SidRot, moon.Radius, moon.Mass, moon.EscVel}) ||
+        !(moon.Mass > 0) || moon.Dens == 0 || !(moon.Radius > 0) || !(moon.SidRevPer > 0) ||
         moon.DistPer.LowDist > moon.DistPer.HighDist ||
         moon.DistApo.LowDist > moon.DistApo.HighDist || moon.HighTemp < moon.LowTemp ||
         !CheckStructureRows(moon.Structure, moon.Layers))
@@ -1090,7 +1126,8 @@ bool CheckDataBaseFiles(const DataBaseImages& images, std::string& error)
             (g.LowThickness > 0 && (g.HighThickness == 0.0f || g.HighThickness > g.LowThickness));
         const bool massOk = g.LowMass == 0.0f || g.LowMass == -1.0f ||
                             (g.LowMass > 0 && (g.HighMass == 0.0f || g.HighMass > g.LowMass));
-        if (g.Type > 2 || g.PlanetNumber < 1 || g.PlanetNumber > kPlanetCount ||
+        if (!IsFinite({g.LowThickness, g.HighThickness, g.LowMass, g.HighMass}) || g.Type > 2 ||
+            g.PlanetNumber < 1 || g.PlanetNumber > kPlanetCount ||
             !IsPaddedText(g.Name, sizeof g.Name, false) || g.Distance == 0 || !widthOk ||
             !thicknessOk || !massOk)
         {
