@@ -29,6 +29,9 @@ void AddRow(QGridLayout* grid, int row, int column, QLabel* caption, QLabel* val
     grid->addWidget(caption, row, column);
     grid->addWidget(value, row, column + 1);
     value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Neither text is ever cut: the card grows instead.
+    for (QLabel* label : {caption, value})
+        label->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred);
     value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("00000000000")));
 }
 

@@ -183,7 +183,7 @@ QWidget* PlanetDlg::BuildPhysical()
         *values[i] = MakeStatic(page, ids[i]);
     }
     // Left: rotation, inclination, radii, mass, density; right: temperature, gravity, escape
-    // velocity, then the satellites and the rings with their lists.
+    // velocity; under both the satellites and the rings with their lists.
     for (int i = 0; i < 7; ++i)
         AddRow(grid, i, 0, PhysicalLabels[i], *values[i]);
     for (int i = 7; i < 10; ++i)
@@ -198,20 +198,23 @@ QWidget* PlanetDlg::BuildPhysical()
     SetId(lbSat, 3555);
     SetId(lbRings, 3556);
     auto* lists = new QGridLayout;
+    lists->setHorizontalSpacing(12);
     AddRow(lists, 0, 0, PhysicalLabels[10], Sat);
-    AddRow(lists, 0, 2, PhysicalLabels[11], NRings);
+    AddRow(lists, 0, 3, PhysicalLabels[11], NRings);
     lists->addWidget(lbSat, 1, 0, 1, 2);
-    lists->addWidget(lbRings, 1, 2, 1, 2);
-    grid->addLayout(lists, 3, 3, 4, 2);
+    lists->addWidget(lbRings, 1, 3, 1, 2);
+    lists->setColumnMinimumWidth(2, 12);
+    grid->addLayout(lists, 8, 0, 1, 5);
     for (QListWidget* lb : {lbSat, lbRings})
     {
         lb->setSelectionMode(QAbstractItemView::SingleSelection);
-        lb->setMinimumHeight(lb->fontMetrics().height() * 4);
+        lb->setMinimumHeight(lb->fontMetrics().height() * 6);
         connect(lb, &QListWidget::itemSelectionChanged, this, [this] { ButtonEnabler(); });
     }
     connect(lbSat, &QListWidget::itemDoubleClicked, this, [this] { ShowSatelliteData(); });
     connect(lbRings, &QListWidget::itemDoubleClicked, this, [this] { ShowRingData(); });
-    grid->setRowStretch(7, 1);
+    grid->setRowMinimumHeight(7, 8);
+    grid->setRowStretch(8, 1);
     grid->setHorizontalSpacing(12);
     return page;
 }

@@ -45,7 +45,6 @@ RingDlg::RingDlg(QWidget* parent, RingDB* ring, int resId)
     layout->addLayout(grid);
     layout->addStretch();
     layout->addLayout(buttons);
-    setMinimumSize(Dlu(0, 0, 166, 153).size());
 }
 
 void RingDlg::SetupWindow()

@@ -82,7 +82,6 @@ SatelliteDlg::SatelliteDlg(QWidget* parent, SatelliteDB* satellite, const char* 
     layout->addLayout(grid);
     layout->addStretch();
     layout->addLayout(CardButtons(this, [this] { CmHelp(); }));
-    setMinimumSize(Dlu(0, 0, 369, 187).size());
 }
 
 void SatelliteDlg::SetupWindow()
