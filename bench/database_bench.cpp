@@ -1,0 +1,72 @@
+// From a database menu command to its card painted: the files read, the card built, laid
+// out and drawn once (the structure picture and charts included), then closed.
+#include "app/VelmoriaApp.h"
+#include "app/VelmoriaWnd.h"
+#include "common/TestSupport.h"
+#include "database/PlanetDlg.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+namespace
+{
+struct DataBaseScreen
+{
+    DataBaseScreen()
+    {
+        dir.LinkAllRuntime();
+        Subject = 0;
+        app = std::make_unique<VelmoriaApp>();
+        app->InitMainWindow(false);
+        frame->resize(1280, 1000);
+        frame->show();
+        frame->Client()->DispatchCommand(303);
+    }
+    ~DataBaseScreen()
+    {
+        app.reset();
+        Subject = 0;
+    }
+    testing_support::ScratchDir dir;
+    testing_support::SoundRecorder sounds;
+    testing_support::MessageRecorder messages;
+    std::unique_ptr<VelmoriaApp> app;
+};
+
+// Shows the card and paints it whole on `tab` before closing it.
+testing_support::DialogAnswer PaintCard(int tab)
+{
+    return testing_support::DialogAnswer(
+        [tab](platform::Dialog& d)
+        {
+            if (auto* planet = dynamic_cast<PlanetDlg*>(&d))
+                planet->PlanetData->setCurrentIndex(tab);
+            d.show();
+            benchmark::DoNotOptimize(d.grab());
+            d.hide();
+            return platform::IDOK;
+        });
+}
+
+void BM_MenuCommandToCard(benchmark::State& state)
+{
+    DataBaseScreen screen;
+    const int command = static_cast<int>(state.range(0));
+    testing_support::DialogAnswer answer = PaintCard(static_cast<int>(state.range(1)));
+    for (auto _ : state)
+        frame->Client()->DispatchCommand(command);
+    if (!screen.messages.boxes.empty() || Subject != 4)
+        state.SkipWithError("the card did not open");
+}
+// Sun; Jupiter on its orbital page and on its structure page; Saturn (most satellites and
+// rings); the Moon; the comparison.
+BENCHMARK(BM_MenuCommandToCard)
+    ->Args({701, 0})
+    ->Args({805, 0})
+    ->Args({805, 3})
+    ->Args({806, 1})
+    ->Args({810, 0})
+    ->Args({814, 0})
+    ->Unit(benchmark::kMillisecond);
+} // namespace
