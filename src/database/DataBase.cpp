@@ -8,9 +8,7 @@ namespace
 {
 constexpr long kPlanetSize = sizeof(PlanetDB);
 constexpr long kSunSize = sizeof(SunDB);
-constexpr long kSatelliteSize = sizeof(SatelliteDB);
 constexpr long kMoonSize = sizeof(MoonDB);
-constexpr long kRingSize = sizeof(RingDB);
 constexpr int kSatellitePlanetByte = offsetof(SatelliteDB, PlanetNumber);
 constexpr int kRingPlanetByte = offsetof(RingDB, PlanetNumber);
 constexpr uint8_t kEarth = 3;
