@@ -3,11 +3,13 @@
 
 #include "app/TitleDlg.h"
 #include "app/VelmoriaApp.h"
+#include "platform/AutoKeys.h"
 
 int main(int argc, char** argv)
 {
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmoria"));
+    platform::StartAutoKeys();
     {
         TitleDlg title(nullptr, 31);
         title.Execute();

@@ -1,9 +1,10 @@
 #include "platform/Sound.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
+#include <QPointer>
 #include <QSoundEffect>
 #include <QUrl>
-#include <memory>
 
 #include "platform/Files.h"
 
@@ -11,9 +12,12 @@ namespace platform
 {
 namespace
 {
+// The effect belongs to the application object, never to this function-static state: Qt
+// Multimedia's sample cache goes with the exit handlers, and an effect released after it reads
+// freed memory. Stopping the sound releases the effect at once.
 struct SoundState
 {
-    std::unique_ptr<QSoundEffect> effect;
+    QPointer<QSoundEffect> effect;
     std::string current;
     SoundHook hook;
 };
@@ -22,6 +26,14 @@ SoundState& State()
 {
     static SoundState state;
     return state;
+}
+
+void ReleaseEffect(SoundState& s)
+{
+    if (!s.effect)
+        return;
+    s.effect->stop();
+    delete s.effect;
 }
 } // namespace
 
@@ -34,13 +46,11 @@ void PlaySoundLoop(const char* path)
         s.hook(s.current);
         return;
     }
-    if (s.effect)
-        s.effect->stop();
+    ReleaseEffect(s);
     const QFileInfo file(QString::fromStdString(NativePath(path)));
-    if (!file.isFile())
+    if (!file.isFile() || !QCoreApplication::instance())
         return;
-    if (!s.effect)
-        s.effect = std::make_unique<QSoundEffect>();
+    s.effect = new QSoundEffect(QCoreApplication::instance());
     s.effect->setSource(QUrl::fromLocalFile(file.absoluteFilePath()));
     s.effect->setLoopCount(QSoundEffect::Infinite);
     s.effect->play();
@@ -55,8 +65,7 @@ void StopSound()
         s.hook("");
         return;
     }
-    if (s.effect)
-        s.effect->stop();
+    ReleaseEffect(s);
 }
 
 std::string CurrentSound()

@@ -8,7 +8,7 @@ namespace platform
 {
 // Starts the wave file at the program's path ("Sound\Main.wav") looping until replaced.
 void PlaySoundLoop(const char* path);
-// Stops the current sound.
+// Stops the current sound and releases its player.
 void StopSound();
 // The path of the sound that plays now, or "" after StopSound.
 std::string CurrentSound();
