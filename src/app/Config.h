@@ -71,7 +71,10 @@ using ConfigReport = std::function<void(const std::string& text, const char* cap
 // and the defaults are used. A longer file is read from its first 31 bytes.
 void ReadConfig(const char* path, Setup& values, const ConfigReport& report);
 
-// Writes `values` as exactly 31 bytes. The bytes go to a temporary file in the same directory
-// that then replaces the old file, so a failed write never destroys the previous file; the
-// failure is reported ("Unable to open file" or "Unable to write to file").
+// Writes `values` as exactly 31 bytes to `path`, or through a symbolic link to the file it
+// names. An existing file is replaced by a file written beside it, with the old file's
+// permissions, so that a failed write never destroys it; where no file can be made beside it
+// the file is written in place. A file marked read-only is left alone and reported as
+// "Unable to open file", as is a file that cannot be created; a failed write is reported as
+// "Unable to write to file".
 void StoreConfig(const char* path, const Setup& values, const ConfigReport& report);

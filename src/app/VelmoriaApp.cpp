@@ -103,8 +103,9 @@ void DecFrame::SetupWindow()
 
 void DecFrame::closeEvent(QCloseEvent* event)
 {
-    // Closing the frame ends the program like Exit on the main screen: the window's
-    // destructor tears down the mode and writes the configuration.
+    // Closing the frame ends the program like Exit on the main screen. Whatever may show a
+    // message happens now, while the frame and its timers are whole.
+    client->ShutDown();
     event->accept();
 }
 

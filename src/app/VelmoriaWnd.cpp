@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <cmath>
+#include <cstdio>
 
 #include "app/AboutDlg.h"
 #include "app/VelmoriaApp.h"
@@ -61,17 +62,43 @@ VelmoriaWnd::VelmoriaWnd(QWidget* parent) : QWidget(parent)
 
 VelmoriaWnd::~VelmoriaWnd()
 {
-    switch (Subject)
+    if (!shutDown)
     {
-    case 1: DestroyMain(); break;
-    case 2: DestroySolarSystem(true); break;
-    case 3: DestroyStarMap(true); break;
-    case 4: DestroyDataBase(); break;
-    default: break;
+        // Destroyed without the frame's close (tests, a start that went no further): the
+        // same steps, but a failure is only written out, since a message box's event loop
+        // must not run from a destructor.
+        shutDown = true;
+        DestroyMode(true);
+        StoreConfig(kConfigFile, Values,
+                    [](const std::string& text, const char*, unsigned) {
+                        std::fprintf(stderr, "%s\n", text.c_str());
+                    });
+        platform::StopSound();
     }
+    timers.KillAll();
+}
+
+void VelmoriaWnd::ShutDown()
+{
+    if (shutDown)
+        return;
+    shutDown = true;
+    DestroyMode(true);
     StoreCFG();
     platform::StopSound();
     timers.KillAll();
+}
+
+void VelmoriaWnd::DestroyMode(bool exit)
+{
+    switch (Subject)
+    {
+    case 1: DestroyMain(); break;
+    case 2: DestroySolarSystem(exit); break;
+    case 3: DestroyStarMap(exit); break;
+    case 4: DestroyDataBase(); break;
+    default: break;
+    }
 }
 
 void VelmoriaWnd::SetupWindow()
@@ -377,8 +404,7 @@ void VelmoriaWnd::CmExit(int id)
     {
         if (Subject != 1)
             return;
-        // Closing the frame ends the message loop; the window's destructor then tears the
-        // mode down and writes the configuration.
+        // Closing the frame shuts the window down and ends the message loop.
         if (frame)
             frame->close();
         return;
@@ -386,14 +412,10 @@ void VelmoriaWnd::CmExit(int id)
     if (Subject == 1)
         return;
     SetBkgndColor(kGrey);
+    DestroyMode(false);
+    // The grey erase comes after the tear-down: hiding the review globe's scroll bar resizes
+    // the client area, and a resize in a view fills it with black.
     InvalidateErase();
-    switch (Subject)
-    {
-    case 2: DestroySolarSystem(false); break;
-    case 3: DestroyStarMap(false); break;
-    case 4: DestroyDataBase(); break;
-    default: break;
-    }
     SetBckGndPicture();
     RestoreMain();
 }

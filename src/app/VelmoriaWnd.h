@@ -59,6 +59,9 @@ public:
     ~VelmoriaWnd() override;
     // Starts the main screen's music and background picture.
     void SetupWindow();
+    // The end of the program, run once while the frame is whole: tears down the current mode,
+    // writes the configuration (its messages shown over the window) and stops the sound.
+    void ShutDown();
 
     // Runs the handler of command `id` (menus, toolbar and accelerators all come here).
     void DispatchCommand(int id);
@@ -81,6 +84,9 @@ public:
     bool EvQueryNewPalette();
 
     void DestroyMain();
+    // Tears down whatever mode is current (`exit`: at program end, the panes are left as
+    // they are).
+    void DestroyMode(bool exit);
     void DestroySolarSystem(bool exit);
     void DestroyStarMap(bool exit);
     void DestroyDataBase();
@@ -302,6 +308,7 @@ private:
     qint64 bgCheckedKey = 0;
     qint64 bgSourceKey = 0;
     QPoint bgCheckedAt;
+    bool shutDown = false;
     platform::Rgb bkgndColor = platform::RGB(192, 192, 192);
     QScrollBar* vscroll = nullptr;
 };

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstring>
 #include <filesystem>
@@ -11,6 +12,7 @@
 
 namespace
 {
+namespace fs = std::filesystem;
 using testing_support::ScratchDir;
 
 struct Recorded
@@ -27,6 +29,20 @@ struct Recorded
 std::string Bytes(const Setup& s)
 {
     return std::string(reinterpret_cast<const char*>(&s), sizeof s);
+}
+
+std::vector<std::string> FilesIn(const std::string& dir)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+fs::perms PermsOf(const std::string& path)
+{
+    return fs::status(path).permissions();
 }
 
 TEST(Config, MissingFileGivesDefaultsSilentlyAndLeavesAnEmptyFile)
@@ -169,7 +185,7 @@ TEST(Config, FailedWriteReportsAndKeepsThePreviousFile)
     EXPECT_EQ(r.boxes[0].text, "Unable to write to file VELMORIA.CFG");
     EXPECT_EQ(r.boxes[0].caption, "Velmoria - [Error]");
     EXPECT_EQ(dir.Read("Velmoria.cfg"), Bytes(old));
-    EXPECT_FALSE(std::filesystem::exists("Velmoria.cfg.tmp"));
+    EXPECT_EQ(FilesIn("."), std::vector<std::string>{"Velmoria.cfg"});
 }
 
 TEST(Config, UncreatableFileAtExitIsReportedAsUnableToOpen)
@@ -180,5 +196,64 @@ TEST(Config, UncreatableFileAtExitIsReportedAsUnableToOpen)
     ASSERT_EQ(r.boxes.size(), 1u);
     EXPECT_EQ(r.boxes[0].text, "Unable to open file NOSUCHDIR/VELMORIA.CFG");
     EXPECT_EQ(r.boxes[0].flags, 0x10u);
+}
+TEST(Config, ReadOnlyFileAtExitIsReportedAndLeftAsItWas)
+{
+    ScratchDir dir;
+    ::Setup old = DefaultSetup();
+    old.LocValues.Lat.Degree = 42;
+    dir.Write("Velmoria.cfg", Bytes(old) + "tail");
+    fs::permissions("Velmoria.cfg", fs::perms::owner_read | fs::perms::group_read);
+    Recorded r;
+    StoreConfig("Velmoria.cfg", DefaultSetup(), r.Report());
+    ASSERT_EQ(r.boxes.size(), 1u);
+    EXPECT_EQ(r.boxes[0].text, "Unable to open file VELMORIA.CFG");
+    EXPECT_EQ(r.boxes[0].caption, "Velmoria - [Error]");
+    EXPECT_EQ(r.boxes[0].flags, 0x10u);
+    EXPECT_EQ(dir.Read("Velmoria.cfg"), Bytes(old) + "tail");
+    EXPECT_EQ(PermsOf("Velmoria.cfg"), fs::perms::owner_read | fs::perms::group_read);
+}
+
+TEST(Config, WritableFileInAReadOnlyDirectoryIsWrittenInPlace)
+{
+    ScratchDir dir;
+    dir.Write("ro/Velmoria.cfg", std::string(40, '\x01'));
+    fs::permissions("ro", fs::perms::owner_read | fs::perms::owner_exec);
+    ::Setup next = DefaultSetup();
+    next.LocValues.Lat.Degree = 7;
+    Recorded r;
+    StoreConfig("ro\\Velmoria.cfg", next, r.Report());
+    fs::permissions("ro", fs::perms::owner_all);
+    EXPECT_TRUE(r.boxes.empty());
+    EXPECT_EQ(dir.Read("ro/Velmoria.cfg"), Bytes(next));
+    EXPECT_EQ(FilesIn("ro"), std::vector<std::string>{"Velmoria.cfg"});
+
+    // Without the file no new one can be made there.
+    fs::remove("ro/Velmoria.cfg");
+    fs::permissions("ro", fs::perms::owner_read | fs::perms::owner_exec);
+    Recorded r2;
+    StoreConfig("ro\\Velmoria.cfg", next, r2.Report());
+    fs::permissions("ro", fs::perms::owner_all);
+    ASSERT_EQ(r2.boxes.size(), 1u);
+    EXPECT_EQ(r2.boxes[0].text, "Unable to open file RO\\VELMORIA.CFG");
+    EXPECT_TRUE(FilesIn("ro").empty());
+}
+
+TEST(Config, WriteGoesThroughASymbolicLinkAndKeepsTheFilesPermissions)
+{
+    ScratchDir dir;
+    dir.Write("store/real.cfg", "old");
+    fs::permissions("store/real.cfg",
+                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::create_symlink("store/real.cfg", "Velmoria.cfg");
+    Recorded r;
+    StoreConfig("Velmoria.cfg", DefaultSetup(), r.Report());
+    EXPECT_TRUE(r.boxes.empty());
+    EXPECT_TRUE(fs::is_symlink("Velmoria.cfg"));
+    EXPECT_EQ(fs::read_symlink("Velmoria.cfg"), fs::path("store/real.cfg"));
+    EXPECT_EQ(dir.Read("store/real.cfg"), Bytes(DefaultSetup()));
+    EXPECT_EQ(PermsOf("store/real.cfg"),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(FilesIn("store"), std::vector<std::string>{"real.cfg"});
 }
 } // namespace

@@ -370,16 +370,74 @@ TEST_F(Shell, ShowToolbarDocksAClosedToolbarAtTheTopAgain)
     EXPECT_EQ(ToolbarIds(), ExpectedIds(1));
 }
 
-TEST_F(Shell, ExitClosesTheFrameAndWritesTheConfiguration)
+TEST_F(Shell, ExitWritesTheConfigurationBeforeTheFrameGoes)
 {
     wnd->Values.LocValues.Lat.Degree = 51;
     frame->Command(305);
-    app.reset();
     bool exists = false;
     const std::string bytes = dir.Read("Velmoria.cfg", &exists);
     ASSERT_TRUE(exists);
     ASSERT_EQ(bytes.size(), 31u);
     EXPECT_EQ(static_cast<uint8_t>(bytes[25]), 51);
+    EXPECT_FALSE(frame->isVisible());
+}
+
+TEST_F(Shell, ExitReportsAnUnwritableConfigurationOverTheWholeFrame)
+{
+    namespace fs = std::filesystem;
+    struct Case
+    {
+        const char* what;
+        bool readOnlyFile; // else a writable file in a read-only directory
+        size_t boxes;
+        size_t sizeAfter;
+    };
+    const Case cases[] = {
+        {"read-only file", true, 1, 40},
+        {"read-only directory", false, 0, 31},
+    };
+    for (const Case& c : cases)
+    {
+        TearDown();
+        dir.Write("Velmoria.cfg", std::string(40, '\x01'));
+        SetUp();
+        if (c.readOnlyFile)
+            fs::permissions("Velmoria.cfg", fs::perms::owner_read);
+        else
+            fs::permissions(dir.Path(), fs::perms::owner_read | fs::perms::owner_exec);
+        std::vector<std::string> seen;
+        platform::MessageBoxHook previous = platform::SetMessageBoxHook(
+            [&](const platform::MessageRecord& r)
+            {
+                // The box belongs to a frame that is still whole and shown.
+                EXPECT_TRUE(frame && frame->isVisible() && frame->Client() == wnd) << c.what;
+                seen.push_back(r.text + " | " + r.caption);
+            });
+        frame->Command(305);
+        platform::SetMessageBoxHook(previous);
+        fs::permissions(dir.Path(), fs::perms::owner_all);
+        fs::permissions("Velmoria.cfg", fs::perms::owner_read | fs::perms::owner_write);
+        ASSERT_EQ(seen.size(), c.boxes) << c.what;
+        if (c.boxes)
+        {
+            EXPECT_EQ(seen[0], "Unable to open file VELMORIA.CFG | Velmoria - [Error]");
+            EXPECT_EQ(dir.Read("Velmoria.cfg"), std::string(40, '\x01'));
+        }
+        EXPECT_EQ(dir.Read("Velmoria.cfg").size(), c.sizeAfter) << c.what;
+    }
+}
+
+TEST_F(Shell, ReturnFromTheReviewGlobeGivesTheGreyMainScreen)
+{
+    frame->Command(302);
+    ASSERT_EQ(Subject, 3);
+    frame->Command(502);
+    ASSERT_TRUE(wnd->VScrollBar()->isVisible());
+    frame->Command(400);
+    EXPECT_EQ(Subject, 1);
+    EXPECT_EQ(wnd->canvas.Pixel(2, 2), platform::RGB(192, 192, 192));
+    const QRect rc = wnd->GetClientRect();
+    EXPECT_EQ(wnd->canvas.Pixel(rc.width() - 3, rc.height() - 3), platform::RGB(192, 192, 192));
 }
 
 TEST_F(Shell, ScrollBarTiltsTheGlobeWithinItsBounds)
