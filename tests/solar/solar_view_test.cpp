@@ -505,4 +505,41 @@ TEST(SolarApplication, CentreCommandsMoveTheCheckMarkAndNameTheCentre)
     EXPECT_TRUE(messages.boxes.empty());
     app.reset();
 }
+// Entering the view shows the model at once, not a second later with the first tick, which
+// then draws every body where the entry did.
+TEST(SolarApplication, EnteringDrawsTheFirstFrameAtOnce)
+{
+    ScratchDir dir;
+    dir.LinkAllRuntime();
+    MessageRecorder messages;
+    testing_support::SoundRecorder sounds;
+    testing_support::FixedClock clock(Date{20, 3, 2026}, Time{12, 0, 0});
+    Subject = 0;
+    auto app = std::make_unique<VelmoriaApp>();
+    app->InitMainWindow(false);
+    frame->resize(800, 600);
+    frame->show();
+    VelmoriaWnd* wnd = frame->Client();
+    wnd->CmSolarSystem();
+    ASSERT_EQ(Subject, 2);
+    int lit = 0;
+    for (int y = 0; y < wnd->canvas.Height(); ++y)
+        for (int x = 0; x < wnd->canvas.Width(); ++x)
+            lit += wnd->canvas.Pixel(x, y) != 0;
+    EXPECT_GT(lit, 100);
+    uint16_t x[kSolarSlots], y[kSolarSlots];
+    for (int k = 0; k < kSolarSlots; ++k)
+    {
+        x[k] = wnd->SolObj[k].X;
+        y[k] = wnd->SolObj[k].Y;
+    }
+    EXPECT_NE(x[3], 0); // the Earth has a place on screen
+    wnd->EvTimer(kTimerRealTime);
+    for (int k = 0; k < kSolarSlots; ++k)
+    {
+        EXPECT_EQ(wnd->SolObj[k].X, x[k]) << k;
+        EXPECT_EQ(wnd->SolObj[k].Y, y[k]) << k;
+    }
+    app.reset();
+}
 } // namespace

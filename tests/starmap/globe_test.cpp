@@ -239,19 +239,6 @@ TEST(Globe, LongitudeIsEastPositiveInDegreesMinutesAndSeconds)
     }
 }
 
-TEST(Globe, StarsTurnWestwardOnceInAStellarDay)
-{
-    const int64_t ut = static_cast<int64_t>(ClockInstant({1, 1, 1996}, {0, 0, 0}));
-    const float ust = globe::MeridianOffset(0.0);
-    const double a = globe::StarRotation(ut, ust);
-    // The Earth turns once against the stars in 86164.0989 s: an hour later the sky has turned
-    // 15.04 degrees westward, the angle decreasing.
-    const double b = globe::StarRotation(ut + 3600, ust);
-    EXPECT_NEAR(std::remainder(a - b, 360.0), 3600 * 360.0 / 86164.0989, 1e-5);
-    EXPECT_GT(a, -360.0);
-    EXPECT_LE(a, 0.0);
-}
-
 TEST(Globe, StarMarkSizeFollowsMagnitude)
 {
     const struct

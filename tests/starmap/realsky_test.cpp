@@ -1,0 +1,297 @@
+// The real sky in the whole application: the globe drawn for the observer's place and the
+// computer's time zone, compared with an independent ephemeris (astronomy-engine 2.1.19, npm:
+// the values were computed with it once and are written out below with the call that gave them).
+#include "app/VelmoriaApp.h"
+#include "app/VelmoriaWnd.h"
+#include "common/TestSupport.h"
+#include "starmap/Globe.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+
+namespace
+{
+using testing_support::FixedClock;
+using testing_support::MessageRecorder;
+using testing_support::ScopedTimeZone;
+using testing_support::ScratchDir;
+using testing_support::SoundRecorder;
+
+constexpr double kDeg = 0.017453292519943295;
+constexpr const char* kCentralEurope = "CET-1CEST,M3.5.0,M10.5.0/3";
+
+// Berlin: 52 deg 31' N (the globe takes the whole degrees), 13 deg 24' E.
+LocationSetup Berlin()
+{
+    LocationSetup place{};
+    place.Lat = Coordinate{52, 31, 0};
+    place.North = 1;
+    place.Lon = Coordinate{13, 24, 0};
+    place.West = 0;
+    return place;
+}
+
+class RealSky : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        for (const char* name : {"Bitmap", "Sound", "Velmoria.hlp", "Data"})
+            dir.LinkRuntime(name);
+        Subject = 0;
+        PreviousSubject = 0;
+        app = std::make_unique<VelmoriaApp>();
+        app->InitMainWindow(false);
+        frame->resize(800, 600);
+        frame->show();
+        wnd = frame->Client();
+    }
+    void TearDown() override
+    {
+        app.reset();
+        Subject = 0;
+    }
+
+    // Enters the Star Map at `place` with the computer's clock showing the local date and time.
+    void Enter(const LocationSetup& place, Date date, Time time)
+    {
+        clock.Set(date, time);
+        wnd->Values.LocValues = place;
+        wnd->DispatchCommand(302);
+        ASSERT_EQ(Subject, 3);
+    }
+
+    // The index of the catalogue star at right ascension `raHours`, declination `decDeg`.
+    int StarAt(double raHours, double decDeg) const
+    {
+        for (int i = 0; i < wnd->StarCount; ++i)
+            if (std::fabs(wnd->Star[i].RA - raHours * 15) < 0.01 &&
+                std::fabs(wnd->Star[i].Dec - decDeg * kDeg) < 1e-4)
+                return i;
+        return -1;
+    }
+
+    ScratchDir dir;
+    MessageRecorder messages;
+    SoundRecorder sounds;
+    FixedClock clock{Date{1, 1, 2026}, Time{0, 0, 0}};
+    std::unique_ptr<VelmoriaApp> app;
+    VelmoriaWnd* wnd = nullptr;
+};
+
+// The direction a star is drawn in, read back from the picture: the disc is the sky seen from
+// above the zenith, north up and east left, so a point at altitude a and azimuth A (from north
+// through east) lies r cos a from the centre, at -sin A across and -cos A down.
+struct Horizontal
+{
+    double alt, az; // degrees
+};
+
+Horizontal DrawnDirection(const VelmoriaWnd& w, const Stars& s)
+{
+    const double dx = globe::DrawCoord(s.X) - w.XCenter;
+    const double dy = globe::DrawCoord(s.Y) - w.YCenter;
+    const double rho = std::min(std::hypot(dx, dy) / w.r, 1.0);
+    return Horizontal{std::acos(rho) / kDeg, std::atan2(-dx, -dy) / kDeg};
+}
+
+double AngleBetween(Horizontal a, Horizontal b)
+{
+    const double c =
+        std::sin(a.alt * kDeg) * std::sin(b.alt * kDeg) +
+        std::cos(a.alt * kDeg) * std::cos(b.alt * kDeg) * std::cos((a.az - b.az) * kDeg);
+    return std::acos(std::clamp(c, -1.0, 1.0)) / kDeg;
+}
+
+TEST_F(RealSky, EnteringTheStarMapDrawsTheFirstFrameAtOnceAndTheFirstTickDrawsTheSame)
+{
+    ScopedTimeZone zone(kCentralEurope);
+    Enter(Berlin(), Date{20, 3, 2026}, Time{21, 0, 0});
+    const QImage& img = wnd->canvas.Image();
+    int lit = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            lit += wnd->canvas.Pixel(x, y) != 0;
+    EXPECT_GT(lit, 500);
+    std::vector<Stars> first(wnd->Star, wnd->Star + wnd->StarCount);
+    const uint16_t sunX = wnd->XSol[0], moonX = wnd->XSol[1];
+    wnd->EvTimer(kTimerRealTime);
+    for (int i = 0; i < wnd->StarCount; ++i)
+    {
+        EXPECT_EQ(wnd->Star[i].X, first[i].X) << i;
+        EXPECT_EQ(wnd->Star[i].Y, first[i].Y) << i;
+        EXPECT_EQ(wnd->Star[i].Flag, first[i].Flag) << i;
+    }
+    EXPECT_EQ(wnd->XSol[0], sunX);
+    EXPECT_EQ(wnd->XSol[1], moonX);
+}
+
+TEST_F(RealSky, SiriusCrossesTheMeridianAtItsTransitTime)
+{
+    // Sirius (catalogue place 6.752480 h, -16.71610 deg) at 52 N 13 deg 24' E crosses the
+    // meridian on 2026-02-10 at 20:29:01 UT, 21:29:01 CET: astronomy-engine
+    // SearchHourAngle(Star1, Observer(52, 13.4, 0), 0, 2026-02-10T00:00Z).
+    ScopedTimeZone zone(kCentralEurope);
+    Enter(Berlin(), Date{10, 2, 2026}, Time{21, 29, 1});
+    // On a disc of radius 1000 two minutes of time move Sirius 8 pixels across the meridian.
+    wnd->r = 1000;
+    const int sirius = StarAt(6.752480, -16.71610);
+    ASSERT_GE(sirius, 0);
+    struct
+    {
+        Time time;
+        int side; // -1 east of the meridian (left), 0 on it, +1 west (right)
+    } cases[] = {{{21, 27, 1}, -1}, {{21, 29, 1}, 0}, {{21, 31, 1}, 1}};
+    for (const auto& c : cases)
+    {
+        clock.Set(Date{10, 2, 2026}, c.time);
+        wnd->EvTimer(kTimerRealTime);
+        const Stars& s = wnd->Star[sirius];
+        ASSERT_TRUE(s.Flag);
+        const double dx = globe::DrawCoord(s.X) - wnd->XCenter;
+        if (c.side == 0)
+        {
+            EXPECT_LE(std::fabs(dx), 2.0);
+        }
+        else
+        {
+            EXPECT_GT(dx * c.side, 6.0) << c.time.Minute;
+        }
+    }
+}
+
+TEST_F(RealSky, BrightStarsStandAtTheAltitudeAndAzimuthOfTheReference)
+{
+    // 2026-03-20 21:00 CET = 20:00 UT at 52 deg 00' N 13 deg 24' E, the whole-degree latitude the
+    // globe draws; astronomy-engine: DefineStar(Star1, ra, dec, 1000), Equator(Star1, t,
+    // observer, true, true), Horizon(t, observer, ra, dec, null) (no refraction).
+    const struct
+    {
+        const char* name;
+        double raHours, decDeg; // catalogue place
+        Horizontal reference;
+    } cases[] = {
+        {"Sirius", 6.752480, -16.71610, {16.414, 210.124}},
+        {"Betelgeuse", 5.919527, 7.40710, {33.431, 233.564}},
+        {"Capella", 5.278153, 45.99800, {56.064, 281.057}},
+        {"Procyon", 7.655033, 5.22500, {41.191, 202.198}},
+        {"Regulus", 10.139533, 11.96720, {46.499, 149.851}},
+    };
+    ScopedTimeZone zone(kCentralEurope);
+    Enter(Berlin(), Date{20, 3, 2026}, Time{21, 0, 0});
+    // A large disc reads the directions back to a few hundredths of a degree.
+    wnd->r = 4000;
+    wnd->EvTimer(kTimerRealTime);
+    for (const auto& c : cases)
+    {
+        const int i = StarAt(c.raHours, c.decDeg);
+        ASSERT_GE(i, 0) << c.name;
+        EXPECT_TRUE(wnd->Star[i].Flag) << c.name;
+        EXPECT_LE(AngleBetween(DrawnDirection(*wnd, wnd->Star[i]), c.reference), 0.5) << c.name;
+    }
+}
+
+TEST_F(RealSky, TheSameInstantDrawsTheSameSkyInEveryTimeZoneWhileTheClockShowsLocalTime)
+{
+    const struct
+    {
+        const char* zone;
+        bool gmtOption;
+        Date date;
+        Time time;
+        const char* timePane;
+    } cases[] = {
+        // 2026-07-15 20:00 UT and 2026-01-15 20:00 UT.
+        {"UTC0", false, {15, 7, 2026}, {20, 0, 0}, "   20:00:00"},
+        {kCentralEurope, false, {15, 7, 2026}, {22, 0, 0}, "   22:00:00"},
+        {"EST5EDT,M3.2.0,M11.1.0", false, {15, 7, 2026}, {16, 0, 0}, "   16:00:00"},
+        // With "Greenwich mean time" the clock is UT whatever the computer's zone.
+        {kCentralEurope, true, {15, 7, 2026}, {20, 0, 0}, "   20:00:00"},
+        {"UTC0", false, {15, 1, 2026}, {20, 0, 0}, "   20:00:00"},
+        {kCentralEurope, false, {15, 1, 2026}, {21, 0, 0}, "   21:00:00"},
+        {"EST5EDT,M3.2.0,M11.1.0", false, {15, 1, 2026}, {15, 0, 0}, "   15:00:00"},
+    };
+    struct Sky
+    {
+        double t, sun, moon;
+    };
+    std::vector<Sky> skies;
+    for (const auto& c : cases)
+    {
+        ScopedTimeZone zone(c.zone);
+        LocationSetup place = Berlin();
+        place.GMT = c.gmtOption;
+        Enter(place, c.date, c.time);
+        EXPECT_EQ(sbTime->Text(), c.timePane) << c.zone;
+        skies.push_back({wnd->t, wnd->tSol[0], wnd->tSol[1]});
+        wnd->DispatchCommand(400);
+    }
+    for (size_t k = 1; k < skies.size(); ++k)
+    {
+        const Sky& ref = skies[k < 4 ? 0 : 4];
+        EXPECT_NEAR(skies[k].t, ref.t, 1e-9) << cases[k].zone;
+        EXPECT_NEAR(skies[k].sun, ref.sun, 1e-9) << cases[k].zone;
+        EXPECT_NEAR(skies[k].moon, ref.moon, 1e-9) << cases[k].zone;
+    }
+    // From 15 January to 15 July, 181 days, at the same hour of UT the stars stand further on
+    // by 0.985612 degrees a day (the Earth's rotation angle gains 0.00273781191135448 of a turn
+    // a day on the UT day): 178.396 degrees, so t is that much smaller.
+    EXPECT_NEAR(std::remainder(skies[0].t - skies[4].t, 360.0), -178.396, 0.01);
+}
+
+TEST_F(RealSky, SteppingAcrossAChangeOfDaylightSavingTurnsTheSkyByTheTimeThatPassed)
+{
+    // Central Europe, 2026: the clocks go forward at 01:00 UT on 29 March (02:00 -> 03:00) and
+    // back at 01:00 UT on 25 October (03:00 -> 02:00). Each row is a run of stepping ticks from
+    // a local start and, for each tick, the UT that the wall clocks showed that local time (the
+    // skipped hour held at the change, the repeated hour read the first time).
+    const struct
+    {
+        const char* what;
+        int mode;
+        Date date;
+        Time start;
+        std::vector<int> utMinutes; // minutes of UT after 00:00 UT of the start's date
+    } cases[] = {
+        {"forward by minutes", kByMinutes, {29, 3, 2026}, {1, 58, 0}, {58, 59, 60, 60, 60}},
+        {"forward by hours", kByHours, {29, 3, 2026}, {0, 0, 0}, {-60, 0, 60, 60, 120}},
+        {"back by hours", kByHours, {25, 10, 2026}, {0, 0, 0}, {-120, -60, 0, 120, 180}},
+    };
+    ScopedTimeZone zone(kCentralEurope);
+    for (const auto& c : cases)
+    {
+        Enter(Berlin(), c.date, c.start);
+        wnd->TimeUpdateMode = c.mode;
+        std::vector<double> t;
+        for (size_t k = 0; k < c.utMinutes.size(); ++k)
+        {
+            wnd->EvTimer(kTimerStarMap);
+            t.push_back(wnd->t);
+        }
+        // The sky turns westward (t decreasing) by 360.98565 degrees a day of UT.
+        for (size_t k = 1; k < t.size(); ++k)
+        {
+            const double minutes = c.utMinutes[k] - c.utMinutes[0];
+            EXPECT_NEAR(std::remainder(t[0] - t[k], 360.0), minutes * 360.98565 / 1440, 1e-3)
+                << c.what << ", tick " << k;
+        }
+        wnd->DispatchCommand(400);
+    }
+}
+
+TEST_F(RealSky, ALocationFurtherEastShowsTheSkyFurtherOnAtOnce)
+{
+    ScopedTimeZone zone("UTC0");
+    Enter(Berlin(), Date{20, 3, 2026}, Time{21, 0, 0});
+    const double before = wnd->t;
+    wnd->CmStStop();
+    // 15 degrees further east and 10 degrees further north, as the location dialog stores it.
+    wnd->Values.LocValues.Lon = Coordinate{28, 24, 0};
+    wnd->Values.LocValues.Lat = Coordinate{62, 0, 0};
+    wnd->SetSkyFromLocation();
+    EXPECT_NEAR(std::remainder(before - wnd->t, 360.0), 15.0, 1e-4);
+    EXPECT_EQ(wnd->lat, -62.0f);
+}
+} // namespace
