@@ -226,7 +226,10 @@ TEST(DataBaseFiles, ValuesMatchTheFactSheets)
     const SatelliteDB* titan = FindSatellite(db, "Titan");
     const RingDB* cassini = FindRing(db, 6, "Cassini");
     const RingDB* epsilon = FindRing(db, 7, "Epsilon");
-    ASSERT_TRUE(io && titan && cassini && epsilon);
+    const SatelliteDB* phoebe = FindSatellite(db, "Phoebe");
+    const SatelliteDB* janus = FindSatellite(db, "Janus");
+    const RingDB* ringD = FindRing(db, 6, "D");
+    ASSERT_TRUE(io && titan && cassini && epsilon && phoebe && janus && ringD);
     const Case cases[] = {
         // NASA planetary fact sheets.
         {"Earth sidereal day, days", earth.RotPeriod.Sideral, 23.9345 / 24, 1e-5},
@@ -238,6 +241,8 @@ TEST(DataBaseFiles, ValuesMatchTheFactSheets)
         {"Mars surface pressure, bar", db.Planets[3].SurfAtmPressure, 0.00636, 1e-5},
         {"Mars albedo, hundredths", double(db.Planets[3].Albedo), 17, 0},
         {"Earth gravity, cm/s2", double(earth.GravAccel), 978, 2},
+        {"Mars mean orbital velocity, km/s", db.Planets[3].MeanOrbVel, 24.08, 0.005},
+        {"Mars equatorial surface acceleration, cm/s2", double(db.Planets[3].GravAccel), 369, 0},
         // NASA Sun and Moon fact sheets.
         {"Sun radius, km", db.Sun.Radius, 695700, 100},
         {"Sun luminosity, 1e33 erg/s", db.Sun.Lum / 1e33, 3.828, 0.001},
@@ -245,15 +250,21 @@ TEST(DataBaseFiles, ValuesMatchTheFactSheets)
         {"Moon sidereal month, days", db.Moon.SidRevPer, 27.3217, 1e-4},
         {"Moon orbit inclination, degrees", db.Moon.InclOrb, 5.145, 1e-3},
         {"Moon density, hundredths", double(db.Moon.Dens), 334, 0},
+        // Asplund et al. 2009: hydrogen mass fraction of the photosphere X = 0.7381.
+        {"Sun hydrogen share, per cent", db.Sun.Elements[0].Ratio, 73.81, 0.005},
         // NASA Jovian and Saturnian satellite fact sheets.
         {"Io distance, km", double(io->Distance), 421800, 100},
         {"Io period, days", io->RevPeriod, 1.769138, 1e-5},
         {"Io mean orbital velocity, km/s", io->MeanOrbVel, 17.334, 0.01},
         {"Io escape velocity, km/s", io->EscapeVel, 2.558, 0.005},
         {"Titan radius, km", titan->Radius.Size1, 2575, 1},
-        // Ring tables: the Cassini Division is about 4700 km wide, the epsilon ring at 51149 km.
+        {"Phoebe density, g/cm3 (JPL SAT441)", phoebe->Density, 1.6428, 0.001},
+        {"Janus albedo, hundredths", double(janus->Albedo), 90, 0},
+        // Ring tables: the Cassini Division is about 4700 km wide, the epsilon ring at 51149 km,
+        // the D ring from 67000 km.
         {"Cassini Division width, km", double(cassini->LowWidth), 4700, 100},
         {"Epsilon ring radius, km", double(epsilon->Distance), 51149, 1},
+        {"D ring inner edge, km", double(ringD->Distance), 67000, 0},
     };
     for (const Case& c : cases)
         EXPECT_NEAR(c.actual, c.expected, c.tolerance) << c.what;
