@@ -228,8 +228,10 @@ TEST(DataBaseFiles, ValuesMatchTheFactSheets)
     const RingDB* epsilon = FindRing(db, 7, "Epsilon");
     const SatelliteDB* phoebe = FindSatellite(db, "Phoebe");
     const SatelliteDB* janus = FindSatellite(db, "Janus");
+    const SatelliteDB* iapetus = FindSatellite(db, "Iapetus");
+    const RingDB* ringC = FindRing(db, 6, "C");
     const RingDB* ringD = FindRing(db, 6, "D");
-    ASSERT_TRUE(io && titan && cassini && epsilon && phoebe && janus && ringD);
+    ASSERT_TRUE(io && titan && cassini && epsilon && phoebe && janus && iapetus && ringC && ringD);
     const Case cases[] = {
         // NASA planetary fact sheets.
         {"Earth sidereal day, days", earth.RotPeriod.Sideral, 23.9345 / 24, 1e-5},
@@ -241,6 +243,9 @@ TEST(DataBaseFiles, ValuesMatchTheFactSheets)
         {"Mars surface pressure, bar", db.Planets[3].SurfAtmPressure, 0.00636, 1e-5},
         {"Mars albedo, hundredths", double(db.Planets[3].Albedo), 17, 0},
         {"Earth gravity, cm/s2", double(earth.GravAccel), 978, 2},
+        // Venus Express VIRTIS: 447 to 477 C from the highlands to the lowlands.
+        {"Venus lowest surface temperature, K", db.Planets[1].Temper.LowTemp, 720, 0.5},
+        {"Venus highest surface temperature, K", db.Planets[1].Temper.HighTemp, 750, 0.5},
         {"Mars mean orbital velocity, km/s", db.Planets[3].MeanOrbVel, 24.08, 0.005},
         {"Mars equatorial surface acceleration, cm/s2", double(db.Planets[3].GravAccel), 369, 0},
         // NASA Sun and Moon fact sheets.
@@ -260,6 +265,9 @@ TEST(DataBaseFiles, ValuesMatchTheFactSheets)
         {"Titan radius, km", titan->Radius.Size1, 2575, 1},
         {"Phoebe density, g/cm3 (JPL SAT441)", phoebe->Density, 1.6428, 0.001},
         {"Janus albedo, hundredths", double(janus->Albedo), 90, 0},
+        // Iapetus: the mean of its 0.05 and 0.5 hemispheres; the C ring: the middle of 0.12-0.30.
+        {"Iapetus albedo, hundredths", double(iapetus->Albedo), 28, 0},
+        {"C ring albedo, hundredths", double(ringC->Albedo), 21, 0},
         // Ring tables: the Cassini Division is about 4700 km wide, the epsilon ring at 51149 km,
         // the D ring from 67000 km.
         {"Cassini Division width, km", double(cassini->LowWidth), 4700, 100},
