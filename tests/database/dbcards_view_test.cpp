@@ -556,6 +556,30 @@ TEST_F(DataBaseView, MissingStructurePictureIsToldAndTheCardStillOpens)
     EXPECT_EQ(Subject, 4);
 }
 
+TEST_F(DataBaseView, PlanetNumberOutsideTheNineShowsNoPicture)
+{
+    WriteAll();
+    std::string planets = PlanetsFile();
+    planets[3 * 344 + offsetof(PlanetDB, PlanetNumber)] = 12; // Mars's record damaged
+    dir.Write("Data/Planets.dat", planets);
+    bool opened = false;
+    DialogAnswer answer(
+        [&](platform::Dialog& d)
+        {
+            if (auto* card = dynamic_cast<PlanetDlg*>(&d))
+            {
+                opened = true;
+                EXPECT_EQ(card->Picture().Bitmap(), nullptr);
+                EXPECT_EQ(card->Name, "");
+                EXPECT_FALSE(card->btnVideo->isEnabled());
+            }
+            return platform::IDOK;
+        });
+    wnd->DispatchCommand(804);
+    EXPECT_TRUE(opened);
+    EXPECT_TRUE(messages.boxes.empty());
+}
+
 TEST_F(DataBaseView, CommandsDoNothingOutsideTheDatabaseView)
 {
     WriteAll();
