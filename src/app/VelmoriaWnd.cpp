@@ -264,6 +264,9 @@ void VelmoriaWnd::DispatchCommand(int id)
     case 701: ShowSunData(); break;
     case 810: ShowMoonData(); break;
     case 814: CmComparison(); break;
+    case 811: CmSolObjView(); break;
+    case 812: CmGalaxyView(); break;
+    case 813: CmNebulaView(); break;
     default:
         if (id >= 601 && id <= 612)
             ChangeCenter(id);

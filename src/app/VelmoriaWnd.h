@@ -224,6 +224,12 @@ public:
     void ShowMoonData();
     // The nine planets on the comparison charts.
     void CmComparison();
+    // The picture viewer over the Solar System objects (811), galaxies (812) and nebulae (813).
+    void CmSolObjView();
+    void CmGalaxyView();
+    void CmNebulaView();
+    // Runs the picture viewer over pictures first..last with `hint` in the hint line.
+    void ShowViews(int first, int last, const char* hint);
 
     // ---- state (names as designed) ----
     Setup Values{};

@@ -20,7 +20,10 @@ Dialog::Dialog(QWidget* parent, int id) : QDialog(parent), resId(id)
 
 int Dialog::Execute()
 {
+    closed = false;
     SetupWindow();
+    if (closed)
+        return closedWith;
     if (Hook())
         return Hook()(*this);
     return exec();
@@ -39,9 +42,9 @@ void Dialog::SetId(QWidget* w, int id)
 QRect Dialog::Dlu(int x, int y, int w, int h) const
 {
     const QFontMetrics fm(font());
-    const int baseX =
-        fm.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
-        52;
+    const int baseX = fm.horizontalAdvance(
+                          QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
+                      52;
     const int baseY = fm.height();
     return QRect(x * baseX / 4, y * baseY / 8, w * baseX / 4, h * baseY / 8);
 }

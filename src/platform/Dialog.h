@@ -19,14 +19,20 @@ public:
     Dialog(QWidget* parent, int resId);
 
     // Sets the dialog up and runs it modally; returns the id of the button that closed it
-    // (IDOK, IDCANCEL) or what the test hook returned.
+    // (IDOK, IDCANCEL) or what the test hook returned. A dialog that closes itself while it
+    // is set up is never shown: Execute returns at once with the result it closed with.
     int Execute();
 
     // Called by Execute before the dialog is shown: fill the controls.
     virtual void SetupWindow() {}
 
     // Closes the dialog with `result`.
-    void CloseWindow(int result) { done(result); }
+    void CloseWindow(int result)
+    {
+        closed = true;
+        closedWith = result;
+        done(result);
+    }
 
     int ResId() const { return resId; }
 
@@ -46,5 +52,7 @@ public:
 
 private:
     int resId;
+    bool closed = false;
+    int closedWith = 0;
 };
 } // namespace platform

@@ -1,0 +1,187 @@
+// The video window: its title, its music, missing, empty and damaged films, and a real film
+// playing at its own size.
+#include "app/VelmoriaApp.h"
+#include "common/TestSupport.h"
+#include "database/AnimDlg.h"
+#include "platform/Video.h"
+
+#include <QApplication>
+#include <QSignalSpy>
+#include <QTest>
+#include <QVideoFrame>
+#include <QVideoSink>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace
+{
+using testing_support::DialogAnswer;
+using testing_support::MessageRecorder;
+using testing_support::ScratchDir;
+using testing_support::SoundRecorder;
+
+// Restores the sound switch after a test.
+struct SoundSwitch
+{
+    explicit SoundSwitch(bool on) : saved(Sound) { Sound = on; }
+    ~SoundSwitch() { Sound = saved; }
+    bool saved;
+};
+} // namespace
+
+TEST(AnimDlg, AMissingEmptyOrForeignFileIsReportedAndTheWindowClosesAtOnce)
+{
+    ScratchDir dir;
+    dir.Write("Video/Mars.avi", "");
+    dir.Write("Video/Venus.avi", "RIFF\x10\x00\x00\x00WAVEfmt ");
+    dir.Write("Video/Earth.avi", "RIFF");
+    const struct
+    {
+        const char* file;
+        int num;
+        const char* message;
+    } cases[] = {{"Video\\Sun.avi", 0, "Unable to open file VIDEO\\SUN.AVI"},
+                 {"Video\\Mars.avi", 4, "Unable to read from file VIDEO\\MARS.AVI"},
+                 {"Video\\Venus.avi", 2, "Unable to read from file VIDEO\\VENUS.AVI"},
+                 {"Video\\Earth.avi", 3, "Unable to read from file VIDEO\\EARTH.AVI"}};
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.file);
+        MessageRecorder messages;
+        SoundRecorder sounds;
+        SoundSwitch on(true);
+        int shown = 0;
+        {
+            DialogAnswer answer(
+                [&](platform::Dialog&)
+                {
+                    ++shown;
+                    return platform::IDCANCEL;
+                });
+            AnimDlg dlg(nullptr, c.file, c.num);
+            EXPECT_EQ(dlg.Execute(), platform::IDCANCEL);
+            EXPECT_EQ(dlg.MCIWnd, nullptr);
+        }
+        EXPECT_EQ(shown, 0);
+        ASSERT_EQ(messages.boxes.size(), 1u);
+        EXPECT_EQ(messages.boxes[0].text, c.message);
+        EXPECT_EQ(messages.boxes[0].caption, "Velmoria - [Error]");
+        EXPECT_EQ(messages.boxes[0].flags, 0x10u);
+        EXPECT_TRUE(sounds.played.empty()) << "no music starts or changes";
+    }
+}
+
+TEST(AnimDlg, TheFilmHasItsBodysTitleAndItsMusicWhichGivesWayToTheDatabaseMusicWhenSoundIsOn)
+{
+    ScratchDir dir;
+    dir.LinkRuntime("Video");
+    const struct
+    {
+        const char* file;
+        int num;
+        bool sound;
+        const char* title;
+        std::vector<std::string> music;
+    } cases[] = {
+        {"Video\\Neptune.avi",
+         8,
+         true,
+         "Video - [ Nuptune ]",
+         {"Sound\\Video.wav", "", "Sound\\DataBase.wav"}},
+        {"Video\\Sun.avi",
+         0,
+         true,
+         "Video - [ Sun ]",
+         {"Sound\\Video.wav", "", "Sound\\DataBase.wav"}},
+        {"Video\\Moon.avi", 10, false, "Video - [ Moon ]", {"Sound\\Video.wav", ""}},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.file);
+        MessageRecorder messages;
+        SoundRecorder sounds;
+        SoundSwitch sw(c.sound);
+        {
+            DialogAnswer answer(
+                [&](platform::Dialog& d)
+                {
+                    EXPECT_EQ(d.windowTitle().toStdString(), c.title);
+                    EXPECT_EQ(d.ResId(), 19);
+                    EXPECT_EQ(sounds.played, std::vector<std::string>{"Sound\\Video.wav"});
+                    return platform::IDCANCEL;
+                });
+            AnimDlg dlg(nullptr, c.file, c.num);
+            dlg.Execute();
+            EXPECT_NE(dlg.MCIWnd, nullptr);
+        }
+        EXPECT_EQ(sounds.played, c.music);
+        EXPECT_TRUE(messages.boxes.empty());
+    }
+}
+
+TEST(AnimDlg, AFilmPlaysItsFramesAndTheWindowTakesTheFilmsSize)
+{
+    ScratchDir dir;
+    dir.LinkRuntime("Video");
+    MessageRecorder messages;
+    SoundRecorder sounds;
+    DialogAnswer answer(
+        [&](platform::Dialog& d)
+        {
+            auto& dlg = static_cast<AnimDlg&>(d);
+            EXPECT_NE(dlg.MCIWnd, nullptr);
+            if (!dlg.MCIWnd)
+                return platform::IDCANCEL;
+            dlg.show();
+            QSize frameSize;
+            int frames = 0;
+            QObject::connect(dlg.MCIWnd->Sink(), &QVideoSink::videoFrameChanged, &dlg,
+                             [&](const QVideoFrame& f)
+                             {
+                                 if (f.isValid())
+                                 {
+                                     frameSize = f.size();
+                                     ++frames;
+                                 }
+                             });
+            // Wait (up to a generous bound) until a few frames have been decoded.
+            EXPECT_TRUE(QTest::qWaitFor([&] { return frames >= 3; }, 20000));
+            EXPECT_EQ(frameSize, QSize(320, 240));
+            EXPECT_EQ(dlg.MCIWnd->DestinationSize(), QSize(320, 240));
+            EXPECT_EQ(dlg.width(), 320);
+            EXPECT_EQ(dlg.height(), 240 + dlg.MCIWnd->BarHeight());
+            EXPECT_TRUE(dlg.MCIWnd->FrameNotice().isEmpty());
+            return platform::IDCANCEL;
+        });
+    AnimDlg dlg(nullptr, "Video\\Jupiter.avi", 5);
+    dlg.Execute();
+    EXPECT_TRUE(messages.boxes.empty());
+}
+
+TEST(AnimDlg, ADamagedFilmIsReportedAndTheFrameSaysSoInsteadOfStayingBlack)
+{
+    ScratchDir dir;
+    std::string bytes = "RIFF\x00\x10\x00\x00"
+                        "AVI LIST";
+    bytes.resize(4096, '\x5a');
+    dir.Write("Video/Saturn.avi", bytes);
+    MessageRecorder messages;
+    SoundRecorder sounds;
+    DialogAnswer answer(
+        [&](platform::Dialog& d)
+        {
+            auto& dlg = static_cast<AnimDlg&>(d);
+            EXPECT_NE(dlg.MCIWnd, nullptr);
+            if (!dlg.MCIWnd)
+                return platform::IDCANCEL;
+            EXPECT_TRUE(QTest::qWaitFor([&] { return !messages.boxes.empty(); }, 20000));
+            if (!messages.boxes.empty())
+                EXPECT_EQ(messages.boxes[0].text, "Unable to read from file VIDEO\\SATURN.AVI");
+            EXPECT_FALSE(dlg.MCIWnd->FrameNotice().isEmpty());
+            return platform::IDCANCEL;
+        });
+    AnimDlg dlg(nullptr, "Video\\Saturn.avi", 6);
+    dlg.Execute();
+    EXPECT_EQ(messages.boxes.size(), 1u);
+}
