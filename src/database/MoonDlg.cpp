@@ -1,7 +1,9 @@
 #include "database/MoonDlg.h"
 
 #include "app/VelmoriaWnd.h"
+#include "database/AnimDlg.h"
 #include "database/CardText.h"
+#include "database/ViewDlg.h"
 #include "platform/Help.h"
 
 #include <QGridLayout>
@@ -97,10 +99,9 @@ MoonDlg::MoonDlg(QWidget* parent, MoonDB* moon, int resId)
     SetId(close, platform::IDOK);
     for (QPushButton* b : {btnVideo, btnView, help})
         b->setAutoDefault(false);
-    // The video window and the picture viewer are not part of the program yet.
-    btnVideo->setEnabled(false);
-    btnView->setEnabled(false);
     close->setDefault(true);
+    connect(btnVideo, &QPushButton::clicked, this, [this] { BtnVideo(); });
+    connect(btnView, &QPushButton::clicked, this, [this] { BtnView(); });
     connect(help, &QPushButton::clicked, this, [this] { CmHelp(); });
     connect(close, &QPushButton::clicked, this, [this] { CmOk(); });
     auto* buttons = new QHBoxLayout;
@@ -184,4 +185,23 @@ void MoonDlg::CmHelp()
     platform::WinHelp(this, "Velmoria.hlp", platform::HELP_CONTEXT,
                       kHelpOrbital + static_cast<unsigned long>(SelectedTab()));
     update();
+}
+
+void MoonDlg::BtnVideo()
+{
+    VelmoriaWnd::SetHint("Viewing video of Moon");
+    {
+        AnimDlg dlg(this, "Video\\Moon.avi", 10);
+        dlg.Execute();
+    }
+    VelmoriaWnd::SetHint("Viewing Moon card");
+}
+
+void MoonDlg::BtnView()
+{
+    {
+        ViewDlg dlg(this, 10, -1);
+        dlg.Execute();
+    }
+    VelmoriaWnd::SetHint("Viewing Moon card");
 }

@@ -28,6 +28,10 @@ public:
     void CmOk();
     // Help on the selected page: 9012 + tab index.
     void CmHelp();
+    // The body's film in the video window.
+    void BtnVideo();
+    // The body's picture in the picture viewer.
+    void BtnView();
     void ShowOrbital(bool show);
     void ShowPhysical(bool show);
     void ShowStructure(bool show);

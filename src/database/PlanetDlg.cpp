@@ -1,10 +1,12 @@
 #include "database/PlanetDlg.h"
 
 #include "app/VelmoriaWnd.h"
+#include "database/AnimDlg.h"
 #include "database/CardText.h"
 #include "database/MoonDlg.h"
 #include "database/RingDlg.h"
 #include "database/SatelliteDlg.h"
+#include "database/ViewDlg.h"
 #include "platform/Help.h"
 
 #include <QGridLayout>
@@ -131,6 +133,8 @@ PlanetDlg::PlanetDlg(QWidget* parent, PlanetDB* planet, void** satellite, RingDB
     btnHelp = button("Help", 9);
     btnClose = button("Close", platform::IDOK);
     btnClose->setDefault(true);
+    connect(btnView, &QPushButton::clicked, this, [this] { BtnView(); });
+    connect(btnVideo, &QPushButton::clicked, this, [this] { BtnVideo(); });
     connect(btnRing, &QPushButton::clicked, this, [this] { ShowRingData(); });
     connect(btnSatellite, &QPushButton::clicked, this, [this] { ShowSatelliteData(); });
     connect(btnHelp, &QPushButton::clicked, this, [this] { CmHelp(); });
@@ -420,9 +424,9 @@ void PlanetDlg::ShowStructure(bool show)
 void PlanetDlg::ButtonEnabler()
 {
     const bool physical = SelectedTab() == kPhysical;
-    // The video window and the picture viewer are not part of the program yet.
-    btnVideo->setEnabled(false);
-    btnView->setEnabled(false);
+    btnVideo->setEnabled(!Name.empty());
+    // A record damaged to a number outside the nine planets has no picture of its own.
+    btnView->setEnabled(Planet->PlanetNumber >= 1 && Planet->PlanetNumber <= 9);
     lbSat->setEnabled(Planet->Satellites != 0);
     lbRings->setEnabled(Planet->Rings != 0);
     btnSatellite->setEnabled(Planet->Satellites != 0 && physical &&
@@ -440,6 +444,30 @@ void PlanetDlg::CmHelp()
     platform::WinHelp(this, "Velmoria.hlp", platform::HELP_CONTEXT,
                       kHelpOrbital + static_cast<unsigned long>(SelectedTab()));
     update();
+}
+
+void PlanetDlg::BtnVideo()
+{
+    if (Name.empty())
+        return;
+    VelmoriaWnd::SetHint("Viewing video of Planet");
+    {
+        AnimDlg dlg(this, Name.c_str(), Planet->PlanetNumber);
+        dlg.Execute();
+    }
+    VelmoriaWnd::SetHint("Viewing Planet card");
+}
+
+void PlanetDlg::BtnView()
+{
+    if (Planet->PlanetNumber < 1 || Planet->PlanetNumber > 9)
+        return;
+    VelmoriaWnd::SetHint("Showing view of Planet");
+    {
+        ViewDlg dlg(this, Planet->PlanetNumber, -1);
+        dlg.Execute();
+    }
+    VelmoriaWnd::SetHint("Viewing Planet card");
 }
 
 void PlanetDlg::ShowSatelliteData()

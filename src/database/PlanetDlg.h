@@ -42,6 +42,10 @@ public:
     void CmOk();
     // Help on the selected page: 9007 + tab index.
     void CmHelp();
+    // The body's film in the video window.
+    void BtnVideo();
+    // The body's picture in the picture viewer.
+    void BtnView();
     // The Moon card (the Earth) or the selected satellite's card.
     void ShowSatelliteData();
     // The selected ring's card.

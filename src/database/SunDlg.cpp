@@ -1,7 +1,9 @@
 #include "database/SunDlg.h"
 
 #include "app/VelmoriaWnd.h"
+#include "database/AnimDlg.h"
 #include "database/CardText.h"
+#include "database/ViewDlg.h"
 #include "platform/Help.h"
 
 #include <QGridLayout>
@@ -82,10 +84,9 @@ SunDlg::SunDlg(QWidget* parent, SunDB* sun, int resId) : platform::Dialog(parent
     SetId(close, platform::IDOK);
     for (QPushButton* b : {btnVideo, btnView, help})
         b->setAutoDefault(false);
-    // The video window and the picture viewer are not part of the program yet.
-    btnVideo->setEnabled(false);
-    btnView->setEnabled(false);
     close->setDefault(true);
+    connect(btnVideo, &QPushButton::clicked, this, [this] { BtnVideo(); });
+    connect(btnView, &QPushButton::clicked, this, [this] { BtnView(); });
     connect(help, &QPushButton::clicked, this, [this] { CmHelp(); });
     connect(close, &QPushButton::clicked, this, [this] { CmOk(); });
     auto* buttons = new QHBoxLayout;
@@ -154,4 +155,24 @@ void SunDlg::CmHelp()
     platform::WinHelp(this, "Velmoria.hlp", platform::HELP_CONTEXT,
                       kHelpPhysical + static_cast<unsigned long>(SelectedTab()));
     update();
+}
+
+void SunDlg::BtnVideo()
+{
+    VelmoriaWnd::SetHint("Viewing video of Sun");
+    {
+        AnimDlg dlg(this, "Video\\Sun.avi", 0);
+        dlg.Execute();
+    }
+    VelmoriaWnd::SetHint("Viewing Sun card");
+}
+
+void SunDlg::BtnView()
+{
+    VelmoriaWnd::SetHint("Showing view of Sun");
+    {
+        ViewDlg dlg(this, 0, -1);
+        dlg.Execute();
+    }
+    VelmoriaWnd::SetHint("Viewing Sun card");
 }

@@ -26,6 +26,10 @@ public:
     void CmOk();
     // Help on the selected page: 9005 + tab index.
     void CmHelp();
+    // The body's film in the video window.
+    void BtnVideo();
+    // The body's picture in the picture viewer.
+    void BtnView();
     void ShowPhysical(bool show);
     void ShowStructure(bool show);
     // Loads "Bitmap\Struct\SunStr.bmp".

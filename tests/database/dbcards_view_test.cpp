@@ -3,12 +3,14 @@
 #include "app/VelmoriaApp.h"
 #include "app/VelmoriaWnd.h"
 #include "common/TestSupport.h"
+#include "database/AnimDlg.h"
 #include "database/ComparisonDlg.h"
 #include "database/MoonDlg.h"
 #include "database/PlanetDlg.h"
 #include "database/RingDlg.h"
 #include "database/SatelliteDlg.h"
 #include "database/SunDlg.h"
+#include "database/ViewDlg.h"
 #include "dbcards_records.h"
 
 #include <QImage>
@@ -572,12 +574,91 @@ TEST_F(DataBaseView, PlanetNumberOutsideTheNineShowsNoPicture)
                 EXPECT_EQ(card->Picture().Bitmap(), nullptr);
                 EXPECT_EQ(card->Name, "");
                 EXPECT_FALSE(card->btnVideo->isEnabled());
+                EXPECT_FALSE(card->btnView->isEnabled());
             }
             return platform::IDOK;
         });
     wnd->DispatchCommand(804);
     EXPECT_TRUE(opened);
     EXPECT_TRUE(messages.boxes.empty());
+}
+
+struct MediaCase
+{
+    int command;
+    bool video;         // the Video button, else View
+    std::string opened; // what the button opened, with its arguments
+    std::string hintWhileOpen, hintAfter;
+};
+
+TEST_F(DataBaseView, VideoAndViewButtonsOpenTheBodysFilmAndPicture)
+{
+    WriteAll();
+    std::filesystem::create_symlink(std::string(VELMORIA_RUNTIME_DIR) + "/Bitmap/Solar",
+                                    dir.Path() + "/Bitmap/Solar");
+    dir.LinkRuntime("Video");
+    const MediaCase cases[] = {
+        {805, true, "film Video\\Jupiter.avi 5", "Viewing video of Planet", "Viewing Planet card"},
+        {805, false, "pictures 5..5", "Showing view of Planet", "Viewing Planet card"},
+        {808, true, "film Video\\Neptune.avi 8", "Viewing video of Planet", "Viewing Planet card"},
+        {803, false, "pictures 3..3", "Showing view of Planet", "Viewing Planet card"},
+        {701, true, "film Video\\Sun.avi 0", "Viewing video of Sun", "Viewing Sun card"},
+        {701, false, "pictures 0..0", "Showing view of Sun", "Viewing Sun card"},
+        {810, true, "film Video\\Moon.avi 10", "Viewing video of Moon", "Viewing Moon card"},
+        // The Moon's View leaves the card's hint in place while the viewer is open.
+        {810, false, "pictures 10..10", "Viewing Moon card", "Viewing Moon card"},
+    };
+    for (const MediaCase& c : cases)
+    {
+        SCOPED_TRACE(c.opened);
+        std::string opened, during, after;
+        DialogAnswer answer(
+            [&](platform::Dialog& d)
+            {
+                if (auto* film = dynamic_cast<AnimDlg*>(&d))
+                {
+                    opened = "film " + film->Name + " " + std::to_string(film->Num);
+                    during = sb->HintText();
+                    return platform::IDOK;
+                }
+                if (auto* view = dynamic_cast<ViewDlg*>(&d))
+                {
+                    opened =
+                        "pictures " + std::to_string(view->Min) + ".." + std::to_string(view->Max);
+                    during = sb->HintText();
+                    return platform::IDOK;
+                }
+                QPushButton* button = d.ControlAs<QPushButton>(c.video ? 3504 : 3503);
+                if (!button)
+                    return platform::IDOK;
+                EXPECT_TRUE(button->isEnabled());
+                button->click();
+                after = sb->HintText();
+                return platform::IDOK;
+            });
+        wnd->DispatchCommand(c.command);
+        EXPECT_EQ(opened, c.opened);
+        EXPECT_EQ(during, c.hintWhileOpen);
+        EXPECT_EQ(after, c.hintAfter);
+    }
+    EXPECT_TRUE(messages.boxes.empty());
+}
+
+TEST_F(DataBaseView, PlanetsWithoutAFilmHaveTheVideoButtonDisabled)
+{
+    WriteAll();
+    std::vector<bool> enabled;
+    DialogAnswer answer(
+        [&](platform::Dialog& d)
+        {
+            if (auto* card = dynamic_cast<PlanetDlg*>(&d))
+                enabled.push_back(card->btnVideo->isEnabled());
+            return platform::IDOK;
+        });
+    for (int id = 801; id <= 809; ++id)
+        wnd->DispatchCommand(id);
+    EXPECT_EQ(enabled,
+              (std::vector<bool>{false, true, true, true, true, true, false, true, false}));
 }
 
 TEST_F(DataBaseView, CommandsDoNothingOutsideTheDatabaseView)
