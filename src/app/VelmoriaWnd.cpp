@@ -261,6 +261,8 @@ void VelmoriaWnd::DispatchCommand(int id)
     case 506: CmStTimeBack(); break;
     case 507: CmStGo(); break;
     case 508: CmStStop(); break;
+    case 509: CmFind(); break;
+    case 510: CmFindNext(); break;
     case 701: ShowSunData(); break;
     case 810: ShowMoonData(); break;
     case 814: CmComparison(); break;

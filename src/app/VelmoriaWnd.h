@@ -196,6 +196,9 @@ public:
     // The location dialog calls this when it closes; the caller then draws.
     void SetSkyFromLocation();
     void DrawGlob();
+    // The mark of star `s` at its stored position, sized by magnitude, unless it is fainter
+    // than the limiting magnitude.
+    void DrawStarMark(const Stars& s);
     void DrawGrid();
     void DrawConst();
     void CmConstelIndex();
@@ -213,6 +216,28 @@ public:
     void SmNGCMess(QPoint point, int index);
     void SmSunCard(QPoint point);
     void SmMoonCard(QPoint point);
+    // Search (src/starmap/StarMapSearch.cpp).
+    void CmFind();
+    void CmFindNext();
+    // The first star from record `Index` on whose name begins with SearchString: its card, or a
+    // message when it is below the horizon; LastIndex := its index. False when no star matches
+    // or the catalogue cannot be read.
+    bool FindStar(uint16_t Index);
+    // The constellation whose abbreviation is SearchString, from number `Index` on: its lines in
+    // red, or a message when none of them is above the horizon. False when no abbreviation
+    // matches or the catalogue cannot be read; true after the message for a text that is not
+    // three characters long.
+    bool FindConst(uint16_t Index);
+    // Every deep-sky object with the Messier or NGC number of SearchString: its card, or a
+    // message when it is below the horizon; "The Object is not find" when none has it. False
+    // when the catalogue cannot be read.
+    bool FindNGCMessObj();
+    // The Sun or the Moon named by SearchString: its card, or a message when it is below the
+    // horizon; nothing for another name.
+    void FindSolObj();
+    // Forgets the marks of the Sun and Moon and of the deep-sky objects when their layer is
+    // off, so that a right click finds no mark that is not on the window.
+    void ForgetHiddenLayers();
     // Creates and deletes the globe's sprite surfaces (entry and tear-down).
     void CreateStarMapSprites();
     void DeleteStarMapSprites();

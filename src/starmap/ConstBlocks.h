@@ -32,6 +32,15 @@ struct Link
     uint16_t to;
 };
 
+// The block that starts at star `first`: it runs up to the first star with another number or
+// to `count`. Empty when `first` is outside the table.
+Block BlockAt(const Stars* stars, int count, int first);
+
+// Appends the lines of one block in drawing order: for each star whose NLink1 is not 0, the
+// line to its first partner, then (if NLink2 is not 0) to its second. A link that points
+// outside the block gives no line.
+void AppendBlockLinks(const Stars* stars, const Block& block, std::vector<Link>& links);
+
 // The lines in drawing order: for each block, for each star whose NLink1 is not 0, the line to
 // its first partner, then (if NLink2 is not 0) to its second. A link that points outside the
 // star's block (past its end or past the last star read) gives no line.

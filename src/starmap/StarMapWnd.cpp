@@ -150,19 +150,14 @@ void VelmoriaWnd::RebaseStarAngles()
 
 // ---- stars ----
 
-namespace
+void VelmoriaWnd::DrawStarMark(const Stars& s)
 {
-// The mark of a star at its stored position, sized by magnitude, only when it is not fainter
-// than the limit.
-void DrawStarMark(const VelmoriaWnd& w, platform::Canvas& canvas, const Stars& s)
-{
-    if (!(s.Magnitude <= w.Values.SMValues.SelectMagn) || !w.Stardc)
+    if (!(s.Magnitude <= Values.SMValues.SelectMagn) || !Stardc)
         return;
     const globe::StarMark mark = globe::StarMarkFor(s.Magnitude);
-    canvas.BitBlt(globe::DrawCoord(s.X) + mark.dx, globe::DrawCoord(s.Y), mark.width, 1, *w.Stardc,
-                  0, 0, platform::Rop::SrcCopy);
+    canvas.BitBlt(globe::DrawCoord(s.X) + mark.dx, globe::DrawCoord(s.Y), mark.width, 1, *Stardc, 0,
+                  0, platform::Rop::SrcCopy);
 }
-} // namespace
 
 void VelmoriaWnd::DrawGlob()
 {
@@ -183,7 +178,7 @@ void VelmoriaWnd::DrawGlob()
         // lines, the hit test and the search use it for faint stars too.
         s.Flag = transparent || globe::IsVisible(view, sinDec, H, p.y);
         if (s.Flag)
-            DrawStarMark(*this, canvas, s);
+            DrawStarMark(s);
     }
 }
 
@@ -250,7 +245,7 @@ void VelmoriaWnd::DrawConst()
         Stars& s = Star[i];
         if (s.Flag)
         {
-            DrawStarMark(*this, canvas, s);
+            DrawStarMark(s);
             s.FConst = true;
             s.XConst = s.X;
             s.YConst = s.Y;

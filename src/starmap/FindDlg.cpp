@@ -1,0 +1,106 @@
+#include "starmap/FindDlg.h"
+
+#include "platform/Bitmaps.h"
+#include "platform/Help.h"
+#include "starmap/Search.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <cstring>
+
+namespace
+{
+constexpr int kHelpButton = 9;
+constexpr unsigned long kHelpContext = 9015;
+} // namespace
+
+FindDlg::FindDlg(QWidget* parent, char* name, uint8_t* searchitem, int resId)
+    : platform::Dialog(parent, resId), ObjName(name), SearchItem(searchitem)
+{
+    *SearchItem = 0;
+    setWindowTitle(QStringLiteral("Search"));
+    auto* title = new QLabel(this);
+    title->setPixmap(QPixmap::fromImage(platform::LoadBitmapResource(1206)));
+
+    search = new QGroupBox(QStringLiteral(" Search object : "), this);
+    SetId(search, 4401);
+    auto radio = [this](const char* text, int id)
+    {
+        auto* button = new QRadioButton(QString::fromLatin1(text), search);
+        SetId(button, id);
+        return button;
+    };
+    Star = radio("Star", 4402);
+    Constel = radio("Constellation", 4403);
+    NGCMess = radio("NGC and Messier object", 4404);
+    SolObj = radio("Solar object", 4405);
+    auto* kinds = new QVBoxLayout(search);
+    for (QRadioButton* button : {Star, Constel, NGCMess, SolObj})
+        kinds->addWidget(button);
+
+    auto* label = new QLabel(QStringLiteral("Object Name :"), this);
+    Name = new QLineEdit(this);
+    SetId(Name, 4406);
+    Name->setMaxLength(static_cast<int>(search::kMaxSearchText));
+    Name->setMinimumWidth(Dlu(0, 0, 120, 0).width());
+    label->setBuddy(Name);
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* help = new QPushButton(QStringLiteral("Help"), this);
+    SetId(ok, platform::IDOK);
+    SetId(cancel, platform::IDCANCEL);
+    SetId(help, kHelpButton);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, [this] { CmOk(); });
+    connect(cancel, &QPushButton::clicked, this, [this] { CloseWindow(platform::IDCANCEL); });
+    connect(help, &QPushButton::clicked, this, [this] { CmHelp(); });
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    buttons->addWidget(help);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(title, 0, Qt::AlignHCenter);
+    layout->addWidget(search);
+    layout->addWidget(label);
+    layout->addWidget(Name);
+    layout->addLayout(buttons);
+}
+
+void FindDlg::SetupWindow()
+{
+    Star->setChecked(true);
+    Name->clear();
+    Name->setFocus();
+}
+
+void FindDlg::CmOk()
+{
+    // The program's names are single-byte text; a character outside Latin-1 matches nothing.
+    const std::string text = search::CollapseSpaces(Name->text().toLatin1().toStdString());
+    std::memcpy(ObjName, text.c_str(), text.size() + 1);
+    if (!text.empty())
+    {
+        if (Star->isChecked())
+            *SearchItem = 1;
+        else if (Constel->isChecked())
+            *SearchItem = 2;
+        else if (NGCMess->isChecked())
+            *SearchItem = 3;
+        else
+            *SearchItem = 4;
+    }
+    CloseWindow(platform::IDOK);
+}
+
+void FindDlg::CmHelp()
+{
+    platform::WinHelp(this, "Velmoria.hlp", platform::HELP_CONTEXT, kHelpContext);
+    update();
+}

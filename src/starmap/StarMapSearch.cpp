@@ -1,0 +1,239 @@
+// The Star Map's Search menu: a star by name (and the next one with F7), a constellation by
+// its abbreviation, a deep-sky object by its Messier or NGC number, the Sun and the Moon. A
+// found object above the horizon gets its card at its place on the globe; a constellation is
+// drawn in red; anything below the horizon is reported.
+#include "app/VelmoriaApp.h"
+#include "app/VelmoriaWnd.h"
+#include "platform/Files.h"
+#include "platform/MessageBox.h"
+#include "starmap/ConstBlocks.h"
+#include "starmap/FindDlg.h"
+#include "starmap/Globe.h"
+#include "starmap/Search.h"
+
+#include <cmath>
+#include <vector>
+
+namespace
+{
+constexpr const char* kStarsFile = "Data\\Stars.dat";
+constexpr const char* kNgcMessFile = "Data\\NGCMess.dat";
+constexpr platform::Rgb kHighlightRed = platform::RGB(255, 0, 0);
+
+QPoint ScreenPoint(uint16_t x, uint16_t y)
+{
+    return QPoint(globe::DrawCoord(x), globe::DrawCoord(y));
+}
+
+// Where deep-sky object `o` stands on the globe now, and whether it is on the visible side.
+// The deep-sky pass leaves an object fainter than the limiting magnitude (or the whole layer,
+// when it is off) where it was last drawn, so the search places the object itself, exactly as
+// that pass would.
+bool LocateNgcMess(const VelmoriaWnd& w, const NgcMessObj& o, QPoint& at)
+{
+    const globe::View view{w.XCenter, w.YCenter, w.r, w.lat, w.latCos, w.latSin};
+    const double H = w.t + o.RA;
+    const double sinDec = std::sin(static_cast<double>(o.Dec));
+    const globe::ScreenPoint p = globe::Project(view, H, std::cos(o.Dec), sinDec);
+    at = ScreenPoint(globe::StoreCoord(p.x), globe::StoreCoord(p.y));
+    return w.Values.SMValues.Check[4] != 0 || globe::IsVisible(view, sinDec, H, p.y);
+}
+} // namespace
+
+void VelmoriaWnd::CmFind()
+{
+    if (Subject != 3)
+        return;
+    {
+        FindDlg dlg(this, SearchString, &SearchItem);
+        dlg.Execute();
+    }
+    if (SearchItem == 0)
+    {
+        Search = false;
+        return;
+    }
+    Search = true;
+    NoMore = false;
+    if (SearchItem != 1)
+        NoMore = true;
+    CmStStop();
+    ShowStarMap();
+    // With their layer hidden the Sun and the Moon are placed for the search as well, so that a
+    // card opens where they are now and not where they were when the layer was last drawn.
+    if (SearchItem == 4 && !Values.SMValues.Check[3])
+        DrawSolObj();
+    Present();
+    switch (SearchItem)
+    {
+    case 1:
+        if (!FindStar(0))
+        {
+            platform::InfoBox(this, "The Star is not find");
+            NoMore = true;
+        }
+        break;
+    case 2:
+        if (!FindConst(1))
+            platform::InfoBox(this, "The Constellation is not find");
+        // The red lines stay until the next frame.
+        Present();
+        return;
+    case 3:
+        // An unreadable catalogue ends the search without a word.
+        if (!FindNGCMessObj())
+            return;
+        break;
+    default:
+        FindSolObj();
+        break;
+    }
+    BlackOut();
+    ForgetHiddenLayers();
+    ShowStarMap();
+}
+
+void VelmoriaWnd::CmFindNext()
+{
+    // Find Next is enabled only while a star search has more to find.
+    if (Subject != 3 || SearchItem != 1 || !Search || NoMore)
+        return;
+    CmStStop();
+    ShowStarMap();
+    Present();
+    if (!FindStar(static_cast<uint16_t>(LastIndex + 1)))
+    {
+        platform::InfoBox(this, "No more stars with search name");
+        NoMore = true;
+    }
+    if (NoMore)
+        Search = false;
+    BlackOut();
+    ShowStarMap();
+}
+
+bool VelmoriaWnd::FindStar(uint16_t Index)
+{
+    std::FILE* f = platform::OpenFile(kStarsFile, "rb");
+    if (!f)
+        return false;
+    search::UpperCase(SearchString);
+    // Only the stars the view holds have a place on the globe.
+    const int i = search::FindStarRecord(f, Index, StarCount, SearchString);
+    std::fclose(f);
+    if (i < 0)
+        return false;
+    if (Star[i].Flag)
+        SmStarCard(ScreenPoint(Star[i].X, Star[i].Y), i);
+    else
+        platform::InfoBox(this, "The Star is below the horizon");
+    LastIndex = static_cast<uint16_t>(i);
+    return true;
+}
+
+bool VelmoriaWnd::FindConst(uint16_t Index)
+{
+    std::FILE* f = platform::OpenFile(kStarsFile, "rb");
+    if (!f)
+        return false;
+    search::UpperCase(SearchString);
+    const int c = search::ConstellationOf(SearchString, Index);
+    if (c == search::kWrongLength)
+    {
+        std::fclose(f);
+        platform::MessageBox(this, "The name of Constellation must content 3 symbols !!!",
+                             platform::kCaptionInfo, platform::MB_ICONSTOP);
+        return true;
+    }
+    if (c == search::kNoConstellation)
+    {
+        std::fclose(f);
+        return false;
+    }
+    const int b = search::FirstRecordOf(f, c, StarCount);
+    std::fclose(f);
+    if (b >= 0)
+    {
+        const constblocks::Block block = constblocks::BlockAt(Star, StarCount, b);
+        std::vector<constblocks::Link> links;
+        constblocks::AppendBlockLinks(Star, block, links);
+        canvas.SetPen(kHighlightRed);
+        bool drawn = false;
+        for (const constblocks::Link& link : links)
+        {
+            const Stars& from = Star[link.from];
+            const Stars& to = Star[link.to];
+            if (from.Flag && to.Flag)
+            {
+                canvas.MoveTo(globe::DrawCoord(from.X), globe::DrawCoord(from.Y));
+                canvas.LineTo(globe::DrawCoord(to.X), globe::DrawCoord(to.Y));
+                drawn = true;
+            }
+        }
+        for (int s = block.first; s < block.end; ++s)
+            if (Star[s].Flag)
+                DrawStarMark(Star[s]);
+        Present();
+        if (!drawn)
+            platform::InfoBox(this, "The Constellation is below the horizon");
+    }
+    LastIndex = static_cast<uint16_t>(2 * c - 1);
+    return true;
+}
+
+bool VelmoriaWnd::FindNGCMessObj()
+{
+    std::FILE* f = platform::OpenFile(kNgcMessFile, "rb");
+    if (!f)
+        return false;
+    search::UpperCase(SearchString);
+    const search::ObjectQuery query = search::ParseObjectQuery(SearchString);
+    const bool messier = query.kind == search::ObjectQuery::Kind::Messier;
+    bool found = false;
+    NGCMessDB record;
+    for (int i = 0; i < NgcMessCount && std::fread(&record, sizeof record, 1, f) == 1; ++i)
+    {
+        if (!search::ObjectMatches(query, record))
+            continue;
+        found = true;
+        QPoint at;
+        if (LocateNgcMess(*this, NgcMess[i], at))
+            SmNGCMess(at, i);
+        else
+            platform::InfoBox(this, messier ? "The Messier Object is below the horizon"
+                                            : "The NGC Object is below the horizon");
+    }
+    std::fclose(f);
+    if (!found)
+        platform::InfoBox(this, "The Object is not find");
+    return true;
+}
+
+void VelmoriaWnd::FindSolObj()
+{
+    search::UpperCase(SearchString);
+    const int k = search::SolObjectOf(SearchString);
+    if (k < 0)
+        return;
+    if (!FlagSol[k])
+    {
+        platform::InfoBox(this, k == 0 ? "The Sun is below the horizon"
+                                       : "The Moon is below the horizon");
+        return;
+    }
+    const QPoint at = ScreenPoint(XSol[k], YSol[k]);
+    if (k == 0)
+        SmSunCard(at);
+    else
+        SmMoonCard(at);
+}
+
+void VelmoriaWnd::ForgetHiddenLayers()
+{
+    const auto& check = Values.SMValues.Check;
+    if (!check[2])
+        for (NgcMessObj& o : NgcMess)
+            o.Flag = false;
+    if (!check[3])
+        FlagSol[0] = FlagSol[1] = false;
+}

@@ -1,0 +1,429 @@
+// The Star Map's search: the rules for the typed text, and the Search menu in the whole
+// application against the generated catalogue, with the observer at a pole so that what is
+// above the horizon follows from the declination alone (at 90 N everything north of the
+// celestial equator is up, everything south of it is down).
+#include "app/VelmoriaApp.h"
+#include "app/VelmoriaWnd.h"
+#include "common/TestSupport.h"
+#include "starmap/FindDlg.h"
+#include "starmap/Search.h"
+#include "starmap/SmallCard.h"
+
+#include <QLineEdit>
+#include <QRadioButton>
+#include <cstring>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace
+{
+using testing_support::DialogAnswer;
+using testing_support::FixedClock;
+using testing_support::HelpRecorder;
+using testing_support::MessageRecorder;
+using testing_support::ScratchDir;
+using testing_support::SoundRecorder;
+
+// ---- the rules ----
+
+TEST(SearchText, RunsOfSpacesBecomeOneAndABlankTextIsNothing)
+{
+    const struct
+    {
+        std::string typed;
+        std::string copied;
+    } cases[] = {
+        {"Sirius", "Sirius"},
+        {"Alula   Borealis", "Alula Borealis"},
+        {"  uma  ", " uma "},
+        {"moon ", "moon "},
+        {" ", ""},
+        {"     ", ""},
+        {"", ""},
+        {std::string(300, 'a'), std::string(254, 'a')},
+        {std::string(253, 'a') + "  b", std::string(253, 'a') + " "},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(search::CollapseSpaces(c.typed), c.copied) << '"' << c.typed << '"';
+}
+
+StarDB Named(const char* name, size_t length)
+{
+    StarDB s{};
+    std::memcpy(s.StarName, name, length);
+    return s;
+}
+
+TEST(SearchText, AStarNameMatchesByItsBeginningInAnyCase)
+{
+    const StarDB sirius = Named("Sirius", 7);
+    const StarDB unnamed = Named("N/A", 4);
+    const StarDB lower = Named("n/a-ish", 8);
+    // A damaged record without its terminating NUL: all 21 bytes are the name.
+    const StarDB full = Named("AAAAAAAAAAAAAAAAAAAAA", 21);
+    const struct
+    {
+        const StarDB* star;
+        const char* text;
+        bool match;
+    } cases[] = {
+        {&sirius, "SIR", true},
+        {&sirius, "SIRIUS", true},
+        {&sirius, "sir", true},
+        {&sirius, "SIRIUSX", false},
+        {&sirius, "IRI", false},
+        {&sirius, "", false},
+        {&unnamed, "N", false},
+        {&unnamed, "N/A", false},
+        {&lower, "N/A-ISH", false},
+        {&full, "AAAAAAAAAAAAAAAAAAAAA", true},
+        {&full, "AAAAAAAAAAAAAAAAAAAAAA", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(search::StarNameMatches(*c.star, c.text), c.match) << c.text;
+}
+
+TEST(SearchText, AnAbbreviationNamesItsConstellationWhateverItsCaseAndSpaces)
+{
+    // Numbers of the program's constellation table: Ursa Major 2, Crux 4, Orion 11,
+    // Serpens (Cauda) 79 and Serpens (Caput) 80.
+    const struct
+    {
+        const char* text;
+        int first;
+        int number;
+    } cases[] = {
+        {"uma", 1, 2},
+        {"UMa", 1, 2},
+        {"UMA", 1, 2},
+        {" ori ", 1, 11},
+        {"SER", 1, 79},
+        {"ser", 80, 80},
+        {"cru", 5, 0},
+        {"XYZ", 1, search::kNoConstellation},
+        {"Orion", 1, search::kWrongLength},
+        {"UM", 1, search::kWrongLength},
+        {"U MA", 1, search::kWrongLength},
+        {"   ", 1, search::kWrongLength},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(search::ConstellationOf(c.text, c.first), c.number) << '"' << c.text << '"';
+}
+
+TEST(SearchText, MessierAndNgcNumbersAreDigitsRightAfterTheirPrefix)
+{
+    NGCMessDB andromeda{};
+    andromeda.Messier = 31;
+    andromeda.NGC = 224;
+    NGCMessDB tucanae{}; // 47 Tucanae has no Messier number
+    tucanae.NGC = 104;
+    const struct
+    {
+        const char* text;
+        bool andromedaMatches;
+        bool tucanaeMatches;
+    } cases[] = {
+        {"M31", true, false},    {"m31", true, false},     {"M031", true, false},
+        {"NGC224", true, false}, {"ngc224", true, false},  {"NGC104", false, true},
+        {"M 31", false, false},  {"M31a", false, false},   {"NGC 224", false, false},
+        {"M", false, false},     {"NGC", false, false},    {"M0", false, false},
+        {"M-31", false, false},  {"M65567", false, false}, {"NGC65760", false, false},
+        {"224", false, false},   {"MOON", false, false},   {"MNGC224", false, false},
+    };
+    for (const auto& c : cases)
+    {
+        const search::ObjectQuery q = search::ParseObjectQuery(c.text);
+        EXPECT_EQ(search::ObjectMatches(q, andromeda), c.andromedaMatches) << c.text;
+        EXPECT_EQ(search::ObjectMatches(q, tucanae), c.tucanaeMatches) << c.text;
+    }
+}
+
+// ---- the Search menu ----
+
+// What the searches showed, in order: "card <title> <value>" or "box <text>".
+class StarMapSearch : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        for (const char* name : {"Bitmap", "Sound", "Velmoria.hlp", "Data"})
+            dir.LinkRuntime(name);
+        Subject = 0;
+        PreviousSubject = 0;
+        app = std::make_unique<VelmoriaApp>();
+        app->InitMainWindow(false);
+        frame->resize(800, 600);
+        frame->show();
+        wnd = frame->Client();
+    }
+    void TearDown() override
+    {
+        answer.reset();
+        app.reset();
+        Subject = 0;
+    }
+
+    // Enters the Star Map for an observer at the given pole and draws the first frame.
+    void EnterAtPole(bool north)
+    {
+        wnd->Values.LocValues.Lat = Coordinate{90, 0, 0};
+        wnd->Values.LocValues.North = north;
+        wnd->DispatchCommand(302);
+        ASSERT_EQ(Subject, 3);
+        wnd->EvTimer(kTimerRealTime);
+    }
+
+    // Answers the search dialog with kind button `kind` (4402..4405, 0 for Cancel) and `text`,
+    // and every card by noting what it shows.
+    void Answer(int kind, const std::string& text)
+    {
+        answer.reset(); // puts the previous hook back before the new one is installed
+        answer = std::make_unique<DialogAnswer>(
+            [this, kind, text](platform::Dialog& d)
+            {
+                if (auto* find = dynamic_cast<FindDlg*>(&d))
+                {
+                    if (kind == 0)
+                        return platform::IDCANCEL;
+                    find->ControlAs<QRadioButton>(kind)->setChecked(true);
+                    find->Name->setText(QString::fromStdString(text));
+                    find->CmOk();
+                    return platform::IDOK;
+                }
+                if (auto* card = dynamic_cast<SmallCardDlg*>(&d))
+                {
+                    std::string shown = "card " + card->windowTitle().toStdString();
+                    for (int id : {4001, 4201, 4202})
+                        if (card->Control(id))
+                            shown += " " + card->Value(id).toStdString();
+                    seen.push_back(shown);
+                }
+                return platform::IDOK;
+            });
+    }
+
+    // Runs Find (or Find Next) and returns what it showed.
+    std::vector<std::string> Run(int command)
+    {
+        seen.clear();
+        const size_t before = messages.boxes.size();
+        wnd->DispatchCommand(command);
+        // Cards and boxes interleave; boxes are recorded apart, so list the cards first only
+        // when there was no box.
+        for (size_t i = before; i < messages.boxes.size(); ++i)
+            seen.push_back("box " + messages.boxes[i].text);
+        return seen;
+    }
+    std::vector<std::string> Find(int kind, const std::string& text)
+    {
+        Answer(kind, text);
+        return Run(509);
+    }
+
+    int CountColour(platform::Rgb colour) const
+    {
+        int n = 0;
+        const platform::Canvas& c = wnd->canvas;
+        for (int y = 0; y < c.Height(); ++y)
+            for (int x = 0; x < c.Width(); ++x)
+                n += c.Pixel(x, y) == colour;
+        return n;
+    }
+
+    ScratchDir dir;
+    MessageRecorder messages;
+    SoundRecorder sounds;
+    HelpRecorder help;
+    std::unique_ptr<FixedClock> clock =
+        std::make_unique<FixedClock>(Date{21, 6, 2001}, Time{12, 0, 0});
+    std::unique_ptr<VelmoriaApp> app;
+    std::unique_ptr<DialogAnswer> answer;
+    VelmoriaWnd* wnd = nullptr;
+    std::vector<std::string> seen;
+};
+
+using Shown = std::vector<std::string>;
+constexpr int kStar = 4402, kConstel = 4403, kObject = 4404, kSolar = 4405;
+
+TEST_F(StarMapSearch, AStarIsFoundByTheBeginningOfItsNameInCatalogueOrder)
+{
+    const struct
+    {
+        bool north;
+        const char* text;
+        Shown shown;
+    } cases[] = {
+        {true, "alu", {"card Star Alula Borealis"}},
+        {false, "sIr", {"card Star Sirius"}},
+        {true, "sirius", {"box The Star is below the horizon"}},
+        {true, "Tania   Bor", {"card Star Tania Borealis"}},
+        {true, "xyzzy", {"box The Star is not find"}},
+        {true, "n/a", {"box The Star is not find"}},
+        {true, "polaris ", {"box The Star is not find"}},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.text);
+        EnterAtPole(c.north);
+        EXPECT_EQ(Find(kStar, c.text), c.shown);
+        EXPECT_FALSE(wnd->StPlaying);
+        wnd->DispatchCommand(400);
+    }
+}
+
+TEST_F(StarMapSearch, FindNextStepsThroughEveryMatchAndThenSaysThereAreNoMore)
+{
+    EnterAtPole(true);
+    EXPECT_FALSE(wnd->ButtonEnabler(510));
+    // Alula Borealis and Alula Australis are in Ursa Major, Aludra in Canis Major (south).
+    EXPECT_EQ(Find(kStar, "ALU"), Shown{"card Star Alula Borealis"});
+    EXPECT_TRUE(wnd->ButtonEnabler(510));
+    EXPECT_EQ(Run(510), Shown{"card Star Alula Australis"});
+    EXPECT_EQ(Run(510), Shown{"box The Star is below the horizon"});
+    EXPECT_TRUE(wnd->ButtonEnabler(510));
+    EXPECT_EQ(Run(510), Shown{"box No more stars with search name"});
+    EXPECT_FALSE(wnd->ButtonEnabler(510));
+    EXPECT_FALSE(wnd->Search);
+    EXPECT_EQ(Run(510), Shown{}); // disabled: nothing happens
+}
+
+TEST_F(StarMapSearch, AConstellationIsDrawnInRedOrReportedBelowTheHorizon)
+{
+    const platform::Rgb red = platform::RGB(255, 0, 0);
+    const struct
+    {
+        const char* text;
+        bool transparent;
+        Shown shown;
+        bool red;
+        int lastIndex;
+    } cases[] = {
+        {"uma", false, {}, true, 3},
+        {" UMa ", false, {}, true, 3},
+        {"cru", false, {"box The Constellation is below the horizon"}, false, 7},
+        {"SER", true, {}, true, 157}, // Serpens (Cauda), never (Caput)
+        {"Orion", false, {"box The name of Constellation must content 3 symbols !!!"}, false, -1},
+        {"xyz", false, {"box The Constellation is not find"}, false, -1},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.text);
+        EnterAtPole(true);
+        wnd->Values.SMValues.Check[4] = c.transparent;
+        wnd->LastIndex = 0xFFFF;
+        EXPECT_EQ(Find(kConstel, c.text), c.shown);
+        EXPECT_EQ(CountColour(red) > 0, c.red);
+        if (c.lastIndex >= 0)
+        {
+            EXPECT_EQ(wnd->LastIndex, c.lastIndex);
+        }
+        EXPECT_FALSE(wnd->ButtonEnabler(510));
+        wnd->DispatchCommand(400);
+    }
+    ASSERT_GE(messages.boxes.size(), 2u);
+    EXPECT_EQ(messages.boxes[1].caption, "Velmoria - [Info]");
+    EXPECT_EQ(messages.boxes[1].flags, 0x10u); // the 3-symbol message has the stop icon
+}
+
+TEST_F(StarMapSearch, TheRedLinesStayUntilTheNextFrame)
+{
+    EnterAtPole(true);
+    Find(kConstel, "UMA");
+    ASSERT_GT(CountColour(platform::RGB(255, 0, 0)), 0);
+    wnd->ShowStarMap(); // the constellation pass redraws those lines in green
+    EXPECT_EQ(CountColour(platform::RGB(255, 0, 0)), 0);
+}
+
+TEST_F(StarMapSearch, DeepSkyObjectsAreFoundByMessierOrNgcNumber)
+{
+    // Andromeda (M31, NGC 224) and M51 are northern, M83 and 47 Tucanae (NGC 104) southern.
+    // M51 is fainter than the limiting magnitude 4.0, so it is not drawn, but it is up.
+    const struct
+    {
+        const char* text;
+        Shown shown;
+    } cases[] = {
+        {"m31", {"card NGC / Messier NGC224 M31"}},
+        {"NGC224", {"card NGC / Messier NGC224 M31"}},
+        {"ngc 224", {"box The Object is not find"}},
+        {"M51", {"card NGC / Messier NGC5194 M51"}},
+        {"M83", {"box The Messier Object is below the horizon"}},
+        {"ngc104", {"box The NGC Object is below the horizon"}},
+        {"M 31", {"box The Object is not find"}},
+        {"M31a", {"box The Object is not find"}},
+        {"M", {"box The Object is not find"}},
+        {"M0", {"box The Object is not find"}},
+    };
+    EnterAtPole(true);
+    for (const auto& c : cases)
+        EXPECT_EQ(Find(kObject, c.text), c.shown) << c.text;
+}
+
+TEST_F(StarMapSearch, TheSunIsUpAtTheNorthPoleInJuneAndDownInDecember)
+{
+    EnterAtPole(true);
+    EXPECT_EQ(Find(kSolar, "sun"), Shown{"card Sun"});
+    // With the layer hidden the Sun is still found where it is now.
+    wnd->Values.SMValues.Check[3] = 0;
+    EXPECT_EQ(Find(kSolar, "SUN"), Shown{"card Sun"});
+    EXPECT_FALSE(wnd->FlagSol[0]); // no mark of a hidden layer is left to right-click
+    wnd->Values.SMValues.Check[3] = 1;
+    wnd->DispatchCommand(400);
+
+    clock->Set(Date{21, 12, 2001}, Time{12, 0, 0});
+    EnterAtPole(true);
+    EXPECT_EQ(Find(kSolar, "Sun"), Shown{"box The Sun is below the horizon"});
+}
+
+TEST_F(StarMapSearch, TheMoonIsFoundByItsExactName)
+{
+    EnterAtPole(true);
+    wnd->Values.SMValues.Check[4] = 1; // transparent sphere: the Moon is on the globe
+    EXPECT_EQ(Find(kSolar, "moon"), Shown{"card Moon"});
+    EXPECT_EQ(Find(kSolar, "Moon"), Shown{"card Moon"});
+    EXPECT_EQ(Find(kSolar, "moon "), Shown{});
+    EXPECT_EQ(Find(kSolar, "Mars"), Shown{});
+}
+
+TEST_F(StarMapSearch, CancelOrABlankNameEndsTheSearchAndDisablesFindNext)
+{
+    EnterAtPole(true);
+    for (const auto& [kind, text] : {std::pair{0, "alu"}, {kStar, ""}, {kStar, "    "}})
+    {
+        Find(kStar, "alu");
+        ASSERT_TRUE(wnd->ButtonEnabler(510));
+        wnd->StPlaying = true;
+        EXPECT_EQ(Find(kind, text), Shown{});
+        EXPECT_EQ(wnd->SearchItem, 0);
+        EXPECT_FALSE(wnd->Search);
+        EXPECT_FALSE(wnd->ButtonEnabler(510));
+        EXPECT_TRUE(wnd->StPlaying); // nothing else changed
+    }
+}
+
+TEST_F(StarMapSearch, AnUnreadableCatalogueIsReportedAsNotFound)
+{
+    EnterAtPole(true);
+    std::filesystem::remove(std::filesystem::path(dir.Path()) / "Data");
+    EXPECT_EQ(Find(kStar, "alu"), Shown{"box The Star is not find"});
+    EXPECT_EQ(Find(kConstel, "uma"), Shown{"box The Constellation is not find"});
+    EXPECT_EQ(Find(kObject, "M31"), Shown{});
+}
+
+TEST_F(StarMapSearch, HelpOpensTheSearchPage)
+{
+    char text[255] = "previous";
+    uint8_t kind = 7;
+    FindDlg dlg(nullptr, text, &kind);
+    EXPECT_EQ(kind, 0);
+    dlg.SetupWindow();
+    EXPECT_TRUE(dlg.Star->isChecked());
+    EXPECT_TRUE(dlg.Name->text().isEmpty());
+    dlg.CmHelp();
+    ASSERT_EQ(help.requests.size(), 1u);
+    EXPECT_EQ(help.requests[0].data, 9015u);
+}
+} // namespace
