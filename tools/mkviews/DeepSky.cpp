@@ -166,7 +166,7 @@ void Sky::StarField(int count, uint32_t seed, double brightness)
                          : t < 0.75 ? Rgb{1.0, 1.0, 1.0}
                          : t < 0.9  ? Rgb{1.0, 0.92, 0.75}
                                     : Rgb{1.0, 0.75, 0.55};
-        Star(x, y, b, tint, b > 0.75);
+        Star(x, y, b, tint, b > 0.92);
     }
 }
 
@@ -214,7 +214,7 @@ void AddGalaxy(Sky& sky, const GalaxyShape& g)
             const double m = Fbm(u * 16, vd * 16 + 1.7, 0.71, 3, g.seed + 1);
             const double patch = (1 - g.flocculence) + g.flocculence * 2.2 * n * n;
             const double fade = Smooth(1.3, 0.85, r);
-            const double disc = std::exp(-r / 0.28) * 0.9 * fade;
+            const double disc = std::exp(-r / 0.3) * 1.3 * fade * (0.7 + 0.6 * n);
             const double arms = arm * patch * std::exp(-r / 0.5) * Smooth(0.04, 0.22, r) * fade;
             const double rb = std::sqrt(u * u + (v / bulgeRound) * (v / bulgeRound)) / g.bulge;
             const double bulge = std::exp(-2.4 * std::pow(rb, 0.75)) * 3.0 * g.bulgeLight;
@@ -262,8 +262,8 @@ QImage RenderGalaxyM100()
     g.angle = 0.5;
     g.pitch = 0.30;
     g.armPhase = 0.8;
-    g.armSharpness = 5;
-    g.flocculence = 0.35;
+    g.armSharpness = 2.5;
+    g.flocculence = 0.55;
     g.bulge = 0.09;
     g.dust = 1.3;
     g.knots = 110;
@@ -287,8 +287,8 @@ QImage RenderGalaxyM33()
     g.angle = -0.40;
     g.pitch = 0.55;
     g.armPhase = 2.0;
-    g.armSharpness = 3;
-    g.flocculence = 0.8;
+    g.armSharpness = 1.6;
+    g.flocculence = 0.9;
     g.bulge = 0.05;
     g.bulgeLight = 0.6;
     g.dust = 0.6;
@@ -414,8 +414,8 @@ QImage RenderWhirlpool()
     g.angle = -0.3;
     g.pitch = 0.28;
     g.armPhase = 2.6;
-    g.armSharpness = 6;
-    g.flocculence = 0.3;
+    g.armSharpness = 3;
+    g.flocculence = 0.45;
     g.bulge = 0.08;
     g.dust = 1.6;
     g.knots = 130;
@@ -488,7 +488,7 @@ QImage RenderHorsehead()
     QPainterPath cloud;
     cloud.moveTo(0, 268);
     for (int x = 0; x <= kW; x += 16)
-        cloud.lineTo(x, 268 + 14 * std::sin(x * 0.031) + 9 * std::sin(x * 0.083 + 1));
+        cloud.lineTo(x, 262 + 40 * (Fbm(x * 0.012, 0.5, 0.5, 4, 3105) - 0.5));
     cloud.lineTo(kW, kH);
     cloud.lineTo(0, kH);
     cloud.closeSubpath();
@@ -532,7 +532,7 @@ QImage RenderCatsEye()
             const double rings = 0.5 + 0.5 * std::cos(r * 0.35);
             const double halo = std::exp(-std::pow(r / 150.0, 4.0)) * Smooth(40, 70, r);
             const double n = Fbm(x * 0.02, y * 0.02, 0.4, 3, 3202);
-            const double l = halo * (0.05 + 0.05 * rings) * (0.6 + 0.8 * n);
+            const double l = halo * (0.05 + 0.025 * rings) * (0.4 + 1.0 * n);
             return Rgb{0.9 * l, 0.35 * l, 0.35 * l};
         });
     // Shells: limb-brightened ellipses at several angles, green-blue inside, red at the edge.
@@ -552,7 +552,7 @@ QImage RenderCatsEye()
                 const double u = ((x - cx) * c + (y - cy) * si) / s.a;
                 const double v = (-(x - cx) * si + (y - cy) * c) / s.b;
                 const double rho = std::sqrt(u * u + v * v);
-                const double wall = std::exp(-std::pow((rho - 1.0) / 0.12, 2.0));
+                const double wall = std::exp(-std::pow((rho - 1.0) / 0.22, 2.0));
                 const double fill = std::exp(-rho * rho * 1.5) * 0.35;
                 const Rgb green{0.35, 0.95, 0.8}, red{1.0, 0.32, 0.28};
                 sum = Add(sum, Scale(Mix(green, red, Smooth(0.85, 1.1, rho)),
@@ -592,15 +592,15 @@ QImage RenderCrab()
             const double syn = std::exp(-std::pow(rho / 0.62, 2.0)) *
                                (0.6 + 0.6 * Fbm(x * 0.02, y * 0.02, 1.1, 4, 3303));
             // Filaments of hydrogen and sulphur, densest towards the edge.
-            const double f1 = std::pow(Ridge(Fbm(x * 0.018 + warp, y * 0.018, 2.0, 5, 3304)), 7.0);
-            const double f2 = std::pow(Ridge(Fbm(x * 0.03, y * 0.03 + warp, 3.0, 4, 3305)), 9.0);
+            const double f1 = std::pow(Ridge(Fbm(x * 0.018 + warp, y * 0.018, 2.0, 5, 3304)), 12.0);
+            const double f2 = std::pow(Ridge(Fbm(x * 0.03, y * 0.03 + warp, 3.0, 4, 3305)), 16.0);
             const double edge = Smooth(1.15, 0.9, rho) * (0.35 + 0.65 * Smooth(0.2, 0.8, rho));
             const double hue = Fbm(x * 0.008, y * 0.008, 4.0, 2, 3306);
             const Rgb fil =
                 Mix(Mix(Rgb{1.0, 0.22, 0.12}, Rgb{1.0, 0.62, 0.22}, Smooth(0.35, 0.55, hue)),
                     Rgb{0.75, 0.95, 0.45}, Smooth(0.6, 0.75, hue));
-            return Add(Scale(Rgb{0.55, 0.68, 1.0}, 0.45 * syn),
-                       Scale(fil, (f1 + 0.6 * f2) * edge * 1.3));
+            return Add(Scale(Rgb{0.55, 0.68, 1.0}, 0.6 * syn),
+                       Scale(fil, (f1 + 0.6 * f2) * edge * 0.9));
         });
     sky.Star(cx - 4, cy + 2, 0.35, {0.9, 0.92, 1.0}); // the pulsar
     sky.Star(cx + 6, cy - 3, 0.3, {1.0, 0.95, 0.85});
@@ -623,8 +623,10 @@ double PillarDistance(const Pillar& p, double x, double y, double* along = nullp
     const double t = Clamp01((p.baseY - y) / (p.baseY - p.topY));
     if (along)
         *along = t;
-    const double axis = p.baseX + (p.topX - p.baseX) * t + 8 * std::sin(t * 4.0);
-    const double half = p.base + (p.top - p.base) * t;
+    const double wobble = Fbm(y * 0.012, p.baseX * 0.013, 0.3, 3, 3420) - 0.5;
+    const double swell = Fbm(y * 0.03, p.baseX * 0.017, 0.9, 3, 3421);
+    const double axis = p.baseX + (p.topX - p.baseX) * t + 30 * wobble * (1 - t);
+    const double half = (p.base + (p.top - p.base) * t) * (0.75 + 0.5 * swell);
     if (y >= p.topY)
         return std::fabs(x - axis) / half;
     const double dx = (x - p.topX) / p.top, dy = (y - p.topY) / (p.top * 0.9);
@@ -667,9 +669,9 @@ QImage RenderEagle(bool pillars)
             {
                 double o = 0;
                 for (const Pillar& p : small)
-                    o += 3.0 * Smooth(1.1, 0.7, PillarDistance(p, x, y)) * (y < p.baseY + 25);
-                const double lane = std::pow(Ridge(Fbm(x * 0.01, y * 0.01, 2.2, 4, 3405)), 6.0);
-                return o + 1.2 * lane;
+                    o += 1.6 * Smooth(1.1, 0.6, PillarDistance(p, x, y)) * (y < p.baseY + 25);
+                const double lane = Smooth(0.55, 0.8, Fbm(x * 0.01, y * 0.01, 2.2, 4, 3405));
+                return o + 0.6 * lane;
             });
         return sky.Develop(1.6);
     }
@@ -693,14 +695,14 @@ QImage RenderEagle(bool pillars)
             {
                 double along = 0;
                 const double n = Fbm(x * 0.04, y * 0.04, 0.8, 4, 3412);
-                const double d = PillarDistance(p, x, y, &along) + 0.25 * (n - 0.5);
+                const double d = PillarDistance(p, x, y, &along) + 0.45 * (n - 0.5);
                 // The lit skin faces up and to the right.
                 const double rim = std::exp(-std::pow((d - 1.0) / 0.12, 2.0));
                 const double facing =
                     Clamp01(0.3 + (x - (p.baseX + (p.topX - p.baseX) * along)) / 80.0 +
                             (y < p.topY + 20 ? 0.6 : 0.0));
                 sum =
-                    Add(sum, Scale(Rgb{1.0, 0.85, 0.6}, 1.1 * rim * facing * (0.4 + 0.6 * along)));
+                    Add(sum, Scale(Rgb{1.0, 0.85, 0.6}, 0.7 * rim * facing * (0.3 + 0.7 * along)));
             }
             return sum;
         });
@@ -746,7 +748,7 @@ QImage RenderOrion()
             const double ang = std::atan2(dy, dx);
             const double fan = 0.55 + 0.45 * std::cos(ang - 2.6);
             const double outer = std::exp(-r / (110 + 70 * fan)) * (0.4 + 0.9 * n * n);
-            const double core = std::exp(-std::pow(r / 34.0, 2.0)) * 2.4;
+            const double core = std::exp(-std::pow(r / 22.0, 2.0)) * 0.9;
             const Rgb pink{1.0, 0.36, 0.44}, teal{0.45, 0.88, 0.82}, white{1.0, 0.95, 0.9};
             Rgb c =
                 Add(Scale(Mix(teal, pink, Smooth(30, 120, r)), outer * 1.3), Scale(white, core));
@@ -759,12 +761,12 @@ QImage RenderOrion()
     sky.Absorb(
         [&](double x, double y)
         {
-            const double bay = std::exp(-std::pow((y - 200 - 0.25 * (x - 180)) / 14.0, 2.0)) *
+            const double bay = std::exp(-std::pow((y - 200 - 0.25 * (x - 180)) / 26.0, 2.0)) *
                                Smooth(250, 170, x) * Smooth(40, 110, x);
-            const double fil = std::pow(Ridge(Fbm(x * 0.012, y * 0.012, 2.5, 4, 3504)), 8.0);
+            const double fil = Smooth(0.55, 0.8, Fbm(x * 0.01, y * 0.01, 2.5, 4, 3504));
             const double away = Smooth(40, 140, std::hypot(x - tx, y - ty));
-            return 3.0 * bay * (0.6 + 0.6 * Fbm(x * 0.05, y * 0.05, 0.1, 3, 3505)) +
-                   1.4 * fil * away;
+            return 0.7 * bay * (0.4 + 0.9 * Fbm(x * 0.03, y * 0.03, 0.1, 4, 3505)) +
+                   0.6 * fil * away;
         });
     sky.StarField(200, 3506, 0.7);
     const double trap[4][2] = {{0, 0}, {7, -3}, {3, 6}, {-5, 4}};
@@ -784,10 +786,10 @@ QImage RenderTrifid()
         {
             const double r = std::hypot(x - cx, y - cy) / 112;
             const double n = Fbm(x * 0.015, y * 0.015, 0.2, 5, 3601);
-            const double red = Smooth(1.15, 0.3, r + 0.25 * (n - 0.5)) * (0.45 + 0.8 * n);
+            const double red = Smooth(1.1, 0.2, r + 0.6 * (n - 0.5)) * (0.2 + 1.1 * n * n);
             const double rb = std::hypot(x - 252, y - 92) / 95;
             const double m = Fbm(x * 0.012, y * 0.012, 1.3, 4, 3602);
-            const double blue = Smooth(1.2, 0.0, rb + 0.3 * (m - 0.5)) * (0.3 + 0.6 * m) * 0.7;
+            const double blue = Smooth(1.2, 0.0, rb + 0.7 * (m - 0.5)) * (0.15 + 0.9 * m * m) * 0.7;
             return Add(Scale(Rgb{1.0, 0.25, 0.36}, red), Scale(Rgb{0.35, 0.55, 1.0}, blue));
         });
     // Three dark lanes that split the glow from near its centre.

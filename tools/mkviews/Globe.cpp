@@ -92,7 +92,7 @@ QImage SunMap(int w)
                                // Granulation: fine cells of bright gas with dark lanes.
                                const double g = Fbm(d.x * 60, d.y * 60, d.z * 60, 2, 1101);
                                const double f = Fbm(d.x * 7, d.y * 7, d.z * 7, 3, 1102);
-                               const double b = 0.86 + 0.14 * g + 0.05 * (f - 0.5);
+                               const double b = 0.8 + 0.2 * g + 0.06 * (f - 0.5);
                                return Scale(Rgb{1.0, 0.86, 0.60}, b);
                            });
     // Sunspots in the two activity belts: dark umbra inside a lighter penumbra.
@@ -100,11 +100,11 @@ QImage SunMap(int w)
     for (int group = 0; group < 7; ++group)
     {
         const double lat = (rng.Uniform() < 0.5 ? -1 : 1) * rng.Range(0.12, 0.45);
-        const double lon = rng.Range(-kPi, kPi);
+        const double lon = rng.Range(-1.2, 1.2);
         const int spots = 1 + int(rng.Uniform() * 4);
         for (int s = 0; s < spots; ++s)
         {
-            const double size = rng.Range(0.012, 0.035) * (s == 0 ? 1.5 : 1.0);
+            const double size = rng.Range(0.02, 0.045) * (s == 0 ? 1.5 : 1.0);
             const double slon = lon + rng.Range(-0.12, 0.12), slat = lat + rng.Range(-0.04, 0.04);
             ForSpot(map, slon, slat, size * 2.6,
                     [](double t, Rgb c)
@@ -151,11 +151,10 @@ QImage MercuryMap(int w)
                 [](double t, Rgb c)
                 {
                     const double x = t * 1.25;
-                    if (x < 0.8)
-                        return Scale(c, 0.82 + 0.1 * x);
+                    // A shallow bowl with a raised, slightly brighter rim.
                     if (x < 1.0)
-                        return Scale(c, 1.0 + 0.45 * Smooth(0.8, 0.95, x));
-                    return Scale(c, 1.0 + 0.2 * (1.25 - x) * 4);
+                        return Scale(c, 0.88 + 0.2 * x * x * x * x);
+                    return Scale(c, 1.0 + 0.08 * (1.25 - x) / 0.25);
                 });
     }
     return map;
@@ -210,7 +209,8 @@ QImage JupiterMap(int w)
                                const double turb = Fbm(d.x * 5, d.y * 5, d.z * 22, 4, 1401) - 0.5;
                                const double fine = Fbm(d.x * 30, d.y * 30, d.z * 60, 2, 1402) - 0.5;
                                const double latDeg = lat * 180 / kPi + 4.5 * turb;
-                               return Scale(BandColour(bands, latDeg), 1.0 + 0.12 * fine);
+                               return Mix(Scale(BandColour(bands, latDeg), 1.0 + 0.12 * fine),
+                                          Rgb{0.85, 0.78, 0.68}, 0.3);
                            });
     // The Great Red Spot and a string of white ovals in the southern temperate belt.
     ForSpot(map, 1.2, -22.0 * kPi / 180, 0.17,
