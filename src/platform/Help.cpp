@@ -1,14 +1,16 @@
 #include "platform/Help.h"
 
+#include "platform/Files.h"
+
 #include <QApplication>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QTextBrowser>
 #include <QUrl>
 #include <fstream>
 #include <sstream>
-
-#include "platform/Files.h"
+#include <vector>
 
 namespace platform
 {
@@ -29,19 +31,25 @@ public:
         setWindowTitle(QStringLiteral("Velmoria Help"));
         setOpenLinks(false);
         resize(640, 520);
-        connect(this, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
-            if (url.scheme() == QLatin1String("topic"))
-                ShowTopic(url.path().toStdString());
-        });
+        connect(this, &QTextBrowser::anchorClicked, this,
+                [this](const QUrl& url)
+                {
+                    if (url.scheme() == QLatin1String("topic"))
+                        ShowTopic(url.path().toStdString());
+                });
     }
 
     void SetTopics(std::map<std::string, std::string> t) { topics = std::move(t); }
 
-    bool ShowTopic(const std::string& key)
+    // Shows topic `key`; the page shown before it is remembered for Back.
+    bool ShowTopic(const std::string& key, bool remember = true)
     {
         const auto it = topics.find(key);
         if (it == topics.end())
             return false;
+        if (remember && !current.empty() && current != key)
+            history.push_back(current);
+        current = key;
         setHtml(QString::fromStdString(it->second));
         show();
         raise();
@@ -49,8 +57,36 @@ public:
         return true;
     }
 
+    // Goes back to the page shown before this one; false when there is none.
+    bool GoBack()
+    {
+        while (!history.empty())
+        {
+            const std::string key = history.back();
+            history.pop_back();
+            if (ShowTopic(key, false))
+                return true;
+        }
+        return false;
+    }
+
+protected:
+    // Backspace and Alt+Left go back, as in a web browser.
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (event->key() == Qt::Key_Backspace ||
+            (event->key() == Qt::Key_Left && (event->modifiers() & Qt::AltModifier)))
+        {
+            GoBack();
+            return;
+        }
+        QTextBrowser::keyPressEvent(event);
+    }
+
 private:
     std::map<std::string, std::string> topics;
+    std::string current;
+    std::vector<std::string> history;
 };
 
 HelpViewer* Viewer()
@@ -80,7 +116,8 @@ void LendToModalDialog(HelpViewer* viewer)
     QPointer<HelpViewer> guarded(viewer);
     QObject::connect(
         modal, &QDialog::finished, viewer,
-        [guarded] {
+        [guarded]
+        {
             if (!guarded)
                 return;
             const bool shown = guarded->isVisible();
@@ -107,7 +144,8 @@ std::map<std::string, std::string> ParseHelpFile(const std::string& text)
         return topics;
     std::string key;
     std::string body;
-    auto flush = [&] {
+    auto flush = [&]
+    {
         if (!key.empty())
             topics[key] = body;
     };
@@ -151,10 +189,17 @@ void WinHelp(QWidget*, const char* file, unsigned command, unsigned long data)
     viewer->SetTopics(ParseHelpFile(text.str()));
     switch (command)
     {
-    case HELP_CONTEXT: viewer->ShowTopic(std::to_string(data)); break;
-    case HELP_FINDER: viewer->ShowTopic("contents"); break;
-    case HELP_HELPONHELP: viewer->ShowTopic("helponhelp"); break;
-    default: break;
+    case HELP_CONTEXT:
+        viewer->ShowTopic(std::to_string(data));
+        break;
+    case HELP_FINDER:
+        viewer->ShowTopic("contents");
+        break;
+    case HELP_HELPONHELP:
+        viewer->ShowTopic("helponhelp");
+        break;
+    default:
+        break;
     }
 }
 

@@ -149,3 +149,27 @@ TEST(RuntimeMedia, EveryPictureFilmSoundAndHelpPageTheProgramNamesIsThere)
         }
     }
 }
+
+TEST(RuntimeMedia, EveryLinkOfTheHelpFileLeadsToAPageOfIt)
+{
+    std::ifstream help((kRuntime + "/Velmoria.hlp").toStdString(), std::ios::binary);
+    std::stringstream text;
+    text << help.rdbuf();
+    const auto topics = platform::ParseHelpFile(text.str());
+    ASSERT_FALSE(topics.empty());
+    int links = 0;
+    for (const auto& [key, body] : topics)
+    {
+        size_t at = 0;
+        while ((at = body.find("href=\"", at)) != std::string::npos)
+        {
+            at += 6;
+            const std::string target = body.substr(at, body.find('"', at) - at);
+            SCOPED_TRACE(key + " -> " + target);
+            ASSERT_EQ(target.rfind("topic:", 0), 0u) << "links stay inside the help file";
+            EXPECT_NE(topics.find(target.substr(6)), topics.end());
+            ++links;
+        }
+    }
+    EXPECT_GT(links, 50);
+}
