@@ -1,0 +1,246 @@
+// Every data file damaged in turn (empty, cut at every record boundary, cut inside records,
+// replaced by random bytes of its own length, with noise appended) under the whole
+// application: the views that read it are entered, ticked and stopped, their objects'
+// cards opened, and every database card and sub-card shown. Nothing may crash or read out
+// of bounds (the sanitizer build runs this too); every message is one the file's readers
+// give, and a file of full length opens its view without any.
+#include "app/VelmoriaApp.h"
+#include "app/VelmoriaWnd.h"
+#include "common/TestSupport.h"
+#include "database/PlanetDlg.h"
+
+#include <QListWidget>
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace
+{
+using namespace testing_support;
+
+std::string ReadRuntime(const std::string& name)
+{
+    std::ifstream in(std::string(VELMORIA_RUNTIME_DIR) + "/Data/" + name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+struct Damage
+{
+    std::string what;
+    std::string bytes;
+    bool fullLength; // every record the readers need is there, whole
+};
+
+// The damaged forms of `whole`, a file of records of `recordSize` bytes: cut at every record
+// boundary, but in a file of more than forty records only at its first and last five and
+// at every fiftieth (every refusal goes the same way back to the main screen).
+std::vector<Damage> DamagedForms(const std::string& whole, size_t recordSize)
+{
+    std::vector<Damage> forms;
+    forms.push_back({"empty", "", false});
+    const size_t records = whole.size() / recordSize;
+    for (size_t k = 1; k * recordSize < whole.size(); ++k)
+        if (records <= 40 || k <= 5 || k + 5 >= records || k % 50 == 0)
+            forms.push_back({"cut at " + std::to_string(k * recordSize),
+                             whole.substr(0, k * recordSize), false});
+    for (size_t k : {size_t(0), size_t(1), records / 2, records - 1})
+    {
+        const size_t cut = k * recordSize + recordSize / 2;
+        if (cut < whole.size())
+            forms.push_back(
+                {"cut mid-record at " + std::to_string(cut), whole.substr(0, cut), false});
+    }
+    std::mt19937 random(20261207);
+    std::string noise(whole.size(), '\0');
+    for (char& c : noise)
+        c = static_cast<char>(random());
+    // Random records are read whole, but the database's readers may then find no record of a
+    // planet, which they report.
+    forms.push_back({"random bytes", noise, false});
+    forms.push_back({"noise appended", whole + noise.substr(0, 1000), true});
+    return forms;
+}
+
+class DamagedData : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        for (const char* name : {"Bitmap", "Sound", "Video", "Velmoria.hlp"})
+            if (std::filesystem::exists(std::string(VELMORIA_RUNTIME_DIR) + "/" + name))
+                dir.LinkRuntime(name);
+        for (const char* name : kFiles)
+            dir.Write(std::string("Data/") + name, ReadRuntime(name));
+        Subject = 0;
+        PreviousSubject = 0;
+        app = std::make_unique<VelmoriaApp>();
+        app->InitMainWindow(false);
+        frame->resize(1024, 768);
+        frame->show();
+        wnd = frame->Client();
+    }
+    void TearDown() override { app.reset(); }
+
+    // Runs `use` once per damaged form of `name`, the other files whole, and checks the
+    // messages each run gave.
+    template <class Use>
+    void EveryDamage(const char* name, size_t recordSize, const std::vector<std::string>& allowed,
+                     Use use)
+    {
+        const std::string whole = ReadRuntime(name);
+        ASSERT_FALSE(whole.empty()) << name;
+        const std::string upper = "DATA\\" + Upper(name);
+        for (const Damage& damage : DamagedForms(whole, recordSize))
+        {
+            SCOPED_TRACE(std::string(name) + ": " + damage.what);
+            dir.Write(std::string("Data/") + name, damage.bytes);
+            messages.boxes.clear();
+            opened = false;
+            use();
+            EXPECT_EQ(Subject, 1);
+            if (damage.fullLength)
+                EXPECT_TRUE(opened);
+            for (const platform::MessageRecord& box : messages.boxes)
+            {
+                const bool namesFile = box.text == "Unable to read from file " + upper ||
+                                       box.text == "Unable to open file " + upper;
+                const bool allowedText =
+                    std::find(allowed.begin(), allowed.end(), box.text) != allowed.end();
+                EXPECT_TRUE(namesFile || allowedText) << box.text;
+                EXPECT_FALSE(damage.fullLength) << box.text;
+            }
+        }
+        dir.Write(std::string("Data/") + name, whole);
+    }
+
+    static std::string Upper(std::string s)
+    {
+        for (char& c : s)
+            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        return s;
+    }
+
+    // Right-clicks every object of the stopped view that carries a screen position.
+    void RightClickEverything(const std::vector<QPoint>& points)
+    {
+        for (const QPoint& p : points)
+            wnd->EvRButtonDown(p);
+    }
+
+    static constexpr const char* kFiles[] = {"Solobj.dat",  "Stars.dat",      "NGCMess.dat",
+                                             "Planets.dat", "Satellites.dat", "Rings.dat"};
+    ScratchDir dir;
+    MessageRecorder messages;
+    SoundRecorder sounds;
+    HelpRecorder help;
+    FixedClock clock{Date{7, 12, 2026}, Time{22, 30, 0}};
+    // Every card is answered at once; a planet card first opens the cards of the first and
+    // last of its satellites and rings.
+    DialogAnswer answer{[](platform::Dialog& d)
+                        {
+                            if (auto* card = dynamic_cast<PlanetDlg*>(&d))
+                            {
+                                card->PlanetData->setCurrentIndex(PlanetDlg::kPhysical);
+                                for (QListWidget* list : {card->lbSat, card->lbRings})
+                                    for (int row : {0, list->count() - 1})
+                                        if (row >= 0 && row < list->count())
+                                        {
+                                            list->setCurrentRow(row);
+                                            if (list == card->lbSat)
+                                                card->ShowSatelliteData();
+                                            else
+                                                card->ShowRingData();
+                                        }
+                            }
+                            return platform::IDOK;
+                        }};
+    std::unique_ptr<VelmoriaApp> app;
+    VelmoriaWnd* wnd = nullptr;
+    bool opened = false; // the view of the last run opened
+};
+
+TEST_F(DamagedData, SolarSystemWithADamagedElementsFile)
+{
+    EveryDamage("Solobj.dat", sizeof(SolarObjects), {"Unable to show Solar System"},
+                [&]
+                {
+                    wnd->DispatchCommand(301);
+                    if (Subject != 2)
+                        return;
+                    opened = true;
+                    wnd->EvTimer(kTimerRealTime);
+                    wnd->DispatchCommand(408);
+                    std::vector<QPoint> points;
+                    for (const SolObjects& body : wnd->SolObj)
+                        points.emplace_back(body.X, body.Y);
+                    RightClickEverything(points);
+                    wnd->DispatchCommand(400);
+                });
+}
+
+TEST_F(DamagedData, StarMapWithADamagedCatalogue)
+{
+    const auto enter = [&]
+    {
+        wnd->DispatchCommand(302);
+        if (Subject != 3)
+            return;
+        opened = true;
+        wnd->EvTimer(kTimerRealTime);
+        wnd->DispatchCommand(508);
+        std::vector<QPoint> points{{wnd->XSol[0], wnd->YSol[0]}, {wnd->XSol[1], wnd->YSol[1]}};
+        for (int i = 0; i < wnd->NgcMessCount; ++i)
+            if (wnd->NgcMess[i].Flag)
+                points.emplace_back(wnd->NgcMess[i].X, wnd->NgcMess[i].Y);
+        int stars = 0;
+        for (int i = 0; i < wnd->StarCount && stars < 8; ++i)
+            if (wnd->Star[i].Flag && (i % 60 == 0 || ++stars <= 4))
+                points.emplace_back(wnd->Star[i].X, wnd->Star[i].Y);
+        RightClickEverything(points);
+        wnd->DispatchCommand(502); // the review globe, then back to the real sky
+        wnd->DispatchCommand(501);
+        wnd->DispatchCommand(400);
+    };
+    EveryDamage("Stars.dat", sizeof(StarDB), {"Unable to show Star Map"}, enter);
+    EveryDamage("NGCMess.dat", sizeof(NGCMessDB), {"Unable to show Star Map"}, enter);
+}
+
+TEST_F(DamagedData, DatabaseCardsWithADamagedFile)
+{
+    // A damaged planet record may promise satellites or rings that the other files do not
+    // hold, which is reported against those files.
+    const std::vector<std::string> allowed{"Unable to show Astronomical Database",
+                                           "Unable to show Sun Data", "Unable to show Moon Data",
+                                           "Unable to read from file DATA\\SATELLITES.DAT",
+                                           "Unable to read from file DATA\\RINGS.DAT"};
+    const auto every = [&](std::vector<int> commands)
+    {
+        return [&, commands]
+        {
+            for (int command : commands)
+            {
+                if (Subject != 4)
+                    wnd->DispatchCommand(303);
+                const size_t before = messages.boxes.size();
+                wnd->DispatchCommand(command);
+                opened = opened || (Subject == 4 && messages.boxes.size() == before);
+            }
+            if (Subject == 4)
+                wnd->DispatchCommand(400);
+        };
+    };
+    const std::vector<int> planets{801, 802, 803, 804, 805, 806, 807, 808, 809};
+    std::vector<int> all = planets;
+    all.insert(all.end(), {701, 810, 814});
+    EveryDamage("Planets.dat", sizeof(PlanetDB), allowed, every(all));
+    std::vector<int> withMoon = planets;
+    withMoon.push_back(810);
+    EveryDamage("Satellites.dat", sizeof(SatelliteDB), allowed, every(withMoon));
+    EveryDamage("Rings.dat", sizeof(RingDB), allowed, every(planets));
+}
+} // namespace
