@@ -42,6 +42,26 @@ void CreateEmpty(const char* path, Setup& values, const ConfigReport& report)
 }
 } // namespace
 
+void KeepInRange(Setup& values)
+{
+    const Setup defaults = DefaultSetup();
+    const float magn = values.SMValues.SelectMagn;
+    if (!(magn >= kMinSelectMagn && magn <= kMaxSelectMagn))
+        values.SMValues.SelectMagn = defaults.SMValues.SelectMagn;
+    const auto keep = [](uint8_t& field, uint8_t max, uint8_t fallback) {
+        if (field > max)
+            field = fallback;
+    };
+    LocationSetup& loc = values.LocValues;
+    keep(loc.Lon.Degree, 180, defaults.LocValues.Lon.Degree);
+    keep(loc.Lat.Degree, 90, defaults.LocValues.Lat.Degree);
+    for (Coordinate* c : {&loc.Lon, &loc.Lat})
+    {
+        keep(c->Minute, 59, 0);
+        keep(c->Second, 59, 0);
+    }
+}
+
 void ReadConfig(const char* path, Setup& values, const ConfigReport& report)
 {
     std::FILE* f = platform::OpenFile(path, "rb");
@@ -56,6 +76,7 @@ void ReadConfig(const char* path, Setup& values, const ConfigReport& report)
     if (got == sizeof bytes)
     {
         std::memcpy(&values, bytes, sizeof values);
+        KeepInRange(values);
         return;
     }
     report(platform::FileMessage("Unable to read from file", path), platform::kCaptionWarning,

@@ -61,6 +61,15 @@ constexpr const char* kConfigFile = "Velmoria.cfg";
 // limiting magnitude 4.0; the observer at 0 degrees north, 0 degrees west.
 Setup DefaultSetup();
 
+// The limiting magnitudes the Star Map offers.
+constexpr float kMinSelectMagn = -2.0f;
+constexpr float kMaxSelectMagn = 12.0f;
+
+// Replaces every field that lies outside its range with that field's default and keeps the
+// rest: limiting magnitude -2..12 (not a number is outside), latitude 0..90 degrees,
+// longitude 0..180 degrees, minutes and seconds 0..59.
+void KeepInRange(Setup& values);
+
 // How the configuration routines tell the user: (text, caption, flags) of one message box.
 using ConfigReport = std::function<void(const std::string& text, const char* caption,
                                         unsigned flags)>;
@@ -68,7 +77,8 @@ using ConfigReport = std::function<void(const std::string& text, const char* cap
 // Reads the configuration file `path` into `values`. A missing file is created empty and the
 // defaults are used without a message; a short file is reported (warning, then info), created
 // anew empty and the defaults are used; a file that cannot be created is reported as an error
-// and the defaults are used. A longer file is read from its first 31 bytes.
+// and the defaults are used. A longer file is read from its first 31 bytes, and a field out
+// of its range is replaced by its default (KeepInRange).
 void ReadConfig(const char* path, Setup& values, const ConfigReport& report);
 
 // Writes `values` as exactly 31 bytes to `path`, or through a symbolic link to the file it

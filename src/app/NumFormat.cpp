@@ -6,12 +6,6 @@
 
 namespace
 {
-// Ten to the power n in single precision, as the mantissa search divides by it.
-float Pow10f(int n)
-{
-    return static_cast<float>(std::pow(10.0, n));
-}
-
 void CopyOut(char* str, size_t size, const std::string& text)
 {
     if (!str || size == 0)
@@ -29,29 +23,32 @@ std::string NumToStr(double num, uint8_t ndig, bool Exp)
     int Mnt = 0;
     if (Exp && std::isfinite(value) && value != 0.0f)
     {
-        // The search runs on the magnitude so that it ends for every finite value.
-        const float mag = std::fabs(value);
-        float q = mag;
+        // Each pass divides the single-precision value afresh by 10^Mnt in double precision
+        // and rounds the quotient to single. The downward search runs at least once, so a
+        // value in [1, 10) passes through Mnt = -1 and back, and its digits show that round
+        // trip. The search runs on the magnitude so that it ends for every finite value.
+        const double mag = std::fabs(static_cast<double>(value));
+        float q = static_cast<float>(mag);
         if (q >= 10.0f)
         {
-            while (q >= 10.0f)
+            do
             {
                 ++Mnt;
-                q = mag / Pow10f(Mnt);
-            }
+                q = static_cast<float>(mag / std::pow(10.0, Mnt));
+            } while (q >= 10.0f);
         }
         else
         {
-            while (q < 1.0f)
+            do
             {
                 --Mnt;
-                q = mag / Pow10f(Mnt);
-            }
+                q = static_cast<float>(mag / std::pow(10.0, Mnt));
+            } while (q < 1.0f);
         }
         Num = value < 0 ? -q : q;
         if (std::abs(Mnt) < 3)
         {
-            Num = Pow10f(Mnt) * Num;
+            Num = static_cast<float>(std::pow(10.0, Mnt) * Num);
             Exp = false;
         }
     }

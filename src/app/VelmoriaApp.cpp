@@ -135,6 +135,11 @@ void DecFrame::AssignMenu(int resId)
     menuId = resId;
     menuActions.clear();
     QMenuBar* bar = menuBar();
+    // clear() only takes the menus' actions out of the bar: the menus themselves, with their
+    // submenus and items, must go too. Later, since this runs inside an item's own handler.
+    for (QAction* top : bar->actions())
+        if (QMenu* menu = top->menu())
+            menu->deleteLater();
     bar->clear();
     std::function<void(QMenu*, const std::vector<MenuItem>&)> fill =
         [&](QMenu* menu, const std::vector<MenuItem>& items) {

@@ -12,6 +12,7 @@
 #include "platform/Help.h"
 #include "platform/MessageBox.h"
 #include "platform/Sound.h"
+#include "solar/Orbit.h"
 
 namespace
 {
@@ -556,8 +557,11 @@ void VelmoriaWnd::EvRButtonDown(QPoint point)
     bool hit = false;
     if (Subject == 2 && !Playing)
     {
+        // A slot without a planet or comet has no card and no place on the screen (its
+        // position stays at the top-left corner): it is never hit.
         for (int i = 0; i < kSolarSlots; ++i)
-            if (Hit(point, SolObj[i].X, SolObj[i].Y))
+            if (solar::RoleOf(SolObj[i], i) != solar::BodyRole::None &&
+                Hit(point, SolObj[i].X, SolObj[i].Y))
             {
                 hit = true;
                 SmSolObjCard(point, i);

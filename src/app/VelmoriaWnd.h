@@ -163,6 +163,8 @@ public:
     void CmZoomIn();
     void CmZoomOut();
     void ChangeCenter(int id);
+    // The check mark of the centre items and the "Center : ..." pane follow SystemCenter.
+    void ShowSystemCenter();
     void CmTimeForward();
     void CmTimeBack();
     void CmGo();

@@ -25,7 +25,7 @@ SSSetupDlg::SSSetupDlg(QWidget* parent, bool8* values, bool8 helio, int resId)
     auto* title = new QLabel(this);
     title->setPixmap(QPixmap::fromImage(platform::LoadBitmapResource(1202)));
 
-    auto* group = new QGroupBox(QStringLiteral(" Show Objects : "), this);
+    auto* group = new QGroupBox(QStringLiteral("Show Objects : "), this);
     auto make = [this](QWidget* owner, const char* text, int index)
     {
         auto* box = new QCheckBox(QString::fromLatin1(text), owner);

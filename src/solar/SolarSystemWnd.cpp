@@ -299,17 +299,23 @@ void VelmoriaWnd::ChangeCenter(int id)
 {
     if (Subject != 2 || id < 601 || id > 612)
         return;
-    hmenu = GetMenu();
-    for (int item = 601; item <= 612; ++item)
-        CheckMenuItem(hmenu, item, item == id);
     SystemCenter = static_cast<uint8_t>(id - 601);
-    char text[32];
-    std::snprintf(text, sizeof text, "Center : %s", CenterName[id - 601]);
-    if (sbCoord)
-        sbCoord->SetText(text);
+    ShowSystemCenter();
     BlackOut();
     if (!Playing)
         ShowSolSyst();
+}
+
+void VelmoriaWnd::ShowSystemCenter()
+{
+    const int centre = SystemCenter < 12 ? SystemCenter : 0;
+    hmenu = GetMenu();
+    for (int item = 601; item <= 612; ++item)
+        CheckMenuItem(hmenu, item, item == 601 + centre);
+    char text[32];
+    std::snprintf(text, sizeof text, "Center : %s", CenterName[centre]);
+    if (sbCoord)
+        sbCoord->SetText(text);
 }
 
 void VelmoriaWnd::CmTimeForward()

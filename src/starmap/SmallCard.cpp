@@ -286,7 +286,7 @@ SolarBodySmDlg::SolarBodySmDlg(QWidget* parent, QPoint* point, const char* name,
 {
     setWindowTitle(QString::fromLatin1(title));
     Name = AddRow(nameLabel, 4101);
-    Dist = AddRow("Distance from Sun (km)", 4102);
+    Dist = AddRow("Distance from Sun (10^6 km)", 4102);
 }
 
 void SolarBodySmDlg::Fill()

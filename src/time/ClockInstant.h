@@ -25,6 +25,6 @@ bool DayWithinMonth(uint32_t day, uint32_t month, uint32_t year);
 // Seconds from 1 January 1901 00:00:00 to the given local date and time, as a 64-bit count
 // so that dates after 6 February 2037 do not wrap. A day beyond its month's length (31
 // February) counts on into the next month, as do hours, minutes and seconds beyond their
-// ranges. Dates before 1901 give 0. For every date before 2037-02-07 06:28:16 the value
+// ranges. Dates before 1901 give 0. For every date before 2037-02-06 06:28:16 the value
 // equals the classic unsigned 32-bit count.
 uint64_t ClockInstant(const Date& date, const Time& time);

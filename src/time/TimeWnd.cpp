@@ -230,6 +230,7 @@ void VelmoriaWnd::CmNormal()
             KillTimer(kTimerSolar);
         CmGo();
         SystemCenter = 0;
+        ShowSystemCenter();
         for (SolObjects& body : SolObj)
         {
             body.X = body.Y = 0;

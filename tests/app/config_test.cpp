@@ -4,6 +4,7 @@
 #include <csignal>
 #include <cstring>
 #include <filesystem>
+#include <limits>
 #include <random>
 #include <sys/resource.h>
 
@@ -142,7 +143,54 @@ TEST(Config, WholeRecordIsTakenFieldForFieldAndLongerFilesFromTheirStart)
     EXPECT_EQ(dir.Read("Velmoria.cfg"), Bytes(stored));  // rewritten with exactly 31 bytes
 }
 
-TEST(Config, RandomBytesAreReadAsTheyStandAndWrittenBackUnchanged)
+TEST(Config, FieldsOutsideTheirRangesAreReadAsTheirDefaultsAndTheRestKept)
+{
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    struct Case
+    {
+        const char* what;
+        size_t offset;  // of the field in the file
+        std::string stored;
+        std::string read;
+    };
+    const auto f32 = [](float v) { return std::string(reinterpret_cast<const char*>(&v), 4); };
+    const auto u8 = [](int v) { return std::string(1, static_cast<char>(v)); };
+    const Case cases[] = {
+        {"magnitude not a number", 18, f32(nan), f32(4.0f)},
+        {"magnitude below -2", 18, f32(-2.5f), f32(4.0f)},
+        {"magnitude -2", 18, f32(-2.0f), f32(-2.0f)},
+        {"magnitude 12", 18, f32(12.0f), f32(12.0f)},
+        {"magnitude above 12", 18, f32(12.5f), f32(4.0f)},
+        {"longitude 180", 22, u8(180), u8(180)},
+        {"longitude 181", 22, u8(181), u8(0)},
+        {"longitude minutes 60", 23, u8(60), u8(0)},
+        {"longitude seconds 59", 24, u8(59), u8(59)},
+        {"latitude 90", 25, u8(90), u8(90)},
+        {"latitude 255", 25, u8(255), u8(0)},
+        {"latitude minutes 59", 26, u8(59), u8(59)},
+        {"latitude seconds 200", 27, u8(200), u8(0)},
+    };
+    for (const Case& c : cases)
+    {
+        ScratchDir dir;
+        ::Setup stored = DefaultSetup();
+        stored.SSValues[4] = 0;
+        stored.LocValues.Lat = {12, 34, 56};
+        stored.LocValues.Lon = {98, 7, 6};
+        std::string bytes = Bytes(stored);
+        std::string expected = bytes;
+        bytes.replace(c.offset, c.stored.size(), c.stored);
+        expected.replace(c.offset, c.read.size(), c.read);
+        dir.Write("Velmoria.cfg", bytes);
+        Recorded r;
+        ::Setup s{};
+        ReadConfig("Velmoria.cfg", s, r.Report());
+        EXPECT_TRUE(r.boxes.empty()) << c.what;
+        EXPECT_EQ(Bytes(s), expected) << c.what;
+    }
+}
+
+TEST(Config, RandomBytesGiveARecordWithinRangeThatIsWrittenBackAsRead)
 {
     std::mt19937 rng(2026);
     for (int round = 0; round < 20; ++round)
@@ -156,8 +204,20 @@ TEST(Config, RandomBytesAreReadAsTheyStandAndWrittenBackUnchanged)
         ::Setup s{};
         ReadConfig("Velmoria.cfg", s, r.Report());
         EXPECT_TRUE(r.boxes.empty());
+        // The flags are taken as they stand.
+        EXPECT_EQ(Bytes(s).substr(0, 18), bytes.substr(0, 18));
+        EXPECT_GE(s.SMValues.SelectMagn, -2.0f);
+        EXPECT_LE(s.SMValues.SelectMagn, 12.0f);
+        EXPECT_LE(s.LocValues.Lat.Degree, 90);
+        EXPECT_LE(s.LocValues.Lon.Degree, 180);
+        for (const Coordinate& c : {s.LocValues.Lat, s.LocValues.Lon})
+        {
+            EXPECT_LE(c.Minute, 59);
+            EXPECT_LE(c.Second, 59);
+        }
+        EXPECT_EQ(Bytes(s).substr(28), bytes.substr(28, 3));
         StoreConfig("Velmoria.cfg", s, r.Report());
-        EXPECT_EQ(dir.Read("Velmoria.cfg"), bytes.substr(0, 31));
+        EXPECT_EQ(dir.Read("Velmoria.cfg"), Bytes(s));
     }
 }
 

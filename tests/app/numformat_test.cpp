@@ -34,6 +34,15 @@ TEST(NumToStr, FormatsTheWorkedExamplesAndEdges)
         {1.5, 3, false, "1.5"},  // any other count means 2 decimals
         {1.0 / 3.0, 7, false, "0.33"},
         {57909.05, 4, false, "57909.0508"},  // single precision shows in the fourth decimal
+        // The small exponent is undone in double precision before rounding to single: the
+        // quotient 2.5 (of 0.025f / 10^-2) times 0.01 lands above 0.025 and rounds up.
+        {0.025, 2, true, "0.03"},
+        {0.485, 2, true, "0.49"},
+        {0.115, 2, true, "0.11"},
+        // A value in [1, 10) with the exponent allowed goes to 78.74 and back: 7.8739996 at 8
+        // decimals, where without the exponent the single-precision 7.874 prints 7.87400007.
+        {7.874, 8, true, "7.8739996"},
+        {7.874, 8, false, "7.87400007"},
     };
     for (const NumCase& c : cases)
         EXPECT_EQ(NumToStr(c.num, c.ndig, c.exp), c.text) << c.num << " " << int(c.ndig);

@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QScrollBar>
@@ -358,6 +359,25 @@ TEST_F(Shell, EveryCommandShowsItsHintAsItsStatusTip)
     frame->AssignMenu(201);
     EXPECT_EQ(frame->MenuAction(354)->text().toStdString(), "&About ...");
     EXPECT_EQ(frame->MenuAction(305)->text().toStdString(), "E&xit\tAlt+X");
+}
+
+TEST_F(Shell, ModeChangesLeaveNoMenusOrItemsBehind)
+{
+    const auto count = [this] {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return std::make_pair(frame->findChildren<QMenu*>().size(),
+                              frame->findChildren<QAction*>().size());
+    };
+    frame->Command(303);
+    frame->Command(400);
+    const auto once = count();
+    for (int trip = 0; trip < 50; ++trip)
+    {
+        frame->Command(303);
+        frame->Command(400);
+    }
+    EXPECT_EQ(count(), once);
+    EXPECT_EQ(frame->menuBar()->actions().size(), 3);  // Subject, Setup, Help
 }
 
 TEST_F(Shell, ShowToolbarDocksAClosedToolbarAtTheTopAgain)

@@ -75,6 +75,35 @@ TEST(BodyPoint, StartsAtAphelionOppositeThePerihelionDirection)
     EXPECT_NEAR(y, 300 - 0.5 * kAu, 1e-4);
 }
 
+TEST(BodyPoint, InclinationForeshortensTheFocusOffsetOfAnEccentricOrbit)
+{
+    // a = 1 AU, e = 0.5, i = 60 degrees (cos i = 1/2, sqrt(1 - e^2) = 0.8660254), by hand:
+    // perihelion argument 0 (stored angle 180 degrees):
+    //   x = Ox - a (cos E + e) / 2, y = Oy - 0.8660254 a sin E;
+    // perihelion argument 90 (stored angle 90 degrees):
+    //   x = Ox - 0.8660254 a sin E, y = Oy + a (cos E + e) / 2.
+    struct Case
+    {
+        float argPerDeg;
+        double E;
+        double dx, dy;  // in AU
+    };
+    const Case cases[] = {
+        {0, 0, -0.75, 0},
+        {0, kPi / 2, -0.25, -0.8660254},
+        {0, kPi, 0.25, 0},
+        {90, kPi / 2, -0.8660254, 0.25},
+        {90, kPi, 0, -0.25},
+    };
+    for (const Case& c : cases)
+    {
+        double x = 0, y = 0;
+        solar::BodyPoint(Body(1.0, 0.5f, 60, c.argPerDeg), c.E, 1.0f, 500, 300, x, y);
+        EXPECT_NEAR(x, 500 + c.dx * kAu, 1e-4) << c.argPerDeg << " " << c.E;
+        EXPECT_NEAR(y, 300 + c.dy * kAu, 1e-4) << c.argPerDeg << " " << c.E;
+    }
+}
+
 TEST(BodyPoint, ACircleOfOneAuIsDrawnAtThatManyPixelsAtUnitScale)
 {
     const SolObjects body = Body(1.0, 0, 0, 0);

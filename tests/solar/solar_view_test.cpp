@@ -10,6 +10,7 @@
 #include "starmap/SmallCard.h"
 
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -467,6 +468,9 @@ TEST_F(SolarView, SetupBoxesCarryTheirIdsTextsAndHelp)
         ASSERT_NE(box, nullptr) << i;
         EXPECT_EQ(box->text(), QString::fromLatin1(texts[i]));
     }
+    auto* group = dlg.findChild<QGroupBox*>();
+    ASSERT_NE(group, nullptr);
+    EXPECT_EQ(group->title(), QStringLiteral("Show Objects : "));
     dlg.CmHelp();
     ASSERT_EQ(help.requests.size(), 1u);
     EXPECT_EQ(help.requests[0].file, "Velmoria.hlp");
@@ -499,6 +503,12 @@ TEST(SolarApplication, CentreCommandsMoveTheCheckMarkAndNameTheCentre)
     wnd->ChangeCenter(612);
     EXPECT_EQ(sbCoord->Text(), "Center : Encke");
     EXPECT_NE(GetMenuState(GetMenu(), 604), MF_CHECKED);
+    // Normal Conditions puts the Sun back at the centre: the pane and the marks follow.
+    wnd->CmNormal();
+    EXPECT_EQ(wnd->SystemCenter, 0);
+    EXPECT_EQ(sbCoord->Text(), "Center : Sun");
+    EXPECT_EQ(GetMenuState(GetMenu(), 601), MF_CHECKED);
+    EXPECT_NE(GetMenuState(GetMenu(), 612), MF_CHECKED);
     wnd->CmExit(400);
     EXPECT_EQ(Subject, 1);
     EXPECT_EQ(wnd->bmSol, nullptr);

@@ -1,6 +1,7 @@
 // The generated star and deep-sky catalogues, checked against published positions (Yale Bright
 // Star Catalogue, 5th ed.; SEDS Messier catalogue) and the well-known shapes of the figures.
 #include "app/ConstName.h"
+#include "app/NumFormat.h"
 #include "starmap/StarRecord.h"
 
 #include <cstring>
@@ -310,6 +311,21 @@ TEST(DeepSkyCatalogue, HoldsThirtyThreeObjectsOfAllSevenTypes)
         EXPECT_NE(messier, 24);
     }
     EXPECT_EQ(types, (std::set<int>{0, 1, 2, 3, 4, 5, 6}));
+}
+
+TEST(DeepSkyCatalogue, CommentsReadOnTheCardWithSingleBlanks)
+{
+    // The card turns '_' into a blank and ',' into ", ": a comma before an underscore would
+    // show two blanks.
+    std::set<std::string> shown;
+    for (const NGCMessDB& o : ReadDeepSky())
+    {
+        const std::string text = AdjustString(o.Comments);
+        EXPECT_EQ(text.find("  "), std::string::npos) << text;
+        shown.insert(text);
+    }
+    EXPECT_EQ(shown.count("IBm, Barnard's Galaxy"), 1u);
+    EXPECT_EQ(shown.count("Crab Nebula, SN 1054"), 1u);
 }
 
 TEST(DeepSkyCatalogue, PlacesShowpiecesWhereTheMessierCatalogueDoes)

@@ -7,9 +7,10 @@
 #include "starmap/NumToHM.h"
 #include "starmap/SmallCard.h"
 
-#include <algorithm>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QTest>
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <gtest/gtest.h>
@@ -207,6 +208,12 @@ TEST_F(Cards, PlanetAndCometCardsShowNameAndDistance)
     planet.SetupWindow();
     EXPECT_EQ(planet.Value(4101), QStringLiteral("Mars"));
     EXPECT_EQ(planet.Value(4102), QStringLiteral("227.9392"));
+    // The distance is in millions of kilometres, and its label says so.
+    QStringList labels;
+    for (const QLabel* l : planet.findChildren<QLabel*>())
+        labels << l->text();
+    EXPECT_TRUE(labels.contains(QStringLiteral("Distance from Sun (10^6 km)")));
+    EXPECT_FALSE(labels.contains(QStringLiteral("Distance from Sun (km)")));
     char name[17];
     std::memset(name, 'H', sizeof name); // a name that fills its field without a NUL
     CometSmDlg comet(wnd.get(), &click, name, 5250.0f);
