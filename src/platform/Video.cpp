@@ -120,12 +120,12 @@ VideoWindow::VideoWindow(QWidget* parent, const char* path) : QWidget(parent)
         barNotice->show();
     }
     sink = new QVideoSink(this);
-    player->setVideoSink(sink);
     connect(sink, &QVideoSink::videoFrameChanged, this,
             [this](const QVideoFrame& frame)
             {
                 if (!frame.isValid())
                     return;
+                framesSeen = true;
                 video->SetFrame(frame.toImage());
                 if (frame.size() != filmSize && !frame.size().isEmpty())
                 {
@@ -133,40 +133,7 @@ VideoWindow::VideoWindow(QWidget* parent, const char* path) : QWidget(parent)
                     emit FilmSizeKnown(filmSize);
                 }
             });
-
-    connect(player, &QMediaPlayer::errorOccurred, this,
-            [this](QMediaPlayer::Error, const QString& text)
-            {
-                if (failed)
-                    return;
-                failed = true;
-                ShowNotice(tr("The film cannot be played.\n%1").arg(text));
-                bar->setEnabled(false);
-                emit Failed(text);
-            });
-    connect(player, &QMediaPlayer::mediaStatusChanged, this,
-            [this](QMediaPlayer::MediaStatus status)
-            {
-                if (status == QMediaPlayer::InvalidMedia && !failed)
-                {
-                    failed = true;
-                    const QString text = player->errorString();
-                    ShowNotice(tr("The film cannot be played.\n%1").arg(text));
-                    bar->setEnabled(false);
-                    emit Failed(text);
-                }
-            });
-    connect(player, &QMediaPlayer::durationChanged, this,
-            [this](qint64 duration) { position->setRange(0, int(duration)); });
-    connect(player, &QMediaPlayer::positionChanged, this, [this](qint64 p) { UpdateTime(p); });
     connect(position, &QSlider::sliderMoved, this, [this](int p) { player->setPosition(p); });
-    connect(player, &QMediaPlayer::playbackStateChanged, this,
-            [this](QMediaPlayer::PlaybackState state)
-            {
-                play->setIcon(style()->standardIcon(state == QMediaPlayer::PlayingState
-                                                        ? QStyle::SP_MediaPause
-                                                        : QStyle::SP_MediaPlay));
-            });
     connect(play, &QToolButton::clicked, this,
             [this]
             {
@@ -175,11 +142,59 @@ VideoWindow::VideoWindow(QWidget* parent, const char* path) : QWidget(parent)
                 else
                     Play();
             });
-
     const QFileInfo file(QString::fromStdString(NativePath(path)));
+    source = QUrl::fromLocalFile(file.absoluteFilePath());
+    OpenFilm();
+}
+
+void VideoWindow::OpenFilm()
+{
+    player->setVideoSink(sink);
+    connect(player, &QMediaPlayer::errorOccurred, this,
+            [this](QMediaPlayer::Error, const QString& text) { Fail(text); });
+    connect(player, &QMediaPlayer::mediaStatusChanged, this,
+            [this](QMediaPlayer::MediaStatus status)
+            {
+                if (status == QMediaPlayer::InvalidMedia)
+                    Fail(player->errorString());
+            });
+    connect(player, &QMediaPlayer::durationChanged, this,
+            [this](qint64 duration) { position->setRange(0, int(duration)); });
+    connect(player, &QMediaPlayer::positionChanged, this, [this](qint64 p) { UpdateTime(p); });
+    connect(player, &QMediaPlayer::playbackStateChanged, this,
+            [this](QMediaPlayer::PlaybackState state)
+            {
+                play->setIcon(style()->standardIcon(state == QMediaPlayer::PlayingState
+                                                        ? QStyle::SP_MediaPause
+                                                        : QStyle::SP_MediaPlay));
+            });
     player->setLoops(QMediaPlayer::Infinite);
-    player->setSource(QUrl::fromLocalFile(file.absoluteFilePath()));
+    player->setSource(source);
     player->play();
+}
+
+void VideoWindow::Fail(const QString& text)
+{
+    if (failed)
+        return;
+    // On an X display the first film of a process can stop before its first frame while the
+    // video pipeline is still coming up; a new player plays it. Any other failure, or a second
+    // one, is the film's own.
+    if (!framesSeen && retries < 1)
+    {
+        ++retries;
+        QMediaPlayer* old = player;
+        old->disconnect(this);
+        old->stop();
+        old->deleteLater();
+        player = new QMediaPlayer(this);
+        OpenFilm();
+        return;
+    }
+    failed = true;
+    ShowNotice(tr("The film cannot be played.\n%1").arg(text));
+    bar->setEnabled(false);
+    emit Failed(text);
 }
 
 VideoWindow::~VideoWindow()

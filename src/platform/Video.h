@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
+#include <QUrl>
 #include <QWidget>
 
 class QLabel;
@@ -55,12 +56,19 @@ signals:
     void Failed(const QString& reason);
 
 private:
+    // Connects the player to the window and starts the film.
+    void OpenFilm();
+    // The film cannot be played: tries a new player once, else says so.
+    void Fail(const QString& text);
     void ShowNotice(const QString& text);
     void UpdateTime(qint64 position);
 
     bool backend = false;
     bool failed = false;
+    bool framesSeen = false;
+    int retries = 0;
     QSize filmSize;
+    QUrl source;
     QMediaPlayer* player = nullptr;
     QVideoSink* sink = nullptr;
     class FilmView* video = nullptr;

@@ -120,43 +120,57 @@ TEST(AnimDlg, TheFilmHasItsBodysTitleAndItsMusicWhichGivesWayToTheDatabaseMusicW
     }
 }
 
-TEST(AnimDlg, AFilmPlaysItsFramesAndTheWindowTakesTheFilmsSize)
+TEST(AnimDlg, EveryFilmPlaysItsFramesAndTheWindowTakesTheFilmsSize)
 {
     ScratchDir dir;
     dir.LinkRuntime("Video");
-    MessageRecorder messages;
-    SoundRecorder sounds;
-    DialogAnswer answer(
-        [&](platform::Dialog& d)
-        {
-            auto& dlg = static_cast<AnimDlg&>(d);
-            EXPECT_NE(dlg.MCIWnd, nullptr);
-            if (!dlg.MCIWnd)
-                return platform::IDCANCEL;
-            dlg.show();
-            QSize frameSize;
-            int frames = 0;
-            QObject::connect(dlg.MCIWnd->Sink(), &QVideoSink::videoFrameChanged, &dlg,
-                             [&](const QVideoFrame& f)
-                             {
-                                 if (f.isValid())
+    const struct
+    {
+        const char* file;
+        int num;
+    } films[] = {{"Video\\Sun.avi", 0},     {"Video\\Venus.avi", 2},   {"Video\\Earth.avi", 3},
+                 {"Video\\Mars.avi", 4},    {"Video\\Jupiter.avi", 5}, {"Video\\Saturn.avi", 6},
+                 {"Video\\Neptune.avi", 8}, {"Video\\Moon.avi", 10}};
+    for (const auto& film : films)
+    {
+        SCOPED_TRACE(film.file);
+        MessageRecorder messages;
+        SoundRecorder sounds;
+        DialogAnswer answer(
+            [&](platform::Dialog& d)
+            {
+                auto& dlg = static_cast<AnimDlg&>(d);
+                EXPECT_NE(dlg.MCIWnd, nullptr);
+                if (!dlg.MCIWnd)
+                    return platform::IDCANCEL;
+                dlg.show();
+                QSize frameSize;
+                int frames = 0;
+                QObject::connect(dlg.MCIWnd->Sink(), &QVideoSink::videoFrameChanged, &dlg,
+                                 [&](const QVideoFrame& f)
                                  {
-                                     frameSize = f.size();
-                                     ++frames;
-                                 }
-                             });
-            // Wait (up to a generous bound) until a few frames have been decoded.
-            EXPECT_TRUE(QTest::qWaitFor([&] { return frames >= 3; }, 20000));
-            EXPECT_EQ(frameSize, QSize(320, 240));
-            EXPECT_EQ(dlg.MCIWnd->DestinationSize(), QSize(320, 240));
-            EXPECT_EQ(dlg.width(), 320);
-            EXPECT_EQ(dlg.height(), 240 + dlg.MCIWnd->BarHeight());
-            EXPECT_TRUE(dlg.MCIWnd->FrameNotice().isEmpty());
-            return platform::IDCANCEL;
-        });
-    AnimDlg dlg(nullptr, "Video\\Jupiter.avi", 5);
-    dlg.Execute();
-    EXPECT_TRUE(messages.boxes.empty());
+                                     if (f.isValid())
+                                     {
+                                         frameSize = f.size();
+                                         ++frames;
+                                     }
+                                 });
+                // Wait (up to a generous bound) until a few frames have been decoded.
+                EXPECT_TRUE(
+                    QTest::qWaitFor([&] { return frames >= 3 || !messages.boxes.empty(); }, 20000));
+                EXPECT_EQ(frameSize, QSize(320, 240));
+                EXPECT_EQ(dlg.MCIWnd->DestinationSize(), QSize(320, 240));
+                EXPECT_EQ(dlg.width(), 320);
+                EXPECT_EQ(dlg.height(), 240 + dlg.MCIWnd->BarHeight());
+                EXPECT_TRUE(dlg.MCIWnd->FrameNotice().isEmpty())
+                    << dlg.MCIWnd->FrameNotice().toStdString();
+                EXPECT_FALSE(dlg.MCIWnd->Frame().isNull());
+                return platform::IDCANCEL;
+            });
+        AnimDlg dlg(nullptr, film.file, film.num);
+        dlg.Execute();
+        EXPECT_TRUE(messages.boxes.empty());
+    }
 }
 
 TEST(AnimDlg, ADamagedFilmIsReportedAndTheFrameSaysSoInsteadOfStayingBlack)
