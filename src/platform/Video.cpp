@@ -12,6 +12,7 @@
 #include <QSlider>
 #include <QStackedLayout>
 #include <QStyle>
+#include <QTimer>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -177,10 +178,11 @@ void VideoWindow::Fail(const QString& text)
 {
     if (failed)
         return;
-    // On an X display the first film of a process can stop before its first frame while the
-    // video pipeline is still coming up; a new player plays it. Any other failure, or a second
-    // one, is the film's own.
-    if (!framesSeen && retries < 1)
+    // On an X display the first film of a process can stop before its first frame when the
+    // main thread is busy just then (the sound device being opened for the film's music); a
+    // new player, started a moment later, plays it. Any other failure, or a third one, is the
+    // film's own.
+    if (!framesSeen && retries < 2)
     {
         ++retries;
         QMediaPlayer* old = player;
@@ -188,7 +190,7 @@ void VideoWindow::Fail(const QString& text)
         old->stop();
         old->deleteLater();
         player = new QMediaPlayer(this);
-        OpenFilm();
+        QTimer::singleShot(300, this, [this] { OpenFilm(); });
         return;
     }
     failed = true;
