@@ -246,6 +246,7 @@ void VelmoriaWnd::DispatchCommand(int id)
     case 354: CmAbout(); break;
     case 373: CmSSSetup(); break;
     case 375: CmTimeUpdate(); break;
+    case 376: CmLocation(); break;
     case 378: CmSound(); break;
     case 403: CmZoomIn(); break;
     case 404: CmZoomOut(); break;

@@ -237,6 +237,8 @@ public:
     // The Sun or the Moon named by SearchString: its card, or a message when it is below the
     // horizon; nothing for another name.
     void FindSolObj();
+    // The options and the observer location (src/starmap/StarMapSetup.cpp).
+    void CmLocation();
     // Forgets the marks of the Sun and Moon and of the deep-sky objects when their layer is
     // off, so that a right click finds no mark that is not on the window.
     void ForgetHiddenLayers();

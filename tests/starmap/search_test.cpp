@@ -2,9 +2,7 @@
 // application against the generated catalogue, with the observer at a pole so that what is
 // above the horizon follows from the declination alone (at 90 N everything north of the
 // celestial equator is up, everything south of it is down).
-#include "app/VelmoriaApp.h"
-#include "app/VelmoriaWnd.h"
-#include "common/TestSupport.h"
+#include "StarMapApp.h"
 #include "starmap/FindDlg.h"
 #include "starmap/Search.h"
 #include "starmap/SmallCard.h"
@@ -21,11 +19,6 @@
 namespace
 {
 using testing_support::DialogAnswer;
-using testing_support::FixedClock;
-using testing_support::HelpRecorder;
-using testing_support::MessageRecorder;
-using testing_support::ScratchDir;
-using testing_support::SoundRecorder;
 
 // ---- the rules ----
 
@@ -144,37 +137,22 @@ TEST(SearchText, MessierAndNgcNumbersAreDigitsRightAfterTheirPrefix)
 // ---- the Search menu ----
 
 // What the searches showed, in order: "card <title> <value>" or "box <text>".
-class StarMapSearch : public testing::Test
+class StarMapSearch : public StarMapApp
 {
 protected:
     void SetUp() override
     {
-        for (const char* name : {"Bitmap", "Sound", "Velmoria.hlp", "Data"})
-            dir.LinkRuntime(name);
-        Subject = 0;
-        PreviousSubject = 0;
-        app = std::make_unique<VelmoriaApp>();
-        app->InitMainWindow(false);
-        frame->resize(800, 600);
-        frame->show();
-        wnd = frame->Client();
+        StarMapApp::SetUp();
+        clock.Set(Date{21, 6, 2001}, Time{12, 0, 0});
     }
     void TearDown() override
     {
         answer.reset();
-        app.reset();
-        Subject = 0;
+        StarMapApp::TearDown();
     }
 
-    // Enters the Star Map for an observer at the given pole and draws the first frame.
-    void EnterAtPole(bool north)
-    {
-        wnd->Values.LocValues.Lat = Coordinate{90, 0, 0};
-        wnd->Values.LocValues.North = north;
-        wnd->DispatchCommand(302);
-        ASSERT_EQ(Subject, 3);
-        wnd->EvTimer(kTimerRealTime);
-    }
+    // Enters the Star Map for an observer at the given pole.
+    void EnterAtPole(bool north) { Enter(90, north); }
 
     // Answers the search dialog with kind button `kind` (4402..4405, 0 for Cancel) and `text`,
     // and every card by noting what it shows.
@@ -211,8 +189,7 @@ protected:
         seen.clear();
         const size_t before = messages.boxes.size();
         wnd->DispatchCommand(command);
-        // Cards and boxes interleave; boxes are recorded apart, so list the cards first only
-        // when there was no box.
+        // Cards are noted as they open; the boxes of the run follow them.
         for (size_t i = before; i < messages.boxes.size(); ++i)
             seen.push_back("box " + messages.boxes[i].text);
         return seen;
@@ -223,25 +200,7 @@ protected:
         return Run(509);
     }
 
-    int CountColour(platform::Rgb colour) const
-    {
-        int n = 0;
-        const platform::Canvas& c = wnd->canvas;
-        for (int y = 0; y < c.Height(); ++y)
-            for (int x = 0; x < c.Width(); ++x)
-                n += c.Pixel(x, y) == colour;
-        return n;
-    }
-
-    ScratchDir dir;
-    MessageRecorder messages;
-    SoundRecorder sounds;
-    HelpRecorder help;
-    std::unique_ptr<FixedClock> clock =
-        std::make_unique<FixedClock>(Date{21, 6, 2001}, Time{12, 0, 0});
-    std::unique_ptr<VelmoriaApp> app;
     std::unique_ptr<DialogAnswer> answer;
-    VelmoriaWnd* wnd = nullptr;
     std::vector<std::string> seen;
 };
 
@@ -373,7 +332,7 @@ TEST_F(StarMapSearch, TheSunIsUpAtTheNorthPoleInJuneAndDownInDecember)
     wnd->Values.SMValues.Check[3] = 1;
     wnd->DispatchCommand(400);
 
-    clock->Set(Date{21, 12, 2001}, Time{12, 0, 0});
+    clock.Set(Date{21, 12, 2001}, Time{12, 0, 0});
     EnterAtPole(true);
     EXPECT_EQ(Find(kSolar, "Sun"), Shown{"box The Sun is below the horizon"});
 }

@@ -13,6 +13,8 @@ constexpr int kDesktopIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
 bool MakeToolbar(const QString& resDir);
 // The About picture, the dialog and card title strips, the title and main-screen pictures.
 bool MakePictures(const QString& resDir, const QString& runtimeDir);
+// The location dialog's world map, from the equirectangular Earth picture `sourcePicture`.
+bool MakeWorldMap(const QString& sourcePicture, const QString& runtimeDir);
 // The six looping music pieces.
 bool MakeMusic(const QString& runtimeDir);
 // The inner-structure pictures Bitmap/Struct/<Body>Str.bmp of the Sun, the nine planets and the

@@ -36,6 +36,7 @@ int main(int argc, char** argv)
     bool ok = MakeSprites(resDir);
     ok = MakeToolbar(resDir) && ok;
     ok = MakePictures(resDir, runtimeDir) && ok;
+    ok = MakeWorldMap(QStringLiteral(VELMORIA_DATA_DIR "/earth.jpg"), runtimeDir) && ok;
     ok = MakeMusic(runtimeDir) && ok;
     ok = MakeHelp(helpDir, runtimeDir) && ok;
     ok = MakeStructures(QStringLiteral(VELMORIA_DATA_DIR), runtimeDir) && ok;

@@ -1,0 +1,60 @@
+// The whole application on a scratch working directory that holds the generated data, pictures,
+// sounds and help, with message boxes, sounds and help recorded and the computer's clock fixed.
+#pragma once
+
+#include "app/VelmoriaApp.h"
+#include "app/VelmoriaWnd.h"
+#include "common/TestSupport.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+
+class StarMapApp : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        for (const char* name : {"Bitmap", "Sound", "Velmoria.hlp", "Data"})
+            dir.LinkRuntime(name);
+        Subject = 0;
+        PreviousSubject = 0;
+        app = std::make_unique<VelmoriaApp>();
+        app->InitMainWindow(false);
+        frame->resize(800, 600);
+        frame->show();
+        wnd = frame->Client();
+    }
+    void TearDown() override
+    {
+        app.reset();
+        Subject = 0;
+    }
+
+    // Enters the Star Map for an observer at `latitude` whole degrees north or south.
+    void Enter(int latitude, bool north)
+    {
+        wnd->Values.LocValues.Lat = Coordinate{static_cast<uint8_t>(latitude), 0, 0};
+        wnd->Values.LocValues.North = north;
+        wnd->DispatchCommand(302);
+        ASSERT_EQ(Subject, 3);
+        wnd->EvTimer(kTimerRealTime);
+    }
+
+    // The number of pixels of the window's picture in `colour`.
+    int CountColour(platform::Rgb colour) const
+    {
+        int n = 0;
+        for (int y = 0; y < wnd->canvas.Height(); ++y)
+            for (int x = 0; x < wnd->canvas.Width(); ++x)
+                n += wnd->canvas.Pixel(x, y) == colour;
+        return n;
+    }
+
+    testing_support::ScratchDir dir;
+    testing_support::MessageRecorder messages;
+    testing_support::SoundRecorder sounds;
+    testing_support::HelpRecorder help;
+    testing_support::FixedClock clock{Date{21, 3, 2001}, Time{22, 0, 0}};
+    std::unique_ptr<VelmoriaApp> app;
+    VelmoriaWnd* wnd = nullptr;
+};
