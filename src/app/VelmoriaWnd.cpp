@@ -245,6 +245,7 @@ void VelmoriaWnd::DispatchCommand(int id)
     case 353: CmConstelIndex(); break;
     case 354: CmAbout(); break;
     case 373: CmSSSetup(); break;
+    case 374: CmSMSetup(); break;
     case 375: CmTimeUpdate(); break;
     case 376: CmLocation(); break;
     case 378: CmSound(); break;

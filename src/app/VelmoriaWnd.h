@@ -238,6 +238,7 @@ public:
     // horizon; nothing for another name.
     void FindSolObj();
     // The options and the observer location (src/starmap/StarMapSetup.cpp).
+    void CmSMSetup();
     void CmLocation();
     // Forgets the marks of the Sun and Moon and of the deep-sky objects when their layer is
     // off, so that a right click finds no mark that is not on the window.

@@ -1,8 +1,30 @@
-// The Star Map's Setup menu: the observer location dialog. It pauses the animation while it is
-// open and draws the globe afresh when it closes.
+// The Star Map's Setup menu: the options dialog and the observer location dialog. Both pause
+// the animation while they are open and draw the globe afresh when they close.
 #include "app/VelmoriaApp.h"
 #include "app/VelmoriaWnd.h"
 #include "starmap/LocationDlg.h"
+#include "starmap/SMSetupDlg.h"
+
+void VelmoriaWnd::CmSMSetup()
+{
+    if (Subject != 3)
+        return;
+    const bool wasPlaying = StPlaying;
+    SetHint("Changing options for Star Map");
+    CmStStop();
+    Present();
+    {
+        SMSetupDlg dlg(this, &Values.SMValues);
+        dlg.Execute();
+    }
+    BlackOut();
+    ForgetHiddenLayers();
+    // Drawn at once also when the animation goes on, rather than black until its next tick.
+    ShowStarMap();
+    if (wasPlaying)
+        CmStGo();
+    SetHint("Viewing Star Map");
+}
 
 void VelmoriaWnd::CmLocation()
 {

@@ -1,0 +1,139 @@
+#include "starmap/SMSetupDlg.h"
+
+#include "platform/Bitmaps.h"
+#include "platform/Help.h"
+#include "starmap/Magnitude.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace
+{
+constexpr int kHelpButton = 9;
+constexpr unsigned long kHelpContext = 9002;
+
+QLabel* Static(const char* text, QWidget* parent)
+{
+    auto* label = new QLabel(QString::fromLatin1(text), parent);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+} // namespace
+
+SMSetupDlg::SMSetupDlg(QWidget* parent, SMSetup* V, int resId)
+    : platform::Dialog(parent, resId), Values(V)
+{
+    setWindowTitle(QStringLiteral("Star Map Setup"));
+    auto* title = new QLabel(this);
+    title->setPixmap(QPixmap::fromImage(platform::LoadBitmapResource(1203)));
+
+    auto* show = new QGroupBox(QStringLiteral(" Show On Star Map : "), this);
+    auto box = [this, show](const char* text, int id)
+    {
+        auto* b = new QCheckBox(QString::fromLatin1(text), show);
+        SetId(b, id);
+        return b;
+    };
+    chbConstLines = box("Constellation Lines", 3101);
+    chbCoordGrid = box("Coordinate Grid", 3102);
+    chbNGCMess = box("NGC and Messier", 3103);
+    chbSolObj = box("Sun and Moon", 3104);
+    chbTransparent = box("Transparent Sphere", 3105);
+    auto* boxes = new QVBoxLayout(show);
+    for (int i = 0; i < 5; ++i)
+        boxes->addWidget(Box(i));
+
+    auto* limit = new QGroupBox(QStringLiteral(" Limiting Magnitude : "), this);
+    sbMagn = new QScrollBar(Qt::Horizontal, limit);
+    SetId(sbMagn, 3106);
+    sbMagn->setMinimumWidth(Dlu(0, 0, 100, 0).width());
+    sbMagn->setPageStep(10);
+    txtMagn = new QLabel(limit);
+    SetId(txtMagn, 3107);
+    txtMagn->setAlignment(Qt::AlignCenter);
+    auto* grid = new QGridLayout(limit);
+    grid->addWidget(Static("What Magnitude ?", limit), 0, 0, 1, 3);
+    grid->addWidget(Static("--", limit), 1, 0);
+    grid->addWidget(sbMagn, 1, 1);
+    grid->addWidget(Static("+", limit), 1, 2);
+    grid->addWidget(txtMagn, 2, 1);
+    connect(sbMagn, &QScrollBar::valueChanged, this, [this] { sbChange(); });
+    connect(sbMagn, &QScrollBar::sliderMoved, this, [this] { sbChange(); });
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* help = new QPushButton(QStringLiteral("Help"), this);
+    SetId(ok, platform::IDOK);
+    SetId(cancel, platform::IDCANCEL);
+    SetId(help, kHelpButton);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, [this] { CmOk(); });
+    connect(cancel, &QPushButton::clicked, this, [this] { CloseWindow(platform::IDCANCEL); });
+    connect(help, &QPushButton::clicked, this, [this] { CmHelp(); });
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    buttons->addWidget(help);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(title, 0, Qt::AlignHCenter);
+    layout->addWidget(show);
+    layout->addWidget(limit);
+    layout->addLayout(buttons);
+}
+
+QCheckBox* SMSetupDlg::Box(int index) const
+{
+    QCheckBox* const boxes[] = {chbConstLines, chbCoordGrid, chbNGCMess, chbSolObj, chbTransparent};
+    return boxes[index];
+}
+
+void SMSetupDlg::SetupWindow()
+{
+    for (int i = 0; i < 5; ++i)
+        Box(i)->setChecked(Values->Check[i] != 0);
+    const float limit = Values->SelectMagn;
+    const int position = magnitude::PositionOf(limit);
+    {
+        // The label is set from the stored limit below, not from the position.
+        const QSignalBlocker quiet(sbMagn);
+        sbMagn->setRange(magnitude::kMinPosition, magnitude::kMaxPosition);
+        sbMagn->setValue(position);
+    }
+    // A limit the bar cannot show (only a damaged configuration holds one) is shown as the
+    // bar's value, so that OK stores what the user sees.
+    const bool shown = limit >= -2.0f && limit <= 12.0f;
+    txtMagn->setText(QString::fromStdString(shown ? magnitude::LabelOf(limit)
+                                                  : magnitude::LabelOfPosition(position)));
+}
+
+void SMSetupDlg::sbChange()
+{
+    txtMagn->setText(QString::fromStdString(magnitude::LabelOfPosition(sbMagn->sliderPosition())));
+}
+
+void SMSetupDlg::StoreValues()
+{
+    for (int i = 0; i < 5; ++i)
+        Values->Check[i] = Box(i)->isChecked() ? 1 : 0;
+    Values->SelectMagn = magnitude::ReadLabel(txtMagn->text().toStdString());
+}
+
+void SMSetupDlg::CmOk()
+{
+    StoreValues();
+    CloseWindow(platform::IDOK);
+}
+
+void SMSetupDlg::CmHelp()
+{
+    platform::WinHelp(this, "Velmoria.hlp", platform::HELP_CONTEXT, kHelpContext);
+    update();
+}

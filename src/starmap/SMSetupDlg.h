@@ -1,0 +1,40 @@
+// The Star Map options dialog: the globe's layers, the transparent sphere and the limiting
+// magnitude. It edits the record in place, only when closed with OK.
+#pragma once
+
+#include "app/Config.h"
+#include "platform/Dialog.h"
+
+class QCheckBox;
+class QLabel;
+class QScrollBar;
+
+class SMSetupDlg : public platform::Dialog
+{
+    Q_OBJECT
+public:
+    SMSetupDlg(QWidget* parent, SMSetup* V, int resId = 13);
+
+    // The five boxes from Check[0..4]; the scroll bar 0..140 at the stored limit and the label
+    // with the limit.
+    void SetupWindow() override;
+    // The label follows the scroll bar.
+    void sbChange();
+    // Check[i] := box i checked; SelectMagn := the number the label shows.
+    void StoreValues();
+    void CmOk();
+    void CmHelp();
+
+    SMSetup* Values;
+    QCheckBox* chbConstLines;
+    QCheckBox* chbCoordGrid;
+    QCheckBox* chbNGCMess;
+    QCheckBox* chbSolObj;
+    QCheckBox* chbTransparent;
+    QScrollBar* sbMagn;
+    QLabel* txtMagn;
+
+private:
+    // The boxes in the order of Check[].
+    QCheckBox* Box(int index) const;
+};
