@@ -1,6 +1,9 @@
 #include "platform/Dialog.h"
 
 #include <QFontMetrics>
+#include <QLayout>
+
+#include "platform/Placement.h"
 
 namespace platform
 {
@@ -16,6 +19,9 @@ Dialog::ExecuteHook& Hook()
 Dialog::Dialog(QWidget* parent, int id) : QDialog(parent), resId(id)
 {
     setObjectName(QString::number(id));
+    // A tool window with a title and a close button: no minimize or maximize button.
+    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
 }
 
 int Dialog::Execute()
@@ -24,9 +30,32 @@ int Dialog::Execute()
     SetupWindow();
     if (closed)
         return closedWith;
+    FixSizeAndPlace();
     if (Hook())
         return Hook()(*this);
     return exec();
+}
+
+void Dialog::FixSizeAndPlace()
+{
+    // The size the dialog gave itself, or else the one its contents ask for, is the only one.
+    if (!testAttribute(Qt::WA_Resized) && layout())
+    {
+        layout()->setSizeConstraint(QLayout::SetFixedSize);
+        layout()->activate();
+    }
+    else
+    {
+        if (!testAttribute(Qt::WA_Resized))
+            adjustSize();
+        setFixedSize(size());
+    }
+    // A dialog that placed itself (a card beside its object) is only kept on the screen;
+    // any other opens over the window it belongs to.
+    if (testAttribute(Qt::WA_Moved))
+        KeepOnScreen(this);
+    else
+        PlaceOver(this, parentWidget());
 }
 
 QWidget* Dialog::Control(int id) const

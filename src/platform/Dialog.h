@@ -21,6 +21,9 @@ public:
     // Sets the dialog up and runs it modally; returns the id of the button that closed it
     // (IDOK, IDCANCEL) or what the test hook returned. A dialog that closes itself while it
     // is set up is never shown: Execute returns at once with the result it closed with.
+    // Every dialog is a fixed-size tool window (no minimize or maximize button) that opens
+    // over the window it belongs to, or where its SetupWindow moved it, and wholly on the
+    // screen, title bar included.
     int Execute();
 
     // Called by Execute before the dialog is shown: fill the controls.
@@ -51,6 +54,8 @@ public:
     static ExecuteHook SetExecuteHook(ExecuteHook hook);
 
 private:
+    void FixSizeAndPlace();
+
     int resId;
     bool closed = false;
     int closedWith = 0;

@@ -1,13 +1,17 @@
 #include "platform/Help.h"
 
 #include "platform/Files.h"
+#include "platform/Placement.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPointer>
+#include <QPushButton>
 #include <QTextBrowser>
 #include <QUrl>
+#include <QVBoxLayout>
 #include <fstream>
 #include <sstream>
 #include <vector>
@@ -22,71 +26,154 @@ HelpHook& Hook()
     return hook;
 }
 
-// The viewer window: one for the whole program, reused by every request.
-class HelpViewer : public QTextBrowser
+// The viewer window, one for the whole program and reused by every request: a row of
+// buttons (Contents, Back, Forward) over the page. Back and Forward go through the pages shown
+// since the viewer opened, as in a web browser; F1 shows the page on using help.
+class HelpViewer : public QWidget
 {
 public:
     HelpViewer()
     {
         setWindowTitle(QStringLiteral("Velmoria Help"));
-        setOpenLinks(false);
         resize(640, 520);
-        connect(this, &QTextBrowser::anchorClicked, this,
+        contents = new QPushButton(QStringLiteral("&Contents"), this);
+        back = new QPushButton(QStringLiteral("&Back"), this);
+        forward = new QPushButton(QStringLiteral("&Forward"), this);
+        contents->setObjectName(QStringLiteral("contents"));
+        back->setObjectName(QStringLiteral("back"));
+        forward->setObjectName(QStringLiteral("forward"));
+        page = new QTextBrowser(this);
+        page->setObjectName(QStringLiteral("page"));
+        page->setOpenLinks(false);
+        auto* buttons = new QHBoxLayout;
+        for (QPushButton* b : {contents, back, forward})
+        {
+            b->setAutoDefault(false);
+            b->setFocusPolicy(Qt::TabFocus);
+            buttons->addWidget(b);
+        }
+        buttons->addStretch(1);
+        auto* column = new QVBoxLayout(this);
+        column->addLayout(buttons);
+        column->addWidget(page, 1);
+        connect(contents, &QPushButton::clicked, this, [this] { ShowTopic("contents"); });
+        connect(back, &QPushButton::clicked, this, &HelpViewer::GoBack);
+        connect(forward, &QPushButton::clicked, this, &HelpViewer::GoForward);
+        connect(page, &QTextBrowser::anchorClicked, this,
                 [this](const QUrl& url)
                 {
                     if (url.scheme() == QLatin1String("topic"))
                         ShowTopic(url.path().toStdString());
                 });
+        page->installEventFilter(this);
+        UpdateButtons();
     }
 
     void SetTopics(std::map<std::string, std::string> t) { topics = std::move(t); }
 
-    // Shows topic `key`; the page shown before it is remembered for Back.
-    bool ShowTopic(const std::string& key, bool remember = true)
+    // Shows topic `key`; the page shown before it is remembered for Back, and the pages left
+    // by Back are forgotten. The first time the viewer shows, it opens over `owner`.
+    bool ShowTopic(const std::string& key, const QWidget* owner = nullptr)
+    {
+        if (!Show(key, owner))
+            return false;
+        if (!current.empty() && current != key)
+        {
+            backward.push_back(current);
+            ahead.clear();
+        }
+        current = key;
+        UpdateButtons();
+        return true;
+    }
+
+    // Goes back to the page shown before this one; false when there is none.
+    bool GoBack() { return Step(backward, ahead); }
+    // Goes forward again to a page left by Back; false when there is none.
+    bool GoForward() { return Step(ahead, backward); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress && HandleKey(static_cast<QKeyEvent*>(event)))
+            return true;
+        return QWidget::eventFilter(watched, event);
+    }
+
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (!HandleKey(event))
+            QWidget::keyPressEvent(event);
+    }
+
+private:
+    // Backspace and Alt+Left go back, Alt+Right forward, F1 to the page on using help.
+    bool HandleKey(const QKeyEvent* event)
+    {
+        const bool alt = event->modifiers() & Qt::AltModifier;
+        if (event->key() == Qt::Key_Backspace || (alt && event->key() == Qt::Key_Left))
+            GoBack();
+        else if (alt && event->key() == Qt::Key_Right)
+            GoForward();
+        else if (event->key() == Qt::Key_F1)
+            ShowTopic("helponhelp");
+        else
+            return false;
+        return true;
+    }
+
+    bool Show(const std::string& key, const QWidget* owner)
     {
         const auto it = topics.find(key);
         if (it == topics.end())
             return false;
-        if (remember && !current.empty() && current != key)
-            history.push_back(current);
-        current = key;
-        setHtml(QString::fromStdString(it->second));
+        page->setHtml(QString::fromStdString(it->second));
+        if (!placed)
+        {
+            PlaceOver(this, owner);
+            placed = true;
+        }
         show();
         raise();
         activateWindow();
         return true;
     }
 
-    // Goes back to the page shown before this one; false when there is none.
-    bool GoBack()
+    // Moves from the current page to the last page of `from`, keeping the current one in `to`.
+    bool Step(std::vector<std::string>& from, std::vector<std::string>& to)
     {
-        while (!history.empty())
+        while (!from.empty())
         {
-            const std::string key = history.back();
-            history.pop_back();
-            if (ShowTopic(key, false))
+            const std::string key = from.back();
+            from.pop_back();
+            if (Show(key, nullptr))
+            {
+                if (!current.empty())
+                    to.push_back(current);
+                current = key;
+                UpdateButtons();
                 return true;
+            }
         }
+        UpdateButtons();
         return false;
     }
 
-protected:
-    // Backspace and Alt+Left go back, as in a web browser.
-    void keyPressEvent(QKeyEvent* event) override
+    void UpdateButtons()
     {
-        if (event->key() == Qt::Key_Backspace ||
-            (event->key() == Qt::Key_Left && (event->modifiers() & Qt::AltModifier)))
-        {
-            GoBack();
-            return;
-        }
-        QTextBrowser::keyPressEvent(event);
+        back->setEnabled(!backward.empty());
+        forward->setEnabled(!ahead.empty());
     }
 
-private:
     std::map<std::string, std::string> topics;
     std::string current;
-    std::vector<std::string> history;
+    std::vector<std::string> backward;
+    std::vector<std::string> ahead;
+    QPushButton* contents;
+    QPushButton* back;
+    QPushButton* forward;
+    QTextBrowser* page;
+    bool placed = false;
 };
 
 HelpViewer* Viewer()
@@ -170,7 +257,7 @@ std::map<std::string, std::string> ParseHelpFile(const std::string& text)
     return topics;
 }
 
-void WinHelp(QWidget*, const char* file, unsigned command, unsigned long data)
+void WinHelp(QWidget* parent, const char* file, unsigned command, unsigned long data)
 {
     if (Hook())
     {
@@ -190,13 +277,13 @@ void WinHelp(QWidget*, const char* file, unsigned command, unsigned long data)
     switch (command)
     {
     case HELP_CONTEXT:
-        viewer->ShowTopic(std::to_string(data));
+        viewer->ShowTopic(std::to_string(data), parent);
         break;
     case HELP_FINDER:
-        viewer->ShowTopic("contents");
+        viewer->ShowTopic("contents", parent);
         break;
     case HELP_HELPONHELP:
-        viewer->ShowTopic("helponhelp");
+        viewer->ShowTopic("helponhelp", parent);
         break;
     default:
         break;

@@ -1,6 +1,10 @@
 #include "platform/MessageBox.h"
 
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
+
+#include "platform/Placement.h"
 
 namespace platform
 {
@@ -28,8 +32,18 @@ void MessageBox(QWidget* parent, const std::string& text, const char* caption, u
     case MB_ICONINFORMATION: icon = QMessageBox::Information; break;
     default: break;
     }
-    QMessageBox box(icon, QString::fromLatin1(caption), QString::fromLatin1(text.c_str()),
-                    QMessageBox::Ok, parent);
+    // The box opens over the shown window it belongs to: a window that is not on the screen
+    // yet (one still being set up) would put it in the corner of the screen.
+    const QString title = QString::fromLatin1(caption);
+    QMessageBox box(icon, title, QString::fromLatin1(text.c_str()), QMessageBox::Ok,
+                    OwnerWindow(parent));
+    // A box at least as wide as its caption, so that a short text leaves the caption whole:
+    // the title bar's font is often larger and bolder, and its buttons take room too.
+    const int captionWidth = box.fontMetrics().horizontalAdvance(title) * 5 / 4 + 96;
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(captionWidth, 0, QSizePolicy::Minimum,
+                                      QSizePolicy::Expanding),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     box.exec();
 }
 

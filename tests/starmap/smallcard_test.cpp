@@ -9,6 +9,7 @@
 
 #include <QLabel>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QTest>
 #include <algorithm>
 #include <cmath>
@@ -253,6 +254,23 @@ TEST_F(Cards, ACardNearTheRightEdgeOpensToTheLeftOfTheClick)
     EXPECT_LT(card.Placed().x() + card.width(), 790);
     EXPECT_LE(card.Placed().y() + card.height(), 600);
     EXPECT_EQ(card.pos(), wnd->mapToGlobal(card.Placed()));
+}
+
+TEST_F(Cards, ACardNearTheScreensBottomEdgeStaysWhollyOnTheScreen)
+{
+    // The window's client area ends at the bottom of the screen; the card opened by a click
+    // near it has a title bar above its client area, which must stay on the screen too.
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    wnd->setGeometry(area.left() + 50, area.bottom() + 1 - 300, 600, 300);
+    wnd->show();
+    QPoint nearBottom(100, 295);
+    PlanetSmDlg card(wnd.get(), &nearBottom, "Mars", 1.0f);
+    testing_support::DialogAnswer answer([](platform::Dialog&) { return platform::IDOK; });
+    card.Execute();
+    card.show();
+    EXPECT_TRUE(area.contains(card.frameGeometry()));
+    EXPECT_GT(card.frameGeometry().top(), wnd->geometry().top());  // still beside the click
+    card.hide();
 }
 
 TEST_F(Cards, ALeftClickAnywhereClosesTheCard)
