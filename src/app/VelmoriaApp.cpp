@@ -32,6 +32,11 @@ namespace
 {
 // The idle-time refresh of the command enablers (menus and toolbar buttons).
 constexpr int kEnablePeriodMs = 100;
+// The frame's size when it is not maximized.
+constexpr int kRestoreWidth = 690;
+constexpr int kRestoreHeight = 490;
+// How long a window manager may take to maximize the frame once it is shown.
+constexpr int kMaximizeGraceMs = 500;
 
 QString MenuText(const MenuItem& item)
 {
@@ -98,7 +103,7 @@ DecFrame::~DecFrame()
 
 void DecFrame::SetupWindow()
 {
-    resize(690, 490);
+    resize(kRestoreWidth, kRestoreHeight);
 }
 
 void DecFrame::closeEvent(QCloseEvent* event)
@@ -354,11 +359,26 @@ void VelmoriaApp::InitMainWindow(bool show)
     RestoreMain();
     if (show)
     {
-        // Without a window manager the maximized state is only a wish: fill the screen anyway.
+        // The restore size stands in the middle of the screen; the window manager maximizes
+        // the frame and gives it back that size when the user restores it.
         if (const QScreen* screen = QGuiApplication::primaryScreen())
-            frame->setGeometry(screen->availableGeometry());
+        {
+            const QRect area = screen->availableGeometry();
+            frame->move(area.center() - QPoint(frame->width() / 2, frame->height() / 2));
+        }
         frame->showMaximized();
+        QTimer::singleShot(kMaximizeGraceMs, frame, &DecFrame::FillScreenUnlessMaximized);
     }
+}
+
+void DecFrame::FillScreenUnlessMaximized()
+{
+    // Without a window manager the maximized state is only a wish, and the frame still has
+    // its restore size: fill the screen with it then.
+    if (!isMaximized() || size() != QSize(kRestoreWidth, kRestoreHeight))
+        return;
+    if (const QScreen* s = screen())
+        setGeometry(s->availableGeometry());
 }
 
 int VelmoriaApp::Run()

@@ -50,6 +50,9 @@ public:
     explicit DecFrame(VelmoriaWnd* client = nullptr);
     ~DecFrame() override;
     void SetupWindow();
+    // Fills the screen with the frame when it was shown maximized and nothing carried that
+    // out (no window manager): it still has its restore size.
+    void FillScreenUnlessMaximized();
 
     VelmoriaWnd* Client() const { return client; }
     // Installs menu resource `resId` as the frame's menu bar.

@@ -481,6 +481,15 @@ void VelmoriaWnd::EvSize()
     {
         SetCentreFromClient();
         BlackOut();
+        // A running view is redrawn by its next tick; a stopped one gets no tick, so it is
+        // drawn once now (when its sprites exist: not while it is being set up or torn down).
+        if (Subject == 2 && !Playing && Solardc)
+            ShowSolSyst();
+        else if (Subject == 3 && !StPlaying && Stardc)
+        {
+            ClearGlobeFlags();
+            ShowStarMap();
+        }
     }
     else if (Subject == 1 || Subject == 4)
         InvalidateErase();
@@ -665,10 +674,11 @@ void VelmoriaWnd::DestroySolarSystem(bool exit)
 void VelmoriaWnd::DestroyStarMap(bool exit)
 {
     CmStStop();
-    ShowScrollBar(false);
     SetCursorResource(0);
     KillTimer(TimeUpdateMode == kRealTime ? kTimerRealTime : kTimerStarMap);
     DeleteStarMapSprites();
+    // After the sprites: the resize this makes does not draw a globe that is going away.
+    ShowScrollBar(false);
     if (!exit)
         for (TextGadget* pane : {sbDate, sbTime, sbMode, sbCoord})
             if (pane)

@@ -137,6 +137,9 @@ public:
     // then the view drawn for it (each tick of timer 2, and at once on entering a view).
     void ShowRealTimeFrame();
     void CmTimeUpdate();
+    // The panes and the view's angles from the clock as it stands (in Real Time, the
+    // computer's clock), for a stopped view whose clock was just set.
+    void ShowClockNow();
     void CmNormal();
     // The run controls both views share: Go (refused with "Out from date bound !!!" after a
     // date bound; in real time the clock catches up with the computer's), Stop (cursor 103)
@@ -210,6 +213,9 @@ public:
     void ChangeSystem(int id);
     void CmStZoomIn();
     void CmStZoomOut();
+    // The frame after a zoom: drawn over the old one while running, whole on black when
+    // stopped.
+    void ShowZoomedStarMap();
     void CmStTimeFwd();
     void CmStTimeBack();
     void CmStGo();

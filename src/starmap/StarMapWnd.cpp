@@ -366,7 +366,7 @@ void VelmoriaWnd::CmStZoomIn()
         return;
     if (static_cast<int>(YCenter * 0.5f + 1200) > r)
         r += 20;
-    ShowStarMap();
+    ShowZoomedStarMap();
 }
 
 void VelmoriaWnd::CmStZoomOut()
@@ -377,6 +377,20 @@ void VelmoriaWnd::CmStZoomOut()
     // to a radius of 65000 pixels.
     if (static_cast<int>(YCenter) / 6 < r)
         r = r > 20 ? static_cast<uint16_t>(r - 20) : 0;
+    ShowZoomedStarMap();
+}
+
+void VelmoriaWnd::ShowZoomedStarMap()
+{
+    // Erasing the marks of the old radius cuts holes into the grid and the lines that stay;
+    // a running globe mends them with its next frames, a stopped one is drawn whole on black.
+    if (StPlaying)
+    {
+        ShowStarMap();
+        return;
+    }
+    BlackOut();
+    ClearGlobeFlags();
     ShowStarMap();
 }
 

@@ -176,16 +176,22 @@ void VelmoriaWnd::CmTimeUpdate()
     }
     StopClockTimer();
     Present();
+    bool set = false;
     {
         TimeUpdateDlg dlg(this, &CurTime, &CurDate, &TimeUpdateMode, &TimeRate);
-        dlg.Execute();
+        set = dlg.Execute() == platform::IDOK;
     }
-    // The real-time clock cannot stand beyond a date bound, and in Real Time no direction
-    // command is enabled that could clear the flag: Go would refuse for good.
-    if (TimeUpdateMode == kRealTime)
+    // A clock set anew stands within the date bounds (the dialog takes the years 1901 to
+    // 2999, or the computer's clock), so Go may start again. The real-time clock cannot
+    // stand beyond a bound either, and in Real Time no direction command is enabled that
+    // could clear the flag: Go would refuse for good.
+    if (set || TimeUpdateMode == kRealTime)
         TimeOut = false;
     ShowMode();
     BlackOut();
+    // A stopped view shows the clock just set at once: no tick comes to show it.
+    if (set && !wasPlaying)
+        ShowClockNow();
     if (Subject == 2)
     {
         if (wasPlaying)
@@ -199,10 +205,29 @@ void VelmoriaWnd::CmTimeUpdate()
         if (wasPlaying)
             CmStGo();
         else
+        {
+            ClearGlobeFlags();
             ShowStarMap();
+        }
         SetHint("Viewing Star Map");
     }
     StartClockTimer();
+}
+
+void VelmoriaWnd::ShowClockNow()
+{
+    if (TimeUpdateMode == kRealTime)
+        SetupStatusBar();
+    else
+    {
+        ShowTime(CurTime.Hour, CurTime.Minute, CurTime.Second);
+        ShowDate(CurDate.Day, CurDate.Month, CurDate.Year);
+    }
+    const uint64_t instant = ClockInstant(CurDate, CurTime);
+    if (Subject == 3)
+        UpdateStarAngles(instant);
+    else if (Subject == 2)
+        UpdateSolAngles(instant);
 }
 
 void VelmoriaWnd::CmNormal()

@@ -3,6 +3,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 #include <QToolBar>
@@ -554,6 +555,34 @@ TEST(TitleScreen, MissingPictureIsReportedAndTheButtonsStillWork)
     EXPECT_EQ(messages.boxes[0].caption, "Velmoria - [Error]");
     EXPECT_EQ(title.Bitmap, nullptr);
     Continue = false;
+}
+
+TEST(MainWindow, MaximizedFrameKeepsItsRestoreSizeInTheMiddleOfTheScreen)
+{
+    ScratchDir dir;
+    dir.LinkAllRuntime();
+    MessageRecorder messages;
+    SoundRecorder sounds;
+    Subject = 0;
+    PreviousSubject = 0;
+    VelmoriaApp app;
+    app.InitMainWindow(true);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(frame->isMaximized());
+    const QRect area = frame->screen()->availableGeometry();
+    EXPECT_GT(frame->width(), 690);
+    const QRect restore = frame->normalGeometry();
+    EXPECT_EQ(restore.size(), QSize(690, 490));
+    EXPECT_LE((restore.center() - area.center()).manhattanLength(), 4);
+    // Maximized by the platform, or restored by the user: the frame is left as it stands.
+    const QRect maximized = frame->geometry();
+    frame->FillScreenUnlessMaximized();
+    EXPECT_EQ(frame->geometry(), maximized);
+    frame->showNormal();
+    QCoreApplication::processEvents();
+    frame->FillScreenUnlessMaximized();
+    EXPECT_EQ(frame->size(), QSize(690, 490));
 }
 
 TEST(MainWindow, MissingBackgroundPictureLeavesAPlainGreyScreen)

@@ -552,4 +552,27 @@ TEST(SolarApplication, EnteringDrawsTheFirstFrameAtOnce)
     }
     app.reset();
 }
+TEST(SolarApplication, AStoppedViewIsDrawnAgainAtOnceAfterAResize)
+{
+    ScratchDir dir;
+    dir.LinkAllRuntime();
+    MessageRecorder messages;
+    testing_support::SoundRecorder sounds;
+    Subject = 0;
+    auto app = std::make_unique<VelmoriaApp>();
+    app->InitMainWindow(false);
+    frame->resize(800, 600);
+    frame->show();
+    VelmoriaWnd* wnd = frame->Client();
+    wnd->CmSolarSystem();
+    ASSERT_EQ(Subject, 2);
+    wnd->CmStop();
+    frame->resize(700, 500);
+    const QRect rc = wnd->GetClientRect();
+    ASSERT_FLOAT_EQ(wnd->XCenter, rc.width() * 0.5f);
+    // The Sun stands in the middle of the new client area at once, with no tick to come.
+    EXPECT_NE(wnd->canvas.Pixel(static_cast<int>(wnd->XCenter), static_cast<int>(wnd->YCenter)),
+              0u);
+    app.reset();
+}
 } // namespace

@@ -194,6 +194,35 @@ TEST_F(StarMapView, ZoomStopsAtItsBounds)
     EXPECT_EQ(wnd->r, 1300);
 }
 
+TEST_F(StarMapView, AStoppedGlobeIsDrawnWholeAfterAZoomAndAResize)
+{
+    Enter(50, true);
+    wnd->DispatchCommand(508);  // stop
+    wnd->EvTimer(kTimerRealTime);
+    ASSERT_FALSE(wnd->StPlaying);
+    // What a frame drawn on a clean black window shows at the globe's present state.
+    const auto clean = [this] {
+        VelmoriaWnd& w = *wnd;
+        const platform::Canvas saved = w.canvas;
+        w.BlackOut();
+        w.ClearGlobeFlags();
+        w.ShowStarMap();
+        const QImage image = w.canvas.Image().copy();
+        w.canvas = saved;
+        return image;
+    };
+    wnd->ShowStarMap();
+    for (int command : {503, 503, 504})
+    {
+        wnd->DispatchCommand(command);
+        EXPECT_TRUE(wnd->canvas.Image() == clean()) << command;
+    }
+    // A resize blacks the window out; stopped, the globe comes back at once, centred anew.
+    frame->resize(700, 500);
+    EXPECT_GT(CountLit(), 500);
+    EXPECT_TRUE(wnd->canvas.Image() == clean());
+}
+
 TEST_F(StarMapView, ZoomOutInATinyWindowStopsAtZeroInsteadOfWrapping)
 {
     Enter(50, true);

@@ -445,23 +445,35 @@ TEST_F(ClockWindow, TimeUpdateHandsTheClockToTheDialogAndTakesBackWhatItStored)
     EXPECT_EQ(w->Timers().Period(kTimerStarMap), 250u);
 }
 
-TEST_F(ClockWindow, TimeUpdateToRealTimeClearsADateBoundButAStepModeKeepsIt)
+TEST_F(ClockWindow, TimeUpdateConfirmedClearsADateBoundAndCancelKeepsIt)
 {
-    for (int mode : {kRealTime, kByYears})
+    struct Case
+    {
+        int mode;
+        int answer;
+        bool timeOutAfter;
+    };
+    // Confirmed, the clock stands within the bounds again (the computer's clock, or a date
+    // of 1901 to 2999); cancelled, it stands where the bound stopped it.
+    const Case cases[] = {{kRealTime, platform::IDOK, false},
+                          {kByYears, platform::IDOK, false},
+                          {kByYears, platform::IDCANCEL, true}};
+    for (const Case& c : cases)
     {
         Subject = 2;
         w->TimeUpdateMode = kByYears;
         w->TimeOut = true;
         DialogAnswer answer(
-            [mode](platform::Dialog& d)
+            [c](platform::Dialog& d)
             {
                 auto& dlg = static_cast<TimeUpdateDlg&>(d);
-                dlg.ControlAs<QAbstractButton>(mode)->setChecked(true);
-                dlg.CmOk();
-                return platform::IDOK;
+                dlg.ControlAs<QAbstractButton>(c.mode)->setChecked(true);
+                if (c.answer == platform::IDOK)
+                    dlg.CmOk();
+                return c.answer;
             });
         w->CmTimeUpdate();
-        EXPECT_EQ(w->TimeOut, mode != kRealTime) << mode;
+        EXPECT_EQ(w->TimeOut, c.timeOutAfter) << c.mode << " " << c.answer;
     }
 }
 
@@ -629,6 +641,47 @@ TEST_F(ClockWindow, TimeUpdateRestartsARunningViewAndLeavesAStoppedOneStopped)
         EXPECT_EQ(w->Playing, running);
         EXPECT_TRUE(messages.boxes.empty());
     }
+}
+
+TEST_F(ClockWindow, TimeUpdateOfAStoppedViewShowsTheNewClockAtOnceAndLiftsTheDateBound)
+{
+    Subject = 2;
+    for (SolObjects& b : w->SolObj)
+        b.Period = 365.25f;
+    w->Playing = false;
+    w->TimeUpdateMode = kByDays;
+    w->TimeOut = true;  // a date bound was hit before
+    w->CurDate = Date{31, 12, 2999};
+    w->EvTimer(kTimerSolar);
+    const double before = w->SolObj[3].tAng;
+    DialogAnswer answer(
+        [](platform::Dialog& d)
+        {
+            auto& dlg = static_cast<TimeUpdateDlg&>(d);
+            dlg.byHours->setChecked(true);
+            dlg.Day->SetNumber(21);
+            dlg.Month->SetNumber(6);
+            dlg.Year->SetNumber(2001);
+            dlg.Hour->SetNumber(12);
+            dlg.Minute->SetNumber(0);
+            dlg.Second->SetNumber(0);
+            dlg.CmOk();
+            return platform::IDOK;
+        });
+    w->CmTimeUpdate();
+    EXPECT_FALSE(w->Playing);
+    EXPECT_EQ(datePane.Text(), "   21/06/2001");
+    EXPECT_EQ(timePane.Text(), "   12:00:00");
+    const double shown = w->SolObj[3].tAng;
+    EXPECT_NE(shown, before);
+    // Go starts at once, and its first tick draws the moment already on the screen.
+    EXPECT_FALSE(w->TimeOut);
+    w->CmGo();
+    EXPECT_TRUE(w->Playing);
+    EXPECT_TRUE(messages.boxes.empty());
+    w->EvTimer(kTimerSolar);
+    EXPECT_DOUBLE_EQ(w->SolObj[3].tAng, shown);
+    ExpectClock(*w, Date{21, 6, 2001}, Time{13, 0, 0});
 }
 
 TEST_F(ClockWindow, TimeUpdateAfterADateBoundInAStepModeRefusesToRestart)
