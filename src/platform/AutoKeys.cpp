@@ -86,9 +86,9 @@ private:
 
 void StartAutoKeys()
 {
-    const QString spec = qEnvironmentVariable("VELMORIA_AUTOKEYS");
+    const QString names = qEnvironmentVariable("VELMORIA_AUTOKEYS");
     QList<QKeySequence> keys;
-    for (const QString& name : spec.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+    for (const QString& name : names.split(QLatin1Char(' '), Qt::SkipEmptyParts))
     {
         const QKeySequence key = QKeySequence::fromString(name, QKeySequence::PortableText);
         if (key.isEmpty())

@@ -206,8 +206,9 @@ TEST(Config, RandomBytesGiveARecordWithinRangeThatIsWrittenBackAsRead)
         EXPECT_TRUE(r.boxes.empty());
         // The flags are taken as they stand.
         EXPECT_EQ(Bytes(s).substr(0, 18), bytes.substr(0, 18));
-        EXPECT_GE(s.SMValues.SelectMagn, -2.0f);
-        EXPECT_LE(s.SMValues.SelectMagn, 12.0f);
+        const float magn = s.SMValues.SelectMagn;  // a packed field: copied, not bound
+        EXPECT_GE(magn, -2.0f);
+        EXPECT_LE(magn, 12.0f);
         EXPECT_LE(s.LocValues.Lat.Degree, 90);
         EXPECT_LE(s.LocValues.Lon.Degree, 180);
         for (const Coordinate& c : {s.LocValues.Lat, s.LocValues.Lon})
