@@ -277,8 +277,8 @@ TEST(DataBaseFiles, ValuesMatchTheFactSheets)
     for (const Case& c : cases)
         EXPECT_NEAR(c.actual, c.expected, c.tolerance) << c.what;
     EXPECT_EQ(cassini->Type, 2);
-    EXPECT_GT(FindSatellite(db, "Triton")->InclOrb, 90.0f) << "Triton's orbit is retrograde";
-    EXPECT_EQ(FindSatellite(db, "Hyperion")->RotPeriod, -2.0f) << "Hyperion tumbles";
+    EXPECT_GT(+FindSatellite(db, "Triton")->InclOrb, 90.0f) << "Triton's orbit is retrograde";
+    EXPECT_EQ(+FindSatellite(db, "Hyperion")->RotPeriod, -2.0f) << "Hyperion tumbles";
 }
 
 TEST(DataBaseFiles, ValuesShownInExponentFormOrChartedArePositive)
@@ -287,7 +287,7 @@ TEST(DataBaseFiles, ValuesShownInExponentFormOrChartedArePositive)
     for (const PlanetDB& p : db.Planets)
     {
         SCOPED_TRACE(p.PlanetName);
-        EXPECT_GT(p.Mass, 0.0f);
+        EXPECT_GT(+p.Mass, 0.0f);
         EXPECT_TRUE(p.SurfAtmPressure == -1.0f || p.SurfAtmPressure > 0.0f);
         // The eight comparison charts.
         for (const double value :
@@ -296,9 +296,9 @@ TEST(DataBaseFiles, ValuesShownInExponentFormOrChartedArePositive)
               double(p.Radius.Equatorial)})
             EXPECT_GT(value, 0.0);
     }
-    EXPECT_GT(db.Sun.Mass, 0.0f);
-    EXPECT_GT(db.Sun.Lum, 0.0f);
-    EXPECT_GT(db.Moon.Mass, 0.0f);
+    EXPECT_GT(+db.Sun.Mass, 0.0f);
+    EXPECT_GT(+db.Sun.Lum, 0.0f);
+    EXPECT_GT(+db.Moon.Mass, 0.0f);
     for (const SatelliteDB& s : db.Satellites)
         EXPECT_TRUE(s.Mass == -1.0f || s.Mass > 0.0f) << s.SatelName;
     for (const RingDB& r : db.Rings)

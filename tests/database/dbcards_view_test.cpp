@@ -247,7 +247,7 @@ TEST_F(DataBaseView, EarthCardTakesTheMoonFromTheEndOfTheSatellitesFile)
             EXPECT_EQ(card->Satellite, nullptr);
             if (card->Moon)
             {
-                EXPECT_EQ(card->Moon->DistPer.LowDist, 356400u);
+                EXPECT_EQ(+card->Moon->DistPer.LowDist, 356400u);
                 EXPECT_EQ(card->Moon->GravAccel, 162);
             }
             else
