@@ -356,8 +356,9 @@ void VelmoriaWnd::ChangeSystem(int id)
             sbCoord->SetText("Really Sky Globe");
     }
     InvalidateErase();
-    // The window is clean: the next frame must erase nothing.
+    // The window is clean: the next frame must erase nothing, and it comes now.
     ClearGlobeFlags();
+    ShowRealTimeFrame();
 }
 
 void VelmoriaWnd::CmStZoomIn()

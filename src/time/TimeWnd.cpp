@@ -293,6 +293,8 @@ void VelmoriaWnd::CmNormal()
         SetTimer(kTimerRealTime, 1000);
     }
     ShowMode();
+    // The view was blacked out: show the present moment now rather than with the next tick.
+    ShowRealTimeFrame();
 }
 
 void VelmoriaWnd::StartAnimation(bool& playing)

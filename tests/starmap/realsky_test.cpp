@@ -105,16 +105,22 @@ double AngleBetween(Horizontal a, Horizontal b)
     return std::acos(std::clamp(c, -1.0, 1.0)) / kDeg;
 }
 
+// The pixels that are not black on the window's canvas.
+int LitPixels(const VelmoriaWnd& w)
+{
+    const QImage& img = w.canvas.Image();
+    int lit = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            lit += w.canvas.Pixel(x, y) != 0;
+    return lit;
+}
+
 TEST_F(RealSky, EnteringTheStarMapDrawsTheFirstFrameAtOnceAndTheFirstTickDrawsTheSame)
 {
     ScopedTimeZone zone(kCentralEurope);
     Enter(Berlin(), Date{20, 3, 2026}, Time{21, 0, 0});
-    const QImage& img = wnd->canvas.Image();
-    int lit = 0;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            lit += wnd->canvas.Pixel(x, y) != 0;
-    EXPECT_GT(lit, 500);
+    EXPECT_GT(LitPixels(*wnd), 500);
     std::vector<Stars> first(wnd->Star, wnd->Star + wnd->StarCount);
     const uint16_t sunX = wnd->XSol[0], moonX = wnd->XSol[1];
     wnd->EvTimer(kTimerRealTime);
@@ -126,6 +132,18 @@ TEST_F(RealSky, EnteringTheStarMapDrawsTheFirstFrameAtOnceAndTheFirstTickDrawsTh
     }
     EXPECT_EQ(wnd->XSol[0], sunX);
     EXPECT_EQ(wnd->XSol[1], moonX);
+}
+
+// Normal conditions and either globe black the window out and show the sky again at once.
+TEST_F(RealSky, NormalConditionsAndAChangeOfGlobeDrawAtOnce)
+{
+    ScopedTimeZone zone(kCentralEurope);
+    Enter(Berlin(), Date{20, 3, 2026}, Time{21, 0, 0});
+    for (const int command : {409, 502, 409, 501})
+    {
+        wnd->DispatchCommand(command);
+        EXPECT_GT(LitPixels(*wnd), 500) << command;
+    }
 }
 
 TEST_F(RealSky, SiriusCrossesTheMeridianAtItsTransitTime)

@@ -142,15 +142,12 @@ TEST_F(StarMapView, ReviewGlobeAndBack)
     // The globe is centred in what the scroll bar leaves of the client area.
     EXPECT_FLOAT_EQ(wnd->XCenter, wnd->GetClientRect().width() * 0.5f);
     EXPECT_LT(wnd->GetClientRect().width(), wnd->width());
-    EXPECT_EQ(CountLit(), 0); // a clean picture
+    // A clean picture with the new globe on it at once: no star is marked drawn off the disc.
+    EXPECT_GT(CountLit(), 0);
     for (int i = 0; i < kStarCount; ++i)
-    {
-        EXPECT_FALSE(wnd->Star[i].Flag);
-        EXPECT_FALSE(wnd->Star[i].FConst);
-    }
-    for (const NgcMessObj& o : wnd->NgcMess)
-        EXPECT_FALSE(o.Flag);
-    EXPECT_FALSE(wnd->FlagSol[0] || wnd->FlagSol[1]);
+        if (wnd->Star[i].Flag)
+            EXPECT_LE(std::hypot(wnd->Star[i].X - wnd->XCenter, wnd->Star[i].Y - wnd->YCenter),
+                      wnd->r + 2.0) << i;
 
     // Equator-on: the north celestial pole is at the top of the disc.
     wnd->EvTimer(kTimerRealTime);
