@@ -3,7 +3,7 @@
 #include "database/CardText.h"
 #include "database/Charts.h"
 #include "database/DataBase.h"
-#include "dbcards_records.h"
+#include "SampleRecords.h"
 
 #include <cstring>
 #include <gtest/gtest.h>
@@ -11,7 +11,7 @@
 namespace
 {
 using namespace database;
-using namespace dbcards_test;
+using namespace sample_records;
 
 struct Formatted
 {

@@ -11,7 +11,7 @@
 #include "database/SatelliteDlg.h"
 #include "database/SunDlg.h"
 #include "database/ViewDlg.h"
-#include "dbcards_records.h"
+#include "SampleRecords.h"
 
 #include <QImage>
 #include <filesystem>
@@ -21,7 +21,7 @@
 
 namespace
 {
-using namespace dbcards_test;
+using namespace sample_records;
 using testing_support::DialogAnswer;
 using testing_support::HelpRecorder;
 using testing_support::MessageRecorder;

@@ -9,7 +9,7 @@
 #include <cstring>
 #include <string>
 
-namespace dbcards_test
+namespace sample_records
 {
 template <typename Record> std::string Bytes(const Record& rec)
 {
@@ -145,4 +145,4 @@ inline std::string RingsFile()
 {
     return Bytes(Ring(6, "A")) + Bytes(Ring(5, "Halo")) + Bytes(Ring(6, "Cassini", 2));
 }
-} // namespace dbcards_test
+} // namespace sample_records
