@@ -84,4 +84,19 @@ Dialog::ExecuteHook Dialog::SetExecuteHook(ExecuteHook hook)
     Hook() = std::move(hook);
     return old;
 }
+Dialog::OkCancelHelp Dialog::MakeOkCancelHelp(int helpId, std::function<void()> ok,
+                                              std::function<void()> help)
+{
+    const OkCancelHelp buttons{new QPushButton(QStringLiteral("OK"), this),
+                               new QPushButton(QStringLiteral("Cancel"), this),
+                               new QPushButton(QStringLiteral("Help"), this)};
+    SetId(buttons.ok, IDOK);
+    SetId(buttons.cancel, IDCANCEL);
+    SetId(buttons.help, helpId);
+    buttons.ok->setDefault(true);
+    connect(buttons.ok, &QPushButton::clicked, this, std::move(ok));
+    connect(buttons.cancel, &QPushButton::clicked, this, [this] { CloseWindow(IDCANCEL); });
+    connect(buttons.help, &QPushButton::clicked, this, std::move(help));
+    return buttons;
+}
 } // namespace platform

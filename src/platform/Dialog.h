@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QRect>
+#include <QPushButton>
 #include <functional>
 
 namespace platform
@@ -44,6 +45,16 @@ public:
     template <class T> T* ControlAs(int id) const { return qobject_cast<T*>(Control(id)); }
     // Gives `w` the id `id`.
     static void SetId(QWidget* w, int id);
+
+    // The OK, Cancel and Help buttons with their ids (IDOK, IDCANCEL, `helpId`): OK is the
+    // default button and calls `ok`, Cancel closes the dialog with IDCANCEL, Help calls `help`.
+    struct OkCancelHelp
+    {
+        QPushButton* ok;
+        QPushButton* cancel;
+        QPushButton* help;
+    };
+    OkCancelHelp MakeOkCancelHelp(int helpId, std::function<void()> ok, std::function<void()> help);
 
     // Dialog units to pixels, from the average character width and height of the font.
     QRect Dlu(int x, int y, int w, int h) const;

@@ -50,16 +50,8 @@ SSSetupDlg::SSSetupDlg(QWidget* parent, bool8* values, bool8 helio, int resId)
     for (int i = 0; i <= 10; ++i)
         objects->addWidget(Box(i), i % 6, i / 6);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    auto* help = new QPushButton(QStringLiteral("Help"), this);
-    SetId(ok, platform::IDOK);
-    SetId(cancel, platform::IDCANCEL);
-    SetId(help, kHelpButton);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, [this] { CmOk(); });
-    connect(cancel, &QPushButton::clicked, this, [this] { CloseWindow(platform::IDCANCEL); });
-    connect(help, &QPushButton::clicked, this, [this] { CmHelp(); });
+    const auto [ok, cancel, help] =
+        MakeOkCancelHelp(kHelpButton, [this] { CmOk(); }, [this] { CmHelp(); });
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(ok);

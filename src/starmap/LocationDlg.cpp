@@ -146,16 +146,8 @@ LocationDlg::LocationDlg(QWidget* parent, LocationSetup* V, int resId)
     GMT = new QCheckBox(QStringLiteral("Greenwich mean time"), this);
     SetId(GMT, 3413);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    auto* help = new QPushButton(QStringLiteral("Help"), this);
-    SetId(ok, platform::IDOK);
-    SetId(cancel, platform::IDCANCEL);
-    SetId(help, kHelpButton);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, [this] { CmOk(); });
-    connect(cancel, &QPushButton::clicked, this, [this] { CloseWindow(platform::IDCANCEL); });
-    connect(help, &QPushButton::clicked, this, [this] { CmHelp(); });
+    const auto [ok, cancel, help] =
+        MakeOkCancelHelp(kHelpButton, [this] { CmOk(); }, [this] { CmHelp(); });
 
     auto* coordinates = new QHBoxLayout;
     coordinates->addWidget(LonGroup);

@@ -67,16 +67,8 @@ SMSetupDlg::SMSetupDlg(QWidget* parent, SMSetup* V, int resId)
     connect(sbMagn, &QScrollBar::valueChanged, this, [this] { sbChange(); });
     connect(sbMagn, &QScrollBar::sliderMoved, this, [this] { sbChange(); });
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    auto* help = new QPushButton(QStringLiteral("Help"), this);
-    SetId(ok, platform::IDOK);
-    SetId(cancel, platform::IDCANCEL);
-    SetId(help, kHelpButton);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, [this] { CmOk(); });
-    connect(cancel, &QPushButton::clicked, this, [this] { CloseWindow(platform::IDCANCEL); });
-    connect(help, &QPushButton::clicked, this, [this] { CmHelp(); });
+    const auto [ok, cancel, help] =
+        MakeOkCancelHelp(kHelpButton, [this] { CmOk(); }, [this] { CmHelp(); });
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(ok);

@@ -151,16 +151,8 @@ TimeUpdateDlg::TimeUpdateDlg(QWidget* parent, Time* time, Date* date, int* mode,
     rateGrid->addWidget(Static("+", rateBox), 0, 2);
     rateGrid->addWidget(ltimeR, 1, 1);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    auto* help = new QPushButton(QStringLiteral("Help"), this);
-    SetId(ok, platform::IDOK);
-    SetId(cancel, platform::IDCANCEL);
-    SetId(help, 9);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, [this] { CmOk(); });
-    connect(cancel, &QPushButton::clicked, this, [this] { CloseWindow(platform::IDCANCEL); });
-    connect(help, &QPushButton::clicked, this, [this] { CmHelp(); });
+    const auto [ok, cancel, help] =
+        MakeOkCancelHelp(9, [this] { CmOk(); }, [this] { CmHelp(); });
 
     connect(timeR, &QScrollBar::valueChanged, this, [this] { sbChange(); });
     connect(timeR, &QScrollBar::sliderMoved, this, [this] { sbChange(); });

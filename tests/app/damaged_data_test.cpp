@@ -104,7 +104,9 @@ protected:
             use();
             EXPECT_EQ(Subject, 1);
             if (damage.fullLength)
+            {
                 EXPECT_TRUE(opened);
+            }
             for (const platform::MessageRecord& box : messages.boxes)
             {
                 const bool namesFile = box.text == "Unable to read from file " + upper ||

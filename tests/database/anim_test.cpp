@@ -191,7 +191,9 @@ TEST(AnimDlg, ADamagedFilmIsReportedAndTheFrameSaysSoInsteadOfStayingBlack)
                 return platform::IDCANCEL;
             EXPECT_TRUE(QTest::qWaitFor([&] { return !messages.boxes.empty(); }, 20000));
             if (!messages.boxes.empty())
+            {
                 EXPECT_EQ(messages.boxes[0].text, "Unable to read from file VIDEO\\SATURN.AVI");
+            }
             EXPECT_FALSE(dlg.MCIWnd->FrameNotice().isEmpty());
             return platform::IDCANCEL;
         });

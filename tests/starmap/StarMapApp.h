@@ -30,15 +30,23 @@ protected:
         Subject = 0;
     }
 
-    // Enters the Star Map for an observer at `latitude` whole degrees north or south.
-    void Enter(int latitude, bool north)
+    // Opens the Star Map for an observer at `latitude` whole degrees north or south.
+    void Open(int latitude, bool north)
     {
         wnd->Values.LocValues.Lat = Coordinate{static_cast<uint8_t>(latitude), 0, 0};
         wnd->Values.LocValues.North = north;
         wnd->DispatchCommand(302);
         ASSERT_EQ(Subject, 3);
+    }
+    // Opens it and lets the clock tick once.
+    void Enter(int latitude, bool north)
+    {
+        Open(latitude, north);
         wnd->EvTimer(kTimerRealTime);
     }
+
+    // The number of pixels of the window's picture that are not black.
+    int CountLit() const { return wnd->canvas.Width() * wnd->canvas.Height() - CountColour(0); }
 
     // The number of pixels of the window's picture in `colour`.
     int CountColour(platform::Rgb colour) const

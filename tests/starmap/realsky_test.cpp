@@ -5,6 +5,7 @@
 #include "app/VelmoriaWnd.h"
 #include "common/TestSupport.h"
 #include "starmap/Globe.h"
+#include "StarMapApp.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -13,11 +14,7 @@
 
 namespace
 {
-using testing_support::FixedClock;
-using testing_support::MessageRecorder;
 using testing_support::ScopedTimeZone;
-using testing_support::ScratchDir;
-using testing_support::SoundRecorder;
 
 constexpr double kDeg = 0.017453292519943295;
 constexpr const char* kCentralEurope = "CET-1CEST,M3.5.0,M10.5.0/3";
@@ -33,27 +30,9 @@ LocationSetup Berlin()
     return place;
 }
 
-class RealSky : public testing::Test
+class RealSky : public StarMapApp
 {
 protected:
-    void SetUp() override
-    {
-        for (const char* name : {"Bitmap", "Sound", "Velmoria.hlp", "Data"})
-            dir.LinkRuntime(name);
-        Subject = 0;
-        PreviousSubject = 0;
-        app = std::make_unique<VelmoriaApp>();
-        app->InitMainWindow(false);
-        frame->resize(800, 600);
-        frame->show();
-        wnd = frame->Client();
-    }
-    void TearDown() override
-    {
-        app.reset();
-        Subject = 0;
-    }
-
     // Enters the Star Map at `place` with the computer's clock showing the local date and time.
     void Enter(const LocationSetup& place, Date date, Time time)
     {
@@ -73,12 +52,6 @@ protected:
         return -1;
     }
 
-    ScratchDir dir;
-    MessageRecorder messages;
-    SoundRecorder sounds;
-    FixedClock clock{Date{1, 1, 2026}, Time{0, 0, 0}};
-    std::unique_ptr<VelmoriaApp> app;
-    VelmoriaWnd* wnd = nullptr;
 };
 
 // The direction a star is drawn in, read back from the picture: the disc is the sky seen from
@@ -105,22 +78,11 @@ double AngleBetween(Horizontal a, Horizontal b)
     return std::acos(std::clamp(c, -1.0, 1.0)) / kDeg;
 }
 
-// The pixels that are not black on the window's canvas.
-int LitPixels(const VelmoriaWnd& w)
-{
-    const QImage& img = w.canvas.Image();
-    int lit = 0;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            lit += w.canvas.Pixel(x, y) != 0;
-    return lit;
-}
-
 TEST_F(RealSky, EnteringTheStarMapDrawsTheFirstFrameAtOnceAndTheFirstTickDrawsTheSame)
 {
     ScopedTimeZone zone(kCentralEurope);
     Enter(Berlin(), Date{20, 3, 2026}, Time{21, 0, 0});
-    EXPECT_GT(LitPixels(*wnd), 500);
+    EXPECT_GT(CountLit(), 500);
     std::vector<Stars> first(wnd->Star, wnd->Star + wnd->StarCount);
     const uint16_t sunX = wnd->XSol[0], moonX = wnd->XSol[1];
     wnd->EvTimer(kTimerRealTime);
@@ -142,7 +104,7 @@ TEST_F(RealSky, NormalConditionsAndAChangeOfGlobeDrawAtOnce)
     for (const int command : {409, 502, 409, 501})
     {
         wnd->DispatchCommand(command);
-        EXPECT_GT(LitPixels(*wnd), 500) << command;
+        EXPECT_GT(CountLit(), 500) << command;
     }
 }
 

@@ -4,6 +4,7 @@
 #include "app/VelmoriaWnd.h"
 #include "common/TestSupport.h"
 #include "starmap/Globe.h"
+#include "StarMapApp.h"
 
 #include <QScrollBar>
 #include <cmath>
@@ -14,63 +15,12 @@
 
 namespace
 {
-using testing_support::FixedClock;
-using testing_support::HelpRecorder;
-using testing_support::MessageRecorder;
-using testing_support::ScratchDir;
-using testing_support::SoundRecorder;
 
-class StarMapView : public testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        for (const char* name : {"Bitmap", "Sound", "Velmoria.hlp", "Data"})
-            dir.LinkRuntime(name);
-        Subject = 0;
-        PreviousSubject = 0;
-        app = std::make_unique<VelmoriaApp>();
-        app->InitMainWindow(false);
-        frame->resize(800, 600);
-        frame->show();
-        wnd = frame->Client();
-    }
-    void TearDown() override
-    {
-        app.reset();
-        Subject = 0;
-    }
-
-    void Enter(int latitude, bool north)
-    {
-        wnd->Values.LocValues.Lat = Coordinate{static_cast<uint8_t>(latitude), 0, 0};
-        wnd->Values.LocValues.North = north;
-        wnd->DispatchCommand(302);
-        ASSERT_EQ(Subject, 3);
-    }
-
-    int CountLit() const
-    {
-        int n = 0;
-        const QImage& img = wnd->canvas.Image();
-        for (int y = 0; y < img.height(); ++y)
-            for (int x = 0; x < img.width(); ++x)
-                n += wnd->canvas.Pixel(x, y) != 0;
-        return n;
-    }
-
-    ScratchDir dir;
-    MessageRecorder messages;
-    SoundRecorder sounds;
-    HelpRecorder help;
-    FixedClock clock{Date{21, 3, 2001}, Time{22, 0, 0}};
-    std::unique_ptr<VelmoriaApp> app;
-    VelmoriaWnd* wnd = nullptr;
-};
+using StarMapView = StarMapApp;
 
 TEST_F(StarMapView, EntryReadsBothCataloguesAndCreatesTheSprites)
 {
-    Enter(50, true);
+    Open(50, true);
     EXPECT_TRUE(messages.boxes.empty());
     EXPECT_EQ(wnd->StarCount, 690);
     EXPECT_EQ(wnd->NgcMessCount, 33);
@@ -96,7 +46,7 @@ TEST_F(StarMapView, EntryReadsBothCataloguesAndCreatesTheSprites)
 
 TEST_F(StarMapView, RealSkyShowsExactlyTheStarsAboveTheHorizon)
 {
-    Enter(50, true);
+    Open(50, true);
     wnd->Values.SMValues.Check[4] = 0;
     wnd->EvTimer(kTimerRealTime);
     EXPECT_GT(wnd->canvas.Width(), 700);
@@ -129,7 +79,7 @@ TEST_F(StarMapView, RealSkyShowsExactlyTheStarsAboveTheHorizon)
 
 TEST_F(StarMapView, ReviewGlobeAndBack)
 {
-    Enter(50, true);
+    Open(50, true);
     wnd->EvTimer(kTimerRealTime);
     wnd->DispatchCommand(502);
     EXPECT_FALSE(wnd->GlobeSystem);
@@ -146,8 +96,10 @@ TEST_F(StarMapView, ReviewGlobeAndBack)
     EXPECT_GT(CountLit(), 0);
     for (int i = 0; i < kStarCount; ++i)
         if (wnd->Star[i].Flag)
+        {
             EXPECT_LE(std::hypot(wnd->Star[i].X - wnd->XCenter, wnd->Star[i].Y - wnd->YCenter),
                       wnd->r + 2.0) << i;
+        }
 
     // Equator-on: the north celestial pole is at the top of the disc.
     wnd->EvTimer(kTimerRealTime);
@@ -167,7 +119,7 @@ TEST_F(StarMapView, ReviewGlobeAndBack)
 
 TEST_F(StarMapView, ZoomStopsAtItsBounds)
 {
-    Enter(50, true);
+    Open(50, true);
     wnd->YCenter = 200;
     wnd->r = 100;
     for (int expected : {80, 60, 40, 20})
@@ -193,7 +145,7 @@ TEST_F(StarMapView, ZoomStopsAtItsBounds)
 
 TEST_F(StarMapView, AStoppedGlobeIsDrawnWholeAfterAZoomAndAResize)
 {
-    Enter(50, true);
+    Open(50, true);
     wnd->DispatchCommand(508);  // stop
     wnd->EvTimer(kTimerRealTime);
     ASSERT_FALSE(wnd->StPlaying);
@@ -222,7 +174,7 @@ TEST_F(StarMapView, AStoppedGlobeIsDrawnWholeAfterAZoomAndAResize)
 
 TEST_F(StarMapView, ZoomOutInATinyWindowStopsAtZeroInsteadOfWrapping)
 {
-    Enter(50, true);
+    Open(50, true);
     wnd->YCenter = 15;
     wnd->r = 7;
     EXPECT_TRUE(wnd->ButtonEnabler(504));
@@ -233,7 +185,7 @@ TEST_F(StarMapView, ZoomOutInATinyWindowStopsAtZeroInsteadOfWrapping)
 
 TEST_F(StarMapView, StopGoAndTheDateBound)
 {
-    Enter(50, true);
+    Open(50, true);
     wnd->DispatchCommand(508);
     EXPECT_FALSE(wnd->StPlaying);
     EXPECT_TRUE(wnd->testAttribute(Qt::WA_SetCursor)); // cursor 103
@@ -264,7 +216,7 @@ TEST_F(StarMapView, StopGoAndTheDateBound)
 
 TEST_F(StarMapView, ConstellationIndexOpensItsHelpPageAndClearsThePicture)
 {
-    Enter(50, true);
+    Open(50, true);
     wnd->EvTimer(kTimerRealTime);
     ASSERT_GT(CountLit(), 0);
     wnd->DispatchCommand(353);
@@ -291,7 +243,7 @@ TEST_F(StarMapView, CommandsDoNothingOnTheMainScreen)
 
 TEST_F(StarMapView, ReversedClockRetracesTheSkyOfEachInstant)
 {
-    Enter(50, true);
+    Open(50, true);
     wnd->TimeUpdateMode = kByHours;
     auto tick = [this]
     {
