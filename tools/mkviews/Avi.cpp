@@ -1,31 +1,24 @@
 #include "Avi.h"
 
+#include "platform/AviFile.h"
+
 #include <QFile>
 #include <algorithm>
+#include <cstdint>
 
 namespace
 {
-void Put16(QByteArray& b, quint32 v)
+using platform::FourCC;
+
+template <typename T> QByteArray Record(const T& record)
 {
-    b.append(char(v & 0xFF));
-    b.append(char((v >> 8) & 0xFF));
-}
-void Put32(QByteArray& b, quint32 v)
-{
-    for (int i = 0; i < 4; ++i)
-        b.append(char((v >> (8 * i)) & 0xFF));
-}
-void PutFourCC(QByteArray& b, const char* cc)
-{
-    b.append(cc, 4);
+    return QByteArray(reinterpret_cast<const char*>(&record), sizeof record);
 }
 
 // A chunk: its id, size and data, padded to an even size.
-QByteArray Chunk(const char* id, const QByteArray& data)
+QByteArray Chunk(uint32_t id, const QByteArray& data)
 {
-    QByteArray c;
-    PutFourCC(c, id);
-    Put32(c, quint32(data.size()));
+    QByteArray c = Record(platform::RiffChunkHeader{id, uint32_t(data.size())});
     c.append(data);
     if (data.size() % 2)
         c.append(char(0));
@@ -33,12 +26,9 @@ QByteArray Chunk(const char* id, const QByteArray& data)
 }
 
 // A LIST of `type` holding `data`.
-QByteArray List(const char* type, const QByteArray& data)
+QByteArray List(uint32_t type, const QByteArray& data)
 {
-    QByteArray body;
-    PutFourCC(body, type);
-    body.append(data);
-    return Chunk("LIST", body);
+    return Chunk(FourCC("LIST"), Record(type) + data);
 }
 } // namespace
 
@@ -51,80 +41,62 @@ void AviWriter::AddFrame(const QByteArray& jpeg)
 
 QByteArray AviWriter::Bytes() const
 {
-    const quint32 count = quint32(frames.size());
-    quint32 largest = 0;
+    const uint32_t count = uint32_t(frames.size());
+    uint32_t largest = 0;
     for (const QByteArray& f : frames)
-        largest = std::max(largest, quint32(f.size() + (f.size() % 2)));
+        largest = std::max(largest, uint32_t(f.size() + (f.size() % 2)));
 
-    QByteArray avih;
-    Put32(avih, 1000000 / quint32(fps)); // microseconds per frame
-    Put32(avih, largest * quint32(fps)); // maximum bytes per second
-    Put32(avih, 0);                      // padding granularity
-    Put32(avih, 0x10);                   // AVIF_HASINDEX
-    Put32(avih, count);
-    Put32(avih, 0); // initial frames
-    Put32(avih, 1); // streams
-    Put32(avih, largest);
-    Put32(avih, quint32(width));
-    Put32(avih, quint32(height));
-    for (int i = 0; i < 4; ++i)
-        Put32(avih, 0);
+    platform::AviMainHeader avih{};
+    avih.MicroSecPerFrame = 1000000 / uint32_t(fps);
+    avih.MaxBytesPerSec = largest * uint32_t(fps);
+    avih.Flags = platform::kAviHasIndex;
+    avih.TotalFrames = count;
+    avih.Streams = 1;
+    avih.SuggestedBufferSize = largest;
+    avih.Width = uint32_t(width);
+    avih.Height = uint32_t(height);
 
-    QByteArray strh;
-    PutFourCC(strh, "vids");
-    PutFourCC(strh, "MJPG");
-    Put32(strh, 0);            // flags
-    Put16(strh, 0);            // priority
-    Put16(strh, 0);            // language
-    Put32(strh, 0);            // initial frames
-    Put32(strh, 1);            // scale
-    Put32(strh, quint32(fps)); // rate: frames per second = rate / scale
-    Put32(strh, 0);            // start
-    Put32(strh, count);        // length in frames
-    Put32(strh, largest);      // suggested buffer size
-    Put32(strh, 0xFFFFFFFFu);  // quality: default
-    Put32(strh, 0);            // sample size: varies
-    Put16(strh, 0);            // frame rectangle
-    Put16(strh, 0);
-    Put16(strh, quint32(width));
-    Put16(strh, quint32(height));
+    platform::AviStreamHeader strh{};
+    strh.Type = FourCC("vids");
+    strh.Handler = FourCC("MJPG");
+    strh.Scale = 1;
+    strh.Rate = uint32_t(fps);
+    strh.Length = count;
+    strh.SuggestedBufferSize = largest;
+    strh.Quality = 0xFFFFFFFFu; // the codec's default
+    strh.Frame.Right = int16_t(width);
+    strh.Frame.Bottom = int16_t(height);
 
-    QByteArray strf; // BITMAPINFOHEADER
-    Put32(strf, 40);
-    Put32(strf, quint32(width));
-    Put32(strf, quint32(height));
-    Put16(strf, 1);
-    Put16(strf, 24);
-    PutFourCC(strf, "MJPG");
-    Put32(strf, quint32(width * height * 3));
-    Put32(strf, 0);
-    Put32(strf, 0);
-    Put32(strf, 0);
-    Put32(strf, 0);
+    platform::BitmapInfoHeader strf{};
+    strf.Size = sizeof strf;
+    strf.Width = width;
+    strf.Height = height;
+    strf.Planes = 1;
+    strf.BitCount = 24;
+    strf.Compression = FourCC("MJPG");
+    strf.SizeImage = uint32_t(width * height * 3);
 
-    const QByteArray strl = List("strl", Chunk("strh", strh) + Chunk("strf", strf));
-    const QByteArray hdrl = List("hdrl", Chunk("avih", avih) + strl);
+    const QByteArray strl = List(FourCC("strl"), Chunk(FourCC("strh"), Record(strh)) +
+                                                     Chunk(FourCC("strf"), Record(strf)));
+    const QByteArray hdrl = List(FourCC("hdrl"), Chunk(FourCC("avih"), Record(avih)) + strl);
 
     QByteArray movi;
     QByteArray idx1;
-    quint32 offset = 4; // from the "movi" type field
+    uint32_t offset = 4; // from the "movi" type field
     for (const QByteArray& f : frames)
     {
-        const QByteArray c = Chunk("00dc", f);
-        PutFourCC(idx1, "00dc");
-        Put32(idx1, 0x10); // AVIIF_KEYFRAME
-        Put32(idx1, offset);
-        Put32(idx1, quint32(f.size()));
-        offset += quint32(c.size());
+        const QByteArray c = Chunk(FourCC("00dc"), f);
+        idx1.append(Record(platform::AviIndexEntry{FourCC("00dc"), platform::kAviKeyFrame, offset,
+                                                   uint32_t(f.size())}));
+        offset += uint32_t(c.size());
         movi.append(c);
     }
 
-    QByteArray body;
-    PutFourCC(body, "AVI ");
+    QByteArray body = Record(FourCC("AVI "));
     body.append(hdrl);
-    body.append(List("movi", movi));
-    body.append(Chunk("idx1", idx1));
-    return Chunk("RIFF", body);
+    body.append(List(FourCC("movi"), movi));
+    body.append(Chunk(FourCC("idx1"), idx1));
+    return Chunk(FourCC("RIFF"), body);
 }
 
 bool AviWriter::Save(const QString& path) const
