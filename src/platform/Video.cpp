@@ -3,12 +3,14 @@
 #include "platform/Files.h"
 
 #include <QAudioDevice>
+#include <QByteArray>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMediaDevices>
 #include <QMediaPlayer>
 #include <QPainter>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QStackedLayout>
 #include <QStyle>
@@ -18,6 +20,8 @@
 #include <QVBoxLayout>
 #include <QVideoFrame>
 #include <QVideoSink>
+#include <algorithm>
+#include <cmath>
 
 namespace platform
 {
@@ -59,9 +63,83 @@ QString Clock(qint64 ms)
     const qint64 s = ms / 1000;
     return QStringLiteral("%1:%2").arg(s / 60).arg(s % 60, 2, 10, QLatin1Char('0'));
 }
+
+// The first frames are tried at opening until one decodes; a film whose first this many frames
+// all fail is taken as damaged.
+constexpr int kProbeFrames = 300;
+
+bool DecodedHere(uint32_t codec)
+{
+    return codec == FourCC("MJPG") || codec == FourCC("mjpg") || codec == kBiRgb;
+}
+
+QString StatusText(AviStatus status)
+{
+    switch (status)
+    {
+    case AviStatus::Ok:
+        break;
+    case AviStatus::NotAvi:
+        return VideoWindow::tr("The file is not an AVI film.");
+    case AviStatus::Damaged:
+        return VideoWindow::tr("The file is damaged: its headers are cut short or wrong.");
+    case AviStatus::NoVideo:
+        return VideoWindow::tr("The file holds no video.");
+    case AviStatus::NoFrameRate:
+        return VideoWindow::tr("The file gives no frame rate.");
+    case AviStatus::NoFrames:
+        return VideoWindow::tr("The film has no frames.");
+    }
+    return QString();
+}
+
+void Put16(QByteArray& b, uint32_t v)
+{
+    b.append(char(v & 0xFF));
+    b.append(char((v >> 8) & 0xFF));
+}
+
+void Put32(QByteArray& b, uint32_t v)
+{
+    Put16(b, v & 0xFFFF);
+    Put16(b, v >> 16);
+}
 } // namespace
 
 VideoWindow::VideoWindow(QWidget* parent, const char* path) : QWidget(parent)
+{
+    BuildWindow();
+    file = OpenFile(path, "rb");
+    if (!file)
+    {
+        Refuse(tr("The file cannot be opened."));
+        return;
+    }
+    const AviStatus status = ReadAvi(file, film);
+    if (status != AviStatus::Ok)
+    {
+        std::fclose(file);
+        file = nullptr;
+        film = AviFilm{};
+        Refuse(StatusText(status));
+        return;
+    }
+    if (DecodedHere(film.Codec))
+    {
+        StartOwnFilm();
+        return;
+    }
+    // Another codec: the media back end reads the file itself.
+    std::fclose(file);
+    file = nullptr;
+    const bool hasSound = film.HasSound;
+    film = AviFilm{};
+    const QFileInfo info(QString::fromStdString(NativePath(path)));
+    source = QUrl::fromLocalFile(info.absoluteFilePath());
+    OpenPlayer(hasSound);
+}
+
+void VideoWindow::BuildWindow()
 {
     setObjectName(QStringLiteral("videowindow"));
     auto* picture = new QWidget(this);
@@ -88,6 +166,7 @@ VideoWindow::VideoWindow(QWidget* parent, const char* path) : QWidget(parent)
     position = new QSlider(Qt::Horizontal, bar);
     position->setObjectName(QStringLiteral("position"));
     time = new QLabel(Clock(0), bar);
+    time->setObjectName(QStringLiteral("time"));
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(4, 2, 4, 2);
     row->addWidget(play);
@@ -106,6 +185,151 @@ VideoWindow::VideoWindow(QWidget* parent, const char* path) : QWidget(parent)
     column->addWidget(bar);
     column->addWidget(barNotice);
 
+    connect(play, &QToolButton::clicked, this,
+            [this]
+            {
+                if (IsPlaying())
+                    Pause();
+                else
+                    Play();
+            });
+    // Films decoded here move to the frame under the slider as it moves (by dragging, a click
+    // on its groove or a key); the back end's films when the slider is dragged.
+    connect(position, &QSlider::valueChanged, this,
+            [this](int frame)
+            {
+                if (own)
+                    Seek(frame);
+            });
+    connect(position, &QSlider::sliderReleased, this,
+            [this]
+            {
+                if (own)
+                    Seek(position->value());
+            });
+    connect(position, &QSlider::sliderMoved, this,
+            [this](int p)
+            {
+                if (player)
+                    player->setPosition(p);
+            });
+}
+
+void VideoWindow::StartOwnFilm()
+{
+    own = true;
+    backend = true;
+    filmSize = QSize(film.Width, film.Height);
+    QImage first;
+    const int probe = std::min(FrameCount(), kProbeFrames);
+    int number = 0;
+    for (; number < probe && first.isNull(); ++number)
+        first = DecodeFrame(number);
+    if (first.isNull())
+    {
+        std::fclose(file);
+        file = nullptr;
+        film = AviFilm{};
+        Refuse(tr("None of its frames can be decoded."));
+        return;
+    }
+    position->setRange(0, FrameCount() - 1);
+    position->setPageStep(std::max(1, int(film.Rate / std::max<uint32_t>(film.Scale, 1))));
+    ticker = new QTimer(this);
+    ticker->setSingleShot(true);
+    ticker->setTimerType(Qt::PreciseTimer);
+    connect(ticker, &QTimer::timeout, this, [this] { Tick(); });
+    shown = number - 1;
+    video->SetFrame(first);
+    {
+        const QSignalBlocker quiet(position);
+        position->setValue(shown);
+    }
+    time->setText(Clock(FrameTime(shown)));
+    // The dialog connects to the window after building it: it hears the size and the first
+    // frame from the event loop.
+    QTimer::singleShot(0, this,
+                       [this]
+                       {
+                           emit FilmSizeKnown(filmSize);
+                           emit FrameShown();
+                       });
+    Play();
+}
+
+qint64 VideoWindow::FrameTime(qint64 frame) const
+{
+    if (film.Rate == 0)
+        return 0;
+    return qint64(std::ceil(double(frame) * 1000.0 * film.Scale / film.Rate));
+}
+
+void VideoWindow::Tick()
+{
+    if (!playing || !file)
+        return;
+    const qint64 elapsed = clock.elapsed();
+    // While the slider is held, the frame under it stays; its release goes on from there.
+    if (position->isSliderDown())
+    {
+        ticker->start(int(std::max<qint64>(10, FrameTime(1))));
+        return;
+    }
+    // The frame due now, counted from the frame the clock started at; frames whose time has
+    // passed while the program was busy are skipped, not shown late.
+    const qint64 since = qint64(std::floor(double(elapsed) * film.Rate / (1000.0 * film.Scale)));
+    const qint64 due = startFrame + since;
+    const int frame = int(due % FrameCount());
+    if (frame != shown)
+        ShowFrame(frame);
+    const qint64 next = FrameTime(since + 1) - elapsed;
+    ticker->start(int(std::clamp<qint64>(next, 1, 10000000)));
+}
+
+void VideoWindow::ShowFrame(int frame)
+{
+    const QImage image = DecodeFrame(frame);
+    shown = frame;
+    // A frame that is empty or does not decode leaves the one before it on screen.
+    if (!image.isNull())
+        video->SetFrame(image);
+    {
+        const QSignalBlocker quiet(position);
+        position->setValue(frame);
+    }
+    time->setText(Clock(FrameTime(frame)));
+    emit FrameShown();
+}
+
+QImage VideoWindow::DecodeFrame(int frame)
+{
+    if (!file || frame < 0 || frame >= FrameCount())
+        return QImage();
+    const AviFrame& f = film.Frames[size_t(frame)];
+    if (f.Size == 0)
+        return QImage();
+    bytes.resize(qsizetype(f.Size));
+    if (std::fseek(file, long(f.Offset), SEEK_SET) != 0 ||
+        std::fread(bytes.data(), 1, f.Size, file) != f.Size)
+        return QImage();
+    if (film.Codec != kBiRgb)
+        return QImage::fromData(bytes, "JPG");
+    // An uncompressed frame is the pixel data of a bitmap file whose header is the stream's
+    // format: the bitmap reader gets the file put together.
+    if (film.Format.size() < sizeof(BitmapInfoHeader))
+        return QImage();
+    QByteArray bmp("BM");
+    const uint32_t offset = uint32_t(14 + film.Format.size());
+    Put32(bmp, offset + f.Size);
+    Put32(bmp, 0);
+    Put32(bmp, offset);
+    bmp.append(reinterpret_cast<const char*>(film.Format.data()), qsizetype(film.Format.size()));
+    bmp.append(bytes);
+    return QImage::fromData(bmp, "BMP");
+}
+
+void VideoWindow::OpenPlayer(bool hasSound)
+{
     player = new QMediaPlayer(this);
     backend = player->isAvailable();
     if (!backend)
@@ -115,9 +339,11 @@ VideoWindow::VideoWindow(QWidget* parent, const char* path) : QWidget(parent)
         bar->setEnabled(false);
         return;
     }
-    if (QMediaDevices::audioOutputs().isEmpty())
+    // The program's own films have no sound track (their music is played beside them); a
+    // film brought in from elsewhere may have one.
+    if (hasSound && QMediaDevices::audioOutputs().isEmpty())
     {
-        barNotice->setText(tr("No sound device was found: the film plays without its music."));
+        barNotice->setText(tr("No sound device was found: the film plays without its sound."));
         barNotice->show();
     }
     sink = new QVideoSink(this);
@@ -133,18 +359,8 @@ VideoWindow::VideoWindow(QWidget* parent, const char* path) : QWidget(parent)
                     filmSize = frame.size();
                     emit FilmSizeKnown(filmSize);
                 }
+                emit FrameShown();
             });
-    connect(position, &QSlider::sliderMoved, this, [this](int p) { player->setPosition(p); });
-    connect(play, &QToolButton::clicked, this,
-            [this]
-            {
-                if (player->playbackState() == QMediaPlayer::PlayingState)
-                    Pause();
-                else
-                    Play();
-            });
-    const QFileInfo file(QString::fromStdString(NativePath(path)));
-    source = QUrl::fromLocalFile(file.absoluteFilePath());
     OpenFilm();
 }
 
@@ -164,11 +380,7 @@ void VideoWindow::OpenFilm()
     connect(player, &QMediaPlayer::positionChanged, this, [this](qint64 p) { UpdateTime(p); });
     connect(player, &QMediaPlayer::playbackStateChanged, this,
             [this](QMediaPlayer::PlaybackState state)
-            {
-                play->setIcon(style()->standardIcon(state == QMediaPlayer::PlayingState
-                                                        ? QStyle::SP_MediaPause
-                                                        : QStyle::SP_MediaPlay));
-            });
+            { UpdatePlayButton(state == QMediaPlayer::PlayingState); });
     player->setLoops(QMediaPlayer::Infinite);
     player->setSource(source);
     player->play();
@@ -199,6 +411,14 @@ void VideoWindow::Fail(const QString& text)
     emit Failed(text);
 }
 
+void VideoWindow::Refuse(const QString& text)
+{
+    failed = true;
+    ShowNotice(tr("The film cannot be played.\n%1").arg(text));
+    bar->setEnabled(false);
+    QTimer::singleShot(0, this, [this, text] { emit Failed(text); });
+}
+
 VideoWindow::~VideoWindow()
 {
     Close();
@@ -222,18 +442,69 @@ QString VideoWindow::BarNotice() const
 
 void VideoWindow::Play()
 {
-    if (backend && !failed)
+    if (failed)
+        return;
+    if (own)
+    {
+        if (playing || !file)
+            return;
+        playing = true;
+        startFrame = shown;
+        clock.start();
+        ticker->start(int(std::max<qint64>(1, FrameTime(1))));
+        UpdatePlayButton(true);
+    }
+    else if (backend && player)
         player->play();
 }
 
 void VideoWindow::Pause()
 {
-    if (backend)
+    if (own)
+    {
+        playing = false;
+        if (ticker)
+            ticker->stop();
+        UpdatePlayButton(false);
+    }
+    else if (backend && player)
         player->pause();
+}
+
+bool VideoWindow::IsPlaying() const
+{
+    if (own)
+        return playing;
+    return player && player->playbackState() == QMediaPlayer::PlayingState;
+}
+
+void VideoWindow::Seek(int frame)
+{
+    if (!own || !file || FrameCount() == 0)
+        return;
+    frame = std::clamp(frame, 0, FrameCount() - 1);
+    if (frame != shown)
+        ShowFrame(frame);
+    if (playing)
+    {
+        startFrame = frame;
+        clock.start();
+        ticker->start(int(std::max<qint64>(1, FrameTime(1))));
+    }
 }
 
 void VideoWindow::Close()
 {
+    if (own)
+    {
+        playing = false;
+        if (ticker)
+            ticker->stop();
+        if (file)
+            std::fclose(file);
+        file = nullptr;
+        return;
+    }
     if (!player)
         return;
     player->stop();
@@ -256,5 +527,10 @@ void VideoWindow::UpdateTime(qint64 p)
     if (!position->isSliderDown())
         position->setValue(int(p));
     time->setText(Clock(p));
+}
+
+void VideoWindow::UpdatePlayButton(bool on)
+{
+    play->setIcon(style()->standardIcon(on ? QStyle::SP_MediaPause : QStyle::SP_MediaPlay));
 }
 } // namespace platform

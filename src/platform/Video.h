@@ -1,19 +1,27 @@
-// The video window: a child window that opens one film file and plays it, with its own play
-// bar (play and pause, position, time). It has no menu and cannot open another file. When the
-// computer cannot play video at all, or the film cannot be played, the window says so in its
-// frame instead of staying black.
+// The video window: a child window that opens one film file and plays it, looping, with its own
+// play bar (play and pause, position, time). It has no menu and cannot open another file. When
+// the film cannot be played, or a film of a foreign kind finds no video playback on the
+// computer, the window says so in its frame instead of staying black.
+//
+// Motion-JPEG and uncompressed films, the kinds the program ships, are decoded here frame by
+// frame on a timer. Films of any other codec go to the computer's media back end.
 #pragma once
 
+#include "platform/AviFile.h"
+
+#include <QElapsedTimer>
 #include <QImage>
 #include <QSize>
 #include <QString>
 #include <QUrl>
 #include <QWidget>
+#include <cstdio>
 
 class QLabel;
 class QMediaPlayer;
 class QSlider;
 class QStackedLayout;
+class QTimer;
 class QToolButton;
 class QVideoSink;
 
@@ -27,7 +35,8 @@ public:
     VideoWindow(QWidget* parent, const char* path);
     ~VideoWindow() override;
 
-    // Whether the computer has a video back end; without one the frame shows a notice.
+    // Whether the film can be shown on this computer: always for the films decoded here; for
+    // another codec, whether a media back end is installed. Without one the frame says so.
     bool HasBackend() const { return backend; }
     // Size of the film's picture in pixels once it is known; an empty size before.
     QSize DestinationSize() const { return filmSize; }
@@ -40,28 +49,47 @@ public:
 
     void Play();
     void Pause();
+    bool IsPlaying() const;
+    // Shows frame `frame` (0 .. FrameCount() - 1) and goes on playing from there if playing.
+    // Films of another codec are not decoded here and ignore it.
+    void Seek(int frame);
     // Stops the film and releases the file.
     void Close();
 
-    // Where the frames go; the window draws each one as it arrives.
-    QVideoSink* Sink() const { return sink; }
     // The frame shown now; a null image before the first.
     QImage Frame() const;
-    QMediaPlayer* Player() const { return player; }
+    // Frames of the film and the number of the one shown (0 first), for films decoded here;
+    // 0 and -1 for films of another codec.
+    int FrameCount() const { return int(film.Frames.size()); }
+    int FrameNumber() const { return shown; }
 
 signals:
     // The film's picture size became known.
     void FilmSizeKnown(QSize size);
     // The film cannot be played: the file is damaged or its format unknown.
     void Failed(const QString& reason);
+    // A frame of the film has been put on screen.
+    void FrameShown();
 
 private:
-    // Connects the player to the window and starts the film.
+    void BuildWindow();
+    // Films decoded here: the clock that says which frame is due, and the frame itself.
+    void StartOwnFilm();
+    void Tick();
+    void ShowFrame(int frame);
+    QImage DecodeFrame(int frame);
+    // The time at which frame `frame` starts, in milliseconds from the film's start.
+    qint64 FrameTime(qint64 frame) const;
+    // Films of another codec: the media back end plays them.
+    void OpenPlayer(bool hasSound);
     void OpenFilm();
-    // The film cannot be played: tries a new player once, else says so.
+    // The film cannot be played: tries a new player twice, else says so.
     void Fail(const QString& text);
+    // Says that the film cannot be played, and tells the dialog once it is listening.
+    void Refuse(const QString& text);
     void ShowNotice(const QString& text);
     void UpdateTime(qint64 position);
+    void UpdatePlayButton(bool on);
 
     bool backend = false;
     bool failed = false;
@@ -69,8 +97,20 @@ private:
     int retries = 0;
     QSize filmSize;
     QUrl source;
+    // Films decoded here.
+    bool own = false;
+    std::FILE* file = nullptr;
+    AviFilm film;
+    QByteArray bytes; // the frame being decoded
+    int shown = -1;   // number of the frame on screen
+    bool playing = false;
+    qint64 startFrame = 0; // the clock counts from this frame
+    QElapsedTimer clock;
+    QTimer* ticker = nullptr;
+    // Films of another codec.
     QMediaPlayer* player = nullptr;
     QVideoSink* sink = nullptr;
+
     class FilmView* video = nullptr;
     QLabel* notice = nullptr;
     QLabel* barNotice = nullptr;
