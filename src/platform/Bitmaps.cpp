@@ -1,6 +1,8 @@
 #include "platform/Bitmaps.h"
 
+
 #include <QFile>
+#include <QImageReader>
 
 #include "platform/Files.h"
 
@@ -8,8 +10,14 @@ namespace platform
 {
 Dib* ReadDib(const char* path)
 {
+    QImageReader reader(QString::fromStdString(NativePath(path)));
+    const QSize size = reader.size();
+    if (size.isValid() && static_cast<long long>(size.width()) * size.height() > kMaxDibPixels)
+        return nullptr;
     QImage image;
-    if (!image.load(QString::fromStdString(NativePath(path))) || image.isNull())
+    if (!reader.read(&image) || image.isNull())
+        return nullptr;
+    if (static_cast<long long>(image.width()) * image.height() > kMaxDibPixels)
         return nullptr;
     return new Dib(image);
 }

@@ -49,6 +49,10 @@ public:
 };
 
 // Reads a ".bmp" file by the program's path ("Bitmap\Title.bmp"); null when it cannot be read.
+// A file that claims a picture larger than kMaxDibPixels counts as unreadable: the program's
+// pictures are a few hundred pixels across, and a damaged header must not make a few bytes
+// unfold into hundreds of megabytes.
+constexpr long long kMaxDibPixels = 4096LL * 4096;
 Dib* ReadDib(const char* path);
 
 // The program's bitmap resource with a numeric id (1001) or a name ("Star"); a null image when
