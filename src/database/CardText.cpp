@@ -71,6 +71,14 @@ Split SplitSexagesimal(double amount)
 
 const char* const kLayerCore = "Core";
 const char* const kLayerMantle = "Mantle";
+
+// A ring's thickness in km with two decimals, or four below ten metres (Saturn's main
+// rings are a few metres thick, which two decimals would show as "0").
+std::string Thickness(float km)
+{
+    return Num(km, km > 0.0f && km < 0.01f ? 4 : 2);
+}
+
 } // namespace
 
 std::string FieldText(const char* field, size_t width)
@@ -313,9 +321,9 @@ RingTexts RingValues(const RingDB& r)
     else if (r.LowThickness == -2.0f)
         t.thickness = Format("< %.2f", static_cast<double>(r.HighThickness));
     else if (r.HighThickness != 0.0f)
-        t.thickness = Num(r.LowThickness, 2) + " -- " + Num(r.HighThickness, 2);
+        t.thickness = Thickness(r.LowThickness) + " -- " + Thickness(r.HighThickness);
     else
-        t.thickness = Num(r.LowThickness, 2);
+        t.thickness = Thickness(r.LowThickness);
 
     if (r.LowMass == 0.0f)
         t.mass = "?";
