@@ -1,6 +1,7 @@
 #include "platform/Dialog.h"
 
 #include <QFontMetrics>
+#include <QBoxLayout>
 #include <QLayout>
 
 #include "platform/Placement.h"
@@ -98,5 +99,13 @@ Dialog::OkCancelHelp Dialog::MakeOkCancelHelp(int helpId, std::function<void()> 
     connect(buttons.cancel, &QPushButton::clicked, this, [this] { CloseWindow(IDCANCEL); });
     connect(buttons.help, &QPushButton::clicked, this, std::move(help));
     return buttons;
+}
+QHBoxLayout* Dialog::OkCancelHelp::Row() const
+{
+    auto* row = new QHBoxLayout;
+    row->addWidget(ok);
+    row->addWidget(cancel);
+    row->addWidget(help);
+    return row;
 }
 } // namespace platform

@@ -6,6 +6,8 @@
 #include <QDialog>
 #include <QRect>
 #include <QPushButton>
+
+class QHBoxLayout;
 #include <functional>
 
 namespace platform
@@ -53,6 +55,8 @@ public:
         QPushButton* ok;
         QPushButton* cancel;
         QPushButton* help;
+        // The three side by side, in that order, as a new layout row.
+        QHBoxLayout* Row() const;
     };
     OkCancelHelp MakeOkCancelHelp(int helpId, std::function<void()> ok, std::function<void()> help);
 

@@ -50,13 +50,8 @@ SSSetupDlg::SSSetupDlg(QWidget* parent, bool8* values, bool8 helio, int resId)
     for (int i = 0; i <= 10; ++i)
         objects->addWidget(Box(i), i % 6, i / 6);
 
-    const auto [ok, cancel, help] =
-        MakeOkCancelHelp(kHelpButton, [this] { CmOk(); }, [this] { CmHelp(); });
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addWidget(help);
+    QHBoxLayout* const buttons =
+        MakeOkCancelHelp(kHelpButton, [this] { CmOk(); }, [this] { CmHelp(); }).Row();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(title, 0, Qt::AlignHCenter);
     layout->addWidget(group);

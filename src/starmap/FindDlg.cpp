@@ -50,13 +50,8 @@ FindDlg::FindDlg(QWidget* parent, char* name, uint8_t* searchitem, int resId)
     Name->setMinimumWidth(Dlu(0, 0, 120, 0).width());
     label->setBuddy(Name);
 
-    const auto [ok, cancel, help] =
-        MakeOkCancelHelp(kHelpButton, [this] { CmOk(); }, [this] { CmHelp(); });
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addWidget(help);
+    QHBoxLayout* const buttons =
+        MakeOkCancelHelp(kHelpButton, [this] { CmOk(); }, [this] { CmHelp(); }).Row();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(title, 0, Qt::AlignHCenter);
     layout->addWidget(search);

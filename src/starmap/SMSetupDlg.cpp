@@ -67,13 +67,8 @@ SMSetupDlg::SMSetupDlg(QWidget* parent, SMSetup* V, int resId)
     connect(sbMagn, &QScrollBar::valueChanged, this, [this] { sbChange(); });
     connect(sbMagn, &QScrollBar::sliderMoved, this, [this] { sbChange(); });
 
-    const auto [ok, cancel, help] =
-        MakeOkCancelHelp(kHelpButton, [this] { CmOk(); }, [this] { CmHelp(); });
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addWidget(help);
+    QHBoxLayout* const buttons =
+        MakeOkCancelHelp(kHelpButton, [this] { CmOk(); }, [this] { CmHelp(); }).Row();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(title, 0, Qt::AlignHCenter);
     layout->addWidget(show);
