@@ -1,0 +1,232 @@
+// True positions of the Sun, the Moon, the planets and the comets: heliocentric places from
+// Keplerian elements, geocentric right ascension and declination in the frame of the star
+// catalogue (mean equator and equinox of J2000.0), the Sun from the low-precision series of
+// Meeus, the Moon from the main periodic terms of Meeus, with its phase. Pure functions of the
+// instant; no state, no Qt.
+//
+// Time: every function takes a Julian date. The series are written in Terrestrial Time; the
+// program's clock gives Universal Time, and the difference, Delta T (-1.4 s in 1901, 64 s in
+// 2000, 203 s in 2100 by the Espenak and Meeus polynomials), moves the Moon by at most 0.03
+// degrees and the planets by far less from 1901 to 2100, so UT is passed where TT is asked.
+// Delta T grows to about 1.2 h by 2999 (Morrison and Stephenson's parabola), 0.6 degrees of
+// the Moon's motion and 0.2 of Mercury's.
+//
+// Frames: "ecliptic J2000" is the mean ecliptic and equinox of J2000.0 (x toward the equinox,
+// z toward the north ecliptic pole); "equatorial J2000" is the mean equator and equinox of
+// J2000.0, the frame of the star catalogue.
+#pragma once
+
+#include <cstdint>
+
+namespace sky
+{
+constexpr double kPi = 3.14159265358979323846;
+constexpr double kDegToRad = kPi / 180.0;
+constexpr double kRadToDeg = 180.0 / kPi;
+
+// Julian date of 1901-01-01 00:00 UT, the origin of the program's clock instant.
+constexpr double kJulianDate1901 = 2415385.5;
+// Julian date of the epoch J2000.0, 2000-01-01 12:00 TT.
+constexpr double kJulianDateJ2000 = 2451545.0;
+constexpr double kDaysPerJulianCentury = 36525.0;
+constexpr double kSecondsPerDay = 86400.0;
+
+// Obliquity of the ecliptic at J2000.0, degrees (IAU 1976; Meeus, Astronomical Algorithms,
+// 2nd ed., eq. 22.2 at T = 0: 23 deg 26' 21.448").
+constexpr double kObliquityJ2000 = 23.4392911;
+// Kilometres per astronomical unit (IAU 2012, resolution B2).
+constexpr double kKmPerAu = 149597870.7;
+// Light time for one astronomical unit, days (499.004784 s).
+constexpr double kLightDaysPerAu = 499.004784 / kSecondsPerDay;
+// Mean synodic month, days (Meeus, ch. 49: 29.530588861 at J2000.0).
+constexpr double kSynodicMonth = 29.530588861;
+
+// The Julian date (UT) of the program's clock instant: seconds since 1901-01-01 00:00 UT.
+double JulianDateFromInstant(int64_t secondsSince1901);
+
+// Julian centuries of 36525 days from J2000.0 to the Julian date `jd`.
+double CenturiesSinceJ2000(double jd);
+
+// A vector in astronomical units (or a direction), in the frame its user names.
+struct Vec3
+{
+    double x;
+    double y;
+    double z;
+};
+
+// Keplerian elements of an orbit about the Sun, referred to the ecliptic J2000. Angles in
+// degrees; any value, they are reduced where used.
+struct OrbitalElements
+{
+    double SemiAxis;       // semi-major axis, astronomical units, > 0
+    double Eccentricity;   // 0 <= e < 1
+    double Inclination;    // to the ecliptic J2000, degrees
+    double AscendingNode;  // longitude of the ascending node, degrees
+    double ArgPerihelion;  // argument of perihelion, from the node, degrees
+    double PerihelionDate; // Julian date of a passage through perihelion
+    double Period;         // sidereal orbital period, days, > 0
+};
+
+// True when the elements describe a closed orbit that the functions below can follow: finite
+// values, a > 0, 0 <= e < 1, period > 0. Other elements give NaN coordinates, never a hang.
+bool ElementsAreUsable(const OrbitalElements& elements);
+
+// The eccentric anomaly E (radians, in [-pi, pi]) with E - e sin E = M for the mean anomaly M
+// (radians, any value: reduced to [-pi, pi] first) and eccentricity 0 <= e < 1. Newton's
+// iteration kept inside the bracket [M, M + e] (Meeus, ch. 30, and Danby, Fundamentals of
+// Celestial Mechanics, ch. 6), to a residual below 1e-12 rad; converges for every e < 1, also
+// the 0.967 of Halley's comet near perihelion. NaN in, NaN out.
+double SolveKepler(double meanAnomaly, double eccentricity);
+
+// The mean anomaly at the Julian date `jd`, radians in [0, 2 pi): 2 pi (jd - perihelion date)
+// / period, reduced to one turn.
+double MeanAnomalyAt(const OrbitalElements& elements, double jd);
+
+// The heliocentric point of the orbit at eccentric anomaly E (radians), ecliptic J2000, AU:
+// the ellipse x' = a (cos E - e), y' = a sqrt(1 - e^2) sin E in the orbit's plane, turned by
+// the argument of perihelion, the inclination and the node (Meeus, ch. 33; Roy, Orbital
+// Motion, ch. 4). Stepping E over a turn draws the true orbit outline.
+Vec3 OrbitPointAt(const OrbitalElements& elements, double eccentricAnomaly);
+
+// A body's heliocentric place at an instant.
+struct HeliocentricPlace
+{
+    Vec3 Position;           // ecliptic J2000, AU
+    double Distance;         // from the Sun, r, AU
+    double Longitude;        // heliocentric ecliptic longitude J2000, degrees in [0, 360)
+    double Latitude;         // heliocentric ecliptic latitude J2000, degrees in [-90, 90]
+    double EccentricAnomaly; // radians in [-pi, pi], the E of OrbitPointAt
+};
+
+// The heliocentric place of the body with these elements at the Julian date `jd`.
+HeliocentricPlace HeliocentricPlaceAt(const OrbitalElements& elements, double jd);
+
+// ---- frames ----
+
+// An ecliptic J2000 vector turned to equatorial J2000 (rotation by kObliquityJ2000 about x).
+Vec3 EquatorialFromEcliptic(const Vec3& ecliptic);
+
+// A vector of the mean ecliptic and equinox of date, T Julian centuries after J2000.0, turned
+// to the mean equator and equinox of date (rotation by MeanObliquity(T) about x).
+Vec3 MeanEquatorFromMeanEcliptic(const Vec3& ofDate, double T);
+
+// A vector of the mean equator and equinox of date, T Julian centuries after J2000.0, taken
+// back to the mean equator and equinox of J2000.0 (the inverse of the precession matrix of
+// Meeus, eqs. 21.3 and 21.4; good to an arcsecond over several centuries).
+Vec3 J2000FromMeanEquatorOfDate(const Vec3& ofDate, double T);
+
+// The mean obliquity of the ecliptic of date, T Julian centuries after J2000.0, degrees
+// (Meeus, eq. 22.2).
+double MeanObliquity(double T);
+
+// Spherical coordinates of an equatorial vector.
+struct Equatorial
+{
+    double RightAscension; // hours in [0, 24)
+    double Declination;    // degrees in [-90, 90]
+    double Distance;       // length of the vector, in its unit
+};
+Equatorial EquatorialFromVector(const Vec3& equatorial);
+
+// ---- the Sun ----
+
+struct SunPlace
+{
+    double RightAscension; // geocentric, equatorial J2000, hours in [0, 24)
+    double Declination;    // geocentric, equatorial J2000, degrees
+    double Distance;       // from the Earth's centre, AU
+    double Longitude;      // geometric ecliptic longitude of the mean equinox of date, degrees
+    Vec3 Position;         // geocentric, equatorial J2000, AU
+};
+
+// The Sun's geometric geocentric place at the Julian date `jd` (Meeus, ch. 25, the series of
+// lower accuracy, 0.01 degrees, taken from the mean equinox of date to J2000.0). Aberration
+// (20") is left out, as the catalogue's stars carry none.
+SunPlace SunPlaceAt(double jd);
+
+// ---- the Moon ----
+
+enum class MoonPhase
+{
+    NewMoon,
+    WaxingCrescent,
+    FirstQuarter,
+    WaxingGibbous,
+    FullMoon,
+    WaningGibbous,
+    LastQuarter,
+    WaningCrescent
+};
+
+struct MoonPlace
+{
+    double RightAscension;      // geocentric, equatorial J2000, hours in [0, 24)
+    double Declination;         // geocentric, equatorial J2000, degrees
+    double Distance;            // from the Earth's centre to the Moon's, kilometres
+    Vec3 Position;              // geocentric, equatorial J2000, AU
+    double Elongation;          // Moon's ecliptic longitude less the Sun's, degrees in [0, 360)
+    double PhaseAngle;          // Sun - Moon - Earth, degrees in [0, 180]
+    double IlluminatedFraction; // of the disc, 0 (new) to 1 (full)
+    double BrightLimbAngle;     // position angle of the bright limb's midpoint, from the north
+                                // of J2000 through the east, degrees in [0, 360)
+    double Age;                 // days since new Moon, in [0, 29.53)
+    MoonPhase Phase;
+};
+
+// The Moon's geometric geocentric place and phase at the Julian date `jd`: Meeus, ch. 47, all
+// 60 terms of longitude and distance (table 47.A) and the 30 largest of latitude (47.B), about
+// 10" and 0.003 degrees; the phase from Meeus, ch. 48 (eqs. 48.1 to 48.5) with the Sun of
+// SunPlaceAt.
+MoonPlace MoonPlaceAt(double jd);
+
+// The phase for an elongation (Moon less Sun in ecliptic longitude, degrees, any value): the
+// four principal phases while within kPrincipalPhaseHalfWidth of 0, 90, 180 and 270 degrees,
+// the crescents and gibbous phases between them.
+MoonPhase PhaseFromElongation(double elongation);
+// About one day of the Moon's mean motion from the Sun (360 / 29.53 degrees per day).
+constexpr double kPrincipalPhaseHalfWidth = 12.0;
+
+// The English name of a phase: "New Moon", "Waxing Crescent", ..., "Waning Crescent".
+const char* PhaseName(MoonPhase phase);
+
+// ---- planets seen from the Earth ----
+
+// The planets in the order of their slots in the elements file.
+enum class Planet
+{
+    Mercury,
+    Venus,
+    Earth,
+    Mars,
+    Jupiter,
+    Saturn,
+    Uranus,
+    Neptune,
+    Pluto
+};
+
+struct PlanetPlace
+{
+    double RightAscension;      // geocentric, equatorial J2000, hours in [0, 24)
+    double Declination;         // geocentric, equatorial J2000, degrees
+    double Distance;            // from the Earth, Delta, AU
+    double SunDistance;         // from the Sun, r, AU (at the time the light left)
+    double PhaseAngle;          // Sun - planet - Earth, degrees in [0, 180]
+    double Elongation;          // angle between the planet and the Sun seen from the Earth, deg
+    double IlluminatedFraction; // of the disc, (1 + cos phase angle) / 2
+    Vec3 FromEarth;             // planet less Earth, equatorial J2000, AU
+    Vec3 FromSun;               // planet less Sun, equatorial J2000, AU
+};
+
+// The astrometric place of a body seen from the Earth's orbit at the Julian date `jd`: the body
+// (elements `body`, when the light left it: one light-time iteration) less the Earth (elements
+// `earth`, the Earth-Moon barycentre of the file, whose 4700 km from the Earth's centre move
+// even Venus at its nearest by under 0.01 degrees).
+PlanetPlace PlanetPlaceAt(const OrbitalElements& body, const OrbitalElements& earth, double jd);
+
+// The visual magnitude of `planet` at `place` (Meeus, ch. 41, the formulas of the Astronomical
+// Almanac from 1984; Saturn with its rings' tilt from the pole of the IAU working group,
+// RA 40.589, Dec 83.537 degrees). NaN for the Earth.
+double VisualMagnitude(Planet planet, const PlanetPlace& place);
+} // namespace sky
