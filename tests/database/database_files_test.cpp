@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <iterator>
 #include <map>
+#include <numbers>
 #include <set>
 #include <string>
 #include <vector>
@@ -319,4 +320,67 @@ TEST(DataBaseFiles, LayerFlagsAreOnesTheCardsAccept)
     ASSERT_EQ(db.Planets.size(), 9u);
     EXPECT_EQ(db.Planets[2].Layer & (2 | 4), 2 | 4);
     EXPECT_EQ(db.Moon.Layers & (2 | 4), 2 | 4);
+}
+
+TEST(DataBaseFiles, CorrectedValuesMatchTheirNamedSources)
+{
+    struct Case
+    {
+        const char* what;
+        double actual;
+        double expected;
+        double tolerance;
+    };
+    constexpr double kG = 6.67430e-20; // km^3 kg^-1 s^-2, CODATA 2018
+    const DataBase db = Load();
+    ASSERT_EQ(db.Planets.size(), 9u);
+    const SatelliteDB* amalthea = FindSatellite(db, "Amalthea");
+    const SatelliteDB* enceladus = FindSatellite(db, "Enceladus");
+    const SatelliteDB* miranda = FindSatellite(db, "Miranda");
+    const SatelliteDB* ariel = FindSatellite(db, "Ariel");
+    const SatelliteDB* umbriel = FindSatellite(db, "Umbriel");
+    const SatelliteDB* titania = FindSatellite(db, "Titania");
+    const SatelliteDB* oberon = FindSatellite(db, "Oberon");
+    ASSERT_TRUE(amalthea && enceladus && miranda && ariel && umbriel && titania && oberon);
+    const Case cases[] = {
+        // The ecliptic is the plane of the Earth's orbit.
+        {"Earth inclination, degrees", db.Planets[2].InclOrbToEcl, 0.0, 0.0},
+        // Anderson et al. 2005, Galileo's flyby of Amalthea.
+        {"Amalthea mass, 1e18 kg", amalthea->Mass / 1e18, 2.08, 0.005},
+        {"Amalthea density, g/cm3", amalthea->Density, 0.857, 0.0005},
+        // Verbiscer et al. 2007.
+        {"Enceladus geometric albedo, hundredths", double(enceladus->Albedo), 138, 0},
+        // JPL mean elements and GM of the major Uranian moons.
+        {"Miranda eccentricity", miranda->Eccentr, 0.0013, 1e-6},
+        {"Ariel eccentricity", ariel->Eccentr, 0.0012, 1e-6},
+        {"Umbriel eccentricity", umbriel->Eccentr, 0.0039, 1e-6},
+        {"Titania eccentricity", titania->Eccentr, 0.0011, 1e-6},
+        {"Oberon eccentricity", oberon->Eccentr, 0.0014, 1e-6},
+        {"Miranda GM, km3/s2", miranda->Mass * kG, 4.4, 0.01},
+        {"Ariel GM, km3/s2", ariel->Mass * kG, 86.4, 0.1},
+        {"Umbriel GM, km3/s2", umbriel->Mass * kG, 81.5, 0.1},
+        {"Titania GM, km3/s2", titania->Mass * kG, 228.2, 0.1},
+        {"Oberon GM, km3/s2", oberon->Mass * kG, 192.4, 0.1},
+    };
+    for (const Case& c : cases)
+        EXPECT_NEAR(c.actual, c.expected, c.tolerance) << c.what;
+}
+
+TEST(DataBaseFiles, EverySatellitesDensityAgreesWithItsMassAndAxes)
+{
+    const DataBase db = Load();
+    int checked = 0;
+    for (const SatelliteDB& s : db.Satellites)
+    {
+        if (s.Mass <= 0 || s.Density <= 0 || s.Radius.Size2 == -2.0f)
+            continue;
+        const double a = s.Radius.Size1;
+        const double b = s.Radius.Size2 == -1.0f ? a : s.Radius.Size2;
+        const double c = s.Radius.Size3 == -1.0f ? a : s.Radius.Size3;
+        // kg over km^3, in g/cm^3.
+        const double fromShape = s.Mass * 1e3 / (4.0 / 3.0 * std::numbers::pi * a * b * c * 1e15);
+        EXPECT_NEAR(s.Density / fromShape, 1.0, 0.05) << s.SatelName;
+        ++checked;
+    }
+    EXPECT_GE(checked, 25);
 }

@@ -55,8 +55,12 @@ TEST(DataBaseTables, GeneratorRefusesTablesTheCardsCouldNotShow)
         const char* says;
     };
     const Case cases[] = {
-        {"Jupiter's count misses a satellite row", "planets.csv", ",16,4,,", ",15,4,,",
+        {"Jupiter's count misses a satellite row", "planets.csv", ",16,4,95,", ",15,4,95,",
          "satellites.csv holds 16 rows"},
+        {"fewer moons known than described", "planets.csv", ",16,4,95,", ",16,4,15,",
+         "known moons must be at least the 16"},
+        {"an Earth orbit off the Solar System's elements", "planets.csv",
+         "1.00000261,0.01671123,0,", "1.00000261,0.01671123,0.001,", "orbit differs"},
         {"a satellite name without room for its NUL", "satellites.csv", ",Callisto,",
          ",Callistoooo,", "1..10 plain characters"},
         {"a layer combination the cards do not accept", "planets.csv",

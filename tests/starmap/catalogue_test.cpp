@@ -1,7 +1,7 @@
 // The generated star and deep-sky catalogues, checked against published positions (Yale Bright
 // Star Catalogue, 5th ed.; SEDS Messier catalogue) and the well-known shapes of the figures.
-#include "app/ConstName.h"
-#include "app/NumFormat.h"
+#include "model/NumFormat.h"
+#include "starmap/ConstName.h"
 #include "starmap/StarRecord.h"
 
 #include <cstring>
@@ -367,5 +367,88 @@ TEST(DeepSkyCatalogue, PlacesShowpiecesWhereTheMessierCatalogueDoes)
         EXPECT_NEAR(ra, e.raHours, 0.01);
         EXPECT_NEAR(dec, e.decDeg, 0.1);
         EXPECT_EQ(constellation, e.constellation);
+    }
+}
+
+TEST(StarCatalogue, NamesAndTypesFollowTheIauListAndTheBrightStarCatalogue)
+{
+    struct Expected
+    {
+        int constellation;
+        const char* design;
+        const char* name;     // "N/A" where the IAU has named no star
+        const char* spectrum; // nullptr: not checked here
+    };
+    // IAU Catalog of Star Names (Working Group on Star Names); Yale Bright Star Catalogue, 5th ed.
+    const Expected table[] = {
+        {47, "Kap", "Girtab", nullptr},  // Kappa Sco
+        {47, "Iot1", "N/A", nullptr},    // Iota1 Sco: the IAU's Girtab is Kappa Sco
+        {24, "Alp", "Schedar", nullptr}, // Alpha Cas
+        {2, "Chi", "Taiyangshou", nullptr}, {48, "43", "Beemim", nullptr}, // Upsilon3 Eri
+        {52, "Iot", "Ukdah", nullptr},                                     // Iota Hya
+        {77, "Eps", "Izar", "K0"},                                         // HR 5506, K0 II-III
+    };
+    const auto stars = ReadStars();
+    for (const Expected& e : table)
+    {
+        SCOPED_TRACE(e.name);
+        const StarDB* found = nullptr;
+        for (const StarDB& s : stars)
+        {
+            if (s.NumConst == e.constellation && std::strcmp(s.Design, e.design) == 0)
+                found = &s;
+        }
+        ASSERT_NE(found, nullptr) << e.design;
+        EXPECT_STREQ(found->StarName, e.name);
+        if (e.spectrum)
+            EXPECT_STREQ(found->SpectType, e.spectrum);
+    }
+    // The old spellings and the name moved away from Kappa Sco are gone.
+    for (const char* gone : {"Shedar", "Mula"})
+        EXPECT_EQ(FindStar(stars, gone), -1) << gone;
+    // A K0 giant: the card says "giant" and "Yellow - orange".
+    const int izar = FindStar(stars, "Izar");
+    ASSERT_GE(izar, 0);
+    const unsigned size = stars[static_cast<size_t>(izar)].Propert.size,
+                   color = stars[static_cast<size_t>(izar)].Propert.color;
+    EXPECT_EQ(size, 2u);
+    EXPECT_EQ(color, 8u);
+}
+
+TEST(DeepSkyCatalogue, MagnitudesAndSizesFollowTheirNamedCatalogues)
+{
+    struct Expected
+    {
+        int ngc;
+        double magnitude;
+        const char* size; // nullptr: not checked here
+    };
+    // Harris (2010 edition) for Omega Centauri; the SEDS Messier catalogue for M20 with its
+    // cluster; the others as stellarium-data 0.22.2's deep-sky catalogue gives them.
+    const Expected table[] = {
+        {5139, 3.7, nullptr}, // Omega Centauri
+        {104, 4.09, "31'"},   // 47 Tucanae, round
+        {3587, 9.9, nullptr}, // M97
+        {6514, 6.3, nullptr}, // M20
+        {6853, 7.4, nullptr}, // M27
+        {3031, 6.9, nullptr}, // M81
+        {4594, 8.0, nullptr}, // M104
+        {6121, 5.4, nullptr}, // M4
+    };
+    const auto objects = ReadDeepSky();
+    for (const Expected& e : table)
+    {
+        SCOPED_TRACE("NGC " + std::to_string(e.ngc));
+        const NGCMessDB* found = nullptr;
+        for (const NGCMessDB& o : objects)
+        {
+            if (static_cast<int>(o.NGC) == e.ngc)
+                found = &o;
+        }
+        ASSERT_NE(found, nullptr);
+        const float magnitude = found->Magnitude;
+        EXPECT_NEAR(magnitude, e.magnitude, 0.005);
+        if (e.size)
+            EXPECT_STREQ(found->Size, e.size);
     }
 }

@@ -1,7 +1,7 @@
 #include "Catalogue.h"
 
 #include "RecordImage.h"
-#include "app/ConstName.h"
+#include "starmap/ConstName.h"
 #include "solar/SolarRecord.h"
 #include "starmap/StarRecord.h"
 

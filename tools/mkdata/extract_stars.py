@@ -71,8 +71,16 @@ GREEK = {
 # Proper names as the program shows them, by HIP. A value replaces the package's name; an empty
 # value removes it. The package carries many recent or obscure names (several shared by two
 # stars); the program keeps the traditional names that atlases and planetarium programs use, and
-# each name only once.
+# each name only once. Where the IAU's Working Group on Star Names has named a star, its name and
+# spelling win (the IAU Catalog of Star Names, as carried by stellarium-data's western sky
+# culture, skycultures/western/star_names.fab); a name the IAU gives to another star is removed.
 NAME_OVERRIDES = {
+    3179: "Schedar",  # the IAU's spelling of Alpha Cas (the package: "Shedar")
+    86670: "Girtab",  # Kappa Sco: the IAU's Girtab (the package: "Mula")
+    87073: "",  # Iota1 Sco: the package's "Girtab" is the IAU's name of Kappa Sco
+    57399: "Taiyangshou",  # Chi UMa, IAU
+    20535: "Beemim",  # Upsilon3 Eri (43 Eri), IAU; the package also gives it to two neighbours
+    47431: "Ukdah",  # Iota Hya, IAU; the package also gives it to Tau1 Hya
     71683: "Rigil Kentaurus",
     71681: "Toliman",
     60718: "Acrux",
@@ -90,11 +98,10 @@ NAME_OVERRIDES = {
     68002: "",  # "Alnair" belongs to Alpha Gruis
     42438: "",  # second "Muscida"
     45448: "",  # second "Markeb"
-    47431: "",  # second "Ukdah"
     54682: "",  # second "Al Sharasif"
-    20535: "",  # "Beemim" of three stars
-    20042: "",
-    21248: "",
+    20042: "",  # "Beemim" of Upsilon4 Eri
+    21248: "",  # "Beemim" of Upsilon1 Eri
+    46509: "",  # "Ukdah" of Tau1 Hya
     15474: "",  # second "Angetenar"
     85829: "",  # second "Kuma"
     86620: "",  # "Dsiban", duplicate of Dziban
@@ -132,7 +139,6 @@ NAME_OVERRIDES = {
     103045: "",  # "Albulan": Albali belongs to Epsilon Aqr
     # Names of modern or local coinage that few atlases use:
     82080: "",  # "Circitores"
-    57399: "",  # "Taiyangshou"
     91971: "",  # "Nasr Alwaki"
     22509: "",  # "Al Taj"
     25281: "",  # "Saif al Jabbar"
@@ -251,9 +257,23 @@ def read_stellarium_spectra(stel_dir):
 
 LUM_RE = re.compile(r"(Ia0|Iab|Ia|Ib|III|II|IV|I|VII|VI|V)")
 
-# Types where the package's text gives no usable class; values from the Yale Bright Star Catalogue.
+# Types where the package's text gives no usable class or the wrong star's; values from the Yale
+# Bright Star Catalogue, 5th ed.
 SPECTRUM_OVERRIDES = {
     84970: "B2IV",  # Theta Oph, given only as "OB"
+    72105: "K0II-III",  # Izar (HR 5506): the package gives the A0 of its faint companion
+}
+
+# What a row's source column adds for a value that does not come from the two packages.
+SOURCE_NOTES = {
+    3179: "name: IAU Catalog of Star Names (Schedar)",
+    86670: "name: IAU Catalog of Star Names (Girtab is Kappa Sco)",
+    87073: "no IAU name (IAU Catalog of Star Names gives Girtab to Kappa Sco)",
+    57399: "name: IAU Catalog of Star Names, via stellarium-data 0.22.2-1 western star names",
+    20535: "name: IAU Catalog of Star Names, via stellarium-data 0.22.2-1 western star names",
+    47431: "name: IAU Catalog of Star Names, via stellarium-data 0.22.2-1 western star names",
+    72105: "but its spectral type is K0II-III, the primary's, from the Yale Bright Star Catalogue "
+    "5th ed. (HR 5506), as its B-V of 0.97 says",
 }
 
 
@@ -450,7 +470,9 @@ def main():
             "bv": "" if s["bv"] is None else "%.3f" % s["bv"],
             "const": c,
             "const_abbr": CONST_ABBR[c - 1],
-            "source": "%s; spectral type %s" % (D3_VERSION, STEL_VERSION),
+            "source": "; ".join(
+                ["%s; spectral type %s" % (D3_VERSION, STEL_VERSION)]
+                + ([SOURCE_NOTES[hip]] if hip in SOURCE_NOTES else [])),
         })
     rows.sort(key=lambda r: (r["const"], float(r["vmag"]), r["hip"]))
 
