@@ -340,66 +340,162 @@ QImage RenderGalaxyNgc253()
 
 // The colliding pair: a disc torn into a broad cap over a bright nucleus, and a long stem of
 // stars drawn out towards the second galaxy below.
+namespace
+{
+// A tidal stream: light spread along a curve of sample points, each with its half-width and
+// brightness, so that a tail fades and narrows smoothly instead of ending at an edge.
+struct StreamPoint
+{
+    double x, y, half, light;
+};
+
+// Samples a quadratic Bezier curve from `p0` over `c` to `p1`, the half-width and brightness
+// going linearly from the first pair to the second.
+std::vector<StreamPoint> Stream(QPointF p0, QPointF c, QPointF p1, double half0, double half1,
+                                double light0, double light1)
+{
+    std::vector<StreamPoint> points;
+    for (int i = 0; i <= 80; ++i)
+    {
+        const double t = i / 80.0, u = 1 - t;
+        const QPointF p = u * u * p0 + 2 * u * t * c + t * t * p1;
+        points.push_back(
+            {p.x(), p.y(), half0 + (half1 - half0) * t, light0 + (light1 - light0) * t});
+    }
+    return points;
+}
+
+// The brightest contribution of the stream at (x, y): a Gaussian across the nearest sample.
+double StreamLight(const std::vector<StreamPoint>& stream, double x, double y)
+{
+    double best = 0;
+    for (const StreamPoint& s : stream)
+    {
+        const double d2 = ((x - s.x) * (x - s.x) + (y - s.y) * (y - s.y)) / (s.half * s.half);
+        if (d2 < 9)
+            best = std::max(best, s.light * std::exp(-d2));
+    }
+    return best;
+}
+} // namespace
+
+// The interacting pair IG 29 and IG 30: the larger disc galaxy has been pulled into a broad
+// fan of stars (the cap of the toadstool), lit along its rim by knots of young blue stars; a
+// long tidal tail (the stem) curves down to the smaller companion, whose own faint tail
+// points away from it. Tidal features of interacting pairs are drawn after the Hubble views of
+// such systems (Toomre & Toomre 1972 for the shapes of bridges and tails).
 QImage RenderToadstool(bool closeUp)
 {
     Sky sky(kW, kH);
-    sky.StarField(closeUp ? 120 : 200, closeUp ? 2401 : 2402, 0.7);
-    const double s = closeUp ? 1.55 : 1.0;
-    const double ox = 256, oy = closeUp ? 215 : 192;
-    auto at = [&](double x, double y) { return QPointF(ox + (x - 256) * s, oy + (y - 192) * s); };
-    // The cap: an arc of stars and gas, brightest along its rim.
+    sky.StarField(closeUp ? 90 : 180, closeUp ? 2401 : 2402, 0.6);
+    // Model coordinates (the whole pair in 512 x 384) to picture coordinates.
+    const double s = closeUp ? 1.35 : 1.0;
+    const double mx = 255, my = closeUp ? 215 : 192;
+    auto at = [&](double x, double y) { return QPointF(256 + (x - mx) * s, 192 + (y - my) * s); };
+    auto model = [&](double x, double y)
+    { return QPointF((x - 256) / s + mx, (y - 192) / s + my); };
+
+    // The fan: an uneven arc of starlight above the main galaxy, its rim brightest and bluest,
+    // one end reaching further and curling down.
+    const double fx = 250, fy = 190;
     sky.Emit(
         [&](double x, double y)
         {
-            const double ux = (x - ox) / s + 256, uy = (y - oy) / s + 192;
-            const double dx = (ux - 256) / 105, dy = (uy - 178) / 62;
+            const QPointF m = model(x, y);
+            const double dx = (m.x() - fx) / 150, dy = (m.y() - fy) / 95;
             const double r = std::sqrt(dx * dx + dy * dy);
-            const double upper = Smooth(0.45, -0.2, dy);
-            const double n = Fbm(ux * 0.045, uy * 0.045, 0.2, 4, 2403);
-            const double shell = std::exp(-std::pow((r - 0.85) / 0.22, 2.0)) * upper * (0.5 + n);
-            const double inner = std::exp(-std::pow(r / 0.6, 2.0)) * 0.35 * upper;
-            const Rgb c = Mix(Rgb{0.75, 0.82, 1.0}, Rgb{1.0, 0.9, 0.8}, Smooth(0.9, 0.3, r));
-            return Scale(c, 0.55 * shell + inner);
+            const double ang = std::atan2(dy, dx); // -pi..pi, up is negative
+            // The arc covers the upper half, further on the left, where it bends down.
+            const double cover = Smooth(0.35, -0.05, std::sin(ang));
+            const double leftCurl = Smooth(2.2, 2.75, std::fabs(ang)) * (dx < 0);
+            const double rim0 = 0.86 + 0.09 * (Fbm(ang * 1.4, 0.3, 0.1, 3, 2403) - 0.5) * 2;
+            const double n = Fbm(m.x() * 0.035, m.y() * 0.035, 0.2, 5, 2404);
+            const double rim = std::exp(-std::pow((r - rim0) / (0.12 + 0.06 * n), 2.0));
+            const double fill = Smooth(1.0, 0.25, r) * 0.55;
+            const double light =
+                (cover + 0.7 * leftCurl) * (0.45 * rim + fill * 0.5) * (0.55 + 0.9 * n * n);
+            const Rgb c = Mix(Rgb{0.95, 0.88, 0.80}, Rgb{0.62, 0.74, 1.0}, Smooth(0.5, 0.9, r));
+            return Scale(c, 0.55 * light);
         });
-    // The stem: a tapering tail from under the cap down to the second galaxy.
+    // The main galaxy, its disc thickened and twisted by the encounter.
+    GalaxyShape main;
+    const QPointF a = at(252, 196);
+    main.cx = a.x();
+    main.cy = a.y();
+    main.radius = 72 * s;
+    main.axisRatio = 0.42;
+    main.angle = -0.18;
+    main.arms = 2;
+    main.pitch = 0.45;
+    main.armSharpness = 3;
+    main.flocculence = 0.8;
+    main.bulge = 0.16;
+    main.bulgeLight = 1.3;
+    main.dust = 1.6;
+    main.knots = 40;
+    main.brightness = 0.9;
+    main.seed = 2405;
+    AddGalaxy(sky, main);
+    // The stem: a tidal tail from under the main disc down to the companion, with a fainter
+    // envelope around it.
+    const auto stem = Stream({248, 215}, {222, 268}, {282, 318}, 16, 9, 0.30, 0.22);
+    const auto envelope = Stream({246, 212}, {214, 270}, {286, 322}, 36, 22, 0.10, 0.07);
+    const auto counterTail = Stream({292, 330}, {330, 350}, {372, 352}, 10, 5, 0.14, 0.02);
     sky.Emit(
         [&](double x, double y)
         {
-            const double ux = (x - ox) / s + 256, uy = (y - oy) / s + 192;
-            if (uy < 175 || uy > 345)
-                return Rgb{0, 0, 0};
-            const double t = (uy - 175) / 170;
-            const double cxs = 256 + 22 * t * t + 6 * std::sin(t * 5);
-            const double half = 26 - 14 * t;
-            const double d = (ux - cxs) / half;
-            const double n = Fbm(ux * 0.06, uy * 0.03, 0.9, 3, 2404);
-            const double l = std::exp(-d * d * 2.0) * (0.4 + 0.6 * n) * 0.42;
-            return Scale(Rgb{0.92, 0.88, 0.85}, l);
+            const QPointF m = model(x, y);
+            const double n = Fbm(m.x() * 0.05, m.y() * 0.03, 0.9, 4, 2406);
+            const double l = StreamLight(stem, m.x(), m.y()) * (0.5 + 0.8 * n) +
+                             StreamLight(envelope, m.x(), m.y()) +
+                             StreamLight(counterTail, m.x(), m.y()) * (0.6 + 0.6 * n);
+            return Scale(Rgb{0.93, 0.88, 0.82}, l);
         });
-    // Nuclei, knots of new stars and a dust lane under the cap.
-    const QPointF a = at(256, 196), b = at(280, 330);
-    sky.Glow(a.x(), a.y(), 11 * s, {1.0, 0.85, 0.6}, 0.9);
-    sky.Glow(a.x(), a.y(), 3 * s, {1.0, 0.9, 0.75}, 1.4);
-    sky.Glow(b.x(), b.y(), 8 * s, {1.0, 0.82, 0.6}, 0.7);
-    Rng rng(2405);
-    for (int i = 0; i < 45; ++i)
+    // The companion: a small disc with a large bulge, seen more face-on.
+    GalaxyShape companion;
+    const QPointF b = at(286, 322);
+    companion.cx = b.x();
+    companion.cy = b.y();
+    companion.radius = 26 * s;
+    companion.axisRatio = 0.72;
+    companion.angle = 0.6;
+    companion.arms = 2;
+    companion.armLight = 0.3;
+    companion.bulge = 0.32;
+    companion.bulgeLight = 1.2;
+    companion.dust = 0.4;
+    companion.knots = 6;
+    companion.brightness = 0.8;
+    companion.seed = 2407;
+    AddGalaxy(sky, companion);
+    // Knots of young stars along the rim of the fan and in the stem.
+    Rng rng(2408);
+    for (int i = 0; i < 70; ++i)
     {
-        const double ang = rng.Range(kPi * 1.05, kPi * 1.95);
-        const double r = rng.Range(0.7, 1.0);
-        const QPointF k = at(256 + 105 * r * std::cos(ang), 178 + 62 * r * std::sin(ang));
-        sky.Glow(k.x(), k.y(), rng.Range(0.8, 1.8) * s,
-                 rng.Uniform() < 0.5 ? Rgb{0.7, 0.8, 1.0} : Rgb{1.0, 0.45, 0.6},
-                 rng.Range(0.2, 0.6));
+        const double ang = rng.Range(-kPi * 0.97, -kPi * 0.06);
+        const double r = 0.86 + 0.2 * (rng.Uniform() + rng.Uniform() - 1.0);
+        const QPointF k = at(fx + 150 * r * std::cos(ang), fy + 95 * r * std::sin(ang));
+        const bool hii = rng.Uniform() < 0.2;
+        sky.Glow(k.x(), k.y(), rng.Range(0.6, 1.8) * s,
+                 hii ? Rgb{1.0, 0.45, 0.62} : Rgb{0.62, 0.76, 1.0}, rng.Range(0.12, 0.45));
     }
+    for (int i = 0; i < 14; ++i)
+    {
+        const StreamPoint& p = stem[size_t(rng.Range(5, 75))];
+        const QPointF k = at(p.x + rng.Range(-6, 6), p.y + rng.Range(-4, 4));
+        sky.Glow(k.x(), k.y(), rng.Range(0.6, 1.2) * s, {0.62, 0.76, 1.0}, rng.Range(0.1, 0.3));
+    }
+    // Dust of the main galaxy thrown across the base of the fan.
     sky.Absorb(
         [&](double x, double y)
         {
-            const double ux = (x - ox) / s + 256, uy = (y - oy) / s + 192;
-            const double band = std::exp(-std::pow((uy - 208 + 0.06 * (ux - 256)) / 6.0, 2.0)) *
-                                Smooth(95, 40, std::fabs(ux - 256));
-            return 1.4 * band * (0.5 + Fbm(ux * 0.08, uy * 0.08, 0.3, 3, 2406));
+            const QPointF m = model(x, y);
+            const double lane =
+                std::exp(-std::pow((m.y() - 186 + 0.2 * (m.x() - 252)) / 5.0, 2.0)) *
+                Smooth(80, 30, std::fabs(m.x() - 252));
+            return 1.1 * lane * (0.3 + Fbm(m.x() * 0.09, m.y() * 0.09, 0.3, 3, 2409));
         });
-    return sky.Develop(1.5);
+    return sky.Develop(1.6);
 }
 
 QImage RenderWhirlpool()
@@ -468,56 +564,6 @@ QImage RenderGalaxyAndQuasar()
 }
 
 // ---- nebulae ----
-
-QImage RenderHorsehead()
-{
-    Sky sky(kW, kH);
-    // IC 434: glowing hydrogen in streaks, brighter towards sigma Orionis (top right).
-    sky.Emit(
-        [](double x, double y)
-        {
-            const double streak = Fbm(x * 0.012, y * 0.05, 0.3, 5, 3101);
-            const double body = Fbm(x * 0.006, y * 0.006, 1.7, 4, 3102);
-            const double grad = 0.35 + 0.65 * Smooth(-50, 520, x + 0.4 * (384 - y));
-            const double l = grad * (0.25 + 0.75 * streak * streak + 0.3 * body);
-            return Rgb{0.95 * l, 0.16 * l, 0.22 * l};
-        });
-    sky.StarField(230, 3103, 0.8);
-    sky.Star(440, 34, 1.0, {0.85, 0.9, 1.0}, true); // sigma Orionis
-    // The dark cloud below and the horse's head rising out of it.
-    QPainterPath cloud;
-    cloud.moveTo(0, 268);
-    for (int x = 0; x <= kW; x += 16)
-        cloud.lineTo(x, 262 + 40 * (Fbm(x * 0.012, 0.5, 0.5, 4, 3105) - 0.5));
-    cloud.lineTo(kW, kH);
-    cloud.lineTo(0, kH);
-    cloud.closeSubpath();
-    const std::vector<QPointF> head = {{212, 300}, {218, 252}, {224, 228}, {206, 218}, {190, 203},
-                                       {184, 188}, {194, 171}, {221, 151}, {238, 132}, {250, 114},
-                                       {257, 126}, {267, 111}, {273, 130}, {283, 152}, {282, 186},
-                                       {293, 222}, {302, 262}, {312, 300}};
-    QPainterPath shape = SmoothPath(head);
-    const Mask dark(cloud.united(shape), 3);
-    const Mask wide(cloud.united(shape), 9);
-    // Bright rims where the light of sigma Orionis meets the dust.
-    sky.Emit(
-        [&](double x, double y)
-        {
-            const double rim = Clamp01(wide.At(x, y) - dark.At(x, y)) * 1.6;
-            return Rgb{1.0 * rim, 0.3 * rim, 0.32 * rim};
-        });
-    sky.Absorb(
-        [&](double x, double y)
-        {
-            const double n = Fbm(x * 0.03, y * 0.03, 0.5, 4, 3104);
-            const double m = dark.At(x + 6 * (n - 0.5), y + 6 * (n - 0.5));
-            return 5.0 * m * (0.75 + 0.5 * n);
-        });
-    // NGC 2023: starlight reflected by dust, low in the dark cloud.
-    sky.Glow(110, 335, 22, {0.55, 0.65, 1.0}, 0.25);
-    sky.Star(110, 335, 0.55, {0.9, 0.92, 1.0});
-    return sky.Develop(1.7);
-}
 
 QImage RenderCatsEye()
 {
@@ -607,173 +653,100 @@ QImage RenderCrab()
     return sky.Develop(1.6);
 }
 
-namespace
-{
-// A column of dust: a centre line from (baseX, baseY) up to (topX, topY), `base` and `top`
-// half-widths.
-struct Pillar
-{
-    double baseX, baseY, topX, topY, base, top;
-};
-
-// Distance from the pillar's axis in units of its half-width (1 on the outline) and the height
-// along it (0 base, 1 top).
-double PillarDistance(const Pillar& p, double x, double y, double* along = nullptr)
-{
-    const double t = Clamp01((p.baseY - y) / (p.baseY - p.topY));
-    if (along)
-        *along = t;
-    const double wobble = Fbm(y * 0.012, p.baseX * 0.013, 0.3, 3, 3420) - 0.5;
-    const double swell = Fbm(y * 0.03, p.baseX * 0.017, 0.9, 3, 3421);
-    const double axis = p.baseX + (p.topX - p.baseX) * t + 30 * wobble * (1 - t);
-    const double half = (p.base + (p.top - p.base) * t) * (0.75 + 0.5 * swell);
-    if (y >= p.topY)
-        return std::fabs(x - axis) / half;
-    const double dx = (x - p.topX) / p.top, dy = (y - p.topY) / (p.top * 0.9);
-    return std::sqrt(dx * dx + dy * dy);
-}
-} // namespace
-
-QImage RenderEagle(bool pillars)
+// The Pillars of Creation in the Eagle Nebula M16, as the Hubble Space Telescope showed them in
+// 1995 and 2014 (Hester et al. 1996): three columns of cold gas and dust, the left one the
+// tallest, their heads lit and boiled away by the ultraviolet light of the cluster NGC 6611
+// above them, small fingers ("evaporating gaseous globules") on the tallest head, the hot gas
+// around them glowing green-blue in oxygen above and golden in hydrogen and sulphur below.
+QImage RenderEaglePillars()
 {
     Sky sky(kW, kH);
-    if (!pillars)
-    {
-        // The whole nebula: glowing gas around a hollow blown by the cluster NGC 6611, with the
-        // small dark pillars at the centre.
-        sky.Emit(
-            [](double x, double y)
-            {
-                const double n = Fbm(x * 0.008, y * 0.008, 0.2, 5, 3401);
-                const double m = Fbm(x * 0.02, y * 0.02, 1.2, 4, 3402);
-                const double r = std::hypot(x - 262, y - 190) / 190;
-                const double l =
-                    Smooth(1.3, 0.2, r) * (0.3 + 0.9 * n * n) + 0.15 * m * Smooth(1.6, 0.5, r);
-                const double core = std::exp(-r * r * 6);
-                return Add(Scale(Rgb{0.95, 0.22, 0.30}, l),
-                           Scale(Rgb{0.45, 0.55, 0.45}, 0.35 * core));
-            });
-        sky.StarField(260, 3403, 0.7);
-        Rng rng(3404);
-        for (int i = 0; i < 70; ++i)
+    // Outlines traced after the 1995 picture: the tall left column with a bulging middle, a
+    // neck and a head bent to the left; the shorter middle one; the stub on the right. All three
+    // stand on the dark cloud below the picture.
+    const std::vector<QPointF> left = {{78, 400},  {88, 350},  {96, 300},  {98, 256},  {94, 220},
+                                       {100, 186}, {108, 156}, {110, 130}, {100, 108}, {94, 84},
+                                       {104, 58},  {122, 42},  {144, 34},  {162, 38},  {174, 52},
+                                       {176, 72},  {168, 94},  {162, 116}, {166, 140}, {174, 166},
+                                       {180, 200}, {182, 240}, {186, 284}, {194, 330}, {206, 400}};
+    const std::vector<QPointF> middle = {{276, 400}, {284, 350}, {290, 306}, {288, 272},
+                                         {282, 248}, {284, 226}, {294, 208}, {308, 198},
+                                         {322, 200}, {330, 214}, {326, 234}, {318, 256},
+                                         {320, 290}, {326, 336}, {336, 400}};
+    const std::vector<QPointF> right = {{392, 400}, {398, 356}, {404, 322}, {404, 298},
+                                        {412, 282}, {426, 276}, {440, 282}, {444, 298},
+                                        {436, 316}, {434, 342}, {440, 372}, {448, 400}};
+    QPainterPath dust = SmoothPath(left);
+    dust.addPath(SmoothPath(middle));
+    dust.addPath(SmoothPath(right));
+    // The fingers on the tallest head.
+    dust.addEllipse(QPointF(118, 36), 3.5, 8);
+    dust.addEllipse(QPointF(150, 24), 3, 9);
+    dust.addEllipse(QPointF(176, 44), 2.5, 6);
+    const Mask mask(dust, 4);
+    // The dust's column density: the outline torn by noise at two scales, thinner at the edge,
+    // denser and lumpy inside.
+    std::vector<double> density(size_t(kW) * kH);
+    for (int y = 0; y < kH; ++y)
+        for (int x = 0; x < kW; ++x)
         {
-            const double x = 320 + 38 * (rng.Uniform() + rng.Uniform() + rng.Uniform() - 1.5) * 2;
-            const double y = 140 + 30 * (rng.Uniform() + rng.Uniform() + rng.Uniform() - 1.5) * 2;
-            sky.Star(x, y, std::pow(rng.Uniform(), 2.0) * 0.8, {0.8, 0.88, 1.0},
-                     rng.Uniform() < 0.06);
+            const double wx = 16 * (Fbm(x * 0.02, y * 0.02, 0.5, 4, 3421) - 0.5) +
+                              6 * (Fbm(x * 0.09, y * 0.09, 1.5, 3, 3422) - 0.5);
+            const double wy = 12 * (Fbm(x * 0.02, y * 0.02, 2.5, 4, 3423) - 0.5) +
+                              5 * (Fbm(x * 0.09, y * 0.09, 3.5, 3, 3425) - 0.5);
+            const double m = mask.At(x + wx, y + wy);
+            const double n = Fbm(x * 0.04, y * 0.04, 3.1, 5, 3424);
+            // Wisps of thinner dust around the columns.
+            const double wisp = 0.25 * mask.At(x + 2.5 * wx, y + 2.5 * wy) * n;
+            // The dark cloud the columns rise from, at the foot of the picture.
+            const double foot = Smooth(320, 395, y + 40 * (n - 0.5)) * (0.4 + 0.6 * n);
+            density[size_t(y) * kW + x] =
+                std::max({Smooth(0.05, 0.9, m) * (0.55 + 0.8 * n), wisp, foot});
         }
-        const Pillar small[] = {
-            {232, 262, 242, 196, 9, 5}, {258, 258, 262, 218, 6, 4}, {282, 262, 284, 238, 4, 3}};
-        sky.Absorb(
-            [&](double x, double y)
-            {
-                double o = 0;
-                for (const Pillar& p : small)
-                    o += 1.6 * Smooth(1.1, 0.6, PillarDistance(p, x, y)) * (y < p.baseY + 25);
-                const double lane = Smooth(0.55, 0.8, Fbm(x * 0.01, y * 0.01, 2.2, 4, 3405));
-                return o + 0.6 * lane;
-            });
-        return sky.Develop(1.6);
-    }
-    // The pillars close up: three columns of cold gas and dust, their tops lit by the cluster
-    // beyond the upper right edge.
+    auto dens = [&](double x, double y)
+    {
+        const int ix = std::clamp(int(x), 0, kW - 1), iy = std::clamp(int(y), 0, kH - 1);
+        return density[size_t(iy) * kW + ix];
+    };
+    // The glowing gas behind: green-blue above, golden-brown below, in streaks.
     sky.Emit(
         [](double x, double y)
         {
-            const double n = Fbm(x * 0.01, y * 0.01, 0.4, 5, 3411);
-            const double t = Smooth(0, kH, y + 0.4 * (kW - x));
-            const Rgb upper{0.30, 0.62, 0.62}, lower{0.95, 0.55, 0.40};
-            return Scale(Mix(upper, lower, t), 0.35 + 0.5 * n);
+            const double n = Fbm(x * 0.008, y * 0.008, 0.4, 5, 3411);
+            const double streak = Fbm(x * 0.004, y * 0.02, 1.3, 4, 3412);
+            const double t = Smooth(40, kH, y + 0.25 * (kW - x) + 90 * (n - 0.5));
+            const double fine = Fbm(x * 0.03, y * 0.03, 2.1, 4, 3415);
+            const Rgb upper{0.30, 0.62, 0.58}, lower{0.92, 0.62, 0.34};
+            const double bright =
+                0.3 + 0.5 * n * n + 0.3 * streak + 0.2 * fine + 0.25 * Smooth(200, 0, y);
+            return Scale(Mix(upper, lower, t), bright);
         });
-    const Pillar columns[] = {
-        {150, 420, 178, 58, 58, 34}, {282, 420, 292, 178, 40, 24}, {412, 420, 404, 262, 26, 16}};
+    sky.StarField(70, 3414, 0.55);
+    sky.Absorb([&](double x, double y) { return 4.5 * dens(x, y); });
+    // The dust's own dull glow, so that the columns show their folds.
     sky.Emit(
         [&](double x, double y)
         {
-            Rgb sum{0, 0, 0};
-            for (const Pillar& p : columns)
-            {
-                double along = 0;
-                const double n = Fbm(x * 0.04, y * 0.04, 0.8, 4, 3412);
-                const double d = PillarDistance(p, x, y, &along) + 0.45 * (n - 0.5);
-                // The lit skin faces up and to the right.
-                const double rim = std::exp(-std::pow((d - 1.0) / 0.12, 2.0));
-                const double facing =
-                    Clamp01(0.3 + (x - (p.baseX + (p.topX - p.baseX) * along)) / 80.0 +
-                            (y < p.topY + 20 ? 0.6 : 0.0));
-                sum =
-                    Add(sum, Scale(Rgb{1.0, 0.85, 0.6}, 0.7 * rim * facing * (0.3 + 0.7 * along)));
-            }
-            return sum;
+            const double n = Fbm(x * 0.06, y * 0.06, 1.9, 4, 3413);
+            return Scale(Rgb{0.30, 0.16, 0.08}, dens(x, y) * (0.08 + 0.35 * n * n));
         });
-    sky.Absorb(
-        [&](double x, double y)
-        {
-            double o = 0;
-            for (const Pillar& p : columns)
-            {
-                const double n = Fbm(x * 0.04, y * 0.04, 0.8, 4, 3412);
-                const double d = PillarDistance(p, x, y) + 0.25 * (n - 0.5);
-                o += 3.5 * Smooth(1.02, 0.8, d);
-            }
-            return o;
-        });
-    // The dust's own faint glow, brown-red.
+    // The lit skins: dust here, none a few pixels towards the cluster (up and a little to the
+    // right). A thin bright edge and a wider haze of gas boiling off it.
     sky.Emit(
         [&](double x, double y)
         {
-            double inside = 0;
-            for (const Pillar& p : columns)
-                inside = std::max(inside, Smooth(1.0, 0.7, PillarDistance(p, x, y)));
-            const double n = Fbm(x * 0.05, y * 0.05, 1.9, 4, 3413);
-            return Scale(Rgb{0.35, 0.17, 0.10}, inside * (0.3 + 0.7 * n));
+            const double here = dens(x, y);
+            const double skin = std::clamp(here - dens(x + 3, y - 6), 0.0, 1.0);
+            const double haze = std::clamp(dens(x - 4, y + 12) - here, 0.0, 1.0);
+            const double up = Smooth(384, 120, y);
+            return Add(Scale(Rgb{1.0, 0.88, 0.62}, 1.6 * skin * (0.3 + 0.7 * up)),
+                       Scale(Rgb{0.55, 0.85, 0.75}, 0.45 * haze * up));
         });
-    sky.StarField(60, 3414, 0.6);
-    return sky.Develop(1.5);
-}
-
-QImage RenderOrion()
-{
-    Sky sky(kW, kH);
-    const double tx = 282, ty = 205; // the Trapezium
-    sky.Emit(
-        [&](double x, double y)
-        {
-            const double dx = x - tx, dy = y - ty;
-            const double r = std::hypot(dx, dy);
-            const double warp = Fbm(x * 0.006, y * 0.006, 0.3, 3, 3501);
-            const double n = Fbm(x * 0.01 + warp, y * 0.01, 0.6, 5, 3502);
-            const double m = Fbm(x * 0.025, y * 0.025, 1.6, 4, 3503);
-            // Wings opening to the south-west and north-west, as a fan from the core.
-            const double ang = std::atan2(dy, dx);
-            const double fan = 0.55 + 0.45 * std::cos(ang - 2.6);
-            const double outer = std::exp(-r / (110 + 70 * fan)) * (0.4 + 0.9 * n * n);
-            const double core = std::exp(-std::pow(r / 22.0, 2.0)) * 0.9;
-            const Rgb pink{1.0, 0.36, 0.44}, teal{0.45, 0.88, 0.82}, white{1.0, 0.95, 0.9};
-            Rgb c =
-                Add(Scale(Mix(teal, pink, Smooth(30, 120, r)), outer * 1.3), Scale(white, core));
-            return Scale(c, 0.8 + 0.4 * m);
-        });
-    // M43: a small round nebula to the north.
-    sky.Glow(262, 78, 22, {1.0, 0.4, 0.48}, 0.45);
-    sky.Glow(262, 78, 8, {1.0, 0.7, 0.7}, 0.4);
-    // The dark bay reaching towards the core from the east, and dusty filaments.
-    sky.Absorb(
-        [&](double x, double y)
-        {
-            const double bay = std::exp(-std::pow((y - 200 - 0.25 * (x - 180)) / 26.0, 2.0)) *
-                               Smooth(250, 170, x) * Smooth(40, 110, x);
-            const double fil = Smooth(0.55, 0.8, Fbm(x * 0.01, y * 0.01, 2.5, 4, 3504));
-            const double away = Smooth(40, 140, std::hypot(x - tx, y - ty));
-            return 0.7 * bay * (0.4 + 0.9 * Fbm(x * 0.03, y * 0.03, 0.1, 4, 3505)) +
-                   0.6 * fil * away;
-        });
-    sky.StarField(200, 3506, 0.7);
-    const double trap[4][2] = {{0, 0}, {7, -3}, {3, 6}, {-5, 4}};
-    for (const auto& t : trap)
-        sky.Star(tx + t[0], ty + t[1], 0.55, {0.85, 0.9, 1.0});
-    sky.Star(262, 78, 0.45, {0.9, 0.92, 1.0});
-    return sky.Develop(1.5);
+    // Light of the cluster beyond the top right.
+    sky.Glow(560, -60, 160, {0.6, 0.8, 0.8}, 0.25);
+    sky.Star(470, 70, 0.35, {0.9, 0.95, 1.0});
+    sky.Star(60, 140, 0.25, {1.0, 0.95, 0.85});
+    return sky.Develop(1.4);
 }
 
 QImage RenderTrifid()

@@ -89,9 +89,8 @@ QImage RenderGalaxyNgc253();
 QImage RenderToadstool(bool closeUp);
 QImage RenderWhirlpool();
 QImage RenderGalaxyAndQuasar();
-QImage RenderHorsehead();
 QImage RenderCatsEye();
 QImage RenderCrab();
-QImage RenderEagle(bool pillars);
-QImage RenderOrion();
+// The Pillars of Creation in the Eagle Nebula M16, close up.
+QImage RenderEaglePillars();
 QImage RenderTrifid();

@@ -104,7 +104,13 @@ GlobeLook GlobeLookOf(Globe globe)
         look.rimStrength = 0.6;
         break;
     case Globe::Pluto:
-        look.roll = 122.53 * kDeg - kPi / 2;
+        // Seen as New Horizons approached it in July 2015: north up and tipped a little
+        // towards the viewer, the heart in the lower right.
+        look.roll = 0.0;
+        look.incline = 0.4;
+        look.lightX = -0.35;
+        look.lightY = -0.25;
+        look.lightZ = 0.9;
         break;
     case Globe::Moon:
         look.roll = 6.68 * kDeg;

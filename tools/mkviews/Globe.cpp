@@ -284,28 +284,76 @@ QImage NeptuneMap(int w)
     return map;
 }
 
+// Signed distance to a heart shape with its point at the origin and its two lobes above it,
+// about 1.2 wide and 1.1 high; negative inside (I. Quilez's construction from two circles and a
+// wedge).
+double HeartDistance(double x, double y)
+{
+    x = std::fabs(x);
+    if (y + x > 1.0)
+        return std::hypot(x - 0.25, y - 0.75) - std::sqrt(2.0) / 4.0;
+    const double k = 0.5 * std::max(x + y, 0.0);
+    const double d =
+        std::sqrt(std::min(x * x + (y - 1.0) * (y - 1.0), (x - k) * (x - k) + (y - k) * (y - k)));
+    return x > y ? d : -d;
+}
+
+// Pluto after the New Horizons maps (Stern et al. 2015; the global mosaic of 2016): the bright,
+// heart-shaped Tombaugh Regio, its western lobe the smooth nitrogen-ice plain Sputnik Planitia
+// and its eastern lobe patchier; the long dark red-brown Cthulhu Macula along the equator west
+// of the heart and a row of smaller dark spots east of it; the greyer north polar region. The
+// heart is centred at map longitude 0.3 rad, so that a globe turned to longitude 0 shows it a
+// little right of the centre.
 QImage PlutoMap(int w)
 {
-    QImage map = PaintEach(w,
-                           [](const Dir& d, double lat)
-                           {
-                               const double n = Fbm(d.x * 3, d.y * 3, d.z * 3, 5, 1801);
-                               Rgb c = Mix(Rgb{0.55, 0.44, 0.36}, Rgb{0.80, 0.70, 0.60}, n);
-                               // The dark reddish belt along the equator.
-                               const double belt =
-                                   Smooth(0.45, 0.1, std::fabs(lat + 0.1)) * Smooth(0.45, 0.6, n);
-                               return Mix(c, Rgb{0.28, 0.16, 0.12}, belt * 0.8);
-                           });
-    // The bright, heart-shaped plain: two overlapping lobes.
-    ForSpot(map, 0.0, 0.25, 0.42,
-            [](double t, Rgb c) {
-                return Mix(c, Rgb{0.93, 0.88, 0.82}, Smooth(1.0, 0.6, t) * 0.9);
-            });
-    ForSpot(map, 0.45, 0.05, 0.3,
-            [](double t, Rgb c) {
-                return Mix(c, Rgb{0.90, 0.85, 0.80}, Smooth(1.0, 0.6, t) * 0.85);
-            });
-    return map;
+    constexpr double heartLon = 0.3, pointLat = -0.36, heartScale = 0.95, tilt = 0.22;
+    return PaintEach(
+        w,
+        [](const Dir& d, double lat)
+        {
+            const double lon = std::atan2(d.y, d.x);
+            const double n = Fbm(d.x * 3, d.y * 3, d.z * 3, 5, 1801);
+            const double m = Fbm(d.x * 14, d.y * 14, d.z * 14, 3, 1802);
+            const double e = Fbm(d.x * 6, d.y * 6, d.z * 6, 4, 1803);
+            // Beige and pale orange plains, redder at mid-latitudes, greyer towards the north
+            // pole.
+            Rgb c = Mix(Rgb{0.60, 0.44, 0.32}, Rgb{0.86, 0.72, 0.56}, 0.25 + 0.6 * n + 0.15 * m);
+            c = Mix(c, Rgb{0.72, 0.48, 0.32}, Smooth(0.9, 0.3, std::fabs(lat - 0.35)) * 0.35);
+            c = Mix(c, Rgb{0.68, 0.64, 0.60}, Smooth(0.8, 1.35, lat) * 0.7);
+            // Relative longitude from the heart, wrapped to -pi..pi.
+            double dl = lon - heartLon;
+            dl -= 2 * kPi * std::floor((dl + kPi) / (2 * kPi));
+            // Cthulhu: a long dark whale along the equator west of the heart, its broad head
+            // against the heart, its scalloped northern edge ragged.
+            const double t = std::clamp((dl + 2.9) / 2.3, 0.0, 1.0); // 0 tail .. 1 head
+            const double half = 0.07 + 0.22 * std::sqrt(t);
+            const double centre = -0.05 - 0.05 * t;
+            const double across = (lat - centre) / half + 0.9 * (e - 0.5) + 0.3 * (m - 0.5);
+            const double reach =
+                Smooth(-2.95, -2.6, dl) * Smooth(-0.4, -0.6, dl + 0.25 * (e - 0.5));
+            const double whale = reach * Smooth(1.05, 0.8, std::fabs(across));
+            c = Mix(c, Rgb{0.26, 0.12, 0.08}, whale * (0.8 + 0.2 * m));
+            // Smaller dark spots along the equator east of the heart.
+            for (int k = 0; k < 4; ++k)
+            {
+                const double sl = 1.05 + 0.4 * k, sla = -0.1 - 0.05 * (k % 2);
+                const double r =
+                    std::hypot((dl - sl) * std::cos(lat), lat - sla) / (0.10 + 0.02 * (k % 3));
+                c = Mix(c, Rgb{0.32, 0.16, 0.10}, Smooth(1.0, 0.6, r + 0.5 * (e - 0.5)) * 0.85);
+            }
+            // The heart, tipped a little, its edge uneven.
+            const double px = dl * std::cos(lat) / heartScale, py = (lat - pointLat) / heartScale;
+            const double hx = px * std::cos(tilt) - py * std::sin(tilt);
+            const double hy = px * std::sin(tilt) + py * std::cos(tilt);
+            const double dist = HeartDistance(hx, hy) + 0.06 * (e - 0.5) + 0.03 * (m - 0.5);
+            const double inside = Smooth(0.02, -0.03, dist);
+            // Sputnik Planitia, the western lobe: smooth and brightest; the eastern lobe patchier.
+            const double west = Smooth(0.08, -0.08, hx + 0.05);
+            const Rgb plain = Mix(Rgb{0.90, 0.84, 0.76}, Rgb{0.97, 0.95, 0.92}, west);
+            const double patch =
+                west + (1 - west) * std::clamp(0.45 + 0.7 * m + 0.3 * (e - 0.5), 0.0, 1.0);
+            return Mix(c, plain, std::clamp(inside * patch, 0.0, 1.0));
+        });
 }
 } // namespace
 

@@ -63,8 +63,8 @@ QImage GlobeView(Globe globe, const QString& dataDir, bool& ok)
         spin = -0.5;
         break; // the Great Dark Spot
     case Globe::Pluto:
-        spin = -0.15;
-        break; // the bright heart
+        spin = 0.0;
+        break; // the bright heart a little right of the centre, as New Horizons saw it
     default:
         break;
     }
@@ -118,7 +118,7 @@ bool MakeViews(const QString& dataDir, const QString& runtimeDir)
         {"Bitmap/Solar/EarthV1.bmp", globe(Globe::Earth),
          QStringLiteral("Rendered view, Velmoria; map: NASA Blue Marble")},
         {"Bitmap/Solar/MarsV1.bmp", globe(Globe::Mars),
-         QStringLiteral("Rendered view, Velmoria; map: NASA/JPL-Caltech")},
+         QStringLiteral("Rendered view, Velmoria; map courtesy NASA/JPL-Caltech")},
         {"Bitmap/Solar/JupiterV1.bmp", globe(Globe::Jupiter), kRendered},
         {"Bitmap/Solar/SaturnV1.bmp", globe(Globe::Saturn), kRendered},
         {"Bitmap/Solar/UranusV1.bmp", globe(Globe::Uranus), kRendered},
@@ -133,12 +133,15 @@ bool MakeViews(const QString& dataDir, const QString& runtimeDir)
         {"Bitmap/Galaxy/Galaxy5.bmp", [](bool&) { return RenderToadstool(true); }, kRendered},
         {"Bitmap/Galaxy/Galaxy6.bmp", render(RenderWhirlpool), kRendered},
         {"Bitmap/Galaxy/Galaxy7.bmp", render(RenderGalaxyAndQuasar), kRendered},
-        {"Bitmap/Nebula/Nebula1.bmp", render(RenderHorsehead), kRendered},
+        {"Bitmap/Nebula/Nebula1.bmp", photo("horsehead.jpg"),
+         QStringLiteral("Photo: Dylan O'Donnell, public domain")},
         {"Bitmap/Nebula/Nebula2.bmp", render(RenderCatsEye), kRendered},
         {"Bitmap/Nebula/Nebula3.bmp", render(RenderCrab), kRendered},
-        {"Bitmap/Nebula/Nebula4.bmp", [](bool&) { return RenderEagle(false); }, kRendered},
-        {"Bitmap/Nebula/Nebula5.bmp", [](bool&) { return RenderEagle(true); }, kRendered},
-        {"Bitmap/Nebula/Nebula6.bmp", render(RenderOrion), kRendered},
+        {"Bitmap/Nebula/Nebula4.bmp", photo("eagle_m16.jpg"),
+         QStringLiteral("Photo: Sun Gang, CC BY-SA 3.0")},
+        {"Bitmap/Nebula/Nebula5.bmp", render(RenderEaglePillars), kRendered},
+        {"Bitmap/Nebula/Nebula6.bmp", photo("orion_m42.jpg"),
+         QStringLiteral("Photo: HG731GZ, CC BY 3.0")},
         {"Bitmap/Nebula/Nebula7.bmp", render(RenderTrifid), kRendered},
         {"Bitmap/Nebula/Nebula8.bmp", photo("rho_ophiuchi.jpg"),
          QStringLiteral("Photo: ESO/S. Guisard, CC BY 4.0")},

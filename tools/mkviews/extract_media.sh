@@ -33,3 +33,14 @@ convert "$neb/velasnr.png" -alpha off -crop 512x384+0+64 +repage -strip -quality
 # NGC 1232, a spiral galaxy in Eridanus (ESO).
 convert "$neb/n1232.png" -alpha off -crop 368x276+72+118 +repage -resize 512x384! -strip \
     -quality 92 "$out/ngc1232.jpg"
+# The Great Orion Nebula M42 with M43 and the Running Man above it (HG731GZ, CC BY 3.0).
+convert "$neb/m42.png" -alpha off -crop 600x450+330+150 +repage -resize 512x384! \
+    -level 0%,80% -strip -quality 92 "$out/orion_m42.jpg"
+# The Horsehead in front of IC 434, with Alnitak and the Flame Nebula (Dylan O'Donnell, public
+# domain).
+convert "$neb/ic434.png" -alpha off -crop 448x336+310+290 +repage -resize 512x384! -strip \
+    -quality 92 "$out/horsehead.jpg"
+# The Eagle Nebula M16 with its cluster NGC 6611 and the pillars at the centre (Sun Gang,
+# CC BY-SA 3.0).
+convert "$neb/m16.png" -alpha off -crop 600x450+221+250 +repage -resize 512x384! -strip \
+    -quality 92 "$out/eagle_m16.jpg"
