@@ -8,6 +8,7 @@ VELMORIA_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     fonts-dejavu-core
+    dpkg-dev file appstream desktop-file-utils
 )
 
 velmoria_install() {

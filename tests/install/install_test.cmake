@@ -25,17 +25,27 @@ endif()
 set(failures "")
 foreach(path bin/velmoria libexec/velmoria/velmoria share/velmoria/Data/Stars.dat
              share/velmoria/Bitmap/Title.bmp share/velmoria/Sound/Main.wav
-             share/velmoria/Velmoria.hlp share/applications/velmoria.desktop
+             share/velmoria/Velmoria.hlp share/applications/io.velmoria.Velmoria.desktop
              share/icons/hicolor/48x48/apps/velmoria.png
              share/icons/hicolor/256x256/apps/velmoria.png)
     if(NOT EXISTS "${prefix}/${path}")
         string(APPEND failures "not installed: ${path}\n")
     endif()
 endforeach()
+# The credits and the licence texts they need travel with the binaries: in the working
+# directory the build assembles and in the installed documentation.
+foreach(name CREDITS.md licenses/d3-celestial-BSD-3-Clause.txt licenses/CC-BY-4.0.txt
+             licenses/Velmoria-MIT.txt licenses/CC-BY-3.0.txt licenses/CC-BY-SA-3.0.txt)
+    foreach(dir "${BUILD}/runtime" "${prefix}/share/doc/velmoria")
+        if(NOT EXISTS "${dir}/${name}")
+            string(APPEND failures "no ${name} in ${dir}\n")
+        endif()
+    endforeach()
+endforeach()
 if(EXISTS "${prefix}/share/velmoria/velmoria" OR EXISTS "${prefix}/share/velmoria/Velmoria.cfg")
     string(APPEND failures "the program or a configuration file was installed with the data\n")
 endif()
-file(READ "${prefix}/share/applications/velmoria.desktop" entry)
+file(READ "${prefix}/share/applications/io.velmoria.Velmoria.desktop" entry)
 if(NOT entry MATCHES "\nExec=${prefix}/bin/velmoria\n")
     string(APPEND failures "the desktop entry does not start the installed launcher:\n${entry}\n")
 endif()
