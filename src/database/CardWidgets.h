@@ -1,5 +1,6 @@
 // Pieces that the database cards share: caption and value statics with their ids, the
-// structure picture stretched into its frame, and the layer table of the structure pages.
+// structure picture stretched into its frame, the layer table of the structure pages, and the
+// commands that save, copy and print a picture of a card.
 #pragma once
 
 #include "database/CardText.h"
@@ -7,11 +8,14 @@
 
 #include <QFrame>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 
+class QAction;
 class QGridLayout;
 
 namespace database
@@ -25,6 +29,22 @@ QLabel* MakeStatic(QWidget* parent, int id, const char* text = "");
 // Adds a caption and its value to row `row` of `grid` at column `column` (caption) and
 // `column` + 1 (value).
 void AddRow(QGridLayout* grid, int row, int column, QLabel* caption, QLabel* value);
+
+// The picture of a card as its picture commands use it: the whole card, as on the screen.
+QImage CardPicture(QWidget* card);
+
+// The picture commands of a card, each on CardPicture(card).
+struct PictureCommands
+{
+    QAction* save;  // "Save Picture…", Ctrl+S: a PNG file named after the card's title
+    QAction* copy;  // "Copy", Ctrl+C: the clipboard
+    QAction* print; // "Print…", Ctrl+P: printed with the title line
+};
+
+// Gives `card` its picture commands: its shortcuts while the card is the active window, and
+// its context menu (a right click where no control takes it). The printed title line is
+// `titleLine()`, or the card's window title when no function is given.
+PictureCommands AddPictureCommands(QWidget* card, std::function<QString()> titleLine = {});
 
 // A structure picture ("Bitmap\Struct\...Str.bmp"): the picture, its palette and the bitmap
 // realized in it. A picture that does not open is told with "Unable to open file" and the path;

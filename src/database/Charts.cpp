@@ -1,8 +1,9 @@
 #include "database/Charts.h"
 
-#include "app/NumFormat.h"
-
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 namespace database
 {
@@ -80,6 +81,67 @@ const char* ComparisonCaption(int tab)
     return tab >= 0 && tab < kComparisonTabs ? captions[tab] : "";
 }
 
+bool LogScaleByDefault(int tab)
+{
+    return tab == 2 || tab == 3 || tab == 7;
+}
+
+std::string PowerOfTen(int exponent)
+{
+    static const char* const kSuperscript[10] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
+    std::string text = "10";
+    if (exponent < 0)
+        text += "⁻";
+    for (const char c : std::to_string(std::abs(static_cast<long>(exponent))))
+        text += kSuperscript[c - '0'];
+    return text;
+}
+
+std::string ReadableNumber(double value)
+{
+    if (!std::isfinite(value))
+        return std::string();
+    if (value == 0)
+        return "0";
+    // The C library rounds to three significant figures and gives the power of ten after the
+    // rounding (999,999 becomes 1.00e+06), so the choice of form below sees the rounded value.
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.2e", std::fabs(value));
+    const std::string digits{buf[0], buf[2], buf[3]};
+    const int exponent = std::atoi(buf + 5);
+    std::string whole;
+    std::string fraction;
+    if (exponent >= -2 && exponent <= 5)
+    {
+        if (exponent >= 2)
+            whole = digits + std::string(static_cast<size_t>(exponent - 2), '0');
+        else if (exponent >= 0)
+        {
+            whole = digits.substr(0, static_cast<size_t>(exponent) + 1);
+            fraction = digits.substr(static_cast<size_t>(exponent) + 1);
+        }
+        else
+        {
+            whole = "0";
+            fraction = std::string(static_cast<size_t>(-exponent - 1), '0') + digits;
+        }
+        for (size_t at = whole.size(); at > 3; at -= 3)
+            whole.insert(at - 3, ",");
+    }
+    else
+    {
+        whole = digits.substr(0, 1);
+        fraction = digits.substr(1);
+    }
+    while (!fraction.empty() && fraction.back() == '0')
+        fraction.pop_back();
+    std::string text = value < 0 ? "-" : "";
+    text += fraction.empty() ? whole : whole + "." + fraction;
+    if (exponent < -2 || exponent > 5)
+        text += " × " + PowerOfTen(exponent);
+    return text;
+}
+
 const char* ComparisonUnit(int tab)
 {
     static const char* const units[kComparisonTabs] = {"days",    "km/s", "a.u.",   "kg",
@@ -130,29 +192,54 @@ std::array<float, 9> ComparisonValues(const PlanetDB* const planets[9], int tab)
 }
 
 ComparisonChart LayoutComparison(const std::array<float, 9>& values, Box frame,
-                                 const std::array<Box, 9>& labels)
+                                 const std::array<Box, 9>& labels, ChartScale scale)
 {
     ComparisonChart chart;
+    const bool log = scale == ChartScale::Logarithmic;
     const int X0 = frame.left;
     const int H = frame.height;
     const int B = frame.top + H - 1;
-    chart.unit = Point{X0 - 10, B - H + 30};
+    chart.unit = Point{X0 - 10 - (log ? kTickLabelRoom : 0), B - H + 30};
 
     float M = 0;
+    float smallest = 0; // the smallest magnitude above 0
     for (float v : values)
-        M = std::max(M, Magnitude(v));
+    {
+        const float m = Magnitude(v);
+        M = std::max(M, m);
+        if (m > 0 && (smallest == 0 || m < smallest))
+            smallest = m;
+    }
     if (M == 0)
         return chart;
+
+    // The share of the tallest bar's height that magnitude `v` reaches.
+    const double top = std::log10(static_cast<double>(M));
+    const double foot = std::floor(std::log10(static_cast<double>(smallest)) - 0.5);
+    auto share = [&](float v) -> double
+    {
+        if (!log)
+            return v / M;
+        return v > 0 ? (std::log10(static_cast<double>(v)) - foot) / (top - foot) : 0.0;
+    };
 
     const int w = static_cast<int>(labels[0].width * 0.7);
     for (int k = 0; k < 9; ++k)
     {
         const int X = labels[k].left + labels[k].width / 2 - w / 2;
         const float v = Magnitude(values[k]);
-        const int T = static_cast<int>(B - v / M * H * kTallest);
+        const int T = static_cast<int>(B - share(v) * H * kTallest);
         chart.bars.push_back(
-            ComparisonBar{Rect{X, T, X + w, B}, Point{X + w / 2, T - 5}, NumToStr(v, 2, true)});
+            ComparisonBar{Rect{X, T, X + w, B}, Point{X + w / 2, T - 5}, ReadableNumber(v)});
     }
+    if (log)
+        for (int n = static_cast<int>(foot);; ++n)
+        {
+            const int y = static_cast<int>(B - (n - foot) / (top - foot) * H * kTallest);
+            if (y < B - H + 1)
+                break;
+            chart.ticks.push_back(ChartTick{y, n});
+        }
     return chart;
 }
 } // namespace database

@@ -1,7 +1,8 @@
 #include "database/ComparisonDlg.h"
 
-#include "app/NumFormat.h"
+#include "database/CardWidgets.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QPainter>
@@ -86,33 +87,45 @@ ComparisonDlg::ComparisonDlg(QWidget* parent, PlanetDB** planet, int resId)
     }
     connect(Comp, &QButtonGroup::idClicked, this, [this] { TabSelChange(); });
 
-    // Chart area in dialog units: the bars' frame at (28, 24), 344 x 164, the names under it,
-    // 38 units wide each, from x = 28.
+    // Chart area in dialog units: the bars' frame at (52, 24), 344 x 164, the names under it,
+    // 38 units wide each, from x = 52. Left of the frame stand the unit and, on a logarithmic
+    // scale, the powers of ten.
     chart = new ChartArea(this, [this](QPainter& p) { DrawGist(p); });
-    chart->setFixedSize(Dlu(0, 0, 383, 204).size());
+    chart->setFixedSize(Dlu(0, 0, 407, 204).size());
     frame = new QWidget(chart);
     SetId(frame, 4311);
-    frame->setGeometry(Dlu(28, 24, 344, 164));
+    frame->setGeometry(Dlu(52, 24, 344, 164));
     frame->setAttribute(Qt::WA_TransparentForMouseEvents);
     for (int k = 0; k < 9; ++k)
     {
         Label[k] = new QLabel(QString::fromLatin1(kNames[k]), chart);
         SetId(Label[k], 4302 + k);
         Label[k]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        Label[k]->setGeometry(Dlu(28 + 38 * k, 192, 38, 10));
+        Label[k]->setGeometry(Dlu(52 + 38 * k, 192, 38, 10));
     }
+
+    for (int t = 0; t < kComparisonTabs; ++t)
+        LogScale[t] = LogScaleByDefault(t);
+    chbLog = new QCheckBox(QStringLiteral("&Logarithmic scale"), this);
+    SetId(chbLog, kIdLogScale);
+    chbLog->setToolTip(QStringLiteral("Each grey line stands for ten times the one below it, so "
+                                      "that small and large values can be seen side by side"));
+    connect(chbLog, &QCheckBox::toggled, this, [this] { CmLogScale(); });
 
     auto* close = new QPushButton(QStringLiteral("Close"), this);
     SetId(close, platform::IDOK);
     close->setDefault(true);
     connect(close, &QPushButton::clicked, this, [this] { CmOk(); });
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(chbLog);
     buttons->addStretch();
     buttons->addWidget(close);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs);
     layout->addWidget(chart, 0, Qt::AlignHCenter);
     layout->addLayout(buttons);
+
+    AddPictureCommands(this);
 }
 
 void ComparisonDlg::SetupWindow()
@@ -129,7 +142,24 @@ void ComparisonDlg::SelectTab(int tab)
 
 void ComparisonDlg::TabSelChange()
 {
+    const int tab = std::max(0, SelectedTab());
+    if (chbLog->isChecked() != LogScale[tab])
+    {
+        const QSignalBlocker quiet(chbLog);
+        chbLog->setChecked(LogScale[tab]);
+    }
     chart->update();
+}
+
+void ComparisonDlg::CmLogScale()
+{
+    LogScale[std::max(0, SelectedTab())] = chbLog->isChecked();
+    chart->update();
+}
+
+ChartScale ComparisonDlg::Scale() const
+{
+    return LogScale[std::max(0, SelectedTab())] ? ChartScale::Logarithmic : ChartScale::Linear;
 }
 
 void ComparisonDlg::CmOk()
@@ -150,7 +180,7 @@ ComparisonChart ComparisonDlg::Layout() const
     for (int k = 0; k < 9; ++k)
         planets[k] = Planet[k];
     return LayoutComparison(ComparisonValues(planets, std::max(0, SelectedTab())),
-                            Box{f.left(), f.top(), f.width(), f.height()}, labels);
+                            Box{f.left(), f.top(), f.width(), f.height()}, labels, Scale());
 }
 
 void ComparisonDlg::DrawGist(QPainter& p) const
@@ -164,6 +194,19 @@ void ComparisonDlg::DrawGist(QPainter& p) const
                f.top() + f.height() - 1);
 
     const ComparisonChart c = Layout();
+    // The powers of ten: a grey line across the frame behind the bars, its label left of the
+    // axis.
+    p.setFont(ChartFont(12, 5));
+    for (const ChartTick& tick : c.ticks)
+    {
+        p.setPen(QPen(QColor(192, 192, 192), 1, Qt::DotLine));
+        p.drawLine(f.left() + 1, tick.y, f.left() + f.width() - 1, tick.y);
+        p.setPen(Qt::black);
+        p.drawLine(f.left() - 3, tick.y, f.left(), tick.y);
+        const QString label = QString::fromStdString(PowerOfTen(tick.exponent));
+        const int width = p.fontMetrics().horizontalAdvance(label);
+        p.drawText(f.left() - 5 - width, tick.y + p.fontMetrics().ascent() / 2, label);
+    }
     p.setFont(ChartFont(14, 5));
     for (const ComparisonBar& bar : c.bars)
     {
@@ -171,7 +214,7 @@ void ComparisonDlg::DrawGist(QPainter& p) const
         if (r.right > r.left && r.bottom > r.top)
             p.fillRect(QRect(r.left, r.top, r.right - r.left, r.bottom - r.top), QColor(0, 0, 255));
         p.setPen(Qt::black);
-        TextOut(p, bar.text.x, bar.text.y, QString::fromLatin1(bar.value.c_str()));
+        TextOut(p, bar.text.x, bar.text.y, QString::fromStdString(bar.value));
     }
     p.setFont(ChartFont(16, 6));
     p.setPen(Qt::black);

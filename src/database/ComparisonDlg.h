@@ -1,6 +1,8 @@
 // The comparison of the planets: eight bar charts of the nine planets (revolution period,
 // orbital velocity, distance from the Sun, mass, density, temperature, gravity, radius), one
-// per tab, each with one linear scale whose tallest bar belongs to the largest value.
+// per tab, whose tallest bar belongs to the largest value. A check box puts the selected chart
+// on a logarithmic scale, with a line at every power of ten; the charts whose values span many
+// powers of ten open on it. The chart's picture can be saved, copied and printed.
 #pragma once
 
 #include "database/Charts.h"
@@ -11,6 +13,8 @@
 #include <QLabel>
 #include <array>
 
+class QCheckBox;
+
 class ComparisonDlg : public platform::Dialog
 {
     Q_OBJECT
@@ -18,10 +22,18 @@ public:
     // `planet`: the nine planet records in file order, borrowed.
     ComparisonDlg(QWidget* parent, PlanetDB** planet, int resId = 29);
 
+    // Id of the "Logarithmic scale" check box.
+    static constexpr int kIdLogScale = 4312;
+
     // Selects the first tab.
     void SetupWindow() override;
-    // Redraws the chart of the selected tab on a clean background.
+    // Redraws the chart of the selected tab on a clean background, with the check box showing
+    // the scale chosen for that tab.
     void TabSelChange();
+    // The check box: the selected tab's chart on a logarithmic scale or not.
+    void CmLogScale();
+    // The scale of the selected tab's chart.
+    database::ChartScale Scale() const;
     void CmOk();
     int SelectedTab() const { return Comp->checkedId(); }
     // Selects tab `tab` as a click on it would.
@@ -37,4 +49,7 @@ public:
     QWidget* chart; // the area with the axes, bars and names
     QWidget* frame; // invisible: the rectangle of the bars
     std::array<QLabel*, 9> Label{};
+    QCheckBox* chbLog;
+    // Per tab, while the dialog is open: the logarithmic scale chosen.
+    std::array<bool, database::kComparisonTabs> LogScale{};
 };

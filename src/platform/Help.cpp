@@ -26,6 +26,10 @@ HelpHook& Hook()
     return hook;
 }
 
+// The viewer's size when it opens, and the smallest it is made to stand beside a dialog.
+constexpr QSize kViewerSize(640, 520);
+constexpr QSize kViewerBesideMinimum(400, 320);
+
 // The viewer window, one for the whole program and reused by every request: a row of
 // buttons (Contents, Back, Forward) over the page. Back and Forward go through the pages shown
 // since the viewer opened, as in a web browser; F1 shows the page on using help.
@@ -35,7 +39,7 @@ public:
     HelpViewer()
     {
         setWindowTitle(QStringLiteral("Velmoria Help"));
-        resize(640, 520);
+        resize(kViewerSize);
         contents = new QPushButton(QStringLiteral("&Contents"), this);
         back = new QPushButton(QStringLiteral("&Back"), this);
         forward = new QPushButton(QStringLiteral("&Forward"), this);
@@ -71,11 +75,29 @@ public:
 
     void SetTopics(std::map<std::string, std::string> t) { topics = std::move(t); }
 
-    // Shows topic `key`; the page shown before it is remembered for Back, and the pages left
-    // by Back are forgotten. The first time the viewer shows, it opens over `owner`.
-    bool ShowTopic(const std::string& key, const QWidget* owner = nullptr)
+    // A request from the program: shows topic `key` for the window of `owner`. A viewer that
+    // was not on the screen (`wasShown` false) opens afresh, with nothing to go back to and at
+    // its first size. Asked from a dialog, the viewer stands beside the dialog where the screen
+    // has room, so that both can be read; otherwise it first opens over the window it was asked
+    // from and then stays where the user puts it.
+    bool Open(const std::string& key, const QWidget* owner, bool wasShown)
     {
-        if (!Show(key, owner))
+        if (topics.find(key) == topics.end())
+            return false;
+        if (!wasShown)
+        {
+            ForgetHistory();
+            resize(kViewerSize);
+        }
+        Place(owner, wasShown);
+        return ShowTopic(key);
+    }
+
+    // Shows topic `key`; the page shown before it is remembered for Back, and the pages left
+    // by Back are forgotten.
+    bool ShowTopic(const std::string& key)
+    {
+        if (!Show(key))
             return false;
         if (!current.empty() && current != key)
         {
@@ -122,17 +144,38 @@ private:
         return true;
     }
 
-    bool Show(const std::string& key, const QWidget* owner)
+    void ForgetHistory()
     {
-        const auto it = topics.find(key);
-        if (it == topics.end())
-            return false;
-        page->setHtml(QString::fromStdString(it->second));
+        current.clear();
+        backward.clear();
+        ahead.clear();
+        UpdateButtons();
+    }
+
+    void Place(const QWidget* owner, bool wasShown)
+    {
+        const QWidget* asker = OwnerWindow(owner);
+        // A viewer already beside the dialog, or moved clear of it by the user, stays put.
+        const bool fromDialog = qobject_cast<const QDialog*>(asker) != nullptr && asker != this;
+        if (fromDialog && (!wasShown || geometry().intersects(asker->frameGeometry())) &&
+            PlaceBeside(this, owner, kViewerBesideMinimum))
+        {
+            placed = true;
+            return;
+        }
         if (!placed)
         {
             PlaceOver(this, owner);
             placed = true;
         }
+    }
+
+    bool Show(const std::string& key)
+    {
+        const auto it = topics.find(key);
+        if (it == topics.end())
+            return false;
+        page->setHtml(QString::fromStdString(it->second));
         show();
         raise();
         activateWindow();
@@ -146,7 +189,7 @@ private:
         {
             const std::string key = from.back();
             from.pop_back();
-            if (Show(key, nullptr))
+            if (Show(key))
             {
                 if (!current.empty())
                     to.push_back(current);
@@ -272,18 +315,21 @@ void WinHelp(QWidget* parent, const char* file, unsigned command, unsigned long 
     std::stringstream text;
     text << in.rdbuf();
     HelpViewer* viewer = Viewer();
+    // Lending the viewer to a dialog hides it for a moment: whether it was on the screen is
+    // known only before.
+    const bool wasShown = viewer->isVisible();
     LendToModalDialog(viewer);
     viewer->SetTopics(ParseHelpFile(text.str()));
     switch (command)
     {
     case HELP_CONTEXT:
-        viewer->ShowTopic(std::to_string(data), parent);
+        viewer->Open(std::to_string(data), parent, wasShown);
         break;
     case HELP_FINDER:
-        viewer->ShowTopic("contents", parent);
+        viewer->Open("contents", parent, wasShown);
         break;
     case HELP_HELPONHELP:
-        viewer->ShowTopic("helponhelp", parent);
+        viewer->Open("helponhelp", parent, wasShown);
         break;
     default:
         break;

@@ -20,9 +20,12 @@ constexpr unsigned HELP_FINDER = 11;
 std::map<std::string, std::string> ParseHelpFile(const std::string& text);
 
 // Opens `file` with command HELP_CONTEXT (topic `data`), HELP_FINDER (contents and index) or
-// HELP_HELPONHELP (help on using help). A missing file or topic shows nothing. The viewer first
-// opens over the window of `parent` and offers Contents, Back and Forward (buttons, or
-// Backspace or Alt+Left and Alt+Right); F1 in it shows the page on using help.
+// HELP_HELPONHELP (help on using help). A missing file or topic shows nothing. Asked from a
+// dialog, the viewer opens beside the dialog where the screen has room for it (to its right,
+// left, below or above), else over it; asked from another window, it first opens over that
+// window. It offers Contents, Back and Forward (buttons, or Backspace or Alt+Left and
+// Alt+Right); a viewer opened when it was not on the screen has nothing to go back to. F1 in it
+// shows the page on using help.
 void WinHelp(QWidget* parent, const char* file, unsigned command, unsigned long data);
 
 // Tests record help requests instead of opening the viewer.

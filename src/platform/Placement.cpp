@@ -97,4 +97,59 @@ void PlaceOver(QWidget* window, const QWidget* owner)
     window->move(centre - QPoint(frame.width() / 2, frame.height() / 2));
     KeepOnScreen(window);
 }
+
+QRect BesideFrame(QSize preferred, QSize minimum, const QRect& owner, const QRect& area)
+{
+    const int width = std::min(preferred.width(), area.width());
+    const int height = std::min(preferred.height(), area.height());
+    // Room on each side of the owner, gap included, within the area.
+    const int right = area.right() - owner.right() - kBesideGap;
+    const int left = owner.left() - area.left() - kBesideGap;
+    const int below = area.bottom() - owner.bottom() - kBesideGap;
+    const int above = owner.top() - area.top() - kBesideGap;
+    if (height >= minimum.height())
+    {
+        if (right >= minimum.width())
+            return FitInside(
+                QRect(owner.right() + 1 + kBesideGap, owner.top(), std::min(width, right), height),
+                area);
+        if (left >= minimum.width())
+        {
+            const int w = std::min(width, left);
+            return FitInside(QRect(owner.left() - kBesideGap - w, owner.top(), w, height), area);
+        }
+    }
+    if (width >= minimum.width())
+    {
+        if (below >= minimum.height())
+            return FitInside(QRect(owner.left(), owner.bottom() + 1 + kBesideGap, width,
+                                   std::min(height, below)),
+                             area);
+        if (above >= minimum.height())
+        {
+            const int h = std::min(height, above);
+            return FitInside(QRect(owner.left(), owner.top() - kBesideGap - h, width, h), area);
+        }
+    }
+    return QRect();
+}
+
+bool PlaceBeside(QWidget* window, const QWidget* owner, QSize minimum)
+{
+    const QWidget* w = OwnerWindow(owner);
+    if (!w || w == window)
+        return false;
+    const QRect ownerFrame = w->frameGeometry();
+    const QScreen* screen = ScreenOf(w, ownerFrame.center());
+    if (!screen)
+        return false;
+    const QMargins m = WindowFrameMargins(window);
+    const QRect frame = BesideFrame(window->size().grownBy(m), minimum.grownBy(m), ownerFrame,
+                                    screen->availableGeometry());
+    if (frame.isEmpty())
+        return false;
+    window->resize(frame.size().shrunkBy(m));
+    window->move(frame.topLeft());
+    return true;
+}
 } // namespace platform

@@ -1,7 +1,8 @@
 #include "starmap/Search.h"
 
-#include "app/ConstName.h"
+#include "starmap/ConstName.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace search
@@ -11,6 +12,11 @@ namespace
 char Upper(char c)
 {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
 }
 
 bool EqualNoCase(std::string_view a, std::string_view b)
@@ -59,38 +65,45 @@ void UpperCase(char* text)
         *text = Upper(*text);
 }
 
-bool StarNameMatches(const StarDB& record, std::string_view upperText)
+std::string SearchKey(std::string_view text)
+{
+    std::string key;
+    key.reserve(text.size());
+    for (char c : text)
+        if (!IsBlank(c))
+            key += Upper(c);
+    return key;
+}
+
+bool StarNameMatches(const StarDB& record, std::string_view text)
 {
     const std::string_view name(record.StarName, strnlen(record.StarName, sizeof record.StarName));
     if (EqualNoCase(name.substr(0, std::min<size_t>(name.size(), 3)), "N/A"))
         return false;
-    if (upperText.empty() || upperText.size() > name.size())
-        return false;
-    return EqualNoCase(name.substr(0, upperText.size()), upperText);
+    const std::string key = SearchKey(text);
+    const std::string nameKey = SearchKey(name);
+    return !key.empty() && nameKey.compare(0, key.size(), key) == 0;
 }
 
-int FindStarRecord(std::FILE* f, int start, int limit, std::string_view upperText)
+int FindStarRecord(std::FILE* f, int start, int limit, std::string_view text)
 {
     if (start < 0 || start >= limit ||
         std::fseek(f, static_cast<long>(start) * static_cast<long>(sizeof(StarDB)), SEEK_SET) != 0)
         return -1;
     StarDB record;
     for (int i = start; i < limit && std::fread(&record, sizeof record, 1, f) == 1; ++i)
-        if (StarNameMatches(record, upperText))
+        if (StarNameMatches(record, text))
             return i;
     return -1;
 }
 
 int ConstellationOf(std::string_view text, int first)
 {
-    const size_t from = text.find_first_not_of(' ');
-    if (from == std::string_view::npos)
-        return kWrongLength;
-    text = text.substr(from, text.find_last_not_of(' ') - from + 1);
-    if (text.size() != 3)
+    const std::string key = SearchKey(text);
+    if (key.size() != 3)
         return kWrongLength;
     for (int c = std::max(first, 1); c <= kConstellationCount; ++c)
-        if (EqualNoCase(ConstName[2 * c - 1], text))
+        if (EqualNoCase(ConstName[2 * c - 1], key))
             return c;
     return kNoConstellation;
 }
@@ -106,16 +119,18 @@ int FirstRecordOf(std::FILE* f, int c, int limit)
     return -1;
 }
 
-ObjectQuery ParseObjectQuery(std::string_view text)
+ObjectQuery ParseObjectQuery(std::string_view typed)
 {
+    const std::string key = SearchKey(typed);
+    const std::string_view text = key;
     ObjectQuery q;
     uint16_t number = 0;
-    if (text.size() > 1 && (text[0] == 'M' || text[0] == 'm'))
+    if (text.size() > 1 && text[0] == 'M')
     {
         if (ParseNumber(text.substr(1), number) && number != 0)
             q = ObjectQuery{ObjectQuery::Kind::Messier, number};
     }
-    else if (text.size() > 3 && EqualNoCase(text.substr(0, 3), "NGC"))
+    else if (text.size() > 3 && text.substr(0, 3) == "NGC")
     {
         if (ParseNumber(text.substr(3), number) && number != 0)
             q = ObjectQuery{ObjectQuery::Kind::NGC, number};
@@ -139,10 +154,11 @@ bool ObjectMatches(const ObjectQuery& query, const NGCMessDB& record)
 
 int SolObjectOf(std::string_view text)
 {
-    if (EqualNoCase(text, "SUN"))
+    const std::string key = SearchKey(text);
+    if (key == "SUN")
         return 0;
-    if (EqualNoCase(text, "MOON"))
+    if (key == "MOON")
         return 1;
-    return -1;
+    return kNoSolObject;
 }
 } // namespace search

@@ -1,6 +1,7 @@
 // The Star Map's search rules: how the typed text is copied, and how it matches a star name, a
-// constellation abbreviation, a Messier or NGC number, or the Sun and the Moon. Pure text and
-// record operations; the window opens the cards and tells the user.
+// constellation abbreviation, a Messier or NGC number, or the Sun and the Moon. Every kind of
+// search ignores blanks and letter case ("NGC 224" is "ngc224", " jupiter " is "JUPITER"). Pure
+// text and record operations; the window opens the cards and tells the user.
 #pragma once
 
 #include "starmap/StarRecord.h"
@@ -22,22 +23,28 @@ std::string CollapseSpaces(std::string_view text);
 // Upper-cases the ASCII letters of the NUL-terminated `text` in place.
 void UpperCase(char* text);
 
-// Whether the record's name begins with `upperText` (already upper-cased), ignoring letter
-// case. Stars without a proper name ("N/A...") never match; an empty text never matches.
-bool StarNameMatches(const StarDB& record, std::string_view upperText);
+// The form in which every search compares a text: blanks (spaces and tabs) dropped, ASCII
+// letters upper-cased. " ngc  224 " gives "NGC224"; a text of blanks gives "".
+std::string SearchKey(std::string_view text);
+
+// Whether the record's name begins with `text`, both compared as SearchKey forms: letter case
+// and blanks do not count ("alula b", "ALULAB" and " Alula  Borealis " all match "Alula
+// Borealis"). Stars without a proper name ("N/A...") never match, nor does an empty or
+// all-blank text.
+bool StarNameMatches(const StarDB& record, std::string_view text);
 
 // Reads StarDB records from `f`, starting with record `start` and ending before record `limit`,
-// and returns the index of the first whose name matches `upperText`; -1 when none does or the
+// and returns the index of the first whose name matches `text`; -1 when none does or the
 // records cannot be read.
-int FindStarRecord(std::FILE* f, int start, int limit, std::string_view upperText);
+int FindStarRecord(std::FILE* f, int start, int limit, std::string_view text);
 
 // Constellation numbers for an abbreviation.
 constexpr int kWrongLength = -1; // the text is not three characters long
 constexpr int kNoConstellation = 0;
 
-// The first constellation number c >= `first` whose abbreviation equals `text`, compared
-// without letter case after leading and trailing spaces are dropped; kWrongLength when what is
-// left is not three characters long, kNoConstellation when no abbreviation matches.
+// The first constellation number c >= `first` whose abbreviation equals the SearchKey form of
+// `text` ("uma", " U Ma "); kWrongLength when that form is not three characters long,
+// kNoConstellation when no abbreviation matches.
 int ConstellationOf(std::string_view text, int first = 1);
 
 // Index of the first record of `f` (read from its start, at most `limit` records) with
@@ -57,14 +64,17 @@ struct ObjectQuery
     uint16_t number = 0;
 };
 
-// Reads "M" or "m" followed by digits only, or "NGC" (any case) followed by digits only. A
-// number of 0 (the catalogue's "none") or one above 65535 matches no object.
+// Reads the SearchKey form of `text`: "M" followed by digits only, or "NGC" followed by digits
+// only ("M31", "m 31", "NGC 224", "ngc224"). A number of 0 (the catalogue's "none") or one
+// above 65535 matches no object.
 ObjectQuery ParseObjectQuery(std::string_view text);
 
 // Whether the record has the queried Messier or NGC number.
 bool ObjectMatches(const ObjectQuery& query, const NGCMessDB& record);
 
-// The Solar object named by `text`: 0 for exactly "SUN", 1 for exactly "MOON" (any case), -1
-// for anything else.
+// The Solar object named by `text`: 0 for the Sun, 1 for the Moon (the SearchKey form is "SUN"
+// or "MOON": " moon ", "Sun"), kNoSolObject for anything else, which the window reports as not
+// found.
+constexpr int kNoSolObject = -1;
 int SolObjectOf(std::string_view text);
 } // namespace search

@@ -277,11 +277,18 @@ std::string ModePaneText(int mode, unsigned rateMs)
         return std::string();
     }
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%s%u%s", prefix, rateMs, suffix);
+    // The timer never runs faster than its floor, so a smaller rate would name a speed the
+    // animation does not have.
+    std::snprintf(buf, sizeof buf, "%s%u%s", prefix, StepPeriodMs(rateMs), suffix);
     return buf;
 }
 
 unsigned StepPeriodMs(unsigned rateMs)
 {
     return rateMs < kMinStepPeriodMs ? kMinStepPeriodMs : rateMs;
+}
+
+std::string StepPeriodText(unsigned rateMs)
+{
+    return std::to_string(StepPeriodMs(rateMs)) + " msec.";
 }

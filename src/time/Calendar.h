@@ -46,9 +46,14 @@ std::string TimePaneText(unsigned hh, unsigned mm, unsigned ss);
 // Text of the date pane: three spaces, then dd/mm/yyyy (year right-aligned in four places).
 std::string DatePaneText(unsigned dd, unsigned mm, unsigned yy);
 
-// Text of the mode pane for clock mode `mode` (3201..3207) and stepping period `rateMs`;
-// empty for a value that is not a clock mode (the pane is then left as it is).
+// Text of the mode pane for clock mode `mode` (3201..3207) and the rate `rateMs`: the stepping
+// modes show the period the clock really steps at, StepPeriodMs(rateMs) (" by Days ( 30 msec.)"
+// for a rate of 1); empty for a value that is not a clock mode (the pane is then left as it is).
 std::string ModePaneText(int mode, unsigned rateMs);
 
 // Period in milliseconds of the stepping timer for a rate of `rateMs`: the rate, at least 30.
 unsigned StepPeriodMs(unsigned rateMs);
+
+// The rate setting as the Time Update dialog shows it: the period the clock will step at,
+// "30 msec." for any rate up to 30, "250 msec." for 250.
+std::string StepPeriodText(unsigned rateMs);

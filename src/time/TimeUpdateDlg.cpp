@@ -3,6 +3,7 @@
 #include "platform/Bitmaps.h"
 #include "platform/Help.h"
 #include "platform/MessageBox.h"
+#include "time/Calendar.h"
 
 #include <QFocusEvent>
 #include <QGridLayout>
@@ -93,7 +94,8 @@ TimeUpdateDlg::TimeUpdateDlg(QWidget* parent, Time* time, Date* date, int* mode,
                              int resId)
     : platform::Dialog(parent, resId), Mode(mode), CurTime(time), CurDate(date), TRate(tr)
 {
-    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    // The dialog keeps the title bar every dialog has, so that it can be moved aside to watch
+    // the view or read its help; the picture under it is the dialog's heading.
     setWindowTitle(QStringLiteral("Time Update"));
 
     auto* title = new QLabel(this);
@@ -182,7 +184,7 @@ void TimeUpdateDlg::SetupWindow()
 {
     timeR->setRange(1, 1000);
     timeR->setValue(*TRate);
-    ltimeR->setText(QString::number(timeR->value()));
+    ltimeR->setText(QString::fromStdString(StepPeriodText(timeR->value())));
     Second->SetNumber(CurTime->Second);
     Minute->SetNumber(CurTime->Minute);
     Hour->SetNumber(CurTime->Hour);
@@ -247,7 +249,7 @@ void TimeUpdateDlg::CmHelp()
 
 void TimeUpdateDlg::sbChange()
 {
-    ltimeR->setText(QString::number(timeR->sliderPosition()));
+    ltimeR->setText(QString::fromStdString(StepPeriodText(timeR->sliderPosition())));
 }
 
 void TimeUpdateDlg::ButtonEnabler()

@@ -59,7 +59,8 @@ public:
     // Edits the clock through the given pointers; nothing is written unless OK succeeds.
     TimeUpdateDlg(QWidget* parent, Time* time, Date* date, int* mode, uint16_t* tr, int resId = 14);
 
-    // Rate scroll bar 1..1000 at *TRate, the six fields from the clock, the mode's button.
+    // Rate scroll bar 1..1000 at *TRate with the period it steps at beside it, the six fields
+    // from the clock, the mode's button.
     void SetupWindow() override;
     // Real Time: mode 3201 and rate 1, fields ignored. Otherwise checks the fields and writes
     // mode, rate, time and date; false leaves everything as it was (with " Wrong date " for a
@@ -69,7 +70,7 @@ public:
     void CmOk();
     // Help: the dialog's help topic.
     void CmHelp();
-    // The rate label follows the scroll bar.
+    // The rate label follows the scroll bar, naming the period the clock will step at.
     void sbChange();
     // Fields, rate bar and rate label (3208..3215) are enabled exactly when Real Time is not
     // checked.

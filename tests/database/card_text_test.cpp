@@ -407,8 +407,8 @@ TEST(ComparisonChart, ValuesPrintInPowerOfTenForm)
     values.fill(3.3e23f);
     values[4] = 1.898e27f;
     const ComparisonChart c = LayoutComparison(values, Box{10, 20, 180, 100}, Labels());
-    EXPECT_EQ(c.bars[0].value, "3.3 E+23");
-    EXPECT_EQ(c.bars[4].value, "1.9 E+27");
+    EXPECT_EQ(c.bars[0].value, "3.3 × 10²³");
+    EXPECT_EQ(c.bars[4].value, "1.9 × 10²⁷");
 }
 
 TEST(ComparisonChart, AllZeroValuesDrawNoBars)

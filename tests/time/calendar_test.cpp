@@ -296,7 +296,7 @@ TEST(Calendar, ModePaneNamesTheModeAndRateWithTheDaysModeLackingASpace)
 {
     EXPECT_EQ(ModePaneText(3201, 100), " Real Time");
     EXPECT_EQ(ModePaneText(3202, 100), " by Seconds ( 100 msec. )");
-    EXPECT_EQ(ModePaneText(3203, 1), " by Minutes ( 1 msec. )");
+    EXPECT_EQ(ModePaneText(3203, 1), " by Minutes ( 30 msec. )");
     EXPECT_EQ(ModePaneText(3204, 1000), " by Hours ( 1000 msec. )");
     EXPECT_EQ(ModePaneText(3205, 100), " by Days ( 100 msec.)");
     EXPECT_EQ(ModePaneText(3206, 30), " by Months ( 30 msec. )");

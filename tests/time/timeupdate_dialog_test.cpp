@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace
@@ -181,8 +182,8 @@ TEST(TimeUpdateDlg, OpensWithTheClockTheModeAndTheRate)
                   EXPECT_EQ(d.timeR->minimum(), 1);
                   EXPECT_EQ(d.timeR->maximum(), 1000);
                   EXPECT_EQ(d.timeR->value(), 250);
-                  EXPECT_EQ(d.ltimeR->text(), "250");
-                  EXPECT_TRUE(d.windowFlags() & Qt::FramelessWindowHint);
+                  EXPECT_EQ(d.ltimeR->text(), "250 msec.");
+                  EXPECT_FALSE(d.windowFlags() & Qt::FramelessWindowHint);
                   return platform::IDCANCEL;
               });
 }
@@ -273,14 +274,15 @@ TEST(TimeUpdateDlg, RateTextFollowsTheScrollBarWhileItMoves)
                   for (int v : {1, 77, 1000, 500})
                   {
                       d.timeR->setValue(v);
-                      EXPECT_EQ(d.ltimeR->text().toInt(), v);
+                      EXPECT_EQ(d.ltimeR->text().toStdString(),
+                                std::to_string(std::max(v, 30)) + " msec.");
                   }
                   d.timeR->setSliderDown(true);
                   d.timeR->setSliderPosition(640);
-                  EXPECT_EQ(d.ltimeR->text(), "640");
+                  EXPECT_EQ(d.ltimeR->text(), "640 msec.");
                   d.timeR->setSliderDown(false);
                   d.timeR->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-                  EXPECT_EQ(d.ltimeR->text(), "641");
+                  EXPECT_EQ(d.ltimeR->text(), "641 msec.");
                   return platform::IDCANCEL;
               });
 }

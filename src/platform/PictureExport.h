@@ -1,0 +1,59 @@
+// Putting a picture of a view or a card on paper, into a file or into another program: the
+// Save Picture, Copy and Print commands. The picture is whatever the caller hands over (a
+// view's canvas, a grab of a card); the service adds nothing to it but, on paper, a title line.
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <QString>
+#include <functional>
+
+class QPainter;
+class QPrinter;
+class QWidget;
+
+namespace platform
+{
+// Asks the user for the file to save a picture in: `parent`, the dialog's caption and the
+// suggested path. Returns the chosen path, or an empty string when the user cancels.
+using SaveFileChooser =
+    std::function<QString(QWidget* parent, const QString& caption, const QString& suggested)>;
+
+// Installs the chooser that SavePicture asks (tests answer with a path of their own); an empty
+// function puts the standard file dialog back. Returns the previous chooser.
+SaveFileChooser SetSaveFileChooser(SaveFileChooser chooser);
+
+// `path` with ".png" added unless it ends in ".png" already, in any case.
+QString WithPngSuffix(const QString& path);
+
+// Save Picture: asks for a file, suggesting `suggestedName` in the user's pictures folder, and
+// writes `image` there as PNG at the image's own size, ".png" added when missing. A file that
+// cannot be written is told with "Unable to write to file" and its path. True when written;
+// false when the user cancelled or the write failed.
+bool SavePicture(QWidget* parent, const QImage& image, const QString& suggestedName);
+
+// Copy: puts `image` on the clipboard.
+void CopyPicture(const QImage& image);
+
+// The printed title line: the caption, date, time and place that are not empty, in that
+// order, separated by dashes ("Star Map — 21/06/2001 — 22:00:00 — 48° 51' N 2° 21' E").
+QString PictureTitleLine(const QString& caption, const QString& date, const QString& time,
+                         const QString& place);
+
+// The largest rectangle with the aspect ratio of `image` that fits in `area`, centred across
+// it and standing at its top. Empty for an empty image or area.
+QRect FitKeepingAspect(QSize image, const QRect& area);
+
+// Draws one page: the `title` line at the top of `page` (cut with an ellipsis when too long),
+// and under it `image` made as large as the rest of the page allows, keeping its aspect ratio.
+void DrawPicturePage(QPainter& painter, const QRect& page, const QImage& image,
+                     const QString& title);
+
+// Print: a print preview of the page (landscape for a picture wider than tall) whose Print
+// button sends it to the printer the user chooses, or to a PDF file. True when printed.
+bool PrintPicture(QWidget* parent, const QImage& image, const QString& title);
+
+// Prints the page into the PDF file `path` without asking anything; false when the file
+// cannot be written.
+bool PrintPictureToPdf(const QImage& image, const QString& title, const QString& path);
+} // namespace platform
