@@ -16,17 +16,15 @@ struct DataBaseScreen
     DataBaseScreen()
     {
         dir.LinkAllRuntime();
-        Subject = 0;
         app = std::make_unique<VelmoriaApp>();
         app->InitMainWindow(false);
-        frame->resize(1280, 1000);
-        frame->show();
-        frame->Client()->DispatchCommand(303);
+        app->Frame()->resize(1280, 1000);
+        app->Frame()->show();
+        app->Frame()->Client()->DispatchCommand(303);
     }
     ~DataBaseScreen()
     {
         app.reset();
-        Subject = 0;
     }
     testing_support::ScratchDir dir;
     testing_support::SoundRecorder sounds;
@@ -55,8 +53,9 @@ void BM_MenuCommandToCard(benchmark::State& state)
     const int command = static_cast<int>(state.range(0));
     testing_support::DialogAnswer answer = PaintCard(static_cast<int>(state.range(1)));
     for (auto _ : state)
-        frame->Client()->DispatchCommand(command);
-    if (!screen.messages.boxes.empty() || Subject != 4)
+        screen.app->Frame()->Client()->DispatchCommand(command);
+    if (!screen.messages.boxes.empty() ||
+        screen.app->Frame()->Client()->Subject != model::Mode::DataBase)
         state.SkipWithError("the card did not open");
 }
 // Sun; Jupiter on its orbital page and on its structure page; Saturn (most satellites and

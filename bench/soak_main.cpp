@@ -40,9 +40,9 @@ void RunFor(double seconds)
 void StepBySeconds(VelmoriaWnd* wnd)
 {
     wnd->StopClockTimer();
-    wnd->TimeUpdateMode = kBySeconds;
-    wnd->TimeRate = 30;
-    wnd->TimeForward = true;
+    wnd->clock.TimeUpdateMode = kBySeconds;
+    wnd->clock.TimeRate = 30;
+    wnd->clock.TimeForward = true;
     wnd->StartClockTimer();
 }
 } // namespace
@@ -60,15 +60,13 @@ int main(int argc, char** argv)
     dir.LinkAllRuntime();
     testing_support::MessageRecorder messages;
     testing_support::SoundRecorder sounds;
-    Subject = 0;
-    PreviousSubject = 0;
     int failures = 0;
     {
         VelmoriaApp app;
         app.InitMainWindow(false);
-        frame->resize(1280, 1024);
-        frame->show();
-        VelmoriaWnd* wnd = frame->Client();
+        app.Frame()->resize(1280, 1024);
+        app.Frame()->show();
+        VelmoriaWnd* wnd = app.Frame()->Client();
         RunFor(1.0);
         std::printf("main screen: %ld kB\n", ResidentKb());
 
@@ -83,30 +81,30 @@ int main(int argc, char** argv)
             if (onlyView != 0 && view.command != onlyView)
                 continue;
             wnd->DispatchCommand(view.command);
-            if (Subject == 1)
+            if (wnd->Subject == model::Mode::Main)
             {
                 std::printf("%s: did not open\n", view.name);
                 ++failures;
                 continue;
             }
-            if (Subject != 4)
+            if (wnd->Subject != model::Mode::DataBase)
                 StepBySeconds(wnd);
             const long entry = ResidentKb();
             RunFor(warmUp);
             const long start = ResidentKb();
             QElapsedTimer elapsed;
             elapsed.start();
-            const uint64_t firstInstant = wnd->timeStep;
+            const uint64_t firstInstant = wnd->clock.timeStep;
             RunFor(perView);
             const long end = ResidentKb();
             std::printf("%s: entry %ld kB, after %.0f s %ld kB, after %.0f s more %ld kB, "
                         "growth %+ld kB",
                         view.name, entry, warmUp, start, elapsed.elapsed() / 1000.0, end,
                         end - start);
-            if (Subject != 4)
+            if (wnd->Subject != model::Mode::DataBase)
                 std::printf("; clock at %s %s, %llu simulated seconds stepped",
-                            sbDate->Text().c_str(), sbTime->Text().c_str(),
-                            static_cast<unsigned long long>(wnd->timeStep - firstInstant));
+                            app.Frame()->PaneGadget(model::Pane::Date)->Text().c_str(), app.Frame()->PaneGadget(model::Pane::Time)->Text().c_str(),
+                            static_cast<unsigned long long>(wnd->clock.timeStep - firstInstant));
             std::printf("\n");
             std::fflush(stdout);
             if (end - start >= 1024)

@@ -16,11 +16,11 @@ void SolarPass(benchmark::State& state, bool orbits, float scale)
     VelmoriaWnd wnd;
     wnd.resize(1920, 1080);
     wnd.canvas = platform::Canvas(1920, 1080, 0);
-    wnd.XCenter = 960;
-    wnd.YCenter = 540;
-    wnd.Scale = scale;
+    wnd.solar.XCenter = 960;
+    wnd.solar.YCenter = 540;
+    wnd.solar.Scale = scale;
     SolarObjects buffer{};
-    if (solar::ReadSolarFile(solar::kSolarFile, wnd.SolObj, buffer) != solar::SolarReadResult::Ok)
+    if (solar::ReadSolarFile(solar::kSolarFile, wnd.solar.SolObj, buffer) != solar::SolarReadResult::Ok)
     {
         state.SkipWithError("Data\\Solobj.dat cannot be read");
         return;
@@ -29,12 +29,12 @@ void SolarPass(benchmark::State& state, bool orbits, float scale)
         flag = 1;
     wnd.Values.SSValues[11] = orbits;
     wnd.Values.SSValues[12] = 0;
-    wnd.CreateSolarSprites();
+    wnd.solar.CreateSolarSprites();
     uint64_t T = ClockInstant(Date{7, 12, 2026}, Time{12, 0, 0});
     for (auto _ : state)
     {
-        wnd.UpdateSolAngles(T);
-        wnd.ShowSolSyst();
+        wnd.solar.UpdateSolAngles(T);
+        wnd.solar.ShowSolSyst();
         T += 86400;
         benchmark::DoNotOptimize(wnd.canvas.Image().constBits());
     }

@@ -16,17 +16,17 @@ bool ReadCatalogues(VelmoriaWnd& wnd)
     if (!f)
         return false;
     StarDB star;
-    const starreader::ReadResult stars = starreader::ReadStars(f, &star, wnd.Star, kStarCount);
+    const starreader::ReadResult stars = starreader::ReadStars(f, &star, wnd.starmap.Star, kStarCount);
     std::fclose(f);
     f = platform::OpenFile("Data\\NGCMess.dat", "rb");
     if (!f)
         return false;
     NGCMessDB ngc;
     const starreader::ReadResult deep =
-        starreader::ReadNgcMess(f, &ngc, wnd.NgcMess, kNgcMessCount);
+        starreader::ReadNgcMess(f, &ngc, wnd.starmap.NgcMess, kNgcMessCount);
     std::fclose(f);
-    wnd.StarCount = static_cast<uint16_t>(stars.stored);
-    wnd.NgcMessCount = static_cast<uint8_t>(deep.stored);
+    wnd.starmap.StarCount = static_cast<uint16_t>(stars.stored);
+    wnd.starmap.NgcMessCount = static_cast<uint8_t>(deep.stored);
     return stars.ok && deep.ok && stars.stored == kStarCount;
 }
 
@@ -36,41 +36,37 @@ void StarMapFrame(benchmark::State& state, uint16_t radius, bool transparent)
 {
     testing_support::ScratchDir dir;
     dir.LinkAllRuntime();
-    const uint8_t savedSubject = Subject;
-    Subject = 3;
     {
         VelmoriaWnd wnd;
+        wnd.Subject = model::Mode::StarMap;
         wnd.canvas = platform::Canvas(1920, 1080, 0);
-        wnd.XCenter = 960;
-        wnd.YCenter = 540;
-        wnd.r = radius;
+        wnd.starmap.XCenter = 960;
+        wnd.starmap.YCenter = 540;
+        wnd.starmap.r = radius;
         if (!ReadCatalogues(wnd))
         {
             state.SkipWithError("the generated catalogues cannot be read");
-            Subject = savedSubject;
             return;
         }
         wnd.Values.LocValues.Lat = Coordinate{50, 0, 0};
         wnd.Values.LocValues.North = 1;
-        wnd.SetLatitudeFromSetup();
-        wnd.SetSkyOffsets();
+        wnd.starmap.SetLatitudeFromSetup();
+        wnd.starmap.SetSkyOffsets();
         for (int i = 0; i < 4; ++i)
             wnd.Values.SMValues.Check[i] = 1;
         wnd.Values.SMValues.Check[4] = transparent;
         wnd.Values.SMValues.SelectMagn = 7.0f;
-        wnd.CreateStarMapSprites();
+        wnd.starmap.CreateStarMapSprites();
         uint64_t S = ClockInstant(Date{7, 12, 2026}, Time{22, 0, 0});
         for (auto _ : state)
         {
-            wnd.UpdateStarAngles(S);
-            wnd.ShowStarMap();
+            wnd.starmap.UpdateStarAngles(S);
+            wnd.starmap.ShowStarMap();
             S += 60;
             benchmark::DoNotOptimize(wnd.canvas.Image().constBits());
         }
-        wnd.DeleteStarMapSprites();
-        Subject = 0;
+        wnd.starmap.DeleteStarMapSprites();
     }
-    Subject = savedSubject;
 }
 
 void BM_StarMapFrame(benchmark::State& state)

@@ -32,29 +32,21 @@ void BM_StepClock(benchmark::State& state)
 }
 BENCHMARK(BM_StepClock)->DenseRange(0, 5)->ArgName("unit");
 
-// The window's TimeCalculate by seconds: the step plus the time and date panes rewritten.
+// The clock's step by seconds with the time and date panes rewritten, as a stepping tick
+// takes it.
 void BM_WindowTimeCalculate(benchmark::State& state)
 {
     testing_support::ScratchDir dir;
-    const uint8_t savedSubject = Subject;
-    TextGadget* const savedDate = sbDate;
-    TextGadget* const savedTime = sbTime;
-    TextGadget datePane(1, 12);
-    TextGadget timePane(2, 12);
-    sbDate = &datePane;
-    sbTime = &timePane;
-    Subject = 2;
+    DecFrame frame;
+    VelmoriaWnd& w = *frame.Client();
+    w.Subject = model::Mode::SolarSystem;
+    w.clock.TimeUpdateMode = kBySeconds;
+    w.clock.CurDate = Date{1, 1, 2000};
+    for (auto _ : state)
     {
-        VelmoriaWnd w;
-        w.TimeUpdateMode = kBySeconds;
-        w.CurDate = Date{1, 1, 2000};
-        for (auto _ : state)
-            w.TimeCalculate();
-        Subject = 0;
+        w.clock.Step();
+        w.clock.ShowClock();
     }
-    sbDate = savedDate;
-    sbTime = savedTime;
-    Subject = savedSubject;
 }
 BENCHMARK(BM_WindowTimeCalculate);
 } // namespace

@@ -10,7 +10,7 @@
 #include <string>
 #include <unistd.h>
 
-#include "app/Config.h"
+#include "model/Config.h"
 
 namespace
 {

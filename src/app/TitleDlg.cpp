@@ -6,7 +6,6 @@
 #include <QVBoxLayout>
 #include <cstdio>
 
-#include "app/VelmoriaApp.h"
 #include "platform/Files.h"
 #include "platform/Help.h"
 #include "platform/MessageBox.h"
@@ -52,9 +51,6 @@ TitleDlg::TitleDlg(QWidget* parent, int resId) : platform::Dialog(parent, resId)
 
 TitleDlg::~TitleDlg()
 {
-    delete Bitmap;
-    delete Palette;
-    delete Dib;
     platform::StopSound();
 }
 
@@ -74,13 +70,9 @@ void TitleDlg::ChangePicture()
         return;
     }
     std::fclose(f);
-    delete Dib;
-    Dib = platform::ReadDib(kTitlePicture);
-    delete Palette;
-    Palette = Dib ? new platform::Palette(*Dib) : nullptr;
-    delete Bitmap;
-    Bitmap = Dib ? new platform::Bitmap(*Dib, Palette) : nullptr;
-    UpdatePalette(true);
+    const std::unique_ptr<platform::Dib> dib(platform::ReadDib(kTitlePicture));
+    Bitmap = dib ? std::make_unique<platform::Bitmap>(dib->Image()) : nullptr;
+    update();
 }
 
 void TitleDlg::paintEvent(QPaintEvent*)
@@ -97,7 +89,7 @@ void TitleDlg::paintEvent(QPaintEvent*)
 
 void TitleDlg::CmOk()
 {
-    Continue = true;
+    continued = true;
     CloseWindow(platform::IDOK);
 }
 
@@ -105,24 +97,4 @@ void TitleDlg::CmHelp()
 {
     platform::WinHelp(this, "Velmoria.hlp", platform::HELP_CONTEXT, 9018);
     update();
-}
-
-bool TitleDlg::UpdatePalette(bool alwaysRepaint)
-{
-    if (!Palette)
-        return false;
-    if (alwaysRepaint || Palette->Realize() > 0)
-        update();
-    return true;
-}
-
-void TitleDlg::EvPaletteChanged(QWidget* changer)
-{
-    if (changer != this)
-        UpdatePalette(false);
-}
-
-bool TitleDlg::EvQueryNewPalette()
-{
-    return UpdatePalette(true);
 }

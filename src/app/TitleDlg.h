@@ -5,6 +5,8 @@
 #include "platform/Bitmaps.h"
 #include "platform/Dialog.h"
 
+#include <memory>
+
 class TitleDlg : public platform::Dialog
 {
     Q_OBJECT
@@ -17,14 +19,14 @@ public:
     void CmHelp();
     // Loads "Bitmap\Title.bmp"; reports a missing file and shows no picture.
     void ChangePicture();
-    bool UpdatePalette(bool alwaysRepaint);
-    void EvPaletteChanged(QWidget* changer);
-    bool EvQueryNewPalette();
+    // Continue was pressed: the program goes on to its main window.
+    bool Continued() const { return continued; }
 
-    platform::Dib* Dib = nullptr;
-    platform::Bitmap* Bitmap = nullptr;
-    platform::Palette* Palette = nullptr;
+    std::unique_ptr<platform::Bitmap> Bitmap;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool continued = false;
 };

@@ -12,21 +12,10 @@
 
 #include "app/VelmoriaWnd.h"
 #include "platform/Bitmaps.h"
+#include "platform/Hint.h"
 #include "platform/Sound.h"
+#include "resources/CommandIds.h"
 #include "resources/Resources.h"
-
-uint8_t Subject = 0;
-uint8_t PreviousSubject = 0;
-bool Sound = true;
-bool Continue = false;
-DecFrame* frame = nullptr;
-StatusBar* sb = nullptr;
-TextGadget* sbDate = nullptr;
-TextGadget* sbTime = nullptr;
-TextGadget* sbMode = nullptr;
-TextGadget* sbCoord = nullptr;
-QToolBar* cb = nullptr;
-MenuHandle hmenu = nullptr;
 
 namespace
 {
@@ -83,6 +72,8 @@ DecFrame::DecFrame(VelmoriaWnd* c) : QMainWindow(nullptr), client(c ? c : new Ve
 {
     setWindowTitle(QStringLiteral("Velmoria"));
     setCentralWidget(client);
+    client->SetFrame(this);
+    CreateStatusBar();
     CreateAccelerators();
     auto* idle = new QTimer(this);
     connect(idle, &QTimer::timeout, this, &DecFrame::UpdateEnabling);
@@ -91,14 +82,38 @@ DecFrame::DecFrame(VelmoriaWnd* c) : QMainWindow(nullptr), client(c ? c : new Ve
 
 DecFrame::~DecFrame()
 {
-    if (frame == this)
+    platform::SetHintSink({});
+    client->SetFrame(nullptr);
+}
+
+void DecFrame::CreateStatusBar()
+{
+    sb = new StatusBar(this);
+    setStatusBar(sb);
+    sbCoord = new TextGadget(2, 9);
+    sbMode = new TextGadget(2, 12);
+    sbTime = new TextGadget(1, 8);
+    sbDate = new TextGadget(0, 8);
+    sbCoord->setObjectName(QStringLiteral("sbCoord"));
+    sbMode->setObjectName(QStringLiteral("sbMode"));
+    sbTime->setObjectName(QStringLiteral("sbTime"));
+    sbDate->setObjectName(QStringLiteral("sbDate"));
+    for (TextGadget* pane : {sbCoord, sbMode, sbTime, sbDate})
+        sb->addPermanentWidget(pane);
+    // Every window of the program writes its hints to this line.
+    platform::SetHintSink([this](const char* text) { sb->SetText(text); });
+}
+
+TextGadget* DecFrame::PaneGadget(model::Pane pane) const
+{
+    switch (pane)
     {
-        frame = nullptr;
-        sb = nullptr;
-        sbDate = sbTime = sbMode = sbCoord = nullptr;
-        cb = nullptr;
-        hmenu = nullptr;
+    case model::Pane::Date: return sbDate;
+    case model::Pane::Time: return sbTime;
+    case model::Pane::Mode: return sbMode;
+    case model::Pane::Coord: return sbCoord;
     }
+    return nullptr;
 }
 
 void DecFrame::SetupWindow()
@@ -163,8 +178,7 @@ void DecFrame::AssignMenu(int resId)
                 }
                 QAction* action = menu->addAction(MenuText(item));
                 action->setObjectName(QString::number(item.id));
-                action->setCheckable(item.checked || (item.id >= 601 && item.id <= 612) ||
-                                     item.id == 501 || item.id == 502 || item.id == 378);
+                action->setCheckable(item.checkable);
                 action->setChecked(item.checked);
                 if (const char* hint = HintString(item.id))
                     action->setStatusTip(QString::fromLatin1(hint));
@@ -203,9 +217,15 @@ std::vector<QAction*> DecFrame::ToolbarActions() const
     return result;
 }
 
-void DecFrame::FillToolbar(QToolBar* bar, int subject)
+void DecFrame::CheckCommand(int id, bool checked)
 {
-    for (const ToolbarGadget& g : ToolbarGadgets(subject))
+    if (QAction* a = MenuAction(id))
+        a->setChecked(checked);
+}
+
+void DecFrame::FillToolbar(QToolBar* bar, model::Mode subject)
+{
+    for (const ToolbarGadget& g : ToolbarGadgets(static_cast<int>(subject)))
     {
         if (g.command == 0)
         {
@@ -227,12 +247,11 @@ void DecFrame::FillToolbar(QToolBar* bar, int subject)
 
 void DecFrame::Command(int id)
 {
-    if (id == 377)
-        VelmoriaApp::CmShowToolbar();
+    if (id == cmd::kShowToolbar)
+        SetupSpeedBar();
     else
         client->DispatchCommand(id);
-    if (frame == this)
-        UpdateEnabling();
+    UpdateEnabling();
 }
 
 void DecFrame::UpdateEnabling()
@@ -244,41 +263,13 @@ void DecFrame::UpdateEnabling()
             action->setEnabled(client->ButtonEnabler(action->objectName().toInt()));
 }
 
-// ---- menu handle ----
+// ---- toolbar ----
 
-MenuHandle GetMenu()
+void DecFrame::SetupSpeedBar()
 {
-    return frame;
-}
-
-void CheckMenuItem(MenuHandle menu, int id, bool checked)
-{
-    if (!menu)
-        return;
-    if (QAction* a = menu->MenuAction(id))
+    if (!cb)
     {
-        a->setCheckable(true);
-        a->setChecked(checked);
-    }
-}
-
-unsigned GetMenuState(MenuHandle menu, int id)
-{
-    if (!menu)
-        return 0;
-    const QAction* a = menu->MenuAction(id);
-    return a && a->isChecked() ? MF_CHECKED : 0;
-}
-
-// ---- toolbar and main screen ----
-
-void SetupSpeedBar()
-{
-    if (!frame)
-        return;
-    if (PreviousSubject == 0 || !cb)
-    {
-        cb = new QToolBar(frame);
+        cb = new QToolBar(this);
         cb->setObjectName(QStringLiteral("cb"));
         cb->setOrientation(Qt::Horizontal);
         QFont font = cb->font();
@@ -290,43 +281,34 @@ void SetupSpeedBar()
     }
     else
     {
-        frame->removeToolBar(cb);
-        const int count = static_cast<int>(ToolbarGadgets(PreviousSubject).size());
+        removeToolBar(cb);
+        const int count = static_cast<int>(ToolbarGadgets(static_cast<int>(toolbarSubject)).size());
         for (int i = 0; i < count && !cb->actions().isEmpty(); ++i)
         {
             QAction* first = cb->actions().first();
             cb->removeAction(first);
-            if (first->parent() == cb || first->parent() == frame)
+            if (first->parent() == cb || first->parent() == this)
                 first->deleteLater();
         }
     }
-    cb->setWindowTitle(QString::fromLatin1(ToolbarCaption(Subject)));
-    frame->FillToolbar(cb, Subject);
-    frame->addToolBar(Qt::TopToolBarArea, cb);
+    toolbarSubject = client->Subject;
+    cb->setWindowTitle(QString::fromLatin1(ToolbarCaption(static_cast<int>(toolbarSubject))));
+    FillToolbar(cb, toolbarSubject);
+    addToolBar(Qt::TopToolBarArea, cb);
     cb->show();
 }
 
-const char* ModeSound(int subject)
+const char* ModeSound(model::Mode subject)
 {
     switch (subject)
     {
-    case 1: return "Sound\\Main.wav";
-    case 2: return "Sound\\SolarSystem.wav";
-    case 3: return "Sound\\StarMap.wav";
-    case 4: return "Sound\\DataBase.wav";
-    default: return "";
+    case model::Mode::Main: return "Sound\\Main.wav";
+    case model::Mode::SolarSystem: return "Sound\\SolarSystem.wav";
+    case model::Mode::StarMap: return "Sound\\StarMap.wav";
+    case model::Mode::DataBase: return "Sound\\DataBase.wav";
+    case model::Mode::None: break;
     }
-}
-
-void RestoreMain()
-{
-    PreviousSubject = Subject;
-    Subject = 1;
-    SetupSpeedBar();
-    if (!frame)
-        return;
-    frame->Client()->ShowModeFrame("Velmoria - [Main]", 201);
-    VelmoriaWnd::SetHint("Choose subject for viewing");
+    return "";
 }
 
 // ---- application ----
@@ -342,21 +324,9 @@ void VelmoriaApp::InitMainWindow(bool show)
 {
     frame = new DecFrame;
     frame->setWindowIcon(platform::LoadIconResource(101));
-    sb = new StatusBar(frame);
-    frame->setStatusBar(sb);
-    sbCoord = new TextGadget(2, 9);
-    sbMode = new TextGadget(2, 12);
-    sbTime = new TextGadget(1, 8);
-    sbDate = new TextGadget(0, 8);
-    sbCoord->setObjectName(QStringLiteral("sbCoord"));
-    sbMode->setObjectName(QStringLiteral("sbMode"));
-    sbTime->setObjectName(QStringLiteral("sbTime"));
-    sbDate->setObjectName(QStringLiteral("sbDate"));
-    for (TextGadget* pane : {sbCoord, sbMode, sbTime, sbDate})
-        sb->addPermanentWidget(pane);
     frame->SetupWindow();
     frame->Client()->SetupWindow();
-    RestoreMain();
+    frame->Client()->RestoreMain();
     if (show)
     {
         // The restore size stands in the middle of the screen; the window manager maximizes
@@ -387,8 +357,3 @@ int VelmoriaApp::Run()
     return QApplication::exec();
 }
 
-void VelmoriaApp::CmShowToolbar()
-{
-    PreviousSubject = Subject;
-    SetupSpeedBar();
-}

@@ -1,5 +1,4 @@
-// The application object, the decorated main frame with its menus, toolbar and status bar,
-// and the module-level state of the shell shared by the views.
+// The application object and the decorated main frame with its menus, toolbar and status bar.
 #pragma once
 
 #include <QLabel>
@@ -8,6 +7,8 @@
 #include <cstdint>
 #include <map>
 #include <vector>
+
+#include "model/ViewHost.h"
 
 class QAction;
 class QToolBar;
@@ -59,30 +60,49 @@ public:
     void AssignMenu(int resId);
     int MenuId() const { return menuId; }
     void SetCaption(const char* caption);
-    // The command of `id`: Show Toolbar goes to the application, the rest to the window.
+    // The command of `id`: Show Toolbar goes to the frame, the rest to the window.
     void Command(int id);
     // Asks the window's enabler about every command shown in the menus and on the toolbar.
     void UpdateEnabling();
+    // The check mark of menu command `id`; nothing when the menu has no such item.
+    void CheckCommand(int id, bool checked);
 
     // The actions of the current menu bar and toolbar by command id.
     QAction* MenuAction(int id) const;
     std::vector<QAction*> ToolbarActions() const;
-    // Rebuilds the toolbar's buttons for `subject`.
-    void FillToolbar(QToolBar* bar, int subject);
+    // Rebuilds the toolbar for the window's current subject and docks it at the top (Show
+    // Toolbar brings a closed toolbar back the same way).
+    void SetupSpeedBar();
+    QToolBar* Toolbar() const { return cb; }
+
+    // The status bar: the hint line and the four text panes.
+    StatusBar* Status() const { return sb; }
+    TextGadget* PaneGadget(model::Pane pane) const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void CreateAccelerators();
+    void CreateStatusBar();
+    // Adds the buttons of `subject`'s toolbar to `bar`.
+    void FillToolbar(QToolBar* bar, model::Mode subject);
 
     VelmoriaWnd* client;
     int menuId = 0;
     std::map<int, QAction*> menuActions;
     std::vector<QShortcut*> shortcuts;
+    StatusBar* sb = nullptr;
+    TextGadget* sbDate = nullptr;
+    TextGadget* sbTime = nullptr;
+    TextGadget* sbMode = nullptr;
+    TextGadget* sbCoord = nullptr;
+    QToolBar* cb = nullptr;
+    // The subject whose buttons the toolbar holds.
+    model::Mode toolbarSubject = model::Mode::None;
 };
 
-// The application object: builds the main window and handles Show Toolbar.
+// The application object: builds the main window.
 class VelmoriaApp
 {
 public:
@@ -93,34 +113,11 @@ public:
     void InitMainWindow(bool show = true);
     // Runs the message loop until the main window closes.
     int Run();
-    static void CmShowToolbar();
+    DecFrame* Frame() const { return frame; }
+
+private:
+    DecFrame* frame = nullptr;
 };
 
-// Module-level state of the shell.
-extern uint8_t Subject;          // 1 main screen, 2 Solar System, 3 Star Map, 4 database
-extern uint8_t PreviousSubject;  // the mode before the last change
-extern bool Sound;               // background sound on
-extern bool Continue;            // the title screen's Continue was pressed
-extern DecFrame* frame;
-extern StatusBar* sb;
-extern TextGadget* sbDate;
-extern TextGadget* sbTime;
-extern TextGadget* sbMode;
-extern TextGadget* sbCoord;
-extern QToolBar* cb;
-
-// Menu check marks on the frame's current menu.
-using MenuHandle = DecFrame*;
-constexpr unsigned MF_CHECKED = 8;
-extern MenuHandle hmenu;
-MenuHandle GetMenu();
-void CheckMenuItem(MenuHandle menu, int id, bool checked);
-unsigned GetMenuState(MenuHandle menu, int id);
-
-// Rebuilds the toolbar for the current mode and docks it at the top.
-void SetupSpeedBar();
-// Makes the main screen current: mode 1, its toolbar, caption, menu, music and hint.
-void RestoreMain();
-
-// Sound of a mode (1..4).
-const char* ModeSound(int subject);
+// Sound of a mode.
+const char* ModeSound(model::Mode subject);

@@ -10,22 +10,18 @@
 #include "app/VelmoriaApp.h"
 #include "platform/Files.h"
 #include "platform/Help.h"
+#include "platform/Hint.h"
 #include "platform/MessageBox.h"
 #include "platform/Sound.h"
-#include "solar/Orbit.h"
+#include "resources/CommandIds.h"
+
+using model::Mode;
 
 namespace
 {
 constexpr platform::Rgb kGrey = platform::RGB(192, 192, 192);
 constexpr platform::Rgb kBlack = 0;
-constexpr double kDegToRad = 0.017453292519943295;
 constexpr const char* kBackgroundFile = "Bitmap\\BackGnd.bmp";
-
-// A right click hits an object whose stored position lies in the 17 x 17 square around it.
-bool Hit(QPoint p, uint16_t x, uint16_t y)
-{
-    return p.x() - 8 <= x && x <= p.x() + 8 && p.y() - 8 <= y && y <= p.y() + 8;
-}
 } // namespace
 
 VelmoriaWnd::VelmoriaWnd(QWidget* parent) : QWidget(parent)
@@ -37,7 +33,7 @@ VelmoriaWnd::VelmoriaWnd(QWidget* parent) : QWidget(parent)
     vscroll->setObjectName(QStringLiteral("vscroll"));
     vscroll->hide();
     vscroll->setRange(0, 360);
-    vscroll->setValue(VPos);
+    vscroll->setValue(starmap.VPos);
     connect(vscroll, &QScrollBar::actionTriggered, this, [this](int action) {
         switch (action)
         {
@@ -51,14 +47,11 @@ VelmoriaWnd::VelmoriaWnd(QWidget* parent) : QWidget(parent)
         default: break;
         }
         // The window sets the box itself.
-        vscroll->setSliderPosition(VPos);
+        vscroll->setSliderPosition(starmap.VPos);
     });
     SetBkgndColor(kGrey);
     canvas = platform::Canvas(1, 1, kGrey);
     ReadCFG();
-    BGDib = nullptr;
-    BGBitmap = nullptr;
-    BGPalette = nullptr;
 }
 
 VelmoriaWnd::~VelmoriaWnd()
@@ -94,11 +87,11 @@ void VelmoriaWnd::DestroyMode(bool exit)
 {
     switch (Subject)
     {
-    case 1: DestroyMain(); break;
-    case 2: DestroySolarSystem(exit); break;
-    case 3: DestroyStarMap(exit); break;
-    case 4: DestroyDataBase(); break;
-    default: break;
+    case Mode::Main: DestroyMain(); break;
+    case Mode::SolarSystem: DestroySolarSystem(exit); break;
+    case Mode::StarMap: DestroyStarMap(exit); break;
+    case Mode::DataBase: DestroyDataBase(); break;
+    case Mode::None: break;
     }
 }
 
@@ -155,8 +148,34 @@ void VelmoriaWnd::SetCursorResource(int id)
 
 void VelmoriaWnd::SetHint(const char* text)
 {
-    if (sb)
-        sb->SetText(text);
+    platform::SetHint(text);
+}
+
+void VelmoriaWnd::SetPane(model::Pane pane, const char* text)
+{
+    if (frame)
+        if (TextGadget* gadget = frame->PaneGadget(pane))
+            gadget->SetText(text);
+}
+
+void VelmoriaWnd::CheckCommand(int id, bool checked)
+{
+    if (frame)
+        frame->CheckCommand(id, checked);
+}
+
+void VelmoriaWnd::LeaveView()
+{
+    switch (Subject)
+    {
+    case Mode::SolarSystem: DestroySolarSystem(false); break;
+    case Mode::StarMap: DestroyStarMap(false); break;
+    case Mode::DataBase: DestroyDataBase(); break;
+    case Mode::Main:
+    case Mode::None: return;
+    }
+    SetBckGndPicture();
+    RestoreMain();
 }
 
 void VelmoriaWnd::ShowModeFrame(const char* caption, int menuId)
@@ -169,30 +188,17 @@ void VelmoriaWnd::ShowModeFrame(const char* caption, int menuId)
     if (Sound)
         platform::PlaySoundLoop(ModeSound(Subject));
     else
-    {
         // Every menu resource carries the sound item checked.
-        hmenu = GetMenu();
-        CheckMenuItem(hmenu, 378, false);
-    }
+        CheckCommand(cmd::kSound, false);
 }
 
-void VelmoriaWnd::SetCentreFromClient()
+void VelmoriaWnd::RestoreMain()
 {
-    const QRect rc = GetClientRect();
-    XCenter = (rc.left() + rc.left() + rc.width()) * 0.5f;
-    YCenter = (rc.top() + rc.top() + rc.height()) * 0.5f;
-}
-
-void VelmoriaWnd::ClearGlobeFlags()
-{
-    for (Stars& s : Star)
-    {
-        s.Flag = false;
-        s.FConst = false;
-    }
-    for (NgcMessObj& o : NgcMess)
-        o.Flag = false;
-    FlagSol[0] = FlagSol[1] = false;
+    Subject = Mode::Main;
+    if (frame)
+        frame->SetupSpeedBar();
+    ShowModeFrame("Velmoria - [Main]", cmd::kMainMenu);
+    SetHint("Choose subject for viewing");
 }
 
 void VelmoriaWnd::paintEvent(QPaintEvent*)
@@ -233,50 +239,125 @@ void VelmoriaWnd::timerEvent(QTimerEvent* event)
 
 void VelmoriaWnd::DispatchCommand(int id)
 {
+    const bool solarView = Subject == Mode::SolarSystem;
+    const bool starView = Subject == Mode::StarMap;
+    const bool dataBase = Subject == Mode::DataBase;
     switch (id)
     {
-    case 301: CmSolarSystem(); break;
-    case 302: CmStarMap(); break;
-    case 303: CmDBSolar(); break;
-    case 305:
-    case 400: CmExit(id); break;
-    case 350: CmContentsHelp(); break;
-    case 352: CmUsingHelp(); break;
-    case 353: CmConstelIndex(); break;
-    case 354: CmAbout(); break;
-    case 373: CmSSSetup(); break;
-    case 374: CmSMSetup(); break;
-    case 375: CmTimeUpdate(); break;
-    case 376: CmLocation(); break;
-    case 378: CmSound(); break;
-    case 403: CmZoomIn(); break;
-    case 404: CmZoomOut(); break;
-    case 405: CmTimeForward(); break;
-    case 406: CmTimeBack(); break;
-    case 407: CmGo(); break;
-    case 408: CmStop(); break;
-    case 409: CmNormal(); break;
-    case 501:
-    case 502: ChangeSystem(id); break;
-    case 503: CmStZoomIn(); break;
-    case 504: CmStZoomOut(); break;
-    case 505: CmStTimeFwd(); break;
-    case 506: CmStTimeBack(); break;
-    case 507: CmStGo(); break;
-    case 508: CmStStop(); break;
-    case 509: CmFind(); break;
-    case 510: CmFindNext(); break;
-    case 701: ShowSunData(); break;
-    case 810: ShowMoonData(); break;
-    case 814: CmComparison(); break;
-    case 811: CmSolObjView(); break;
-    case 812: CmGalaxyView(); break;
-    case 813: CmNebulaView(); break;
+    case cmd::kSolarSystem: CmSolarSystem(); break;
+    case cmd::kStarMap: CmStarMap(); break;
+    case cmd::kDataBase: CmDBSolar(); break;
+    case cmd::kExit:
+    case cmd::kReturn: CmExit(id); break;
+    case cmd::kHelpContents: CmContentsHelp(); break;
+    case cmd::kHelpOnHelp: CmUsingHelp(); break;
+    case cmd::kConstellationIndex:
+        if (starView)
+            starmap.CmConstelIndex();
+        break;
+    case cmd::kAbout: CmAbout(); break;
+    case cmd::kSolarSetup:
+        if (solarView)
+            solar.CmSSSetup();
+        break;
+    case cmd::kStarMapSetup:
+        if (starView)
+            starmap.CmSMSetup();
+        break;
+    case cmd::kTimeUpdate: CmTimeUpdate(); break;
+    case cmd::kLocation:
+        if (starView)
+            starmap.CmLocation(clock.Instant());
+        break;
+    case cmd::kSound: CmSound(); break;
+    case cmd::kZoomIn:
+        if (solarView)
+            solar.CmZoomIn();
+        break;
+    case cmd::kZoomOut:
+        if (solarView)
+            solar.CmZoomOut();
+        break;
+    case cmd::kTimeForward:
+    case cmd::kTimeBack:
+        if (solarView)
+            clock.SetTimeDirection(id == cmd::kTimeForward);
+        break;
+    case cmd::kGo:
+        if (solarView)
+            solar.CmGo();
+        break;
+    case cmd::kStop:
+        if (solarView)
+            solar.CmStop();
+        break;
+    case cmd::kNormal: CmNormal(); break;
+    case cmd::kRealSkyGlobe:
+    case cmd::kReviewGlobe: ChangeSystem(id); break;
+    case cmd::kStZoomIn:
+        if (starView)
+            starmap.CmStZoomIn();
+        break;
+    case cmd::kStZoomOut:
+        if (starView)
+            starmap.CmStZoomOut();
+        break;
+    case cmd::kStTimeForward:
+    case cmd::kStTimeBack:
+        if (starView)
+            clock.SetTimeDirection(id == cmd::kStTimeForward);
+        break;
+    case cmd::kStGo:
+        if (starView)
+            starmap.CmStGo();
+        break;
+    case cmd::kStStop:
+        if (starView)
+            starmap.CmStStop();
+        break;
+    case cmd::kFind:
+        if (starView)
+            starmap.CmFind();
+        break;
+    case cmd::kFindNext:
+        if (starView)
+            starmap.CmFindNext();
+        break;
+    case cmd::kSunData:
+        if (dataBase)
+            database.ShowSunData();
+        break;
+    case cmd::kMoonData:
+        if (dataBase)
+            database.ShowMoonData();
+        break;
+    case cmd::kComparison:
+        if (dataBase)
+            database.CmComparison();
+        break;
+    case cmd::kSolarObjectsView:
+        if (dataBase)
+            database.CmSolObjView();
+        break;
+    case cmd::kGalaxiesView:
+        if (dataBase)
+            database.CmGalaxyView();
+        break;
+    case cmd::kNebulasView:
+        if (dataBase)
+            database.CmNebulaView();
+        break;
     default:
-        if (id >= 601 && id <= 612)
-            ChangeCenter(id);
-        else if (id >= 801 && id <= 809)
-            ShowPlanetData(id);
+        if (id >= cmd::kFirstCenter && id <= cmd::kLastCenter)
+        {
+            if (solarView)
+                solar.ChangeCenter(id);
+        }
+        else if (id >= cmd::kFirstPlanetData && id <= cmd::kLastPlanetData)
+        {
+            if (dataBase)
+                database.ShowPlanetData(id);
+        }
         break;
     }
     Present();
@@ -284,32 +365,31 @@ void VelmoriaWnd::DispatchCommand(int id)
 
 bool VelmoriaWnd::ButtonEnabler(int id) const
 {
-    if (Subject == 2)
+    if (Subject == Mode::SolarSystem)
     {
         switch (id)
         {
-        case 403: return Scale < 4.0;
-        case 404: return Scale > 0.04;
-        case 405: return TimeUpdateMode != kRealTime && !TimeForward;
-        case 406: return TimeUpdateMode != kRealTime && TimeForward;
-        case 407: return !Playing;
-        case 408: return Playing;
+        case cmd::kZoomIn: return solar.CanZoomIn();
+        case cmd::kZoomOut: return solar.CanZoomOut();
+        case cmd::kTimeForward: return clock.TimeUpdateMode != kRealTime && !clock.TimeForward;
+        case cmd::kTimeBack: return clock.TimeUpdateMode != kRealTime && clock.TimeForward;
+        case cmd::kGo: return !solar.Playing;
+        case cmd::kStop: return solar.Playing;
         default: return true;
         }
     }
-    if (Subject == 3)
+    if (Subject == Mode::StarMap)
     {
-        const int yc = static_cast<int>(YCenter);
         switch (id)
         {
-        case 376: return GlobeSystem;
-        case 503: return r < yc / 2 + 1200;
-        case 504: return r > yc / 6;
-        case 505: return TimeUpdateMode != kRealTime && !TimeForward;
-        case 506: return TimeUpdateMode != kRealTime && TimeForward;
-        case 507: return !StPlaying;
-        case 508: return StPlaying;
-        case 510: return Search && !NoMore;
+        case cmd::kLocation: return starmap.GlobeSystem;
+        case cmd::kStZoomIn: return starmap.CanZoomIn();
+        case cmd::kStZoomOut: return starmap.CanZoomOut();
+        case cmd::kStTimeForward: return clock.TimeUpdateMode != kRealTime && !clock.TimeForward;
+        case cmd::kStTimeBack: return clock.TimeUpdateMode != kRealTime && clock.TimeForward;
+        case cmd::kStGo: return !starmap.StPlaying;
+        case cmd::kStStop: return starmap.StPlaying;
+        case cmd::kFindNext: return starmap.Search && !starmap.NoMore;
         default: return true;
         }
     }
@@ -318,36 +398,28 @@ bool VelmoriaWnd::ButtonEnabler(int id) const
 
 void VelmoriaWnd::CmSolarSystem()
 {
-    if (Subject != 1)
+    if (Subject != Mode::Main)
         return;
     DestroyMain();
-    Playing = true;
-    PreviousSubject = Subject;
-    Subject = 2;
-    SystemCenter = 0;
-    TimeUpdateMode = kRealTime;
-    TimeForward = true;
-    TimeRate = 1;
-    SetupSpeedBar();
-    if (!ReadSolData())
+    solar.Playing = true;
+    Subject = Mode::SolarSystem;
+    solar.SystemCenter = 0;
+    clock.TimeUpdateMode = kRealTime;
+    clock.TimeForward = true;
+    clock.TimeRate = 1;
+    if (frame)
+        frame->SetupSpeedBar();
+    if (!solar.ReadSolData())
         return;
     SetBkgndColor(kBlack);
     InvalidateErase();
-    ShowModeFrame("Velmoria - [Solar System]", 202);
-    SetCentreFromClient();
-    Scale = 1.0f;
-    timeStep = 0;
-    CreateSolarSprites();
-    UpdatePalette(true);
-    for (SolObjects& body : SolObj)
-    {
-        body.X = body.Y = 0;
-        body.tAng = body.ust = 0;
-    }
-    SetupStatusBar();
+    ShowModeFrame("Velmoria - [Solar System]", cmd::kSolarMenu);
+    solar.Open();
+    clock.timeStep = 0;
+    update();
+    clock.SetupStatusBar();
     SetHint("Viewing Solar System model");
-    if (sbCoord)
-        sbCoord->SetText("Center : Sun");
+    SetPane(model::Pane::Coord, "Center : Sun");
     SetTimer(kTimerRealTime, 1000);
     // The first frame now, not a second later with the first tick, which draws the same.
     ShowRealTimeFrame();
@@ -355,38 +427,31 @@ void VelmoriaWnd::CmSolarSystem()
 
 void VelmoriaWnd::CmStarMap()
 {
-    if (Subject != 1)
+    if (Subject != Mode::Main)
         return;
     DestroyMain();
-    GlobeSystem = true;
-    StPlaying = true;
-    Search = false;
-    NoMore = false;
-    PreviousSubject = Subject;
-    Subject = 3;
-    TimeForward = true;
-    TimeUpdateMode = kRealTime;
-    TimeRate = 1;
-    SetupSpeedBar();
-    if (!ReadStarData())
+    starmap.GlobeSystem = true;
+    starmap.StPlaying = true;
+    starmap.Search = false;
+    starmap.NoMore = false;
+    Subject = Mode::StarMap;
+    clock.TimeForward = true;
+    clock.TimeUpdateMode = kRealTime;
+    clock.TimeRate = 1;
+    if (frame)
+        frame->SetupSpeedBar();
+    if (!starmap.ReadStarData())
         return;
-    if (!ReadNGCMessData())
+    if (!starmap.ReadNGCMessData())
         return;
     SetBkgndColor(kBlack);
     InvalidateErase();
-    ShowModeFrame("Velmoria - [Star Map]", 203);
-    SetCentreFromClient();
-    r = static_cast<uint16_t>(static_cast<int>(YCenter) / 2);
-    SetLatitudeFromSetup();
-    SetSkyOffsets();
-    timeStep = 0;
-    ClearGlobeFlags();
-    FlagLat = false;
-    CreateStarMapSprites();
-    SetupStatusBar();
+    ShowModeFrame("Velmoria - [Star Map]", cmd::kStarMapMenu);
+    starmap.Open();
+    clock.timeStep = 0;
+    clock.SetupStatusBar();
     SetHint("Viewing Star Map");
-    if (sbCoord)
-        sbCoord->SetText("Really Sky Globe");
+    SetPane(model::Pane::Coord, "Really Sky Globe");
     SetTimer(kTimerRealTime, 1000);
     // The first frame now, not a second later with the first tick, which draws the same.
     ShowRealTimeFrame();
@@ -394,30 +459,30 @@ void VelmoriaWnd::CmStarMap()
 
 void VelmoriaWnd::CmDBSolar()
 {
-    if (Subject != 1)
+    if (Subject != Mode::Main)
         return;
     DestroyMain();
-    PreviousSubject = Subject;
-    Subject = 4;
-    SetupSpeedBar();
+    Subject = Mode::DataBase;
+    if (frame)
+        frame->SetupSpeedBar();
     SetBckGndPicture();
     InvalidateErase();
-    ShowModeFrame("Velmoria - [Astronomical Database]", 204);
+    ShowModeFrame("Velmoria - [Astronomical Database]", cmd::kDataBaseMenu);
     SetHint("Viewing Astronomical Database");
 }
 
 void VelmoriaWnd::CmExit(int id)
 {
-    if (id == 305)
+    if (id == cmd::kExit)
     {
-        if (Subject != 1)
+        if (Subject != Mode::Main)
             return;
         // Closing the frame shuts the window down and ends the message loop.
         if (frame)
             frame->close();
         return;
     }
-    if (Subject == 1)
+    if (Subject == Mode::Main)
         return;
     SetBkgndColor(kGrey);
     DestroyMode(false);
@@ -430,19 +495,12 @@ void VelmoriaWnd::CmExit(int id)
 
 void VelmoriaWnd::CmSound()
 {
-    hmenu = GetMenu();
-    if (GetMenuState(hmenu, 378) == MF_CHECKED)
-    {
-        platform::StopSound();
-        CheckMenuItem(hmenu, 378, false);
-        Sound = false;
-    }
-    else
-    {
+    Sound = !Sound;
+    if (Sound)
         platform::PlaySoundLoop(ModeSound(Subject));
-        CheckMenuItem(hmenu, 378, true);
-        Sound = true;
-    }
+    else
+        platform::StopSound();
+    CheckCommand(cmd::kSound, Sound);
 }
 
 void VelmoriaWnd::CmContentsHelp()
@@ -465,11 +523,11 @@ void VelmoriaWnd::CmAbout()
     InvalidateErase();
     switch (Subject)
     {
-    case 1: SetHint("Choose subject for viewing"); break;
-    case 2: SetHint("Viewing Solar System model"); break;
-    case 3: SetHint("Viewing Star Map"); break;
-    case 4: SetHint("Viewing Solar System Data Base"); break;
-    default: break;
+    case Mode::Main: SetHint("Choose subject for viewing"); break;
+    case Mode::SolarSystem: SetHint("Viewing Solar System model"); break;
+    case Mode::StarMap: SetHint("Viewing Star Map"); break;
+    case Mode::DataBase: SetHint("Viewing Solar System Data Base"); break;
+    case Mode::None: break;
     }
 }
 
@@ -477,167 +535,53 @@ void VelmoriaWnd::CmAbout()
 
 void VelmoriaWnd::EvSize()
 {
-    if (Subject == 2 || Subject == 3)
+    if (Subject == Mode::SolarSystem)
     {
-        SetCentreFromClient();
+        solar.SetCentreFromClient();
         BlackOut();
         // A running view is redrawn by its next tick; a stopped one gets no tick, so it is
         // drawn once now (when its sprites exist: not while it is being set up or torn down).
-        if (Subject == 2 && !Playing && Solardc)
-            ShowSolSyst();
-        else if (Subject == 3 && !StPlaying && Stardc)
+        if (!solar.Playing && solar.HasSprites())
+            solar.ShowSolSyst();
+    }
+    else if (Subject == Mode::StarMap)
+    {
+        starmap.SetCentreFromClient();
+        BlackOut();
+        if (!starmap.StPlaying && starmap.HasSprites())
         {
-            ClearGlobeFlags();
-            ShowStarMap();
+            starmap.ClearGlobeFlags();
+            starmap.ShowStarMap();
         }
     }
-    else if (Subject == 1 || Subject == 4)
+    else if (Subject == Mode::Main || Subject == Mode::DataBase)
         InvalidateErase();
 }
 
 void VelmoriaWnd::EvVScroll(int scrollCode, int thumbPos)
 {
-    bool moved = true;
-    switch (scrollCode)
-    {
-    case SB_LINEUP:
-        if (VPos <= 0)
-        {
-            lat = 180;
-            VPos = 0;
-        }
-        else
-        {
-            lat += 10;
-            VPos -= 10;
-        }
-        break;
-    case SB_LINEDOWN:
-        if (VPos >= 360)
-        {
-            lat = -180;
-            VPos = 360;
-        }
-        else
-        {
-            lat -= 10;
-            VPos += 10;
-        }
-        break;
-    case SB_PAGEUP:
-        if (VPos < 30)
-        {
-            lat = 180;
-            VPos = 0;
-        }
-        else
-        {
-            lat += 30;
-            VPos -= 30;
-        }
-        break;
-    case SB_PAGEDOWN:
-        if (VPos > 330)
-        {
-            lat = -180;
-            VPos = 360;
-        }
-        else
-        {
-            lat -= 30;
-            VPos += 30;
-        }
-        break;
-    case SB_THUMBPOSITION:
-        lat = static_cast<float>(180 - thumbPos);
-        VPos = thumbPos;
-        break;
-    default: moved = false; break;
-    }
-    if (moved)
-        vscroll->setValue(VPos);
-    latCos = static_cast<float>(std::cos(lat * kDegToRad));
-    latSin = static_cast<float>(std::sin(lat * kDegToRad));
-    if (Subject == 3)
-        ShowStarMap();
+    starmap.Scroll(scrollCode, thumbPos);
+    vscroll->setValue(starmap.VPos);
+    if (Subject == Mode::StarMap)
+        starmap.ShowStarMap();
     Present();
 }
 
 void VelmoriaWnd::EvRButtonDown(QPoint point)
 {
     bool hit = false;
-    if (Subject == 2 && !Playing)
-    {
-        // A slot without a planet or comet has no card and no place on the screen (its
-        // position stays at the top-left corner): it is never hit.
-        for (int i = 0; i < kSolarSlots; ++i)
-            if (solar::RoleOf(SolObj[i], i) != solar::BodyRole::None &&
-                Hit(point, SolObj[i].X, SolObj[i].Y))
-            {
-                hit = true;
-                SmSolObjCard(point, i);
-            }
-    }
-    else if (Subject == 3 && !StPlaying)
-    {
-        if (FlagSol[0] && Hit(point, XSol[0], YSol[0]))
-        {
-            hit = true;
-            SmSunCard(point);
-        }
-        if (FlagSol[1] && Hit(point, XSol[1], YSol[1]))
-        {
-            hit = true;
-            SmMoonCard(point);
-        }
-        for (int i = 0; i < NgcMessCount; ++i)
-            if (NgcMess[i].Flag && Hit(point, NgcMess[i].X, NgcMess[i].Y))
-            {
-                hit = true;
-                SmNGCMess(point, i);
-            }
-        for (int i = 0; i < StarCount; ++i)
-            if (Star[i].Flag && Hit(point, Star[i].X, Star[i].Y))
-            {
-                hit = true;
-                SmStarCard(point, i);
-            }
-    }
+    if (Subject == Mode::SolarSystem && !solar.Playing)
+        hit = solar.OpenCardsAt(point);
+    else if (Subject == Mode::StarMap && !starmap.StPlaying)
+        hit = starmap.OpenCardsAt(point);
     if (hit)
     {
         BlackOut();
-        if (Subject == 3)
-            ShowStarMap();
+        if (Subject == Mode::StarMap)
+            starmap.ShowStarMap();
         else
-            ShowSolSyst();
+            solar.ShowSolSyst();
     }
-}
-
-void VelmoriaWnd::EvPaletteChanged(QWidget* changer)
-{
-    if ((Subject == 1 || Subject == 2) && changer != this)
-        UpdatePalette(false);
-}
-
-bool VelmoriaWnd::EvQueryNewPalette()
-{
-    if (Subject == 1 || Subject == 2)
-        return UpdatePalette(true);
-    return false;
-}
-
-bool VelmoriaWnd::UpdatePalette(bool alwaysRepaint)
-{
-    const platform::Palette* pal = nullptr;
-    if (Subject == 1)
-        pal = BGPalette;
-    else if (Subject == 2)
-        pal = Palette;
-    if (!pal)
-        return false;
-    if (alwaysRepaint || pal->Realize() > 0)
-        update();
-    return true;
 }
 
 // ---- tear-down and background ----
@@ -645,12 +589,7 @@ bool VelmoriaWnd::UpdatePalette(bool alwaysRepaint)
 void VelmoriaWnd::DestroyMain()
 {
     KillTimer(kTimerBackground);
-    delete BGDib;
-    BGDib = nullptr;
-    delete BGPalette;
-    BGPalette = nullptr;
-    delete BGBitmap;
-    BGBitmap = nullptr;
+    BGBitmap.reset();
     InvalidateErase();
 }
 
@@ -661,28 +600,22 @@ void VelmoriaWnd::DestroyDataBase()
 
 void VelmoriaWnd::DestroySolarSystem(bool exit)
 {
-    CmStop();
-    SetCursorResource(0);
-    KillTimer(TimeUpdateMode == kRealTime ? kTimerRealTime : kTimerSolar);
-    DeleteSolarSprites();
+    KillTimer(clock.TimerFor(Mode::SolarSystem));
+    solar.Close();
     if (!exit)
-        for (TextGadget* pane : {sbDate, sbTime, sbMode, sbCoord})
-            if (pane)
-                pane->SetText("");
+        for (model::Pane pane :
+             {model::Pane::Date, model::Pane::Time, model::Pane::Mode, model::Pane::Coord})
+            SetPane(pane, "");
 }
 
 void VelmoriaWnd::DestroyStarMap(bool exit)
 {
-    CmStStop();
-    SetCursorResource(0);
-    KillTimer(TimeUpdateMode == kRealTime ? kTimerRealTime : kTimerStarMap);
-    DeleteStarMapSprites();
-    // After the sprites: the resize this makes does not draw a globe that is going away.
-    ShowScrollBar(false);
+    KillTimer(clock.TimerFor(Mode::StarMap));
+    starmap.Close();
     if (!exit)
-        for (TextGadget* pane : {sbDate, sbTime, sbMode, sbCoord})
-            if (pane)
-                pane->SetText("");
+        for (model::Pane pane :
+             {model::Pane::Date, model::Pane::Time, model::Pane::Mode, model::Pane::Coord})
+            SetPane(pane, "");
 }
 
 void VelmoriaWnd::SetBckGndPicture()
@@ -694,13 +627,9 @@ void VelmoriaWnd::SetBckGndPicture()
         return;
     }
     std::fclose(f);
-    delete BGDib;
-    delete BGPalette;
-    delete BGBitmap;
-    BGDib = platform::ReadDib(kBackgroundFile);
-    BGPalette = BGDib ? new platform::Palette(*BGDib) : nullptr;
-    BGBitmap = BGDib ? new platform::Bitmap(*BGDib, BGPalette) : nullptr;
-    UpdatePalette(true);
+    const std::unique_ptr<platform::Dib> dib(platform::ReadDib(kBackgroundFile));
+    BGBitmap = dib ? std::make_unique<platform::Bitmap>(dib->Image()) : nullptr;
+    update();
     SetTimer(kTimerBackground, 1);
 }
 

@@ -20,11 +20,9 @@ int main(int argc, char** argv)
     {
         TitleDlg title(nullptr, 31);
         title.Execute();
+        if (!title.Continued())
+            return 0;
     }
-    if (!Continue)
-        return 0;
-    Subject = 0;
-    PreviousSubject = 0;
     int result = 0;
     {
         VelmoriaApp app;

@@ -1,6 +1,5 @@
 #include "database/AnimDlg.h"
 
-#include "app/VelmoriaApp.h"
 #include "database/ViewList.h"
 #include "platform/Files.h"
 #include "platform/MessageBox.h"
@@ -43,7 +42,7 @@ AnimDlg::~AnimDlg()
     if (MCIWnd || musicStarted)
     {
         platform::StopSound();
-        if (Sound)
+        if (resumeMusic)
             platform::PlaySoundLoop(kDataBaseMusic);
     }
     if (MCIWnd)
@@ -83,6 +82,9 @@ void AnimDlg::SetupWindow()
             });
     FitToFilm();
 
+    // The database's music comes back after the film only when it played before it (the user
+    // may have switched the sound off).
+    resumeMusic = !platform::CurrentSound().empty();
     platform::PlaySoundLoop(kVideoMusic);
     musicStarted = true;
 }

@@ -35,4 +35,5 @@ private:
     void FitToFilm();
 
     bool musicStarted = false;
+    bool resumeMusic = false;
 };

@@ -1,6 +1,6 @@
 #include "database/CardText.h"
 
-#include "app/NumFormat.h"
+#include "model/NumFormat.h"
 
 #include <charconv>
 #include <cmath>

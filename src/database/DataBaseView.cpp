@@ -1,16 +1,17 @@
-// The Astronomical Database view of the main window: each command of its Object menu reads
-// the records it needs, lends them to its card while the card is open, and frees them after.
 // A file that cannot be opened or read is told in two boxes and the view returns to the main
 // screen.
-#include "app/VelmoriaApp.h"
-#include "app/VelmoriaWnd.h"
+#include "database/DataBaseView.h"
+
 #include "database/ComparisonDlg.h"
 #include "database/DataBase.h"
 #include "database/MoonDlg.h"
 #include "database/PlanetDlg.h"
 #include "database/SunDlg.h"
+#include "database/ViewDlg.h"
+#include "database/ViewList.h"
 #include "platform/Files.h"
 #include "platform/MessageBox.h"
+#include "resources/CommandIds.h"
 
 #include <cstdio>
 #include <memory>
@@ -39,173 +40,161 @@ File Open(const char* path)
     return File(platform::OpenFile(path, "rb"));
 }
 
-// A file that does not open: the error box naming it, then what cannot be shown.
-void OpenFailed(VelmoriaWnd& w, const char* path, const char* what)
-{
-    platform::ErrorBox(&w, platform::FileMessage("Unable to open file", path));
-    platform::ErrorBox(&w, what);
-}
-
-// A file that cannot be read: the warning naming it, then what cannot be shown.
-void ReadFailed(VelmoriaWnd& w, const char* path, const char* what)
-{
-    platform::WarningBox(&w, platform::FileMessage("Unable to read from file", path));
-    platform::ErrorBox(&w, what);
-}
-
-// After a failure the database view closes and the main screen comes back, as by Return.
-void LeaveDataBase(VelmoriaWnd& w)
-{
-    w.DestroyDataBase();
-    w.SetBckGndPicture();
-    RestoreMain();
-}
 } // namespace
 
-void VelmoriaWnd::ShowPlanetData(int id)
+void DataBaseView::OpenFailed(const char* path, const char* what)
 {
-    if (Subject != 4 || id < 801 || id > 809)
+    platform::ErrorBox(host.Window(), platform::FileMessage("Unable to open file", path));
+    platform::ErrorBox(host.Window(), what);
+    host.LeaveView();
+}
+
+void DataBaseView::ReadFailed(const char* path, const char* what)
+{
+    platform::WarningBox(host.Window(), platform::FileMessage("Unable to read from file", path));
+    platform::ErrorBox(host.Window(), what);
+    host.LeaveView();
+}
+
+void DataBaseView::ShowPlanetData(int id)
+{
+    if (id < cmd::kFirstPlanetData || id > cmd::kLastPlanetData)
         return;
-    SetHint("Viewing Planet card");
+    host.SetHint("Viewing Planet card");
     File planets = Open(kPlanetsFile);
     if (!planets)
     {
-        OpenFailed(*this, kPlanetsFile, kShowDataBase);
-        return LeaveDataBase(*this);
+        return OpenFailed(kPlanetsFile, kShowDataBase);
     }
     File satellites = Open(kSatellitesFile);
     if (!satellites)
     {
-        OpenFailed(*this, kSatellitesFile, kShowDataBase);
-        return LeaveDataBase(*this);
+        return OpenFailed(kSatellitesFile, kShowDataBase);
     }
     File rings = Open(kRingsFile);
     if (!rings)
     {
-        OpenFailed(*this, kRingsFile, kShowDataBase);
-        return LeaveDataBase(*this);
+        return OpenFailed(kRingsFile, kShowDataBase);
     }
 
     database::PlanetData data =
-        database::ReadPlanetData(planets.get(), satellites.get(), rings.get(), id - 801);
+        database::ReadPlanetData(planets.get(), satellites.get(), rings.get(), id - cmd::kFirstPlanetData);
     planets.reset();
     satellites.reset();
     rings.reset();
     switch (data.Failed())
     {
-    case database::DbFile::Planets:
-        ReadFailed(*this, kPlanetsFile, kShowDataBase);
-        break;
-    case database::DbFile::Satellites:
-        ReadFailed(*this, kSatellitesFile, kShowDataBase);
-        break;
-    case database::DbFile::Rings:
-        ReadFailed(*this, kRingsFile, kShowDataBase);
-        break;
-    case database::DbFile::None:
-        break;
+    case database::DbFile::Planets: return ReadFailed(kPlanetsFile, kShowDataBase);
+    case database::DbFile::Satellites: return ReadFailed(kSatellitesFile, kShowDataBase);
+    case database::DbFile::Rings: return ReadFailed(kRingsFile, kShowDataBase);
+    case database::DbFile::None: break;
     }
-    if (data.Failed() != database::DbFile::None)
-        return LeaveDataBase(*this);
 
-    std::vector<void*> Sat;
-    if (data.isEarth)
-        Sat.push_back(&data.moon);
-    else
-        for (SatelliteDB& s : data.satellites)
-            Sat.push_back(&s);
-    std::vector<RingDB*> Rings;
+    std::vector<SatelliteDB*> satelliteRecords;
+    for (SatelliteDB& s : data.satellites)
+        satelliteRecords.push_back(&s);
+    std::vector<RingDB*> ringRecords;
     for (RingDB& r : data.rings)
-        Rings.push_back(&r);
-    planet = &data.planet;
+        ringRecords.push_back(&r);
     {
-        PlanetDlg dlg(this, planet, Sat.empty() ? nullptr : Sat.data(),
-                      Rings.empty() ? nullptr : Rings.data());
+        PlanetDlg dlg(host.Window(), &data.planet, data.isEarth ? &data.moon : nullptr,
+                      satelliteRecords.empty() ? nullptr : satelliteRecords.data(),
+                      ringRecords.empty() ? nullptr : ringRecords.data());
         dlg.Execute();
     }
-    planet = nullptr;
-    SetHint("Viewing Astronomical Database");
+    host.SetHint("Viewing Astronomical Database");
 }
 
-void VelmoriaWnd::ShowSunData()
+void DataBaseView::ShowSunData()
 {
-    if (Subject != 4)
-        return;
     constexpr const char* kShowSun = "Unable to show Sun Data";
     File planets = Open(kPlanetsFile);
     if (!planets)
     {
-        OpenFailed(*this, kPlanetsFile, kShowSun);
-        return LeaveDataBase(*this);
+        return OpenFailed(kPlanetsFile, kShowSun);
     }
     SunDB sun{};
     const bool read = database::ReadSunRecord(planets.get(), &sun);
     planets.reset();
     if (!read)
     {
-        ReadFailed(*this, kPlanetsFile, kShowSun);
-        return LeaveDataBase(*this);
+        return ReadFailed(kPlanetsFile, kShowSun);
     }
-    SetHint("Viewing Sun card");
+    host.SetHint("Viewing Sun card");
     {
-        SunDlg dlg(this, &sun);
+        SunDlg dlg(host.Window(), &sun);
         dlg.Execute();
     }
-    SetHint("Viewing Astronomical Database");
+    host.SetHint("Viewing Astronomical Database");
 }
 
-void VelmoriaWnd::ShowMoonData()
+void DataBaseView::ShowMoonData()
 {
-    if (Subject != 4)
-        return;
     constexpr const char* kShowMoon = "Unable to show Moon Data";
     File satellites = Open(kSatellitesFile);
     if (!satellites)
     {
-        OpenFailed(*this, kSatellitesFile, kShowMoon);
-        return LeaveDataBase(*this);
+        return OpenFailed(kSatellitesFile, kShowMoon);
     }
     MoonDB moon{};
     const bool read = database::ReadMoonRecord(satellites.get(), &moon);
     satellites.reset();
     if (!read)
     {
-        ReadFailed(*this, kSatellitesFile, kShowMoon);
-        return LeaveDataBase(*this);
+        return ReadFailed(kSatellitesFile, kShowMoon);
     }
-    SetHint("Viewing Moon card");
+    host.SetHint("Viewing Moon card");
     {
-        MoonDlg dlg(this, &moon);
+        MoonDlg dlg(host.Window(), &moon);
         dlg.Execute();
     }
-    SetHint("Viewing Astronomical Database");
+    host.SetHint("Viewing Astronomical Database");
 }
 
-void VelmoriaWnd::CmComparison()
+void DataBaseView::CmComparison()
 {
-    if (Subject != 4)
-        return;
-    SetHint("Comparing planets");
+    host.SetHint("Comparing planets");
     File planets = Open(kPlanetsFile);
     if (!planets)
     {
-        OpenFailed(*this, kPlanetsFile, kShowDataBase);
-        return LeaveDataBase(*this);
+        return OpenFailed(kPlanetsFile, kShowDataBase);
     }
     auto records = std::make_unique<PlanetDB[]>(kPlanetCount);
     const int read = database::ReadPlanetRecords(planets.get(), records.get());
     planets.reset();
     if (read != kPlanetCount)
     {
-        ReadFailed(*this, kPlanetsFile, kShowDataBase);
-        return LeaveDataBase(*this);
+        return ReadFailed(kPlanetsFile, kShowDataBase);
     }
     PlanetDB* Planet[kPlanetCount];
     for (int k = 0; k < kPlanetCount; ++k)
         Planet[k] = &records[k];
     {
-        ComparisonDlg dlg(this, Planet);
+        ComparisonDlg dlg(host.Window(), Planet);
         dlg.Execute();
     }
-    SetHint("Viewing Astronomical Database");
+    host.SetHint("Viewing Astronomical Database");
+}
+
+void DataBaseView::ShowViews(int first, int last, const char* hint)
+{
+    host.SetHint(hint);
+    ViewDlg dlg(host.Window(), first, last);
+    dlg.Execute();
+    host.SetHint("Viewing Astronomical Database");
+}
+
+void DataBaseView::CmSolObjView()
+{
+    ShowViews(kFirstSolarView, kLastSolarView, "Showing views of Solar System objects");
+}
+
+void DataBaseView::CmGalaxyView()
+{
+    ShowViews(kFirstGalaxyView, kLastGalaxyView, "Showing views of Galaxies");
+}
+
+void DataBaseView::CmNebulaView()
+{
+    ShowViews(kFirstNebulaView, kLastNebulaView, "Showing views of Nebulas");
 }

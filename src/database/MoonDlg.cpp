@@ -1,10 +1,10 @@
 #include "database/MoonDlg.h"
 
-#include "app/VelmoriaWnd.h"
 #include "database/AnimDlg.h"
 #include "database/CardText.h"
 #include "database/ViewDlg.h"
 #include "platform/Help.h"
+#include "platform/Hint.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -189,12 +189,12 @@ void MoonDlg::CmHelp()
 
 void MoonDlg::BtnVideo()
 {
-    VelmoriaWnd::SetHint("Viewing video of Moon");
+    platform::SetHint("Viewing video of Moon");
     {
         AnimDlg dlg(this, "Video\\Moon.avi", 10);
         dlg.Execute();
     }
-    VelmoriaWnd::SetHint("Viewing Moon card");
+    platform::SetHint("Viewing Moon card");
 }
 
 void MoonDlg::BtnView()
@@ -203,5 +203,5 @@ void MoonDlg::BtnView()
         ViewDlg dlg(this, 10, -1);
         dlg.Execute();
     }
-    VelmoriaWnd::SetHint("Viewing Moon card");
+    platform::SetHint("Viewing Moon card");
 }

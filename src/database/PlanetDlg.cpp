@@ -1,6 +1,5 @@
 #include "database/PlanetDlg.h"
 
-#include "app/VelmoriaWnd.h"
 #include "database/AnimDlg.h"
 #include "database/CardText.h"
 #include "database/MoonDlg.h"
@@ -8,6 +7,7 @@
 #include "database/SatelliteDlg.h"
 #include "database/ViewDlg.h"
 #include "platform/Help.h"
+#include "platform/Hint.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -103,13 +103,14 @@ void FillRect(QPainter& p, const Rect& r, const QColor& colour)
 }
 } // namespace
 
-PlanetDlg::PlanetDlg(QWidget* parent, PlanetDB* planet, void** satellite, RingDB** rings, int resId)
+PlanetDlg::PlanetDlg(QWidget* parent, PlanetDB* planet, MoonDB* moon, SatelliteDB** satellites,
+                     RingDB** rings, int resId)
     : platform::Dialog(parent, resId), Planet(planet), Rings(rings)
 {
     if (Planet->PlanetNumber == kEarth)
-        Moon = satellite ? static_cast<MoonDB*>(satellite[0]) : nullptr;
+        Moon = moon;
     else
-        Satellite = reinterpret_cast<SatelliteDB**>(satellite);
+        Satellite = satellites;
 
     PlanetData = new QTabWidget(this);
     SetId(PlanetData, 3501);
@@ -450,24 +451,24 @@ void PlanetDlg::BtnVideo()
 {
     if (Name.empty())
         return;
-    VelmoriaWnd::SetHint("Viewing video of Planet");
+    platform::SetHint("Viewing video of Planet");
     {
         AnimDlg dlg(this, Name.c_str(), Planet->PlanetNumber);
         dlg.Execute();
     }
-    VelmoriaWnd::SetHint("Viewing Planet card");
+    platform::SetHint("Viewing Planet card");
 }
 
 void PlanetDlg::BtnView()
 {
     if (Planet->PlanetNumber < 1 || Planet->PlanetNumber > 9)
         return;
-    VelmoriaWnd::SetHint("Showing view of Planet");
+    platform::SetHint("Showing view of Planet");
     {
         ViewDlg dlg(this, Planet->PlanetNumber, -1);
         dlg.Execute();
     }
-    VelmoriaWnd::SetHint("Viewing Planet card");
+    platform::SetHint("Viewing Planet card");
 }
 
 void PlanetDlg::ShowSatelliteData()
@@ -479,7 +480,7 @@ void PlanetDlg::ShowSatelliteData()
     {
         if (!Moon)
             return;
-        VelmoriaWnd::SetHint("Viewing Moon card");
+        platform::SetHint("Viewing Moon card");
         MoonDlg dlg(this, Moon);
         dlg.Execute();
     }
@@ -487,12 +488,12 @@ void PlanetDlg::ShowSatelliteData()
     {
         if (!Satellite || index >= Planet->Satellites)
             return;
-        VelmoriaWnd::SetHint("Viewing Satellite card");
+        platform::SetHint("Viewing Satellite card");
         SatelliteDlg dlg(this, Satellite[index],
                          FieldText(Planet->PlanetName, sizeof Planet->PlanetName).c_str());
         dlg.Execute();
     }
-    VelmoriaWnd::SetHint("Viewing Planet card");
+    platform::SetHint("Viewing Planet card");
 }
 
 void PlanetDlg::ShowRingData()
@@ -501,10 +502,10 @@ void PlanetDlg::ShowRingData()
     if (!Rings || Planet->Rings == 0 || lbRings->selectedItems().isEmpty() || index < 0 ||
         index >= Planet->Rings)
         return;
-    VelmoriaWnd::SetHint("Viewing Ring card");
+    platform::SetHint("Viewing Ring card");
     RingDlg dlg(this, Rings[index]);
     dlg.Execute();
-    VelmoriaWnd::SetHint("Viewing Planet card");
+    platform::SetHint("Viewing Planet card");
 }
 
 AtmosphereChart PlanetDlg::AtmosphereLayout() const

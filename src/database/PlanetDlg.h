@@ -28,10 +28,11 @@ public:
     static constexpr int kAtmosphere = 2;
     static constexpr int kStructure = 3;
 
-    // `satellite`: for the Earth (PlanetNumber 3) its first pointer is the Moon record, for
-    // any other planet it holds planet->Satellites satellite records; `rings` holds
-    // planet->Rings ring records. All are borrowed for the card's lifetime.
-    PlanetDlg(QWidget* parent, PlanetDB* planet, void** satellite, RingDB** rings, int resId = 16);
+    // `moon`: the Moon record, for the Earth (PlanetNumber 3) only; `satellites`: for any other
+    // planet, planet->Satellites satellite records; `rings`: planet->Rings ring records. All are
+    // borrowed for the card's lifetime and may be null when there are none.
+    PlanetDlg(QWidget* parent, PlanetDB* planet, MoonDB* moon, SatelliteDB** satellites,
+              RingDB** rings, int resId = 16);
 
     // Tabs, caption, every page's values, the structure table and picture; opens on the
     // orbital page.

@@ -1,10 +1,10 @@
 #include "database/SunDlg.h"
 
-#include "app/VelmoriaWnd.h"
 #include "database/AnimDlg.h"
 #include "database/CardText.h"
 #include "database/ViewDlg.h"
 #include "platform/Help.h"
+#include "platform/Hint.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -159,20 +159,20 @@ void SunDlg::CmHelp()
 
 void SunDlg::BtnVideo()
 {
-    VelmoriaWnd::SetHint("Viewing video of Sun");
+    platform::SetHint("Viewing video of Sun");
     {
         AnimDlg dlg(this, "Video\\Sun.avi", 0);
         dlg.Execute();
     }
-    VelmoriaWnd::SetHint("Viewing Sun card");
+    platform::SetHint("Viewing Sun card");
 }
 
 void SunDlg::BtnView()
 {
-    VelmoriaWnd::SetHint("Showing view of Sun");
+    platform::SetHint("Showing view of Sun");
     {
         ViewDlg dlg(this, 0, -1);
         dlg.Execute();
     }
-    VelmoriaWnd::SetHint("Viewing Sun card");
+    platform::SetHint("Viewing Sun card");
 }

@@ -1,4 +1,4 @@
-#include "app/Config.h"
+#include "model/Config.h"
 
 #include <cstdio>
 #include <cstdlib>

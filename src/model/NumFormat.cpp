@@ -1,4 +1,4 @@
-#include "app/NumFormat.h"
+#include "model/NumFormat.h"
 
 #include <cmath>
 #include <cstdio>

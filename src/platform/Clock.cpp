@@ -1,7 +1,5 @@
 #include "platform/Clock.h"
 
-#include "time/SkyTime.h"
-
 #include <algorithm>
 #include <ctime>
 
@@ -15,15 +13,6 @@ ClockSource& Source()
     return source;
 }
 
-// The zone's offset at a UT instant (seconds from 1901-01-01 00:00 UT).
-int32_t ZoneOffsetAtUt(int64_t ut)
-{
-    const std::time_t when = static_cast<std::time_t>(ut + skytime::kPosix1901);
-    std::tm local{};
-    if (!localtime_r(&when, &local))
-        return 0;
-    return static_cast<int32_t>(local.tm_gmtoff);
-}
 } // namespace
 
 LocalDateTime CurrentLocalDateTime()
@@ -47,10 +36,14 @@ void SetClockSource(ClockSource source)
     Source() = std::move(source);
 }
 
-int32_t UtcOffsetAtLocal(uint64_t local)
+int32_t ZoneOffsetAtPosix(int64_t posixSeconds)
 {
     // localtime_r need not look at TZ again after the first call: ask for it.
     tzset();
-    return skytime::UtcOffsetAtLocal(local, ZoneOffsetAtUt);
+    const std::time_t when = static_cast<std::time_t>(posixSeconds);
+    std::tm local{};
+    if (!localtime_r(&when, &local))
+        return 0;
+    return static_cast<int32_t>(local.tm_gmtoff);
 }
 } // namespace platform

@@ -1,7 +1,7 @@
 // The computer's current local date and time, and its time zone.
 #pragma once
 
-#include "time/ClockInstant.h"
+#include "platform/DateTime.h"
 
 #include <cstdint>
 #include <functional>
@@ -27,9 +27,8 @@ using ClockSource = std::function<LocalDateTime()>;
 void SetClockSource(ClockSource source);
 
 // The UTC offset in seconds (east of Greenwich positive) of the computer's time zone, with its
-// daylight-saving rules, for the local clock instant `local` (seconds from 1901-01-01 00:00:00
-// local time; any date from 1901 to 2999). A local time that occurs twice takes the first
-// occurrence; one that the clocks skip takes the moment of the change (skytime::UtcOffsetAtLocal).
-// The zone is read from the environment (TZ) on every call, as the C library has it.
-int32_t UtcOffsetAtLocal(uint64_t local);
+// daylight-saving rules, in force at the POSIX instant `posixSeconds` (seconds from
+// 1970-01-01 00:00:00 UT). The zone is read from the environment (TZ) on every call, as the C
+// library has it.
+int32_t ZoneOffsetAtPosix(int64_t posixSeconds);
 } // namespace platform

@@ -1,5 +1,7 @@
 #include "resources/Resources.h"
 
+#include "resources/CommandIds.h"
+
 #include <Qt>
 #include <map>
 
@@ -7,85 +9,91 @@ namespace
 {
 using Items = std::vector<MenuItem>;
 
-MenuItem Item(const char* text, int id, const char* key = nullptr, bool checked = false)
+MenuItem Item(const char* text, int id, const char* key = nullptr)
 {
-    return MenuItem{text, id, key, checked, {}};
+    return MenuItem{text, id, key, false, false, {}};
+}
+
+// An item with a check mark: the sound switch, the centre of the system, the kind of globe.
+MenuItem Check(const char* text, int id, const char* key = nullptr, bool checked = false)
+{
+    return MenuItem{text, id, key, checked, true, {}};
 }
 MenuItem Separator()
 {
-    return MenuItem{nullptr, 0, nullptr, false, {}};
+    return MenuItem{nullptr, 0, nullptr, false, false, {}};
 }
 MenuItem Popup(const char* text, Items children)
 {
-    return MenuItem{text, 0, nullptr, false, std::move(children)};
+    return MenuItem{text, 0, nullptr, false, false, std::move(children)};
 }
 
 Items SetupTail()
 {
-    return {Item("Show &Toolbar", 377), Item("&Sound", 378, "F5", true)};
+    return {Item("Show &Toolbar", cmd::kShowToolbar), Check("&Sound", cmd::kSound, "F5", true)};
 }
 
 MenuItem HelpPopup()
 {
-    return Popup("&Help", {Item("&Contents", 350, "F1"), Item("&Using Help", 352), Separator(),
-                           Item("&About ...", 354)});
+    return Popup("&Help", {Item("&Contents", cmd::kHelpContents, "F1"), Item("&Using Help", cmd::kHelpOnHelp), Separator(),
+                           Item("&About ...", cmd::kAbout)});
 }
 } // namespace
 
 const std::vector<MenuItem>& MenuResource(int id)
 {
     static const std::map<int, Items> menus = {
-        {201,
-         {Popup("&Subject", {Item("&Solar System", 301, "F2"), Item("Star &Map", 302, "F3"),
-                             Item("So&lar System DB", 303, "F4"), Separator(),
-                             Item("E&xit", 305, "Alt+X")}),
+        {cmd::kMainMenu,
+         {Popup("&Subject", {Item("&Solar System", cmd::kSolarSystem, "F2"), Item("Star &Map", cmd::kStarMap, "F3"),
+                             Item("So&lar System DB", cmd::kDataBase, "F4"), Separator(),
+                             Item("E&xit", cmd::kExit, "Alt+X")}),
           Popup("&Setup", SetupTail()), HelpPopup()}},
-        {202,
+        {cmd::kSolarMenu,
          {Popup("S&olar System",
                 {Popup("&Center of System",
-                       {Item("&Sun", 601, nullptr, true), Item("&Mercury", 602),
-                        Item("&Venus", 603), Item("&Earth", 604), Item("M&ars", 605),
-                        Item("&Jupiter", 606), Item("Sa&turn", 607), Item("&Uranus", 608),
-                        Item("&Neptune", 609), Item("&Pluto", 610), Item("&Halleys", 611),
-                        Item("&Encke", 612)}),
-                 Separator(), Item("R&eturn", 400, "BackSpace")}),
-          Popup("&Action", {Item("&Zoom In", 403, "Home"), Item("Zoo&m Out", 404, "End"),
-                            Separator(), Item("&Time Forward", 405, "Insert"),
-                            Item("Time &Back", 406, "Delete"), Separator(),
-                            Item("&Go", 407, "Enter"), Item("&Stop", 408, "Pause"), Separator(),
-                            Item("&Normal Conditions", 409, "F10")}),
-          Popup("&Setup", {Item("So&lar System Setup", 373), Item("Time &Update", 375),
-                           Separator(), Item("Show &Toolbar", 377),
-                           Item("&Sound", 378, "F5", true)}),
+                       {Check("&Sun", cmd::kFirstCenter, nullptr, true), Check("&Mercury", cmd::kFirstCenter + 1),
+                        Check("&Venus", cmd::kFirstCenter + 2), Check("&Earth", cmd::kFirstCenter + 3), Check("M&ars", cmd::kFirstCenter + 4),
+                        Check("&Jupiter", cmd::kFirstCenter + 5), Check("Sa&turn", cmd::kFirstCenter + 6), Check("&Uranus", cmd::kFirstCenter + 7),
+                        Check("&Neptune", cmd::kFirstCenter + 8), Check("&Pluto", cmd::kFirstCenter + 9), Check("&Halleys", cmd::kFirstCenter + 10),
+                        Check("&Encke", cmd::kFirstCenter + 11)}),
+                 Separator(), Item("R&eturn", cmd::kReturn, "BackSpace")}),
+          Popup("&Action", {Item("&Zoom In", cmd::kZoomIn, "Home"), Item("Zoo&m Out", cmd::kZoomOut, "End"),
+                            Separator(), Item("&Time Forward", cmd::kTimeForward, "Insert"),
+                            Item("Time &Back", cmd::kTimeBack, "Delete"), Separator(),
+                            Item("&Go", cmd::kGo, "Enter"), Item("&Stop", cmd::kStop, "Pause"), Separator(),
+                            Item("&Normal Conditions", cmd::kNormal, "F10")}),
+          Popup("&Setup", {Item("So&lar System Setup", cmd::kSolarSetup), Item("Time &Update", cmd::kTimeUpdate),
+                           Separator(), Item("Show &Toolbar", cmd::kShowToolbar),
+                           Check("&Sound", cmd::kSound, "F5", true)}),
           HelpPopup()}},
-        {203,
-         {Popup("Star &Map", {Item("Really &Sky Globe ", 501, nullptr, true),
-                              Item("&Review Globe", 502), Separator(),
-                              Item("R&eturn", 400, "BackSpace")}),
+        {cmd::kStarMapMenu,
+         {Popup("Star &Map", {Check("Really &Sky Globe ", cmd::kRealSkyGlobe, nullptr, true),
+                              Check("&Review Globe", cmd::kReviewGlobe), Separator(),
+                              Item("R&eturn", cmd::kReturn, "BackSpace")}),
           Popup("&Action",
-                {Item("Zoom &In", 503, "Shift+Home"), Item("Zoom &Out", 504, "Shift+End"),
-                 Separator(), Item("Time &Forward", 505, "Shift+Insert"),
-                 Item("Time &Back", 506, "Shift+Delete"), Separator(),
-                 Item("&Go", 507, "Shift+Enter"), Item("&Stop", 508, "Shift+Pause"), Separator(),
-                 Item("&Normal Conditions", 409, "F10")}),
-          Popup("&Search", {Item("&Find", 509), Item("Find &Next", 510, "F7")}),
-          Popup("&Setup", {Item("Star &Map Setup", 374), Item("Time &Update", 375),
-                           Item("&Location Choice", 376), Separator(), Item("Show &Toolbar", 377),
-                           Item("&Sound", 378, "F5", true)}),
-          Popup("&Help", {Item("&Contents", 350, "F1"), Item("&Using Help", 352), Separator(),
-                          Item("Constellations &Index", 353), Separator(),
-                          Item("&About", 354)})}},
-        {204,
-         {Popup("Astronomical &DB", {Item("&Return", 400, "BackSpace")}),
+                {Item("Zoom &In", cmd::kStZoomIn, "Shift+Home"), Item("Zoom &Out", cmd::kStZoomOut, "Shift+End"),
+                 Separator(), Item("Time &Forward", cmd::kStTimeForward, "Shift+Insert"),
+                 Item("Time &Back", cmd::kStTimeBack, "Shift+Delete"), Separator(),
+                 Item("&Go", cmd::kStGo, "Shift+Enter"), Item("&Stop", cmd::kStStop, "Shift+Pause"), Separator(),
+                 Item("&Normal Conditions", cmd::kNormal, "F10")}),
+          Popup("&Search", {Item("&Find", cmd::kFind), Item("Find &Next", cmd::kFindNext, "F7")}),
+          Popup("&Setup", {Item("Star &Map Setup", cmd::kStarMapSetup), Item("Time &Update", cmd::kTimeUpdate),
+                           Item("&Location Choice", cmd::kLocation), Separator(), Item("Show &Toolbar", cmd::kShowToolbar),
+                           Check("&Sound", cmd::kSound, "F5", true)}),
+          Popup("&Help", {Item("&Contents", cmd::kHelpContents, "F1"), Item("&Using Help", cmd::kHelpOnHelp), Separator(),
+                          Item("Constellations &Index", cmd::kConstellationIndex), Separator(),
+                          Item("&About", cmd::kAbout)})}},
+        {cmd::kDataBaseMenu,
+         {Popup("Astronomical &DB", {Item("&Return", cmd::kReturn, "BackSpace")}),
           Popup("&Object",
-                {Item("&Sun", 701),
+                {Item("&Sun", cmd::kSunData),
                  Popup("&Planets ...",
-                       {Item("Me&rcury", 801), Item("&Venus", 802), Item("&Earth", 803),
-                        Item("&Mars", 804), Item("&Jupiter", 805), Item("&Saturn", 806),
-                        Item("&Uranus", 807), Item("&Neptune", 808), Item("&Pluto", 809)}),
-                 Item("&Moon", 810), Separator(), Item("Planets Co&mparison", 814), Separator(),
-                 Item("S&olar Objects View", 811), Item("&Galaxies View", 812),
-                 Item("&Nebulas View", 813)}),
+                       {Item("Me&rcury", cmd::kFirstPlanetData), Item("&Venus", cmd::kFirstPlanetData + 1), Item("&Earth", cmd::kFirstPlanetData + 2),
+                        Item("&Mars", cmd::kFirstPlanetData + 3), Item("&Jupiter", cmd::kFirstPlanetData + 4), Item("&Saturn", cmd::kFirstPlanetData + 5),
+                        Item("&Uranus", cmd::kFirstPlanetData + 6), Item("&Neptune", cmd::kFirstPlanetData + 7), Item("&Pluto", cmd::kFirstPlanetData + 8)}),
+                 Item("&Moon", cmd::kMoonData), Separator(), Item("Planets Co&mparison", cmd::kComparison), Separator(),
+                 Item("S&olar Objects View", cmd::kSolarObjectsView), Item("&Galaxies View", cmd::kGalaxiesView),
+                 Item("&Nebulas View", cmd::kNebulasView)}),
           Popup("&Setup", SetupTail()), HelpPopup()}},
     };
     static const Items none;
@@ -96,65 +104,65 @@ const std::vector<MenuItem>& MenuResource(int id)
 const char* HintString(int id)
 {
     static const std::map<int, const char*> hints = {
-        {301, "Show Solar System Model"},
-        {302, "Show Star Map "},
-        {303, "Data base of objects of Solar System"},
-        {305, "Exit from 'Velmoria'"},
-        {350, "Contents of help"},
-        {352, "Help on using help"},
-        {353, "List of constellations abbreviations"},
-        {354, "About 'Velmoria'"},
-        {373, "Setup Solar System Model's objects"},
-        {374, "Setup Star Map Window"},
-        {375, "Updating time and date"},
-        {376, "Choice to your location"},
-        {377, "Show Toolbar window"},
-        {378, "Sound On/Off"},
-        {400, "Return to Main Window"},
-        {403, "Zooming In of View"},
-        {404, "Zooming Out of View"},
-        {405, "Time direction : forward"},
-        {406, "Time direction : back"},
-        {407, "Begining / Continue animation"},
-        {408, "Stoping animation"},
-        {409, "Normalization all conditoins"},
-        {501, "Show really sky globe"},
-        {502, "Free review of star globe"},
-        {503, "Zooming In of View"},
-        {504, "Zooming Out of View"},
-        {505, "Time direction : forward"},
-        {506, "Time direction : back"},
-        {507, "Starting / Continue process"},
-        {508, "Stoping process"},
-        {509, "Find star by name"},
-        {510, "Find next star by name"},
-        {601, "Heliocentric System"},
-        {602, "Mercury in the center"},
-        {603, "Venus in the center"},
-        {604, "Geocentric System"},
-        {605, "Mars in the center"},
-        {606, "Jupiter in the center"},
-        {607, "Saturn in the center"},
-        {608, "Uranus in the center"},
-        {609, "Neptune in the center"},
-        {610, "Pluto in the center"},
-        {611, "Comet Halleys in the center"},
-        {612, "Comet Encke in the center"},
-        {701, "Sun data"},
-        {801, "Mercury data"},
-        {802, "Venus data"},
-        {803, "Earth data"},
-        {804, "Mars data"},
-        {805, "Jupiter data"},
-        {806, "Saturn data"},
-        {807, "Uranus data"},
-        {808, "Naptune data"},
-        {809, "Pluto data"},
-        {810, "Moon data"},
-        {811, "Show views of Solar System objects"},
-        {812, "Show views of galaxies objects"},
-        {813, "Show views of nebulas objects"},
-        {814, "Planet Comparison"},
+        {cmd::kSolarSystem, "Show Solar System Model"},
+        {cmd::kStarMap, "Show Star Map "},
+        {cmd::kDataBase, "Data base of objects of Solar System"},
+        {cmd::kExit, "Exit from 'Velmoria'"},
+        {cmd::kHelpContents, "Contents of help"},
+        {cmd::kHelpOnHelp, "Help on using help"},
+        {cmd::kConstellationIndex, "List of constellations abbreviations"},
+        {cmd::kAbout, "About 'Velmoria'"},
+        {cmd::kSolarSetup, "Setup Solar System Model's objects"},
+        {cmd::kStarMapSetup, "Setup Star Map Window"},
+        {cmd::kTimeUpdate, "Updating time and date"},
+        {cmd::kLocation, "Choice to your location"},
+        {cmd::kShowToolbar, "Show Toolbar window"},
+        {cmd::kSound, "Sound On/Off"},
+        {cmd::kReturn, "Return to Main Window"},
+        {cmd::kZoomIn, "Zooming In of View"},
+        {cmd::kZoomOut, "Zooming Out of View"},
+        {cmd::kTimeForward, "Time direction : forward"},
+        {cmd::kTimeBack, "Time direction : back"},
+        {cmd::kGo, "Begining / Continue animation"},
+        {cmd::kStop, "Stoping animation"},
+        {cmd::kNormal, "Normalization all conditoins"},
+        {cmd::kRealSkyGlobe, "Show really sky globe"},
+        {cmd::kReviewGlobe, "Free review of star globe"},
+        {cmd::kStZoomIn, "Zooming In of View"},
+        {cmd::kStZoomOut, "Zooming Out of View"},
+        {cmd::kStTimeForward, "Time direction : forward"},
+        {cmd::kStTimeBack, "Time direction : back"},
+        {cmd::kStGo, "Starting / Continue process"},
+        {cmd::kStStop, "Stoping process"},
+        {cmd::kFind, "Find star by name"},
+        {cmd::kFindNext, "Find next star by name"},
+        {cmd::kFirstCenter, "Heliocentric System"},
+        {cmd::kFirstCenter + 1, "Mercury in the center"},
+        {cmd::kFirstCenter + 2, "Venus in the center"},
+        {cmd::kFirstCenter + 3, "Geocentric System"},
+        {cmd::kFirstCenter + 4, "Mars in the center"},
+        {cmd::kFirstCenter + 5, "Jupiter in the center"},
+        {cmd::kFirstCenter + 6, "Saturn in the center"},
+        {cmd::kFirstCenter + 7, "Uranus in the center"},
+        {cmd::kFirstCenter + 8, "Neptune in the center"},
+        {cmd::kFirstCenter + 9, "Pluto in the center"},
+        {cmd::kFirstCenter + 10, "Comet Halleys in the center"},
+        {cmd::kFirstCenter + 11, "Comet Encke in the center"},
+        {cmd::kSunData, "Sun data"},
+        {cmd::kFirstPlanetData, "Mercury data"},
+        {cmd::kFirstPlanetData + 1, "Venus data"},
+        {cmd::kFirstPlanetData + 2, "Earth data"},
+        {cmd::kFirstPlanetData + 3, "Mars data"},
+        {cmd::kFirstPlanetData + 4, "Jupiter data"},
+        {cmd::kFirstPlanetData + 5, "Saturn data"},
+        {cmd::kFirstPlanetData + 6, "Uranus data"},
+        {cmd::kFirstPlanetData + 7, "Naptune data"},
+        {cmd::kFirstPlanetData + 8, "Pluto data"},
+        {cmd::kMoonData, "Moon data"},
+        {cmd::kSolarObjectsView, "Show views of Solar System objects"},
+        {cmd::kGalaxiesView, "Show views of galaxies objects"},
+        {cmd::kNebulasView, "Show views of nebulas objects"},
+        {cmd::kComparison, "Planet Comparison"},
     };
     const auto it = hints.find(id);
     return it == hints.end() ? nullptr : it->second;
@@ -178,17 +186,17 @@ const std::vector<ToolbarGadget>& ToolbarGadgets(int subject)
     auto b = [](int id) { return ToolbarGadget{id, id}; };
     auto bm = [](int id, int bitmap) { return ToolbarGadget{id, bitmap}; };
     static const std::map<int, std::vector<ToolbarGadget>> bars = {
-        {1, {b(301), b(302), sep, b(303), sep, b(305)}},
+        {1, {b(cmd::kSolarSystem), b(cmd::kStarMap), sep, b(cmd::kDataBase), sep, b(cmd::kExit)}},
         {2,
-         {b(404), b(403), sep, b(406), b(405), sep, b(407), b(408), sep, b(375), sep, b(373), sep,
-          b(409), sep, b(400)}},
+         {b(cmd::kZoomOut), b(cmd::kZoomIn), sep, b(cmd::kTimeBack), b(cmd::kTimeForward), sep, b(cmd::kGo), b(cmd::kStop), sep, b(cmd::kTimeUpdate), sep, b(cmd::kSolarSetup), sep,
+          b(cmd::kNormal), sep, b(cmd::kReturn)}},
         {3,
-         {b(501), b(502), sep, bm(504, 404), bm(503, 403), sep, bm(506, 406), bm(505, 405), sep,
-          bm(507, 407), bm(508, 408), sep, b(509), b(510), sep, b(375), b(376), sep, b(374), sep,
-          b(409), sep, b(400)}},
+         {b(cmd::kRealSkyGlobe), b(cmd::kReviewGlobe), sep, bm(cmd::kStZoomOut, cmd::kZoomOut), bm(cmd::kStZoomIn, cmd::kZoomIn), sep, bm(cmd::kStTimeBack, cmd::kTimeBack), bm(cmd::kStTimeForward, cmd::kTimeForward), sep,
+          bm(cmd::kStGo, cmd::kGo), bm(cmd::kStStop, cmd::kStop), sep, b(cmd::kFind), b(cmd::kFindNext), sep, b(cmd::kTimeUpdate), b(cmd::kLocation), sep, b(cmd::kStarMapSetup), sep,
+          b(cmd::kNormal), sep, b(cmd::kReturn)}},
         {4,
-         {b(701), sep, b(801), b(802), b(803), b(804), b(805), b(806), b(807), b(808), b(809), sep,
-          b(810), sep, b(814), sep, b(811), b(812), b(813), sep, b(400)}},
+         {b(cmd::kSunData), sep, b(cmd::kFirstPlanetData), b(cmd::kFirstPlanetData + 1), b(cmd::kFirstPlanetData + 2), b(cmd::kFirstPlanetData + 3), b(cmd::kFirstPlanetData + 4), b(cmd::kFirstPlanetData + 5), b(cmd::kFirstPlanetData + 6), b(cmd::kFirstPlanetData + 7), b(cmd::kFirstPlanetData + 8), sep,
+          b(cmd::kMoonData), sep, b(cmd::kComparison), sep, b(cmd::kSolarObjectsView), b(cmd::kGalaxiesView), b(cmd::kNebulasView), sep, b(cmd::kReturn)}},
     };
     static const std::vector<ToolbarGadget> none;
     const auto it = bars.find(subject);
@@ -198,29 +206,29 @@ const std::vector<ToolbarGadget>& ToolbarGadgets(int subject)
 const std::vector<Accelerator>& AcceleratorTable()
 {
     static const std::vector<Accelerator> table = {
-        {Qt::Key_F1, 0, 350},
-        {Qt::Key_F2, 0, 301},
-        {Qt::Key_F3, 0, 302},
-        {Qt::Key_F4, 0, 303},
-        {Qt::Key_F5, 0, 378},
-        {Qt::Key_F10, 0, 409},
-        {Qt::Key_X, Qt::AltModifier, 305},
-        {Qt::Key_Home, 0, 403},
-        {Qt::Key_End, 0, 404},
-        {Qt::Key_Return, 0, 407},
-        {Qt::Key_Enter, 0, 407},
-        {Qt::Key_Pause, 0, 408},
-        {Qt::Key_Backspace, 0, 400},
-        {Qt::Key_F7, 0, 510},
-        {Qt::Key_Return, Qt::ShiftModifier, 507},
-        {Qt::Key_Enter, Qt::ShiftModifier, 507},
-        {Qt::Key_Pause, Qt::ShiftModifier, 508},
-        {Qt::Key_Insert, Qt::ShiftModifier, 505},
-        {Qt::Key_Delete, Qt::ShiftModifier, 506},
-        {Qt::Key_End, Qt::ShiftModifier, 504},
-        {Qt::Key_Home, Qt::ShiftModifier, 503},
-        {Qt::Key_Insert, 0, 405},
-        {Qt::Key_Delete, 0, 406},
+        {Qt::Key_F1, 0, cmd::kHelpContents},
+        {Qt::Key_F2, 0, cmd::kSolarSystem},
+        {Qt::Key_F3, 0, cmd::kStarMap},
+        {Qt::Key_F4, 0, cmd::kDataBase},
+        {Qt::Key_F5, 0, cmd::kSound},
+        {Qt::Key_F10, 0, cmd::kNormal},
+        {Qt::Key_X, Qt::AltModifier, cmd::kExit},
+        {Qt::Key_Home, 0, cmd::kZoomIn},
+        {Qt::Key_End, 0, cmd::kZoomOut},
+        {Qt::Key_Return, 0, cmd::kGo},
+        {Qt::Key_Enter, 0, cmd::kGo},
+        {Qt::Key_Pause, 0, cmd::kStop},
+        {Qt::Key_Backspace, 0, cmd::kReturn},
+        {Qt::Key_F7, 0, cmd::kFindNext},
+        {Qt::Key_Return, Qt::ShiftModifier, cmd::kStGo},
+        {Qt::Key_Enter, Qt::ShiftModifier, cmd::kStGo},
+        {Qt::Key_Pause, Qt::ShiftModifier, cmd::kStStop},
+        {Qt::Key_Insert, Qt::ShiftModifier, cmd::kStTimeForward},
+        {Qt::Key_Delete, Qt::ShiftModifier, cmd::kStTimeBack},
+        {Qt::Key_End, Qt::ShiftModifier, cmd::kStZoomOut},
+        {Qt::Key_Home, Qt::ShiftModifier, cmd::kStZoomIn},
+        {Qt::Key_Insert, 0, cmd::kTimeForward},
+        {Qt::Key_Delete, 0, cmd::kTimeBack},
     };
     return table;
 }

@@ -9,6 +9,7 @@ struct MenuItem
     int id;            // command id; 0 for a popup or a separator
     const char* key;   // key text shown at the right, or null
     bool checked;      // the item starts checked
+    bool checkable;    // the item carries a check mark that the program sets
     std::vector<MenuItem> children;  // items of a popup
 };
 

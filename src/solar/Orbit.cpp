@@ -77,7 +77,7 @@ float SunDistance(const SolObjects& body)
 
 float ZoomInScale(float scale)
 {
-    if (scale > 4.0f)
+    if (scale > kMaxZoomScale)
         return 3.0f;
     return static_cast<float>(static_cast<double>(scale) + 0.04);
 }
@@ -86,6 +86,6 @@ float ZoomOutScale(float scale)
 {
     if (static_cast<double>(scale) >= 0.05)
         return static_cast<float>(static_cast<double>(scale) - 0.04);
-    return 0.04f;
+    return kMinZoomScale;
 }
 } // namespace solar

@@ -62,8 +62,11 @@ void OrbitOutline(const SolObjects& body, float S, double Ox, double Oy,
 // kilometres.
 float SunDistance(const SolObjects& body);
 
-// The zoom steps of the model, in pixels per million km. Zoom in adds 0.04; a scale already
-// above 4.0 falls back to 3.0. Zoom out subtracts 0.04 down to 0.05 and floors at 0.04.
+// The zoom of the model, in pixels per million km: zoom in is offered below kMaxZoomScale and
+// zoom out above kMinZoomScale. Zoom in adds 0.04; a scale already above the largest falls back
+// to 3.0. Zoom out subtracts 0.04 down to 0.05 and floors at the smallest.
+constexpr float kMaxZoomScale = 4.0f;
+constexpr float kMinZoomScale = 0.04f;
 float ZoomInScale(float scale);
 float ZoomOutScale(float scale);
 } // namespace solar

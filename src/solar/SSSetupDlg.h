@@ -2,7 +2,7 @@
 // the 13 flags of the window's configuration in place, only when closed with OK.
 #pragma once
 
-#include "app/Config.h"
+#include "model/Config.h"
 #include "platform/Dialog.h"
 
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "app/ConstName.h"
+#include "starmap/ConstName.h"
 
 const char* const ConstName[2 * kConstellationCount] = {
     "Ursa Minor", "UMI", // 1

@@ -202,4 +202,13 @@ std::array<GridLine, kGridLineCount> ComputeGrid(const GridAngles& g)
     }
     return lines;
 }
+bool CanZoomIn(uint16_t r, float yCenter)
+{
+    return static_cast<int>(yCenter * 0.5f + 1200) > r;
+}
+
+bool CanZoomOut(uint16_t r, float yCenter)
+{
+    return static_cast<int>(yCenter) / 6 < r;
+}
 } // namespace globe

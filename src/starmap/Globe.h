@@ -3,7 +3,7 @@
 // Angles are in degrees unless a name says radians; screen rows grow downward.
 #pragma once
 
-#include "app/Config.h"
+#include "model/Config.h"
 #include "time/SkyTime.h"
 
 #include <array>
@@ -132,6 +132,11 @@ struct StarMark
     int dx;
 };
 StarMark StarMarkFor(float magnitude);
+
+// The globe's zoom: the radius `r` grows by 20 pixels while it is below half the centre row
+// `yCenter` plus 1200, and shrinks by 20 while it is above a sixth of that row.
+bool CanZoomIn(uint16_t r, float yCenter);
+bool CanZoomOut(uint16_t r, float yCenter);
 
 // The declination (radians) of the Sun or the Moon for its angle tSol (degrees) on a great
 // circle of inclination `inclination` (radians): asin(sin(inclination) x sin(tSol)).

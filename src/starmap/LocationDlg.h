@@ -3,7 +3,7 @@
 // shows the degrees of any point and a click picks it.
 #pragma once
 
-#include "app/Config.h"
+#include "model/Config.h"
 #include "platform/Bitmaps.h"
 #include "platform/Dialog.h"
 #include "starmap/LocationMap.h"

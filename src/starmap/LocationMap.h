@@ -4,7 +4,7 @@
 // the right edge 180 E. All positions are pixels of the dialog, all angles whole degrees.
 #pragma once
 
-#include "app/Config.h"
+#include "model/Config.h"
 
 namespace locmap
 {

@@ -2,7 +2,7 @@
 // magnitude. It edits the record in place, only when closed with OK.
 #pragma once
 
-#include "app/Config.h"
+#include "model/Config.h"
 #include "platform/Dialog.h"
 
 class QCheckBox;

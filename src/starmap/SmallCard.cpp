@@ -1,8 +1,8 @@
 #include "starmap/SmallCard.h"
 
-#include "app/ConstName.h"
-#include "app/NumFormat.h"
-#include "app/VelmoriaWnd.h"
+#include "starmap/ConstName.h"
+#include "model/NumFormat.h"
+#include "model/ViewHost.h"
 #include "platform/Bitmaps.h"
 #include "starmap/NumToHM.h"
 
@@ -87,6 +87,11 @@ std::string Format(const char* format, const std::string& text)
 }
 } // namespace
 
+bool HitsMark(QPoint click, uint16_t x, uint16_t y)
+{
+    return click.x() - 8 <= x && x <= click.x() + 8 && click.y() - 8 <= y && y <= click.y() + 8;
+}
+
 void MarkObject(platform::Canvas& canvas, QPoint point)
 {
     static const platform::Bitmap label(platform::LoadBitmapResource("SkyLabel"));
@@ -148,8 +153,8 @@ void SmallCardDlg::SetupWindow()
     const int h = height() + 6;
     QRect client;
     QWidget* owner = parentWidget();
-    if (auto* wnd = qobject_cast<VelmoriaWnd*>(owner))
-        client = wnd->GetClientRect();
+    if (auto* host = dynamic_cast<model::ViewHost*>(owner))
+        client = host->GetClientRect();
     else if (owner)
         client = owner->rect();
     const QPoint click = Point ? *Point : QPoint();

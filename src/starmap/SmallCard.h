@@ -12,6 +12,10 @@
 #include <QLabel>
 #include <QPoint>
 
+// A right click at `click` hits an object whose stored position (x, y) lies in the 17 x 17
+// square around it.
+bool HitsMark(QPoint click, uint16_t x, uint16_t y);
+
 // ORs the 32 x 32 marker picture "SkyLabel" onto `canvas` with its top-left corner at
 // (point.x - 15, point.y - 15).
 void MarkObject(platform::Canvas& canvas, QPoint point);

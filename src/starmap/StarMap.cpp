@@ -1,26 +1,25 @@
-// The Star Map view of the main window: catalogues, rotation, the globe's layers (grid,
-// stars, constellation lines, deep-sky objects, Sun and Moon) and the view's commands. The
-// geometry lives in Globe, ConstBlocks and StarReader; this file draws on the window's canvas.
-#include "app/VelmoriaApp.h"
-#include "app/VelmoriaWnd.h"
-#include "platform/Clock.h"
+// The Star Map view: catalogues, rotation, the globe's layers (grid, stars, constellation
+// lines, deep-sky objects, Sun and Moon) and the view's commands. The geometry lives in Globe,
+// ConstBlocks and StarReader; this file draws on the window's canvas.
+#include "starmap/StarMap.h"
+#include "resources/CommandIds.h"
 #include "platform/Files.h"
 #include "platform/Help.h"
 #include "platform/MessageBox.h"
 #include "starmap/ConstBlocks.h"
 #include "starmap/Globe.h"
 #include "starmap/StarReader.h"
+#include "time/LocalZone.h"
+#include "time/SimClock.h"
 
 #include <cmath>
 
 namespace
 {
-constexpr const char* kStarsFile = "Data\\Stars.dat";
-constexpr const char* kNgcMessFile = "Data\\NGCMess.dat";
 constexpr platform::Rgb kBlack = 0;
 constexpr platform::Rgb kConstGreen = platform::RGB(0, 128, 0);
 
-globe::View ViewOf(const VelmoriaWnd& w)
+globe::View ViewOf(const StarMap& w)
 {
     return globe::View{w.XCenter, w.YCenter, w.r, w.lat, w.latCos, w.latSin};
 }
@@ -34,73 +33,98 @@ void DrawLine(platform::Canvas& canvas, uint16_t x0, uint16_t y0, uint16_t x1, u
     canvas.LineTo(globe::DrawCoord(x1), globe::DrawCoord(y1));
 }
 
-platform::MemoryDC* LoadSprite(const char* name)
+std::unique_ptr<platform::MemoryDC> LoadSprite(const char* name)
 {
     const QImage image = platform::LoadBitmapResource(name);
-    return image.isNull() ? nullptr : new platform::MemoryDC(image);
-}
-// A catalogue that cannot be read keeps the Star Map from opening: the view is torn down and
-// the main screen comes back. Always false, the readers' result.
-bool LeaveStarMap(VelmoriaWnd& w)
-{
-    platform::ErrorBox(&w, "Unable to show Star Map");
-    w.DestroyStarMap(false);
-    w.SetBckGndPicture();
-    RestoreMain();
-    return false;
+    return image.isNull() ? nullptr : std::make_unique<platform::MemoryDC>(image);
 }
 } // namespace
 
+StarMap::StarMap(model::ViewHost& h, Setup& values, SimClock& c)
+    : host(h), canvas(h.Canvas()), Values(values), clock(c)
+{
+}
+
+StarMap::~StarMap() = default;
+
+// A catalogue that cannot be read keeps the Star Map from opening: the view is torn down and
+// the main screen comes back. Always false, the readers' result.
+bool StarMap::LeaveStarMap()
+{
+    platform::ErrorBox(host.Window(), "Unable to show Star Map");
+    host.LeaveView();
+    return false;
+}
+
 // ---- catalogues ----
 
-bool VelmoriaWnd::ReadStarData()
+bool StarMap::ReadStarData()
 {
     std::FILE* f = platform::OpenFile(kStarsFile, "rb");
     if (!f)
     {
-        platform::ErrorBox(this, platform::FileMessage("Unable to open file", kStarsFile));
+        platform::ErrorBox(host.Window(), platform::FileMessage("Unable to open file", kStarsFile));
     }
     else
     {
-        star = new StarDB;
-        const starreader::ReadResult read = starreader::ReadStars(f, star, Star, kStarCount);
+        StarDB record{};
+        const starreader::ReadResult read = starreader::ReadStars(f, &record, Star, kStarCount);
         StarCount = static_cast<uint16_t>(read.stored);
         std::fclose(f);
-        delete star;
-        star = nullptr;
         if (read.ok)
             return true;
-        platform::WarningBox(this, platform::FileMessage("Unable to read from file", kStarsFile));
+        platform::WarningBox(host.Window(), platform::FileMessage("Unable to read from file", kStarsFile));
     }
-    return LeaveStarMap(*this);
+    return LeaveStarMap();
 }
 
-bool VelmoriaWnd::ReadNGCMessData()
+bool StarMap::ReadNGCMessData()
 {
     std::FILE* f = platform::OpenFile(kNgcMessFile, "rb");
     if (!f)
     {
-        platform::ErrorBox(this, platform::FileMessage("Unable to open file", kNgcMessFile));
+        platform::ErrorBox(host.Window(), platform::FileMessage("Unable to open file", kNgcMessFile));
     }
     else
     {
-        NGCM = new NGCMessDB;
+        NGCMessDB record{};
         const starreader::ReadResult read =
-            starreader::ReadNgcMess(f, NGCM, NgcMess, kNgcMessCount);
+            starreader::ReadNgcMess(f, &record, NgcMess, kNgcMessCount);
         NgcMessCount = static_cast<uint8_t>(read.stored);
         std::fclose(f);
-        delete NGCM;
-        NGCM = nullptr;
         if (read.ok)
             return true;
-        platform::WarningBox(this, platform::FileMessage("Unable to read from file", kNgcMessFile));
+        platform::WarningBox(host.Window(), platform::FileMessage("Unable to read from file", kNgcMessFile));
     }
-    return LeaveStarMap(*this);
+    return LeaveStarMap();
+}
+
+void StarMap::Open()
+{
+    GlobeSystem = true;
+    Search = false;
+    NoMore = false;
+    SetCentreFromClient();
+    r = static_cast<uint16_t>(static_cast<int>(YCenter) / 2);
+    SetLatitudeFromSetup();
+    SetSkyOffsets();
+    ClearGlobeFlags();
+    FlagLat = false;
+    CreateStarMapSprites();
+}
+
+void StarMap::Close()
+{
+    CmStStop();
+    host.SetCursorResource(0);
+    DeleteStarMapSprites();
+    // After the sprites: the resize this makes does not draw a globe that is going away.
+    host.ShowScrollBar(false);
 }
 
 // ---- angles ----
 
-void VelmoriaWnd::SetLatitudeFromSetup()
+void StarMap::SetLatitudeFromSetup()
 {
     const globe::Tilt tilt = globe::TiltFromLocation(Values.LocValues);
     lat = tilt.lat;
@@ -108,30 +132,30 @@ void VelmoriaWnd::SetLatitudeFromSetup()
     latSin = tilt.latSin;
 }
 
-void VelmoriaWnd::SetSkyOffsets()
+void StarMap::SetSkyOffsets()
 {
     ust = globe::MeridianOffset(globe::EastLongitude(Values.LocValues));
     ustSol[0] = globe::kSunOffset;
     ustSol[1] = globe::kMoonOffset;
 }
 
-void VelmoriaWnd::SetSkyFromLocation()
+void StarMap::SetSkyFromLocation(uint64_t S)
 {
     SetLatitudeFromSetup();
     SetSkyOffsets();
-    UpdateStarAngles(ClockInstant(CurDate, CurTime));
+    UpdateStarAngles(S);
 }
 
-int64_t VelmoriaWnd::SkyUt(uint64_t S, std::optional<int32_t> utcOffset) const
+int64_t StarMap::SkyUt(uint64_t S, std::optional<int32_t> utcOffset) const
 {
     if (Values.LocValues.GMT)
         return skytime::UtFromLocal(S, 0);
     // Asked at every instant: a clock stepped across a change of daylight saving, or across
     // years, must take the offset of the date it shows.
-    return skytime::UtFromLocal(S, utcOffset ? *utcOffset : platform::UtcOffsetAtLocal(S));
+    return skytime::UtFromLocal(S, utcOffset ? *utcOffset : skytime::ComputerUtcOffsetAtLocal(S));
 }
 
-void VelmoriaWnd::UpdateStarAngles(uint64_t S, std::optional<int32_t> utcOffset)
+void StarMap::UpdateStarAngles(uint64_t S, std::optional<int32_t> utcOffset)
 {
     const int64_t ut = SkyUt(S, utcOffset);
     t = globe::StarRotation(ut, ust);
@@ -139,7 +163,7 @@ void VelmoriaWnd::UpdateStarAngles(uint64_t S, std::optional<int32_t> utcOffset)
     tSol[1] = globe::RotationAngle(ut, globe::kMoonRate, ustSol[1]);
 }
 
-void VelmoriaWnd::RebaseStarAngles()
+void StarMap::RebaseStarAngles()
 {
     // The angles are those of the clock's instant and the observer's place alone, so the frame
     // on screen is already the sky of the instant it was drawn for, and the reversed clock's
@@ -150,7 +174,7 @@ void VelmoriaWnd::RebaseStarAngles()
 
 // ---- stars ----
 
-void VelmoriaWnd::DrawStarMark(const Stars& s)
+void StarMap::DrawStarMark(const Stars& s)
 {
     if (!(s.Magnitude <= Values.SMValues.SelectMagn) || !Stardc)
         return;
@@ -159,7 +183,7 @@ void VelmoriaWnd::DrawStarMark(const Stars& s)
                   0, platform::Rop::SrcCopy);
 }
 
-void VelmoriaWnd::DrawGlob()
+void StarMap::DrawGlob()
 {
     const globe::View view = ViewOf(*this);
     const bool transparent = Values.SMValues.Check[4] != 0;
@@ -184,7 +208,7 @@ void VelmoriaWnd::DrawGlob()
 
 // ---- grid ----
 
-void VelmoriaWnd::DrawGrid()
+void StarMap::DrawGrid()
 {
     auto draw = [this](const globe::GridAngles& angles, bool erase)
     {
@@ -221,7 +245,7 @@ void VelmoriaWnd::DrawGrid()
 
 // ---- constellations ----
 
-void VelmoriaWnd::DrawConst()
+void StarMap::DrawConst()
 {
     const std::vector<constblocks::Link> links = constblocks::FindLinks(Star, StarCount);
     canvas.SetPen(kBlack);
@@ -255,17 +279,15 @@ void VelmoriaWnd::DrawConst()
     }
 }
 
-void VelmoriaWnd::CmConstelIndex()
+void StarMap::CmConstelIndex()
 {
-    if (Subject != 3)
-        return;
-    platform::WinHelp(this, "Velmoria.hlp", platform::HELP_CONTEXT, 9016);
-    InvalidateErase();
+    platform::WinHelp(host.Window(), "Velmoria.hlp", platform::HELP_CONTEXT, 9016);
+    host.InvalidateErase();
 }
 
 // ---- Sun, Moon and deep-sky objects ----
 
-void VelmoriaWnd::DrawSolObj()
+void StarMap::DrawSolObj()
 {
     const globe::View view = ViewOf(*this);
     const bool transparent = Values.SMValues.Check[4] != 0;
@@ -289,7 +311,7 @@ void VelmoriaWnd::DrawSolObj()
     }
 }
 
-void VelmoriaWnd::DrawNGCMess()
+void StarMap::DrawNGCMess()
 {
     const globe::View view = ViewOf(*this);
     const bool transparent = Values.SMValues.Check[4] != 0;
@@ -316,7 +338,7 @@ void VelmoriaWnd::DrawNGCMess()
 
 // ---- frame and commands ----
 
-void VelmoriaWnd::ShowStarMap()
+void StarMap::ShowStarMap()
 {
     const auto& check = Values.SMValues.Check;
     if (check[1])
@@ -330,58 +352,31 @@ void VelmoriaWnd::ShowStarMap()
         DrawSolObj();
 }
 
-void VelmoriaWnd::ChangeSystem(int id)
+void StarMap::SetGlobeSystem(bool realSky)
 {
-    if (Subject != 3)
-        return;
-    hmenu = GetMenu();
-    if (id == 502)
-    {
-        GlobeSystem = false;
-        CheckMenuItem(hmenu, 501, false);
-        CheckMenuItem(hmenu, 502, true);
-        ShowScrollBar(true);
-        CmNormal();
-        if (sbCoord)
-            sbCoord->SetText("Review Globe");
-    }
-    else
-    {
-        GlobeSystem = true;
-        CheckMenuItem(hmenu, 502, false);
-        CheckMenuItem(hmenu, 501, true);
-        ShowScrollBar(false);
-        CmNormal();
-        if (sbCoord)
-            sbCoord->SetText("Really Sky Globe");
-    }
-    InvalidateErase();
-    // The window is clean: the next frame must erase nothing, and it comes now.
-    ClearGlobeFlags();
-    ShowRealTimeFrame();
+    GlobeSystem = realSky;
+    host.CheckCommand(cmd::kRealSkyGlobe, realSky);
+    host.CheckCommand(cmd::kReviewGlobe, !realSky);
+    host.ShowScrollBar(!realSky);
 }
 
-void VelmoriaWnd::CmStZoomIn()
+void StarMap::CmStZoomIn()
 {
-    if (Subject != 3)
-        return;
-    if (static_cast<int>(YCenter * 0.5f + 1200) > r)
+    if (CanZoomIn())
         r += 20;
     ShowZoomedStarMap();
 }
 
-void VelmoriaWnd::CmStZoomOut()
+void StarMap::CmStZoomOut()
 {
-    if (Subject != 3)
-        return;
     // In a very small window the radius can be below one step: stop at 0 rather than wrap
     // to a radius of 65000 pixels.
-    if (static_cast<int>(YCenter) / 6 < r)
+    if (CanZoomOut())
         r = r > 20 ? static_cast<uint16_t>(r - 20) : 0;
     ShowZoomedStarMap();
 }
 
-void VelmoriaWnd::ShowZoomedStarMap()
+void StarMap::ShowZoomedStarMap()
 {
     // Erasing the marks of the old radius cuts holes into the grid and the lines that stay;
     // a running globe mends them with its next frames, a stopped one is drawn whole on black.
@@ -390,52 +385,146 @@ void VelmoriaWnd::ShowZoomedStarMap()
         ShowStarMap();
         return;
     }
-    BlackOut();
+    host.BlackOut();
     ClearGlobeFlags();
     ShowStarMap();
 }
 
-void VelmoriaWnd::CmStTimeFwd()
+bool StarMap::CanZoomIn() const
 {
-    if (Subject == 3)
-        SetTimeDirection(true);
+    return globe::CanZoomIn(r, YCenter);
 }
 
-void VelmoriaWnd::CmStTimeBack()
+bool StarMap::CanZoomOut() const
 {
-    if (Subject == 3)
-        SetTimeDirection(false);
+    return globe::CanZoomOut(r, YCenter);
 }
 
-void VelmoriaWnd::CmStGo()
+void StarMap::CmStGo()
 {
-    if (Subject == 3)
-        StartAnimation(StPlaying);
+    clock.StartAnimation(StPlaying);
 }
 
-void VelmoriaWnd::CmStStop()
+void StarMap::CmStStop()
 {
-    if (Subject == 3)
-        StopAnimation(StPlaying);
+    clock.StopAnimation(StPlaying);
 }
 
-void VelmoriaWnd::CreateStarMapSprites()
+void StarMap::SetCentreFromClient()
 {
-    DeleteStarMapSprites();
+    const QRect rc = host.GetClientRect();
+    XCenter = (rc.left() + rc.left() + rc.width()) * 0.5f;
+    YCenter = (rc.top() + rc.top() + rc.height()) * 0.5f;
+}
+
+void StarMap::ClearGlobeFlags()
+{
+    for (Stars& s : Star)
+    {
+        s.Flag = false;
+        s.FConst = false;
+    }
+    for (NgcMessObj& o : NgcMess)
+        o.Flag = false;
+    FlagSol[0] = FlagSol[1] = false;
+}
+
+void StarMap::ResetRadius()
+{
+    const QRect rc = host.GetClientRect();
+    r = static_cast<uint16_t>(static_cast<int>((rc.top() + rc.top() + rc.height()) * 0.25));
+}
+
+void StarMap::Normal()
+{
+    SetLatitudeFromSetup();
+    SetSkyOffsets();
+    if (!GlobeSystem)
+    {
+        VPos = 180;
+        lat = 0;
+    }
+    ResetRadius();
+    const globe::Tilt tilt = globe::MakeTilt(lat);
+    latCos = tilt.latCos;
+    latSin = tilt.latSin;
+}
+
+void StarMap::Scroll(int scrollCode, int thumbPos)
+{
+    switch (scrollCode)
+    {
+    case SB_LINEUP:
+        if (VPos <= 0)
+        {
+            lat = 180;
+            VPos = 0;
+        }
+        else
+        {
+            lat += 10;
+            VPos -= 10;
+        }
+        break;
+    case SB_LINEDOWN:
+        if (VPos >= 360)
+        {
+            lat = -180;
+            VPos = 360;
+        }
+        else
+        {
+            lat -= 10;
+            VPos += 10;
+        }
+        break;
+    case SB_PAGEUP:
+        if (VPos < 30)
+        {
+            lat = 180;
+            VPos = 0;
+        }
+        else
+        {
+            lat += 30;
+            VPos -= 30;
+        }
+        break;
+    case SB_PAGEDOWN:
+        if (VPos > 330)
+        {
+            lat = -180;
+            VPos = 360;
+        }
+        else
+        {
+            lat -= 30;
+            VPos += 30;
+        }
+        break;
+    case SB_THUMBPOSITION:
+        lat = static_cast<float>(180 - thumbPos);
+        VPos = thumbPos;
+        break;
+    default: break;
+    }
+    const globe::Tilt tilt = globe::MakeTilt(lat);
+    latCos = tilt.latCos;
+    latSin = tilt.latSin;
+}
+
+void StarMap::CreateStarMapSprites()
+{
     Stardc = LoadSprite("Star");
     Soldc[0] = LoadSprite("Sun");
     Soldc[1] = LoadSprite("Moon");
     NgcMessdc = LoadSprite("NGCMess");
 }
 
-void VelmoriaWnd::DeleteStarMapSprites()
+void StarMap::DeleteStarMapSprites()
 {
-    delete Stardc;
-    Stardc = nullptr;
-    delete Soldc[0];
-    Soldc[0] = nullptr;
-    delete Soldc[1];
-    Soldc[1] = nullptr;
-    delete NgcMessdc;
-    NgcMessdc = nullptr;
+    Stardc.reset();
+    Soldc[0].reset();
+    Soldc[1].reset();
+    NgcMessdc.reset();
 }

@@ -1,6 +1,6 @@
 // The Star Map's object cards: the marker at the click, then the card of the star, deep-sky
 // object, Sun or Moon that was hit.
-#include "app/VelmoriaWnd.h"
+#include "starmap/StarMap.h"
 #include "platform/Files.h"
 #include "starmap/SmallCard.h"
 
@@ -8,8 +8,6 @@
 
 namespace
 {
-constexpr const char* kStarFile = "Data\\Stars.dat";
-constexpr const char* kNgcMessFile = "Data\\NGCMess.dat";
 
 // Reads record `index` of `path` into `record`; false when the file cannot be opened or the
 // record is not there.
@@ -28,46 +26,70 @@ template <class Record> bool ReadRecord(const char* path, int index, Record& rec
 }
 } // namespace
 
-void VelmoriaWnd::SmStarCard(QPoint point, int index)
+void StarMap::SmStarCard(QPoint point, int index)
 {
     MarkObject(canvas, point);
-    Present();
-    star = new StarDB{};
-    if (ReadRecord(kStarFile, index, *star))
+    host.Present();
+    StarDB star{};
+    if (ReadRecord(kStarsFile, index, star))
     {
-        StarSmDlg card(this, &point, star);
+        StarSmDlg card(host.Window(), &point, &star);
         card.Execute();
     }
-    delete star;
-    star = nullptr;
 }
 
-void VelmoriaWnd::SmNGCMess(QPoint point, int index)
+void StarMap::SmNGCMess(QPoint point, int index)
 {
     MarkObject(canvas, point);
-    Present();
-    NGCM = new NGCMessDB{};
-    if (ReadRecord(kNgcMessFile, index, *NGCM))
+    host.Present();
+    NGCMessDB object{};
+    if (ReadRecord(kNgcMessFile, index, object))
     {
-        NGCMessSmDlg card(this, &point, NGCM);
+        NGCMessSmDlg card(host.Window(), &point, &object);
         card.Execute();
     }
-    delete NGCM;
-    NGCM = nullptr;
 }
 
-void VelmoriaWnd::SmSunCard(QPoint point)
+void StarMap::SmSunCard(QPoint point)
 {
     MarkObject(canvas, point);
-    Present();
-    SunSmDlg card(this, &point, static_cast<float>(-tSol[0]), static_cast<float>(Dec[0]));
+    host.Present();
+    SunSmDlg card(host.Window(), &point, static_cast<float>(-tSol[0]), static_cast<float>(Dec[0]));
     card.Execute();
 }
 
-void VelmoriaWnd::SmMoonCard(QPoint point)
+void StarMap::SmMoonCard(QPoint point)
 {
     MarkObject(canvas, point);
-    Present();
-    MoonSmDlg card(this, &point, static_cast<float>(-tSol[1]), static_cast<float>(Dec[1]));
+    host.Present();
+    MoonSmDlg card(host.Window(), &point, static_cast<float>(-tSol[1]), static_cast<float>(Dec[1]));
     card.Execute();
+}
+
+bool StarMap::OpenCardsAt(QPoint point)
+{
+    bool hit = false;
+    if (FlagSol[0] && HitsMark(point, XSol[0], YSol[0]))
+    {
+        hit = true;
+        SmSunCard(point);
+    }
+    if (FlagSol[1] && HitsMark(point, XSol[1], YSol[1]))
+    {
+        hit = true;
+        SmMoonCard(point);
+    }
+    for (int i = 0; i < NgcMessCount; ++i)
+        if (NgcMess[i].Flag && HitsMark(point, NgcMess[i].X, NgcMess[i].Y))
+        {
+            hit = true;
+            SmNGCMess(point, i);
+        }
+    for (int i = 0; i < StarCount; ++i)
+        if (Star[i].Flag && HitsMark(point, Star[i].X, Star[i].Y))
+        {
+            hit = true;
+            SmStarCard(point, i);
+        }
+    return hit;
 }

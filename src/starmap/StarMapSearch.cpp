@@ -2,8 +2,7 @@
 // its abbreviation, a deep-sky object by its Messier or NGC number, the Sun and the Moon. A
 // found object above the horizon gets its card at its place on the globe; a constellation is
 // drawn in red; anything below the horizon is reported.
-#include "app/VelmoriaApp.h"
-#include "app/VelmoriaWnd.h"
+#include "starmap/StarMap.h"
 #include "platform/Files.h"
 #include "platform/MessageBox.h"
 #include "starmap/ConstBlocks.h"
@@ -16,8 +15,6 @@
 
 namespace
 {
-constexpr const char* kStarsFile = "Data\\Stars.dat";
-constexpr const char* kNgcMessFile = "Data\\NGCMess.dat";
 constexpr platform::Rgb kHighlightRed = platform::RGB(255, 0, 0);
 
 QPoint ScreenPoint(uint16_t x, uint16_t y)
@@ -29,23 +26,21 @@ QPoint ScreenPoint(uint16_t x, uint16_t y)
 // The deep-sky pass leaves an object fainter than the limiting magnitude (or the whole layer,
 // when it is off) where it was last drawn, so the search places the object itself, exactly as
 // that pass would.
-bool LocateNgcMess(const VelmoriaWnd& w, const NgcMessObj& o, QPoint& at)
+bool LocateNgcMess(const StarMap& w, const Setup& values, const NgcMessObj& o, QPoint& at)
 {
     const globe::View view{w.XCenter, w.YCenter, w.r, w.lat, w.latCos, w.latSin};
     const double H = w.t + o.RA;
     const double sinDec = std::sin(static_cast<double>(o.Dec));
     const globe::ScreenPoint p = globe::Project(view, H, std::cos(o.Dec), sinDec);
     at = ScreenPoint(globe::StoreCoord(p.x), globe::StoreCoord(p.y));
-    return w.Values.SMValues.Check[4] != 0 || globe::IsVisible(view, sinDec, H, p.y);
+    return values.SMValues.Check[4] != 0 || globe::IsVisible(view, sinDec, H, p.y);
 }
 } // namespace
 
-void VelmoriaWnd::CmFind()
+void StarMap::CmFind()
 {
-    if (Subject != 3)
-        return;
     {
-        FindDlg dlg(this, SearchString, &SearchItem);
+        FindDlg dlg(host.Window(), SearchString, &SearchItem);
         dlg.Execute();
     }
     if (SearchItem == 0)
@@ -63,21 +58,21 @@ void VelmoriaWnd::CmFind()
     // card opens where they are now and not where they were when the layer was last drawn.
     if (SearchItem == 4 && !Values.SMValues.Check[3])
         DrawSolObj();
-    Present();
+    host.Present();
     switch (SearchItem)
     {
     case 1:
         if (!FindStar(0))
         {
-            platform::InfoBox(this, "The Star is not find");
+            platform::InfoBox(host.Window(), "The Star is not find");
             NoMore = true;
         }
         break;
     case 2:
         if (!FindConst(1))
-            platform::InfoBox(this, "The Constellation is not find");
+            platform::InfoBox(host.Window(), "The Constellation is not find");
         // The red lines stay until the next frame.
-        Present();
+        host.Present();
         return;
     case 3:
         // An unreadable catalogue ends the search without a word.
@@ -88,31 +83,31 @@ void VelmoriaWnd::CmFind()
         FindSolObj();
         break;
     }
-    BlackOut();
+    host.BlackOut();
     ForgetHiddenLayers();
     ShowStarMap();
 }
 
-void VelmoriaWnd::CmFindNext()
+void StarMap::CmFindNext()
 {
     // Find Next is enabled only while a star search has more to find.
-    if (Subject != 3 || SearchItem != 1 || !Search || NoMore)
+    if (SearchItem != 1 || !Search || NoMore)
         return;
     CmStStop();
     ShowStarMap();
-    Present();
+    host.Present();
     if (!FindStar(static_cast<uint16_t>(LastIndex + 1)))
     {
-        platform::InfoBox(this, "No more stars with search name");
+        platform::InfoBox(host.Window(), "No more stars with search name");
         NoMore = true;
     }
     if (NoMore)
         Search = false;
-    BlackOut();
+    host.BlackOut();
     ShowStarMap();
 }
 
-bool VelmoriaWnd::FindStar(uint16_t Index)
+bool StarMap::FindStar(uint16_t Index)
 {
     std::FILE* f = platform::OpenFile(kStarsFile, "rb");
     if (!f)
@@ -126,12 +121,12 @@ bool VelmoriaWnd::FindStar(uint16_t Index)
     if (Star[i].Flag)
         SmStarCard(ScreenPoint(Star[i].X, Star[i].Y), i);
     else
-        platform::InfoBox(this, "The Star is below the horizon");
+        platform::InfoBox(host.Window(), "The Star is below the horizon");
     LastIndex = static_cast<uint16_t>(i);
     return true;
 }
 
-bool VelmoriaWnd::FindConst(uint16_t Index)
+bool StarMap::FindConst(uint16_t Index)
 {
     std::FILE* f = platform::OpenFile(kStarsFile, "rb");
     if (!f)
@@ -141,7 +136,7 @@ bool VelmoriaWnd::FindConst(uint16_t Index)
     if (c == search::kWrongLength)
     {
         std::fclose(f);
-        platform::MessageBox(this, "The name of Constellation must content 3 symbols !!!",
+        platform::MessageBox(host.Window(), "The name of Constellation must content 3 symbols !!!",
                              platform::kCaptionInfo, platform::MB_ICONSTOP);
         return true;
     }
@@ -173,15 +168,15 @@ bool VelmoriaWnd::FindConst(uint16_t Index)
         for (int s = block.first; s < block.end; ++s)
             if (Star[s].Flag)
                 DrawStarMark(Star[s]);
-        Present();
+        host.Present();
         if (!drawn)
-            platform::InfoBox(this, "The Constellation is below the horizon");
+            platform::InfoBox(host.Window(), "The Constellation is below the horizon");
     }
     LastIndex = static_cast<uint16_t>(2 * c - 1);
     return true;
 }
 
-bool VelmoriaWnd::FindNGCMessObj()
+bool StarMap::FindNGCMessObj()
 {
     std::FILE* f = platform::OpenFile(kNgcMessFile, "rb");
     if (!f)
@@ -197,27 +192,30 @@ bool VelmoriaWnd::FindNGCMessObj()
             continue;
         found = true;
         QPoint at;
-        if (LocateNgcMess(*this, NgcMess[i], at))
+        if (LocateNgcMess(*this, Values, NgcMess[i], at))
             SmNGCMess(at, i);
         else
-            platform::InfoBox(this, messier ? "The Messier Object is below the horizon"
+            platform::InfoBox(host.Window(), messier ? "The Messier Object is below the horizon"
                                             : "The NGC Object is below the horizon");
     }
     std::fclose(f);
     if (!found)
-        platform::InfoBox(this, "The Object is not find");
+        platform::InfoBox(host.Window(), "The Object is not find");
     return true;
 }
 
-void VelmoriaWnd::FindSolObj()
+void StarMap::FindSolObj()
 {
     search::UpperCase(SearchString);
     const int k = search::SolObjectOf(SearchString);
-    if (k < 0)
+    if (k == search::kNoSolObject)
+    {
+        platform::InfoBox(host.Window(), "The Object is not find");
         return;
+    }
     if (!FlagSol[k])
     {
-        platform::InfoBox(this, k == 0 ? "The Sun is below the horizon"
+        platform::InfoBox(host.Window(), k == 0 ? "The Sun is below the horizon"
                                        : "The Moon is below the horizon");
         return;
     }
@@ -228,7 +226,7 @@ void VelmoriaWnd::FindSolObj()
         SmMoonCard(at);
 }
 
-void VelmoriaWnd::ForgetHiddenLayers()
+void StarMap::ForgetHiddenLayers()
 {
     const auto& check = Values.SMValues.Check;
     if (!check[2])

@@ -1,51 +1,48 @@
 // The Star Map's Setup menu: the options dialog and the observer location dialog. Both pause
 // the animation while they are open and draw the globe afresh when they close.
-#include "app/VelmoriaApp.h"
-#include "app/VelmoriaWnd.h"
+#include "starmap/StarMap.h"
 #include "starmap/LocationDlg.h"
 #include "starmap/SMSetupDlg.h"
 
-void VelmoriaWnd::CmSMSetup()
+void StarMap::CmSMSetup()
 {
-    if (Subject != 3)
-        return;
     const bool wasPlaying = StPlaying;
-    SetHint("Changing options for Star Map");
+    host.SetHint("Changing options for Star Map");
     CmStStop();
-    Present();
+    host.Present();
     {
-        SMSetupDlg dlg(this, &Values.SMValues);
+        SMSetupDlg dlg(host.Window(), &Values.SMValues);
         dlg.Execute();
     }
-    BlackOut();
+    host.BlackOut();
     ForgetHiddenLayers();
     // Drawn at once also when the animation goes on, rather than black until its next tick.
     ShowStarMap();
     if (wasPlaying)
         CmStGo();
-    SetHint("Viewing Star Map");
+    host.SetHint("Viewing Star Map");
 }
 
-void VelmoriaWnd::CmLocation()
+void StarMap::CmLocation(uint64_t S)
 {
     // The command is offered only in the real sky: the review globe's tilt belongs to its
     // scroll bar.
-    if (Subject != 3 || !GlobeSystem)
+    if (!GlobeSystem)
         return;
     const bool wasPlaying = StPlaying;
-    SetHint("Choice to your location");
+    host.SetHint("Choice to your location");
     CmStStop();
-    Present();
+    host.Present();
     {
-        LocationDlg dlg(this, &Values.LocValues);
+        LocationDlg dlg(host.Window(), &Values.LocValues);
         dlg.Execute();
     }
     // The (possibly unchanged) location sets the tilt, the meridian and the angles for the
     // clock at once, so the frame below already shows the new sky.
-    SetSkyFromLocation();
-    BlackOut();
+    SetSkyFromLocation(S);
+    host.BlackOut();
     ShowStarMap();
     if (wasPlaying)
         CmStGo();
-    SetHint("Viewing Star Map");
+    host.SetHint("Viewing Star Map");
 }

@@ -10,6 +10,10 @@
 static_assert(std::endian::native == std::endian::little,
               "records are read by copying little-endian bytes");
 
+// The catalogue files.
+constexpr const char* kStarsFile = "Data\\Stars.dat";
+constexpr const char* kNgcMessFile = "Data\\NGCMess.dat";
+
 #pragma pack(push, 1)
 // Bit fields of StarDB::Propert: luminosity-class and colour codes shown on the star card.
 struct Properties

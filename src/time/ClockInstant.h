@@ -2,21 +2,9 @@
 // time zone and no daylight saving.
 #pragma once
 
+#include "platform/DateTime.h"
+
 #include <cstdint>
-
-struct Time
-{
-    uint32_t Hour;    // 0..23
-    uint32_t Minute;  // 0..59
-    uint32_t Second;  // 0..59
-};
-
-struct Date
-{
-    uint32_t Day;    // 1..31, day of the month
-    uint32_t Month;  // 1..12
-    uint32_t Year;   // 1901..2999 while the clock is stepped
-};
 
 // True when `day` exists in `month` of `year` (Gregorian: February has 29 days when the year
 // is divisible by 4 and not by 100, or divisible by 400). Month outside 1..12 or day 0: false.

@@ -8,7 +8,7 @@
 #include <random>
 #include <sys/resource.h>
 
-#include "app/Config.h"
+#include "model/Config.h"
 #include "common/TestSupport.h"
 
 namespace

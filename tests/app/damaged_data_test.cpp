@@ -8,6 +8,7 @@
 #include "app/VelmoriaWnd.h"
 #include "common/TestSupport.h"
 #include "database/PlanetDlg.h"
+#include "solar/SolarRecord.h"
 
 #include <QListWidget>
 #include <algorithm>
@@ -76,13 +77,11 @@ protected:
                 dir.LinkRuntime(name);
         for (const char* name : kFiles)
             dir.Write(std::string("Data/") + name, ReadRuntime(name));
-        Subject = 0;
-        PreviousSubject = 0;
         app = std::make_unique<VelmoriaApp>();
         app->InitMainWindow(false);
-        frame->resize(1024, 768);
-        frame->show();
-        wnd = frame->Client();
+        app->Frame()->resize(1024, 768);
+        app->Frame()->show();
+        wnd = app->Frame()->Client();
     }
     void TearDown() override { app.reset(); }
 
@@ -102,7 +101,7 @@ protected:
             messages.boxes.clear();
             opened = false;
             use();
-            EXPECT_EQ(Subject, 1);
+            EXPECT_EQ(wnd->Subject, model::Mode::Main);
             if (damage.fullLength)
             {
                 EXPECT_TRUE(opened);
@@ -172,13 +171,13 @@ TEST_F(DamagedData, SolarSystemWithADamagedElementsFile)
                 [&]
                 {
                     wnd->DispatchCommand(301);
-                    if (Subject != 2)
+                    if (wnd->Subject != model::Mode::SolarSystem)
                         return;
                     opened = true;
                     wnd->EvTimer(kTimerRealTime);
                     wnd->DispatchCommand(408);
                     std::vector<QPoint> points;
-                    for (const SolObjects& body : wnd->SolObj)
+                    for (const SolObjects& body : wnd->solar.SolObj)
                         points.emplace_back(body.X, body.Y);
                     RightClickEverything(points);
                     wnd->DispatchCommand(400);
@@ -190,19 +189,19 @@ TEST_F(DamagedData, StarMapWithADamagedCatalogue)
     const auto enter = [&]
     {
         wnd->DispatchCommand(302);
-        if (Subject != 3)
+        if (wnd->Subject != model::Mode::StarMap)
             return;
         opened = true;
         wnd->EvTimer(kTimerRealTime);
         wnd->DispatchCommand(508);
-        std::vector<QPoint> points{{wnd->XSol[0], wnd->YSol[0]}, {wnd->XSol[1], wnd->YSol[1]}};
-        for (int i = 0; i < wnd->NgcMessCount; ++i)
-            if (wnd->NgcMess[i].Flag)
-                points.emplace_back(wnd->NgcMess[i].X, wnd->NgcMess[i].Y);
+        std::vector<QPoint> points{{wnd->starmap.XSol[0], wnd->starmap.YSol[0]}, {wnd->starmap.XSol[1], wnd->starmap.YSol[1]}};
+        for (int i = 0; i < wnd->starmap.NgcMessCount; ++i)
+            if (wnd->starmap.NgcMess[i].Flag)
+                points.emplace_back(wnd->starmap.NgcMess[i].X, wnd->starmap.NgcMess[i].Y);
         int stars = 0;
-        for (int i = 0; i < wnd->StarCount && stars < 8; ++i)
-            if (wnd->Star[i].Flag && (i % 60 == 0 || ++stars <= 4))
-                points.emplace_back(wnd->Star[i].X, wnd->Star[i].Y);
+        for (int i = 0; i < wnd->starmap.StarCount && stars < 8; ++i)
+            if (wnd->starmap.Star[i].Flag && (i % 60 == 0 || ++stars <= 4))
+                points.emplace_back(wnd->starmap.Star[i].X, wnd->starmap.Star[i].Y);
         RightClickEverything(points);
         wnd->DispatchCommand(502); // the review globe, then back to the real sky
         wnd->DispatchCommand(501);
@@ -226,13 +225,13 @@ TEST_F(DamagedData, DatabaseCardsWithADamagedFile)
         {
             for (int command : commands)
             {
-                if (Subject != 4)
+                if (wnd->Subject != model::Mode::DataBase)
                     wnd->DispatchCommand(303);
                 const size_t before = messages.boxes.size();
                 wnd->DispatchCommand(command);
-                opened = opened || (Subject == 4 && messages.boxes.size() == before);
+                opened = opened || (wnd->Subject == model::Mode::DataBase && messages.boxes.size() == before);
             }
-            if (Subject == 4)
+            if (wnd->Subject == model::Mode::DataBase)
                 wnd->DispatchCommand(400);
         };
     };

@@ -27,13 +27,14 @@ protected:
         wnd = std::make_unique<VelmoriaWnd>();
         wnd->resize(400, 300);
         wnd->canvas = platform::Canvas(400, 300, kPattern);
-        wnd->XCenter = 200;
-        wnd->YCenter = 150;
+        for (float* centre : {&wnd->solar.XCenter, &wnd->starmap.XCenter})
+            *centre = 200;
+        for (float* centre : {&wnd->solar.YCenter, &wnd->starmap.YCenter})
+            *centre = 150;
     }
     void TearDown() override
     {
         wnd.reset();
-        Subject = 0;
     }
 
     // Right-clicks at `p` and returns the cards opened, in order. The window is painted with
@@ -53,30 +54,30 @@ protected:
 
     void EnterSolarSystem(int records)
     {
-        Subject = 2;
-        wnd->Playing = false;
-        wnd->CreateSolarSprites();
+        wnd->Subject = model::Mode::SolarSystem;
+        wnd->solar.Playing = false;
+        wnd->solar.CreateSolarSprites();
         SolarObjects r{};
         for (int k = 0; k < records; ++k)
         {
             r.ID = k == 9 || k == 10 ? 'C' : 'P';
             r.SemiAxis = 1.0;
             r.Period = 365.25f;
-            solar::ConvertSolarRecord(r, wnd->SolObj[k]);
-            wnd->SolObj[k].X = static_cast<uint16_t>(40 + 25 * k);
-            wnd->SolObj[k].Y = 200;
+            solar::ConvertSolarRecord(r, wnd->solar.SolObj[k]);
+            wnd->solar.SolObj[k].X = static_cast<uint16_t>(40 + 25 * k);
+            wnd->solar.SolObj[k].Y = 200;
         }
     }
 
     void EnterStarMap()
     {
-        Subject = 3;
-        wnd->StPlaying = false;
-        ASSERT_TRUE(wnd->ReadStarData());
-        ASSERT_TRUE(wnd->ReadNGCMessData());
-        wnd->CreateStarMapSprites();
-        wnd->r = 100;
-        wnd->ClearGlobeFlags();
+        wnd->Subject = model::Mode::StarMap;
+        wnd->starmap.StPlaying = false;
+        ASSERT_TRUE(wnd->starmap.ReadStarData());
+        ASSERT_TRUE(wnd->starmap.ReadNGCMessData());
+        wnd->starmap.CreateStarMapSprites();
+        wnd->starmap.r = 100;
+        wnd->starmap.ClearGlobeFlags();
     }
 
     ScratchDir dir;
@@ -89,37 +90,37 @@ TEST_F(HitTest, StarMapOpensTheSunTheMoonDeepSkyObjectsThenStars)
 {
     EnterStarMap();
     // Listed against their order, all within the 17 x 17 square of the click.
-    wnd->Star[5].Flag = true;
-    wnd->Star[5].X = 108, wnd->Star[5].Y = 92;
-    wnd->NgcMess[3].Flag = true;
-    wnd->NgcMess[3].X = 92, wnd->NgcMess[3].Y = 108;
-    wnd->FlagSol[1] = true;
-    wnd->XSol[1] = 100, wnd->YSol[1] = 100;
-    wnd->FlagSol[0] = true;
-    wnd->XSol[0] = 101, wnd->YSol[0] = 99;
+    wnd->starmap.Star[5].Flag = true;
+    wnd->starmap.Star[5].X = 108, wnd->starmap.Star[5].Y = 92;
+    wnd->starmap.NgcMess[3].Flag = true;
+    wnd->starmap.NgcMess[3].X = 92, wnd->starmap.NgcMess[3].Y = 108;
+    wnd->starmap.FlagSol[1] = true;
+    wnd->starmap.XSol[1] = 100, wnd->starmap.YSol[1] = 100;
+    wnd->starmap.FlagSol[0] = true;
+    wnd->starmap.XSol[0] = 101, wnd->starmap.YSol[0] = 99;
     EXPECT_EQ(Click({100, 100}), (std::vector<int>{25, 26, 28, 23}));
     EXPECT_TRUE(Redrawn());
     // An object whose mark is not on the globe is not hit.
-    wnd->ClearGlobeFlags();
-    wnd->FlagSol[1] = true;
-    wnd->XSol[1] = 100, wnd->YSol[1] = 100;
-    wnd->NgcMess[3].Flag = true;
-    wnd->NgcMess[3].X = 92, wnd->NgcMess[3].Y = 108;
-    wnd->Star[6].X = 100, wnd->Star[6].Y = 100;
+    wnd->starmap.ClearGlobeFlags();
+    wnd->starmap.FlagSol[1] = true;
+    wnd->starmap.XSol[1] = 100, wnd->starmap.YSol[1] = 100;
+    wnd->starmap.NgcMess[3].Flag = true;
+    wnd->starmap.NgcMess[3].X = 92, wnd->starmap.NgcMess[3].Y = 108;
+    wnd->starmap.Star[6].X = 100, wnd->starmap.Star[6].Y = 100;
     EXPECT_EQ(Click({100, 100}), (std::vector<int>{26, 28}));
 }
 
 TEST_F(HitTest, RunningViewsOpenNoCardAndRedrawNothing)
 {
     EnterStarMap();
-    wnd->FlagSol[0] = true;
-    wnd->XSol[0] = 100, wnd->YSol[0] = 100;
-    wnd->StPlaying = true;
+    wnd->starmap.FlagSol[0] = true;
+    wnd->starmap.XSol[0] = 100, wnd->starmap.YSol[0] = 100;
+    wnd->starmap.StPlaying = true;
     EXPECT_TRUE(Click({100, 100}).empty());
     EXPECT_FALSE(Redrawn());
 
     EnterSolarSystem(2);
-    wnd->Playing = true;
+    wnd->solar.Playing = true;
     EXPECT_TRUE(Click({40, 200}).empty());
     EXPECT_FALSE(Redrawn());
 }
@@ -127,8 +128,8 @@ TEST_F(HitTest, RunningViewsOpenNoCardAndRedrawNothing)
 TEST_F(HitTest, OverlappingBodiesOpenTheirCardsInSlotOrder)
 {
     EnterSolarSystem(11);
-    wnd->SolObj[9].X = wnd->SolObj[2].X;  // a comet over a planet
-    EXPECT_EQ(Click({wnd->SolObj[2].X, 200}), (std::vector<int>{24, 27}));
+    wnd->solar.SolObj[9].X = wnd->solar.SolObj[2].X;  // a comet over a planet
+    EXPECT_EQ(Click({wnd->solar.SolObj[2].X, 200}), (std::vector<int>{24, 27}));
     EXPECT_TRUE(Redrawn());
 }
 
@@ -144,8 +145,8 @@ TEST_F(HitTest, AClickBesideEveryBodyOpensNothingAndRedrawsNothing)
     }
 
     EnterStarMap();
-    wnd->Star[0].Flag = true;
-    wnd->Star[0].X = 100, wnd->Star[0].Y = 100;
+    wnd->starmap.Star[0].Flag = true;
+    wnd->starmap.Star[0].X = 100, wnd->starmap.Star[0].Y = 100;
     EXPECT_TRUE(Click({109, 100}).empty());
     EXPECT_FALSE(Redrawn());
 }

@@ -47,10 +47,10 @@ void Dump(const QMenu* menu, const std::string& indent, std::string& out)
     }
 }
 
-std::string MenuBarText()
+std::string MenuBarText(const DecFrame& frame)
 {
     std::string out;
-    for (const QAction* top : frame->menuBar()->actions())
+    for (const QAction* top : frame.menuBar()->actions())
     {
         out += top->text().toStdString() + "\n";
         Dump(top->menu(), "  ", out);
@@ -76,8 +76,6 @@ protected:
     void SetUp() override
     {
         dir.LinkAllRuntime();
-        Subject = 0;
-        PreviousSubject = 0;
         app = std::make_unique<VelmoriaApp>();
         app->InitMainWindow(false);
     }
@@ -91,8 +89,8 @@ protected:
 
 TEST_F(Menus, MainScreenMenu)
 {
-    frame->AssignMenu(201);
-    EXPECT_EQ(MenuBarText(), std::string(R"(&Subject
+    app->Frame()->AssignMenu(201);
+    EXPECT_EQ(MenuBarText(*app->Frame()), std::string(R"(&Subject
   &Solar System|F2 #301 [Show Solar System Model]
   Star &Map|F3 #302 [Show Star Map ]
   So&lar System DB|F4 #303 [Data base of objects of Solar System]
@@ -103,8 +101,8 @@ TEST_F(Menus, MainScreenMenu)
 
 TEST_F(Menus, SolarSystemMenu)
 {
-    frame->AssignMenu(202);
-    EXPECT_EQ(MenuBarText(), std::string(R"(S&olar System
+    app->Frame()->AssignMenu(202);
+    EXPECT_EQ(MenuBarText(*app->Frame()), std::string(R"(S&olar System
   &Center of System >
     &Sun #601 [Heliocentric System] *
     &Mercury #602 [Mercury in the center]
@@ -142,8 +140,8 @@ TEST_F(Menus, SolarSystemMenu)
 
 TEST_F(Menus, StarMapMenu)
 {
-    frame->AssignMenu(203);
-    EXPECT_EQ(MenuBarText(), std::string(R"(Star &Map
+    app->Frame()->AssignMenu(203);
+    EXPECT_EQ(MenuBarText(*app->Frame()), std::string(R"(Star &Map
   Really &Sky Globe  #501 [Show really sky globe] *
   &Review Globe #502 [Free review of star globe]
   --
@@ -181,8 +179,8 @@ TEST_F(Menus, StarMapMenu)
 
 TEST_F(Menus, DatabaseMenu)
 {
-    frame->AssignMenu(204);
-    EXPECT_EQ(MenuBarText(), std::string(R"(Astronomical &DB
+    app->Frame()->AssignMenu(204);
+    EXPECT_EQ(MenuBarText(*app->Frame()), std::string(R"(Astronomical &DB
   &Return|BackSpace #400 [Return to Main Window]
 &Object
   &Sun #701 [Sun data]
@@ -243,11 +241,10 @@ TEST_F(Menus, ToolbarsCarryTheirButtonsInOrderWithTheirHints)
     };
     for (const Case& c : cases)
     {
-        PreviousSubject = Subject;
-        Subject = static_cast<uint8_t>(c.subject);
-        SetupSpeedBar();
+        app->Frame()->Client()->Subject = static_cast<model::Mode>(c.subject);
+        app->Frame()->SetupSpeedBar();
         std::string buttons;
-        for (const QAction* a : cb->actions())
+        for (const QAction* a : app->Frame()->Toolbar()->actions())
         {
             if (!buttons.empty())
                 buttons += ", ";
@@ -259,11 +256,10 @@ TEST_F(Menus, ToolbarsCarryTheirButtonsInOrderWithTheirHints)
             buttons += a->objectName().toStdString() + " [" + a->statusTip().toStdString() + "]";
             EXPECT_FALSE(a->icon().isNull()) << a->objectName().toStdString();
         }
-        EXPECT_EQ(cb->windowTitle().toStdString(), c.caption);
+        EXPECT_EQ(app->Frame()->Toolbar()->windowTitle().toStdString(), c.caption);
         EXPECT_EQ(buttons, c.buttons) << c.caption;
     }
-    PreviousSubject = Subject;
-    Subject = 1;
-    SetupSpeedBar();
+    app->Frame()->Client()->Subject = model::Mode::Main;
+    app->Frame()->SetupSpeedBar();
 }
 } // namespace

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/NumFormat.h"
+#include "model/NumFormat.h"
 
 namespace
 {

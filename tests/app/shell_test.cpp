@@ -28,10 +28,10 @@ using testing_support::ScratchDir;
 using testing_support::SoundRecorder;
 
 // The gadgets of the toolbar as command ids, 0 for a separator.
-std::vector<int> ToolbarIds()
+std::vector<int> ToolbarIds(const DecFrame& frame)
 {
     std::vector<int> ids;
-    for (QAction* a : cb->actions())
+    for (QAction* a : frame.Toolbar()->actions())
         ids.push_back(a->isSeparator() ? 0 : a->objectName().toInt());
     return ids;
 }
@@ -65,13 +65,11 @@ protected:
             dir.LinkRuntime(name);
         if (data)
             dir.LinkRuntime("Data");
-        Subject = 0;
-        PreviousSubject = 0;
         app = std::make_unique<VelmoriaApp>();
         app->InitMainWindow(false);
-        frame->resize(800, 600);
-        frame->show();
-        wnd = frame->Client();
+        app->Frame()->resize(800, 600);
+        app->Frame()->show();
+        wnd = app->Frame()->Client();
     }
 
     void TearDown() override { app.reset(); }
@@ -93,18 +91,18 @@ protected:
 
 TEST_F(Shell, StartsOnTheMainScreenWithItsMenuToolbarMusicAndPicture)
 {
-    EXPECT_EQ(Subject, 1);
-    EXPECT_EQ(frame->windowTitle().toStdString(), "Velmoria - [Main]");
-    EXPECT_EQ(frame->MenuId(), 201);
-    EXPECT_EQ(ToolbarIds(), (std::vector<int>{301, 302, 0, 303, 0, 305}));
-    EXPECT_EQ(cb->windowTitle().toStdString(), "Main Toolbar");
-    EXPECT_EQ(sb->HintText(), "Choose subject for viewing");
+    EXPECT_EQ(wnd->Subject, model::Mode::Main);
+    EXPECT_EQ(app->Frame()->windowTitle().toStdString(), "Velmoria - [Main]");
+    EXPECT_EQ(app->Frame()->MenuId(), 201);
+    EXPECT_EQ(ToolbarIds(*app->Frame()), (std::vector<int>{301, 302, 0, 303, 0, 305}));
+    EXPECT_EQ(app->Frame()->Toolbar()->windowTitle().toStdString(), "Main Toolbar");
+    EXPECT_EQ(app->Frame()->Status()->HintText(), "Choose subject for viewing");
     EXPECT_EQ(sounds.played.back(), "Sound\\Main.wav");
     EXPECT_TRUE(wnd->Timers().IsRunning(kTimerBackground));
     EXPECT_NE(wnd->BGBitmap, nullptr);
     EXPECT_TRUE(messages.boxes.empty());
-    EXPECT_EQ(GetMenuState(GetMenu(), 378), MF_CHECKED);
-    EXPECT_EQ(frame->toolBarArea(cb), Qt::TopToolBarArea);
+    EXPECT_TRUE(app->Frame()->MenuAction(378)->isChecked());
+    EXPECT_EQ(app->Frame()->toolBarArea(app->Frame()->Toolbar()), Qt::TopToolBarArea);
 }
 
 TEST_F(Shell, BackgroundPictureIsCopiedToTheMiddleOfTheWindow)
@@ -138,241 +136,240 @@ TEST_F(Shell, BackgroundPictureIsCopiedToTheMiddleOfTheWindow)
 
 TEST_F(Shell, DatabaseModeHasItsOwnToolbarMenuCaptionAndHint)
 {
-    frame->Command(303);
-    EXPECT_EQ(Subject, 4);
-    EXPECT_EQ(PreviousSubject, 1);
-    EXPECT_EQ(frame->windowTitle().toStdString(), "Velmoria - [Astronomical Database]");
-    EXPECT_EQ(frame->MenuId(), 204);
-    EXPECT_EQ(ToolbarIds(), ExpectedIds(4));
-    EXPECT_EQ(ToolbarIds().size(), 21u);
-    EXPECT_EQ(cb->windowTitle().toStdString(), "Astronomical Database Toolbar");
-    EXPECT_EQ(sb->HintText(), "Viewing Astronomical Database");
+    app->Frame()->Command(303);
+    EXPECT_EQ(wnd->Subject, model::Mode::DataBase);
+    EXPECT_EQ(app->Frame()->windowTitle().toStdString(), "Velmoria - [Astronomical Database]");
+    EXPECT_EQ(app->Frame()->MenuId(), 204);
+    EXPECT_EQ(ToolbarIds(*app->Frame()), ExpectedIds(4));
+    EXPECT_EQ(ToolbarIds(*app->Frame()).size(), 21u);
+    EXPECT_EQ(app->Frame()->Toolbar()->windowTitle().toStdString(), "Astronomical Database Toolbar");
+    EXPECT_EQ(app->Frame()->Status()->HintText(), "Viewing Astronomical Database");
     EXPECT_EQ(sounds.played.back(), "Sound\\DataBase.wav");
     EXPECT_TRUE(wnd->Timers().IsRunning(kTimerBackground));
 
     // Commands of the main screen and Exit do nothing here.
-    frame->Command(301);
-    frame->Command(305);
-    EXPECT_EQ(Subject, 4);
+    app->Frame()->Command(301);
+    app->Frame()->Command(305);
+    EXPECT_EQ(wnd->Subject, model::Mode::DataBase);
 
-    frame->Command(400);
-    EXPECT_EQ(Subject, 1);
-    EXPECT_EQ(ToolbarIds(), ExpectedIds(1));
-    EXPECT_EQ(frame->MenuId(), 201);
-    EXPECT_EQ(sb->HintText(), "Choose subject for viewing");
+    app->Frame()->Command(400);
+    EXPECT_EQ(wnd->Subject, model::Mode::Main);
+    EXPECT_EQ(ToolbarIds(*app->Frame()), ExpectedIds(1));
+    EXPECT_EQ(app->Frame()->MenuId(), 201);
+    EXPECT_EQ(app->Frame()->Status()->HintText(), "Choose subject for viewing");
     // Return on the main screen does nothing.
-    frame->Command(400);
-    EXPECT_EQ(Subject, 1);
+    app->Frame()->Command(400);
+    EXPECT_EQ(wnd->Subject, model::Mode::Main);
 }
 
 TEST_F(Shell, SolarSystemAndStarMapEnterWithTheirToolbarsAndReturn)
 {
-    frame->Command(301);
-    ASSERT_EQ(Subject, 2) << (messages.boxes.empty() ? "" : messages.boxes[0].text);
-    EXPECT_EQ(frame->windowTitle().toStdString(), "Velmoria - [Solar System]");
-    EXPECT_EQ(frame->MenuId(), 202);
-    EXPECT_EQ(ToolbarIds(), ExpectedIds(2));
-    EXPECT_EQ(ToolbarIds().size(), 16u);
-    EXPECT_EQ(cb->windowTitle().toStdString(), "Solar System Toolbar");
-    EXPECT_EQ(sb->HintText(), "Viewing Solar System model");
-    EXPECT_EQ(sbCoord->Text(), "Center : Sun");
+    app->Frame()->Command(301);
+    ASSERT_EQ(wnd->Subject, model::Mode::SolarSystem) << (messages.boxes.empty() ? "" : messages.boxes[0].text);
+    EXPECT_EQ(app->Frame()->windowTitle().toStdString(), "Velmoria - [Solar System]");
+    EXPECT_EQ(app->Frame()->MenuId(), 202);
+    EXPECT_EQ(ToolbarIds(*app->Frame()), ExpectedIds(2));
+    EXPECT_EQ(ToolbarIds(*app->Frame()).size(), 16u);
+    EXPECT_EQ(app->Frame()->Toolbar()->windowTitle().toStdString(), "Solar System Toolbar");
+    EXPECT_EQ(app->Frame()->Status()->HintText(), "Viewing Solar System model");
+    EXPECT_EQ(app->Frame()->PaneGadget(model::Pane::Coord)->Text(), "Center : Sun");
     EXPECT_EQ(sounds.played.back(), "Sound\\SolarSystem.wav");
     EXPECT_TRUE(wnd->Timers().IsRunning(kTimerRealTime));
     EXPECT_FALSE(wnd->Timers().IsRunning(kTimerBackground));
     EXPECT_EQ(wnd->BGBitmap, nullptr);
-    EXPECT_EQ(GetMenuState(GetMenu(), 601), MF_CHECKED);
+    EXPECT_TRUE(app->Frame()->MenuAction(601)->isChecked());
 
-    frame->Command(400);
-    EXPECT_EQ(Subject, 1);
+    app->Frame()->Command(400);
+    EXPECT_EQ(wnd->Subject, model::Mode::Main);
     EXPECT_FALSE(wnd->Timers().IsRunning(kTimerRealTime));
-    EXPECT_EQ(sbCoord->Text(), "");
-    EXPECT_EQ(sbDate->Text(), "");
+    EXPECT_EQ(app->Frame()->PaneGadget(model::Pane::Coord)->Text(), "");
+    EXPECT_EQ(app->Frame()->PaneGadget(model::Pane::Date)->Text(), "");
 
-    frame->Command(302);
-    ASSERT_EQ(Subject, 3) << (messages.boxes.empty() ? "" : messages.boxes[0].text);
-    EXPECT_EQ(frame->windowTitle().toStdString(), "Velmoria - [Star Map]");
-    EXPECT_EQ(frame->MenuId(), 203);
-    EXPECT_EQ(ToolbarIds(), ExpectedIds(3));
-    EXPECT_EQ(ToolbarIds().size(), 23u);
-    EXPECT_EQ(cb->windowTitle().toStdString(), "Star Map Toolbar");
-    EXPECT_EQ(sb->HintText(), "Viewing Star Map");
-    EXPECT_EQ(sbCoord->Text(), "Really Sky Globe");
+    app->Frame()->Command(302);
+    ASSERT_EQ(wnd->Subject, model::Mode::StarMap) << (messages.boxes.empty() ? "" : messages.boxes[0].text);
+    EXPECT_EQ(app->Frame()->windowTitle().toStdString(), "Velmoria - [Star Map]");
+    EXPECT_EQ(app->Frame()->MenuId(), 203);
+    EXPECT_EQ(ToolbarIds(*app->Frame()), ExpectedIds(3));
+    EXPECT_EQ(ToolbarIds(*app->Frame()).size(), 23u);
+    EXPECT_EQ(app->Frame()->Toolbar()->windowTitle().toStdString(), "Star Map Toolbar");
+    EXPECT_EQ(app->Frame()->Status()->HintText(), "Viewing Star Map");
+    EXPECT_EQ(app->Frame()->PaneGadget(model::Pane::Coord)->Text(), "Really Sky Globe");
     EXPECT_EQ(sounds.played.back(), "Sound\\StarMap.wav");
-    EXPECT_EQ(wnd->r, static_cast<int>(wnd->YCenter) / 2);
-    EXPECT_FLOAT_EQ(wnd->ust, -90.0f); // the meridian of the default place, longitude 0
-    EXPECT_EQ(GetMenuState(GetMenu(), 501), MF_CHECKED);
-    frame->Command(400);
-    EXPECT_EQ(Subject, 1);
+    EXPECT_EQ(wnd->starmap.r, static_cast<int>(wnd->starmap.YCenter) / 2);
+    EXPECT_FLOAT_EQ(wnd->starmap.ust, -90.0f); // the meridian of the default place, longitude 0
+    EXPECT_TRUE(app->Frame()->MenuAction(501)->isChecked());
+    app->Frame()->Command(400);
+    EXPECT_EQ(wnd->Subject, model::Mode::Main);
     EXPECT_TRUE(messages.boxes.empty());
 }
 
 TEST_F(ShellWithoutData, MissingCataloguesAreReportedAndTheMainScreenStays)
 {
-    frame->Command(301);
+    app->Frame()->Command(301);
     ASSERT_EQ(messages.boxes.size(), 2u);
     EXPECT_EQ(messages.boxes[0].text, "Unable to open file DATA\\SOLOBJ.DAT");
     EXPECT_EQ(messages.boxes[0].caption, "Velmoria - [Error]");
     EXPECT_EQ(messages.boxes[0].flags, 0x10u);
     EXPECT_EQ(messages.boxes[1].text, "Unable to show Solar System");
     EXPECT_EQ(messages.boxes[1].caption, "Velmoria - [Error]");
-    EXPECT_EQ(Subject, 1);
-    EXPECT_EQ(ToolbarIds(), ExpectedIds(1));
-    EXPECT_EQ(frame->MenuId(), 201);
+    EXPECT_EQ(wnd->Subject, model::Mode::Main);
+    EXPECT_EQ(ToolbarIds(*app->Frame()), ExpectedIds(1));
+    EXPECT_EQ(app->Frame()->MenuId(), 201);
     EXPECT_TRUE(wnd->Timers().IsRunning(kTimerBackground));
     EXPECT_FALSE(wnd->Timers().IsRunning(kTimerRealTime));
     EXPECT_NE(wnd->BGBitmap, nullptr);
     // The entry had already set the clock to real time, forward, rate 1.
-    EXPECT_EQ(wnd->TimeUpdateMode, kRealTime);
-    EXPECT_TRUE(wnd->TimeForward);
+    EXPECT_EQ(wnd->clock.TimeUpdateMode, kRealTime);
+    EXPECT_TRUE(wnd->clock.TimeForward);
 
     messages.boxes.clear();
-    frame->Command(302);
+    app->Frame()->Command(302);
     ASSERT_EQ(messages.boxes.size(), 2u);
     EXPECT_EQ(messages.boxes[0].text, "Unable to open file DATA\\STARS.DAT");
     EXPECT_EQ(messages.boxes[1].text, "Unable to show Star Map");
-    EXPECT_EQ(Subject, 1);
-    EXPECT_EQ(ToolbarIds(), ExpectedIds(1));
+    EXPECT_EQ(wnd->Subject, model::Mode::Main);
+    EXPECT_EQ(ToolbarIds(*app->Frame()), ExpectedIds(1));
     EXPECT_FALSE(wnd->VScrollBar()->isVisible());
 }
 
 TEST_F(Shell, SoundSwitchStopsAndRestartsTheModesMusic)
 {
-    frame->Command(378);
-    EXPECT_FALSE(Sound);
+    app->Frame()->Command(378);
+    EXPECT_FALSE(wnd->Sound);
     EXPECT_EQ(sounds.played.back(), "");
-    EXPECT_EQ(GetMenuState(GetMenu(), 378), 0u);
+    EXPECT_FALSE(app->Frame()->MenuAction(378)->isChecked());
 
     // With sound off every mode change plays nothing and leaves the item unchecked.
     const size_t before = sounds.played.size();
-    frame->Command(303);
+    app->Frame()->Command(303);
     EXPECT_EQ(sounds.played.size(), before);
-    EXPECT_EQ(GetMenuState(GetMenu(), 378), 0u);
+    EXPECT_FALSE(app->Frame()->MenuAction(378)->isChecked());
 
-    frame->Command(378);
-    EXPECT_TRUE(Sound);
+    app->Frame()->Command(378);
+    EXPECT_TRUE(wnd->Sound);
     EXPECT_EQ(sounds.played.back(), "Sound\\DataBase.wav");
-    EXPECT_EQ(GetMenuState(GetMenu(), 378), MF_CHECKED);
+    EXPECT_TRUE(app->Frame()->MenuAction(378)->isChecked());
 }
 
 TEST_F(Shell, EnablingRulesFollowTheViewsState)
 {
     // The rules are consulted only in their own mode.
-    wnd->Scale = 5.0f;
-    wnd->Playing = true;
+    wnd->solar.Scale = 5.0f;
+    wnd->solar.Playing = true;
     EXPECT_TRUE(wnd->ButtonEnabler(403));
     EXPECT_TRUE(wnd->ButtonEnabler(407));
 
-    Subject = 2;
-    wnd->Scale = 3.99f;
+    wnd->Subject = model::Mode::SolarSystem;
+    wnd->solar.Scale = 3.99f;
     EXPECT_TRUE(wnd->ButtonEnabler(403));
-    wnd->Scale = 4.0f;
+    wnd->solar.Scale = 4.0f;
     EXPECT_FALSE(wnd->ButtonEnabler(403));
-    wnd->Scale = 0.04f;  // just below 0.04 in double precision
+    wnd->solar.Scale = 0.04f;  // just below 0.04 in double precision
     EXPECT_FALSE(wnd->ButtonEnabler(404));
-    wnd->Scale = 0.08f;
+    wnd->solar.Scale = 0.08f;
     EXPECT_TRUE(wnd->ButtonEnabler(404));
-    wnd->TimeUpdateMode = kRealTime;
-    wnd->TimeForward = true;
+    wnd->clock.TimeUpdateMode = kRealTime;
+    wnd->clock.TimeForward = true;
     EXPECT_FALSE(wnd->ButtonEnabler(405));
     EXPECT_FALSE(wnd->ButtonEnabler(406));
-    wnd->TimeUpdateMode = kByDays;
+    wnd->clock.TimeUpdateMode = kByDays;
     EXPECT_FALSE(wnd->ButtonEnabler(405));
     EXPECT_TRUE(wnd->ButtonEnabler(406));
-    wnd->TimeForward = false;
+    wnd->clock.TimeForward = false;
     EXPECT_TRUE(wnd->ButtonEnabler(405));
     EXPECT_FALSE(wnd->ButtonEnabler(406));
-    wnd->Playing = true;
+    wnd->solar.Playing = true;
     EXPECT_FALSE(wnd->ButtonEnabler(407));
     EXPECT_TRUE(wnd->ButtonEnabler(408));
 
-    Subject = 3;
-    wnd->YCenter = 200.7f;
-    wnd->r = 1299;
+    wnd->Subject = model::Mode::StarMap;
+    wnd->starmap.YCenter = 200.7f;
+    wnd->starmap.r = 1299;
     EXPECT_TRUE(wnd->ButtonEnabler(503));
-    wnd->r = 1300;
+    wnd->starmap.r = 1300;
     EXPECT_FALSE(wnd->ButtonEnabler(503));
-    wnd->r = 34;
+    wnd->starmap.r = 34;
     EXPECT_TRUE(wnd->ButtonEnabler(504));
-    wnd->r = 33;
+    wnd->starmap.r = 33;
     EXPECT_FALSE(wnd->ButtonEnabler(504));
-    wnd->StPlaying = false;
+    wnd->starmap.StPlaying = false;
     EXPECT_TRUE(wnd->ButtonEnabler(507));
     EXPECT_FALSE(wnd->ButtonEnabler(508));
-    wnd->Search = false;
-    wnd->NoMore = false;
+    wnd->starmap.Search = false;
+    wnd->starmap.NoMore = false;
     EXPECT_FALSE(wnd->ButtonEnabler(510));
-    wnd->Search = true;
+    wnd->starmap.Search = true;
     EXPECT_TRUE(wnd->ButtonEnabler(510));
-    wnd->NoMore = true;
+    wnd->starmap.NoMore = true;
     EXPECT_FALSE(wnd->ButtonEnabler(510));
-    wnd->GlobeSystem = false;
+    wnd->starmap.GlobeSystem = false;
     EXPECT_FALSE(wnd->ButtonEnabler(376));
-    Subject = 1;
-    wnd->Playing = false;
+    wnd->Subject = model::Mode::Main;
+    wnd->solar.Playing = false;
 }
 
 TEST_F(Shell, AcceleratorsReachTheirCommandsInEveryMode)
 {
-    QApplication::setActiveWindow(frame);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
-    QTest::keyClick(frame, Qt::Key_F4);
-    EXPECT_EQ(Subject, 4);
-    QTest::keyClick(frame, Qt::Key_Backspace);
-    EXPECT_EQ(Subject, 1);
-    QTest::keyClick(frame, Qt::Key_F1);
+    QApplication::setActiveWindow(app->Frame());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(app->Frame()));
+    QTest::keyClick(app->Frame(), Qt::Key_F4);
+    EXPECT_EQ(wnd->Subject, model::Mode::DataBase);
+    QTest::keyClick(app->Frame(), Qt::Key_Backspace);
+    EXPECT_EQ(wnd->Subject, model::Mode::Main);
+    QTest::keyClick(app->Frame(), Qt::Key_F1);
     ASSERT_FALSE(help.requests.empty());
     EXPECT_EQ(help.requests.back().file, "Velmoria.hlp");
     EXPECT_EQ(help.requests.back().command, 11u);
-    QTest::keyClick(frame, Qt::Key_F5);
-    EXPECT_FALSE(Sound);
-    QTest::keyClick(frame, Qt::Key_F5);
-    EXPECT_TRUE(Sound);
+    QTest::keyClick(app->Frame(), Qt::Key_F5);
+    EXPECT_FALSE(wnd->Sound);
+    QTest::keyClick(app->Frame(), Qt::Key_F5);
+    EXPECT_TRUE(wnd->Sound);
     // Keys of the views do nothing on the main screen.
-    QTest::keyClick(frame, Qt::Key_Home);
-    QTest::keyClick(frame, Qt::Key_F7);
-    QTest::keyClick(frame, Qt::Key_Enter);
-    EXPECT_EQ(Subject, 1);
+    QTest::keyClick(app->Frame(), Qt::Key_Home);
+    QTest::keyClick(app->Frame(), Qt::Key_F7);
+    QTest::keyClick(app->Frame(), Qt::Key_Enter);
+    EXPECT_EQ(wnd->Subject, model::Mode::Main);
 }
 
 TEST_F(Shell, ModeChangesLeaveNoMenusOrItemsBehind)
 {
     const auto count = [this] {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        return std::make_pair(frame->findChildren<QMenu*>().size(),
-                              frame->findChildren<QAction*>().size());
+        return std::make_pair(app->Frame()->findChildren<QMenu*>().size(),
+                              app->Frame()->findChildren<QAction*>().size());
     };
-    frame->Command(303);
-    frame->Command(400);
+    app->Frame()->Command(303);
+    app->Frame()->Command(400);
     const auto once = count();
     for (int trip = 0; trip < 50; ++trip)
     {
-        frame->Command(303);
-        frame->Command(400);
+        app->Frame()->Command(303);
+        app->Frame()->Command(400);
     }
     EXPECT_EQ(count(), once);
-    EXPECT_EQ(frame->menuBar()->actions().size(), 3);  // Subject, Setup, Help
+    EXPECT_EQ(app->Frame()->menuBar()->actions().size(), 3);  // Subject, Setup, Help
 }
 
 TEST_F(Shell, ShowToolbarDocksAClosedToolbarAtTheTopAgain)
 {
-    cb->hide();
-    frame->removeToolBar(cb);
-    frame->Command(377);
-    EXPECT_FALSE(cb->isHidden());
-    EXPECT_EQ(frame->toolBarArea(cb), Qt::TopToolBarArea);
-    EXPECT_EQ(ToolbarIds(), ExpectedIds(1));
+    app->Frame()->Toolbar()->hide();
+    app->Frame()->removeToolBar(app->Frame()->Toolbar());
+    app->Frame()->Command(377);
+    EXPECT_FALSE(app->Frame()->Toolbar()->isHidden());
+    EXPECT_EQ(app->Frame()->toolBarArea(app->Frame()->Toolbar()), Qt::TopToolBarArea);
+    EXPECT_EQ(ToolbarIds(*app->Frame()), ExpectedIds(1));
 }
 
 TEST_F(Shell, ExitWritesTheConfigurationBeforeTheFrameGoes)
 {
     wnd->Values.LocValues.Lat.Degree = 51;
-    frame->Command(305);
+    app->Frame()->Command(305);
     bool exists = false;
     const std::string bytes = dir.Read("Velmoria.cfg", &exists);
     ASSERT_TRUE(exists);
     ASSERT_EQ(bytes.size(), 31u);
     EXPECT_EQ(static_cast<uint8_t>(bytes[25]), 51);
-    EXPECT_FALSE(frame->isVisible());
+    EXPECT_FALSE(app->Frame()->isVisible());
 }
 
 TEST_F(Shell, ExitReportsAnUnwritableConfigurationOverTheWholeFrame)
@@ -403,10 +400,10 @@ TEST_F(Shell, ExitReportsAnUnwritableConfigurationOverTheWholeFrame)
             [&](const platform::MessageRecord& r)
             {
                 // The box belongs to a frame that is still whole and shown.
-                EXPECT_TRUE(frame && frame->isVisible() && frame->Client() == wnd) << c.what;
+                EXPECT_TRUE(app->Frame()->isVisible() && app->Frame()->Client() == wnd) << c.what;
                 seen.push_back(r.text + " | " + r.caption);
             });
-        frame->Command(305);
+        app->Frame()->Command(305);
         platform::SetMessageBoxHook(previous);
         fs::permissions(dir.Path(), fs::perms::owner_all);
         fs::permissions("Velmoria.cfg", fs::perms::owner_read | fs::perms::owner_write);
@@ -422,12 +419,12 @@ TEST_F(Shell, ExitReportsAnUnwritableConfigurationOverTheWholeFrame)
 
 TEST_F(Shell, ReturnFromTheReviewGlobeGivesTheGreyMainScreen)
 {
-    frame->Command(302);
-    ASSERT_EQ(Subject, 3);
-    frame->Command(502);
+    app->Frame()->Command(302);
+    ASSERT_EQ(wnd->Subject, model::Mode::StarMap);
+    app->Frame()->Command(502);
     ASSERT_TRUE(wnd->VScrollBar()->isVisible());
-    frame->Command(400);
-    EXPECT_EQ(Subject, 1);
+    app->Frame()->Command(400);
+    EXPECT_EQ(wnd->Subject, model::Mode::Main);
     EXPECT_EQ(wnd->canvas.Pixel(2, 2), platform::RGB(192, 192, 192));
     const QRect rc = wnd->GetClientRect();
     EXPECT_EQ(wnd->canvas.Pixel(rc.width() - 3, rc.height() - 3), platform::RGB(192, 192, 192));
@@ -453,19 +450,19 @@ TEST_F(Shell, ScrollBarTiltsTheGlobeWithinItsBounds)
     };
     for (const Case& c : cases)
     {
-        wnd->VPos = c.vpos;
-        wnd->lat = 180.0f - c.vpos;
+        wnd->starmap.VPos = c.vpos;
+        wnd->starmap.lat = 180.0f - c.vpos;
         wnd->EvVScroll(c.code, c.thumb);
-        EXPECT_FLOAT_EQ(wnd->lat, c.lat) << c.code << " at " << c.vpos;
-        EXPECT_EQ(wnd->VPos, c.vposAfter) << c.code << " at " << c.vpos;
-        EXPECT_FLOAT_EQ(wnd->latCos, static_cast<float>(std::cos(c.lat * 0.017453292519943295)));
+        EXPECT_FLOAT_EQ(wnd->starmap.lat, c.lat) << c.code << " at " << c.vpos;
+        EXPECT_EQ(wnd->starmap.VPos, c.vposAfter) << c.code << " at " << c.vpos;
+        EXPECT_FLOAT_EQ(wnd->starmap.latCos, static_cast<float>(std::cos(c.lat * 0.017453292519943295)));
     }
 }
 
 TEST_F(Shell, HelpCommandsOpenTheirFiles)
 {
-    frame->Command(350);
-    frame->Command(352);
+    app->Frame()->Command(350);
+    app->Frame()->Command(352);
     ASSERT_EQ(help.requests.size(), 2u);
     EXPECT_EQ(help.requests[0].file, "Velmoria.hlp");
     EXPECT_EQ(help.requests[0].command, 11u);
@@ -481,22 +478,22 @@ TEST_F(Shell, AboutShowsTheProgramFilesVersionTextsEachTimeItOpens)
         auto& about = static_cast<AboutDlg&>(d);
         seen.push_back(about.Line(10002) + "|" + about.Line(10005) + "|" + about.Line(10003) +
                        "|" + about.Line(10004));
-        hintWhileOpen = sb->HintText();
+        hintWhileOpen = app->Frame()->Status()->HintText();
         EXPECT_FALSE(about.Bitmap.isNull());
         return platform::IDOK;
     });
-    frame->Command(354);
-    frame->Command(354);
+    app->Frame()->Command(354);
+    app->Frame()->Command(354);
     ASSERT_EQ(seen.size(), 2u);
     EXPECT_EQ(seen[0], seen[1]);
     // The test program carries a version block with a product name and no product version
     // (tests/app/projectversion_test.cpp): the version and author lines keep their texts.
     EXPECT_EQ(seen[0].toStdString(), "Version|Written by ||");
     EXPECT_EQ(hintWhileOpen, "About 'Velmoria' program");
-    EXPECT_EQ(sb->HintText(), "Choose subject for viewing");
-    frame->Command(303);
-    frame->Command(354);
-    EXPECT_EQ(sb->HintText(), "Viewing Solar System Data Base");
+    EXPECT_EQ(app->Frame()->Status()->HintText(), "Choose subject for viewing");
+    app->Frame()->Command(303);
+    app->Frame()->Command(354);
+    EXPECT_EQ(app->Frame()->Status()->HintText(), "Viewing Solar System Data Base");
 }
 
 TEST(TitleScreen, ContinueExitAndInfo)
@@ -506,7 +503,6 @@ TEST(TitleScreen, ContinueExitAndInfo)
     MessageRecorder messages;
     SoundRecorder sounds;
     HelpRecorder help;
-    Continue = false;
     {
         TitleDlg title;
         DialogAnswer exit([](platform::Dialog& d) {
@@ -517,8 +513,8 @@ TEST(TitleScreen, ContinueExitAndInfo)
         EXPECT_EQ(title.windowTitle().toStdString(), "Velmoria - [Title]");
         EXPECT_NE(title.Bitmap, nullptr);
         EXPECT_EQ(sounds.played.back(), "Sound\\Title.wav");
+        EXPECT_FALSE(title.Continued());
     }
-    EXPECT_FALSE(Continue);
     EXPECT_EQ(sounds.played.back(), "");  // the music ends with the title screen
     {
         TitleDlg title;
@@ -529,14 +525,13 @@ TEST(TitleScreen, ContinueExitAndInfo)
             return d.result();
         });
         EXPECT_EQ(title.Execute(), platform::IDOK);
+        EXPECT_TRUE(title.Continued());
     }
-    EXPECT_TRUE(Continue);
     ASSERT_EQ(help.requests.size(), 1u);
     EXPECT_EQ(help.requests[0].command, 1u);
     EXPECT_EQ(help.requests[0].data, 9018u);
     EXPECT_TRUE(messages.boxes.empty());
     EXPECT_FALSE(std::filesystem::exists("Velmoria.cfg"));
-    Continue = false;
 }
 
 TEST(TitleScreen, MissingPictureIsReportedAndTheButtonsStillWork)
@@ -554,7 +549,6 @@ TEST(TitleScreen, MissingPictureIsReportedAndTheButtonsStillWork)
     EXPECT_EQ(messages.boxes[0].text, "Unable to open file BITMAP\\TITLE.BMP");
     EXPECT_EQ(messages.boxes[0].caption, "Velmoria - [Error]");
     EXPECT_EQ(title.Bitmap, nullptr);
-    Continue = false;
 }
 
 TEST(MainWindow, MaximizedFrameKeepsItsRestoreSizeInTheMiddleOfTheScreen)
@@ -563,26 +557,24 @@ TEST(MainWindow, MaximizedFrameKeepsItsRestoreSizeInTheMiddleOfTheScreen)
     dir.LinkAllRuntime();
     MessageRecorder messages;
     SoundRecorder sounds;
-    Subject = 0;
-    PreviousSubject = 0;
-    VelmoriaApp app;
-    app.InitMainWindow(true);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
+    auto app = std::make_unique<VelmoriaApp>();
+    app->InitMainWindow(true);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(app->Frame()));
     QCoreApplication::processEvents();
-    ASSERT_TRUE(frame->isMaximized());
-    const QRect area = frame->screen()->availableGeometry();
-    EXPECT_GT(frame->width(), 690);
-    const QRect restore = frame->normalGeometry();
+    ASSERT_TRUE(app->Frame()->isMaximized());
+    const QRect area = app->Frame()->screen()->availableGeometry();
+    EXPECT_GT(app->Frame()->width(), 690);
+    const QRect restore = app->Frame()->normalGeometry();
     EXPECT_EQ(restore.size(), QSize(690, 490));
     EXPECT_LE((restore.center() - area.center()).manhattanLength(), 4);
     // Maximized by the platform, or restored by the user: the frame is left as it stands.
-    const QRect maximized = frame->geometry();
-    frame->FillScreenUnlessMaximized();
-    EXPECT_EQ(frame->geometry(), maximized);
-    frame->showNormal();
+    const QRect maximized = app->Frame()->geometry();
+    app->Frame()->FillScreenUnlessMaximized();
+    EXPECT_EQ(app->Frame()->geometry(), maximized);
+    app->Frame()->showNormal();
     QCoreApplication::processEvents();
-    frame->FillScreenUnlessMaximized();
-    EXPECT_EQ(frame->size(), QSize(690, 490));
+    app->Frame()->FillScreenUnlessMaximized();
+    EXPECT_EQ(app->Frame()->size(), QSize(690, 490));
 }
 
 TEST(MainWindow, MissingBackgroundPictureLeavesAPlainGreyScreen)
@@ -590,15 +582,13 @@ TEST(MainWindow, MissingBackgroundPictureLeavesAPlainGreyScreen)
     ScratchDir dir;
     MessageRecorder messages;
     SoundRecorder sounds;
-    Subject = 0;
-    PreviousSubject = 0;
     {
-        VelmoriaApp app;
-        app.InitMainWindow(false);
+        auto app = std::make_unique<VelmoriaApp>();
+        app->InitMainWindow(false);
         ASSERT_EQ(messages.boxes.size(), 1u);
         EXPECT_EQ(messages.boxes[0].text, "Unable to open file BITMAP\\BACKGND.BMP");
-        EXPECT_FALSE(frame->Client()->Timers().IsRunning(kTimerBackground));
-        EXPECT_EQ(Subject, 1);
+        EXPECT_FALSE(app->Frame()->Client()->Timers().IsRunning(kTimerBackground));
+        EXPECT_EQ(app->Frame()->Client()->Subject, model::Mode::Main);
     }
     EXPECT_TRUE(std::filesystem::exists("Velmoria.cfg"));
 }
@@ -608,20 +598,18 @@ TEST(MainWindow, ResizingAViewMovesItsCentreAndBlacksItOut)
     ScratchDir dir;
     SoundRecorder sounds;
     MessageRecorder messages;
-    const uint8_t saved = Subject;
     VelmoriaWnd wnd;
     wnd.show();
-    Subject = 2;
+    wnd.Subject = model::Mode::SolarSystem;
     wnd.resize(400, 300);
-    EXPECT_FLOAT_EQ(wnd.XCenter, 200.0f);
-    EXPECT_FLOAT_EQ(wnd.YCenter, 150.0f);
+    EXPECT_FLOAT_EQ(wnd.solar.XCenter, 200.0f);
+    EXPECT_FLOAT_EQ(wnd.solar.YCenter, 150.0f);
     EXPECT_EQ(wnd.canvas.Pixel(10, 10), 0u);
     wnd.resize(301, 201);
-    EXPECT_FLOAT_EQ(wnd.XCenter, 150.5f);
-    EXPECT_FLOAT_EQ(wnd.YCenter, 100.5f);
-    Subject = 1;
+    EXPECT_FLOAT_EQ(wnd.solar.XCenter, 150.5f);
+    EXPECT_FLOAT_EQ(wnd.solar.YCenter, 100.5f);
+    wnd.Subject = model::Mode::Main;
     wnd.resize(200, 100);
     EXPECT_EQ(wnd.canvas.Pixel(10, 10), platform::RGB(192, 192, 192));
-    Subject = saved;
 }
 } // namespace

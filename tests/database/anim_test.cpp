@@ -3,6 +3,7 @@
 #include "app/VelmoriaApp.h"
 #include "common/TestSupport.h"
 #include "database/AnimDlg.h"
+#include "platform/Sound.h"
 #include "platform/Video.h"
 
 #include <QApplication>
@@ -20,12 +21,19 @@ using testing_support::MessageRecorder;
 using testing_support::ScratchDir;
 using testing_support::SoundRecorder;
 
-// Restores the sound switch after a test.
+// The database's music playing (sound on) or not (sound off) as a film opens, set without
+// being recorded.
 struct SoundSwitch
 {
-    explicit SoundSwitch(bool on) : saved(Sound) { Sound = on; }
-    ~SoundSwitch() { Sound = saved; }
-    bool saved;
+    explicit SoundSwitch(bool on)
+    {
+        platform::SoundHook recorder = platform::SetSoundHook([](const std::string&) {});
+        if (on)
+            platform::PlaySoundLoop("Sound\\DataBase.wav");
+        else
+            platform::StopSound();
+        platform::SetSoundHook(std::move(recorder));
+    }
 };
 } // namespace
 

@@ -46,17 +46,14 @@ protected:
             picture.save(QString::fromStdString(dir.Path() + "/Bitmap/Struct/" + name + "Str.bmp"));
         for (const char* name : {"Sound", "Velmoria.hlp"})
             dir.LinkRuntime(name);
-        Subject = 0;
-        PreviousSubject = 0;
         app = std::make_unique<VelmoriaApp>();
         app->InitMainWindow(false);
-        wnd = frame->Client();
+        wnd = app->Frame()->Client();
         wnd->DispatchCommand(303);
     }
     void TearDown() override
     {
         app.reset();
-        Subject = 0;
     }
 
     void WriteAll()
@@ -213,7 +210,7 @@ TEST_F(DataBaseView, EveryFailureShowsItsTwoBoxesAndReturnsToTheMainScreen)
         if (c.rings)
             dir.Write("Data/Rings.dat", *c.rings);
         wnd->DispatchCommand(303);
-        ASSERT_EQ(Subject, 4);
+        ASSERT_EQ(wnd->Subject, model::Mode::DataBase);
         messages.boxes.clear();
         wnd->DispatchCommand(c.command);
         ASSERT_EQ(messages.boxes.size(), c.boxes.size());
@@ -223,9 +220,8 @@ TEST_F(DataBaseView, EveryFailureShowsItsTwoBoxesAndReturnsToTheMainScreen)
             EXPECT_EQ(messages.boxes[i].caption, c.boxes[i].caption);
             EXPECT_EQ(messages.boxes[i].flags, c.boxes[i].flags);
         }
-        EXPECT_EQ(Subject, 1);
-        EXPECT_EQ(frame->MenuId(), 201);
-        EXPECT_EQ(wnd->planet, nullptr);
+        EXPECT_EQ(wnd->Subject, model::Mode::Main);
+        EXPECT_EQ(app->Frame()->MenuId(), 201);
     }
     EXPECT_EQ(cards, 0);
 }
@@ -241,8 +237,7 @@ TEST_F(DataBaseView, EarthCardTakesTheMoonFromTheEndOfTheSatellitesFile)
             if (!card)
                 return platform::IDOK;
             seen = true;
-            EXPECT_EQ(sb->HintText(), "Viewing Planet card");
-            EXPECT_EQ(wnd->planet, card->Planet);
+            EXPECT_EQ(app->Frame()->Status()->HintText(), "Viewing Planet card");
             EXPECT_EQ(card->windowTitle().toStdString(), "Planet 3 - [ Earth ]");
             EXPECT_EQ(card->Satellite, nullptr);
             if (card->Moon)
@@ -260,9 +255,8 @@ TEST_F(DataBaseView, EarthCardTakesTheMoonFromTheEndOfTheSatellitesFile)
     wnd->DispatchCommand(803);
     EXPECT_TRUE(seen);
     EXPECT_TRUE(messages.boxes.empty());
-    EXPECT_EQ(Subject, 4);
-    EXPECT_EQ(wnd->planet, nullptr);
-    EXPECT_EQ(sb->HintText(), "Viewing Astronomical Database");
+    EXPECT_EQ(wnd->Subject, model::Mode::DataBase);
+    EXPECT_EQ(app->Frame()->Status()->HintText(), "Viewing Astronomical Database");
 }
 
 // What the planet card of `command` lists, with the files as written.
@@ -356,7 +350,7 @@ TEST_F(DataBaseView, MoonCardFromTheEarthCardShowsTheSameRecordAsTheMoonCommand)
                 (fromMenu.empty() ? fromMenu : fromEarth) =
                     moon->DistP->text().toStdString() + "|" +
                     moon->InclOrb->text().toLatin1().toStdString();
-                EXPECT_EQ(sb->HintText(), "Viewing Moon card");
+                EXPECT_EQ(app->Frame()->Status()->HintText(), "Viewing Moon card");
             }
             else if (auto* card = dynamic_cast<PlanetDlg*>(&d))
             {
@@ -364,12 +358,12 @@ TEST_F(DataBaseView, MoonCardFromTheEarthCardShowsTheSameRecordAsTheMoonCommand)
                 card->lbSat->setCurrentRow(0);
                 EXPECT_TRUE(card->btnSatellite->isEnabled());
                 card->btnSatellite->click();
-                EXPECT_EQ(sb->HintText(), "Viewing Planet card");
+                EXPECT_EQ(app->Frame()->Status()->HintText(), "Viewing Planet card");
             }
             return platform::IDOK;
         });
     wnd->DispatchCommand(810);
-    EXPECT_EQ(sb->HintText(), "Viewing Astronomical Database");
+    EXPECT_EQ(app->Frame()->Status()->HintText(), "Viewing Astronomical Database");
     wnd->DispatchCommand(803);
     EXPECT_EQ(fromMenu, "356400 -- 370400|5\xB0 8' 42.0''");
     EXPECT_EQ(fromEarth, fromMenu);
@@ -391,7 +385,7 @@ TEST_F(DataBaseView, SatelliteAndRingCardsOpenForTheSelectedEntry)
             }
             else if (auto* sat = dynamic_cast<SatelliteDlg*>(&d))
             {
-                EXPECT_EQ(sb->HintText(), "Viewing Satellite card");
+                EXPECT_EQ(app->Frame()->Status()->HintText(), "Viewing Satellite card");
                 captions.push_back(sat->windowTitle().toStdString());
                 captions.push_back(sat->LDistance->text().toStdString());
             }
@@ -414,7 +408,7 @@ TEST_F(DataBaseView, SatelliteAndRingCardsOpenForTheSelectedEntry)
             }
             else if (auto* ring = dynamic_cast<RingDlg*>(&d))
             {
-                EXPECT_EQ(sb->HintText(), "Viewing Ring card");
+                EXPECT_EQ(app->Frame()->Status()->HintText(), "Viewing Ring card");
                 captions.push_back(ring->windowTitle().toStdString());
             }
             return platform::IDOK;
@@ -501,7 +495,7 @@ TEST_F(DataBaseView, SunCardReadsTheLastRecordOfAPlanetsFileOfAnyLength)
             if (auto* sun = dynamic_cast<SunDlg*>(&d))
             {
                 ratio = sun->Ratio[0]->text().toStdString();
-                hint = sb->HintText();
+                hint = app->Frame()->Status()->HintText();
             }
             return platform::IDOK;
         });
@@ -509,7 +503,7 @@ TEST_F(DataBaseView, SunCardReadsTheLastRecordOfAPlanetsFileOfAnyLength)
     EXPECT_TRUE(messages.boxes.empty());
     EXPECT_EQ(ratio, "70.68%");
     EXPECT_EQ(hint, "Viewing Sun card");
-    EXPECT_EQ(sb->HintText(), "Viewing Astronomical Database");
+    EXPECT_EQ(app->Frame()->Status()->HintText(), "Viewing Astronomical Database");
 }
 
 TEST_F(DataBaseView, ComparisonGetsTheNinePlanetsInFileOrder)
@@ -524,7 +518,7 @@ TEST_F(DataBaseView, ComparisonGetsTheNinePlanetsInFileOrder)
             {
                 for (int k = 0; k < 9; ++k)
                     numbers.push_back(c->Planet[k]->PlanetNumber);
-                hint = sb->HintText();
+                hint = app->Frame()->Status()->HintText();
                 EXPECT_EQ(c->SelectedTab(), 0);
             }
             return platform::IDOK;
@@ -532,7 +526,7 @@ TEST_F(DataBaseView, ComparisonGetsTheNinePlanetsInFileOrder)
     wnd->DispatchCommand(814);
     EXPECT_EQ(numbers, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9}));
     EXPECT_EQ(hint, "Comparing planets");
-    EXPECT_EQ(sb->HintText(), "Viewing Astronomical Database");
+    EXPECT_EQ(app->Frame()->Status()->HintText(), "Viewing Astronomical Database");
 }
 
 TEST_F(DataBaseView, MissingStructurePictureIsToldAndTheCardStillOpens)
@@ -555,7 +549,7 @@ TEST_F(DataBaseView, MissingStructurePictureIsToldAndTheCardStillOpens)
     ASSERT_EQ(messages.boxes.size(), 1u);
     EXPECT_EQ(messages.boxes[0].text, "Unable to open file BITMAP\\STRUCT\\MARSSTR.BMP");
     EXPECT_EQ(messages.boxes[0].caption, platform::kCaptionError);
-    EXPECT_EQ(Subject, 4);
+    EXPECT_EQ(wnd->Subject, model::Mode::DataBase);
 }
 
 TEST_F(DataBaseView, PlanetNumberOutsideTheNineShowsNoPicture)
@@ -618,14 +612,14 @@ TEST_F(DataBaseView, VideoAndViewButtonsOpenTheBodysFilmAndPicture)
                 if (auto* film = dynamic_cast<AnimDlg*>(&d))
                 {
                     opened = "film " + film->Name + " " + std::to_string(film->Num);
-                    during = sb->HintText();
+                    during = app->Frame()->Status()->HintText();
                     return platform::IDOK;
                 }
                 if (auto* view = dynamic_cast<ViewDlg*>(&d))
                 {
                     opened =
                         "pictures " + std::to_string(view->Min) + ".." + std::to_string(view->Max);
-                    during = sb->HintText();
+                    during = app->Frame()->Status()->HintText();
                     return platform::IDOK;
                 }
                 QPushButton* button = d.ControlAs<QPushButton>(c.video ? 3504 : 3503);
@@ -633,7 +627,7 @@ TEST_F(DataBaseView, VideoAndViewButtonsOpenTheBodysFilmAndPicture)
                     return platform::IDOK;
                 EXPECT_TRUE(button->isEnabled());
                 button->click();
-                after = sb->HintText();
+                after = app->Frame()->Status()->HintText();
                 return platform::IDOK;
             });
         wnd->DispatchCommand(c.command);
@@ -665,7 +659,7 @@ TEST_F(DataBaseView, CommandsDoNothingOutsideTheDatabaseView)
 {
     WriteAll();
     wnd->DispatchCommand(400);
-    ASSERT_EQ(Subject, 1);
+    ASSERT_EQ(wnd->Subject, model::Mode::Main);
     int cards = 0;
     DialogAnswer answer(
         [&cards](platform::Dialog&)

@@ -361,11 +361,9 @@ protected:
     void SetUp() override
     {
         dir.LinkAllRuntime();
-        Subject = 0;
-        PreviousSubject = 0;
         app = std::make_unique<VelmoriaApp>();
         app->InitMainWindow(false);
-        wnd = frame->Client();
+        wnd = app->Frame()->Client();
     }
     void TearDown() override { app.reset(); }
 
@@ -379,7 +377,7 @@ protected:
 TEST_F(ViewCommands, EachViewCommandOpensItsRangeWithItsHintAndRestoresTheDatabaseHint)
 {
     wnd->DispatchCommand(303);
-    ASSERT_EQ(Subject, 4);
+    ASSERT_EQ(wnd->Subject, model::Mode::DataBase);
     const struct
     {
         int command;
@@ -404,20 +402,20 @@ TEST_F(ViewCommands, EachViewCommandOpensItsRangeWithItsHintAndRestoresTheDataba
                     EXPECT_EQ(dlg->Max, c.max);
                     EXPECT_EQ(dlg->CurName, c.min);
                 }
-                EXPECT_EQ(sb->HintText(), c.hint);
+                EXPECT_EQ(app->Frame()->Status()->HintText(), c.hint);
                 ++opened;
                 return platform::IDCANCEL;
             });
         wnd->DispatchCommand(c.command);
         EXPECT_EQ(opened, 1);
-        EXPECT_EQ(sb->HintText(), "Viewing Astronomical Database");
+        EXPECT_EQ(app->Frame()->Status()->HintText(), "Viewing Astronomical Database");
     }
     EXPECT_TRUE(messages.boxes.empty()) << messages.boxes.front().text;
 }
 
 TEST_F(ViewCommands, ViewCommandsDoNothingOutsideTheDatabase)
 {
-    ASSERT_EQ(Subject, 1);
+    ASSERT_EQ(wnd->Subject, model::Mode::Main);
     int opened = 0;
     DialogAnswer answer(
         [&](platform::Dialog&)
@@ -428,5 +426,5 @@ TEST_F(ViewCommands, ViewCommandsDoNothingOutsideTheDatabase)
     for (int command : {811, 812, 813})
         wnd->DispatchCommand(command);
     EXPECT_EQ(opened, 0);
-    EXPECT_EQ(sb->HintText(), "Choose subject for viewing");
+    EXPECT_EQ(app->Frame()->Status()->HintText(), "Choose subject for viewing");
 }

@@ -1,6 +1,6 @@
 // The generated artwork, music and help file: sizes, sprite masks, sprite patterns, loop seams
 // and the help file's topics.
-#include "app/ConstName.h"
+#include "starmap/ConstName.h"
 
 #include <QFile>
 #include <QImage>

@@ -214,19 +214,19 @@ class RebaseRule : public ::testing::Test
 protected:
     void SetUp() override
     {
-        Subject = 2;
-        wnd.SolObj[0] = Body(1.0, 0, 0, 0, 1.0f); // one turn per day
-        wnd.timeStep = 0;
+        wnd.Subject = model::Mode::SolarSystem;
+        wnd.solar.SolObj[0] = Body(1.0, 0, 0, 0, 1.0f); // one turn per day
+        wnd.clock.timeStep = 0;
     }
-    void TearDown() override { Subject = 0; }
+    void TearDown() override { wnd.Subject = model::Mode::None; }
     void Tick(uint64_t T)
     {
-        if ((wnd.TimeForward && T < wnd.timeStep) || (!wnd.TimeForward && T > wnd.timeStep))
-            wnd.RebaseSolAngles(T);
-        wnd.UpdateSolAngles(T);
-        wnd.timeStep = T;
+        if ((wnd.clock.TimeForward && T < wnd.clock.timeStep) || (!wnd.clock.TimeForward && T > wnd.clock.timeStep))
+            wnd.solar.RebaseSolAngles(T);
+        wnd.solar.UpdateSolAngles(T);
+        wnd.clock.timeStep = T;
     }
-    double Degrees() const { return wnd.SolObj[0].tAng * 180 / kPi; }
+    double Degrees() const { return wnd.solar.SolObj[0].tAng * 180 / kPi; }
     testing_support::ScratchDir dir; // the window reads and writes its configuration here
     VelmoriaWnd wnd;
 };
@@ -237,7 +237,7 @@ TEST_F(RebaseRule, ReversingTheDirectionHoldsTheBodyOneTickThenRunsItBack)
     Tick(3600);
     Tick(7200);
     EXPECT_NEAR(Degrees(), -30.0, 1e-9); // two hours of a one-day turn
-    wnd.TimeForward = false;
+    wnd.clock.TimeForward = false;
     Tick(10800); // the clock was stepped once more after the last drawing
     EXPECT_NEAR(Degrees(), -30.0, 1e-9);
     Tick(7200);
@@ -259,7 +259,7 @@ TEST_F(RebaseRule, AnEarlierDateWhileRunningForwardKeepsTheBodyInPlace)
 
 TEST_F(RebaseRule, RunningBackwardFromTheOpeningStartsWhereTheBodyStands)
 {
-    wnd.TimeForward = false;
+    wnd.clock.TimeForward = false;
     Tick(43200); // timeStep is 0 after the view opened
     EXPECT_NEAR(Degrees(), 0.0, 1e-9);
     Tick(39600);
@@ -268,8 +268,8 @@ TEST_F(RebaseRule, RunningBackwardFromTheOpeningStartsWhereTheBodyStands)
 
 TEST_F(RebaseRule, TheRealTimeTickAddsTheOffsetInRadians)
 {
-    wnd.SolObj[0].ust = kPi / 2;
-    wnd.UpdateSolAngles(21600);
+    wnd.solar.SolObj[0].ust = kPi / 2;
+    wnd.solar.UpdateSolAngles(21600);
     EXPECT_NEAR(Degrees(), 0.0, 1e-9); // -90 degrees of phase plus a quarter turn
 }
 } // namespace

@@ -174,14 +174,13 @@ protected:
     void SetUp() override
     {
         dir.LinkRuntime("Bitmap");
-        Subject = 2;
         wnd = std::make_unique<VelmoriaWnd>();
+        wnd->Subject = model::Mode::SolarSystem;
         wnd->resize(320, 240);
     }
     void TearDown() override
     {
         wnd.reset();
-        Subject = 0;
     }
     ScratchDir dir;
     MessageRecorder messages;
@@ -190,7 +189,7 @@ protected:
 
 TEST_F(SolarEntry, AMissingFileShowsTwoErrorsAndReturnsToTheMainScreen)
 {
-    EXPECT_FALSE(wnd->ReadSolData());
+    EXPECT_FALSE(wnd->solar.ReadSolData());
     ASSERT_EQ(messages.boxes.size(), 2u);
     EXPECT_EQ(messages.boxes[0].text, "Unable to open file DATA\\SOLOBJ.DAT");
     EXPECT_EQ(messages.boxes[0].caption, std::string("Velmoria - [Error]"));
@@ -198,30 +197,29 @@ TEST_F(SolarEntry, AMissingFileShowsTwoErrorsAndReturnsToTheMainScreen)
     EXPECT_EQ(messages.boxes[1].text, "Unable to show Solar System");
     EXPECT_EQ(messages.boxes[1].caption, std::string("Velmoria - [Error]"));
     EXPECT_EQ(messages.boxes[1].flags, 0x10u);
-    EXPECT_EQ(Subject, 1);
+    EXPECT_EQ(wnd->Subject, model::Mode::Main);
     EXPECT_NE(wnd->BGBitmap, nullptr); // the main screen's picture is back
-    EXPECT_EQ(wnd->solobj, nullptr);
 }
 
 TEST_F(SolarEntry, AnUnreadableFileShowsAWarningThenAnError)
 {
     // A directory opens for reading but yields no records.
     std::filesystem::create_directories("Data/Solobj.dat");
-    EXPECT_FALSE(wnd->ReadSolData());
+    EXPECT_FALSE(wnd->solar.ReadSolData());
     ASSERT_EQ(messages.boxes.size(), 2u);
     EXPECT_EQ(messages.boxes[0].text, "Unable to read from file DATA\\SOLOBJ.DAT");
     EXPECT_EQ(messages.boxes[0].caption, std::string("Velmoria - [Warning]"));
     EXPECT_EQ(messages.boxes[0].flags, 0x30u);
     EXPECT_EQ(messages.boxes[1].text, "Unable to show Solar System");
     EXPECT_EQ(messages.boxes[1].flags, 0x10u);
-    EXPECT_EQ(Subject, 1);
+    EXPECT_EQ(wnd->Subject, model::Mode::Main);
 }
 
 TEST_F(SolarEntry, AnEmptyFileIsReadWithoutAMessage)
 {
     dir.Write("Data/Solobj.dat", "");
-    EXPECT_TRUE(wnd->ReadSolData());
+    EXPECT_TRUE(wnd->solar.ReadSolData());
     EXPECT_TRUE(messages.boxes.empty());
-    EXPECT_EQ(Subject, 2);
+    EXPECT_EQ(wnd->Subject, model::Mode::SolarSystem);
 }
 } // namespace

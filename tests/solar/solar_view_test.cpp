@@ -81,28 +81,27 @@ class SolarView : public ::testing::Test
 protected:
     void SetUp() override
     {
-        Subject = 2;
         wnd = std::make_unique<VelmoriaWnd>();
+        wnd->Subject = model::Mode::SolarSystem;
         wnd->resize(400, 300);
         wnd->canvas = Canvas(400, 300, 0);
-        wnd->XCenter = 200;
-        wnd->YCenter = 150.5f;
-        wnd->Scale = 1.0f;
-        wnd->Playing = false;
+        wnd->solar.XCenter = 200;
+        wnd->solar.YCenter = 150.5f;
+        wnd->solar.Scale = 1.0f;
+        wnd->solar.Playing = false;
         for (auto& flag : wnd->Values.SSValues)
             flag = 1;
         wnd->Values.SSValues[11] = 0;
         wnd->Values.SSValues[12] = 0;
-        wnd->CreateSolarSprites();
-        wnd->SolObj[1] = Body('P', "Venus", 0.5, 0, 0);
-        wnd->SolObj[2] = Body('P', "Earth", 1.0, 0, 0);
+        wnd->solar.CreateSolarSprites();
+        wnd->solar.SolObj[1] = Body('P', "Venus", 0.5, 0, 0);
+        wnd->solar.SolObj[2] = Body('P', "Earth", 1.0, 0, 0);
     }
     void TearDown() override
     {
         wnd.reset();
-        Subject = 0;
     }
-    const Canvas& Earth() const { return *wnd->PlBitmap[2]; }
+    const Canvas& Earth() const { return *wnd->solar.PlBitmap[2]; }
 
     ScratchDir dir;
     MessageRecorder messages;
@@ -114,31 +113,30 @@ TEST_F(SolarView, SpritesHaveTheSizesOfTheirBodies)
     const int planets[] = {4, 6, 7, 5, 9, 9, 8, 8, 4};
     for (int i = 0; i < 9; ++i)
     {
-        EXPECT_EQ(wnd->bmPl[i]->Width(), planets[i]) << i;
-        EXPECT_EQ(wnd->MPlanetdc[i]->Height(), planets[i]) << i;
+        EXPECT_EQ(wnd->solar.PlBitmap[i]->Width(), planets[i]) << i;
+        EXPECT_EQ(wnd->solar.MPlanetdc[i]->Height(), planets[i]) << i;
     }
-    EXPECT_EQ(wnd->bmSol->Width(), 11);
-    EXPECT_EQ(wnd->bmCom->Width(), 3);
-    wnd->DeleteSolarSprites();
-    EXPECT_EQ(wnd->bmSol, nullptr);
-    EXPECT_EQ(wnd->PlBitmap[8], nullptr);
-    EXPECT_EQ(wnd->Palette, nullptr);
+    EXPECT_EQ(wnd->solar.bmSol->Width(), 11);
+    EXPECT_EQ(wnd->solar.bmCom->Width(), 3);
+    wnd->solar.DeleteSolarSprites();
+    EXPECT_EQ(wnd->solar.bmSol, nullptr);
+    EXPECT_EQ(wnd->solar.PlBitmap[8], nullptr);
 }
 
 TEST_F(SolarView, DrawsABodyCentredOnItsPointAndErasesItsOldPlace)
 {
     // E = 0: 1 AU toward -x, (200 - 149.6, 150) -> (50, 150).
-    wnd->ShowSolSyst();
-    EXPECT_EQ(wnd->SolObj[2].X, 50);
-    EXPECT_EQ(wnd->SolObj[2].Y, 150);
+    wnd->solar.ShowSolSyst();
+    EXPECT_EQ(wnd->solar.SolObj[2].X, 50);
+    EXPECT_EQ(wnd->solar.SolObj[2].Y, 150);
     EXPECT_TRUE(BlockIs(wnd->canvas, 50 - 3, 150 - 3, Earth()));
     // The Sun is a plain copy at the centre.
-    EXPECT_TRUE(BlockIs(wnd->canvas, 200 - 5, 150 - 5, *wnd->bmSol));
+    EXPECT_TRUE(BlockIs(wnd->canvas, 200 - 5, 150 - 5, *wnd->solar.bmSol));
 
     // Half a turn later: (349, 150); the old place is black again.
-    wnd->SolObj[2].tAng = kPi;
-    wnd->ShowSolSyst();
-    EXPECT_EQ(wnd->SolObj[2].X, 349);
+    wnd->solar.SolObj[2].tAng = kPi;
+    wnd->solar.ShowSolSyst();
+    EXPECT_EQ(wnd->solar.SolObj[2].X, 349);
     EXPECT_TRUE(BlockIs(wnd->canvas, 349 - 3, 150 - 3, Earth()));
     EXPECT_TRUE(BlockIsBlack(wnd->canvas, 47, 147, 7, 7));
 }
@@ -146,21 +144,21 @@ TEST_F(SolarView, DrawsABodyCentredOnItsPointAndErasesItsOldPlace)
 TEST_F(SolarView, TrailsKeepTheOldSprites)
 {
     wnd->Values.SSValues[12] = 1;
-    wnd->ShowSolSyst();
-    wnd->SolObj[2].tAng = kPi;
-    wnd->ShowSolSyst();
+    wnd->solar.ShowSolSyst();
+    wnd->solar.SolObj[2].tAng = kPi;
+    wnd->solar.ShowSolSyst();
     EXPECT_TRUE(BlockIs(wnd->canvas, 47, 147, Earth()));
     EXPECT_TRUE(BlockIs(wnd->canvas, 346, 147, Earth()));
 }
 
 TEST_F(SolarView, AHiddenPlanetKeepsItsPlaceWhichIsBlackedOnEveryPass)
 {
-    wnd->ShowSolSyst();
+    wnd->solar.ShowSolSyst();
     wnd->Values.SSValues[3] = 0; // Earth hidden
-    wnd->SolObj[2].tAng = kPi;
+    wnd->solar.SolObj[2].tAng = kPi;
     wnd->canvas.FillRect(40, 140, 60, 160, kWhite);
-    wnd->ShowSolSyst();
-    EXPECT_EQ(wnd->SolObj[2].X, 50);
+    wnd->solar.ShowSolSyst();
+    EXPECT_EQ(wnd->solar.SolObj[2].X, 50);
     EXPECT_TRUE(BlockIsBlack(wnd->canvas, 47, 147, 7, 7));
     EXPECT_EQ(wnd->canvas.Pixel(44, 150), kWhite); // only the sprite's square is erased
     EXPECT_TRUE(BlockIsBlack(wnd->canvas, 346, 147, 7, 7));
@@ -169,9 +167,9 @@ TEST_F(SolarView, AHiddenPlanetKeepsItsPlaceWhichIsBlackedOnEveryPass)
 TEST_F(SolarView, OrbitsAreGreyOutlinesOfTheirEllipses)
 {
     wnd->Values.SSValues[11] = 1;
-    wnd->SolObj[1] = SolObjects{}; // Earth alone
-    wnd->SolObj[2].tAng = kPi / 4;
-    wnd->ShowSolSyst();
+    wnd->solar.SolObj[1] = SolObjects{}; // Earth alone
+    wnd->solar.SolObj[2].tAng = kPi / 4;
+    wnd->solar.ShowSolSyst();
     int grey = 0;
     for (int y = 0; y < 300; ++y)
         for (int x = 0; x < 400; ++x)
@@ -184,16 +182,16 @@ TEST_F(SolarView, OrbitsAreGreyOutlinesOfTheirEllipses)
     // them survive the window's edges and the sprites.
     EXPECT_GT(grey, 700);
     // The body is drawn over its orbit, which shows through its transparent corners.
-    EXPECT_TRUE(SpriteShows(wnd->canvas, wnd->SolObj[2].X - 3, wnd->SolObj[2].Y - 3, Earth(),
-                            *wnd->MPlanetdc[2]));
+    EXPECT_TRUE(SpriteShows(wnd->canvas, wnd->solar.SolObj[2].X - 3, wnd->solar.SolObj[2].Y - 3, Earth(),
+                            *wnd->solar.MPlanetdc[2]));
 }
 
 TEST_F(SolarView, AnOrbitPastTheLeftEdgeDrawsNoLineAcrossTheWindow)
 {
     wnd->Values.SSValues[11] = 1;
-    wnd->SolObj[1] = SolObjects{};
-    wnd->SolObj[2] = Body('P', "Far", 1.5, 0, 0); // radius 224 about x = 200
-    wnd->ShowSolSyst();
+    wnd->solar.SolObj[1] = SolObjects{};
+    wnd->solar.SolObj[2] = Body('P', "Far", 1.5, 0, 0); // radius 224 about x = 200
+    wnd->solar.ShowSolSyst();
     // Row 150 crosses the circle only near x = -24 and x = 424, both outside: nothing grey.
     for (int x = 0; x < 400; ++x)
         EXPECT_NE(wnd->canvas.Pixel(x, 150), kGrey75) << x;
@@ -203,21 +201,21 @@ TEST_F(SolarView, TheCentreBodyIsDrawnPlainAtTheMiddleAndTheSunAtItsOffset)
 {
     wnd->canvas.Clear(kWhite);
     wnd->Values.SSValues[3] = 0; // even hidden, the centre body is drawn
-    wnd->SystemCenter = 3;       // Earth, slot 2
-    wnd->ShowSolSyst();
-    EXPECT_EQ(wnd->SolObj[2].X, 200);
-    EXPECT_EQ(wnd->SolObj[2].Y, 150);
+    wnd->solar.SystemCenter = 3;       // Earth, slot 2
+    wnd->solar.ShowSolSyst();
+    EXPECT_EQ(wnd->solar.SolObj[2].X, 200);
+    EXPECT_EQ(wnd->solar.SolObj[2].Y, 150);
     // A plain copy: the sprite's transparent black corners replace the white background.
     EXPECT_TRUE(BlockIs(wnd->canvas, 197, 147, Earth()));
     // The Sun stands where Earth would stand about a centred Sun: (50.4, 150.5).
-    EXPECT_NEAR(wnd->XSun, 200 - 149.59787, 1e-3);
-    EXPECT_NEAR(wnd->YSun, 150.5, 1e-3);
+    EXPECT_NEAR(wnd->solar.XSun, 200 - 149.59787, 1e-3);
+    EXPECT_NEAR(wnd->solar.YSun, 150.5, 1e-3);
     // Venus keeps its offset from the Sun: 0.5 AU toward -x of it, x = -24.4, stored as
     // 65536 - 24.
-    EXPECT_EQ(wnd->SolObj[1].X, 65512);
-    EXPECT_EQ(wnd->SolObj[1].Y, 150);
+    EXPECT_EQ(wnd->solar.SolObj[1].X, 65512);
+    EXPECT_EQ(wnd->solar.SolObj[1].Y, 150);
     // The Sun was drawn through its mask: its transparent corner keeps the white background.
-    EXPECT_EQ(wnd->MSolardc->Pixel(0, 0), kWhite);
+    EXPECT_EQ(wnd->solar.MSolardc->Pixel(0, 0), kWhite);
     EXPECT_EQ(wnd->canvas.Pixel(45, 145), kWhite);
     EXPECT_NE(wnd->canvas.Pixel(50, 150), kWhite);
 }
@@ -225,8 +223,8 @@ TEST_F(SolarView, TheCentreBodyIsDrawnPlainAtTheMiddleAndTheSunAtItsOffset)
 TEST_F(SolarView, WithABodyAtTheCentreNoOrbitsAreDrawn)
 {
     wnd->Values.SSValues[11] = 1;
-    wnd->SystemCenter = 3;
-    wnd->ShowSolSyst();
+    wnd->solar.SystemCenter = 3;
+    wnd->solar.ShowSolSyst();
     for (int y = 0; y < 300; ++y)
         for (int x = 0; x < 400; ++x)
             ASSERT_NE(wnd->canvas.Pixel(x, y), kGrey75);
@@ -234,11 +232,11 @@ TEST_F(SolarView, WithABodyAtTheCentreNoOrbitsAreDrawn)
 
 TEST_F(SolarView, BodiesOfUnknownKindAndPlanetsBeyondTheNinthSlotAreNotDrawn)
 {
-    wnd->SolObj[1] = Body('X', "Odd", 0.5, 0, 0);
-    wnd->SolObj[11] = Body('P', "Tenth", 0.3, 0, 0);
-    wnd->ShowSolSyst();
-    EXPECT_EQ(wnd->SolObj[1].X, 0);
-    EXPECT_EQ(wnd->SolObj[11].X, 0);
+    wnd->solar.SolObj[1] = Body('X', "Odd", 0.5, 0, 0);
+    wnd->solar.SolObj[11] = Body('P', "Tenth", 0.3, 0, 0);
+    wnd->solar.ShowSolSyst();
+    EXPECT_EQ(wnd->solar.SolObj[1].X, 0);
+    EXPECT_EQ(wnd->solar.SolObj[11].X, 0);
     EXPECT_TRUE(BlockIsBlack(wnd->canvas, 200 - 76, 147, 7, 7));
 }
 
@@ -257,13 +255,13 @@ TEST_F(SolarView, DamagedElementsDrawNothingWrongAndOpenNoWrongCard)
         r.Inclin = k == 3 ? NAN : 400.0f;
         r.ArgPer = k == 4 ? INFINITY : 10.0f;
         r.Period = k % 2 ? 0.0f : NAN;
-        solar::ConvertSolarRecord(r, wnd->SolObj[k]);
+        solar::ConvertSolarRecord(r, wnd->solar.SolObj[k]);
     }
-    wnd->UpdateSolAngles(1000000);
+    wnd->solar.UpdateSolAngles(1000000);
     wnd->Values.SSValues[11] = 1;
-    wnd->ShowSolSyst();
-    wnd->SystemCenter = 1;
-    wnd->ShowSolSyst();
+    wnd->solar.ShowSolSyst();
+    wnd->solar.SystemCenter = 1;
+    wnd->solar.ShowSolSyst();
     int cards = 0;
     DialogAnswer answer(
         [&](platform::Dialog&)
@@ -272,7 +270,7 @@ TEST_F(SolarView, DamagedElementsDrawNothingWrongAndOpenNoWrongCard)
             return platform::IDOK;
         });
     for (int k = 0; k < kSolarSlots; ++k)
-        wnd->SmSolObjCard(QPoint(10, 10), k);
+        wnd->solar.SmSolObjCard(QPoint(10, 10), k);
     EXPECT_EQ(cards, kSolarSlots);
 }
 
@@ -281,73 +279,72 @@ TEST_F(SolarView, ZoomStopsBeingOfferedAtItsBounds)
     int steps = 0;
     while (wnd->ButtonEnabler(403) && steps < 200)
     {
-        wnd->CmZoomIn();
+        wnd->solar.CmZoomIn();
         ++steps;
     }
     EXPECT_EQ(steps, 76);
-    wnd->CmZoomIn();
-    EXPECT_EQ(wnd->Scale, 3.0f);
-    wnd->Scale = 1.0f;
+    wnd->solar.CmZoomIn();
+    EXPECT_EQ(wnd->solar.Scale, 3.0f);
+    wnd->solar.Scale = 1.0f;
     steps = 0;
     while (wnd->ButtonEnabler(404) && steps < 200)
     {
-        wnd->CmZoomOut();
+        wnd->solar.CmZoomOut();
         ++steps;
     }
     EXPECT_EQ(steps, 24);
-    wnd->CmZoomOut();
-    EXPECT_EQ(wnd->Scale, 0.04f);
+    wnd->solar.CmZoomOut();
+    EXPECT_EQ(wnd->solar.Scale, 0.04f);
 }
 
 TEST_F(SolarView, ZoomRedrawsOnABlackWindow)
 {
     wnd->canvas.Clear(kWhite);
-    wnd->CmZoomIn();
+    wnd->solar.CmZoomIn();
     EXPECT_EQ(wnd->canvas.Pixel(0, 0), 0u);
     // 1.04 px per million km: Earth at 200 - 155.58.
-    EXPECT_EQ(wnd->SolObj[2].X, 44);
+    EXPECT_EQ(wnd->solar.SolObj[2].X, 44);
 }
 
 TEST_F(SolarView, CommandsOfTheViewDoNothingInAnotherMode)
 {
-    Subject = 3;
-    wnd->CmZoomIn();
-    wnd->CmStop();
-    wnd->ChangeCenter(604);
-    EXPECT_EQ(wnd->Scale, 1.0f);
-    EXPECT_EQ(wnd->SystemCenter, 0);
-    Subject = 2;
+    wnd->Subject = model::Mode::StarMap;
+    for (int command : {403, 408, 604}) // Zoom In, Stop, the Earth at the centre
+        wnd->DispatchCommand(command);
+    EXPECT_EQ(wnd->solar.Scale, 1.0f);
+    EXPECT_EQ(wnd->solar.SystemCenter, 0);
+    wnd->Subject = model::Mode::SolarSystem;
 }
 
 TEST_F(SolarView, GoAndStopRunTheViewAndDirectionCommandsClearTheBoundFlag)
 {
-    wnd->TimeUpdateMode = kByDays;
-    wnd->CmStop();
-    EXPECT_FALSE(wnd->Playing);
-    wnd->CmGo();
-    EXPECT_TRUE(wnd->Playing);
-    wnd->CmStop();
-    wnd->TimeOut = true;
-    wnd->CmGo();
-    EXPECT_FALSE(wnd->Playing);
+    wnd->clock.TimeUpdateMode = kByDays;
+    wnd->solar.CmStop();
+    EXPECT_FALSE(wnd->solar.Playing);
+    wnd->solar.CmGo();
+    EXPECT_TRUE(wnd->solar.Playing);
+    wnd->solar.CmStop();
+    wnd->clock.TimeOut = true;
+    wnd->solar.CmGo();
+    EXPECT_FALSE(wnd->solar.Playing);
     ASSERT_EQ(messages.boxes.size(), 1u);
     EXPECT_EQ(messages.boxes[0].text, "Out from date bound !!!");
     EXPECT_EQ(messages.boxes[0].caption, std::string("Velmoria - [Info]"));
     EXPECT_EQ(messages.boxes[0].flags, 0x40u);
-    wnd->CmTimeBack();
-    EXPECT_FALSE(wnd->TimeForward);
-    EXPECT_FALSE(wnd->TimeOut);
-    wnd->TimeOut = true;
-    wnd->CmTimeForward();
-    EXPECT_TRUE(wnd->TimeForward);
-    EXPECT_FALSE(wnd->TimeOut);
-    wnd->CmGo();
-    EXPECT_TRUE(wnd->Playing);
+    wnd->DispatchCommand(406); // Time Back
+    EXPECT_FALSE(wnd->clock.TimeForward);
+    EXPECT_FALSE(wnd->clock.TimeOut);
+    wnd->clock.TimeOut = true;
+    wnd->DispatchCommand(405); // Time Forward
+    EXPECT_TRUE(wnd->clock.TimeForward);
+    EXPECT_FALSE(wnd->clock.TimeOut);
+    wnd->solar.CmGo();
+    EXPECT_TRUE(wnd->solar.Playing);
 }
 
 TEST_F(SolarView, ARightClickedPlanetShowsItsNameAndDistanceBesideAMarker)
 {
-    wnd->ShowSolSyst(); // Earth at (50, 150), Venus at (125, 150)
+    wnd->solar.ShowSolSyst(); // Earth at (50, 150), Venus at (125, 150)
     QString name, dist, label;
     int cards = 0;
     DialogAnswer answer(
@@ -377,10 +374,10 @@ TEST_F(SolarView, TheMarkerIsOredAtTheClickBeforeTheCard)
             marked = BlockIs(wnd->canvas, 100 - 15, 100 - 15, label);
             return platform::IDOK;
         });
-    wnd->SolObj[9] = Body('C', "Halley", 1.0, 0, 0);
-    wnd->SolObj[9].X = 100;
-    wnd->SolObj[9].Y = 100;
-    wnd->SmSolObjCard(QPoint(100, 100), 9);
+    wnd->solar.SolObj[9] = Body('C', "Halley", 1.0, 0, 0);
+    wnd->solar.SolObj[9].X = 100;
+    wnd->solar.SolObj[9].Y = 100;
+    wnd->solar.SmSolObjCard(QPoint(100, 100), 9);
     EXPECT_TRUE(marked);
 }
 
@@ -393,17 +390,17 @@ TEST_F(SolarView, ACometGetsTheCometCardAndAnEmptySlotNone)
             shown.push_back(d.ResId());
             return platform::IDOK;
         });
-    wnd->SolObj[10] = Body('C', "Encke", 2.2, 0.85f, 0);
-    wnd->SmSolObjCard(QPoint(0, 0), 10);
-    wnd->SmSolObjCard(QPoint(0, 0), 12); // no body
-    wnd->SolObj[11] = Body('P', "Tenth", 0.3, 0, 0);
-    wnd->SmSolObjCard(QPoint(0, 0), 11); // a planet where no planet sprite exists
+    wnd->solar.SolObj[10] = Body('C', "Encke", 2.2, 0.85f, 0);
+    wnd->solar.SmSolObjCard(QPoint(0, 0), 10);
+    wnd->solar.SmSolObjCard(QPoint(0, 0), 12); // no body
+    wnd->solar.SolObj[11] = Body('P', "Tenth", 0.3, 0, 0);
+    wnd->solar.SmSolObjCard(QPoint(0, 0), 11); // a planet where no planet sprite exists
     EXPECT_EQ(shown, std::vector<int>{27});
 }
 
 TEST_F(SolarView, SetupWithAPlanetAtTheCentreLeavesTheOrbitsOptionAlone)
 {
-    wnd->SystemCenter = 3;
+    wnd->solar.SystemCenter = 3;
     wnd->Values.SSValues[11] = 1;
     bool shownChecked = true, enabled = true;
     DialogAnswer answer(
@@ -416,7 +413,7 @@ TEST_F(SolarView, SetupWithAPlanetAtTheCentreLeavesTheOrbitsOptionAlone)
             dlg.CmOk();
             return platform::IDOK;
         });
-    wnd->CmSSSetup();
+    wnd->solar.CmSSSetup();
     EXPECT_FALSE(shownChecked);
     EXPECT_FALSE(enabled);
     EXPECT_EQ(wnd->Values.SSValues[11], 1); // orbits come back with the Sun at the centre
@@ -436,7 +433,7 @@ TEST_F(SolarView, SetupInTheHeliocentricViewStoresEveryBoxAndCancelStoresNothing
             dlg.CmOk();
             return platform::IDOK;
         });
-    wnd->CmSSSetup();
+    wnd->solar.CmSSSetup();
     EXPECT_EQ(wnd->Values.SSValues[11], 1);
     EXPECT_EQ(wnd->Values.SSValues[12], 1);
     EXPECT_EQ(wnd->Values.SSValues[0], 0);
@@ -448,11 +445,11 @@ TEST_F(SolarView, SetupInTheHeliocentricViewStoresEveryBoxAndCancelStoresNothing
             dlg.chbSun->setChecked(true);
             return platform::IDCANCEL;
         });
-    wnd->Playing = true;
-    wnd->TimeUpdateMode = kByDays;
-    wnd->CmSSSetup();
+    wnd->solar.Playing = true;
+    wnd->clock.TimeUpdateMode = kByDays;
+    wnd->solar.CmSSSetup();
     EXPECT_EQ(wnd->Values.SSValues[0], 0);
-    EXPECT_TRUE(wnd->Playing); // restarted
+    EXPECT_TRUE(wnd->solar.Playing); // restarted
 }
 
 TEST_F(SolarView, SetupBoxesCarryTheirIdsTextsAndHelp)
@@ -485,33 +482,32 @@ TEST(SolarApplication, CentreCommandsMoveTheCheckMarkAndNameTheCentre)
     dir.LinkAllRuntime();
     MessageRecorder messages;
     testing_support::SoundRecorder sounds;
-    Subject = 0;
     auto app = std::make_unique<VelmoriaApp>();
     app->InitMainWindow(false);
-    frame->resize(800, 600);
-    VelmoriaWnd* wnd = frame->Client();
+    app->Frame()->resize(800, 600);
+    VelmoriaWnd* wnd = app->Frame()->Client();
     wnd->CmSolarSystem();
-    ASSERT_EQ(Subject, 2);
-    EXPECT_STREQ(wnd->SolObj[2].Name, "Earth");
-    EXPECT_NE(wnd->PlBitmap[0], nullptr);
-    wnd->CmStop();
-    wnd->ChangeCenter(604);
-    EXPECT_EQ(wnd->SystemCenter, 3);
-    EXPECT_EQ(sbCoord->Text(), "Center : Earth");
-    EXPECT_EQ(GetMenuState(GetMenu(), 604), MF_CHECKED);
-    EXPECT_NE(GetMenuState(GetMenu(), 601), MF_CHECKED);
-    wnd->ChangeCenter(612);
-    EXPECT_EQ(sbCoord->Text(), "Center : Encke");
-    EXPECT_NE(GetMenuState(GetMenu(), 604), MF_CHECKED);
+    ASSERT_EQ(wnd->Subject, model::Mode::SolarSystem);
+    EXPECT_STREQ(wnd->solar.SolObj[2].Name, "Earth");
+    EXPECT_NE(wnd->solar.PlBitmap[0], nullptr);
+    wnd->solar.CmStop();
+    wnd->solar.ChangeCenter(604);
+    EXPECT_EQ(wnd->solar.SystemCenter, 3);
+    EXPECT_EQ(app->Frame()->PaneGadget(model::Pane::Coord)->Text(), "Center : Earth");
+    EXPECT_TRUE(app->Frame()->MenuAction(604)->isChecked());
+    EXPECT_FALSE(app->Frame()->MenuAction(601)->isChecked());
+    wnd->solar.ChangeCenter(612);
+    EXPECT_EQ(app->Frame()->PaneGadget(model::Pane::Coord)->Text(), "Center : Encke");
+    EXPECT_FALSE(app->Frame()->MenuAction(604)->isChecked());
     // Normal Conditions puts the Sun back at the centre: the pane and the marks follow.
     wnd->CmNormal();
-    EXPECT_EQ(wnd->SystemCenter, 0);
-    EXPECT_EQ(sbCoord->Text(), "Center : Sun");
-    EXPECT_EQ(GetMenuState(GetMenu(), 601), MF_CHECKED);
-    EXPECT_NE(GetMenuState(GetMenu(), 612), MF_CHECKED);
+    EXPECT_EQ(wnd->solar.SystemCenter, 0);
+    EXPECT_EQ(app->Frame()->PaneGadget(model::Pane::Coord)->Text(), "Center : Sun");
+    EXPECT_TRUE(app->Frame()->MenuAction(601)->isChecked());
+    EXPECT_FALSE(app->Frame()->MenuAction(612)->isChecked());
     wnd->CmExit(400);
-    EXPECT_EQ(Subject, 1);
-    EXPECT_EQ(wnd->bmSol, nullptr);
+    EXPECT_EQ(wnd->Subject, model::Mode::Main);
+    EXPECT_EQ(wnd->solar.bmSol, nullptr);
     EXPECT_TRUE(messages.boxes.empty());
     app.reset();
 }
@@ -524,14 +520,13 @@ TEST(SolarApplication, EnteringDrawsTheFirstFrameAtOnce)
     MessageRecorder messages;
     testing_support::SoundRecorder sounds;
     testing_support::FixedClock clock(Date{20, 3, 2026}, Time{12, 0, 0});
-    Subject = 0;
     auto app = std::make_unique<VelmoriaApp>();
     app->InitMainWindow(false);
-    frame->resize(800, 600);
-    frame->show();
-    VelmoriaWnd* wnd = frame->Client();
+    app->Frame()->resize(800, 600);
+    app->Frame()->show();
+    VelmoriaWnd* wnd = app->Frame()->Client();
     wnd->CmSolarSystem();
-    ASSERT_EQ(Subject, 2);
+    ASSERT_EQ(wnd->Subject, model::Mode::SolarSystem);
     int lit = 0;
     for (int y = 0; y < wnd->canvas.Height(); ++y)
         for (int x = 0; x < wnd->canvas.Width(); ++x)
@@ -540,15 +535,15 @@ TEST(SolarApplication, EnteringDrawsTheFirstFrameAtOnce)
     uint16_t x[kSolarSlots], y[kSolarSlots];
     for (int k = 0; k < kSolarSlots; ++k)
     {
-        x[k] = wnd->SolObj[k].X;
-        y[k] = wnd->SolObj[k].Y;
+        x[k] = wnd->solar.SolObj[k].X;
+        y[k] = wnd->solar.SolObj[k].Y;
     }
     EXPECT_NE(x[3], 0); // the Earth has a place on screen
     wnd->EvTimer(kTimerRealTime);
     for (int k = 0; k < kSolarSlots; ++k)
     {
-        EXPECT_EQ(wnd->SolObj[k].X, x[k]) << k;
-        EXPECT_EQ(wnd->SolObj[k].Y, y[k]) << k;
+        EXPECT_EQ(wnd->solar.SolObj[k].X, x[k]) << k;
+        EXPECT_EQ(wnd->solar.SolObj[k].Y, y[k]) << k;
     }
     app.reset();
 }
@@ -558,20 +553,19 @@ TEST(SolarApplication, AStoppedViewIsDrawnAgainAtOnceAfterAResize)
     dir.LinkAllRuntime();
     MessageRecorder messages;
     testing_support::SoundRecorder sounds;
-    Subject = 0;
     auto app = std::make_unique<VelmoriaApp>();
     app->InitMainWindow(false);
-    frame->resize(800, 600);
-    frame->show();
-    VelmoriaWnd* wnd = frame->Client();
+    app->Frame()->resize(800, 600);
+    app->Frame()->show();
+    VelmoriaWnd* wnd = app->Frame()->Client();
     wnd->CmSolarSystem();
-    ASSERT_EQ(Subject, 2);
-    wnd->CmStop();
-    frame->resize(700, 500);
+    ASSERT_EQ(wnd->Subject, model::Mode::SolarSystem);
+    wnd->solar.CmStop();
+    app->Frame()->resize(700, 500);
     const QRect rc = wnd->GetClientRect();
-    ASSERT_FLOAT_EQ(wnd->XCenter, rc.width() * 0.5f);
+    ASSERT_FLOAT_EQ(wnd->solar.XCenter, rc.width() * 0.5f);
     // The Sun stands in the middle of the new client area at once, with no tick to come.
-    EXPECT_NE(wnd->canvas.Pixel(static_cast<int>(wnd->XCenter), static_cast<int>(wnd->YCenter)),
+    EXPECT_NE(wnd->canvas.Pixel(static_cast<int>(wnd->solar.XCenter), static_cast<int>(wnd->solar.YCenter)),
               0u);
     app.reset();
 }

@@ -16,18 +16,15 @@ protected:
     {
         for (const char* name : {"Bitmap", "Sound", "Velmoria.hlp", "Data"})
             dir.LinkRuntime(name);
-        Subject = 0;
-        PreviousSubject = 0;
         app = std::make_unique<VelmoriaApp>();
         app->InitMainWindow(false);
-        frame->resize(800, 600);
-        frame->show();
-        wnd = frame->Client();
+        app->Frame()->resize(800, 600);
+        app->Frame()->show();
+        wnd = app->Frame()->Client();
     }
     void TearDown() override
     {
         app.reset();
-        Subject = 0;
     }
 
     // Opens the Star Map for an observer at `latitude` whole degrees north or south.
@@ -36,7 +33,7 @@ protected:
         wnd->Values.LocValues.Lat = Coordinate{static_cast<uint8_t>(latitude), 0, 0};
         wnd->Values.LocValues.North = north;
         wnd->DispatchCommand(302);
-        ASSERT_EQ(Subject, 3);
+        ASSERT_EQ(wnd->Subject, model::Mode::StarMap);
     }
     // Opens it and lets the clock tick once.
     void Enter(int latitude, bool north)

@@ -26,39 +26,38 @@ class GlobeFrame : public testing::Test
 protected:
     void SetUp() override
     {
-        Subject = 3;
+        w.Subject = model::Mode::StarMap;
         w.canvas = platform::Canvas(800, 600, 0);
-        w.XCenter = 400;
-        w.YCenter = 300;
-        w.r = 100;
+        w.starmap.XCenter = 400;
+        w.starmap.YCenter = 300;
+        w.starmap.r = 100;
         SetTilt(0);
-        w.t = 0;
-        w.StarCount = 0;
-        w.NgcMessCount = 0;
+        w.starmap.t = 0;
+        w.starmap.StarCount = 0;
+        w.starmap.NgcMessCount = 0;
         w.Values.SMValues = SMSetup{{0, 0, 0, 0, 0}, 4.0f};
-        w.Stardc = new platform::MemoryDC(4, 1, kWhite);
-        w.Soldc[0] = new platform::MemoryDC(5, 5, kYellow);
-        w.Soldc[1] = new platform::MemoryDC(5, 5, kWhite);
-        w.NgcMessdc = new platform::MemoryDC(5, 4, kWhite);
+        w.starmap.Stardc = std::make_unique<platform::MemoryDC>(4, 1, kWhite);
+        w.starmap.Soldc[0] = std::make_unique<platform::MemoryDC>(5, 5, kYellow);
+        w.starmap.Soldc[1] = std::make_unique<platform::MemoryDC>(5, 5, kWhite);
+        w.starmap.NgcMessdc = std::make_unique<platform::MemoryDC>(5, 4, kWhite);
     }
     void TearDown() override
     {
-        w.DeleteStarMapSprites();
-        Subject = 0;
+        w.starmap.DeleteStarMapSprites();
     }
 
     void SetTilt(float lat)
     {
         const globe::Tilt tilt = globe::MakeTilt(lat);
-        w.lat = tilt.lat;
-        w.latCos = tilt.latCos;
-        w.latSin = tilt.latSin;
+        w.starmap.lat = tilt.lat;
+        w.starmap.latCos = tilt.latCos;
+        w.starmap.latSin = tilt.latSin;
     }
 
     // A star at right ascension `ra` and declination `dec` (degrees).
     int AddStar(double ra, double dec, float mag, uint8_t link1 = 0, uint8_t link2 = 0)
     {
-        Stars& s = w.Star[w.StarCount];
+        Stars& s = w.starmap.Star[w.starmap.StarCount];
         s = Stars{};
         s.RA = static_cast<float>(ra);
         s.Dec = static_cast<float>(dec * kDeg);
@@ -66,7 +65,7 @@ protected:
         s.NumConst = 1;
         s.NLink1 = link1;
         s.NLink2 = link2;
-        return w.StarCount++;
+        return w.starmap.StarCount++;
     }
 
     int Count(platform::Rgb color) const
@@ -99,13 +98,13 @@ TEST_F(GlobeFrame, StarMarksSitAtTheirPointsWithTheSizeOfTheirMagnitude)
     AddStar(270, 60, 3.5f);  // (400, 213): 1 pixel at x
     AddStar(90, 45, 0.5f);   // behind the globe
     AddStar(270, -60, 5.0f); // in front but fainter than the limit 4
-    w.DrawGlob();
+    w.starmap.DrawGlob();
 
-    EXPECT_EQ(w.Star[0].X, 400);
-    EXPECT_EQ(w.Star[0].Y, 300);
-    EXPECT_EQ(w.Star[1].Y, 249);
-    EXPECT_EQ(w.Star[2].Y, 350);
-    EXPECT_EQ(w.Star[3].Y, 213);
+    EXPECT_EQ(w.starmap.Star[0].X, 400);
+    EXPECT_EQ(w.starmap.Star[0].Y, 300);
+    EXPECT_EQ(w.starmap.Star[1].Y, 249);
+    EXPECT_EQ(w.starmap.Star[2].Y, 350);
+    EXPECT_EQ(w.starmap.Star[3].Y, 213);
     ExpectRow(300, 399, 402, kWhite);
     ExpectRow(249, 399, 401, kWhite);
     ExpectRow(350, 399, 400, kWhite);
@@ -118,12 +117,12 @@ TEST_F(GlobeFrame, StarMarksSitAtTheirPointsWithTheSizeOfTheirMagnitude)
     EXPECT_EQ(w.canvas.Pixel(399, 213), 0u);
     EXPECT_EQ(Count(kWhite), 10);
 
-    EXPECT_TRUE(w.Star[0].Flag);
-    EXPECT_FALSE(w.Star[4].Flag); // hidden: no flag, no mark
-    EXPECT_TRUE(w.Star[5].Flag);  // faint but up: flagged, not drawn
+    EXPECT_TRUE(w.starmap.Star[0].Flag);
+    EXPECT_FALSE(w.starmap.Star[4].Flag); // hidden: no flag, no mark
+    EXPECT_TRUE(w.starmap.Star[5].Flag);  // faint but up: flagged, not drawn
     // Stars beyond the count read are not touched.
-    EXPECT_FALSE(w.Star[6].Flag);
-    EXPECT_EQ(w.Star[6].X, 0);
+    EXPECT_FALSE(w.starmap.Star[6].Flag);
+    EXPECT_EQ(w.starmap.Star[6].X, 0);
 }
 
 TEST_F(GlobeFrame, NextFrameErasesTheOldMarks)
@@ -132,10 +131,10 @@ TEST_F(GlobeFrame, NextFrameErasesTheOldMarks)
     AddStar(270, 30, 1.5f);
     AddStar(270, -30, 2.5f);
     AddStar(270, 60, 3.5f);
-    w.DrawGlob();
-    w.t = 10; // H = 280: the marks move left to x = 400 - 17.4 cos(dec)
-    w.DrawGlob();
-    EXPECT_EQ(w.Star[0].X, 382);
+    w.starmap.DrawGlob();
+    w.starmap.t = 10; // H = 280: the marks move left to x = 400 - 17.4 cos(dec)
+    w.starmap.DrawGlob();
+    EXPECT_EQ(w.starmap.Star[0].X, 382);
     ExpectRow(300, 396, 403, 0);
     ExpectRow(249, 396, 403, 0);
     ExpectRow(300, 381, 384, kWhite);
@@ -146,9 +145,9 @@ TEST_F(GlobeFrame, TransparentGlobeDrawsBothHemispheres)
 {
     w.Values.SMValues.Check[4] = 1;
     AddStar(90, 45, 0.5f); // behind: (400, 229)
-    w.DrawGlob();
-    EXPECT_TRUE(w.Star[0].Flag);
-    EXPECT_EQ(w.Star[0].Y, 229);
+    w.starmap.DrawGlob();
+    EXPECT_TRUE(w.starmap.Star[0].Flag);
+    EXPECT_EQ(w.starmap.Star[0].Y, 229);
     ExpectRow(229, 399, 402, kWhite);
 }
 
@@ -158,21 +157,21 @@ TEST_F(GlobeFrame, ConstellationLinesJoinVisibleStarsOnly)
     AddStar(300, 0, 5.0f, 2); // (350, 300), faint: anchors a line without a mark
     AddStar(240, 0, 0.5f, 3); // (450, 300), linked to a star behind the globe
     AddStar(60, 20, 0.5f, 1); // behind
-    w.DrawGlob();
-    w.DrawConst();
-    EXPECT_EQ(w.Star[0].X, 350);
-    EXPECT_EQ(w.Star[1].X, 450);
+    w.starmap.DrawGlob();
+    w.starmap.DrawConst();
+    EXPECT_EQ(w.starmap.Star[0].X, 350);
+    EXPECT_EQ(w.starmap.Star[1].X, 450);
     ExpectRow(300, 350, 448, kGreen);
     ExpectRow(300, 449, 452, kWhite); // the mark is drawn again over the line's end
     EXPECT_EQ(Count(kGreen), 99);
-    EXPECT_TRUE(w.Star[0].FConst);
-    EXPECT_EQ(w.Star[0].XConst, 350);
-    EXPECT_FALSE(w.Star[2].FConst);
+    EXPECT_TRUE(w.starmap.Star[0].FConst);
+    EXPECT_EQ(w.starmap.Star[0].XConst, 350);
+    EXPECT_FALSE(w.starmap.Star[2].FConst);
 
     // Next frame: the sky turned 10 degrees; the old line is drawn again in black.
-    w.t = 10; // A at 335, B at 434
-    w.DrawGlob();
-    w.DrawConst();
+    w.starmap.t = 10; // A at 335, B at 434
+    w.starmap.DrawGlob();
+    w.starmap.DrawConst();
     ExpectRow(300, 335, 432, kGreen);
     ExpectRow(300, 437, 452, 0);
     EXPECT_EQ(Count(kGreen), 98);
@@ -185,51 +184,51 @@ TEST_F(GlobeFrame, LineToAPointJustOffTheWindowStaysOnItsSide)
     AddStar(0, 0, 1.0f, 2);
     AddStar(0, 0, 1.0f);
     for (int i = 0; i < 2; ++i)
-        w.Star[i].Flag = true;
-    w.Star[0].X = 100;
-    w.Star[0].Y = 100;
-    w.Star[1].X = globe::StoreCoord(-50);
-    w.Star[1].Y = 100;
-    w.DrawConst();
+        w.starmap.Star[i].Flag = true;
+    w.starmap.Star[0].X = 100;
+    w.starmap.Star[0].Y = 100;
+    w.starmap.Star[1].X = globe::StoreCoord(-50);
+    w.starmap.Star[1].Y = 100;
+    w.starmap.DrawConst();
     ExpectRow(100, 0, 100, kGreen);
     ExpectRow(100, 101, 799, 0);
-    EXPECT_EQ(w.Star[1].XConst, 65486); // the stored value is unchanged
+    EXPECT_EQ(w.starmap.Star[1].XConst, 65486); // the stored value is unchanged
 }
 
 TEST_F(GlobeFrame, GridHasBlueEquatorAndPrimeMeridiansAndGreyLines)
 {
     w.Values.SMValues.Check[1] = 1;
-    w.DrawGrid();
+    w.starmap.DrawGrid();
     EXPECT_EQ(w.canvas.Pixel(420, 300), kBlue); // equator, drawn from a = 180 to 360
     EXPECT_EQ(w.canvas.Pixel(320, 300), kBlue);
     EXPECT_EQ(w.canvas.Pixel(420, 265), kGrey); // parallel +20
     EXPECT_EQ(w.canvas.Pixel(301, 317), kBlue); // meridian 0 h at dec -10
-    EXPECT_TRUE(w.FlagLat);
-    EXPECT_EQ(w.rOld, 100);
+    EXPECT_TRUE(w.starmap.FlagLat);
+    EXPECT_EQ(w.starmap.rOld, 100);
 
     // Turned by 15 degrees: meridian 0 h goes behind the globe and is erased with the
     // angles it was drawn with; the parallels stay.
-    w.t = 15;
-    w.DrawGrid();
+    w.starmap.t = 15;
+    w.starmap.DrawGrid();
     EXPECT_EQ(w.canvas.Pixel(301, 317), 0u);
     EXPECT_EQ(w.canvas.Pixel(420, 300), kBlue);
     EXPECT_EQ(w.canvas.Pixel(420, 265), kGrey);
-    EXPECT_EQ(w.tOld, 15.0);
+    EXPECT_EQ(w.starmap.tOld, 15.0);
 }
 
 TEST_F(GlobeFrame, GridFrameLeavesExactlyTheNewGridAfterZoomAndTilt)
 {
     // Erasing redraws the old grid in black with its own radius, tilt and rotation, so
     // after any change the picture is the new grid alone.
-    w.DrawGrid();
-    w.r = 120;
+    w.starmap.DrawGrid();
+    w.starmap.r = 120;
     SetTilt(-50);
-    w.t = 33;
-    w.DrawGrid();
+    w.starmap.t = 33;
+    w.starmap.DrawGrid();
     const QImage after = w.canvas.Image().copy();
     w.canvas.Clear(0);
-    w.FlagLat = false;
-    w.DrawGrid();
+    w.starmap.FlagLat = false;
+    w.starmap.DrawGrid();
     EXPECT_TRUE(after == w.canvas.Image());
     EXPECT_GT(Count(kBlue), 0);
     EXPECT_GT(Count(kGrey), 0);
@@ -238,7 +237,7 @@ TEST_F(GlobeFrame, GridFrameLeavesExactlyTheNewGridAfterZoomAndTilt)
 TEST_F(GlobeFrame, GridAtTheNorthPoleIsConcentricCirclesAndRadii)
 {
     SetTilt(-90);
-    w.DrawGrid();
+    w.starmap.DrawGrid();
     // The equator is the horizon: a blue circle of radius 100 starting at a = 0, (300, 300).
     EXPECT_EQ(w.canvas.Pixel(300, 300), kBlue);
     EXPECT_EQ(w.canvas.Pixel(400, 200), kBlue); // a = 90
@@ -254,23 +253,23 @@ TEST_F(GlobeFrame, GridAtTheNorthPoleIsConcentricCirclesAndRadii)
 
 TEST_F(GlobeFrame, SunAndMoonMoveTheirSpritesAndHideBehindTheGlobe)
 {
-    w.tSol[0] = 0;    // Sun on the equator at right ascension 0
-    w.tSol[1] = -180; // Moon on the equator at right ascension 180
-    w.t = -90;        // Sun at H = -90: facing the viewer; Moon at H = 90: behind
-    w.DrawSolObj();
-    EXPECT_TRUE(w.FlagSol[0]);
-    EXPECT_FALSE(w.FlagSol[1]);
-    EXPECT_EQ(w.XSol[0], 400);
-    EXPECT_EQ(w.YSol[0], 300);
-    EXPECT_NEAR(w.Dec[0], 0.0, 1e-12);
+    w.starmap.tSol[0] = 0;    // Sun on the equator at right ascension 0
+    w.starmap.tSol[1] = -180; // Moon on the equator at right ascension 180
+    w.starmap.t = -90;        // Sun at H = -90: facing the viewer; Moon at H = 90: behind
+    w.starmap.DrawSolObj();
+    EXPECT_TRUE(w.starmap.FlagSol[0]);
+    EXPECT_FALSE(w.starmap.FlagSol[1]);
+    EXPECT_EQ(w.starmap.XSol[0], 400);
+    EXPECT_EQ(w.starmap.YSol[0], 300);
+    EXPECT_NEAR(w.starmap.Dec[0], 0.0, 1e-12);
     for (int y = 298; y <= 302; ++y)
         ExpectRow(y, 398, 402, kYellow);
     EXPECT_EQ(Count(kYellow), 25);
     EXPECT_EQ(Count(kWhite), 0);
 
-    w.t = -80; // the Sun moves to x = 400 - 100 cos 80 = 382
-    w.DrawSolObj();
-    EXPECT_EQ(w.XSol[0], 382);
+    w.starmap.t = -80; // the Sun moves to x = 400 - 100 cos 80 = 382
+    w.starmap.DrawSolObj();
+    EXPECT_EQ(w.starmap.XSol[0], 382);
     EXPECT_EQ(w.canvas.Pixel(402, 302), 0u);
     EXPECT_EQ(w.canvas.Pixel(380, 298), kYellow);
     EXPECT_EQ(Count(kYellow), 25);
@@ -278,38 +277,38 @@ TEST_F(GlobeFrame, SunAndMoonMoveTheirSpritesAndHideBehindTheGlobe)
     // No brightness limit for the Sun and the Moon; the transparent globe shows the Moon.
     w.Values.SMValues.SelectMagn = -30;
     w.Values.SMValues.Check[4] = 1;
-    w.DrawSolObj();
-    EXPECT_TRUE(w.FlagSol[1]);
+    w.starmap.DrawSolObj();
+    EXPECT_TRUE(w.starmap.FlagSol[1]);
     EXPECT_EQ(Count(kYellow), 25);
     EXPECT_EQ(Count(kWhite), 25);
 }
 
 TEST_F(GlobeFrame, FaintDeepSkyObjectIsLeftUntouched)
 {
-    w.NgcMessCount = 2;
-    w.NgcMess[0] = NgcMessObj{270.0f, 0.0f, 3.0f, false, 0, 0};
-    w.NgcMess[1] = NgcMessObj{90.0f, 0.0f, 3.0f, false, 0, 0}; // behind
-    w.DrawNGCMess();
-    EXPECT_TRUE(w.NgcMess[0].Flag);
-    EXPECT_FALSE(w.NgcMess[1].Flag);
-    EXPECT_EQ(w.NgcMess[0].X, 400);
-    EXPECT_EQ(w.NgcMess[0].Y, 300);
+    w.starmap.NgcMessCount = 2;
+    w.starmap.NgcMess[0] = NgcMessObj{270.0f, 0.0f, 3.0f, false, 0, 0};
+    w.starmap.NgcMess[1] = NgcMessObj{90.0f, 0.0f, 3.0f, false, 0, 0}; // behind
+    w.starmap.DrawNGCMess();
+    EXPECT_TRUE(w.starmap.NgcMess[0].Flag);
+    EXPECT_FALSE(w.starmap.NgcMess[1].Flag);
+    EXPECT_EQ(w.starmap.NgcMess[0].X, 400);
+    EXPECT_EQ(w.starmap.NgcMess[0].Y, 300);
     for (int y = 298; y <= 301; ++y)
         ExpectRow(y, 398, 402, kWhite);
     EXPECT_EQ(Count(kWhite), 20);
 
     // The limit drops below the object: it keeps its mark, position and flag.
     w.Values.SMValues.SelectMagn = 2.0f;
-    w.t = 30;
-    w.DrawNGCMess();
-    EXPECT_TRUE(w.NgcMess[0].Flag);
-    EXPECT_EQ(w.NgcMess[0].X, 400);
+    w.starmap.t = 30;
+    w.starmap.DrawNGCMess();
+    EXPECT_TRUE(w.starmap.NgcMess[0].Flag);
+    EXPECT_EQ(w.starmap.NgcMess[0].X, 400);
     EXPECT_EQ(Count(kWhite), 20);
 
     // Bright enough again: the old ring is erased and the new one drawn.
     w.Values.SMValues.SelectMagn = 3.0f;
-    w.DrawNGCMess();
-    EXPECT_EQ(w.NgcMess[0].X, 350); // 400 - 100 cos 300
+    w.starmap.DrawNGCMess();
+    EXPECT_EQ(w.starmap.NgcMess[0].X, 350); // 400 - 100 cos 300
     EXPECT_EQ(w.canvas.Pixel(402, 301), 0u);
     EXPECT_EQ(w.canvas.Pixel(348, 298), kWhite);
     EXPECT_EQ(Count(kWhite), 20);
@@ -318,25 +317,25 @@ TEST_F(GlobeFrame, FaintDeepSkyObjectIsLeftUntouched)
 TEST_F(GlobeFrame, ShowStarMapDrawsOnlyTheLayersThatAreOn)
 {
     AddStar(270, 0, 0.5f);
-    w.NgcMessCount = 1;
-    w.NgcMess[0] = NgcMessObj{300.0f, 0.0f, 3.0f, false, 0, 0};
-    w.tSol[0] = 60;
-    w.tSol[1] = 60;
-    w.ShowStarMap();
+    w.starmap.NgcMessCount = 1;
+    w.starmap.NgcMess[0] = NgcMessObj{300.0f, 0.0f, 3.0f, false, 0, 0};
+    w.starmap.tSol[0] = 60;
+    w.starmap.tSol[1] = 60;
+    w.starmap.ShowStarMap();
     EXPECT_EQ(Count(kWhite), 4); // the star alone
     EXPECT_EQ(Count(kBlue), 0);
-    EXPECT_FALSE(w.FlagLat);
-    EXPECT_FALSE(w.NgcMess[0].Flag);
-    EXPECT_FALSE(w.FlagSol[0]);
+    EXPECT_FALSE(w.starmap.FlagLat);
+    EXPECT_FALSE(w.starmap.NgcMess[0].Flag);
+    EXPECT_FALSE(w.starmap.FlagSol[0]);
 
     for (int i = 0; i < 4; ++i)
         w.Values.SMValues.Check[i] = 1;
-    w.ShowStarMap();
-    EXPECT_TRUE(w.FlagLat);
+    w.starmap.ShowStarMap();
+    EXPECT_TRUE(w.starmap.FlagLat);
     EXPECT_GT(Count(kBlue), 0);
-    EXPECT_TRUE(w.NgcMess[0].Flag);
-    EXPECT_TRUE(w.FlagSol[0]);
-    EXPECT_TRUE(w.Star[0].FConst);
+    EXPECT_TRUE(w.starmap.NgcMess[0].Flag);
+    EXPECT_TRUE(w.starmap.FlagSol[0]);
+    EXPECT_TRUE(w.starmap.Star[0].FConst);
 }
 TEST_F(GlobeFrame, CatalogueOfRandomBytesDrawsEveryLayerWithoutFault)
 {
@@ -353,28 +352,28 @@ TEST_F(GlobeFrame, CatalogueOfRandomBytesDrawsEveryLayerWithoutFault)
     };
     dir.Write("Data/Stars.dat", bytes(49 * 700));
     dir.Write("Data/NGCMess.dat", bytes(50 * 33));
-    ASSERT_TRUE(w.ReadStarData());
-    ASSERT_TRUE(w.ReadNGCMessData());
-    ASSERT_EQ(w.StarCount, 690);
+    ASSERT_TRUE(w.starmap.ReadStarData());
+    ASSERT_TRUE(w.starmap.ReadNGCMessData());
+    ASSERT_EQ(w.starmap.StarCount, 690);
     w.Values.SMValues = SMSetup{{1, 1, 1, 1, 0}, 1e30f};
     for (uint16_t r : {100, 1470, 0})
         for (float lat : {-50.0f, 0.0f, -90.0f, 180.0f})
         {
-            w.r = r;
+            w.starmap.r = r;
             SetTilt(lat);
-            w.t += 17.5;
-            w.ShowStarMap();
+            w.starmap.t += 17.5;
+            w.starmap.ShowStarMap();
         }
-    for (int i = 0; i < w.StarCount; ++i)
+    for (int i = 0; i < w.starmap.StarCount; ++i)
     {
-        const Stars& s = w.Star[i];
+        const Stars& s = w.starmap.Star[i];
         if (!std::isfinite(s.RA) || !std::isfinite(s.Dec))
         {
             EXPECT_FALSE(s.Flag) << i;
         }
     }
     w.Values.SMValues.Check[4] = 1;
-    w.ShowStarMap();
-    EXPECT_TRUE(w.Star[0].Flag);
+    w.starmap.ShowStarMap();
+    EXPECT_TRUE(w.starmap.Star[0].Flag);
 }
 } // namespace

@@ -391,15 +391,15 @@ protected:
 TEST_F(LocationCommand, TheSkyOfTheChosenPlaceIsShownAtOnce)
 {
     wnd->DispatchCommand(508); // stopped: the command draws the frame itself
-    const double t0 = wnd->t;
+    const double t0 = wnd->starmap.t;
     Choose(51, 30, true, 90, false);
     EXPECT_EQ(wnd->Values.LocValues.Lat.Degree, 51);
     EXPECT_EQ(wnd->Values.LocValues.Lat.Minute, 30);
-    EXPECT_EQ(wnd->lat, -51.0f); // whole degrees tilt the globe
-    EXPECT_FALSE(wnd->StPlaying);
+    EXPECT_EQ(wnd->starmap.lat, -51.0f); // whole degrees tilt the globe
+    EXPECT_FALSE(wnd->starmap.StPlaying);
     // 90 degrees further east the local sidereal time is six hours later: the sky has turned
     // by a quarter.
-    EXPECT_NEAR(std::fabs(std::remainder(wnd->t - t0, 360.0)), 90.0, 0.01);
+    EXPECT_NEAR(std::fabs(std::remainder(wnd->starmap.t - t0, 360.0)), 90.0, 0.01);
     int lit = 0;
     for (int y = 0; y < wnd->canvas.Height(); y += 2)
         for (int x = 0; x < wnd->canvas.Width(); x += 2)
@@ -408,8 +408,8 @@ TEST_F(LocationCommand, TheSkyOfTheChosenPlaceIsShownAtOnce)
 
     wnd->DispatchCommand(507);
     Choose(33, 0, false, 90, false);
-    EXPECT_EQ(wnd->lat, 33.0f);
-    EXPECT_TRUE(wnd->StPlaying); // the animation goes on
+    EXPECT_EQ(wnd->starmap.lat, 33.0f);
+    EXPECT_TRUE(wnd->starmap.StPlaying); // the animation goes on
 }
 
 TEST_F(LocationCommand, IsNotOfferedOnTheReviewGlobe)
@@ -417,9 +417,9 @@ TEST_F(LocationCommand, IsNotOfferedOnTheReviewGlobe)
     wnd->DispatchCommand(502);
     EXPECT_FALSE(wnd->ButtonEnabler(376));
     wnd->EvVScroll(SB_PAGEUP, 0);
-    const float tilt = wnd->lat;
+    const float tilt = wnd->starmap.lat;
     Choose(10, 0, true, 0, true);
-    EXPECT_EQ(wnd->lat, tilt);
+    EXPECT_EQ(wnd->starmap.lat, tilt);
     EXPECT_EQ(wnd->Values.LocValues.Lat.Degree, 0);
 }
 } // namespace

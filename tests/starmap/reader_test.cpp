@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
 
 namespace
@@ -186,9 +187,15 @@ protected:
     void SetUp() override
     {
         dir.LinkRuntime("Bitmap"); // the main screen's picture after a failure
-        Subject = 3;
     }
-    void TearDown() override { Subject = 0; }
+
+    // A bare window showing the Star Map.
+    std::unique_ptr<VelmoriaWnd> StarMapWindow() const
+    {
+        auto w = std::make_unique<VelmoriaWnd>();
+        w->Subject = model::Mode::StarMap;
+        return w;
+    }
 
     void WriteStars(int count)
     {
@@ -204,9 +211,10 @@ protected:
 
 TEST_F(StarMapReading, MissingStarFileShowsBothErrorsAndReturnsToTheMainScreen)
 {
-    VelmoriaWnd w;
-    w.Stardc = new platform::MemoryDC(4, 1, 0xFFFFFF);
-    EXPECT_FALSE(w.ReadStarData());
+    auto window = StarMapWindow();
+    VelmoriaWnd& w = *window;
+    w.starmap.Stardc = std::make_unique<platform::MemoryDC>(4, 1, 0xFFFFFF);
+    EXPECT_FALSE(w.starmap.ReadStarData());
     ASSERT_EQ(messages.boxes.size(), 2u);
     EXPECT_EQ(messages.boxes[0].text, "Unable to open file DATA\\STARS.DAT");
     EXPECT_EQ(messages.boxes[0].caption, std::string("Velmoria - [Error]"));
@@ -214,39 +222,39 @@ TEST_F(StarMapReading, MissingStarFileShowsBothErrorsAndReturnsToTheMainScreen)
     EXPECT_EQ(messages.boxes[1].text, "Unable to show Star Map");
     EXPECT_EQ(messages.boxes[1].caption, std::string("Velmoria - [Error]"));
     EXPECT_EQ(messages.boxes[1].flags, 0x10u);
-    EXPECT_EQ(Subject, 1);                // RestoreMain
-    EXPECT_EQ(w.Stardc, nullptr);         // DestroyStarMap
+    EXPECT_EQ(w.Subject, model::Mode::Main);                // RestoreMain
+    EXPECT_EQ(w.starmap.Stardc, nullptr);         // DestroyStarMap
     EXPECT_TRUE(w.Timers().IsRunning(4)); // SetBckGndPicture
-    EXPECT_EQ(w.star, nullptr);
 }
 
 TEST_F(StarMapReading, MissingDeepSkyFileKeepsTheStarsAndReturnsToTheMainScreen)
 {
     WriteStars(5);
-    VelmoriaWnd w;
-    ASSERT_TRUE(w.ReadStarData());
-    EXPECT_EQ(w.StarCount, 5);
-    EXPECT_FALSE(w.ReadNGCMessData());
+    auto window = StarMapWindow();
+    VelmoriaWnd& w = *window;
+    ASSERT_TRUE(w.starmap.ReadStarData());
+    EXPECT_EQ(w.starmap.StarCount, 5);
+    EXPECT_FALSE(w.starmap.ReadNGCMessData());
     ASSERT_EQ(messages.boxes.size(), 2u);
     EXPECT_EQ(messages.boxes[0].text, "Unable to open file DATA\\NGCMESS.DAT");
     EXPECT_EQ(messages.boxes[1].text, "Unable to show Star Map");
-    EXPECT_EQ(Subject, 1);
-    EXPECT_EQ(w.Star[4].RA, 15.0f);
-    EXPECT_EQ(w.NGCM, nullptr);
+    EXPECT_EQ(w.Subject, model::Mode::Main);
+    EXPECT_EQ(w.starmap.Star[4].RA, 15.0f);
 }
 
 TEST_F(StarMapReading, UnreadableFileShowsTheWarningThenTheError)
 {
     // A directory opens on this system but gives no records.
     dir.Write("Data/Stars.dat/x", "");
-    VelmoriaWnd w;
-    EXPECT_FALSE(w.ReadStarData());
+    auto window = StarMapWindow();
+    VelmoriaWnd& w = *window;
+    EXPECT_FALSE(w.starmap.ReadStarData());
     ASSERT_EQ(messages.boxes.size(), 2u);
     EXPECT_EQ(messages.boxes[0].text, "Unable to read from file DATA\\STARS.DAT");
     EXPECT_EQ(messages.boxes[0].caption, std::string("Velmoria - [Warning]"));
     EXPECT_EQ(messages.boxes[0].flags, 0x30u);
     EXPECT_EQ(messages.boxes[1].text, "Unable to show Star Map");
-    EXPECT_EQ(Subject, 1);
+    EXPECT_EQ(w.Subject, model::Mode::Main);
 }
 
 TEST_F(StarMapReading, CountsTheRecordsReadUpToTheTableSize)
@@ -263,11 +271,12 @@ TEST_F(StarMapReading, CountsTheRecordsReadUpToTheTableSize)
         for (int i = 0; i < c.records / 10; ++i)
             deep += Bytes(DeepSkyRecord(1.0f, 1.0f, 1.0f));
         dir.Write("Data/NGCMess.dat", deep);
-        VelmoriaWnd w;
-        EXPECT_TRUE(w.ReadStarData());
-        EXPECT_TRUE(w.ReadNGCMessData());
-        EXPECT_EQ(w.StarCount, c.count) << c.records;
-        EXPECT_EQ(w.NgcMessCount, std::min(c.records / 10, 33)) << c.records;
+        auto window = StarMapWindow();
+    VelmoriaWnd& w = *window;
+        EXPECT_TRUE(w.starmap.ReadStarData());
+        EXPECT_TRUE(w.starmap.ReadNGCMessData());
+        EXPECT_EQ(w.starmap.StarCount, c.count) << c.records;
+        EXPECT_EQ(w.starmap.NgcMessCount, std::min(c.records / 10, 33)) << c.records;
         EXPECT_TRUE(messages.boxes.empty());
     }
 }

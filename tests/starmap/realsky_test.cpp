@@ -39,15 +39,15 @@ protected:
         clock.Set(date, time);
         wnd->Values.LocValues = place;
         wnd->DispatchCommand(302);
-        ASSERT_EQ(Subject, 3);
+        ASSERT_EQ(wnd->Subject, model::Mode::StarMap);
     }
 
     // The index of the catalogue star at right ascension `raHours`, declination `decDeg`.
     int StarAt(double raHours, double decDeg) const
     {
-        for (int i = 0; i < wnd->StarCount; ++i)
-            if (std::fabs(wnd->Star[i].RA - raHours * 15) < 0.01 &&
-                std::fabs(wnd->Star[i].Dec - decDeg * kDeg) < 1e-4)
+        for (int i = 0; i < wnd->starmap.StarCount; ++i)
+            if (std::fabs(wnd->starmap.Star[i].RA - raHours * 15) < 0.01 &&
+                std::fabs(wnd->starmap.Star[i].Dec - decDeg * kDeg) < 1e-4)
                 return i;
         return -1;
     }
@@ -64,9 +64,9 @@ struct Horizontal
 
 Horizontal DrawnDirection(const VelmoriaWnd& w, const Stars& s)
 {
-    const double dx = globe::DrawCoord(s.X) - w.XCenter;
-    const double dy = globe::DrawCoord(s.Y) - w.YCenter;
-    const double rho = std::min(std::hypot(dx, dy) / w.r, 1.0);
+    const double dx = globe::DrawCoord(s.X) - w.starmap.XCenter;
+    const double dy = globe::DrawCoord(s.Y) - w.starmap.YCenter;
+    const double rho = std::min(std::hypot(dx, dy) / w.starmap.r, 1.0);
     return Horizontal{std::acos(rho) / kDeg, std::atan2(-dx, -dy) / kDeg};
 }
 
@@ -83,17 +83,17 @@ TEST_F(RealSky, EnteringTheStarMapDrawsTheFirstFrameAtOnceAndTheFirstTickDrawsTh
     ScopedTimeZone zone(kCentralEurope);
     Enter(Berlin(), Date{20, 3, 2026}, Time{21, 0, 0});
     EXPECT_GT(CountLit(), 500);
-    std::vector<Stars> first(wnd->Star, wnd->Star + wnd->StarCount);
-    const uint16_t sunX = wnd->XSol[0], moonX = wnd->XSol[1];
+    std::vector<Stars> first(wnd->starmap.Star, wnd->starmap.Star + wnd->starmap.StarCount);
+    const uint16_t sunX = wnd->starmap.XSol[0], moonX = wnd->starmap.XSol[1];
     wnd->EvTimer(kTimerRealTime);
-    for (int i = 0; i < wnd->StarCount; ++i)
+    for (int i = 0; i < wnd->starmap.StarCount; ++i)
     {
-        EXPECT_EQ(wnd->Star[i].X, first[i].X) << i;
-        EXPECT_EQ(wnd->Star[i].Y, first[i].Y) << i;
-        EXPECT_EQ(wnd->Star[i].Flag, first[i].Flag) << i;
+        EXPECT_EQ(wnd->starmap.Star[i].X, first[i].X) << i;
+        EXPECT_EQ(wnd->starmap.Star[i].Y, first[i].Y) << i;
+        EXPECT_EQ(wnd->starmap.Star[i].Flag, first[i].Flag) << i;
     }
-    EXPECT_EQ(wnd->XSol[0], sunX);
-    EXPECT_EQ(wnd->XSol[1], moonX);
+    EXPECT_EQ(wnd->starmap.XSol[0], sunX);
+    EXPECT_EQ(wnd->starmap.XSol[1], moonX);
 }
 
 // Normal conditions and either globe black the window out and show the sky again at once.
@@ -116,7 +116,7 @@ TEST_F(RealSky, SiriusCrossesTheMeridianAtItsTransitTime)
     ScopedTimeZone zone(kCentralEurope);
     Enter(Berlin(), Date{10, 2, 2026}, Time{21, 29, 1});
     // On a disc of radius 1000 two minutes of time move Sirius 8 pixels across the meridian.
-    wnd->r = 1000;
+    wnd->starmap.r = 1000;
     const int sirius = StarAt(6.752480, -16.71610);
     ASSERT_GE(sirius, 0);
     struct
@@ -128,9 +128,9 @@ TEST_F(RealSky, SiriusCrossesTheMeridianAtItsTransitTime)
     {
         clock.Set(Date{10, 2, 2026}, c.time);
         wnd->EvTimer(kTimerRealTime);
-        const Stars& s = wnd->Star[sirius];
+        const Stars& s = wnd->starmap.Star[sirius];
         ASSERT_TRUE(s.Flag);
-        const double dx = globe::DrawCoord(s.X) - wnd->XCenter;
+        const double dx = globe::DrawCoord(s.X) - wnd->starmap.XCenter;
         if (c.side == 0)
         {
             EXPECT_LE(std::fabs(dx), 2.0);
@@ -162,14 +162,14 @@ TEST_F(RealSky, BrightStarsStandAtTheAltitudeAndAzimuthOfTheReference)
     ScopedTimeZone zone(kCentralEurope);
     Enter(Berlin(), Date{20, 3, 2026}, Time{21, 0, 0});
     // A large disc reads the directions back to a few hundredths of a degree.
-    wnd->r = 4000;
+    wnd->starmap.r = 4000;
     wnd->EvTimer(kTimerRealTime);
     for (const auto& c : cases)
     {
         const int i = StarAt(c.raHours, c.decDeg);
         ASSERT_GE(i, 0) << c.name;
-        EXPECT_TRUE(wnd->Star[i].Flag) << c.name;
-        EXPECT_LE(AngleBetween(DrawnDirection(*wnd, wnd->Star[i]), c.reference), 0.5) << c.name;
+        EXPECT_TRUE(wnd->starmap.Star[i].Flag) << c.name;
+        EXPECT_LE(AngleBetween(DrawnDirection(*wnd, wnd->starmap.Star[i]), c.reference), 0.5) << c.name;
     }
 }
 
@@ -204,8 +204,8 @@ TEST_F(RealSky, TheSameInstantDrawsTheSameSkyInEveryTimeZoneWhileTheClockShowsLo
         LocationSetup place = Berlin();
         place.GMT = c.gmtOption;
         Enter(place, c.date, c.time);
-        EXPECT_EQ(sbTime->Text(), c.timePane) << c.zone;
-        skies.push_back({wnd->t, wnd->tSol[0], wnd->tSol[1]});
+        EXPECT_EQ(app->Frame()->PaneGadget(model::Pane::Time)->Text(), c.timePane) << c.zone;
+        skies.push_back({wnd->starmap.t, wnd->starmap.tSol[0], wnd->starmap.tSol[1]});
         wnd->DispatchCommand(400);
     }
     for (size_t k = 1; k < skies.size(); ++k)
@@ -243,12 +243,12 @@ TEST_F(RealSky, SteppingAcrossAChangeOfDaylightSavingTurnsTheSkyByTheTimeThatPas
     for (const auto& c : cases)
     {
         Enter(Berlin(), c.date, c.start);
-        wnd->TimeUpdateMode = c.mode;
+        wnd->clock.TimeUpdateMode = c.mode;
         std::vector<double> t;
         for (size_t k = 0; k < c.utMinutes.size(); ++k)
         {
             wnd->EvTimer(kTimerStarMap);
-            t.push_back(wnd->t);
+            t.push_back(wnd->starmap.t);
         }
         // The sky turns westward (t decreasing) by 360.98565 degrees a day of UT.
         for (size_t k = 1; k < t.size(); ++k)
@@ -265,13 +265,13 @@ TEST_F(RealSky, ALocationFurtherEastShowsTheSkyFurtherOnAtOnce)
 {
     ScopedTimeZone zone("UTC0");
     Enter(Berlin(), Date{20, 3, 2026}, Time{21, 0, 0});
-    const double before = wnd->t;
-    wnd->CmStStop();
+    const double before = wnd->starmap.t;
+    wnd->starmap.CmStStop();
     // 15 degrees further east and 10 degrees further north, as the location dialog stores it.
     wnd->Values.LocValues.Lon = Coordinate{28, 24, 0};
     wnd->Values.LocValues.Lat = Coordinate{62, 0, 0};
-    wnd->SetSkyFromLocation();
-    EXPECT_NEAR(std::remainder(before - wnd->t, 360.0), 15.0, 1e-4);
-    EXPECT_EQ(wnd->lat, -62.0f);
+    wnd->starmap.SetSkyFromLocation(wnd->clock.Instant());
+    EXPECT_NEAR(std::remainder(before - wnd->starmap.t, 360.0), 15.0, 1e-4);
+    EXPECT_EQ(wnd->starmap.lat, -62.0f);
 }
 } // namespace

@@ -330,10 +330,9 @@ TEST_F(Launchers, AStarCardReadsTheRecordAtItsIndex)
             names.push_back(dynamic_cast<SmallCardDlg&>(d).Value(4001));
             return platform::IDOK;
         });
-    wnd->SmStarCard(QPoint(50, 50), 1);
-    wnd->SmStarCard(QPoint(50, 50), 3); // past the end of the file: no card
+    wnd->starmap.SmStarCard(QPoint(50, 50), 1);
+    wnd->starmap.SmStarCard(QPoint(50, 50), 3); // past the end of the file: no card
     EXPECT_EQ(names, std::vector<QString>{QStringLiteral("Second")});
-    EXPECT_EQ(wnd->star, nullptr);
 }
 
 TEST_F(Launchers, AMissingCatalogueShowsNoCardButTheMarker)
@@ -345,8 +344,8 @@ TEST_F(Launchers, AMissingCatalogueShowsNoCardButTheMarker)
             ++cards;
             return platform::IDOK;
         });
-    wnd->SmNGCMess(QPoint(50, 50), 0);
-    wnd->SmStarCard(QPoint(50, 50), 0);
+    wnd->starmap.SmNGCMess(QPoint(50, 50), 0);
+    wnd->starmap.SmStarCard(QPoint(50, 50), 0);
     EXPECT_EQ(cards, 0);
     const platform::Bitmap label(platform::LoadBitmapResource("SkyLabel"));
     bool same = true;
@@ -375,15 +374,15 @@ TEST_F(Launchers, ADeepSkyCardReadsFiftyByteRecords)
             EXPECT_EQ(d.ResId(), 28);
             return platform::IDOK;
         });
-    wnd->SmNGCMess(QPoint(50, 50), 1);
+    wnd->starmap.SmNGCMess(QPoint(50, 50), 1);
     EXPECT_EQ(name, QStringLiteral("NGC1976"));
 }
 
 TEST_F(Launchers, SunAndMoonCardsTakeTheGlobesAngles)
 {
-    wnd->tSol[0] = -82.5; // the Sun's angle; the card shows it negated
-    wnd->Dec[0] = 0.0;
-    wnd->tSol[1] = -180.0;
+    wnd->starmap.tSol[0] = -82.5; // the Sun's angle; the card shows it negated
+    wnd->starmap.Dec[0] = 0.0;
+    wnd->starmap.tSol[1] = -180.0;
     std::vector<QString> ras;
     DialogAnswer answer(
         [&](platform::Dialog& d)
@@ -391,8 +390,8 @@ TEST_F(Launchers, SunAndMoonCardsTakeTheGlobesAngles)
             ras.push_back(dynamic_cast<SmallCardDlg&>(d).Value(4006));
             return platform::IDOK;
         });
-    wnd->SmSunCard(QPoint(10, 10));
-    wnd->SmMoonCard(QPoint(10, 10));
+    wnd->starmap.SmSunCard(QPoint(10, 10));
+    wnd->starmap.SmMoonCard(QPoint(10, 10));
     EXPECT_EQ(ras, (std::vector<QString>{QStringLiteral("5h 30.0m"), QStringLiteral("12h 0.0m")}));
 }
 } // namespace

@@ -163,7 +163,7 @@ TEST_F(SetupCommand, TheGridGoesAtOnceAndComesBackWithTheNextFrame)
     Setup({1}, true);
     EXPECT_EQ(wnd->Values.SMValues.Check[1], 0);
     EXPECT_EQ(CountColour(blue), 0);
-    EXPECT_TRUE(wnd->StPlaying); // the animation goes on
+    EXPECT_TRUE(wnd->starmap.StPlaying); // the animation goes on
     Setup({1}, true);
     EXPECT_GT(CountColour(blue), 0);
 
@@ -174,7 +174,7 @@ TEST_F(SetupCommand, TheGridGoesAtOnceAndComesBackWithTheNextFrame)
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(wnd->Values.SMValues.Check[i], 1) << i;
     EXPECT_EQ(CountColour(platform::RGB(255, 0, 0)), 0);
-    EXPECT_FALSE(wnd->StPlaying);
+    EXPECT_FALSE(wnd->starmap.StPlaying);
 }
 
 TEST_F(SetupCommand, AHiddenLayerLeavesNothingToRightClick)
@@ -182,10 +182,10 @@ TEST_F(SetupCommand, AHiddenLayerLeavesNothingToRightClick)
     wnd->DispatchCommand(508);
     wnd->Values.SMValues.SelectMagn = 12.0f; // every deep-sky object is drawn
     wnd->Values.SMValues.Check[4] = 1;
-    wnd->ShowStarMap();
-    ASSERT_TRUE(wnd->NgcMess[0].Flag);
-    const QPoint at(globe::DrawCoord(wnd->NgcMess[0].X), globe::DrawCoord(wnd->NgcMess[0].Y));
-    const QPoint sun(globe::DrawCoord(wnd->XSol[0]), globe::DrawCoord(wnd->YSol[0]));
+    wnd->starmap.ShowStarMap();
+    ASSERT_TRUE(wnd->starmap.NgcMess[0].Flag);
+    const QPoint at(globe::DrawCoord(wnd->starmap.NgcMess[0].X), globe::DrawCoord(wnd->starmap.NgcMess[0].Y));
+    const QPoint sun(globe::DrawCoord(wnd->starmap.XSol[0]), globe::DrawCoord(wnd->starmap.YSol[0]));
     Setup({2, 3}, true);
     int cards = 0;
     DialogAnswer count(

@@ -35,34 +35,33 @@ TEST(ClockInTheApplication, EachViewRunsExactlyOneClockTimerThroughItsLife)
     MessageRecorder messages;
     SoundRecorder sounds;
     FixedClock clock(Date{14, 7, 2026}, Time{9, 5, 0});
-    Subject = 0;
-    PreviousSubject = 0;
     auto app = std::make_unique<VelmoriaApp>();
     app->InitMainWindow(false);
-    frame->resize(800, 600);
-    VelmoriaWnd& w = *frame->Client();
+    app->Frame()->resize(800, 600);
+    VelmoriaWnd& w = *app->Frame()->Client();
 
     const struct
     {
         int enter;
-        uint8_t subject;
+        model::Mode subject;
         unsigned stepping;
-    } views[] = {{301, 2, kTimerSolar}, {302, 3, kTimerStarMap}};
+    } views[] = {{301, model::Mode::SolarSystem, kTimerSolar},
+                 {302, model::Mode::StarMap, kTimerStarMap}};
     for (const auto& v : views)
     {
-        ASSERT_EQ(Subject, 1);
+        ASSERT_EQ(w.Subject, model::Mode::Main);
         EXPECT_EQ(RunningClockTimers(w), 0u);
         w.DispatchCommand(v.enter);
-        if (Subject != v.subject)
+        if (w.Subject != v.subject)
         {
             ADD_FAILURE() << "view " << v.enter << " did not open: " << messages.boxes.size()
                           << " message(s)";
             continue;
         }
         EXPECT_EQ(RunningClockTimers(w), 1u << kTimerRealTime);
-        EXPECT_EQ(sbTime->Text(), "   09:05:00");
-        EXPECT_EQ(sbDate->Text(), "   14/07/2026");
-        EXPECT_EQ(sbMode->Text(), " Real Time");
+        EXPECT_EQ(app->Frame()->PaneGadget(model::Pane::Time)->Text(), "   09:05:00");
+        EXPECT_EQ(app->Frame()->PaneGadget(model::Pane::Date)->Text(), "   14/07/2026");
+        EXPECT_EQ(app->Frame()->PaneGadget(model::Pane::Mode)->Text(), " Real Time");
 
         DialogAnswer answer(
             [](platform::Dialog& d)
@@ -79,24 +78,24 @@ TEST(ClockInTheApplication, EachViewRunsExactlyOneClockTimerThroughItsLife)
         w.DispatchCommand(375);
         EXPECT_EQ(RunningClockTimers(w), 1u << v.stepping);
         EXPECT_EQ(w.Timers().Period(v.stepping), 100u);
-        EXPECT_EQ(sbMode->Text(), " by Days ( 100 msec.)");
+        EXPECT_EQ(app->Frame()->PaneGadget(model::Pane::Mode)->Text(), " by Days ( 100 msec.)");
         w.EvTimer(v.stepping);
-        EXPECT_EQ(sbDate->Text(), "   01/01/2000");
+        EXPECT_EQ(app->Frame()->PaneGadget(model::Pane::Date)->Text(), "   01/01/2000");
 
         w.DispatchCommand(409);
         EXPECT_EQ(RunningClockTimers(w), 1u << kTimerRealTime);
-        EXPECT_EQ(sbMode->Text(), " Real Time");
+        EXPECT_EQ(app->Frame()->PaneGadget(model::Pane::Mode)->Text(), " Real Time");
         w.EvTimer(kTimerRealTime);
-        EXPECT_EQ(sbDate->Text(), "   14/07/2026");
+        EXPECT_EQ(app->Frame()->PaneGadget(model::Pane::Date)->Text(), "   14/07/2026");
 
         w.DispatchCommand(400);
-        EXPECT_EQ(Subject, 1);
+        EXPECT_EQ(w.Subject, model::Mode::Main);
         EXPECT_EQ(RunningClockTimers(w), 0u);
     }
     // Normal Conditions on the main screen resets the clock and starts no clock timer.
-    w.TimeUpdateMode = kByHours;
+    w.clock.TimeUpdateMode = kByHours;
     w.DispatchCommand(409);
-    EXPECT_EQ(w.TimeUpdateMode, kRealTime);
+    EXPECT_EQ(w.clock.TimeUpdateMode, kRealTime);
     EXPECT_EQ(RunningClockTimers(w), 0u);
     app.reset();
 }

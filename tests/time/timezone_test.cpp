@@ -2,7 +2,8 @@
 // POSIX rules, so the expected offsets follow from the rule's text alone (the C library applies
 // such a rule from 1970 on); one is a zone of the system's time zone database.
 #include "common/TestSupport.h"
-#include "platform/Clock.h"
+#include "time/ClockInstant.h"
+#include "time/LocalZone.h"
 
 #include <gtest/gtest.h>
 
@@ -50,7 +51,7 @@ TEST(TimeZone, OffsetFollowsTheZoneAndItsDaylightSavingInAnyYear)
     for (const OffsetCase& c : cases)
     {
         testing_support::ScopedTimeZone zone(c.zone);
-        EXPECT_EQ(platform::UtcOffsetAtLocal(ClockInstant(c.date, c.time)), c.offset)
+        EXPECT_EQ(skytime::ComputerUtcOffsetAtLocal(ClockInstant(c.date, c.time)), c.offset)
             << c.zone << " " << c.date.Day << "/" << c.date.Month << "/" << c.date.Year << " "
             << c.time.Hour << ":" << c.time.Minute;
     }

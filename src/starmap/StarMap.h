@@ -1,0 +1,168 @@
+// The Star Map view: the star and deep-sky catalogues, the globe's rotation and tilt, its
+// layers (grid, stars, constellation lines, deep-sky objects, Sun and Moon), the search, the
+// options and the observer's location, and the objects' cards.
+#pragma once
+
+#include "model/Config.h"
+#include "model/ViewHost.h"
+#include "platform/Bitmaps.h"
+#include "starmap/SkyObjects.h"
+#include "starmap/StarRecord.h"
+
+#include <QPoint>
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+class SimClock;
+
+// Scroll codes of the review globe's vertical scroll bar.
+enum ScrollCode
+{
+    SB_LINEUP = 0,
+    SB_LINEDOWN = 1,
+    SB_PAGEUP = 2,
+    SB_PAGEDOWN = 3,
+    SB_THUMBPOSITION = 4,
+    SB_THUMBTRACK = 5,
+    SB_ENDSCROLL = 8
+};
+
+class StarMap
+{
+public:
+    StarMap(model::ViewHost& host, Setup& values, SimClock& clock);
+    ~StarMap();
+
+    // Reads "Data\Stars.dat" and "Data\NGCMess.dat". A catalogue that cannot be opened or read
+    // is told and the window leaves the view; false then.
+    bool ReadStarData();
+    bool ReadNGCMessData();
+    // The view as it opens: the real sky of the stored place, the globe half the client
+    // height across, no marks, sprites loaded, search reset.
+    void Open();
+    // The view as it closes: stopped, arrow cursor, sprites released, scroll bar hidden.
+    void Close();
+
+    // The rotation angles t, tSol[0], tSol[1] for the local clock instant S: the sky of the
+    // observer's place at that date and time. `utcOffset` is the clock reading's own offset
+    // from UT when it has one (the computer's clock); otherwise the time zone is asked.
+    void UpdateStarAngles(uint64_t S, std::optional<int32_t> utcOffset = std::nullopt);
+    // The UT instant (seconds from 1901-01-01 00:00 UT) of the local clock instant S: the clock
+    // less the computer's UTC offset at that local date and time, or the clock itself when the
+    // location's "Greenwich mean time" option is set.
+    int64_t SkyUt(uint64_t S, std::optional<int32_t> utcOffset = std::nullopt) const;
+    // The clock turned round: the globe continues from the frame on screen.
+    void RebaseStarAngles();
+    // lat, latCos, latSin from the stored observer latitude.
+    void SetLatitudeFromSetup();
+    // ust (the observer's meridian, from the stored longitude) and the Sun's and Moon's
+    // calibrated offsets ustSol.
+    void SetSkyOffsets();
+    // The sky of a changed observer location at clock instant S.
+    void SetSkyFromLocation(uint64_t S);
+
+    // One frame: the layers the options show.
+    void ShowStarMap();
+    void DrawGlob();
+    // The mark of star `s` at its stored position, sized by magnitude, unless it is fainter
+    // than the limiting magnitude.
+    void DrawStarMark(const Stars& s);
+    void DrawGrid();
+    void DrawConst();
+    void DrawSolObj();
+    void DrawNGCMess();
+    // Forgets every mark on the globe, so that the next frame on a clean window erases nothing.
+    void ClearGlobeFlags();
+    // Forgets the marks of the Sun and Moon and of the deep-sky objects when their layer is
+    // off, so that a right click finds no mark that is not on the window.
+    void ForgetHiddenLayers();
+
+    // XCenter, YCenter := the middle of the client area.
+    void SetCentreFromClient();
+    void CmStZoomIn();
+    void CmStZoomOut();
+    bool CanZoomIn() const;
+    bool CanZoomOut() const;
+    // The frame after a zoom: drawn over the old one while running, whole on black when
+    // stopped.
+    void ShowZoomedStarMap();
+    void CmStGo();
+    void CmStStop();
+    // The real sky (true) or the review globe (false): check marks, scroll bar and pane.
+    void SetGlobeSystem(bool realSky);
+    // Back to normal conditions: the stored place's tilt and meridian, the review globe level,
+    // the globe half the client height across.
+    void Normal();
+    // The review globe's scroll bar moved: the new tilt; VPos is the bar's new position. The
+    // caller draws.
+    void Scroll(int scrollCode, int thumbPos);
+
+    // The Search menu.
+    void CmFind();
+    void CmFindNext();
+    bool FindStar(uint16_t Index);
+    bool FindConst(uint16_t Index);
+    bool FindNGCMessObj();
+    void FindSolObj();
+    // Help's constellation index.
+    void CmConstelIndex();
+    // The Setup menu: options and the observer location.
+    void CmSMSetup();
+    void CmLocation(uint64_t S);
+
+    // The cards of each object under a right click on the stopped view; false when none was hit.
+    bool OpenCardsAt(QPoint point);
+    void SmStarCard(QPoint point, int index);
+    void SmNGCMess(QPoint point, int index);
+    void SmSunCard(QPoint point);
+    void SmMoonCard(QPoint point);
+
+    // Creates and deletes the globe's sprite surfaces (entry and tear-down).
+    void CreateStarMapSprites();
+    void DeleteStarMapSprites();
+    bool HasSprites() const { return Stardc != nullptr; }
+
+    // ---- state (names as designed) ----
+    Stars Star[kStarCount]{};
+    uint16_t StarCount = 0; // stars read from the catalogue; the views use only these
+    float XCenter = 0, YCenter = 0;
+    uint16_t r = 0;
+    float latCos = 1, latSin = 0;
+    double t = 0;
+    float lat = 0, ust = 0;
+    int VPos = 180;
+    bool FlagLat = false;
+    float latOld = 0;
+    uint16_t rOld = 0;
+    double tOld = 0;
+    double tSol[2]{};
+    double Dec[2]{};
+    uint16_t XSol[2]{};
+    uint16_t YSol[2]{};
+    float ustSol[2]{};
+    bool FlagSol[2]{};
+    NgcMessObj NgcMess[kNgcMessCount]{};
+    uint8_t NgcMessCount = 0; // objects read from the catalogue
+    bool GlobeSystem = true;
+    bool StPlaying = false;
+
+    uint8_t SearchItem = 0;
+    char SearchString[255]{};
+    uint16_t LastIndex = 0;
+    bool Search = false, NoMore = false;
+
+    std::unique_ptr<platform::MemoryDC> Stardc;
+    std::unique_ptr<platform::MemoryDC> Soldc[2];
+    std::unique_ptr<platform::MemoryDC> NgcMessdc;
+
+private:
+    bool LeaveStarMap();
+    // The globe radius of normal conditions: a quarter of the client height.
+    void ResetRadius();
+
+    model::ViewHost& host;
+    platform::Canvas& canvas;
+    Setup& Values;
+    SimClock& clock;
+};
