@@ -83,12 +83,10 @@ bool StructurePicture::ChangePicture(QWidget* parent, const char* path)
     dib.reset(platform::ReadDib(path));
     if (!dib)
     {
-        palette.reset();
         bitmap.reset();
         return false;
     }
-    palette = std::make_unique<platform::Palette>(*dib);
-    bitmap = std::make_unique<platform::Bitmap>(*dib, palette.get());
+    bitmap = std::make_unique<platform::Bitmap>(*dib);
     return true;
 }
 

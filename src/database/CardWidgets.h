@@ -46,20 +46,18 @@ struct PictureCommands
 // `titleLine()`, or the card's window title when no function is given.
 PictureCommands AddPictureCommands(QWidget* card, std::function<QString()> titleLine = {});
 
-// A structure picture ("Bitmap\Struct\...Str.bmp"): the picture, its palette and the bitmap
-// realized in it. A picture that does not open is told with "Unable to open file" and the path;
-// the card then shows its table without a picture.
+// A structure picture ("Bitmap\Struct\...Str.bmp"): the picture and its bitmap. A picture
+// that does not open is told with "Unable to open file" and the path; the card then shows its
+// table without a picture.
 class StructurePicture
 {
 public:
     // Loads `path`; false (after the message box with `parent`) when it does not open.
     bool ChangePicture(QWidget* parent, const char* path);
     const platform::Bitmap* Bitmap() const { return bitmap.get(); }
-    const platform::Palette* Palette() const { return palette.get(); }
 
 private:
     std::unique_ptr<platform::Dib> dib;
-    std::unique_ptr<platform::Palette> palette;
     std::unique_ptr<platform::Bitmap> bitmap;
 };
 

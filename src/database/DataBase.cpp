@@ -1,5 +1,7 @@
 #include "database/DataBase.h"
 
+#include "platform/Files.h"
+
 #include <cstring>
 
 namespace database
@@ -13,20 +15,10 @@ constexpr int kSatellitePlanetByte = offsetof(SatelliteDB, PlanetNumber);
 constexpr int kRingPlanetByte = offsetof(RingDB, PlanetNumber);
 constexpr uint8_t kEarth = 3;
 
-// Size of the stream in bytes, the stream rewound; -1 when it cannot be taken.
-long StreamSize(std::FILE* f)
-{
-    if (std::fseek(f, 0, SEEK_END) != 0)
-        return -1;
-    const long size = std::ftell(f);
-    std::rewind(f);
-    return size;
-}
-
 // Reads the record of `width` bytes that ends the stream.
 bool ReadLast(std::FILE* f, void* record, long width)
 {
-    const long size = StreamSize(f);
+    const long size = platform::FileSize(f);
     if (size < width)
         return false;
     if (std::fseek(f, size - width, SEEK_SET) != 0)
@@ -42,7 +34,7 @@ bool ScanMatches(std::FILE* f, uint8_t number, int wanted, int planetByte,
                  std::vector<Record>& found)
 {
     found.clear();
-    const long size = StreamSize(f);
+    const long size = platform::FileSize(f);
     const long blocks = size < 0 ? 0 : size / static_cast<long>(sizeof(Record));
     if (blocks == 0)
         return false;

@@ -60,7 +60,6 @@ ViewDlg::ViewDlg(QWidget* parent, int ViewStart, int ViewEnd, int resId)
 ViewDlg::~ViewDlg()
 {
     delete Bitmap;
-    delete Palette;
     delete Dib;
 }
 
@@ -90,23 +89,12 @@ void ViewDlg::ChangePicture()
         return;
     }
     delete Bitmap;
-    delete Palette;
     delete Dib;
     Dib = dib;
-    Palette = new platform::Palette(*Dib);
-    Bitmap = new platform::Bitmap(*Dib, Palette);
-    UpdatePalette(true);
+    Bitmap = new platform::Bitmap(*Dib);
+    update();
     setWindowTitle(
         QStringLiteral("Object View - [ %1 ]").arg(QString::fromLatin1(ViewName(CurName))));
-}
-
-bool ViewDlg::UpdatePalette(bool alwaysRepaint)
-{
-    if (!Palette)
-        return false;
-    if (alwaysRepaint || Palette->Realize() > 0)
-        update();
-    return true;
 }
 
 void ViewDlg::CmPrevious()

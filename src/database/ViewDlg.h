@@ -23,9 +23,6 @@ public:
     // Loads picture CurName and puts its name in the title. A missing or unreadable file is
     // reported and leaves the previous picture and title in place.
     void ChangePicture();
-    // Realizes the picture's palette; repaints when `alwaysRepaint` or when entries changed.
-    // False when there is no picture.
-    bool UpdatePalette(bool alwaysRepaint);
 
     // The buttons: Previous (3301), Next (3302) and Exit (3303).
     void CmPrevious();
@@ -37,7 +34,6 @@ public:
     uint8_t Min;     // first index of the range
     platform::Dib* Dib = nullptr;
     platform::Bitmap* Bitmap = nullptr;
-    platform::Palette* Palette = nullptr;
     QGroupBox* frame; // 3300: the picture is stretched into its rectangle
 
     // Size of the picture area in pixels: the pictures are made at exactly this size.

@@ -25,27 +25,12 @@ private:
     QImage img;
 };
 
-// The colour table of a picture. There is no palette hardware any more: realizing a palette
-// changes no entries.
-class Palette
-{
-public:
-    explicit Palette(const Dib& dib) : colors(dib.Image().colorTable()) {}
-    int Size() const { return static_cast<int>(colors.size()); }
-    // Number of system palette entries that realizing changed: always 0.
-    int Realize() const { return 0; }
-
-private:
-    QVector<QRgb> colors;
-};
-
 // A picture ready for drawing (RGB32).
 class Bitmap : public Canvas
 {
 public:
     explicit Bitmap(const QImage& image) : Canvas(image) {}
-    // The picture of `dib` in `palette` (the palette changes nothing on a true-colour display).
-    Bitmap(const Dib& dib, const Palette*) : Canvas(dib.Image()) {}
+    explicit Bitmap(const Dib& dib) : Canvas(dib.Image()) {}
 };
 
 // Reads a ".bmp" file by the program's path ("Bitmap\Title.bmp"); null when it cannot be read.

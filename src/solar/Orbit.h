@@ -6,13 +6,14 @@
 // aphelion).
 #pragma once
 
+#include "sky/Ephemeris.h"
 #include "solar/SolarBody.h"
 
 #include <cstdint>
 
 namespace solar
 {
-constexpr double kDegToRad = 0.017453292519943295;
+using sky::kDegToRad;
 // Millions of kilometres per astronomical unit.
 constexpr double kAuInMkm = 149.59787;
 // Points of an orbit outline: every 5 degrees, the last closing the ellipse.

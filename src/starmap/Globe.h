@@ -4,6 +4,7 @@
 #pragma once
 
 #include "model/Config.h"
+#include "sky/Ephemeris.h"
 #include "time/SkyTime.h"
 
 #include <array>
@@ -11,7 +12,7 @@
 
 namespace globe
 {
-constexpr double kDegToRad = 0.017453292519943295;
+using sky::kDegToRad;
 
 // The Sun's and the Moon's angles turn at their sidereal periods, per second of UT: the
 // sidereal year (365.2564 d) and the sidereal month (27.321661 d). Both are measured against

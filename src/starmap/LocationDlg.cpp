@@ -169,7 +169,6 @@ LocationDlg::~LocationDlg()
 {
     delete memdc;
     delete Bitmap;
-    delete Palette;
     delete Dib;
 }
 
@@ -201,9 +200,8 @@ void LocationDlg::SetupWindow()
     }
     if (Dib)
     {
-        Palette = new platform::Palette(*Dib);
-        Bitmap = new platform::Bitmap(*Dib, Palette);
-        UpdatePalette(true);
+        Bitmap = new platform::Bitmap(*Dib);
+        MapFrame->update();
     }
     else
         platform::ErrorBox(this, platform::FileMessage("Unable to open file", kWorldMapFile));
@@ -360,13 +358,4 @@ void LocationDlg::CmHelp()
 {
     platform::WinHelp(this, "Velmoria.hlp", platform::HELP_CONTEXT, kHelpContext);
     update();
-}
-
-bool LocationDlg::UpdatePalette(bool alwaysRepaint)
-{
-    if (!Palette)
-        return false;
-    if (alwaysRepaint || Palette->Realize() > 0)
-        MapFrame->update();
-    return true;
 }

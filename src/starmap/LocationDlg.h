@@ -49,9 +49,6 @@ public:
     bool StoreValues();
     void CmOk();
     void CmHelp();
-    // Realizes the map's palette and repaints when asked to or when colours changed; false
-    // without a map.
-    bool UpdatePalette(bool alwaysRepaint);
 
     // The map frame in dialog coordinates.
     QRect FrameRect() const;
@@ -81,7 +78,6 @@ public:
     QCheckBox* GMT = nullptr;
     platform::Dib* Dib = nullptr;
     platform::Bitmap* Bitmap = nullptr;
-    platform::Palette* Palette = nullptr;
 
 private:
     // Whether the map is there and large enough to pick from.

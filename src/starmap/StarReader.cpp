@@ -1,5 +1,6 @@
 #include "starmap/StarReader.h"
 
+#include "platform/Files.h"
 #include "starmap/Globe.h"
 
 #include <algorithm>
@@ -8,21 +9,11 @@ namespace starreader
 {
 namespace
 {
-// Size of the stream in bytes, the stream rewound; -1 when it cannot be taken.
-long StreamSize(std::FILE* f)
-{
-    if (std::fseek(f, 0, SEEK_END) != 0)
-        return -1;
-    const long size = std::ftell(f);
-    std::rewind(f);
-    return size;
-}
-
 template <typename Record, typename Entry, typename Copy>
 ReadResult ReadRecords(std::FILE* f, Record* buffer, Entry* table, int capacity, Copy copy)
 {
     ReadResult result{true, 0};
-    const long size = StreamSize(f);
+    const long size = platform::FileSize(f);
     if (size < 0)
     {
         result.ok = false;

@@ -348,7 +348,6 @@ TEST_F(LocationDialog, WithoutAUsableMapItSaysSoAndWorksWithTheFields)
         EXPECT_EQ(messages.boxes[0].caption, "Velmoria - [Error]");
         EXPECT_EQ(messages.boxes[0].flags, 0x10u);
         EXPECT_EQ(dlg->Bitmap, nullptr);
-        EXPECT_FALSE(dlg->UpdatePalette(true));
         dlg->EvLButtonUp(dlg->FrameRect().center());
         EXPECT_EQ(dlg->LatDegree->GetNumber(), 51u);
         dlg->ChildNotify(3412);
