@@ -7,9 +7,10 @@
 
 namespace
 {
-// A pass with every body shown and, when `orbits`, all outlines, at zoom `scale` (pixels per
-// million km); the clock moves one day per pass, as a stepping tick by days does.
-void SolarPass(benchmark::State& state, bool orbits, float scale)
+// A pass with every body shown and, when `orbits`, all outlines, and when `names`, the bodies'
+// names, at zoom `scale` (pixels per million km); the clock moves one day per pass, as a
+// stepping tick by days does.
+void SolarPass(benchmark::State& state, bool orbits, float scale, bool names = false)
 {
     testing_support::ScratchDir dir;
     dir.LinkAllRuntime();
@@ -20,7 +21,8 @@ void SolarPass(benchmark::State& state, bool orbits, float scale)
     wnd.solar.YCenter = 540;
     wnd.solar.Scale = scale;
     SolarObjects buffer{};
-    if (solar::ReadSolarFile(solar::kSolarFile, wnd.solar.SolObj, buffer) != solar::SolarReadResult::Ok)
+    if (solar::ReadSolarFile(solar::kSolarFile, wnd.solar.SolObj, buffer) !=
+        solar::SolarReadResult::Ok)
     {
         state.SkipWithError("Data\\Solobj.dat cannot be read");
         return;
@@ -29,6 +31,7 @@ void SolarPass(benchmark::State& state, bool orbits, float scale)
         flag = 1;
     wnd.Values.SSValues[11] = orbits;
     wnd.Values.SSValues[12] = 0;
+    wnd.Values.Names = names;
     wnd.solar.CreateSolarSprites();
     uint64_t T = ClockInstant(Date{7, 12, 2026}, Time{12, 0, 0});
     for (auto _ : state)
@@ -52,6 +55,12 @@ void BM_SolarPassWithOrbitsZoomedOut(benchmark::State& state)
     SolarPass(state, true, 0.08f);
 }
 BENCHMARK(BM_SolarPassWithOrbitsZoomedOut)->Unit(benchmark::kMicrosecond);
+
+void BM_SolarPassWithOrbitsAndNames(benchmark::State& state)
+{
+    SolarPass(state, true, 1.0f, true);
+}
+BENCHMARK(BM_SolarPassWithOrbitsAndNames)->Unit(benchmark::kMicrosecond);
 
 void BM_SolarPassWithoutOrbits(benchmark::State& state)
 {

@@ -1,5 +1,5 @@
 // One frame of the Star Map (grid, stars, constellation lines, deep-sky objects, Sun and
-// Moon) on a full-HD window with the generated catalogues.
+// Moon, planets, names) on a full-HD window with the generated catalogues.
 #include "app/VelmoriaApp.h"
 #include "app/VelmoriaWnd.h"
 #include "common/TestSupport.h"
@@ -17,7 +17,10 @@ bool ReadCatalogues(VelmoriaWnd& wnd)
         return false;
     StarDB star;
     const starreader::ReadResult stars = starreader::ReadStars(f, &star, wnd.starmap.Star, kStarCount);
+    wnd.starmap.StarCount = static_cast<uint16_t>(stars.stored);
+    wnd.starmap.ReadStarNames(f);
     std::fclose(f);
+    wnd.starmap.ReadPlanetData();
     f = platform::OpenFile("Data\\NGCMess.dat", "rb");
     if (!f)
         return false;
@@ -30,8 +33,8 @@ bool ReadCatalogues(VelmoriaWnd& wnd)
     return stars.ok && deep.ok && stars.stored == kStarCount;
 }
 
-// Frames at 50 N with every layer on and every star bright enough to be drawn; the clock
-// moves one minute per frame, as a stepping tick by minutes does.
+// Frames at 50 N with every layer on (the planets and the names too) and every star bright
+// enough to be drawn; the clock moves one minute per frame, as a stepping tick by minutes does.
 void StarMapFrame(benchmark::State& state, uint16_t radius, bool transparent)
 {
     testing_support::ScratchDir dir;
@@ -55,6 +58,8 @@ void StarMapFrame(benchmark::State& state, uint16_t radius, bool transparent)
         for (int i = 0; i < 4; ++i)
             wnd.Values.SMValues.Check[i] = 1;
         wnd.Values.SMValues.Check[4] = transparent;
+        wnd.Values.Planets = 1;
+        wnd.Values.Names = 1;
         wnd.Values.SMValues.SelectMagn = 7.0f;
         wnd.starmap.CreateStarMapSprites();
         uint64_t S = ClockInstant(Date{7, 12, 2026}, Time{22, 0, 0});

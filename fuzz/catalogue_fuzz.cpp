@@ -68,11 +68,15 @@ void Bodies(const uint8_t* data, size_t size)
     SolarObjects buffer{};
     solar::ReadSolarRecords(f, static_cast<long>(size), table, buffer);
     std::fclose(f);
+    // Any elements, even damaged ones, give a place and an outline without a hang.
+    solar::PlaceBodiesAt(table, sky::kJulianDateJ2000);
     for (int k = 0; k < kSolarSlots; ++k)
     {
         double x = 0, y = 0;
-        solar::BodyPoint(table[k], 1.0, 1.0f, 640.0, 480.0, x, y);
-        gSink = solar::ScreenCoord(x) + solar::ScreenCoord(y);
+        solar::BodyPoint(table[k], 1.0f, 640.0, 480.0, x, y);
+        uint16_t xs[solar::kOutlinePoints], ys[solar::kOutlinePoints];
+        solar::OrbitOutline(table[k], 1.0f, 640.0, 480.0, xs, ys);
+        gSink = solar::ScreenCoord(x) + solar::ScreenCoord(y) + xs[36] + ys[36];
     }
 }
 } // namespace

@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the configuration reader as "Velmoria.cfg". Whatever the file
 // holds, the options read must lie in their ranges, and writing them and reading them back
-// must give the same 31 bytes.
+// must give the same 33 bytes.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>

@@ -29,7 +29,8 @@ constexpr int kMaximizeGraceMs = 500;
 
 QString MenuText(const MenuItem& item)
 {
-    QString text = QString::fromLatin1(item.text);
+    // The menu tables are UTF-8 (the ellipsis of the commands that ask before they act).
+    QString text = QString::fromUtf8(item.text);
     if (item.key)
         text += QLatin1Char('\t') + QString::fromLatin1(item.key);
     return text;

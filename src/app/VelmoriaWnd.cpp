@@ -1,19 +1,25 @@
 #include "app/VelmoriaWnd.h"
 
-#include <QMouseEvent>
-#include <QPainter>
-#include <QScrollBar>
-#include <cmath>
-#include <cstdio>
-
 #include "app/AboutDlg.h"
 #include "app/VelmoriaApp.h"
 #include "platform/Files.h"
 #include "platform/Help.h"
 #include "platform/Hint.h"
 #include "platform/MessageBox.h"
+#include "platform/PictureExport.h"
 #include "platform/Sound.h"
 #include "resources/CommandIds.h"
+#include "time/Calendar.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QWheelEvent>
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <numbers>
 
 using model::Mode;
 
@@ -22,18 +28,61 @@ namespace
 constexpr platform::Rgb kGrey = platform::RGB(192, 192, 192);
 constexpr platform::Rgb kBlack = 0;
 constexpr const char* kBackgroundFile = "Bitmap\\BackGnd.bmp";
+// One notch of a mouse wheel: 15 degrees, in the eighths of a degree that Qt reports.
+constexpr int kWheelNotch = 120;
+// The Review Globe's turn for one press of Left or Right, degrees: the scroll bar's line step.
+constexpr double kArrowTurnDegrees = 10.0;
+
+// A text of the clock's panes without the panes' leading spaces.
+QString Trimmed(const std::string& text)
+{
+    return QString::fromLatin1(text.c_str()).trimmed();
+}
+
+// "48° 51' N 2° 21' E": the observer's place as the location dialog stores it.
+QString PlaceText(const LocationSetup& loc)
+{
+    const auto angle = [](const Coordinate& c, char hemisphere)
+    {
+        return QStringLiteral("%1\u00B0 %2' %3")
+            .arg(c.Degree)
+            .arg(c.Minute, 2, 10, QLatin1Char('0'))
+            .arg(QLatin1Char(hemisphere));
+    };
+    return angle(loc.Lat, loc.North ? 'N' : 'S') + QLatin1Char(' ') +
+           angle(loc.Lon, loc.West ? 'W' : 'E');
+}
+
+bool IsPictureCommand(int id)
+{
+    return id == cmd::kSavePicture || id == cmd::kCopyPicture || id == cmd::kPrintPicture;
+}
 } // namespace
 
-VelmoriaWnd::VelmoriaWnd(QWidget* parent) : QWidget(parent)
+VelmoriaWnd::VelmoriaWnd(QWidget* parent)
+    : QWidget(parent), model::ViewHost(this, new QScrollBar(Qt::Vertical, this),
+                                       Frame{[this](model::Pane pane, const char* text)
+                                             {
+                                                 if (frame)
+                                                     if (TextGadget* gadget =
+                                                             frame->PaneGadget(pane))
+                                                         gadget->SetText(text);
+                                             },
+                                             [this](int id, bool checked)
+                                             {
+                                                 if (frame)
+                                                     frame->CheckCommand(id, checked);
+                                             },
+                                             [this] { EvSize(); }, [this] { LeaveCurrentView(); }})
 {
     setObjectName(QStringLiteral("VelmoriaWnd"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
-    vscroll = new QScrollBar(Qt::Vertical, this);
+    QScrollBar* vscroll = VScrollBar();
     vscroll->setObjectName(QStringLiteral("vscroll"));
     vscroll->hide();
     vscroll->setRange(0, 360);
-    vscroll->setValue(starmap.VPos);
+    VScrollBar()->setValue(starmap.VPos);
     connect(vscroll, &QScrollBar::actionTriggered, this, [this](int action) {
         switch (action)
         {
@@ -42,12 +91,12 @@ VelmoriaWnd::VelmoriaWnd(QWidget* parent) : QWidget(parent)
         case QAbstractSlider::SliderPageStepSub: EvVScroll(SB_PAGEUP, 0); break;
         case QAbstractSlider::SliderPageStepAdd: EvVScroll(SB_PAGEDOWN, 0); break;
         case QAbstractSlider::SliderMove:
-            EvVScroll(SB_THUMBPOSITION, vscroll->sliderPosition());
+            EvVScroll(SB_THUMBPOSITION, VScrollBar()->sliderPosition());
             break;
         default: break;
         }
         // The window sets the box itself.
-        vscroll->setSliderPosition(starmap.VPos);
+        VScrollBar()->setSliderPosition(starmap.VPos);
     });
     SetBkgndColor(kGrey);
     canvas = platform::Canvas(1, 1, kGrey);
@@ -104,67 +153,7 @@ void VelmoriaWnd::SetupWindow()
 
 // ---- window services ----
 
-QRect VelmoriaWnd::GetClientRect() const
-{
-    const int w = width() - (vscroll->isVisible() ? vscroll->width() : 0);
-    return QRect(0, 0, std::max(w, 0), height());
-}
-
-void VelmoriaWnd::BlackOut()
-{
-    const QRect rc = GetClientRect();
-    canvas.FillRect(rc.left(), rc.top(), rc.left() + rc.width(), rc.top() + rc.height(), kBlack);
-    Present();
-}
-
-void VelmoriaWnd::InvalidateErase()
-{
-    canvas.Clear(bkgndColor);
-    update();
-}
-
-void VelmoriaWnd::Present()
-{
-    if (canvas.TakeDirty())
-        update();
-}
-
-void VelmoriaWnd::ShowScrollBar(bool show)
-{
-    if (vscroll->isVisibleTo(this) == show)
-        return;
-    vscroll->setVisible(show);
-    // The scroll bar takes its width from the client area, as a resize would.
-    EvSize();
-}
-
-void VelmoriaWnd::SetCursorResource(int id)
-{
-    if (id == 0)
-        unsetCursor();
-    else
-        setCursor(platform::LoadCursorResource(id));
-}
-
-void VelmoriaWnd::SetHint(const char* text)
-{
-    platform::SetHint(text);
-}
-
-void VelmoriaWnd::SetPane(model::Pane pane, const char* text)
-{
-    if (frame)
-        if (TextGadget* gadget = frame->PaneGadget(pane))
-            gadget->SetText(text);
-}
-
-void VelmoriaWnd::CheckCommand(int id, bool checked)
-{
-    if (frame)
-        frame->CheckCommand(id, checked);
-}
-
-void VelmoriaWnd::LeaveView()
+void VelmoriaWnd::LeaveCurrentView()
 {
     switch (Subject)
     {
@@ -209,17 +198,124 @@ void VelmoriaWnd::paintEvent(QPaintEvent*)
 
 void VelmoriaWnd::resizeEvent(QResizeEvent*)
 {
-    canvas.Resize(width(), height(), bkgndColor);
-    const int sw = vscroll->sizeHint().width();
-    vscroll->setGeometry(width() - sw, 0, sw, height());
+    canvas.Resize(width(), height(), BkgndColor());
+    const int sw = VScrollBar()->sizeHint().width();
+    VScrollBar()->setGeometry(width() - sw, 0, sw, height());
     EvSize();
     update();
 }
 
 void VelmoriaWnd::mousePressEvent(QMouseEvent* event)
 {
+    const QPoint at = event->position().toPoint();
     if (event->button() == Qt::RightButton)
-        EvRButtonDown(event->position().toPoint());
+        EvRButtonDown(at);
+    else if (event->button() == Qt::LeftButton && InReviewGlobe())
+    {
+        dragging = true;
+        dragFrom = dragLast = at;
+        dragVPos = starmap.VPos;
+    }
+    Present();
+}
+
+void VelmoriaWnd::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!dragging || !(event->buttons() & Qt::LeftButton) || !InReviewGlobe())
+    {
+        dragging = false;
+        return;
+    }
+    // The globe follows the pointer: near the middle of the disc, a move of one radius is a
+    // turn or a tilt of one radian.
+    const double degreesPerPixel = 180.0 / (std::numbers::pi * std::max<int>(starmap.r, 1));
+    const QPoint at = event->position().toPoint();
+    const double turn = -(at.x() - dragLast.x()) * degreesPerPixel;
+    const int vpos = std::clamp(
+        dragVPos + static_cast<int>(std::lround((at.y() - dragFrom.y()) * degreesPerPixel)), 0,
+        360);
+    dragLast = at;
+    TurnReviewGlobe(turn, vpos);
+}
+
+void VelmoriaWnd::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        dragging = false;
+}
+
+void VelmoriaWnd::wheelEvent(QWheelEvent* event)
+{
+    int zoomIn = 0;
+    int zoomOut = 0;
+    if (Subject == Mode::SolarSystem)
+    {
+        zoomIn = cmd::kZoomIn;
+        zoomOut = cmd::kZoomOut;
+    }
+    else if (Subject == Mode::StarMap)
+    {
+        zoomIn = cmd::kStZoomIn;
+        zoomOut = cmd::kStZoomOut;
+    }
+    else
+    {
+        event->ignore();
+        return;
+    }
+    // Wheels with finer steps than a notch add up to one.
+    wheelRest += event->angleDelta().y();
+    for (; wheelRest >= kWheelNotch; wheelRest -= kWheelNotch)
+        if (ButtonEnabler(zoomIn))
+            DispatchCommand(zoomIn);
+    for (; wheelRest <= -kWheelNotch; wheelRest += kWheelNotch)
+        if (ButtonEnabler(zoomOut))
+            DispatchCommand(zoomOut);
+    event->accept();
+}
+
+void VelmoriaWnd::keyPressEvent(QKeyEvent* event)
+{
+    if (!InReviewGlobe())
+    {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    switch (event->key())
+    {
+    case Qt::Key_Left:
+        TurnReviewGlobe(kArrowTurnDegrees, starmap.VPos);
+        break;
+    case Qt::Key_Right:
+        TurnReviewGlobe(-kArrowTurnDegrees, starmap.VPos);
+        break;
+    case Qt::Key_Up:
+        EvVScroll(SB_LINEUP, 0);
+        break;
+    case Qt::Key_Down:
+        EvVScroll(SB_LINEDOWN, 0);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+bool VelmoriaWnd::InReviewGlobe() const
+{
+    return Subject == Mode::StarMap && !starmap.GlobeSystem && starmap.HasSprites();
+}
+
+void VelmoriaWnd::TurnReviewGlobe(double turnDegrees, int vpos)
+{
+    if (!InReviewGlobe())
+        return;
+    starmap.TurnBy(turnDegrees);
+    if (vpos != starmap.VPos)
+        starmap.Scroll(SB_THUMBPOSITION, std::clamp(vpos, 0, 360));
+    VScrollBar()->setValue(starmap.VPos);
+    starmap.ShowStarMap();
     Present();
 }
 
@@ -244,6 +340,18 @@ void VelmoriaWnd::DispatchCommand(int id)
     const bool dataBase = Subject == Mode::DataBase;
     switch (id)
     {
+    case cmd::kSavePicture:
+        if (solarView || starView)
+            CmSavePicture();
+        break;
+    case cmd::kCopyPicture:
+        if (solarView || starView)
+            CmCopyPicture();
+        break;
+    case cmd::kPrintPicture:
+        if (solarView || starView)
+            CmPrintPicture();
+        break;
     case cmd::kSolarSystem: CmSolarSystem(); break;
     case cmd::kStarMap: CmStarMap(); break;
     case cmd::kDataBase: CmDBSolar(); break;
@@ -258,16 +366,16 @@ void VelmoriaWnd::DispatchCommand(int id)
     case cmd::kAbout: CmAbout(); break;
     case cmd::kSolarSetup:
         if (solarView)
-            solar.CmSSSetup();
+            StoreCFGAfter([this] { solar.CmSSSetup(); });
         break;
     case cmd::kStarMapSetup:
         if (starView)
-            starmap.CmSMSetup();
+            StoreCFGAfter([this] { starmap.CmSMSetup(); });
         break;
     case cmd::kTimeUpdate: CmTimeUpdate(); break;
     case cmd::kLocation:
         if (starView)
-            starmap.CmLocation(clock.Instant());
+            StoreCFGAfter([this] { starmap.CmLocation(clock.Instant()); });
         break;
     case cmd::kSound: CmSound(); break;
     case cmd::kZoomIn:
@@ -365,6 +473,8 @@ void VelmoriaWnd::DispatchCommand(int id)
 
 bool VelmoriaWnd::ButtonEnabler(int id) const
 {
+    if (IsPictureCommand(id))
+        return Subject == Mode::SolarSystem || Subject == Mode::StarMap;
     if (Subject == Mode::SolarSystem)
     {
         switch (id)
@@ -451,7 +561,7 @@ void VelmoriaWnd::CmStarMap()
     clock.timeStep = 0;
     clock.SetupStatusBar();
     SetHint("Viewing Star Map");
-    SetPane(model::Pane::Coord, "Really Sky Globe");
+    SetPane(model::Pane::Coord, "Real Sky Globe");
     SetTimer(kTimerRealTime, 1000);
     // The first frame now, not a second later with the first tick, which draws the same.
     ShowRealTimeFrame();
@@ -506,13 +616,22 @@ void VelmoriaWnd::CmSound()
 void VelmoriaWnd::CmContentsHelp()
 {
     platform::WinHelp(this, "Velmoria.hlp", platform::HELP_FINDER, 0);
-    InvalidateErase();
+    ShowAgainAfterCover();
 }
 
 void VelmoriaWnd::CmUsingHelp()
 {
     platform::WinHelp(this, "Winhlp32.hlp", platform::HELP_HELPONHELP, 0);
-    InvalidateErase();
+    ShowAgainAfterCover();
+}
+
+void VelmoriaWnd::ShowAgainAfterCover()
+{
+    // Erasing would black out a view: a stopped one gets no tick that draws it again.
+    if (Subject == Mode::SolarSystem || Subject == Mode::StarMap)
+        update();
+    else
+        InvalidateErase();
 }
 
 void VelmoriaWnd::CmAbout()
@@ -520,7 +639,7 @@ void VelmoriaWnd::CmAbout()
     SetHint("About 'Velmoria' program");
     AboutDlg dlg(this);
     dlg.Execute();
-    InvalidateErase();
+    ShowAgainAfterCover();
     switch (Subject)
     {
     case Mode::Main: SetHint("Choose subject for viewing"); break;
@@ -529,6 +648,41 @@ void VelmoriaWnd::CmAbout()
     case Mode::DataBase: SetHint("Viewing Solar System Data Base"); break;
     case Mode::None: break;
     }
+}
+
+// ---- the view on paper ----
+
+QImage VelmoriaWnd::ViewPicture() const
+{
+    return canvas.Image().copy(GetClientRect());
+}
+
+QString VelmoriaWnd::PictureTitle() const
+{
+    const QString caption =
+        Subject == Mode::StarMap ? QStringLiteral("Star Map") : QStringLiteral("Solar System");
+    const Date& d = clock.CurDate;
+    const Time& t = clock.CurTime;
+    return platform::PictureTitleLine(caption, Trimmed(DatePaneText(d.Day, d.Month, d.Year)),
+                                      Trimmed(TimePaneText(t.Hour, t.Minute, t.Second)),
+                                      PlaceText(Values.LocValues));
+}
+
+void VelmoriaWnd::CmSavePicture()
+{
+    platform::SavePicture(this, ViewPicture(),
+                          Subject == Mode::StarMap ? QStringLiteral("Star Map")
+                                                   : QStringLiteral("Solar System"));
+}
+
+void VelmoriaWnd::CmCopyPicture()
+{
+    platform::CopyPicture(ViewPicture());
+}
+
+void VelmoriaWnd::CmPrintPicture()
+{
+    platform::PrintPicture(this, ViewPicture(), PictureTitle());
 }
 
 // ---- events ----
@@ -561,7 +715,7 @@ void VelmoriaWnd::EvSize()
 void VelmoriaWnd::EvVScroll(int scrollCode, int thumbPos)
 {
     starmap.Scroll(scrollCode, thumbPos);
-    vscroll->setValue(starmap.VPos);
+    VScrollBar()->setValue(starmap.VPos);
     if (Subject == Mode::StarMap)
         starmap.ShowStarMap();
     Present();

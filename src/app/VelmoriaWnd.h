@@ -4,12 +4,6 @@
 // Toolbar by delegating to them. The views reach the window only through model::ViewHost.
 #pragma once
 
-#include <QPoint>
-#include <QRect>
-#include <QWidget>
-#include <cstdint>
-#include <memory>
-
 #include "database/DataBaseView.h"
 #include "model/Config.h"
 #include "model/ViewHost.h"
@@ -19,6 +13,15 @@
 #include "solar/SolarSystem.h"
 #include "starmap/StarMap.h"
 #include "time/SimClock.h"
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+#include <cstdint>
+#include <cstring>
+#include <memory>
 
 class QScrollBar;
 class DecFrame;
@@ -85,38 +88,40 @@ public:
     void EvSize();
     void EvVScroll(int scrollCode, int thumbPos);
     void EvRButtonDown(QPoint point);
+    // The Review Globe turned about its axis by `turnDegrees` (positive moves the stars in
+    // front to the left) and tilted to scroll position `vpos` (0..360), then drawn.
+    void TurnReviewGlobe(double turnDegrees, int vpos);
+
+    // ---- the view on paper ----
+    // The picture of the view on screen: the canvas at the size of the client area.
+    QImage ViewPicture() const;
+    // The printed title line: the view's name, the clock's date and time, the observer's
+    // place.
+    QString PictureTitle() const;
+    void CmSavePicture();
+    void CmCopyPicture();
+    void CmPrintPicture();
 
     void ReadCFG();
     void StoreCFG();
+    // Runs a setup command's dialog (`run`) and writes the configuration at once when it
+    // stored new values, so that they outlive a program that does not reach its exit.
+    template <typename Run> void StoreCFGAfter(Run run)
+    {
+        const Setup before = Values;
+        run();
+        if (std::memcmp(&before, &Values, sizeof before) != 0)
+            StoreCFG();
+    }
 
-    // ---- window services (model::ViewHost) ----
-    QWidget* Window() override { return this; }
-    platform::Canvas& Canvas() override { return canvas; }
-    QRect GetClientRect() const override;
-    void BlackOut() override;
-    void InvalidateErase() override;
-    void Present() override;
-    void SetHint(const char* text) override;
-    void SetPane(model::Pane pane, const char* text) override;
-    void SetCursorResource(int id) override;
-    void CheckCommand(int id, bool checked) override;
-    void ShowScrollBar(bool show) override;
-    void LeaveView() override;
-
-    // The window background colour and a repaint with erase (fills the picture with it).
-    void SetBkgndColor(platform::Rgb color) { bkgndColor = color; }
     void SetTimer(unsigned id, unsigned periodMs) { timers.SetTimer(id, periodMs); }
     void KillTimer(unsigned id) { timers.KillTimer(id); }
     const platform::WindowTimers& Timers() const { return timers; }
-    // The vertical scroll bar (range, position, shown or hidden).
-    QScrollBar* VScrollBar() const { return vscroll; }
     // Caption, menu and music of the mode just entered (the sound item unchecked when off).
     void ShowModeFrame(const char* caption, int menuId);
 
     // ---- state (names as designed) ----
     Setup Values{};
-    // The window's persistent picture; painting only shows it.
-    platform::Canvas canvas;
     model::Mode Subject = model::Mode::None;
     bool Sound = true; // background music on
     SimClock clock{*this};
@@ -129,9 +134,20 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
 
 private:
+    // The window after a dialog or the help covered it: a view's canvas is whole and is only
+    // shown again; the main screen and the database are erased for their picture's timer.
+    void ShowAgainAfterCover();
+    bool InReviewGlobe() const;
+    // The view on screen cannot go on: torn down, and the main screen comes back.
+    void LeaveCurrentView();
+
     DecFrame* frame = nullptr;
     platform::WindowTimers timers{this};
     // The canvas and picture as the background timer last found them whole, and where.
@@ -139,6 +155,11 @@ private:
     qint64 bgSourceKey = 0;
     QPoint bgCheckedAt;
     bool shutDown = false;
-    platform::Rgb bkgndColor = platform::RGB(192, 192, 192);
-    QScrollBar* vscroll = nullptr;
+    // The wheel's turn not yet worth a whole zoom step, in eighths of a degree.
+    int wheelRest = 0;
+    // A left-button drag on the Review Globe: where it began, and the scroll position then.
+    bool dragging = false;
+    QPoint dragFrom;
+    QPoint dragLast;
+    int dragVPos = 180;
 };

@@ -75,8 +75,6 @@ void VelmoriaWnd::EvTimer(unsigned timerId)
         }
         else
         {
-            if (reversed)
-                solar.RebaseSolAngles(instant);
             solar.UpdateSolAngles(instant);
             solar.ShowSolSyst();
         }
@@ -197,8 +195,8 @@ void VelmoriaWnd::CmNormal()
         starmap.Normal();
         if (!starmap.GlobeSystem)
         {
-            vscroll->setRange(0, 360);
-            vscroll->setValue(starmap.VPos);
+            VScrollBar()->setRange(0, 360);
+            VScrollBar()->setValue(starmap.VPos);
         }
         starmap.CmStGo();
     }
@@ -218,7 +216,7 @@ void VelmoriaWnd::ChangeSystem(int id)
     const bool realSky = id != cmd::kReviewGlobe;
     starmap.SetGlobeSystem(realSky);
     CmNormal();
-    SetPane(model::Pane::Coord, realSky ? "Really Sky Globe" : "Review Globe");
+    SetPane(model::Pane::Coord, realSky ? "Real Sky Globe" : "Review Globe");
     InvalidateErase();
     // The window is clean: the next frame must erase nothing, and it comes now.
     starmap.ClearGlobeFlags();

@@ -69,6 +69,11 @@ Split SplitSexagesimal(double amount)
     return Split{whole, m, static_cast<float>((minutes - m) * 60)};
 }
 
+// Known moons by planet number, Mercury .. Pluto: the IAU Minor Planet Center's and JPL's
+// list of 11 March 2025 (ssd.jpl.nasa.gov/sats/discovery.html), the source of the
+// known_moons column of data/planets.csv.
+constexpr int kKnownMoons[kPlanetCount] = {0, 0, 1, 2, 95, 274, 28, 16, 5};
+
 const char* const kLayerCore = "Core";
 const char* const kLayerMantle = "Mantle";
 
@@ -118,6 +123,20 @@ std::string NumToGMS(double degrees)
     return text;
 }
 
+int KnownMoons(uint8_t number)
+{
+    return number >= 1 && number <= kPlanetCount ? kKnownMoons[number - 1] : 0;
+}
+
+int CountRings(const RingDB* const* rings, int records)
+{
+    int count = 0;
+    for (int i = 0; rings && i < records; ++i)
+        if (rings[i] && rings[i]->Type == 0)
+            ++count;
+    return count;
+}
+
 std::array<std::string, 13> PlanetOrbitalValues(const PlanetDB& p)
 {
     const double a = p.SemimajorAxis;
@@ -139,7 +158,7 @@ std::array<std::string, 13> PlanetOrbitalValues(const PlanetDB& p)
     };
 }
 
-PlanetPhysical PlanetPhysicalValues(const PlanetDB& p)
+PlanetPhysical PlanetPhysicalValues(const PlanetDB& p, int rings)
 {
     PlanetPhysical out;
     auto& v = out.values;
@@ -158,9 +177,9 @@ PlanetPhysical PlanetPhysicalValues(const PlanetDB& p)
             value = NumToHMS(period);
         }
     };
-    rotation(p.RotPeriod.Sideral, "Rotation period - sideral (days)", "Rotation period - sideral",
+    rotation(p.RotPeriod.Sideral, "Rotation period - sidereal (days)", "Rotation period - sidereal",
              out.rotSidCaption, v[0]);
-    rotation(p.RotPeriod.Sinodic, "Rotation period - sinodic (days)", "Rotation period - sinodic",
+    rotation(p.RotPeriod.Sinodic, "Rotation period - synodic (days)", "Rotation period - synodic",
              out.rotSinCaption, v[1]);
     v[2] = Num(p.InclEquatorToOrb, 2);
     if (p.Radius.Polar > 0)
@@ -189,8 +208,9 @@ PlanetPhysical PlanetPhysicalValues(const PlanetDB& p)
         v[7] = Num(T, 2) + " \xB1 " + Num(-p.Temper.HighTemp, 2);
     v[8] = Format("%d", p.GravAccel);
     v[9] = Num(p.EscapeVel, 4);
-    v[10] = p.Satellites > 0 ? Format("%d", p.Satellites) : "None";
-    v[11] = p.Rings > 0 ? Format("%d", p.Rings) : "None";
+    const int moons = KnownMoons(p.PlanetNumber);
+    v[10] = moons > 0 ? Format("%d", moons) : "None";
+    v[11] = rings > 0 ? Format("%d", rings) : "None";
     return out;
 }
 
@@ -265,6 +285,8 @@ SatelliteTexts SatelliteValues(const SatelliteDB& s, const std::string& planetNa
     t.lDistance = "Distance from " + planetName + " (km)";
     t.distance = Format("%u", s.Distance);
     t.eccent = Num(s.Eccentr, 4);
+    t.inclCaption = s.Distance > kEclipticInclinationKm ? "Inclination of orbit to ecliptic (deg)"
+                                                        : "Inclination of orbit to equator (deg)";
     t.inclOrb = Num(s.InclOrb, 4);
     t.sidRevol = Num(s.RevPeriod, 6);
     if (s.RotPeriod == -1.0f)

@@ -29,6 +29,15 @@ std::string NumToGMS(double degrees);
 
 // ---- planet card ----
 
+// The number of known moons of planet `number` (1 Mercury .. 9 Pluto; the Earth 1, the
+// Moon), which the card's "Satellites" shows; 0 for any other number. The database's
+// satellite records describe only some of them.
+int KnownMoons(uint8_t number);
+
+// How many of the `records` ring records are rings (Type 0), not gaps or divisions; null
+// entries count as none.
+int CountRings(const RingDB* const* rings, int records);
+
 // Values of the orbital page: AxisAU, AxisKm, Eccent, InclOrb, RevSid, RevSin, DailyMot, Diam,
 // Albedo, VisMagn, Vel, DistMin, DistMax.
 std::array<std::string, 13> PlanetOrbitalValues(const PlanetDB& p);
@@ -40,7 +49,8 @@ struct PlanetPhysical
     // RotSid, RotSin, InclEqu, RadiusEqu, RadiusPol, Mass, Dens, Temp, Grav, EscVel, Sat, NRings.
     std::array<std::string, 12> values;
 };
-PlanetPhysical PlanetPhysicalValues(const PlanetDB& p);
+// `rings`: the planet's rings, gaps and divisions not counted (CountRings).
+PlanetPhysical PlanetPhysicalValues(const PlanetDB& p, int rings);
 
 struct AtmosphereTexts
 {
@@ -61,8 +71,18 @@ StructureTable FillStructure(uint8_t layer, const PlanetStructure structure[4]);
 
 // ---- satellite and ring cards ----
 
+// Above this semi-major axis (km) a satellite's inclination is to the ecliptic, not to its
+// planet's equator: JPL's mean elements refer the regular moons to the planet's Laplace plane,
+// near its equator, and the distant irregular moons, whose orbits the Sun's pull turns about
+// the planet's orbit, to the ecliptic. The database's farthest regular moon, Iapetus, is at
+// 3.56 million km, its nearest irregular one, Nereid, at 5.51 million km.
+constexpr uint32_t kEclipticInclinationKm = 5'000'000;
+
 struct SatelliteTexts
 {
+    // The inclination's caption: to the planet's equator, or to the ecliptic for a satellite
+    // beyond kEclipticInclinationKm.
+    std::string inclCaption;
     std::string caption, discoverer, discoveryYear, lDistance, distance, eccent, inclOrb, sidRevol,
         sidRot, albedo, magnit, orbVel, radius, mass, dens, escapeVel;
 };

@@ -74,10 +74,10 @@ AtmosphereChart LayoutAtmosphere(const PlanetDB& p, Box gframe, int elements)
 const char* ComparisonCaption(int tab)
 {
     static const char* const captions[kComparisonTabs] = {
-        " Sideral Revolution Period  ", "   Mean Orbital Velocity    ",
+        " Sidereal Revolution Period ", "   Mean Orbital Velocity    ",
         " Mean Distance from the Sun ", "           Mass             ",
         "         Density            ", "  Mean Surface Temperature  ",
-        " Gravitatoinal Accelaration ", "          Radius            "};
+        " Gravitational Acceleration ", "          Radius            "};
     return tab >= 0 && tab < kComparisonTabs ? captions[tab] : "";
 }
 

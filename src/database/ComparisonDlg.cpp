@@ -1,6 +1,7 @@
 #include "database/ComparisonDlg.h"
 
 #include "database/CardWidgets.h"
+#include "platform/Help.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -17,6 +18,7 @@ namespace
 {
 const char* const kNames[9] = {"Mercury", "Venus",  "Earth",   "Mars", "Jupiter",
                                "Saturn",  "Uranus", "Neptune", "Pluto"};
+constexpr unsigned long kHelpContext = 9019;
 
 // The chart area: the axes and bars drawn behind the planet names.
 class ChartArea : public QWidget
@@ -103,6 +105,8 @@ ComparisonDlg::ComparisonDlg(QWidget* parent, PlanetDB** planet, int resId)
         Label[k]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         Label[k]->setGeometry(Dlu(52 + 38 * k, 192, 38, 10));
     }
+    // Pluto is a dwarf planet (IAU resolutions 5A and 6A, 2006); it stays here as the ninth body.
+    Label[8]->setToolTip(QStringLiteral("Pluto is a dwarf planet (since 2006)"));
 
     for (int t = 0; t < kComparisonTabs; ++t)
         LogScale[t] = LogScaleByDefault(t);
@@ -112,6 +116,10 @@ ComparisonDlg::ComparisonDlg(QWidget* parent, PlanetDB** planet, int resId)
                                       "that small and large values can be seen side by side"));
     connect(chbLog, &QCheckBox::toggled, this, [this] { CmLogScale(); });
 
+    auto* help = new QPushButton(QStringLiteral("Help"), this);
+    SetId(help, kIdHelp);
+    help->setAutoDefault(false);
+    connect(help, &QPushButton::clicked, this, [this] { CmHelp(); });
     auto* close = new QPushButton(QStringLiteral("Close"), this);
     SetId(close, platform::IDOK);
     close->setDefault(true);
@@ -119,6 +127,7 @@ ComparisonDlg::ComparisonDlg(QWidget* parent, PlanetDB** planet, int resId)
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(chbLog);
     buttons->addStretch();
+    buttons->addWidget(help);
     buttons->addWidget(close);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs);
@@ -165,6 +174,11 @@ ChartScale ComparisonDlg::Scale() const
 void ComparisonDlg::CmOk()
 {
     CloseWindow(platform::IDOK);
+}
+
+void ComparisonDlg::CmHelp()
+{
+    platform::WinHelp(this, "Velmoria.hlp", platform::HELP_CONTEXT, kHelpContext);
 }
 
 ComparisonChart ComparisonDlg::Layout() const

@@ -1,8 +1,9 @@
-// The comparison of the planets: eight bar charts of the nine planets (revolution period,
-// orbital velocity, distance from the Sun, mass, density, temperature, gravity, radius), one
-// per tab, whose tallest bar belongs to the largest value. A check box puts the selected chart
-// on a logarithmic scale, with a line at every power of ten; the charts whose values span many
-// powers of ten open on it. The chart's picture can be saved, copied and printed.
+// The comparison of the planets: eight bar charts of the nine bodies, the dwarf planet Pluto
+// the ninth (revolution period, orbital velocity, distance from the Sun, mass, density,
+// temperature, gravity, radius), one per tab, whose tallest bar belongs to the largest value.
+// A check box puts the selected chart on a logarithmic scale, with a line at every power of
+// ten; the charts whose values span many powers of ten open on it. The chart's picture can be
+// saved, copied and printed.
 #pragma once
 
 #include "database/Charts.h"
@@ -24,6 +25,8 @@ public:
 
     // Id of the "Logarithmic scale" check box.
     static constexpr int kIdLogScale = 4312;
+    // Id of the Help button, as on the cards.
+    static constexpr int kIdHelp = 9;
 
     // Selects the first tab.
     void SetupWindow() override;
@@ -35,6 +38,8 @@ public:
     // The scale of the selected tab's chart.
     database::ChartScale Scale() const;
     void CmOk();
+    // Help on the comparison of the planets (9019).
+    void CmHelp();
     int SelectedTab() const { return Comp->checkedId(); }
     // Selects tab `tab` as a click on it would.
     void SelectTab(int tab);

@@ -1,21 +1,16 @@
 #include "database/MoonDlg.h"
 
-#include "database/AnimDlg.h"
 #include "database/CardText.h"
-#include "database/ViewDlg.h"
-#include "platform/Help.h"
-#include "platform/Hint.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QVBoxLayout>
 
 using namespace database;
 
 namespace
 {
-constexpr unsigned long kHelpOrbital = 9012;
-constexpr const char* kPicture = "Bitmap\\Struct\\MoonStr.bmp";
+const BodyCardShape kShape{"Moon",          3801, 9012, 10, "Bitmap\\Struct\\MoonStr.bmp", 3862,
+                           QSize(145, 131), false};
 
 const char* const kOrbitalCaptions[11] = {"Distance from the Earth in Perigee (km)",
                                           "Distance from the Earth in Apogee (km)",
@@ -23,12 +18,12 @@ const char* const kOrbitalCaptions[11] = {"Distance from the Earth in Perigee (k
                                           "Inclination of orbit to ecliptic",
                                           "Inclination of equator to orbit",
                                           "Albedo",
-                                          "Revolution period - sideral (days)",
-                                          "Revolution period - sinodic (days)",
-                                          "Object visible magnitude at apposition",
-                                          "Mean angular diametr (min)",
+                                          "Revolution period - sidereal (days)",
+                                          "Revolution period - synodic (days)",
+                                          "Object visible magnitude at opposition",
+                                          "Mean angular diameter (min)",
                                           "Mean orbital velocity (km/sec)"};
-const char* const kPhysicalCaptions[7] = {"Sideral rotation period (days)",
+const char* const kPhysicalCaptions[7] = {"Sidereal rotation period (days)",
                                           "Radius (km)",
                                           "Mass (kg)",
                                           "Density (gm/cm^3)",
@@ -61,11 +56,8 @@ QWidget* TwoColumns(const char* const* captions, int count, int leftRows, int fi
 } // namespace
 
 MoonDlg::MoonDlg(QWidget* parent, MoonDB* moon, int resId)
-    : platform::Dialog(parent, resId), Moon(moon)
+    : BodyCard(parent, resId, kShape), Moon(moon), MoonData(tabs)
 {
-    setWindowTitle(QStringLiteral("Moon"));
-    MoonData = new QTabWidget(this);
-    SetId(MoonData, 3801);
 
     QLabel** orbital[11] = {&DistP,  &DistA,  &Eccent,  &InclOrb, &InclEqu, &Albedo,
                             &RevSid, &RevSin, &VisMagn, &Diam,    &Vel};
@@ -80,8 +72,6 @@ MoonDlg::MoonDlg(QWidget* parent, MoonDB* moon, int resId)
                      QStringLiteral("     Physical Data       "));
 
     auto* structurePage = new QWidget;
-    frame = new PictureFrame(structurePage, 3862, &picture);
-    frame->setFixedSize(Dlu(0, 0, 145, 131).size());
     structure = new StructureTableBox(structurePage, 3840, 3847, 3850);
     auto* row = new QHBoxLayout(structurePage);
     row->addWidget(frame, 0, Qt::AlignTop);
@@ -89,31 +79,7 @@ MoonDlg::MoonDlg(QWidget* parent, MoonDB* moon, int resId)
     MoonData->addTab(structurePage, QStringLiteral(" Structured Composition  "));
     connect(MoonData, &QTabWidget::currentChanged, this, [this] { TabSelChange(); });
 
-    btnVideo = new QPushButton(QStringLiteral("Video"), this);
-    btnView = new QPushButton(QStringLiteral("View"), this);
-    auto* help = new QPushButton(QStringLiteral("Help"), this);
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
-    SetId(btnVideo, 3504);
-    SetId(btnView, 3503);
-    SetId(help, 9);
-    SetId(close, platform::IDOK);
-    for (QPushButton* b : {btnVideo, btnView, help})
-        b->setAutoDefault(false);
-    close->setDefault(true);
-    connect(btnVideo, &QPushButton::clicked, this, [this] { BtnVideo(); });
-    connect(btnView, &QPushButton::clicked, this, [this] { BtnView(); });
-    connect(help, &QPushButton::clicked, this, [this] { CmHelp(); });
-    connect(close, &QPushButton::clicked, this, [this] { CmOk(); });
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(btnVideo);
-    buttons->addWidget(btnView);
-    buttons->addStretch();
-    buttons->addWidget(help);
-    buttons->addWidget(close);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(MoonData);
-    layout->addLayout(buttons);
-    setMinimumSize(Dlu(0, 0, 371, 216).size());
+    FinishLayout(QSize(371, 216));
 }
 
 void MoonDlg::SetupWindow()
@@ -129,12 +95,6 @@ void MoonDlg::SetupWindow()
     structure->Fill(FillStructure(Moon->Layers, Moon->Structure));
     ChangePicture();
     ShowOrbital(true);
-}
-
-void MoonDlg::ChangePicture()
-{
-    picture.ChangePicture(this, kPicture);
-    frame->update();
 }
 
 void MoonDlg::TabSelChange()
@@ -173,35 +133,4 @@ void MoonDlg::ShowStructure(bool show)
     if (show)
         MoonData->setCurrentIndex(kStructure);
     frame->update();
-}
-
-void MoonDlg::CmOk()
-{
-    CloseWindow(platform::IDOK);
-}
-
-void MoonDlg::CmHelp()
-{
-    platform::WinHelp(this, "Velmoria.hlp", platform::HELP_CONTEXT,
-                      kHelpOrbital + static_cast<unsigned long>(SelectedTab()));
-    update();
-}
-
-void MoonDlg::BtnVideo()
-{
-    platform::SetHint("Viewing video of Moon");
-    {
-        AnimDlg dlg(this, "Video\\Moon.avi", 10);
-        dlg.Execute();
-    }
-    platform::SetHint("Viewing Moon card");
-}
-
-void MoonDlg::BtnView()
-{
-    {
-        ViewDlg dlg(this, 10, -1);
-        dlg.Execute();
-    }
-    platform::SetHint("Viewing Moon card");
 }

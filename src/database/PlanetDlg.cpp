@@ -30,12 +30,12 @@ const char* const kOrbitalCaptions[13] = {"Semimajor Axis (a.u.)",
                                           "Semimajor Axis (10^6 km)",
                                           "Eccentricity",
                                           "Inclination of orbit to ecliptic (deg)",
-                                          "Revolution period - sideral (days)",
-                                          "Revolution period - sinodic (days)",
+                                          "Revolution period - sidereal (days)",
+                                          "Revolution period - synodic (days)",
                                           "Mean daily motion (deg)",
-                                          "Angular diametr at closed approach (min)",
+                                          "Angular diameter at closest approach (min)",
                                           "Visual geometric albedo",
-                                          "Object visible magnitude at apposition",
+                                          "Object visible magnitude at opposition",
                                           "Mean orbital velocity (km/sec)",
                                           "Distance from Sun - min (10^6 km)",
                                           "Distance from Sun - max (10^6 km)"};
@@ -49,7 +49,7 @@ const char* const kPhysicalCaptions[12] = {"",
                                            "Mass (kg)",
                                            "Density (gm/cm^3)",
                                            "",
-                                           "Gravitattional acceleration (cm/sec^2)",
+                                           "Gravitational acceleration (cm/sec^2)",
                                            "Escape velocity (km/sec)",
                                            "Satellites",
                                            "Rings"};
@@ -151,6 +151,7 @@ PlanetDlg::PlanetDlg(QWidget* parent, PlanetDB* planet, MoonDB* moon, SatelliteD
     layout->addWidget(PlanetData);
     layout->addLayout(buttons);
     setMinimumSize(Dlu(0, 0, 394, 249).size());
+    AddPictureCommands(this);
 }
 
 QWidget* PlanetDlg::BuildOrbital()
@@ -232,7 +233,7 @@ QWidget* PlanetDlg::BuildAtmosphere()
     SetId(gframe, 3605);
     gframe->setMinimumSize(Dlu(0, 0, 190, 150).size());
 
-    NoAtm = MakeStatic(page, 3603, "Atmosphere is extremely discharged");
+    NoAtm = MakeStatic(page, 3603, "Atmosphere is extremely thin");
     QFont big(QStringLiteral("MS Serif"));
     big.setStyleHint(QFont::Serif);
     big.setPixelSize(32);
@@ -312,7 +313,7 @@ void PlanetDlg::SetupWindow()
     for (int i = 0; i < 13; ++i)
         orbitalValues[i]->setText(Latin1(orbital[i]));
 
-    const PlanetPhysical physical = PlanetPhysicalValues(*Planet);
+    const PlanetPhysical physical = PlanetPhysicalValues(*Planet, CountRings(Rings, Planet->Rings));
     QLabel* const physicalValues[12] = {RotSid, RotSin, InclEqu, RadiusEqu, RadiusPol, Mass,
                                         Dens,   Temp,   Grav,    EscVel,    Sat,       NRings};
     for (int i = 0; i < 12; ++i)
@@ -355,6 +356,16 @@ void PlanetDlg::SetupWindow()
     Other->setText(Latin1(atm.other));
     NoAtm->setVisible(number == kMercury);
 
+    // The tab control asks for the size of the page it shows, and the card takes the size its
+    // contents ask for: the control keeps the largest page's size, so that the card keeps one
+    // size on every page and its buttons stay where they are.
+    QSize largest;
+    for (int tab = 0; tab < PlanetData->count(); ++tab)
+    {
+        PlanetData->setCurrentIndex(tab);
+        largest = largest.expandedTo(PlanetData->sizeHint());
+    }
+    PlanetData->setMinimumSize(largest);
     PlanetData->setCurrentIndex(kOrbital);
     TabSelChange();
 }

@@ -45,6 +45,7 @@ RingDlg::RingDlg(QWidget* parent, RingDB* ring, int resId)
     layout->addLayout(grid);
     layout->addStretch();
     layout->addLayout(buttons);
+    AddPictureCommands(this);
 }
 
 void RingDlg::SetupWindow()

@@ -57,19 +57,24 @@ SatelliteDlg::SatelliteDlg(QWidget* parent, SatelliteDB* satellite, const char* 
                                 nullptr,
                                 "Eccentricity",
                                 "Inclination of orbit to equator (deg)",
-                                "Sideral revolution period (days)",
-                                "Sideral rotation period (days)"};
+                                "Sidereal revolution period (days)",
+                                "Sidereal rotation period (days)"};
     QLabel* const leftValues[] = {Discoverer, DiscoveryYear, Distance, Eccent,
                                   InclOrb,    SidRevol,      SidRot};
     for (int i = 0; i < 7; ++i)
-        AddRow(grid, i, 0, left[i] ? MakeStatic(this, 0, left[i]) : LDistance, leftValues[i]);
+    {
+        QLabel* caption = left[i] ? MakeStatic(this, 0, left[i]) : LDistance;
+        if (leftValues[i] == InclOrb)
+            LInclOrb = caption;
+        AddRow(grid, i, 0, caption, leftValues[i]);
+    }
     const char* const right[] = {"Visual geometric albedo",
-                                 "Object visible magnitude at apposition",
+                                 "Object visible magnitude at opposition",
                                  "Mean orbital velocity (km/sec)",
                                  "Radius (km)",
                                  "Mass (kg)",
                                  "Density (gm/cm^3)",
-                                 "Escape velosity (km/sec)"};
+                                 "Escape velocity (km/sec)"};
     QLabel* const rightValues[] = {Albedo, Magnit, OrbVel, Radius, Mass, Dens, EscapeVel};
     for (int i = 0; i < 7; ++i)
         AddRow(grid, i, 3, MakeStatic(this, 0, right[i]), rightValues[i]);
@@ -82,12 +87,14 @@ SatelliteDlg::SatelliteDlg(QWidget* parent, SatelliteDB* satellite, const char* 
     layout->addLayout(grid);
     layout->addStretch();
     layout->addLayout(CardButtons(this, [this] { CmHelp(); }));
+    AddPictureCommands(this);
 }
 
 void SatelliteDlg::SetupWindow()
 {
     const SatelliteTexts t = SatelliteValues(*Satellite, PlanetName);
     setWindowTitle(Latin1(t.caption));
+    LInclOrb->setText(Latin1(t.inclCaption));
     const std::string* texts[15] = {&t.discoverer, &t.discoveryYear, &t.lDistance, &t.distance,
                                     &t.eccent,     &t.inclOrb,       &t.sidRevol,  &t.sidRot,
                                     &t.albedo,     &t.magnit,        &t.orbVel,    &t.radius,

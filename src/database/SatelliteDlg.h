@@ -24,4 +24,6 @@ public:
     char PlanetName[8]{};
     QLabel *Discoverer, *DiscoveryYear, *LDistance, *Distance, *Eccent, *InclOrb, *SidRevol,
         *SidRot, *Albedo, *Magnit, *OrbVel, *Radius, *Mass, *Dens, *EscapeVel;
+    // The inclination's caption: to the equator, or to the ecliptic for a distant satellite.
+    QLabel* LInclOrb = nullptr;
 };

@@ -1,10 +1,6 @@
 #include "database/SunDlg.h"
 
-#include "database/AnimDlg.h"
 #include "database/CardText.h"
-#include "database/ViewDlg.h"
-#include "platform/Help.h"
-#include "platform/Hint.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -14,8 +10,8 @@ using namespace database;
 
 namespace
 {
-constexpr unsigned long kHelpPhysical = 9005;
-constexpr const char* kPicture = "Bitmap\\Struct\\SunStr.bmp";
+const BodyCardShape kShape{"Sun",           3901, 9005, 0, "Bitmap\\Struct\\SunStr.bmp", 3946,
+                           QSize(167, 153), true};
 
 const char* const kCaptions[10] = {"Rotation period (days)",
                                    "Mass (kg)",
@@ -29,11 +25,9 @@ const char* const kCaptions[10] = {"Rotation period (days)",
                                    "Age (billion years)"};
 } // namespace
 
-SunDlg::SunDlg(QWidget* parent, SunDB* sun, int resId) : platform::Dialog(parent, resId), Sun(sun)
+SunDlg::SunDlg(QWidget* parent, SunDB* sun, int resId)
+    : BodyCard(parent, resId, kShape), Sun(sun), SunData(tabs)
 {
-    setWindowTitle(QStringLiteral("Sun"));
-    SunData = new QTabWidget(this);
-    SetId(SunData, 3901);
 
     auto* physical = new QWidget;
     auto* grid = new QGridLayout(physical);
@@ -53,8 +47,6 @@ SunDlg::SunDlg(QWidget* parent, SunDB* sun, int resId) : platform::Dialog(parent
     grid->setHorizontalSpacing(12);
 
     auto* structurePage = new QWidget;
-    frame = new PictureFrame(structurePage, 3946, &picture);
-    frame->setFixedSize(Dlu(0, 0, 167, 153).size());
     auto* elements = new QGridLayout;
     LElement = MakeStatic(structurePage, 3923, "Chemical elements :");
     elements->addWidget(LElement, 0, 0, 1, 2);
@@ -73,32 +65,7 @@ SunDlg::SunDlg(QWidget* parent, SunDB* sun, int resId) : platform::Dialog(parent
     SunData->addTab(physical, QStringLiteral("            Physical Data             "));
     SunData->addTab(structurePage, QStringLiteral(" Structured  and Chemical Composition "));
     connect(SunData, &QTabWidget::currentChanged, this, [this] { TabSelChange(); });
-
-    btnVideo = new QPushButton(QStringLiteral("Video"), this);
-    btnView = new QPushButton(QStringLiteral("View"), this);
-    auto* help = new QPushButton(QStringLiteral("Help"), this);
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
-    SetId(btnVideo, 3504);
-    SetId(btnView, 3503);
-    SetId(help, 9);
-    SetId(close, platform::IDOK);
-    for (QPushButton* b : {btnVideo, btnView, help})
-        b->setAutoDefault(false);
-    close->setDefault(true);
-    connect(btnVideo, &QPushButton::clicked, this, [this] { BtnVideo(); });
-    connect(btnView, &QPushButton::clicked, this, [this] { BtnView(); });
-    connect(help, &QPushButton::clicked, this, [this] { CmHelp(); });
-    connect(close, &QPushButton::clicked, this, [this] { CmOk(); });
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(btnVideo);
-    buttons->addWidget(btnView);
-    buttons->addStretch();
-    buttons->addWidget(help);
-    buttons->addWidget(close);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(SunData);
-    layout->addLayout(buttons);
-    setMinimumSize(Dlu(0, 0, 332, 227).size());
+    FinishLayout(QSize(332, 227));
 }
 
 void SunDlg::SetupWindow()
@@ -114,12 +81,6 @@ void SunDlg::SetupWindow()
     }
     ChangePicture();
     ShowPhysical(true);
-}
-
-void SunDlg::ChangePicture()
-{
-    picture.ChangePicture(this, kPicture);
-    frame->update();
 }
 
 void SunDlg::TabSelChange()
@@ -143,36 +104,4 @@ void SunDlg::ShowStructure(bool show)
     if (show)
         SunData->setCurrentIndex(kStructure);
     frame->update();
-}
-
-void SunDlg::CmOk()
-{
-    CloseWindow(platform::IDOK);
-}
-
-void SunDlg::CmHelp()
-{
-    platform::WinHelp(this, "Velmoria.hlp", platform::HELP_CONTEXT,
-                      kHelpPhysical + static_cast<unsigned long>(SelectedTab()));
-    update();
-}
-
-void SunDlg::BtnVideo()
-{
-    platform::SetHint("Viewing video of Sun");
-    {
-        AnimDlg dlg(this, "Video\\Sun.avi", 0);
-        dlg.Execute();
-    }
-    platform::SetHint("Viewing Sun card");
-}
-
-void SunDlg::BtnView()
-{
-    platform::SetHint("Showing view of Sun");
-    {
-        ViewDlg dlg(this, 0, -1);
-        dlg.Execute();
-    }
-    platform::SetHint("Viewing Sun card");
 }

@@ -2,16 +2,14 @@
 // picture on the other, and the buttons that open the Sun's video and picture.
 #pragma once
 
-#include "database/CardWidgets.h"
+#include "database/BodyCard.h"
 #include "database/DataBaseRecords.h"
-#include "platform/Dialog.h"
 
 #include <QLabel>
-#include <QPushButton>
 #include <QTabWidget>
 #include <array>
 
-class SunDlg : public platform::Dialog
+class SunDlg : public database::BodyCard
 {
     Q_OBJECT
 public:
@@ -23,31 +21,14 @@ public:
     // Tabs, values, the structure picture; opens on the physical page.
     void SetupWindow() override;
     void TabSelChange();
-    void CmOk();
-    // Help on the selected page: 9005 + tab index.
-    void CmHelp();
-    // The body's film in the video window.
-    void BtnVideo();
-    // The body's picture in the picture viewer.
-    void BtnView();
     void ShowPhysical(bool show);
     void ShowStructure(bool show);
-    // Loads "Bitmap\Struct\SunStr.bmp".
-    void ChangePicture();
-
-    int SelectedTab() const { return SunData->currentIndex(); }
-    const database::StructurePicture& Picture() const { return picture; }
 
     SunDB* Sun;
     QTabWidget* SunData;
     QFrame* Separator;
-    database::PictureFrame* frame;
     std::array<QLabel*, 10> PhysicalLabels{};
     QLabel *RotPer, *Mass, *Dens, *Radius, *Temp, *Magn, *EscVel, *Lum, *Spectr, *Age;
     QLabel* LElement;
     std::array<QLabel*, 11> Element{}, Ratio{};
-    QPushButton *btnVideo, *btnView;
-
-private:
-    database::StructurePicture picture;
 };

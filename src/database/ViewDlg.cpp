@@ -1,5 +1,6 @@
 #include "database/ViewDlg.h"
 
+#include "database/CardWidgets.h"
 #include "database/ViewList.h"
 #include "platform/Files.h"
 #include "platform/MessageBox.h"
@@ -55,6 +56,7 @@ ViewDlg::ViewDlg(QWidget* parent, int ViewStart, int ViewEnd, int resId)
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     ButtonEnabler();
+    database::AddPictureCommands(this);
 }
 
 ViewDlg::~ViewDlg()

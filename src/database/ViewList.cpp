@@ -10,7 +10,6 @@ struct ViewEntry
     const char* name;
 };
 
-// "Nuptune" is the name the viewer has always shown for Neptune.
 constexpr ViewEntry kViews[kViewCount] = {
     {"Bitmap\\Solar\\SunV1.bmp", "Sun"},
     {"Bitmap\\Solar\\MercuryV1.bmp", "Mercury"},
@@ -20,7 +19,7 @@ constexpr ViewEntry kViews[kViewCount] = {
     {"Bitmap\\Solar\\JupiterV1.bmp", "Jupiter"},
     {"Bitmap\\Solar\\SaturnV1.bmp", "Saturn"},
     {"Bitmap\\Solar\\UranusV1.bmp", "Uranus"},
-    {"Bitmap\\Solar\\NeptuneV1.bmp", "Nuptune"},
+    {"Bitmap\\Solar\\NeptuneV1.bmp", "Neptune"},
     {"Bitmap\\Solar\\PlutoV1.bmp", "Pluto"},
     {"Bitmap\\Solar\\MoonV1.bmp", "Moon"},
     {"Bitmap\\Galaxy\\Galaxy1.bmp", "Galaxy M100"},
@@ -32,7 +31,7 @@ constexpr ViewEntry kViews[kViewCount] = {
     {"Bitmap\\Galaxy\\Galaxy7.bmp", "Galaxy and quasar"},
     {"Bitmap\\Nebula\\Nebula1.bmp", "The Horse Head Nebula"},
     {"Bitmap\\Nebula\\Nebula2.bmp", "The Feline Eye Nebula"},
-    {"Bitmap\\Nebula\\Nebula3.bmp", "The Crab Nebula, M1 in Tauri"},
+    {"Bitmap\\Nebula\\Nebula3.bmp", "The Crab Nebula, M1 in Taurus"},
     {"Bitmap\\Nebula\\Nebula4.bmp", "The Eagle Nebula, M16"},
     {"Bitmap\\Nebula\\Nebula5.bmp", "The Eagle Nebula, M16"},
     {"Bitmap\\Nebula\\Nebula6.bmp", "The Great Orion Nebula"},
@@ -54,7 +53,7 @@ constexpr VideoEntry kVideos[kVideoSlots] = {
     {"Video\\Venus.avi", "Venus"},     {"Video\\Earth.avi", "Earth"},
     {"Video\\Mars.avi", "Mars"},       {"Video\\Jupiter.avi", "Jupiter"},
     {"Video\\Saturn.avi", "Saturn"},   {"", ""},
-    {"Video\\Neptune.avi", "Nuptune"}, {"", ""},
+    {"Video\\Neptune.avi", "Neptune"}, {"", ""},
     {"Video\\Moon.avi", "Moon"},
 };
 

@@ -25,6 +25,8 @@ Setup DefaultSetup()
     s.LocValues.North = 1;
     s.LocValues.West = 1;
     s.LocValues.GMT = 0;
+    s.Planets = 1;
+    s.Names = 1;
     return s;
 }
 
@@ -73,15 +75,17 @@ void ReadConfig(const char* path, Setup& values, const ConfigReport& report)
     unsigned char bytes[sizeof(Setup)];
     const size_t got = std::fread(bytes, 1, sizeof bytes, f);
     std::fclose(f);
-    if (got == sizeof bytes)
+    if (got >= kSetupSizeBeforePlanets)
     {
-        std::memcpy(&values, bytes, sizeof values);
+        // The layers a shorter (older) file does not hold keep their defaults: shown.
+        values = DefaultSetup();
+        std::memcpy(&values, bytes, got);
         KeepInRange(values);
         return;
     }
     report(platform::FileMessage("Unable to read from file", path), platform::kCaptionWarning,
            platform::MB_ICONEXCLAMATION);
-    report("Will be setted configuration by default !!!", platform::kCaptionInfo,
+    report("The default settings will be used.", platform::kCaptionInfo,
            platform::MB_ICONINFORMATION);
     CreateEmpty(path, values, report);
 }

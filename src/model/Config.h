@@ -1,5 +1,6 @@
-// The persisted options: one 31-byte Setup record, the same bytes in memory and in
-// "Velmoria.cfg".
+// The persisted options: one 33-byte Setup record, the same bytes in memory and in
+// "Velmoria.cfg". Files written before the planets' and the names' layers existed hold the
+// first 31 or 32 bytes; they read as before, with the missing layers shown.
 #pragma once
 
 #include <cstddef>
@@ -39,13 +40,15 @@ struct Setup
     bool8 SSValues[13];  // Sun, Mercury..Pluto, comets, show orbits, show trails
     SMSetup SMValues;
     LocationSetup LocValues;
+    bool8 Planets; // the Star Map's planets layer, 1 = shown
+    bool8 Names;   // the names on the sky (Star Map) and beside the bodies (Solar System)
 };
 #pragma pack(pop)
 
 static_assert(sizeof(Coordinate) == 3);
 static_assert(sizeof(SMSetup) == 9);
 static_assert(sizeof(LocationSetup) == 9);
-static_assert(sizeof(Setup) == 31);
+static_assert(sizeof(Setup) == 33);
 static_assert(offsetof(Setup, SSValues) == 0);
 static_assert(offsetof(Setup, SMValues) == 13);
 static_assert(offsetof(Setup, SMValues) + offsetof(SMSetup, SelectMagn) == 18);
@@ -54,11 +57,18 @@ static_assert(offsetof(Setup, LocValues) + offsetof(LocationSetup, Lat) == 25);
 static_assert(offsetof(Setup, LocValues) + offsetof(LocationSetup, North) == 28);
 static_assert(offsetof(Setup, LocValues) + offsetof(LocationSetup, West) == 29);
 static_assert(offsetof(Setup, LocValues) + offsetof(LocationSetup, GMT) == 30);
+static_assert(offsetof(Setup, Planets) == 31);
+static_assert(offsetof(Setup, Names) == 32);
+
+// The sizes of the record in the files of each version: the oldest files stop after the
+// location, the next after the planets' layer.
+constexpr size_t kSetupSizeBeforePlanets = offsetof(Setup, Planets);
+constexpr size_t kSetupSizeBeforeNames = offsetof(Setup, Names);
 
 constexpr const char* kConfigFile = "Velmoria.cfg";
 
-// The defaults: every Solar System flag on; Star Map layers on but an opaque sphere;
-// limiting magnitude 4.0; the observer at 0 degrees north, 0 degrees west.
+// The defaults: every Solar System flag on; Star Map layers on (planets and names too) but an
+// opaque sphere; limiting magnitude 4.0; the observer at 0 degrees north, 0 degrees west.
 Setup DefaultSetup();
 
 // The limiting magnitudes the Star Map offers.
@@ -81,7 +91,7 @@ using ConfigReport = std::function<void(const std::string& text, const char* cap
 // of its range is replaced by its default (KeepInRange).
 void ReadConfig(const char* path, Setup& values, const ConfigReport& report);
 
-// Writes `values` as exactly 31 bytes to `path`, or through a symbolic link to the file it
+// Writes `values` as exactly 33 bytes to `path`, or through a symbolic link to the file it
 // names. An existing file is replaced by a file written beside it, with the old file's
 // permissions, so that a failed write never destroys it; where no file can be made beside it
 // the file is written in place. A file marked read-only is left alone and reported as

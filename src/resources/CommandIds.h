@@ -24,6 +24,11 @@ constexpr int kLocation = 376;
 constexpr int kShowToolbar = 377;
 constexpr int kSound = 378;
 
+// A picture of the view on screen, in the first menu of the Solar System and the Star Map.
+constexpr int kSavePicture = 390;
+constexpr int kCopyPicture = 391;
+constexpr int kPrintPicture = 392;
+
 // Return to the main screen, from every view.
 constexpr int kReturn = 400;
 

@@ -14,31 +14,23 @@ BodyRole RoleOf(const SolObjects& body, int slot)
     return BodyRole::None;
 }
 
-double BodyPhase(float periodDays, uint64_t T)
+void PlaceBodiesAt(SolObjects table[kSolarSlots], double jd)
 {
-    const double period = static_cast<double>(periodDays) * 86400.0;
-    // A zero, negative or non-finite period (a damaged file) would make the angle NaN.
-    if (!(period > 0.0) || !std::isfinite(period))
-        return 0.0;
-    const double q = static_cast<double>(T) / period;
-    const double f = q - std::floor(q);
-    return f * -360.0 * kDegToRad;
+    for (int k = 0; k < kSolarSlots; ++k)
+        table[k].Place = sky::HeliocentricPlaceAt(table[k].Elements, jd);
 }
 
-void BodyPoint(const SolObjects& body, double E, float S, double Ox, double Oy, double& x,
-               double& y)
+void ScreenPoint(const sky::Vec3& p, float S, double Ox, double Oy, double& x, double& y)
 {
-    const double a = body.SemiAxis;
-    const double e = body.Eccentr;
-    const double i = body.Inclin;
-    const double w = body.ArgPer;
-    const double aS = a * S;
-    const double P = std::cos(i) * (aS * e);
-    const double b = std::sqrt(1.0 - std::pow(e, 2.0));
-    x = (std::cos(w) * (std::cos(E) * std::cos(i)) - b * (std::sin(w) * std::sin(E))) * aS +
-        (std::cos(w) * P + Ox);
-    y = (b * (std::cos(w) * std::sin(E)) + std::sin(w) * (std::cos(E) * std::cos(i))) * aS +
-        (std::sin(w) * P + Oy);
+    const double perAu = S * kAuInMkm;
+    x = Ox + perAu * p.x;
+    // Ecliptic y points to longitude 90 degrees, up on a screen whose rows grow downward.
+    y = Oy - perAu * p.y;
+}
+
+void BodyPoint(const SolObjects& body, float S, double Ox, double Oy, double& x, double& y)
+{
+    ScreenPoint(body.Place.Position, S, Ox, Oy, x, y);
 }
 
 uint16_t ScreenCoord(double v)
@@ -58,21 +50,35 @@ float ToSingle(double v)
     return static_cast<float>(v);
 }
 
-void OrbitOutline(const SolObjects& body, float S, double Ox, double Oy,
-                  uint16_t xs[kOutlinePoints], uint16_t ys[kOutlinePoints])
+void OrbitOutlinePoints(const sky::OrbitalElements& elements, sky::Vec3 points[kOutlinePoints])
+{
+    for (int n = 0; n < kOutlinePoints; ++n)
+        points[n] = sky::OrbitPointAt(elements, n * 5 * sky::kDegToRad);
+}
+
+void OutlineOnScreen(const sky::Vec3 points[kOutlinePoints], float S, double Ox, double Oy,
+                     uint16_t xs[kOutlinePoints], uint16_t ys[kOutlinePoints])
 {
     for (int n = 0; n < kOutlinePoints; ++n)
     {
         double x = 0, y = 0;
-        BodyPoint(body, n * 5 * kDegToRad, S, Ox, Oy, x, y);
+        ScreenPoint(points[n], S, Ox, Oy, x, y);
         xs[n] = ScreenCoord(x);
         ys[n] = ScreenCoord(y);
     }
 }
 
+void OrbitOutline(const SolObjects& body, float S, double Ox, double Oy,
+                  uint16_t xs[kOutlinePoints], uint16_t ys[kOutlinePoints])
+{
+    sky::Vec3 points[kOutlinePoints];
+    OrbitOutlinePoints(body.Elements, points);
+    OutlineOnScreen(points, S, Ox, Oy, xs, ys);
+}
+
 float SunDistance(const SolObjects& body)
 {
-    return ToSingle(std::fabs(1.0 + body.Eccentr * std::cos(body.tAng)) * body.SemiAxis);
+    return ToSingle(body.Place.Distance * kAuInMkm);
 }
 
 float ZoomInScale(float scale)

@@ -1,9 +1,7 @@
-// Positions of the Solar System model: each body's orbital angle from the clock, its screen
-// point on a flat ellipse seen from above the ecliptic, its orbit outline, its distance from
-// the Sun, and the model's zoom steps. No Kepler equation is solved: the angle E runs
-// uniformly with the clock and serves as the eccentric anomaly of the parametric ellipse
-// (Roy, Orbital Motion, ch. 4: x = a(cos E - e), y = b sin E, here turned so that E = 0 is the
-// aphelion).
+// Positions of the Solar System model: each body's true heliocentric place at an instant, its
+// screen point seen from the north pole of the ecliptic (ecliptic longitude 0 to the right,
+// 90 degrees up), its orbit outline, its distance from the Sun, and the model's zoom steps.
+// The places come from the Keplerian elements of the file (sky/Ephemeris.h).
 #pragma once
 
 #include "sky/Ephemeris.h"
@@ -13,10 +11,10 @@
 
 namespace solar
 {
-using sky::kDegToRad;
-// Millions of kilometres per astronomical unit.
-constexpr double kAuInMkm = 149.59787;
-// Points of an orbit outline: every 5 degrees, the last closing the ellipse.
+// Millions of kilometres per astronomical unit (the screen's unit of length is the million
+// km: the zoom is in pixels per million km).
+constexpr double kAuInMkm = sky::kKmPerAu / 1e6;
+// Points of an orbit outline: every 5 degrees of eccentric anomaly, the last closing it.
 constexpr int kOutlinePoints = 73;
 
 // What a slot of the table holds, by its kind and its place: planets only in slots 0..8 (the
@@ -29,15 +27,18 @@ enum class BodyRole
 };
 BodyRole RoleOf(const SolObjects& body, int slot);
 
-// The orbital angle of a body at clock instant T (seconds since 1901-01-01 00:00), radians in
-// (-2 pi, 0]: the fraction of the period elapsed since T = 0, one full turn clockwise per
-// period. A period that is not a positive number gives 0.
-double BodyPhase(float periodDays, uint64_t T);
+// Every slot's place at the Julian date `jd` (UT): sky::HeliocentricPlaceAt of its elements.
+// Elements no orbit can have (a damaged file, an empty slot) give a place of NaN, which
+// ScreenCoord puts far outside any window.
+void PlaceBodiesAt(SolObjects table[kSolarSlots], double jd);
 
-// The point of `body` at angle E (radians) with zoom S (pixels per million km) about the
-// origin (Ox, Oy) in pixels, x to the right and y downward, as floating pixels.
-void BodyPoint(const SolObjects& body, double E, float S, double Ox, double Oy, double& x,
-               double& y);
+// The screen point of the heliocentric ecliptic point `p` (AU; z is ignored: the view looks
+// down from the north) with zoom S (pixels per million km) about the origin (Ox, Oy) in
+// pixels, x to the right and y downward: (Ox, Oy) + S (x, -y), x and y in millions of km.
+void ScreenPoint(const sky::Vec3& p, float S, double Ox, double Oy, double& x, double& y);
+
+// The screen point of `body` at its current place, as ScreenPoint.
+void BodyPoint(const SolObjects& body, float S, double Ox, double Oy, double& x, double& y);
 
 // A floating pixel coordinate as the model stores it: truncated toward zero and kept modulo
 // 65536 (so -3 is 65533). A value that is not finite or beyond +-2^31 gives 32768, far outside
@@ -55,12 +56,20 @@ inline int SignedCoord(uint16_t v)
     return static_cast<int16_t>(v);
 }
 
-// The 73 outline points of `body` (E = 0, 5, ..., 360 degrees) with zoom S about (Ox, Oy).
+// The 73 points of the true orbit with these elements, heliocentric ecliptic J2000 in AU:
+// eccentric anomaly 0, 5, ..., 360 degrees from the perihelion, through sky::OrbitPointAt.
+void OrbitOutlinePoints(const sky::OrbitalElements& elements, sky::Vec3 points[kOutlinePoints]);
+
+// The 73 outline points on the screen, as ScreenPoint and ScreenCoord put them, with zoom S
+// about (Ox, Oy).
+void OutlineOnScreen(const sky::Vec3 points[kOutlinePoints], float S, double Ox, double Oy,
+                     uint16_t xs[kOutlinePoints], uint16_t ys[kOutlinePoints]);
+
+// OrbitOutlinePoints of `body`'s elements, then OutlineOnScreen.
 void OrbitOutline(const SolObjects& body, float S, double Ox, double Oy,
                   uint16_t xs[kOutlinePoints], uint16_t ys[kOutlinePoints]);
 
-// Distance of `body` from the Sun at its current angle tAng: |1 + e cos E| a, in millions of
-// kilometres.
+// Distance of `body` from the Sun at its current place, r, in millions of kilometres.
 float SunDistance(const SolObjects& body);
 
 // The zoom of the model, in pixels per million km: zoom in is offered below kMaxZoomScale and

@@ -1,7 +1,6 @@
 #include "solar/SolarReader.h"
 
 #include "platform/Files.h"
-#include "solar/Orbit.h"
 
 #include <cstring>
 
@@ -14,16 +13,8 @@ void ConvertSolarRecord(const SolarObjects& record, SolObjects& body)
     const size_t length = strnlen(record.Name, sizeof record.Name - 1);
     std::memcpy(body.Name, record.Name, length);
     body.Name[length] = '\0';
-    body.SemiAxis = record.SemiAxis * kAuInMkm;
-    body.Eccentr = record.Eccentr;
-    body.Inclin = static_cast<float>(record.Inclin * kDegToRad);
-    body.AscenNode = static_cast<float>(record.AscenNode * kDegToRad);
-    // The perihelion direction is kept as 540 degrees less the argument (subtracted in single
-    // precision) so that the point formula puts the perihelion at the argument, counted
-    // anticlockwise on a screen whose y axis grows downward.
-    body.ArgPer = static_cast<float>((540.0f - record.ArgPer) * kDegToRad);
-    body.PeriDate = record.PeriDate;
-    body.Period = record.Period;
+    body.Elements = {record.SemiAxis, record.Eccentr,  record.Inclin, record.AscenNode,
+                     record.ArgPer,   record.PeriDate, record.Period};
 }
 
 SolarReadResult ReadSolarRecords(std::FILE* f, long size, SolObjects table[kSolarSlots],

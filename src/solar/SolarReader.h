@@ -1,6 +1,6 @@
 // Reading "Data\Solobj.dat", the orbital elements of the Solar System model, into the table of
-// bodies: up to 13 records of 54 bytes, in slot order, converted to the units of the position
-// formulas. No messages: the window turns a failure into the user's boxes.
+// bodies: up to 13 records of 54 bytes, in slot order. No messages: the window turns a failure
+// into the user's boxes.
 #pragma once
 
 #include "solar/SolarBody.h"
@@ -19,9 +19,9 @@ enum class SolarReadResult
     ReadFailed  // its size cannot be taken or a record cannot be read
 };
 
-// Converts one file record into a table slot: semi-axis AU -> millions of km, inclination and
-// node degrees -> radians, perihelion angle -> (540 - degrees) in radians; name copied up to
-// its NUL (at most 16 characters); the running state (tAng, ust, X, Y) is left untouched.
+// Converts one file record into a table slot: kind, name copied up to its NUL (at most 16
+// characters) and the elements in the record's own units (AU, degrees, Julian date, days); the
+// running state (place, X, Y) is left untouched.
 void ConvertSolarRecord(const SolarObjects& record, SolObjects& body);
 
 // Reads the records of the open file `f` that is `size` bytes long into `table` (13 slots),

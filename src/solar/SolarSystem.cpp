@@ -7,10 +7,16 @@
 #include "solar/SSSetupDlg.h"
 #include "solar/SolarReader.h"
 #include "starmap/SmallCard.h"
+#include "time/LocalZone.h"
 #include "time/SimClock.h"
+#include "time/SkyTime.h"
 
+#include <QFont>
+#include <QFontMetrics>
+#include <QString>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 namespace
 {
@@ -19,14 +25,17 @@ using platform::Rop;
 using solar::BodyRole;
 
 constexpr platform::Rgb kOrbitGrey = platform::RGB(75, 75, 75);
+constexpr platform::Rgb kNameGrey = platform::RGB(200, 200, 200);
+// Pixels between a sprite's right edge and its name.
+constexpr int kNameGap = 2;
 constexpr int kSunFlag = 0;
 constexpr int kCometFlag = 10;
 constexpr int kOrbitsFlag = 11;
 constexpr int kTrailsFlag = 12;
 
 // Names of the bodies at the centre, by centre command 601..612.
-const char* const CenterName[] = {"Sun",    "Mercury", "Venus",   "Earth", "Mars",    "Jupiter",
-                                  "Saturn", "Uranus",  "Neptune", "Pluto", "Halleys", "Encke"};
+const char* const CenterName[] = {"Sun",    "Mercury", "Venus",   "Earth", "Mars",   "Jupiter",
+                                  "Saturn", "Uranus",  "Neptune", "Pluto", "Halley", "Encke"};
 
 // A floating pixel truncated toward zero; a value no window can show gives a place far
 // outside.
@@ -61,6 +70,15 @@ void DrawSprite(Canvas& canvas, int x, int y, const Canvas* sprite, const Canvas
     }
     else
         canvas.BitBlt(left, top, sprite->Width(), sprite->Height(), *sprite, 0, 0, Rop::SrcCopy);
+}
+
+// The names' small font: 10 pixels, sans serif.
+QFont NameFont()
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(10);
+    return font;
 }
 
 template <class T> std::unique_ptr<T> LoadSprite(int id)
@@ -105,11 +123,17 @@ void SolarSystem::Open()
     SetCentreFromClient();
     Scale = 1.0f;
     CreateSolarSprites();
+    ForgetDrawnPlaces();
+}
+
+// Nothing of the view is on the (blacked out) picture any more: no old sprite or name to erase.
+void SolarSystem::ForgetDrawnPlaces()
+{
     for (SolObjects& body : SolObj)
-    {
         body.X = body.Y = 0;
-        body.tAng = body.ust = 0;
-    }
+    for (QRect& box : NameBox)
+        box = QRect();
+    SunNameBox = QRect();
 }
 
 void SolarSystem::Close()
@@ -119,24 +143,21 @@ void SolarSystem::Close()
     DeleteSolarSprites();
 }
 
-// ---- angles ----
+// ---- places ----
 
 void SolarSystem::UpdateSolAngles(uint64_t T)
 {
-    for (SolObjects& body : SolObj)
-        body.tAng = solar::BodyPhase(body.Period, T) + body.ust;
-}
-
-void SolarSystem::RebaseSolAngles(uint64_t T)
-{
-    for (SolObjects& body : SolObj)
-        body.ust = body.tAng - solar::BodyPhase(body.Period, T);
+    // The clock shows the computer's local time; the orbits run in Universal Time.
+    const int64_t ut = skytime::UtFromLocal(T, skytime::ComputerUtcOffsetAtLocal(T));
+    solar::PlaceBodiesAt(SolObj, sky::JulianDateFromInstant(ut));
 }
 
 // ---- drawing ----
 
 void SolarSystem::ShowSolSyst()
 {
+    // The names go first, before the orbits and sprites they may overlap are drawn again.
+    EraseNames();
     if (SystemCenter != 0)
         DrawObj2(SystemCenter - 1);
     else
@@ -145,6 +166,8 @@ void SolarSystem::ShowSolSyst()
             DrawOrbits();
         DrawObj();
     }
+    if (Values.Names)
+        DrawNames();
 }
 
 // The Sun centred on the floating (XSun, YSun): the subtraction of the half size is done before
@@ -181,7 +204,7 @@ void SolarSystem::StepBody(int k)
     if (!(planet ? flags[k + 1] : flags[kCometFlag]))
         return;
     double x = 0, y = 0;
-    solar::BodyPoint(body, body.tAng, Scale, XSun, YSun, x, y);
+    solar::BodyPoint(body, Scale, XSun, YSun, x, y);
     body.X = solar::ScreenCoord(x);
     body.Y = solar::ScreenCoord(y);
     if (planet)
@@ -207,8 +230,10 @@ void SolarSystem::DrawObj2(int c)
     if (!Values.SSValues[kTrailsFlag] && bmSol)
         canvas.PatBlt(TruncPixel(XSun - bmSol->Width() / 2), TruncPixel(YSun - bmSol->Height() / 2),
                       bmSol->Width(), bmSol->Height(), Rop::Blackness);
+    // Seen from the centre body the Sun stands opposite the body's heliocentric direction.
+    const sky::Vec3& p = SolObj[c].Place.Position;
     double x = 0, y = 0;
-    solar::BodyPoint(SolObj[c], SolObj[c].tAng, Scale, XCenter, YCenter, x, y);
+    solar::ScreenPoint({-p.x, -p.y, -p.z}, Scale, XCenter, YCenter, x, y);
     XSun = solar::ToSingle(x);
     YSun = solar::ToSingle(y);
     if (Values.SSValues[kSunFlag])
@@ -244,12 +269,74 @@ void SolarSystem::DrawOrbits()
                            (role == BodyRole::Comet && Values.SSValues[kCometFlag]);
         if (!shown)
             continue;
-        solar::OrbitOutline(body, Scale, XCenter, YCenter, xs, ys);
+        OutlineCache& outline = Outlines[k];
+        if (!outline.Known ||
+            std::memcmp(&outline.Elements, &body.Elements, sizeof body.Elements) != 0)
+        {
+            outline.Elements = body.Elements;
+            solar::OrbitOutlinePoints(body.Elements, outline.Points);
+            outline.Known = true;
+        }
+        solar::OutlineOnScreen(outline.Points, Scale, XCenter, YCenter, xs, ys);
         // Points past the left or top edge are stored modulo 65536; read back as negative
         // they keep the outline the ellipse it is instead of a line across the window.
         canvas.MoveTo(solar::SignedCoord(xs[0]), solar::SignedCoord(ys[0]));
         for (int n = 1; n < solar::kOutlinePoints; ++n)
             canvas.LineTo(solar::SignedCoord(xs[n]), solar::SignedCoord(ys[n]));
+    }
+}
+
+// ---- names ----
+
+void SolarSystem::EraseNames()
+{
+    const auto erase = [this](QRect& box)
+    {
+        if (!box.isNull())
+            canvas.PatBlt(box.left(), box.top(), box.width(), box.height(), Rop::Blackness);
+        box = QRect();
+    };
+    for (QRect& box : NameBox)
+        erase(box);
+    erase(SunNameBox);
+}
+
+// Each name beside the body drawn in this pass, right of its sprite and centred on its row.
+void SolarSystem::DrawNames()
+{
+    const QFont font = NameFont();
+    const QFontMetrics metrics(font);
+    canvas.SetFont(font);
+    canvas.SetTextColor(kNameGrey);
+    canvas.SetBkOpaque(false);
+    canvas.SetTextAlign(platform::TA_LEFT | platform::TA_TOP);
+    const auto draw = [&](int x, int y, int halfWidth, const char* name)
+    {
+        const QString text = QString::fromLatin1(name);
+        const int left = x + halfWidth + kNameGap;
+        const int top = y - metrics.height() / 2;
+        canvas.TextOut(left, top, text);
+        // A pixel more on either side: antialiased glyphs may reach past their advance.
+        return QRect(left - 1, top, metrics.horizontalAdvance(text) + 2, metrics.height());
+    };
+    const auto& flags = Values.SSValues;
+    if (flags[kSunFlag] && bmSol)
+        SunNameBox = draw(TruncPixel(XSun), TruncPixel(YSun), bmSol->Width() / 2, "Sun");
+    const int centre = SystemCenter != 0 ? SystemCenter - 1 : -1;
+    for (int k = 0; k < kSolarSlots; ++k)
+    {
+        const SolObjects& body = SolObj[k];
+        const BodyRole role = solar::RoleOf(body, k);
+        if (role == BodyRole::None)
+            continue;
+        const bool planet = role == BodyRole::Planet;
+        if (k != centre && !(planet ? flags[k + 1] : flags[kCometFlag]))
+            continue;
+        const Canvas* sprite = planet ? PlBitmap[k].get() : bmCom.get();
+        if (!sprite)
+            continue;
+        NameBox[k] = draw(solar::SignedCoord(body.X), solar::SignedCoord(body.Y),
+                          sprite->Width() / 2, body.Name);
     }
 }
 
@@ -354,11 +441,7 @@ void SolarSystem::Normal()
     Scale = 1.0f;
     SystemCenter = 0;
     ShowSystemCenter();
-    for (SolObjects& body : SolObj)
-    {
-        body.X = body.Y = 0;
-        body.tAng = body.ust = 0;
-    }
+    ForgetDrawnPlaces();
 }
 
 bool SolarSystem::OpenCardsAt(QPoint point)
@@ -367,7 +450,8 @@ bool SolarSystem::OpenCardsAt(QPoint point)
     // A slot without a planet or comet has no card and no place on the screen (its position
     // stays at the top-left corner): it is never hit.
     for (int i = 0; i < kSolarSlots; ++i)
-        if (solar::RoleOf(SolObj[i], i) != BodyRole::None && HitsMark(point, SolObj[i].X, SolObj[i].Y))
+        if (solar::RoleOf(SolObj[i], i) != BodyRole::None &&
+            HitsMark(point, SolObj[i].X, SolObj[i].Y))
         {
             hit = true;
             SmSolObjCard(point, i);

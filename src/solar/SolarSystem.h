@@ -1,14 +1,16 @@
-// The Solar System view: the bodies read from the elements file, their angles from the clock,
-// the drawing passes with their sprites, the zoom and the centre of the system, the bodies'
-// cards and the view's options.
+// The Solar System view: the bodies read from the elements file, their true places at the
+// clock's instant, the drawing passes with their sprites and names, the zoom and the centre of
+// the system, the bodies' cards and the view's options.
 #pragma once
 
 #include "model/Config.h"
 #include "model/ViewHost.h"
 #include "platform/Bitmaps.h"
+#include "solar/Orbit.h"
 #include "solar/SolarBody.h"
 
 #include <QPoint>
+#include <QRect>
 #include <cstdint>
 #include <memory>
 
@@ -23,18 +25,19 @@ public:
     // Reads "Data\Solobj.dat" into SolObj. A file that cannot be opened or read is told and the
     // window leaves the view; false then.
     bool ReadSolData();
-    // The view as it opens: centred in the client area, scale 1, sprites loaded, every body
-    // at its start.
+    // The view as it opens: centred in the client area, scale 1, sprites loaded, nothing drawn
+    // yet.
     void Open();
     // The view as it closes: stopped, arrow cursor, sprites released.
     void Close();
 
-    // Every body's angle for clock instant T (real-time and stepping ticks).
+    // Every body's true place at the clock instant T (local seconds from 1901-01-01 00:00,
+    // taken to UT with the computer's time zone): real-time and stepping ticks, Time Update.
+    // A pure function of T: the same T gives the same places whichever way the clock ran.
     void UpdateSolAngles(uint64_t T);
-    // Re-bases every body's offset so that it keeps its angle at instant T.
-    void RebaseSolAngles(uint64_t T);
 
-    // One drawing pass: the orbits when shown, the Sun and the bodies, about the centre body.
+    // One drawing pass: the orbits when shown, the Sun and the bodies, about the centre body,
+    // and their names when the Names layer is on.
     void ShowSolSyst();
     void DrawObj();
     void DrawObj2(int c);
@@ -54,11 +57,14 @@ public:
     void CmStop();
     // The options dialog; the view is drawn again when it closes.
     void CmSSSetup();
-    // Back to normal conditions: scale 1, the Sun at the centre, every body at its start.
+    // Back to normal conditions: scale 1, the Sun at the centre, nothing drawn yet.
     void Normal();
     // The card of each body under a right click on the stopped view; false when none was hit.
     bool OpenCardsAt(QPoint point);
     void SmSolObjCard(QPoint point, int k);
+
+    // The picture was blacked out: no sprite or name of the view is left on it to erase.
+    void ForgetDrawnPlaces();
 
     // Creates and deletes the view's sprites (entry and tear-down).
     void CreateSolarSprites();
@@ -72,6 +78,9 @@ public:
     float XSun = 0, YSun = 0;
     float Scale = 1.0f;
     bool Playing = false;
+    // The boxes the names were last drawn in, by slot, and the Sun's: erased on the next pass.
+    QRect NameBox[kSolarSlots];
+    QRect SunNameBox;
 
     std::unique_ptr<platform::Bitmap> bmSol;
     std::unique_ptr<platform::Bitmap> bmCom;
@@ -85,6 +94,18 @@ public:
 private:
     void DrawSun(bool masked);
     void StepBody(int k);
+    void EraseNames();
+    void DrawNames();
+
+    // Each slot's orbit outline in AU, kept while its elements stay the same: the outline's
+    // points cost a rotation each, the drawing pass only scales them.
+    struct OutlineCache
+    {
+        sky::OrbitalElements Elements{};
+        sky::Vec3 Points[solar::kOutlinePoints]{};
+        bool Known = false;
+    };
+    OutlineCache Outlines[kSolarSlots];
 
     model::ViewHost& host;
     platform::Canvas& canvas;

@@ -33,8 +33,8 @@ const char* const ConstName[2 * kConstellationCount] = {
     "Antlia", "ANT", // 30
     "Columba", "COL", // 31
     "Cepheus", "CEP", // 32
-    "Pisces Austrinus", "PSA", // 33
-    "Corona Austrinus", "CRA", // 34
+    "Piscis Austrinus", "PSA", // 33
+    "Corona Australis", "CRA", // 34
     "Sagittarius", "SGR", // 35
     "Lepus", "LEP", // 36
     "Auriga", "AUR", // 37
@@ -61,7 +61,7 @@ const char* const ConstName[2 * kConstellationCount] = {
     "Horologium", "HOR", // 58
     "Circinus", "CIR", // 59
     "Apus", "APS", // 60
-    "Pupis", "PUP", // 61
+    "Puppis", "PUP", // 61
     "Vela", "VEL", // 62
     "Carina", "CAR", // 63
     "Grus", "GRU", // 64

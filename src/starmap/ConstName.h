@@ -1,4 +1,6 @@
-// The 89 constellations: full name and three-letter upper-case abbreviation, numbered 1..89.
+// The 88 constellations of the IAU, Serpens drawn in its two parts (Caput and Cauda), so 89
+// entries: full name as the IAU spells it and three-letter upper-case abbreviation, numbered
+// 1..89.
 #pragma once
 
 constexpr int kConstellationCount = 89;

@@ -90,6 +90,16 @@ ScreenPoint Project(const View& v, double H, double cosDec, double sinDec)
     return ScreenPoint{TruncToScreen(x), TruncToScreen(y)};
 }
 
+Tangents ScreenTangents(const View& v, double H, double dec)
+{
+    const double h = H * kDegToRad;
+    const double sd = std::sin(dec), cd = std::cos(dec);
+    // Of x = xc - r cd cos h and y = yc - r (sd cos L - cd sin h sin L): d/d(dec), and d/dh
+    // divided by cos(dec), so that the east direction stays defined near the poles.
+    return Tangents{v.r * sd * std::cos(h), -v.r * (cd * v.latCos + sd * std::sin(h) * v.latSin),
+                    v.r * std::sin(h), v.r * std::cos(h) * v.latSin};
+}
+
 bool IsVisible(const View& v, double sinDec, double H, int row)
 {
     const float L = v.lat;

@@ -107,6 +107,17 @@ struct ScreenPoint
 // A value that is not finite or not representable lands far outside any window.
 ScreenPoint Project(const View& v, double H, double cosDec, double sinDec);
 
+// The screen directions, in pixels per radian (y downward), in which the point at angle H
+// (degrees) and declination `dec` (radians) moves when its declination grows (north) and
+// when its right ascension grows (east, per radian of hour angle): the derivatives of
+// Project. They give the orientation of a body's disc on the screen.
+struct Tangents
+{
+    double northX, northY;
+    double eastX, eastY;
+};
+Tangents ScreenTangents(const View& v, double H, double dec);
+
 // Whether the point with declination sine `sinDec`, angle H (degrees) and truncated screen row
 // `row` is on the visible side of the sphere (on or above the horizon in the real sky). The
 // rule is decided on the truncated row, exactly as the picture shows it.

@@ -27,8 +27,8 @@ QLabel* Static(const char* text, QWidget* parent)
 }
 } // namespace
 
-SMSetupDlg::SMSetupDlg(QWidget* parent, SMSetup* V, int resId)
-    : platform::Dialog(parent, resId), Values(V)
+SMSetupDlg::SMSetupDlg(QWidget* parent, SMSetup* V, int resId, bool8* planets, bool8* names)
+    : platform::Dialog(parent, resId), Values(V), Planets(planets), Names(names)
 {
     setWindowTitle(QStringLiteral("Star Map Setup"));
     auto* title = new QLabel(this);
@@ -46,9 +46,15 @@ SMSetupDlg::SMSetupDlg(QWidget* parent, SMSetup* V, int resId)
     chbNGCMess = box("NGC and Messier", 3103);
     chbSolObj = box("Sun and Moon", 3104);
     chbTransparent = box("Transparent Sphere", 3105);
+    chbPlanets = box("Planets", 3108);
+    chbNames = box("Names", 3109);
     auto* boxes = new QVBoxLayout(show);
     for (int i = 0; i < 5; ++i)
         boxes->addWidget(Box(i));
+    boxes->addWidget(chbPlanets);
+    boxes->addWidget(chbNames);
+    chbPlanets->setVisible(Planets != nullptr);
+    chbNames->setVisible(Names != nullptr);
 
     auto* limit = new QGroupBox(QStringLiteral(" Limiting Magnitude : "), this);
     sbMagn = new QScrollBar(Qt::Horizontal, limit);
@@ -86,6 +92,8 @@ void SMSetupDlg::SetupWindow()
 {
     for (int i = 0; i < 5; ++i)
         Box(i)->setChecked(Values->Check[i] != 0);
+    chbPlanets->setChecked(Planets && *Planets != 0);
+    chbNames->setChecked(Names && *Names != 0);
     const float limit = Values->SelectMagn;
     const int position = magnitude::PositionOf(limit);
     {
@@ -110,6 +118,10 @@ void SMSetupDlg::StoreValues()
 {
     for (int i = 0; i < 5; ++i)
         Values->Check[i] = Box(i)->isChecked() ? 1 : 0;
+    if (Planets)
+        *Planets = chbPlanets->isChecked() ? 1 : 0;
+    if (Names)
+        *Names = chbNames->isChecked() ? 1 : 0;
     Values->SelectMagn = magnitude::ReadLabel(txtMagn->text().toStdString());
 }
 

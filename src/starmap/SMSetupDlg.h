@@ -1,5 +1,6 @@
 // The Star Map options dialog: the globe's layers, the transparent sphere and the limiting
-// magnitude. It edits the record in place, only when closed with OK.
+// magnitude. It edits the record in place, only when closed with OK. The planets' and the
+// names' layers are offered when their bytes are given.
 #pragma once
 
 #include "model/Config.h"
@@ -13,10 +14,11 @@ class SMSetupDlg : public platform::Dialog
 {
     Q_OBJECT
 public:
-    SMSetupDlg(QWidget* parent, SMSetup* V, int resId = 13);
+    SMSetupDlg(QWidget* parent, SMSetup* V, int resId = 13, bool8* planets = nullptr,
+               bool8* names = nullptr);
 
-    // The five boxes from Check[0..4]; the scroll bar 0..140 at the stored limit and the label
-    // with the limit.
+    // The five boxes from Check[0..4] and the planets' and names' boxes from their bytes; the
+    // scroll bar 0..140 at the stored limit and the label with the limit.
     void SetupWindow() override;
     // The label follows the scroll bar.
     void sbChange();
@@ -31,6 +33,10 @@ public:
     QCheckBox* chbNGCMess;
     QCheckBox* chbSolObj;
     QCheckBox* chbTransparent;
+    QCheckBox* chbPlanets;
+    QCheckBox* chbNames;
+    bool8* Planets;
+    bool8* Names;
     QScrollBar* sbMagn;
     QLabel* txtMagn;
 

@@ -9,6 +9,7 @@
 #include <QGridLayout>
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -26,7 +27,7 @@ const char* const StarColor[] = {nullptr,          "Red",   "Orange",       "Yel
                                  "Yellow - orange"};
 
 const char* const NgcTypeText[] = {"Spiral Galaxy",    "Elliptical Galaxy", "Irregular Galaxy",
-                                   "Planetary Nebula", "Diffus Nebula",     "Open Cluster",
+                                   "Planetary Nebula", "Diffuse Nebula",     "Open Cluster",
                                    "Globular Cluster"};
 
 // A text field of a record, which a damaged file may leave without its NUL.
@@ -230,7 +231,9 @@ void NGCMessSmDlg::Fill()
         return;
     const NGCMessDB& o = *NGCM;
     NGCName->setText(QStringLiteral("NGC%1").arg(static_cast<unsigned>(o.NGC)));
-    MessName->setText(QStringLiteral("M%1").arg(static_cast<unsigned>(o.Messier)));
+    // 0 is the catalogue's "no Messier number" (NGC 104 has none): no "M0".
+    MessName->setText(o.Messier ? QStringLiteral("M%1").arg(static_cast<unsigned>(o.Messier))
+                                : QStringLiteral("---"));
     Size->setText(Latin1(Field(o.Size, sizeof o.Size)));
     Magn->setText(Latin1(NumToStr(o.Magnitude, 2, false)));
     if (o.Type < std::size(NgcTypeText))
@@ -276,10 +279,50 @@ SunSmDlg::SunSmDlg(QWidget* parent, QPoint* point, float ra, float dec, int resI
 {
 }
 
-MoonSmDlg::MoonSmDlg(QWidget* parent, QPoint* point, float ra, float dec, int resId)
+MoonSmDlg::MoonSmDlg(QWidget* parent, QPoint* point, float ra, float dec,
+                     const sky::MoonPlace* phase, int resId)
     : SkyBodySmDlg(parent, point, ra, dec, resId, 1210, 4011, "Moon", "-12.74",
                    "Satellite of Earth")
 {
+    if (!phase)
+        return;
+    moon = *phase;
+    Phase = AddRow("Phase", 4012);
+    Age = AddRow("Age (days)", 4013);
+    Lit = AddRow("Illuminated", 4014);
+}
+
+void MoonSmDlg::Fill()
+{
+    SkyBodySmDlg::Fill();
+    if (!moon)
+        return;
+    Phase->setText(QString::fromLatin1(sky::PhaseName(moon->Phase)));
+    Age->setText(QString::number(moon->Age, 'f', 1));
+    Lit->setText(QStringLiteral("%1 %").arg(std::lround(100.0 * moon->IlluminatedFraction)));
+}
+
+// ---- a planet in the sky ----
+
+SkyPlanetSmDlg::SkyPlanetSmDlg(QWidget* parent, QPoint* point, const char* name, float magnitude,
+                               double distanceAu, const char* constellation, int resId)
+    : SmallCardDlg(parent, point, resId, 1208, 4103), name(name), magnitude(magnitude),
+      distanceAu(distanceAu), constellation(constellation)
+{
+    setWindowTitle(QStringLiteral("Planet"));
+    Name = AddRow("Planet's Name", 4101);
+    Magn = AddRow("Magnitude", 4003);
+    Dist = AddRow("Distance from Earth (AU)", 4105);
+    Const = AddRow("Constellation", 4008, true);
+}
+
+void SkyPlanetSmDlg::Fill()
+{
+    Name->setText(QString::fromLatin1(name ? name : ""));
+    Magn->setText(std::isfinite(magnitude) ? Latin1(NumToStr(magnitude, 2, false))
+                                           : QStringLiteral("---"));
+    Dist->setText(QString::number(distanceAu, 'f', 3));
+    Const->setText(QString::fromLatin1(constellation ? constellation : "---"));
 }
 
 // ---- the planet and the comet ----

@@ -1,16 +1,18 @@
 // The small object cards: a modal card beside a right-clicked object with its data, closed by
 // a left click anywhere on it. One class per kind of object: a star, a deep-sky object, the
-// Sun and the Moon of the sky globe, a planet and a comet of the Solar System model.
+// Sun, the Moon and a planet of the sky globe, a planet and a comet of the Solar System model.
 #pragma once
 
 #include "platform/Canvas.h"
 #include "platform/Dialog.h"
+#include "sky/Ephemeris.h"
 #include "starmap/StarRecord.h"
 
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QPoint>
+#include <optional>
 
 // A right click at `click` hits an object whose stored position (x, y) lies in the 17 x 17
 // square around it.
@@ -127,11 +129,43 @@ public:
     SunSmDlg(QWidget* parent, QPoint* point, float ra, float dec, int resId = 25);
 };
 
+// The Moon, with its phase when `phase` is given: the phase's name, the age in days since
+// the new Moon and the illuminated fraction of the disc.
 class MoonSmDlg : public SkyBodySmDlg
 {
     Q_OBJECT
 public:
-    MoonSmDlg(QWidget* parent, QPoint* point, float ra, float dec, int resId = 26);
+    MoonSmDlg(QWidget* parent, QPoint* point, float ra, float dec,
+              const sky::MoonPlace* phase = nullptr, int resId = 26);
+    void Fill() override;
+
+    QLabel* Phase = nullptr;
+    QLabel* Age = nullptr;
+    QLabel* Lit = nullptr;
+
+private:
+    std::optional<sky::MoonPlace> moon;
+};
+
+// A planet on the sky globe: its name, visual magnitude, distance from the Earth (AU) and the
+// constellation it stands in.
+class SkyPlanetSmDlg : public SmallCardDlg
+{
+public:
+    SkyPlanetSmDlg(QWidget* parent, QPoint* point, const char* name, float magnitude,
+                   double distanceAu, const char* constellation, int resId = 24);
+    void Fill() override;
+
+    QLabel* Name;
+    QLabel* Magn;
+    QLabel* Dist;
+    QLabel* Const;
+
+private:
+    const char* name;
+    float magnitude;
+    double distanceAu;
+    const char* constellation;
 };
 
 // A planet or a comet of the Solar System model: its stored name and its distance from the

@@ -1,5 +1,6 @@
 // The Star Map view: catalogues, rotation, the globe's layers (grid, stars, constellation
-// lines, deep-sky objects, Sun and Moon) and the view's commands. The geometry lives in Globe,
+// lines, deep-sky objects, Sun and Moon) and the view's commands. The planets and the names
+// are drawn in StarMapSky.cpp. The geometry lives in Globe,
 // ConstBlocks and StarReader; this file draws on the window's canvas.
 #include "starmap/StarMap.h"
 #include "resources/CommandIds.h"
@@ -70,6 +71,8 @@ bool StarMap::ReadStarData()
         StarDB record{};
         const starreader::ReadResult read = starreader::ReadStars(f, &record, Star, kStarCount);
         StarCount = static_cast<uint16_t>(read.stored);
+        if (read.ok)
+            ReadStarNames(f);
         std::fclose(f);
         if (read.ok)
             return true;
@@ -111,6 +114,7 @@ void StarMap::Open()
     ClearGlobeFlags();
     FlagLat = false;
     CreateStarMapSprites();
+    ReadPlanetData();
 }
 
 void StarMap::Close()
@@ -159,8 +163,7 @@ void StarMap::UpdateStarAngles(uint64_t S, std::optional<int32_t> utcOffset)
 {
     const int64_t ut = SkyUt(S, utcOffset);
     t = globe::StarRotation(ut, ust);
-    tSol[0] = globe::RotationAngle(ut, globe::kSunRate, ustSol[0]);
-    tSol[1] = globe::RotationAngle(ut, globe::kMoonRate, ustSol[1]);
+    UpdateSkyBodies(ut);
 }
 
 void StarMap::RebaseStarAngles()
@@ -287,25 +290,51 @@ void StarMap::CmConstelIndex()
 
 // ---- Sun, Moon and deep-sky objects ----
 
+void StarMap::EraseBodyMarks()
+{
+    constexpr int kHalf[2] = {2, skybodies::kMoonDiscSize / 2};
+    for (int k = 0; k < 2; ++k)
+        if (FlagSol[k])
+        {
+            canvas.PatBlt(globe::DrawCoord(XSol[k]) - kHalf[k],
+                          globe::DrawCoord(YSol[k]) - kHalf[k], 2 * kHalf[k] + 1, 2 * kHalf[k] + 1,
+                          platform::Rop::Blackness);
+            FlagSol[k] = false;
+        }
+    for (SkyPlanet& p : Planet)
+        if (p.Drawn)
+        {
+            canvas.PatBlt(globe::DrawCoord(p.X) - 1, globe::DrawCoord(p.Y) - 1, 4, 4,
+                          platform::Rop::Blackness);
+            p.Drawn = p.Flag = false;
+        }
+}
+
 void StarMap::DrawSolObj()
 {
     const globe::View view = ViewOf(*this);
     const bool transparent = Values.SMValues.Check[4] != 0;
-    Dec[0] = globe::SolDeclination(tSol[0], globe::kSunInclination);
-    Dec[1] = globe::SolDeclination(tSol[1], globe::kMoonInclination);
+    // The marks' half sizes: the Sun's 5 x 5 sprite, the Moon's 9 x 9 phase disc.
+    constexpr int kHalf[2] = {2, skybodies::kMoonDiscSize / 2};
     for (int k = 0; k < 2; ++k)
     {
+        const int size = 2 * kHalf[k] + 1;
         if (FlagSol[k])
-            canvas.PatBlt(globe::DrawCoord(XSol[k]) - 2, globe::DrawCoord(YSol[k]) - 2, 5, 5,
+            canvas.PatBlt(globe::DrawCoord(XSol[k]) - kHalf[k],
+                          globe::DrawCoord(YSol[k]) - kHalf[k], size, size,
                           platform::Rop::Blackness);
-        // The body's right ascension is -tSol.
+        // The body's right ascension is -tSol, as a star's H = t + RA.
         const double H = t - tSol[k];
         const double sinDec = std::sin(Dec[k]);
         const globe::ScreenPoint p = globe::Project(view, H, std::cos(Dec[k]), sinDec);
         XSol[k] = globe::StoreCoord(p.x);
         YSol[k] = globe::StoreCoord(p.y);
         FlagSol[k] = transparent || globe::IsVisible(view, sinDec, H, p.y);
-        if (FlagSol[k] && Soldc[k])
+        if (!FlagSol[k])
+            continue;
+        if (k == 1)
+            DrawMoonDisc(H);
+        else if (Soldc[k])
             canvas.BitBlt(globe::DrawCoord(XSol[k]) - 2, globe::DrawCoord(YSol[k]) - 2, 5, 5,
                           *Soldc[k], 0, 0, platform::Rop::SrcCopy);
     }
@@ -341,6 +370,10 @@ void StarMap::DrawNGCMess()
 void StarMap::ShowStarMap()
 {
     const auto& check = Values.SMValues.Check;
+    // The labels and the marks of the moving bodies go first: every layer below is drawn whole
+    // again over the holes they leave.
+    EraseNames();
+    EraseBodyMarks();
     if (check[1])
         DrawGrid();
     DrawGlob();
@@ -350,6 +383,10 @@ void StarMap::ShowStarMap()
         DrawNGCMess();
     if (check[3])
         DrawSolObj();
+    if (Values.Planets)
+        DrawPlanets();
+    if (Values.Names)
+        DrawNames();
 }
 
 void StarMap::SetGlobeSystem(bool realSky)
@@ -427,6 +464,9 @@ void StarMap::ClearGlobeFlags()
     for (NgcMessObj& o : NgcMess)
         o.Flag = false;
     FlagSol[0] = FlagSol[1] = false;
+    for (SkyPlanet& p : Planet)
+        p.Flag = p.Drawn = false;
+    LabelRects.clear();
 }
 
 void StarMap::ResetRadius()
@@ -527,4 +567,25 @@ void StarMap::DeleteStarMapSprites()
     Soldc[0].reset();
     Soldc[1].reset();
     NgcMessdc.reset();
+    LabelSprites.clear();
+}
+
+void StarMap::TurnBy(double degrees)
+{
+    // The turn is kept in the offsets, so that the clock's next instant keeps it; the angles of
+    // the frame on screen turn with them at once. Every angle stays in (-360, 0].
+    const auto reduce = [](double a)
+    {
+        a = std::fmod(a, 360.0);
+        if (a > 0.0)
+            a -= 360.0;
+        return a <= -360.0 ? a + 360.0 : a;
+    };
+    ust = static_cast<float>(reduce(ust + degrees));
+    t = reduce(t + degrees);
+    for (int i = 0; i < 2; ++i)
+    {
+        ustSol[i] = static_cast<float>(reduce(ustSol[i] + degrees));
+        tSol[i] = reduce(tSol[i] + degrees);
+    }
 }

@@ -1,20 +1,40 @@
 // The Star Map view: the star and deep-sky catalogues, the globe's rotation and tilt, its
-// layers (grid, stars, constellation lines, deep-sky objects, Sun and Moon), the search, the
-// options and the observer's location, and the objects' cards.
+// layers (grid, stars, constellation lines, deep-sky objects, Sun and Moon, planets, names),
+// the search, the options and the observer's location, and the objects' cards.
 #pragma once
 
 #include "model/Config.h"
 #include "model/ViewHost.h"
 #include "platform/Bitmaps.h"
+#include "sky/Ephemeris.h"
+#include "starmap/SkyBodies.h"
 #include "starmap/SkyObjects.h"
 #include "starmap/StarRecord.h"
 
 #include <QPoint>
+#include <QRect>
+#include <array>
 #include <cstdint>
+#include <cstdio>
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 class SimClock;
+
+// A planet on the sky globe: its geocentric place for the last angles, and its mark.
+struct SkyPlanet
+{
+    bool Known;      // its elements were read
+    float RA;        // right ascension, degrees (equatorial J2000, as the catalogue)
+    float Dec;       // declination, radians
+    float Magnitude; // visual magnitude
+    double Distance; // from the Earth, AU
+    bool Flag;       // on the visible side in the last pass; X, Y valid
+    bool Drawn;      // its mark is on the window (visible and bright enough)
+    uint16_t X, Y;   // screen position of the last pass
+};
 
 // Scroll codes of the review globe's vertical scroll bar.
 enum ScrollCode
@@ -38,6 +58,12 @@ public:
     // is told and the window leaves the view; false then.
     bool ReadStarData();
     bool ReadNGCMessData();
+    // Reads the planets' elements from "Data\Solobj.dat". A missing or damaged file leaves the
+    // sky without planets and says nothing: the Star Map opens all the same.
+    void ReadPlanetData();
+    // The proper names of the stars brighter than magnitude 1.5 and the figures' centres,
+    // from the open star catalogue `f` and the table read from it.
+    void ReadStarNames(std::FILE* f);
     // The view as it opens: the real sky of the stored place, the globe half the client
     // height across, no marks, sprites loaded, search reset.
     void Open();
@@ -54,6 +80,9 @@ public:
     int64_t SkyUt(uint64_t S, std::optional<int32_t> utcOffset = std::nullopt) const;
     // The clock turned round: the globe continues from the frame on screen.
     void RebaseStarAngles();
+    // The Julian date of the last angles and the places of the Sun, the Moon and the planets
+    // at it (equatorial J2000, the frame of the catalogue).
+    void UpdateSkyBodies(int64_t ut);
     // lat, latCos, latSin from the stored observer latitude.
     void SetLatitudeFromSetup();
     // ust (the observer's meridian, from the stored longitude) and the Sun's and Moon's
@@ -72,6 +101,21 @@ public:
     void DrawConst();
     void DrawSolObj();
     void DrawNGCMess();
+    // The planets Mercury to Neptune: a small disc of each one's colour on the visible side,
+    // when it is not fainter than the limiting magnitude.
+    void DrawPlanets();
+    // The names layer: proper names of the bright stars, constellation names at their
+    // figures' centres, the Sun, the Moon and the planets, and in the real sky the compass
+    // points at the horizon. Each label is ORed beside its object, never over it, and its
+    // rectangle kept, so that EraseNames blacks out exactly what was drawn.
+    void DrawNames();
+    void EraseNames();
+    // Blacks out the Sun's, the Moon's and the planets' marks of the last frame and forgets
+    // them: done before the layers, which then draw over the holes.
+    void EraseBodyMarks();
+    // The Moon's 9 x 9 phase disc about (XSol[1], YSol[1]) for the Moon at angle H: the lit
+    // part toward the bright limb, the dark part dim grey.
+    void DrawMoonDisc(double H);
     // Forgets every mark on the globe, so that the next frame on a clean window erases nothing.
     void ClearGlobeFlags();
     // Forgets the marks of the Sun and Moon and of the deep-sky objects when their layer is
@@ -105,6 +149,12 @@ public:
     bool FindConst(uint16_t Index);
     bool FindNGCMessObj();
     void FindSolObj();
+    // The planet `k` (index of skybodies::kSkyPlanets): its card where it stands, or the
+    // below-the-horizon message.
+    void FindPlanet(int k);
+    // The star search's sequence after the stars: the first planet after index `k` whose name
+    // begins with the search text, found as FindPlanet finds it; false when none is left.
+    bool FindPlanetAfter(int k);
     // Help's constellation index.
     void CmConstelIndex();
     // The Setup menu: options and the observer location.
@@ -117,6 +167,7 @@ public:
     void SmNGCMess(QPoint point, int index);
     void SmSunCard(QPoint point);
     void SmMoonCard(QPoint point);
+    void SmPlanetCard(QPoint point, int k);
 
     // Creates and deletes the globe's sprite surfaces (entry and tear-down).
     void CreateStarMapSprites();
@@ -155,6 +206,28 @@ public:
     std::unique_ptr<platform::MemoryDC> Stardc;
     std::unique_ptr<platform::MemoryDC> Soldc[2];
     std::unique_ptr<platform::MemoryDC> NgcMessdc;
+
+    // The Sun, the Moon and the planets at the last angles.
+    double SkyJulianDate = sky::kJulianDateJ2000;
+    sky::MoonPlace MoonPlace{};
+    skybodies::PlanetElements PlanetElements{};
+    SkyPlanet Planet[skybodies::kSkyPlanetCount]{};
+
+    // The names layer: the bright named stars (catalogue index and name), the figures'
+    // centres, each label's picture (made when first drawn) and the rectangles on the window.
+    struct StarLabel
+    {
+        uint16_t index;
+        std::string name;
+    };
+    std::vector<StarLabel> StarNames;
+    std::array<skybodies::FigureCentre, skybodies::kFigureCount> FigureCentres{};
+    std::vector<std::unique_ptr<platform::MemoryDC>> LabelSprites;
+    std::vector<QRect> LabelRects;
+
+    // Turns the review globe about its axis by `degrees` (positive moves the stars in front
+    // to the left), for the clock's later instants too. The caller draws.
+    void TurnBy(double degrees);
 
 private:
     bool LeaveStarMap();

@@ -1,9 +1,11 @@
 // The Star Map's object cards: the marker at the click, then the card of the star, deep-sky
-// object, Sun or Moon that was hit.
+// object, Sun, Moon or planet that was hit.
 #include "starmap/StarMap.h"
 #include "platform/Files.h"
+#include "starmap/ConstName.h"
 #include "starmap/SmallCard.h"
 
+#include <cmath>
 #include <cstdio>
 
 namespace
@@ -23,6 +25,28 @@ template <class Record> bool ReadRecord(const char* path, int index, Record& rec
         std::fread(&record, sizeof record, 1, f) == 1;
     std::fclose(f);
     return ok;
+}
+
+// The constellation of the point (RA degrees, Dec radians): that of the nearest catalogue
+// star. Near a boundary this can name the neighbour; the catalogue's 690 stars lie close
+// enough together that a planet, always near the ecliptic, is mostly named right.
+const char* ConstellationNear(const Stars* stars, int count, float ra, float dec)
+{
+    double best = -2.0;
+    int k = 0;
+    for (int i = 0; i < count; ++i)
+    {
+        const Stars& s = stars[i];
+        const double cosine = std::sin(dec) * std::sin(s.Dec) +
+                              std::cos(dec) * std::cos(s.Dec) *
+                                  std::cos((ra - s.RA) * 0.017453292519943295);
+        if (cosine > best && s.NumConst >= 1 && s.NumConst <= kConstellationCount)
+        {
+            best = cosine;
+            k = s.NumConst;
+        }
+    }
+    return k ? ConstName[2 * (k - 1)] : nullptr;
 }
 } // namespace
 
@@ -62,7 +86,18 @@ void StarMap::SmMoonCard(QPoint point)
 {
     MarkObject(canvas, point);
     host.Present();
-    MoonSmDlg card(host.Window(), &point, static_cast<float>(-tSol[1]), static_cast<float>(Dec[1]));
+    MoonSmDlg card(host.Window(), &point, static_cast<float>(-tSol[1]), static_cast<float>(Dec[1]),
+                   &MoonPlace);
+    card.Execute();
+}
+
+void StarMap::SmPlanetCard(QPoint point, int k)
+{
+    MarkObject(canvas, point);
+    host.Present();
+    const SkyPlanet& p = Planet[k];
+    SkyPlanetSmDlg card(host.Window(), &point, skybodies::kSkyPlanets[static_cast<size_t>(k)].name,
+                        p.Magnitude, p.Distance, ConstellationNear(Star, StarCount, p.RA, p.Dec));
     card.Execute();
 }
 
@@ -79,6 +114,12 @@ bool StarMap::OpenCardsAt(QPoint point)
         hit = true;
         SmMoonCard(point);
     }
+    for (int k = 0; k < skybodies::kSkyPlanetCount; ++k)
+        if (Planet[k].Drawn && HitsMark(point, Planet[k].X, Planet[k].Y))
+        {
+            hit = true;
+            SmPlanetCard(point, k);
+        }
     for (int i = 0; i < NgcMessCount; ++i)
         if (NgcMess[i].Flag && HitsMark(point, NgcMess[i].X, NgcMess[i].Y))
         {

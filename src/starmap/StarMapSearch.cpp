@@ -62,15 +62,15 @@ void StarMap::CmFind()
     switch (SearchItem)
     {
     case 1:
-        if (!FindStar(0))
+        if (!FindStar(0) && !FindPlanetAfter(-1))
         {
-            platform::InfoBox(host.Window(), "The Star is not find");
+            platform::InfoBox(host.Window(), "The Star was not found");
             NoMore = true;
         }
         break;
     case 2:
         if (!FindConst(1))
-            platform::InfoBox(host.Window(), "The Constellation is not find");
+            platform::InfoBox(host.Window(), "The Constellation was not found");
         // The red lines stay until the next frame.
         host.Present();
         return;
@@ -96,7 +96,11 @@ void StarMap::CmFindNext()
     CmStStop();
     ShowStarMap();
     host.Present();
-    if (!FindStar(static_cast<uint16_t>(LastIndex + 1)))
+    // The stars' matches first, then the planets' (LastIndex past the stars).
+    const bool found = LastIndex < StarCount
+                           ? FindStar(static_cast<uint16_t>(LastIndex + 1)) || FindPlanetAfter(-1)
+                           : FindPlanetAfter(LastIndex - StarCount);
+    if (!found)
     {
         platform::InfoBox(host.Window(), "No more stars with search name");
         NoMore = true;
@@ -200,7 +204,7 @@ bool StarMap::FindNGCMessObj()
     }
     std::fclose(f);
     if (!found)
-        platform::InfoBox(host.Window(), "The Object is not find");
+        platform::InfoBox(host.Window(), "The Object was not found");
     return true;
 }
 
@@ -210,7 +214,11 @@ void StarMap::FindSolObj()
     const int k = search::SolObjectOf(SearchString);
     if (k == search::kNoSolObject)
     {
-        platform::InfoBox(host.Window(), "The Object is not find");
+        const int planet = skybodies::SkyPlanetOf(search::SearchKey(SearchString).c_str());
+        if (planet >= 0 && Planet[planet].Known)
+            FindPlanet(planet);
+        else
+            platform::InfoBox(host.Window(), "The Object was not found");
         return;
     }
     if (!FlagSol[k])
@@ -226,6 +234,35 @@ void StarMap::FindSolObj()
         SmMoonCard(at);
 }
 
+bool StarMap::FindPlanetAfter(int k)
+{
+    const std::string key = search::SearchKey(SearchString);
+    for (int i = k + 1; i < skybodies::kSkyPlanetCount; ++i)
+        if (Planet[i].Known && !key.empty() &&
+            search::SearchKey(skybodies::kSkyPlanets[static_cast<size_t>(i)].name).rfind(key, 0) == 0)
+        {
+            FindPlanet(i);
+            LastIndex = static_cast<uint16_t>(StarCount + i);
+            return true;
+        }
+    return false;
+}
+
+void StarMap::FindPlanet(int k)
+{
+    // Placed as the planets' pass would place it, also when its layer is off or it is fainter
+    // than the limiting magnitude, so that the card opens where it stands now.
+    const SkyPlanet& p = Planet[k];
+    const globe::View view{XCenter, YCenter, r, lat, latCos, latSin};
+    const double H = t + p.RA;
+    const double sinDec = std::sin(static_cast<double>(p.Dec));
+    const globe::ScreenPoint at = globe::Project(view, H, std::cos(p.Dec), sinDec);
+    if (Values.SMValues.Check[4] != 0 || globe::IsVisible(view, sinDec, H, at.y))
+        SmPlanetCard(ScreenPoint(globe::StoreCoord(at.x), globe::StoreCoord(at.y)), k);
+    else
+        platform::InfoBox(host.Window(), "The Planet is below the horizon");
+}
+
 void StarMap::ForgetHiddenLayers()
 {
     const auto& check = Values.SMValues.Check;
@@ -234,4 +271,7 @@ void StarMap::ForgetHiddenLayers()
             o.Flag = false;
     if (!check[3])
         FlagSol[0] = FlagSol[1] = false;
+    if (!Values.Planets)
+        for (SkyPlanet& p : Planet)
+            p.Flag = p.Drawn = false;
 }

@@ -11,7 +11,7 @@ void StarMap::CmSMSetup()
     CmStStop();
     host.Present();
     {
-        SMSetupDlg dlg(host.Window(), &Values.SMValues);
+        SMSetupDlg dlg(host.Window(), &Values.SMValues, 13, &Values.Planets, &Values.Names);
         dlg.Execute();
     }
     host.BlackOut();

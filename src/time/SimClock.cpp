@@ -9,11 +9,20 @@ static_assert(kBySeconds == 3202 && kByYears == 3207, "clock modes are the dialo
 bool SimClock::Step()
 {
     ClockUnit unit;
-    if (UnitOfMode(TimeUpdateMode, unit) && !StepClock(CurTime, CurDate, unit, TimeForward))
+    if (!UnitOfMode(TimeUpdateMode, unit))
+        return true;
+    // The calendar's carry is taken only when the whole step stays within the years: a step
+    // that would pass a bound leaves the clock where it stood, which is also the instant the
+    // view has just drawn, so the date shown and the picture agree.
+    Time time = CurTime;
+    Date date = CurDate;
+    if (!StepClock(time, date, unit, TimeForward))
     {
         TimeOut = true;
         return false;
     }
+    CurTime = time;
+    CurDate = date;
     return true;
 }
 

@@ -32,8 +32,9 @@ public:
     // The clock instant of the date and time shown (seconds from 1901-01-01 00:00 local).
     uint64_t Instant() const { return ClockInstant(CurDate, CurTime); }
 
-    // One step in the current mode and direction (none in Real Time). False, with TimeOut set,
-    // when the step would take the year out of 1901..2999.
+    // One step in the current mode and direction (none in Real Time). False, with TimeOut set
+    // and the date and time left as they stood, when the step would take the year out of
+    // 1901..2999.
     bool Step();
     // The date and time panes show the clock as it stands.
     void ShowClock();

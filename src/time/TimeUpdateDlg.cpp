@@ -71,7 +71,7 @@ void EditNumWin::EvKillFocus()
     {
         SetNumber(PrevValue);
         char text[96];
-        std::snprintf(text, sizeof text, "%s %d %s %d %s", "Value mast be in the range [",
+        std::snprintf(text, sizeof text, "%s %d %s %d %s", "Value must be in the range [",
                       static_cast<int>(Min), "..", static_cast<int>(Max), "]");
         platform::ErrorBox(this, text);
     }

@@ -73,13 +73,15 @@ TEST(Config, DefaultsAreTheDocumentedOptions)
     EXPECT_EQ(s.LocValues.GMT, 0);
     // Field offsets of the stored record, byte for byte.
     const std::string b = Bytes(s);
-    EXPECT_EQ(b.size(), 31u);
+    EXPECT_EQ(b.size(), 33u);
     float magn;
     std::memcpy(&magn, b.data() + 18, 4);
     EXPECT_FLOAT_EQ(magn, 4.0f);
     EXPECT_EQ(b[28], 1);
     EXPECT_EQ(b[29], 1);
     EXPECT_EQ(b[30], 0);
+    EXPECT_EQ(b[31], 1); // planets shown
+    EXPECT_EQ(b[32], 1); // names shown
 }
 
 TEST(Config, ShortOrEmptyFileWarnsInformsAndIsTruncated)
@@ -95,7 +97,7 @@ TEST(Config, ShortOrEmptyFileWarnsInformsAndIsTruncated)
         EXPECT_EQ(r.boxes[0].text, "Unable to read from file VELMORIA.CFG");
         EXPECT_EQ(r.boxes[0].caption, "Velmoria - [Warning]");
         EXPECT_EQ(r.boxes[0].flags, 0x30u);
-        EXPECT_EQ(r.boxes[1].text, "Will be setted configuration by default !!!");
+        EXPECT_EQ(r.boxes[1].text, "The default settings will be used.");
         EXPECT_EQ(r.boxes[1].caption, "Velmoria - [Info]");
         EXPECT_EQ(r.boxes[1].flags, 0x40u);
         EXPECT_EQ(Bytes(s), Bytes(DefaultSetup()));
@@ -140,7 +142,38 @@ TEST(Config, WholeRecordIsTakenFieldForFieldAndLongerFilesFromTheirStart)
     EXPECT_EQ(Bytes(s), Bytes(stored));
     StoreConfig("Velmoria.cfg", s, r.Report());
     EXPECT_TRUE(r.boxes.empty());
-    EXPECT_EQ(dir.Read("Velmoria.cfg"), Bytes(stored));  // rewritten with exactly 31 bytes
+    EXPECT_EQ(dir.Read("Velmoria.cfg"), Bytes(stored));  // rewritten with exactly 33 bytes
+}
+
+TEST(Config, LayerBytesOfEveryFileLengthFromThirtyOneBytesOn)
+{
+    // A file ends after the location (31 bytes, every file written before the planets'
+    // layer), after the planets' byte (32), after the names' byte (33), or runs on (34).
+    // Bytes 16, 31 and 32 are edited by hand to 0; what the file does not hold is shown.
+    struct Case
+    {
+        size_t length;
+        int sunAndMoon, planets, names;
+    };
+    const Case cases[] = {{31, 0, 1, 1}, {32, 0, 0, 1}, {33, 0, 0, 0}, {34, 0, 0, 0}};
+    for (const Case& c : cases)
+    {
+        ScratchDir dir;
+        std::string bytes = Bytes(DefaultSetup()) + std::string(1, '\x01');
+        bytes[16] = 0;
+        bytes[31] = 0;
+        bytes[32] = 0;
+        dir.Write("Velmoria.cfg", bytes.substr(0, c.length));
+        Recorded r;
+        ::Setup s{};
+        ReadConfig("Velmoria.cfg", s, r.Report());
+        EXPECT_TRUE(r.boxes.empty()) << c.length;
+        EXPECT_EQ(s.SMValues.Check[3], c.sunAndMoon) << c.length;
+        EXPECT_EQ(s.Planets, c.planets) << c.length;
+        EXPECT_EQ(s.Names, c.names) << c.length;
+        StoreConfig("Velmoria.cfg", s, r.Report());
+        EXPECT_EQ(dir.Read("Velmoria.cfg").size(), 33u) << c.length;
+    }
 }
 
 TEST(Config, FieldsOutsideTheirRangesAreReadAsTheirDefaultsAndTheRestKept)
@@ -216,7 +249,7 @@ TEST(Config, RandomBytesGiveARecordWithinRangeThatIsWrittenBackAsRead)
             EXPECT_LE(c.Minute, 59);
             EXPECT_LE(c.Second, 59);
         }
-        EXPECT_EQ(Bytes(s).substr(28), bytes.substr(28, 3));
+        EXPECT_EQ(Bytes(s).substr(28, 3), bytes.substr(28, 3));
         StoreConfig("Velmoria.cfg", s, r.Report());
         EXPECT_EQ(dir.Read("Velmoria.cfg"), Bytes(s));
     }

@@ -114,8 +114,12 @@ TEST_F(Menus, SolarSystemMenu)
     &Uranus #608 [Uranus in the center]
     &Neptune #609 [Neptune in the center]
     &Pluto #610 [Pluto in the center]
-    &Halleys #611 [Comet Halleys in the center]
+    &Halley #611 [Comet Halley in the center]
     &Encke #612 [Comet Encke in the center]
+  --
+  Save &Picture…|Ctrl+S #390 [Save the picture of the view as a PNG file]
+  &Copy Picture|Ctrl+C #391 [Copy the picture of the view to the clipboard]
+  P&rint…|Ctrl+P #392 [Print the picture of the view with its date, time and place]
   --
   R&eturn|BackSpace #400 [Return to Main Window]
 &Action
@@ -125,10 +129,10 @@ TEST_F(Menus, SolarSystemMenu)
   &Time Forward|Insert #405 [Time direction : forward]
   Time &Back|Delete #406 [Time direction : back]
   --
-  &Go|Enter #407 [Begining / Continue animation]
-  &Stop|Pause #408 [Stoping animation]
+  &Go|Enter #407 [Beginning / Continue animation]
+  &Stop|Pause #408 [Stopping animation]
   --
-  &Normal Conditions|F10 #409 [Normalization all conditoins]
+  &Normal Conditions|F10 #409 [Normalization all conditions]
 &Setup
   So&lar System Setup #373 [Setup Solar System Model's objects]
   Time &Update #375 [Updating time and date]
@@ -142,8 +146,12 @@ TEST_F(Menus, StarMapMenu)
 {
     app->Frame()->AssignMenu(203);
     EXPECT_EQ(MenuBarText(*app->Frame()), std::string(R"(Star &Map
-  Really &Sky Globe  #501 [Show really sky globe] *
+  Real &Sky Globe  #501 [Show real sky globe] *
   &Review Globe #502 [Free review of star globe]
+  --
+  Save &Picture…|Ctrl+S #390 [Save the picture of the view as a PNG file]
+  &Copy Picture|Ctrl+C #391 [Copy the picture of the view to the clipboard]
+  P&rint…|Ctrl+P #392 [Print the picture of the view with its date, time and place]
   --
   R&eturn|BackSpace #400 [Return to Main Window]
 &Action
@@ -154,9 +162,9 @@ TEST_F(Menus, StarMapMenu)
   Time &Back|Shift+Delete #506 [Time direction : back]
   --
   &Go|Shift+Enter #507 [Starting / Continue process]
-  &Stop|Shift+Pause #508 [Stoping process]
+  &Stop|Shift+Pause #508 [Stopping process]
   --
-  &Normal Conditions|F10 #409 [Normalization all conditoins]
+  &Normal Conditions|F10 #409 [Normalization all conditions]
 &Search
   &Find #509 [Find star by name]
   Find &Next|F7 #510 [Find next star by name]
@@ -192,7 +200,7 @@ TEST_F(Menus, DatabaseMenu)
     &Jupiter #805 [Jupiter data]
     &Saturn #806 [Saturn data]
     &Uranus #807 [Uranus data]
-    &Neptune #808 [Naptune data]
+    &Neptune #808 [Neptune data]
     &Pluto #809 [Pluto data]
   &Moon #810 [Moon data]
   --
@@ -219,22 +227,22 @@ TEST_F(Menus, ToolbarsCarryTheirButtonsInOrderWithTheirHints)
         {2, "Solar System Toolbar",
          "404 [Zooming Out of View], 403 [Zooming In of View], |, "
          "406 [Time direction : back], 405 [Time direction : forward], |, "
-         "407 [Begining / Continue animation], 408 [Stoping animation], |, "
+         "407 [Beginning / Continue animation], 408 [Stopping animation], |, "
          "375 [Updating time and date], |, 373 [Setup Solar System Model's objects], |, "
-         "409 [Normalization all conditoins], |, 400 [Return to Main Window]"},
+         "409 [Normalization all conditions], |, 400 [Return to Main Window]"},
         {3, "Star Map Toolbar",
-         "501 [Show really sky globe], 502 [Free review of star globe], |, "
+         "501 [Show real sky globe], 502 [Free review of star globe], |, "
          "504 [Zooming Out of View], 503 [Zooming In of View], |, "
          "506 [Time direction : back], 505 [Time direction : forward], |, "
-         "507 [Starting / Continue process], 508 [Stoping process], |, "
+         "507 [Starting / Continue process], 508 [Stopping process], |, "
          "509 [Find star by name], 510 [Find next star by name], |, "
          "375 [Updating time and date], 376 [Choice to your location], |, "
-         "374 [Setup Star Map Window], |, 409 [Normalization all conditoins], |, "
+         "374 [Setup Star Map Window], |, 409 [Normalization all conditions], |, "
          "400 [Return to Main Window]"},
         {4, "Astronomical Database Toolbar",
          "701 [Sun data], |, 801 [Mercury data], 802 [Venus data], 803 [Earth data], "
          "804 [Mars data], 805 [Jupiter data], 806 [Saturn data], 807 [Uranus data], "
-         "808 [Naptune data], 809 [Pluto data], |, 810 [Moon data], |, "
+         "808 [Neptune data], 809 [Pluto data], |, 810 [Moon data], |, "
          "814 [Planet Comparison], |, 811 [Show views of Solar System objects], "
          "812 [Show views of galaxies objects], 813 [Show views of nebulas objects], |, "
          "400 [Return to Main Window]"},

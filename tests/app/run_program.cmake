@@ -27,7 +27,7 @@ foreach(name Data Bitmap Sound Velmoria.hlp)
 endforeach()
 
 # A valid record (every flag 1, a tiny magnitude, 1 degree 1 minute 1 second) and nine more
-# bytes: a file the program reads from its first 31 bytes and rewrites with exactly 31.
+# bytes: a file the program reads from its first 33 bytes and rewrites with exactly 33.
 string(ASCII 1 one)
 string(REPEAT "${one}" 40 old)
 set(cfg "${WORK}/Velmoria.cfg")

@@ -94,7 +94,7 @@ TEST(AnimDlg, TheFilmHasItsBodysTitleAndItsMusicWhichGivesWayToTheDatabaseMusicW
         {"Video\\Neptune.avi",
          8,
          true,
-         "Video - [ Nuptune ]",
+         "Video - [ Neptune ]",
          {"Sound\\Video.wav", "", "Sound\\DataBase.wav"}},
         {"Video\\Sun.avi",
          0,

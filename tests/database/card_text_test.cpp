@@ -1,12 +1,16 @@
 // The texts of the database cards, the period and angle formatters, and the geometry of the
 // atmosphere and comparison charts against hand-computed values.
+#include "SampleRecords.h"
 #include "database/CardText.h"
 #include "database/Charts.h"
 #include "database/DataBase.h"
-#include "SampleRecords.h"
 
+#include <algorithm>
 #include <cstring>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 namespace
 {
@@ -74,10 +78,10 @@ TEST(PlanetCard, PhysicalPageCaptionsFollowTheValues)
     earth.RotPeriod.Sinodic = 1.0f;
     earth.Temper.LowTemp = 184;
     earth.Temper.HighTemp = 330;
-    const PlanetPhysical e = PlanetPhysicalValues(earth);
-    EXPECT_EQ(e.rotSidCaption, "Rotation period - sideral");
+    const PlanetPhysical e = PlanetPhysicalValues(earth, 0);
+    EXPECT_EQ(e.rotSidCaption, "Rotation period - sidereal");
     EXPECT_EQ(e.values[0], "23h 56m 4.100s");
-    EXPECT_EQ(e.rotSinCaption, "Rotation period - sinodic");
+    EXPECT_EQ(e.rotSinCaption, "Rotation period - synodic");
     EXPECT_EQ(e.values[1], "24h ");
     EXPECT_EQ(e.tempCaption, "Surface temperature (K.)");
     EXPECT_EQ(e.values[7], "184 -- 330");
@@ -85,8 +89,8 @@ TEST(PlanetCard, PhysicalPageCaptionsFollowTheValues)
     PlanetDB venus = Planet(2, "Venus");
     venus.RotPeriod.Sideral = -243.02;
     venus.RotPeriod.Sinodic = -116.75f;
-    const PlanetPhysical v = PlanetPhysicalValues(venus);
-    EXPECT_EQ(v.rotSidCaption, "Rotation period - sideral (days)");
+    const PlanetPhysical v = PlanetPhysicalValues(venus, 0);
+    EXPECT_EQ(v.rotSidCaption, "Rotation period - sidereal (days)");
     EXPECT_EQ(v.values[0], "-243.02");
     EXPECT_EQ(v.values[1], "-116.75");
 
@@ -95,14 +99,62 @@ TEST(PlanetCard, PhysicalPageCaptionsFollowTheValues)
     jupiter.Radius.Polar = -4;
     jupiter.Temper.LowTemp = -165;
     jupiter.Temper.HighTemp = -5;
-    const PlanetPhysical j = PlanetPhysicalValues(jupiter);
+    const PlanetPhysical j = PlanetPhysicalValues(jupiter, 4);
     EXPECT_EQ(j.values[3], "71492 \xB1 4");
     EXPECT_EQ(j.values[4], "?");
     EXPECT_EQ(j.tempCaption, "Visible cloud temperature (K.)");
     EXPECT_EQ(j.values[7], "165 \xB1 5");
-    EXPECT_EQ(j.values[10], "16");
+    EXPECT_EQ(j.values[10], "95"); // the known moons, not the 16 records
     EXPECT_EQ(j.values[11], "4");
     EXPECT_EQ(v.values[10], "None");
+    EXPECT_EQ(v.values[11], "None");
+}
+
+// The fields of one line of a CSV file, quoted fields unquoted ("" inside them is a quote).
+std::vector<std::string> CsvFields(const std::string& line)
+{
+    std::vector<std::string> fields(1);
+    bool quoted = false;
+    for (size_t i = 0; i < line.size(); ++i)
+    {
+        const char c = line[i];
+        if (c == '"' && quoted && i + 1 < line.size() && line[i + 1] == '"')
+            fields.back() += line[++i];
+        else if (c == '"')
+            quoted = !quoted;
+        else if (c == ',' && !quoted)
+            fields.emplace_back();
+        else if (c != '\r')
+            fields.back() += c;
+    }
+    return fields;
+}
+
+TEST(PlanetCard, SatellitesShowTheKnownMoonsOfTheDataTable)
+{
+    std::ifstream in(VELMORIA_SOURCE_DIR "/data/planets.csv");
+    std::string line;
+    ASSERT_TRUE(std::getline(in, line)) << "data/planets.csv is missing";
+    const std::vector<std::string> header = CsvFields(line);
+    const auto column = std::find(header.begin(), header.end(), "known_moons") - header.begin();
+    const auto numberColumn = std::find(header.begin(), header.end(), "number") - header.begin();
+    ASSERT_LT(column, static_cast<long>(header.size()));
+    ASSERT_LT(numberColumn, static_cast<long>(header.size()));
+    int rows = 0;
+    while (std::getline(in, line))
+    {
+        const std::vector<std::string> fields = CsvFields(line);
+        ASSERT_GT(static_cast<long>(fields.size()), column) << line.substr(0, 40);
+        const int number = std::stoi(fields[numberColumn]);
+        const int known = std::stoi(fields[column]);
+        SCOPED_TRACE(fields[1]);
+        EXPECT_EQ(KnownMoons(static_cast<uint8_t>(number)), known);
+        const PlanetDB p = Planet(static_cast<uint8_t>(number), "X", 3);
+        EXPECT_EQ(PlanetPhysicalValues(p, 0).values[10],
+                  known > 0 ? std::to_string(known) : "None");
+        ++rows;
+    }
+    EXPECT_EQ(rows, kPlanetCount);
 }
 
 TEST(PlanetCard, AtmosphereSharesUseSixDecimalsOnlyForMars)

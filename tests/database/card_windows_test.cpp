@@ -1,5 +1,6 @@
 // The database view's commands in the whole application: every file failure with its two
 // boxes and the way back to the main screen, and the records each card is given.
+#include "SampleRecords.h"
 #include "app/VelmoriaApp.h"
 #include "app/VelmoriaWnd.h"
 #include "common/TestSupport.h"
@@ -11,9 +12,11 @@
 #include "database/SatelliteDlg.h"
 #include "database/SunDlg.h"
 #include "database/ViewDlg.h"
-#include "SampleRecords.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QImage>
+#include <QPushButton>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
@@ -51,10 +54,7 @@ protected:
         wnd = app->Frame()->Client();
         wnd->DispatchCommand(303);
     }
-    void TearDown() override
-    {
-        app.reset();
-    }
+    void TearDown() override { app.reset(); }
 
     void WriteAll()
     {
@@ -306,7 +306,7 @@ TEST_F(DataBaseView, PlanetsSatellitesAndRingsAreListedInFileOrder)
     const Listed jupiter = OpenPlanetCard(wnd, 805);
     EXPECT_EQ(jupiter.satellites, (std::vector<std::string>{"Io", "Europa"}));
     EXPECT_EQ(jupiter.rings, std::vector<std::string>{});
-    EXPECT_EQ(jupiter.satCount, "2");
+    EXPECT_EQ(jupiter.satCount, "95"); // the known moons, more than the records describe
     const Listed saturn = OpenPlanetCard(wnd, 806);
     EXPECT_EQ(saturn.rings, (std::vector<std::string>{"A", "Cassini"}));
     EXPECT_TRUE(messages.boxes.empty());
@@ -331,10 +331,10 @@ TEST_F(DataBaseView, FewerMatchingRecordsThanTheCountListsThoseFound)
     dir.Write("Data/Planets.dat", planets);
     const Listed jupiter = OpenPlanetCard(wnd, 805);
     EXPECT_EQ(jupiter.satellites, (std::vector<std::string>{"Io", "Europa"}));
-    EXPECT_EQ(jupiter.satCount, "2");
+    EXPECT_EQ(jupiter.satCount, "95");
     const Listed saturn = OpenPlanetCard(wnd, 806);
     EXPECT_EQ(saturn.rings, (std::vector<std::string>{"A", "Cassini"}));
-    EXPECT_EQ(saturn.ringCount, "2");
+    EXPECT_EQ(saturn.ringCount, "1"); // the Cassini Division is listed but is not a ring
     EXPECT_TRUE(messages.boxes.empty());
 }
 
@@ -430,7 +430,7 @@ TEST_F(DataBaseView, SatelliteAndRingButtonsWorkOnlyOnThePhysicalPage)
                 card->PlanetData->setCurrentIndex(PlanetDlg::kPhysical);
                 enabled.push_back(card->btnSatellite->isEnabled()); // physical, nothing selected
                 card->lbSat->setCurrentRow(0);
-                card->lbRings->setCurrentRow(0);
+                card->lbRings->setCurrentRow(1);
                 enabled.push_back(card->btnSatellite->isEnabled()); // physical, selected
                 enabled.push_back(card->btnRing->isEnabled());      // Jupiter has no rings
                 for (int tab : {PlanetDlg::kOrbital, PlanetDlg::kAtmosphere, PlanetDlg::kStructure})
@@ -469,11 +469,17 @@ TEST_F(DataBaseView, HelpOpensTheTopicOfTheSelectedPage)
                     m->MoonData->setCurrentIndex(tab);
                     m->CmHelp();
                 }
+            else if (auto* c = dynamic_cast<ComparisonDlg*>(&d))
+            {
+                if (auto* button = c->ControlAs<QPushButton>(ComparisonDlg::kIdHelp))
+                    button->click();
+            }
             return platform::IDOK;
         });
     wnd->DispatchCommand(804);
     wnd->DispatchCommand(701);
     wnd->DispatchCommand(810);
+    wnd->DispatchCommand(814);
     std::vector<unsigned long> topics;
     for (const platform::HelpRequest& r : help.requests)
     {
@@ -481,8 +487,8 @@ TEST_F(DataBaseView, HelpOpensTheTopicOfTheSelectedPage)
         EXPECT_EQ(r.command, platform::HELP_CONTEXT);
         topics.push_back(r.data);
     }
-    EXPECT_EQ(topics,
-              (std::vector<unsigned long>{9007, 9008, 9009, 9010, 9005, 9006, 9012, 9013, 9014}));
+    EXPECT_EQ(topics, (std::vector<unsigned long>{9007, 9008, 9009, 9010, 9005, 9006, 9012, 9013,
+                                                  9014, 9019}));
 }
 
 TEST_F(DataBaseView, SunCardReadsTheLastRecordOfAPlanetsFileOfAnyLength)
@@ -671,5 +677,66 @@ TEST_F(DataBaseView, CommandsDoNothingOutsideTheDatabaseView)
         wnd->DispatchCommand(id);
     EXPECT_EQ(cards, 0);
     EXPECT_TRUE(messages.boxes.empty());
+}
+TEST_F(DataBaseView, PlanetCardKeepsOneSizeOnEveryPage)
+{
+    WriteAll();
+    for (int command : {801, 803, 805, 806})
+    {
+        std::vector<QSize> sizes;
+        DialogAnswer answer(
+            [&](platform::Dialog& d)
+            {
+                auto* card = dynamic_cast<PlanetDlg*>(&d);
+                if (!card)
+                    return platform::IDOK;
+                card->show();
+                for (int tab : {0, 1, 2, 3, 2, 1, 0})
+                {
+                    card->PlanetData->setCurrentIndex(tab);
+                    QApplication::processEvents();
+                    sizes.push_back(card->size());
+                }
+                return platform::IDOK;
+            });
+        wnd->DispatchCommand(command);
+        ASSERT_EQ(sizes.size(), 7u) << command;
+        for (const QSize& s : sizes)
+            EXPECT_EQ(s, sizes.front()) << command;
+    }
+}
+TEST_F(DataBaseView, EveryCardAndChartCarriesSaveCopyAndPrint)
+{
+    WriteAll();
+    // The card's class and its three picture shortcuts, for every window that opened.
+    std::vector<std::string> seen;
+    DialogAnswer answer(
+        [&](platform::Dialog& d)
+        {
+            std::string keys;
+            for (const char* name : {"savePicture", "copyPicture", "printPicture"})
+                if (const auto* action = d.findChild<QAction*>(QLatin1String(name)))
+                    keys += " " + action->shortcut().toString().toStdString();
+            seen.push_back(std::string(d.metaObject()->className()) + keys);
+            if (auto* card = dynamic_cast<PlanetDlg*>(&d))
+            {
+                card->PlanetData->setCurrentIndex(PlanetDlg::kPhysical);
+                card->lbSat->setCurrentRow(1);
+                card->ShowSatelliteData();
+                card->lbRings->setCurrentRow(1);
+                card->ShowRingData();
+            }
+            else if (auto* sun = dynamic_cast<SunDlg*>(&d))
+                sun->BtnView();
+            return platform::IDOK;
+        });
+    for (int command : {805, 806, 701, 810, 814})
+        wnd->DispatchCommand(command);
+    const std::string keys = " Ctrl+S Ctrl+C Ctrl+P";
+    // Jupiter opens a satellite's card; Saturn a ring's.
+    EXPECT_EQ(seen, (std::vector<std::string>{"PlanetDlg" + keys, "SatelliteDlg" + keys,
+                                              "PlanetDlg" + keys, "RingDlg" + keys, "SunDlg" + keys,
+                                              "ViewDlg" + keys, "MoonDlg" + keys,
+                                              "ComparisonDlg" + keys}));
 }
 } // namespace

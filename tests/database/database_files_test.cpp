@@ -1,5 +1,6 @@
 // The generated Astronomical Database files, checked against the layouts the program reads and
 // against numbers of NASA's planetary, lunar and satellite fact sheets and the ring tables.
+#include "database/CardText.h"
 #include "database/DataBaseRecords.h"
 
 #include <cmath>
@@ -383,4 +384,44 @@ TEST(DataBaseFiles, EverySatellitesDensityAgreesWithItsMassAndAxes)
         ++checked;
     }
     EXPECT_GE(checked, 25);
+}
+
+TEST(DataBaseFiles, PlanetCardsCountRingsButNotGapsOrDivisions)
+{
+    // Jupiter's halo, main and two gossamer rings; Saturn's D, C, B, A, F, G and E rings, the
+    // Janus/Epimetheus and Phoebe rings; Uranus's 13 rings; Neptune's five named rings.
+    const int expected[kPlanetCount] = {0, 0, 0, 0, 4, 9, 13, 5, 0};
+    const DataBase db = Load();
+    for (int planet = 1; planet <= kPlanetCount; ++planet)
+    {
+        std::vector<const RingDB*> records;
+        for (const RingDB& r : db.Rings)
+            if (r.PlanetNumber == planet)
+                records.push_back(&r);
+        EXPECT_EQ(database::CountRings(records.data(), static_cast<int>(records.size())),
+                  expected[planet - 1])
+            << "planet " << planet << ", " << records.size() << " records";
+    }
+}
+
+TEST(DataBaseFiles, DistantIrregularMoonsShowTheirInclinationToTheEcliptic)
+{
+    // The moons whose mean elements JPL refers to the ecliptic rather than to the planet's
+    // Laplace plane.
+    const std::set<std::string> ecliptic = {"Leda",    "Himalia", "Lysithea", "Elara",
+                                            "Ananke",  "Carme",   "Pasiphae", "Sinope",
+                                            "Caliban", "Sycorax", "Nereid",   "Phoebe"};
+    const DataBase db = Load();
+    ASSERT_FALSE(db.Satellites.empty());
+    int toEcliptic = 0;
+    for (const SatelliteDB& s : db.Satellites)
+    {
+        const bool expected = ecliptic.count(s.SatelName) > 0;
+        toEcliptic += expected;
+        EXPECT_EQ(database::SatelliteValues(s, "").inclCaption,
+                  expected ? "Inclination of orbit to ecliptic (deg)"
+                           : "Inclination of orbit to equator (deg)")
+            << s.SatelName << " at " << s.Distance << " km";
+    }
+    EXPECT_EQ(toEcliptic, static_cast<int>(ecliptic.size())) << "every one of them is described";
 }

@@ -98,7 +98,7 @@ TEST(ViewList, NamesFilesAndVideoNamesFollowTheListOfTheProgram)
         const char* name;
     } views[] = {
         {0, "Bitmap\\Solar\\SunV1.bmp", "Sun"},
-        {8, "Bitmap\\Solar\\NeptuneV1.bmp", "Nuptune"},
+        {8, "Bitmap\\Solar\\NeptuneV1.bmp", "Neptune"},
         {10, "Bitmap\\Solar\\MoonV1.bmp", "Moon"},
         {12, "Bitmap\\Galaxy\\Galaxy2.bmp", "The Pinwheel Galaxy, NGC598"},
         {15, "Bitmap\\Galaxy\\Galaxy5.bmp", "The Toadstool Galaxy, IG29 and IG30"},
@@ -124,7 +124,7 @@ TEST(ViewList, NamesFilesAndVideoNamesFollowTheListOfTheProgram)
                   {1, "", ""},
                   {2, "Venus", "Video\\Venus.avi"},
                   {7, "", ""},
-                  {8, "Nuptune", "Video\\Neptune.avi"},
+                  {8, "Neptune", "Video\\Neptune.avi"},
                   {9, "", ""},
                   {10, "Moon", "Video\\Moon.avi"},
                   {11, "", ""},
@@ -184,7 +184,7 @@ TEST(ViewDlg, PreviousAndNextStepThroughTheRangeAndStopAtItsEnds)
         {7,
          9,
          {{0, 7, false, true, "Object View - [ Uranus ]"},
-          {3302, 8, true, true, "Object View - [ Nuptune ]"},
+          {3302, 8, true, true, "Object View - [ Neptune ]"},
           {3302, 9, true, false, "Object View - [ Pluto ]"}}},
     };
     for (const auto& c : cases)

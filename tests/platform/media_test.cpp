@@ -341,8 +341,11 @@ TEST(MediaHelp, ConstellationIndexListsEveryConstellationOfTheProgram)
                                 .arg(QString(ConstName[2 * (k - 1)]).toHtmlEscaped());
         EXPECT_TRUE(page.contains(row)) << qPrintable(row);
     }
-    // Spot checks against the printed table: the odd spelling and the two halves of Serpens.
-    EXPECT_TRUE(page.contains("<td>61</td><td>PUP</td><td>Pupis</td>"));
+    // Spot checks against the IAU's names (the three once misspelt) and the two halves of
+    // Serpens.
+    EXPECT_TRUE(page.contains("<td>33</td><td>PSA</td><td>Piscis Austrinus</td>"));
+    EXPECT_TRUE(page.contains("<td>34</td><td>CRA</td><td>Corona Australis</td>"));
+    EXPECT_TRUE(page.contains("<td>61</td><td>PUP</td><td>Puppis</td>"));
     EXPECT_TRUE(page.contains("<td>79</td><td>SER</td><td>Serpens (Cauda)</td>"));
     EXPECT_TRUE(page.contains("<td>80</td><td>SER</td><td>Serpens (Caput)</td>"));
 }

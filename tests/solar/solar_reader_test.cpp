@@ -1,4 +1,4 @@
-// Reading the orbital elements file: record count rules, unit conversions, failures, and the
+// Reading the orbital elements file: record count rules, the elements kept, failures, and the
 // window's messages when the file is missing or unreadable.
 #include "app/VelmoriaApp.h"
 #include "app/VelmoriaWnd.h"
@@ -17,8 +17,6 @@ namespace
 {
 using testing_support::MessageRecorder;
 using testing_support::ScratchDir;
-
-constexpr double kPi = 3.14159265358979323846;
 
 SolarObjects Record(char id, const char* name, double a, float e, float inc, float node,
                     float argPer, double periDate, float period)
@@ -89,30 +87,26 @@ TEST(SolarReader, ReadsWholeRecordsUpToThirteenSlotsAndIgnoresTheRest)
     }
 }
 
-TEST(SolarReader, ConvertsUnitsAsThePositionFormulasExpectThem)
+TEST(SolarReader, KeepsTheElementsInTheFilesUnitsAndLeavesTheRunningStateAlone)
 {
     const SolarObjects r =
-        Record('P', "Earth", 1.0, 0.0167f, 90.0f, 45.0f, 0.0f, 2451547.5, 365.256f);
+        Record('P', "Earth", 1.0, 0.0167f, 90.0f, 45.0f, 102.5f, 2451547.5, 365.256f);
     SolObjects body{};
-    body.tAng = 1.25;
+    body.Place.Distance = 1.25;
     body.X = 7;
     solar::ConvertSolarRecord(r, body);
     EXPECT_EQ(body.ID, 'P');
     EXPECT_STREQ(body.Name, "Earth");
-    EXPECT_DOUBLE_EQ(body.SemiAxis, 149.59787); // 1 AU in millions of km
-    EXPECT_FLOAT_EQ(body.Eccentr, 0.0167f);
-    EXPECT_FLOAT_EQ(body.Inclin, static_cast<float>(kPi / 2));
-    EXPECT_FLOAT_EQ(body.AscenNode, static_cast<float>(kPi / 4));
-    EXPECT_FLOAT_EQ(body.ArgPer, static_cast<float>(3 * kPi)); // 540 - 0 degrees
-    EXPECT_DOUBLE_EQ(body.PeriDate, 2451547.5);
-    EXPECT_FLOAT_EQ(body.Period, 365.256f);
+    EXPECT_DOUBLE_EQ(body.Elements.SemiAxis, 1.0); // AU
+    EXPECT_DOUBLE_EQ(body.Elements.Eccentricity, 0.0167f);
+    EXPECT_DOUBLE_EQ(body.Elements.Inclination, 90.0); // degrees
+    EXPECT_DOUBLE_EQ(body.Elements.AscendingNode, 45.0);
+    EXPECT_DOUBLE_EQ(body.Elements.ArgPerihelion, 102.5);
+    EXPECT_DOUBLE_EQ(body.Elements.PerihelionDate, 2451547.5); // Julian date
+    EXPECT_DOUBLE_EQ(body.Elements.Period, 365.256f);          // days
     // The running state belongs to the view.
-    EXPECT_DOUBLE_EQ(body.tAng, 1.25);
+    EXPECT_DOUBLE_EQ(body.Place.Distance, 1.25);
     EXPECT_EQ(body.X, 7);
-
-    SolObjects opposite{};
-    solar::ConvertSolarRecord(Record('P', "x", 1, 0, 0, 0, 180.0f, 0, 1), opposite);
-    EXPECT_FLOAT_EQ(opposite.ArgPer, static_cast<float>(2 * kPi));
 }
 
 TEST(SolarReader, CopiesANameOfSixteenCharactersAndCutsOneWithoutItsTerminator)
@@ -138,7 +132,7 @@ TEST(SolarReader, AShorterFileOnALaterEntryLeavesNoBodiesOfTheFirst)
     dir.Write("Data/Solobj.dat", Comets(2));
     ASSERT_EQ(solar::ReadSolarFile(solar::kSolarFile, table, buffer), solar::SolarReadResult::Ok);
     EXPECT_EQ(FilledSlots(table), 2);
-    EXPECT_EQ(table[12].SemiAxis, 0.0);
+    EXPECT_EQ(table[12].Elements.SemiAxis, 0.0);
 }
 
 TEST(SolarReader, AReadThatFallsShortFailsAndKeepsTheSlotsReadBefore)
@@ -178,10 +172,7 @@ protected:
         wnd->Subject = model::Mode::SolarSystem;
         wnd->resize(320, 240);
     }
-    void TearDown() override
-    {
-        wnd.reset();
-    }
+    void TearDown() override { wnd.reset(); }
     ScratchDir dir;
     MessageRecorder messages;
     std::unique_ptr<VelmoriaWnd> wnd;

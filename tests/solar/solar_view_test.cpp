@@ -1,9 +1,11 @@
-// The Solar System view on the window's picture: sprites where the points say, erasing and
-// trails, orbit outlines, the centre body, and the view's commands, cards and options.
+// The Solar System view on the window's picture: sprites at the bodies' true places, erasing
+// and trails, orbit outlines, the centre body, names, and the view's commands, cards and
+// options. Reference places: astronomy-engine 2.1.19 (npm), an independent ephemeris.
 #include "app/VelmoriaApp.h"
 #include "app/VelmoriaWnd.h"
 #include "common/TestSupport.h"
 #include "platform/Bitmaps.h"
+#include "sky/Ephemeris.h"
 #include "solar/Orbit.h"
 #include "solar/SSSetupDlg.h"
 #include "solar/SolarReader.h"
@@ -12,10 +14,13 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace
 {
@@ -25,7 +30,7 @@ using testing_support::HelpRecorder;
 using testing_support::MessageRecorder;
 using testing_support::ScratchDir;
 
-constexpr double kPi = 3.14159265358979323846;
+constexpr double kAu = solar::kAuInMkm;
 constexpr platform::Rgb kGrey75 = platform::RGB(75, 75, 75);
 constexpr platform::Rgb kWhite = platform::RGB(255, 255, 255);
 
@@ -41,6 +46,26 @@ SolObjects Body(char id, const char* name, double aAu, float e, float argPerDeg)
     SolObjects body{};
     solar::ConvertSolarRecord(r, body);
     return body;
+}
+
+// Puts `body` at the heliocentric ecliptic point (x, y, 0), in AU.
+void Put(SolObjects& body, double x, double y)
+{
+    body.Place.Position = {x, y, 0};
+    body.Place.Distance = std::hypot(x, y);
+}
+
+// The program's elements file, read as the view reads it.
+bool ReadElements(SolObjects (&table)[kSolarSlots])
+{
+    std::FILE* f = std::fopen(VELMORIA_RUNTIME_DIR "/Data/Solobj.dat", "rb");
+    if (!f)
+        return false;
+    SolarObjects buffer{};
+    const bool ok = solar::ReadSolarRecords(f, 11 * sizeof(SolarObjects), table, buffer) ==
+                    solar::SolarReadResult::Ok;
+    std::fclose(f);
+    return ok;
 }
 
 // True when the w x h block of `canvas` at (x, y) equals `sprite` pixel for pixel.
@@ -74,8 +99,8 @@ bool BlockIsBlack(const Canvas& canvas, int x, int y, int w, int h)
 
 // A window in the Solar System mode, 400 x 300, Sun at (200, 150.5) (half a pixel down so
 // that points on the Sun's row do not truncate to the row above), sprites loaded, Earth in
-// slot 2 on a circle of 1 AU and Venus in slot 1 on one of 0.5 AU, every option on but orbits
-// and trails.
+// slot 2 on a circle of 1 AU and Venus in slot 1 on one of 0.5 AU, both at longitude 180
+// degrees, every option on but orbits, trails and names.
 class SolarView : public ::testing::Test
 {
 protected:
@@ -93,14 +118,14 @@ protected:
             flag = 1;
         wnd->Values.SSValues[11] = 0;
         wnd->Values.SSValues[12] = 0;
+        wnd->Values.Names = 0;
         wnd->solar.CreateSolarSprites();
         wnd->solar.SolObj[1] = Body('P', "Venus", 0.5, 0, 0);
         wnd->solar.SolObj[2] = Body('P', "Earth", 1.0, 0, 0);
+        Put(wnd->solar.SolObj[1], -0.5, 0);
+        Put(wnd->solar.SolObj[2], -1, 0);
     }
-    void TearDown() override
-    {
-        wnd.reset();
-    }
+    void TearDown() override { wnd.reset(); }
     const Canvas& Earth() const { return *wnd->solar.PlBitmap[2]; }
 
     ScratchDir dir;
@@ -125,7 +150,7 @@ TEST_F(SolarView, SpritesHaveTheSizesOfTheirBodies)
 
 TEST_F(SolarView, DrawsABodyCentredOnItsPointAndErasesItsOldPlace)
 {
-    // E = 0: 1 AU toward -x, (200 - 149.6, 150) -> (50, 150).
+    // Longitude 180 degrees, 1 AU: (200 - 149.6, 150) -> (50, 150).
     wnd->solar.ShowSolSyst();
     EXPECT_EQ(wnd->solar.SolObj[2].X, 50);
     EXPECT_EQ(wnd->solar.SolObj[2].Y, 150);
@@ -134,7 +159,7 @@ TEST_F(SolarView, DrawsABodyCentredOnItsPointAndErasesItsOldPlace)
     EXPECT_TRUE(BlockIs(wnd->canvas, 200 - 5, 150 - 5, *wnd->solar.bmSol));
 
     // Half a turn later: (349, 150); the old place is black again.
-    wnd->solar.SolObj[2].tAng = kPi;
+    Put(wnd->solar.SolObj[2], 1, 0);
     wnd->solar.ShowSolSyst();
     EXPECT_EQ(wnd->solar.SolObj[2].X, 349);
     EXPECT_TRUE(BlockIs(wnd->canvas, 349 - 3, 150 - 3, Earth()));
@@ -145,7 +170,7 @@ TEST_F(SolarView, TrailsKeepTheOldSprites)
 {
     wnd->Values.SSValues[12] = 1;
     wnd->solar.ShowSolSyst();
-    wnd->solar.SolObj[2].tAng = kPi;
+    Put(wnd->solar.SolObj[2], 1, 0);
     wnd->solar.ShowSolSyst();
     EXPECT_TRUE(BlockIs(wnd->canvas, 47, 147, Earth()));
     EXPECT_TRUE(BlockIs(wnd->canvas, 346, 147, Earth()));
@@ -155,7 +180,7 @@ TEST_F(SolarView, AHiddenPlanetKeepsItsPlaceWhichIsBlackedOnEveryPass)
 {
     wnd->solar.ShowSolSyst();
     wnd->Values.SSValues[3] = 0; // Earth hidden
-    wnd->solar.SolObj[2].tAng = kPi;
+    Put(wnd->solar.SolObj[2], 1, 0);
     wnd->canvas.FillRect(40, 140, 60, 160, kWhite);
     wnd->solar.ShowSolSyst();
     EXPECT_EQ(wnd->solar.SolObj[2].X, 50);
@@ -168,7 +193,7 @@ TEST_F(SolarView, OrbitsAreGreyOutlinesOfTheirEllipses)
 {
     wnd->Values.SSValues[11] = 1;
     wnd->solar.SolObj[1] = SolObjects{}; // Earth alone
-    wnd->solar.SolObj[2].tAng = kPi / 4;
+    Put(wnd->solar.SolObj[2], std::sqrt(0.5), std::sqrt(0.5));
     wnd->solar.ShowSolSyst();
     int grey = 0;
     for (int y = 0; y < 300; ++y)
@@ -182,8 +207,30 @@ TEST_F(SolarView, OrbitsAreGreyOutlinesOfTheirEllipses)
     // them survive the window's edges and the sprites.
     EXPECT_GT(grey, 700);
     // The body is drawn over its orbit, which shows through its transparent corners.
-    EXPECT_TRUE(SpriteShows(wnd->canvas, wnd->solar.SolObj[2].X - 3, wnd->solar.SolObj[2].Y - 3, Earth(),
-                            *wnd->solar.MPlanetdc[2]));
+    EXPECT_TRUE(SpriteShows(wnd->canvas, wnd->solar.SolObj[2].X - 3, wnd->solar.SolObj[2].Y - 3,
+                            Earth(), *wnd->solar.MPlanetdc[2]));
+}
+
+TEST_F(SolarView, OrbitsFollowTheElementsWhenTheyChange)
+{
+    wnd->Values.SSValues[11] = 1;
+    wnd->solar.SolObj[1] = SolObjects{};
+    for (const double a : {1.0, 0.6, 1.0})
+    {
+        wnd->solar.SolObj[2] = Body('P', "Earth", a, 0, 0);
+        Put(wnd->solar.SolObj[2], -a, 0);
+        wnd->canvas.Clear(0);
+        wnd->solar.ShowSolSyst();
+        int grey = 0;
+        for (int y = 0; y < 300; ++y)
+            for (int x = 0; x < 400; ++x)
+                if (wnd->canvas.Pixel(x, y) == kGrey75)
+                {
+                    ++grey;
+                    EXPECT_NEAR(std::hypot(x - 200.0, y - 150.0), a * kAu, 2.0) << a;
+                }
+        EXPECT_GT(grey, 300) << a;
+    }
 }
 
 TEST_F(SolarView, AnOrbitPastTheLeftEdgeDrawsNoLineAcrossTheWindow)
@@ -201,23 +248,23 @@ TEST_F(SolarView, TheCentreBodyIsDrawnPlainAtTheMiddleAndTheSunAtItsOffset)
 {
     wnd->canvas.Clear(kWhite);
     wnd->Values.SSValues[3] = 0; // even hidden, the centre body is drawn
-    wnd->solar.SystemCenter = 3;       // Earth, slot 2
+    wnd->solar.SystemCenter = 3; // Earth, slot 2
     wnd->solar.ShowSolSyst();
     EXPECT_EQ(wnd->solar.SolObj[2].X, 200);
     EXPECT_EQ(wnd->solar.SolObj[2].Y, 150);
     // A plain copy: the sprite's transparent black corners replace the white background.
     EXPECT_TRUE(BlockIs(wnd->canvas, 197, 147, Earth()));
-    // The Sun stands where Earth would stand about a centred Sun: (50.4, 150.5).
-    EXPECT_NEAR(wnd->solar.XSun, 200 - 149.59787, 1e-3);
+    // Earth is at longitude 180 degrees from the Sun, so the Sun is seen from the Earth at
+    // longitude 0, to the right: (349.6, 150.5).
+    EXPECT_NEAR(wnd->solar.XSun, 200 + kAu, 1e-3);
     EXPECT_NEAR(wnd->solar.YSun, 150.5, 1e-3);
-    // Venus keeps its offset from the Sun: 0.5 AU toward -x of it, x = -24.4, stored as
-    // 65536 - 24.
-    EXPECT_EQ(wnd->solar.SolObj[1].X, 65512);
+    // Venus keeps its offset from the Sun: 0.5 AU toward -x of it, x = 274.8.
+    EXPECT_EQ(wnd->solar.SolObj[1].X, 274);
     EXPECT_EQ(wnd->solar.SolObj[1].Y, 150);
     // The Sun was drawn through its mask: its transparent corner keeps the white background.
     EXPECT_EQ(wnd->solar.MSolardc->Pixel(0, 0), kWhite);
-    EXPECT_EQ(wnd->canvas.Pixel(45, 145), kWhite);
-    EXPECT_NE(wnd->canvas.Pixel(50, 150), kWhite);
+    EXPECT_EQ(wnd->canvas.Pixel(344, 145), kWhite);
+    EXPECT_NE(wnd->canvas.Pixel(349, 150), kWhite);
 }
 
 TEST_F(SolarView, WithABodyAtTheCentreNoOrbitsAreDrawn)
@@ -234,6 +281,8 @@ TEST_F(SolarView, BodiesOfUnknownKindAndPlanetsBeyondTheNinthSlotAreNotDrawn)
 {
     wnd->solar.SolObj[1] = Body('X', "Odd", 0.5, 0, 0);
     wnd->solar.SolObj[11] = Body('P', "Tenth", 0.3, 0, 0);
+    Put(wnd->solar.SolObj[1], -0.5, 0);
+    Put(wnd->solar.SolObj[11], -0.3, 0);
     wnd->solar.ShowSolSyst();
     EXPECT_EQ(wnd->solar.SolObj[1].X, 0);
     EXPECT_EQ(wnd->solar.SolObj[11].X, 0);
@@ -272,6 +321,133 @@ TEST_F(SolarView, DamagedElementsDrawNothingWrongAndOpenNoWrongCard)
     for (int k = 0; k < kSolarSlots; ++k)
         wnd->solar.SmSolObjCard(QPoint(10, 10), k);
     EXPECT_EQ(cards, kSolarSlots);
+}
+
+TEST_F(SolarView, BodiesStandAtTheirTruePlacesAboutTheCentreBody)
+{
+    testing_support::ScopedTimeZone zone("UTC0");
+    ASSERT_TRUE(ReadElements(wnd->solar.SolObj));
+    const struct
+    {
+        uint64_t instant; // UT, seconds since 1901-01-01 00:00
+        float scale;
+        int centre; // 0 the Sun, 3 the Earth, 5 Jupiter
+    } cases[] = {
+        {2349475200, 1.0f, 0}, {3124180800, 0.1f, 0},  {3974054400, 1.0f, 0},
+        {3974054400, 0.5f, 3}, {3124180800, 0.04f, 5},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(testing::Message() << c.instant << " S " << c.scale << " centre " << c.centre);
+        wnd->solar.Scale = c.scale;
+        wnd->solar.SystemCenter = static_cast<uint8_t>(c.centre);
+        wnd->solar.UpdateSolAngles(c.instant);
+        wnd->solar.ShowSolSyst();
+        const double jd = sky::JulianDateFromInstant(static_cast<int64_t>(c.instant));
+        const sky::Vec3 origin =
+            c.centre
+                ? sky::HeliocentricPlaceAt(wnd->solar.SolObj[c.centre - 1].Elements, jd).Position
+                : sky::Vec3{0, 0, 0};
+        for (int k = 0; k < 11; ++k)
+        {
+            const sky::Vec3 p =
+                sky::HeliocentricPlaceAt(wnd->solar.SolObj[k].Elements, jd).Position;
+            const double x = 200 + c.scale * kAu * (p.x - origin.x);
+            const double y = 150.5 - c.scale * kAu * (p.y - origin.y);
+            EXPECT_NEAR(solar::SignedCoord(wnd->solar.SolObj[k].X), x, 1.0) << k;
+            EXPECT_NEAR(solar::SignedCoord(wnd->solar.SolObj[k].Y), y, 1.0) << k;
+        }
+    }
+}
+
+TEST_F(SolarView, TheCardGivesTheTrueDistanceFromTheSun)
+{
+    testing_support::ScopedTimeZone zone("UTC0");
+    ASSERT_TRUE(ReadElements(wnd->solar.SolObj));
+    const struct
+    {
+        int slot;
+        uint64_t instant; // UT, seconds since 1901-01-01 00:00
+        double r;         // AU
+        double tolerance; // relative
+    } cases[] = {
+        {2, 3974054400, 0.985283, 0.003}, // the Earth-Moon barycentre on 2026-12-07
+        {3, 3974054400, 1.628785, 0.003}, // Mars
+        {4, 3124180800, 4.965489, 0.003}, // Jupiter on 2000-01-01 12:00
+        // Halley at perihelion, 1986-02-09 (JPL: q = 0.586 AU); the file's e = 0.967, to three
+        // places, holds q to about one percent.
+        {9, 2685783600, 0.586, 0.012},
+    };
+    for (const auto& c : cases)
+    {
+        wnd->solar.UpdateSolAngles(c.instant);
+        double shown = 0;
+        DialogAnswer answer(
+            [&](platform::Dialog& d)
+            {
+                shown = dynamic_cast<SmallCardDlg&>(d).Value(4102).toDouble();
+                return platform::IDOK;
+            });
+        wnd->solar.SmSolObjCard(QPoint(10, 10), c.slot);
+        EXPECT_NEAR(shown / (c.r * kAu), 1.0, c.tolerance) << wnd->solar.SolObj[c.slot].Name;
+    }
+}
+
+TEST_F(SolarView, NamesStandBesideTheBodiesOnlyWhenTheLayerIsOn)
+{
+    for (const bool names : {true, false})
+    {
+        wnd->canvas.Clear(0);
+        wnd->solar.ForgetDrawnPlaces();
+        wnd->Values.Names = names;
+        wnd->solar.ShowSolSyst(); // Earth at (50, 150), Venus at (125, 150), the Sun at (200, 150)
+        // Right of each sprite (half widths 3, 3 and 5 pixels), within half a line of its row.
+        for (const int left : {50 + 3, 125 + 3, 200 + 5})
+        {
+            int lit = 0;
+            for (int y = 144; y < 157; ++y)
+                for (int x = left + 1; x < left + 30; ++x)
+                    lit += wnd->canvas.Pixel(x, y) != 0;
+            EXPECT_EQ(lit > 10, names) << left;
+        }
+    }
+}
+
+TEST_F(SolarView, NamesLeaveNoMarksWhileTheBodiesGoRound)
+{
+    wnd->Values.Names = 1;
+    for (const int centre : {0, 3})
+    {
+        SCOPED_TRACE(centre);
+        wnd->canvas.Clear(0);
+        wnd->solar.ForgetDrawnPlaces();
+        wnd->solar.SystemCenter = static_cast<uint8_t>(centre);
+        for (int step = 0; step <= 36; ++step)
+        {
+            const double a = step * 10 * sky::kDegToRad;
+            Put(wnd->solar.SolObj[2], std::cos(a), std::sin(a));
+            Put(wnd->solar.SolObj[1], 0.5 * std::cos(-2 * a), 0.5 * std::sin(-2 * a));
+            wnd->solar.ShowSolSyst();
+        }
+        // Whatever is lit belongs to a sprite or a name of the last pass.
+        std::vector<QRect> drawn(std::begin(wnd->solar.NameBox), std::end(wnd->solar.NameBox));
+        drawn.push_back(wnd->solar.SunNameBox);
+        drawn.emplace_back(static_cast<int>(wnd->solar.XSun) - 6,
+                           static_cast<int>(wnd->solar.YSun) - 6, 13, 13);
+        for (int k : {1, 2})
+            drawn.emplace_back(solar::SignedCoord(wnd->solar.SolObj[k].X) - 4,
+                               solar::SignedCoord(wnd->solar.SolObj[k].Y) - 4, 9, 9);
+        for (int y = 0; y < 300; ++y)
+            for (int x = 0; x < 400; ++x)
+            {
+                if (wnd->canvas.Pixel(x, y) != 0)
+                {
+                    ASSERT_TRUE(std::any_of(drawn.begin(), drawn.end(),
+                                            [&](const QRect& r) { return r.contains(x, y); }))
+                        << x << "," << y;
+                }
+            }
+    }
 }
 
 TEST_F(SolarView, ZoomStopsBeingOfferedAtItsBounds)
@@ -565,7 +741,8 @@ TEST(SolarApplication, AStoppedViewIsDrawnAgainAtOnceAfterAResize)
     const QRect rc = wnd->GetClientRect();
     ASSERT_FLOAT_EQ(wnd->solar.XCenter, rc.width() * 0.5f);
     // The Sun stands in the middle of the new client area at once, with no tick to come.
-    EXPECT_NE(wnd->canvas.Pixel(static_cast<int>(wnd->solar.XCenter), static_cast<int>(wnd->solar.YCenter)),
+    EXPECT_NE(wnd->canvas.Pixel(static_cast<int>(wnd->solar.XCenter),
+                                static_cast<int>(wnd->solar.YCenter)),
               0u);
     app.reset();
 }

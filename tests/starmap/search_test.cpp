@@ -219,8 +219,8 @@ TEST_F(StarMapSearch, AStarIsFoundByTheBeginningOfItsNameInCatalogueOrder)
         {false, "sIr", {"card Star Sirius"}},
         {true, "sirius", {"box The Star is below the horizon"}},
         {true, "Tania   Bor", {"card Star Tania Borealis"}},
-        {true, "xyzzy", {"box The Star is not find"}},
-        {true, "n/a", {"box The Star is not find"}},
+        {true, "xyzzy", {"box The Star was not found"}},
+        {true, "n/a", {"box The Star was not found"}},
         {true, "polaris ", {"card Star Polaris"}},
     };
     for (const auto& c : cases)
@@ -265,7 +265,7 @@ TEST_F(StarMapSearch, AConstellationIsDrawnInRedOrReportedBelowTheHorizon)
         {"cru", false, {"box The Constellation is below the horizon"}, false, 7},
         {"SER", true, {}, true, 157}, // Serpens (Cauda), never (Caput)
         {"Orion", false, {"box The name of Constellation must content 3 symbols !!!"}, false, -1},
-        {"xyz", false, {"box The Constellation is not find"}, false, -1},
+        {"xyz", false, {"box The Constellation was not found"}, false, -1},
     };
     for (const auto& c : cases)
     {
@@ -312,9 +312,9 @@ TEST_F(StarMapSearch, DeepSkyObjectsAreFoundByMessierOrNgcNumber)
         {"M83", {"box The Messier Object is below the horizon"}},
         {"ngc104", {"box The NGC Object is below the horizon"}},
         {"M 31", {"card NGC / Messier NGC224 M31"}},
-        {"M31a", {"box The Object is not find"}},
-        {"M", {"box The Object is not find"}},
-        {"M0", {"box The Object is not find"}},
+        {"M31a", {"box The Object was not found"}},
+        {"M", {"box The Object was not found"}},
+        {"M0", {"box The Object was not found"}},
     };
     EnterAtPole(true);
     for (const auto& c : cases)
@@ -344,7 +344,8 @@ TEST_F(StarMapSearch, TheMoonIsFoundByItsExactName)
     EXPECT_EQ(Find(kSolar, "moon"), Shown{"card Moon"});
     EXPECT_EQ(Find(kSolar, "Moon"), Shown{"card Moon"});
     EXPECT_EQ(Find(kSolar, "moon "), Shown{"card Moon"});
-    EXPECT_EQ(Find(kSolar, "Mars"), Shown{"box The Object is not find"});
+    EXPECT_EQ(Find(kSolar, "Mars"), Shown{"card Planet"});
+    EXPECT_EQ(Find(kSolar, "Vulcan"), Shown{"box The Object was not found"});
 }
 
 TEST_F(StarMapSearch, CancelOrABlankNameEndsTheSearchAndDisablesFindNext)
@@ -367,8 +368,8 @@ TEST_F(StarMapSearch, AnUnreadableCatalogueIsReportedAsNotFound)
 {
     EnterAtPole(true);
     std::filesystem::remove(std::filesystem::path(dir.Path()) / "Data");
-    EXPECT_EQ(Find(kStar, "alu"), Shown{"box The Star is not find"});
-    EXPECT_EQ(Find(kConstel, "uma"), Shown{"box The Constellation is not find"});
+    EXPECT_EQ(Find(kStar, "alu"), Shown{"box The Star was not found"});
+    EXPECT_EQ(Find(kConstel, "uma"), Shown{"box The Constellation was not found"});
     EXPECT_EQ(Find(kObject, "M31"), Shown{});
 }
 

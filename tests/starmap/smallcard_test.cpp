@@ -159,7 +159,7 @@ TEST_F(Cards, ADeepSkyCardNamesItsTypeAndComment)
     const Case cases[] = {
         {0, "Spiral Galaxy", "Type Sb, bright"},      {1, "Elliptical Galaxy", "Type Sb, bright"},
         {2, "Irregular Galaxy", "Type Sb, bright"},   {3, "Planetary Nebula", "Sb, bright"},
-        {4, "Diffus Nebula", "Sb, bright"},           {5, "Open Cluster", "Number Sb, bright"},
+        {4, "Diffuse Nebula", "Sb, bright"},           {5, "Open Cluster", "Number Sb, bright"},
         {6, "Globular Cluster", "Number Sb, bright"}, {7, "", ""},
     };
     for (const Case& c : cases)
@@ -179,7 +179,7 @@ TEST_F(Cards, ADeepSkyCardNamesItsTypeAndComment)
         EXPECT_EQ(card.Value(4204), QString::fromLatin1(c.typeText));
         EXPECT_EQ(card.Value(4205), QString::fromLatin1(c.comment));
         EXPECT_EQ(card.Value(4201), QStringLiteral("NGC224"));
-        EXPECT_EQ(card.Value(4202), QStringLiteral("M0"));
+        EXPECT_EQ(card.Value(4202), QStringLiteral("---")); // no Messier number
         EXPECT_EQ(card.Value(4203), QStringLiteral("178x63'"));
         EXPECT_EQ(card.Value(4003), QStringLiteral("3.44"));
         EXPECT_EQ(card.Value(4006), QStringLiteral("0h 42.7m"));

@@ -34,7 +34,7 @@ TEST_F(StarMapView, EntryReadsBothCataloguesAndCreatesTheSprites)
     EXPECT_EQ(wnd->starmap.NgcMessdc->Width(), 5);
     EXPECT_EQ(wnd->starmap.NgcMessdc->Height(), 4);
     EXPECT_EQ(wnd->starmap.lat, -50.0f);
-    EXPECT_EQ(app->Frame()->PaneGadget(model::Pane::Coord)->Text(), "Really Sky Globe");
+    EXPECT_EQ(app->Frame()->PaneGadget(model::Pane::Coord)->Text(), "Real Sky Globe");
 
     wnd->DispatchCommand(400);
     EXPECT_EQ(wnd->Subject, model::Mode::Main);
@@ -113,7 +113,7 @@ TEST_F(StarMapView, ReviewGlobeAndBack)
     EXPECT_FALSE(app->Frame()->MenuAction(502)->isChecked());
     EXPECT_FALSE(wnd->VScrollBar()->isVisibleTo(wnd));
     EXPECT_EQ(wnd->starmap.lat, -50.0f);
-    EXPECT_EQ(app->Frame()->PaneGadget(model::Pane::Coord)->Text(), "Really Sky Globe");
+    EXPECT_EQ(app->Frame()->PaneGadget(model::Pane::Coord)->Text(), "Real Sky Globe");
     EXPECT_FLOAT_EQ(wnd->starmap.XCenter, wnd->width() * 0.5f);
 }
 

@@ -103,8 +103,9 @@ TEST_F(ClockWindow, SteppingTickInRealTimeOnlyShowsTheClock)
     EXPECT_EQ(datePane.Text(), "   05/03/2001");
 }
 
-TEST_F(ClockWindow, ReachingADateBoundSetsTimeOutKeepsTheYearAndTellsTheUser)
+TEST_F(ClockWindow, ReachingADateBoundSetsTimeOutLeavesTheClockWhereItStoodAndTellsTheUser)
 {
+    // The step that would pass the bound is not taken: the panes keep the instant just drawn.
     const struct
     {
         model::Mode subject;
@@ -112,28 +113,13 @@ TEST_F(ClockWindow, ReachingADateBoundSetsTimeOutKeepsTheYearAndTellsTheUser)
         bool forward;
         Date from;
         Time at;
-        Date to;
-        Time after;
         const char* datePane;
     } cases[] = {
-        {model::Mode::SolarSystem, kByYears, true, {10, 5, 2999}, {1, 2, 3}, {10, 5, 2999}, {1, 2, 3}, "   10/05/2999"},
-        {model::Mode::StarMap,
-         kBySeconds,
-         true,
-         {31, 12, 2999},
-         {23, 59, 59},
-         {1, 1, 2999},
-         {0, 0, 0},
-         "   01/01/2999"},
-        {model::Mode::SolarSystem,
-         kBySeconds,
-         false,
-         {1, 1, 1901},
-         {0, 0, 0},
-         {31, 12, 1901},
-         {23, 59, 59},
-         "   31/12/1901"},
-        {model::Mode::StarMap, kByMonths, false, {31, 1, 1901}, {4, 5, 6}, {31, 12, 1901}, {4, 5, 6}, "   31/12/1901"},
+        {model::Mode::SolarSystem, kByYears, true, {10, 5, 2999}, {1, 2, 3}, "   10/05/2999"},
+        {model::Mode::StarMap, kBySeconds, true, {31, 12, 2999}, {23, 59, 59}, "   31/12/2999"},
+        {model::Mode::SolarSystem, kByDays, true, {31, 12, 2999}, {8, 0, 0}, "   31/12/2999"},
+        {model::Mode::SolarSystem, kBySeconds, false, {1, 1, 1901}, {0, 0, 0}, "   01/01/1901"},
+        {model::Mode::StarMap, kByMonths, false, {31, 1, 1901}, {4, 5, 6}, "   31/01/1901"},
     };
     for (const auto& c : cases)
     {
@@ -146,7 +132,7 @@ TEST_F(ClockWindow, ReachingADateBoundSetsTimeOutKeepsTheYearAndTellsTheUser)
         w->clock.CurTime = c.at;
         Tick();
         EXPECT_TRUE(w->clock.TimeOut);
-        ExpectClock(*w, c.to, c.after);
+        ExpectClock(*w, c.from, c.at);
         EXPECT_EQ(datePane.Text(), c.datePane);
         ASSERT_EQ(messages.boxes.size(), 1u);
         EXPECT_EQ(messages.boxes[0].text, "Out from date bound !!!");
@@ -482,10 +468,7 @@ TEST_F(ClockWindow, NormalConditionsInTheSolarSystemReturnsToRealTimeAndResetsTh
     w->solar.Scale = 2.5f;
     w->solar.SystemCenter = 4;
     for (SolObjects& b : w->solar.SolObj)
-    {
         b.X = b.Y = 77;
-        b.tAng = b.ust = 1.5f;
-    }
     w->SetTimer(kTimerSolar, 200);
     w->CmNormal();
     EXPECT_EQ(RunningClockTimers(), 1u << kTimerRealTime);
@@ -501,8 +484,6 @@ TEST_F(ClockWindow, NormalConditionsInTheSolarSystemReturnsToRealTimeAndResetsTh
     {
         EXPECT_EQ(b.X, 0);
         EXPECT_EQ(b.Y, 0);
-        EXPECT_EQ(b.tAng, 0.0f);
-        EXPECT_EQ(b.ust, 0.0f);
     }
     EXPECT_EQ(modePane.Text(), " Real Time");
 }
@@ -570,28 +551,31 @@ TEST_F(ClockWindow, NormalConditionsOnTheMainScreenResetsTheClockAndStartsNoTime
 
 // ---- with the Solar System's own run commands and angles ----
 
-TEST_F(ClockWindow, ReversingTheDirectionWhileRunningHoldsTheBodiesForOneTickThenGoesBack)
+TEST_F(ClockWindow, ReversingTheDirectionWhileRunningShowsTheBodiesWhereTheyAreAtEachInstant)
 {
     w->Subject = model::Mode::SolarSystem;
     for (SolObjects& b : w->solar.SolObj)
-        b.Period = 365.25f;
+        b.Elements = {1.0, 0.0167, 0.0, 0.0, 102.9, 2451547.5, 365.256};
     w->solar.Playing = true;
     w->clock.TimeUpdateMode = kByDays;
     w->clock.TimeForward = true;
     w->clock.CurDate = Date{10, 3, 2001};
     w->clock.timeStep = 0;
     w->EvTimer(kTimerSolar);
-    const float first = w->solar.SolObj[3].tAng;
+    const double first = w->solar.SolObj[3].Place.Longitude;
     w->EvTimer(kTimerSolar);
-    const float second = w->solar.SolObj[3].tAng;
-    ASSERT_NE(first, second);  // a day's step moves the Earth
-    const float forwardStep = second - first;
+    const double second = w->solar.SolObj[3].Place.Longitude;
+    ASSERT_NE(first, second); // a day's step moves the Earth
     w->clock.TimeForward = false;
+    // The clock was stepped to 12 March after the last drawing: that day is drawn, then the
+    // 11th, then the 10th, each where the body is on that day.
     w->EvTimer(kTimerSolar);
-    EXPECT_NEAR(w->solar.SolObj[3].tAng, second, 1e-5);
+    EXPECT_GT(w->solar.SolObj[3].Place.Longitude, second);
     w->EvTimer(kTimerSolar);
-    EXPECT_NEAR(w->solar.SolObj[3].tAng - second, -forwardStep, 1e-5);
-    ExpectClock(*w, Date{10, 3, 2001}, Time{0, 0, 0});
+    EXPECT_DOUBLE_EQ(w->solar.SolObj[3].Place.Longitude, second);
+    w->EvTimer(kTimerSolar);
+    EXPECT_DOUBLE_EQ(w->solar.SolObj[3].Place.Longitude, first);
+    ExpectClock(*w, Date{9, 3, 2001}, Time{0, 0, 0});
 }
 
 TEST_F(ClockWindow, TimeUpdateRestartsARunningViewAndLeavesAStoppedOneStopped)
@@ -622,13 +606,13 @@ TEST_F(ClockWindow, TimeUpdateOfAStoppedViewShowsTheNewClockAtOnceAndLiftsTheDat
 {
     w->Subject = model::Mode::SolarSystem;
     for (SolObjects& b : w->solar.SolObj)
-        b.Period = 365.25f;
+        b.Elements = {1.0, 0.0167, 0.0, 0.0, 102.9, 2451547.5, 365.256};
     w->solar.Playing = false;
     w->clock.TimeUpdateMode = kByDays;
     w->clock.TimeOut = true;  // a date bound was hit before
     w->clock.CurDate = Date{31, 12, 2999};
     w->EvTimer(kTimerSolar);
-    const double before = w->solar.SolObj[3].tAng;
+    const double before = w->solar.SolObj[3].Place.Longitude;
     DialogAnswer answer(
         [](platform::Dialog& d)
         {
@@ -647,7 +631,7 @@ TEST_F(ClockWindow, TimeUpdateOfAStoppedViewShowsTheNewClockAtOnceAndLiftsTheDat
     EXPECT_FALSE(w->solar.Playing);
     EXPECT_EQ(datePane.Text(), "   21/06/2001");
     EXPECT_EQ(timePane.Text(), "   12:00:00");
-    const double shown = w->solar.SolObj[3].tAng;
+    const double shown = w->solar.SolObj[3].Place.Longitude;
     EXPECT_NE(shown, before);
     // Go starts at once, and its first tick draws the moment already on the screen.
     EXPECT_FALSE(w->clock.TimeOut);
@@ -655,7 +639,7 @@ TEST_F(ClockWindow, TimeUpdateOfAStoppedViewShowsTheNewClockAtOnceAndLiftsTheDat
     EXPECT_TRUE(w->solar.Playing);
     EXPECT_TRUE(messages.boxes.empty());
     w->EvTimer(kTimerSolar);
-    EXPECT_DOUBLE_EQ(w->solar.SolObj[3].tAng, shown);
+    EXPECT_DOUBLE_EQ(w->solar.SolObj[3].Place.Longitude, shown);
     ExpectClock(*w, Date{21, 6, 2001}, Time{13, 0, 0});
 }
 

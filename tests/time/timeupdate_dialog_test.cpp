@@ -50,7 +50,7 @@ void ExpectUnchanged(const Clock& c)
 
 std::string Range(int min, int max)
 {
-    return "Value mast be in the range [ " + std::to_string(min) + " .. " + std::to_string(max) +
+    return "Value must be in the range [ " + std::to_string(min) + " .. " + std::to_string(max) +
            " ]";
 }
 } // namespace
@@ -159,7 +159,7 @@ TEST(EditNumWin, LosingTheFocusChecksTheRangeButAPopupDoesNot)
     QCoreApplication::sendEvent(&field, &tab);
     EXPECT_EQ(field.text(), "12");
     ASSERT_EQ(messages.boxes.size(), 1u);
-    EXPECT_EQ(messages.boxes[0].text, "Value mast be in the range [ 0 .. 23 ]");
+    EXPECT_EQ(messages.boxes[0].text, "Value must be in the range [ 0 .. 23 ]");
 }
 
 // ---- TimeUpdateDlg ----

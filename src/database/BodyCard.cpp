@@ -1,0 +1,97 @@
+#include "database/BodyCard.h"
+
+#include "database/AnimDlg.h"
+#include "database/ViewDlg.h"
+#include "platform/Help.h"
+#include "platform/Hint.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+namespace database
+{
+BodyCard::BodyCard(QWidget* parent, int resId, const BodyCardShape& shape)
+    : platform::Dialog(parent, resId), shape(shape)
+{
+    setWindowTitle(QString::fromLatin1(shape.name));
+    tabs = new QTabWidget(this);
+    SetId(tabs, shape.tabsId);
+    frame = new PictureFrame(this, shape.frameId, &picture);
+    frame->setFixedSize(Dlu(0, 0, shape.frameDlu.width(), shape.frameDlu.height()).size());
+    btnVideo = new QPushButton(QStringLiteral("Video"), this);
+    btnView = new QPushButton(QStringLiteral("View"), this);
+    SetId(btnVideo, 3504);
+    SetId(btnView, 3503);
+    AddPictureCommands(this);
+}
+
+void BodyCard::FinishLayout(QSize minimumDlu)
+{
+    auto* help = new QPushButton(QStringLiteral("Help"), this);
+    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    SetId(help, 9);
+    SetId(close, platform::IDOK);
+    for (QPushButton* b : {btnVideo, btnView, help})
+        b->setAutoDefault(false);
+    close->setDefault(true);
+    connect(btnVideo, &QPushButton::clicked, this, [this] { BtnVideo(); });
+    connect(btnView, &QPushButton::clicked, this, [this] { BtnView(); });
+    connect(help, &QPushButton::clicked, this, [this] { CmHelp(); });
+    connect(close, &QPushButton::clicked, this, [this] { CmOk(); });
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(btnVideo);
+    buttons->addWidget(btnView);
+    buttons->addStretch();
+    buttons->addWidget(help);
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs);
+    layout->addLayout(buttons);
+    setMinimumSize(Dlu(0, 0, minimumDlu.width(), minimumDlu.height()).size());
+}
+
+std::string BodyCard::Hint(const char* before, const char* after) const
+{
+    return std::string(before) + shape.name + after;
+}
+
+void BodyCard::ChangePicture()
+{
+    picture.ChangePicture(this, shape.picturePath);
+    frame->update();
+}
+
+void BodyCard::CmOk()
+{
+    CloseWindow(platform::IDOK);
+}
+
+void BodyCard::CmHelp()
+{
+    platform::WinHelp(this, "Velmoria.hlp", platform::HELP_CONTEXT,
+                      shape.firstHelpTopic + static_cast<unsigned long>(SelectedTab()));
+    update();
+}
+
+void BodyCard::BtnVideo()
+{
+    platform::SetHint(Hint("Viewing video of ").c_str());
+    {
+        const std::string film = std::string("Video\\") + shape.name + ".avi";
+        AnimDlg dlg(this, film.c_str(), shape.mediaIndex);
+        dlg.Execute();
+    }
+    platform::SetHint(Hint("Viewing ", " card").c_str());
+}
+
+void BodyCard::BtnView()
+{
+    if (shape.viewHint)
+        platform::SetHint(Hint("Showing view of ").c_str());
+    {
+        ViewDlg dlg(this, shape.mediaIndex, -1);
+        dlg.Execute();
+    }
+    platform::SetHint(Hint("Viewing ", " card").c_str());
+}
+} // namespace database
