@@ -1,5 +1,12 @@
 #include "app/VelmoriaApp.h"
 
+#include "app/VelmoriaWnd.h"
+#include "platform/Bitmaps.h"
+#include "platform/Hint.h"
+#include "platform/Sound.h"
+#include "resources/CommandIds.h"
+#include "resources/Resources.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -9,13 +16,6 @@
 #include <QShortcut>
 #include <QTimer>
 #include <QToolBar>
-
-#include "app/VelmoriaWnd.h"
-#include "platform/Bitmaps.h"
-#include "platform/Hint.h"
-#include "platform/Sound.h"
-#include "resources/CommandIds.h"
-#include "resources/Resources.h"
 
 namespace
 {
@@ -44,8 +44,8 @@ TextGadget::TextGadget(int gadgetId, int numChars, QWidget* parent) : QLabel(par
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Sunken);
     setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('0')) * numChars + 2 * frameWidth() +
-                    4);
+    setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('0')) * numChars +
+                    2 * frameWidth() + 4);
 }
 
 StatusBar::StatusBar(QWidget* parent) : QStatusBar(parent), hint(new QLabel(this))
@@ -73,7 +73,23 @@ DecFrame::DecFrame(VelmoriaWnd* c) : QMainWindow(nullptr), client(c ? c : new Ve
 {
     setWindowTitle(QStringLiteral("Velmoria"));
     setCentralWidget(client);
-    client->SetFrame(this);
+    // The window tells the frame what to show; the frame asks the window about commands and
+    // passes them on.
+    connect(client, &VelmoriaWnd::FrameChanged, this,
+            [this](const QString& caption, int menu)
+            {
+                setWindowTitle(caption);
+                AssignMenu(menu);
+            });
+    connect(client, &VelmoriaWnd::SubjectChanged, this, &DecFrame::SetupSpeedBar);
+    connect(client, &VelmoriaWnd::PaneTextChanged, this,
+            [this](model::Pane pane, const QString& text)
+            {
+                if (TextGadget* gadget = PaneGadget(pane))
+                    gadget->setText(text);
+            });
+    connect(client, &VelmoriaWnd::CommandChecked, this, &DecFrame::CheckCommand);
+    connect(client, &VelmoriaWnd::ExitRequested, this, &QWidget::close);
     CreateStatusBar();
     CreateAccelerators();
     auto* idle = new QTimer(this);
@@ -84,7 +100,6 @@ DecFrame::DecFrame(VelmoriaWnd* c) : QMainWindow(nullptr), client(c ? c : new Ve
 DecFrame::~DecFrame()
 {
     platform::SetHintSink({});
-    client->SetFrame(nullptr);
 }
 
 void DecFrame::CreateStatusBar()
@@ -109,10 +124,14 @@ TextGadget* DecFrame::PaneGadget(model::Pane pane) const
 {
     switch (pane)
     {
-    case model::Pane::Date: return sbDate;
-    case model::Pane::Time: return sbTime;
-    case model::Pane::Mode: return sbMode;
-    case model::Pane::Coord: return sbCoord;
+    case model::Pane::Date:
+        return sbDate;
+    case model::Pane::Time:
+        return sbTime;
+    case model::Pane::Mode:
+        return sbMode;
+    case model::Pane::Coord:
+        return sbCoord;
     }
     return nullptr;
 }
@@ -142,11 +161,13 @@ void DecFrame::CreateAccelerators()
         auto* shortcut = new QShortcut(QKeySequence(a.key | a.modifiers), this);
         shortcut->setContext(Qt::WindowShortcut);
         const int id = a.command;
-        connect(shortcut, &QShortcut::activated, this, [this, id] {
-            // An accelerator of a disabled command does nothing, as its menu item would.
-            if (client->ButtonEnabler(id))
-                Command(id);
-        });
+        connect(shortcut, &QShortcut::activated, this,
+                [this, id]
+                {
+                    // An accelerator of a disabled command does nothing, as its menu item would.
+                    if (client->ButtonEnabler(id))
+                        Command(id);
+                });
         shortcuts.push_back(shortcut);
     }
 }
@@ -163,37 +184,40 @@ void DecFrame::AssignMenu(int resId)
             menu->deleteLater();
     bar->clear();
     std::function<void(QMenu*, const std::vector<MenuItem>&)> fill =
-        [&](QMenu* menu, const std::vector<MenuItem>& items) {
-            for (const MenuItem& item : items)
+        [&](QMenu* menu, const std::vector<MenuItem>& items)
+    {
+        for (const MenuItem& item : items)
+        {
+            if (!item.text)
             {
-                if (!item.text)
-                {
-                    menu->addSeparator();
-                    continue;
-                }
-                if (!item.children.empty())
-                {
-                    QMenu* sub = menu->addMenu(QString::fromLatin1(item.text));
-                    fill(sub, item.children);
-                    continue;
-                }
-                QAction* action = menu->addAction(MenuText(item));
-                action->setObjectName(QString::number(item.id));
-                action->setCheckable(item.checkable);
-                action->setChecked(item.checked);
-                if (const char* hint = HintString(item.id))
-                    action->setStatusTip(QString::fromLatin1(hint));
-                const int id = item.id;
-                // The check mark is the program's to set: undo the toggle Qt makes on a click.
-                connect(action, &QAction::triggered, this, [this, action, id](bool) {
-                    const bool before = !action->isChecked();
-                    if (action->isCheckable())
-                        action->setChecked(before);
-                    Command(id);
-                });
-                menuActions[id] = action;
+                menu->addSeparator();
+                continue;
             }
-        };
+            if (!item.children.empty())
+            {
+                QMenu* sub = menu->addMenu(QString::fromLatin1(item.text));
+                fill(sub, item.children);
+                continue;
+            }
+            QAction* action = menu->addAction(MenuText(item));
+            action->setObjectName(QString::number(item.id));
+            action->setCheckable(item.checkable);
+            action->setChecked(item.checked);
+            if (const char* hint = HintString(item.id))
+                action->setStatusTip(QString::fromLatin1(hint));
+            const int id = item.id;
+            // The check mark is the program's to set: undo the toggle Qt makes on a click.
+            connect(action, &QAction::triggered, this,
+                    [this, action, id](bool)
+                    {
+                        const bool before = !action->isChecked();
+                        if (action->isCheckable())
+                            action->setChecked(before);
+                        Command(id);
+                    });
+            menuActions[id] = action;
+        }
+    };
     for (const MenuItem& top : MenuResource(resId))
     {
         QMenu* menu = bar->addMenu(QString::fromLatin1(top.text));
@@ -299,19 +323,6 @@ void DecFrame::SetupSpeedBar()
     cb->show();
 }
 
-const char* ModeSound(model::Mode subject)
-{
-    switch (subject)
-    {
-    case model::Mode::Main: return "Sound\\Main.wav";
-    case model::Mode::SolarSystem: return "Sound\\SolarSystem.wav";
-    case model::Mode::StarMap: return "Sound\\StarMap.wav";
-    case model::Mode::DataBase: return "Sound\\DataBase.wav";
-    case model::Mode::None: break;
-    }
-    return "";
-}
-
 // ---- application ----
 
 VelmoriaApp::VelmoriaApp() = default;
@@ -357,4 +368,3 @@ int VelmoriaApp::Run()
     InitMainWindow();
     return QApplication::exec();
 }
-

@@ -119,5 +119,3 @@ private:
     DecFrame* frame = nullptr;
 };
 
-// Sound of a mode.
-const char* ModeSound(model::Mode subject);

@@ -1,7 +1,7 @@
 #include "app/VelmoriaWnd.h"
 
 #include "app/AboutDlg.h"
-#include "app/VelmoriaApp.h"
+#include "platform/Clock.h"
 #include "platform/Files.h"
 #include "platform/Help.h"
 #include "platform/Hint.h"
@@ -10,6 +10,7 @@
 #include "platform/Sound.h"
 #include "resources/CommandIds.h"
 #include "time/Calendar.h"
+#include "time/TimeUpdateDlg.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -57,23 +58,33 @@ bool IsPictureCommand(int id)
 {
     return id == cmd::kSavePicture || id == cmd::kCopyPicture || id == cmd::kPrintPicture;
 }
+// The music of a mode.
+const char* ModeSound(Mode subject)
+{
+    switch (subject)
+    {
+    case Mode::Main:
+        return "Sound\\Main.wav";
+    case Mode::SolarSystem:
+        return "Sound\\SolarSystem.wav";
+    case Mode::StarMap:
+        return "Sound\\StarMap.wav";
+    case Mode::DataBase:
+        return "Sound\\DataBase.wav";
+    case Mode::None:
+        break;
+    }
+    return "";
+}
 } // namespace
 
 VelmoriaWnd::VelmoriaWnd(QWidget* parent)
-    : QWidget(parent), model::ViewHost(this, new QScrollBar(Qt::Vertical, this),
-                                       Frame{[this](model::Pane pane, const char* text)
-                                             {
-                                                 if (frame)
-                                                     if (TextGadget* gadget =
-                                                             frame->PaneGadget(pane))
-                                                         gadget->SetText(text);
-                                             },
-                                             [this](int id, bool checked)
-                                             {
-                                                 if (frame)
-                                                     frame->CheckCommand(id, checked);
-                                             },
-                                             [this] { EvSize(); }, [this] { LeaveCurrentView(); }})
+    : QWidget(parent), model::ViewHost(
+                           this, new QScrollBar(Qt::Vertical, this),
+                           Frame{[this](model::Pane pane, const char* text)
+                                 { emit PaneTextChanged(pane, QString::fromLatin1(text)); },
+                                 [this](int id, bool checked) { emit CommandChecked(id, checked); },
+                                 [this] { EvSize(); }, [this] { LeaveCurrentView(); }})
 {
     setObjectName(QStringLiteral("VelmoriaWnd"));
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -83,21 +94,32 @@ VelmoriaWnd::VelmoriaWnd(QWidget* parent)
     vscroll->hide();
     vscroll->setRange(0, 360);
     VScrollBar()->setValue(starmap.VPos);
-    connect(vscroll, &QScrollBar::actionTriggered, this, [this](int action) {
-        switch (action)
-        {
-        case QAbstractSlider::SliderSingleStepSub: EvVScroll(SB_LINEUP, 0); break;
-        case QAbstractSlider::SliderSingleStepAdd: EvVScroll(SB_LINEDOWN, 0); break;
-        case QAbstractSlider::SliderPageStepSub: EvVScroll(SB_PAGEUP, 0); break;
-        case QAbstractSlider::SliderPageStepAdd: EvVScroll(SB_PAGEDOWN, 0); break;
-        case QAbstractSlider::SliderMove:
-            EvVScroll(SB_THUMBPOSITION, VScrollBar()->sliderPosition());
-            break;
-        default: break;
-        }
-        // The window sets the box itself.
-        VScrollBar()->setSliderPosition(starmap.VPos);
-    });
+    connect(vscroll, &QScrollBar::actionTriggered, this,
+            [this](int action)
+            {
+                switch (action)
+                {
+                case QAbstractSlider::SliderSingleStepSub:
+                    EvVScroll(SB_LINEUP, 0);
+                    break;
+                case QAbstractSlider::SliderSingleStepAdd:
+                    EvVScroll(SB_LINEDOWN, 0);
+                    break;
+                case QAbstractSlider::SliderPageStepSub:
+                    EvVScroll(SB_PAGEUP, 0);
+                    break;
+                case QAbstractSlider::SliderPageStepAdd:
+                    EvVScroll(SB_PAGEDOWN, 0);
+                    break;
+                case QAbstractSlider::SliderMove:
+                    EvVScroll(SB_THUMBPOSITION, VScrollBar()->sliderPosition());
+                    break;
+                default:
+                    break;
+                }
+                // The window sets the box itself.
+                VScrollBar()->setSliderPosition(starmap.VPos);
+            });
     SetBkgndColor(kGrey);
     canvas = platform::Canvas(1, 1, kGrey);
     ReadCFG();
@@ -113,9 +135,8 @@ VelmoriaWnd::~VelmoriaWnd()
         shutDown = true;
         DestroyMode(true);
         StoreConfig(kConfigFile, Values,
-                    [](const std::string& text, const char*, unsigned) {
-                        std::fprintf(stderr, "%s\n", text.c_str());
-                    });
+                    [](const std::string& text, const char*, unsigned)
+                    { std::fprintf(stderr, "%s\n", text.c_str()); });
         platform::StopSound();
     }
     timers.KillAll();
@@ -136,11 +157,20 @@ void VelmoriaWnd::DestroyMode(bool exit)
 {
     switch (Subject)
     {
-    case Mode::Main: DestroyMain(); break;
-    case Mode::SolarSystem: DestroySolarSystem(exit); break;
-    case Mode::StarMap: DestroyStarMap(exit); break;
-    case Mode::DataBase: DestroyDataBase(); break;
-    case Mode::None: break;
+    case Mode::Main:
+        DestroyMain();
+        break;
+    case Mode::SolarSystem:
+        DestroySolarSystem(exit);
+        break;
+    case Mode::StarMap:
+        DestroyStarMap(exit);
+        break;
+    case Mode::DataBase:
+        DestroyDataBase();
+        break;
+    case Mode::None:
+        break;
     }
 }
 
@@ -157,11 +187,18 @@ void VelmoriaWnd::LeaveCurrentView()
 {
     switch (Subject)
     {
-    case Mode::SolarSystem: DestroySolarSystem(false); break;
-    case Mode::StarMap: DestroyStarMap(false); break;
-    case Mode::DataBase: DestroyDataBase(); break;
+    case Mode::SolarSystem:
+        DestroySolarSystem(false);
+        break;
+    case Mode::StarMap:
+        DestroyStarMap(false);
+        break;
+    case Mode::DataBase:
+        DestroyDataBase();
+        break;
     case Mode::Main:
-    case Mode::None: return;
+    case Mode::None:
+        return;
     }
     SetBckGndPicture();
     RestoreMain();
@@ -169,11 +206,7 @@ void VelmoriaWnd::LeaveCurrentView()
 
 void VelmoriaWnd::ShowModeFrame(const char* caption, int menuId)
 {
-    if (frame)
-    {
-        frame->SetCaption(caption);
-        frame->AssignMenu(menuId);
-    }
+    emit FrameChanged(QString::fromLatin1(caption), menuId);
     if (Sound)
         platform::PlaySoundLoop(ModeSound(Subject));
     else
@@ -184,8 +217,7 @@ void VelmoriaWnd::ShowModeFrame(const char* caption, int menuId)
 void VelmoriaWnd::RestoreMain()
 {
     Subject = Mode::Main;
-    if (frame)
-        frame->SetupSpeedBar();
+    emit SubjectChanged();
     ShowModeFrame("Velmoria - [Main]", cmd::kMainMenu);
     SetHint("Choose subject for viewing");
 }
@@ -352,18 +384,32 @@ void VelmoriaWnd::DispatchCommand(int id)
         if (solarView || starView)
             CmPrintPicture();
         break;
-    case cmd::kSolarSystem: CmSolarSystem(); break;
-    case cmd::kStarMap: CmStarMap(); break;
-    case cmd::kDataBase: CmDBSolar(); break;
+    case cmd::kSolarSystem:
+        CmSolarSystem();
+        break;
+    case cmd::kStarMap:
+        CmStarMap();
+        break;
+    case cmd::kDataBase:
+        CmDBSolar();
+        break;
     case cmd::kExit:
-    case cmd::kReturn: CmExit(id); break;
-    case cmd::kHelpContents: CmContentsHelp(); break;
-    case cmd::kHelpOnHelp: CmUsingHelp(); break;
+    case cmd::kReturn:
+        CmExit(id);
+        break;
+    case cmd::kHelpContents:
+        CmContentsHelp();
+        break;
+    case cmd::kHelpOnHelp:
+        CmUsingHelp();
+        break;
     case cmd::kConstellationIndex:
         if (starView)
             starmap.CmConstelIndex();
         break;
-    case cmd::kAbout: CmAbout(); break;
+    case cmd::kAbout:
+        CmAbout();
+        break;
     case cmd::kSolarSetup:
         if (solarView)
             StoreCFGAfter([this] { solar.CmSSSetup(); });
@@ -372,12 +418,16 @@ void VelmoriaWnd::DispatchCommand(int id)
         if (starView)
             StoreCFGAfter([this] { starmap.CmSMSetup(); });
         break;
-    case cmd::kTimeUpdate: CmTimeUpdate(); break;
+    case cmd::kTimeUpdate:
+        CmTimeUpdate();
+        break;
     case cmd::kLocation:
         if (starView)
             StoreCFGAfter([this] { starmap.CmLocation(clock.Instant()); });
         break;
-    case cmd::kSound: CmSound(); break;
+    case cmd::kSound:
+        CmSound();
+        break;
     case cmd::kZoomIn:
         if (solarView)
             solar.CmZoomIn();
@@ -399,9 +449,13 @@ void VelmoriaWnd::DispatchCommand(int id)
         if (solarView)
             solar.CmStop();
         break;
-    case cmd::kNormal: CmNormal(); break;
+    case cmd::kNormal:
+        CmNormal();
+        break;
     case cmd::kRealSkyGlobe:
-    case cmd::kReviewGlobe: ChangeSystem(id); break;
+    case cmd::kReviewGlobe:
+        ChangeSystem(id);
+        break;
     case cmd::kStZoomIn:
         if (starView)
             starmap.CmStZoomIn();
@@ -479,28 +533,44 @@ bool VelmoriaWnd::ButtonEnabler(int id) const
     {
         switch (id)
         {
-        case cmd::kZoomIn: return solar.CanZoomIn();
-        case cmd::kZoomOut: return solar.CanZoomOut();
-        case cmd::kTimeForward: return clock.TimeUpdateMode != kRealTime && !clock.TimeForward;
-        case cmd::kTimeBack: return clock.TimeUpdateMode != kRealTime && clock.TimeForward;
-        case cmd::kGo: return !solar.Playing;
-        case cmd::kStop: return solar.Playing;
-        default: return true;
+        case cmd::kZoomIn:
+            return solar.CanZoomIn();
+        case cmd::kZoomOut:
+            return solar.CanZoomOut();
+        case cmd::kTimeForward:
+            return clock.TimeUpdateMode != kRealTime && !clock.TimeForward;
+        case cmd::kTimeBack:
+            return clock.TimeUpdateMode != kRealTime && clock.TimeForward;
+        case cmd::kGo:
+            return !solar.Playing;
+        case cmd::kStop:
+            return solar.Playing;
+        default:
+            return true;
         }
     }
     if (Subject == Mode::StarMap)
     {
         switch (id)
         {
-        case cmd::kLocation: return starmap.GlobeSystem;
-        case cmd::kStZoomIn: return starmap.CanZoomIn();
-        case cmd::kStZoomOut: return starmap.CanZoomOut();
-        case cmd::kStTimeForward: return clock.TimeUpdateMode != kRealTime && !clock.TimeForward;
-        case cmd::kStTimeBack: return clock.TimeUpdateMode != kRealTime && clock.TimeForward;
-        case cmd::kStGo: return !starmap.StPlaying;
-        case cmd::kStStop: return starmap.StPlaying;
-        case cmd::kFindNext: return starmap.Search && !starmap.NoMore;
-        default: return true;
+        case cmd::kLocation:
+            return starmap.GlobeSystem;
+        case cmd::kStZoomIn:
+            return starmap.CanZoomIn();
+        case cmd::kStZoomOut:
+            return starmap.CanZoomOut();
+        case cmd::kStTimeForward:
+            return clock.TimeUpdateMode != kRealTime && !clock.TimeForward;
+        case cmd::kStTimeBack:
+            return clock.TimeUpdateMode != kRealTime && clock.TimeForward;
+        case cmd::kStGo:
+            return !starmap.StPlaying;
+        case cmd::kStStop:
+            return starmap.StPlaying;
+        case cmd::kFindNext:
+            return starmap.Search && !starmap.NoMore;
+        default:
+            return true;
         }
     }
     return true;
@@ -517,8 +587,7 @@ void VelmoriaWnd::CmSolarSystem()
     clock.TimeUpdateMode = kRealTime;
     clock.TimeForward = true;
     clock.TimeRate = 1;
-    if (frame)
-        frame->SetupSpeedBar();
+    emit SubjectChanged();
     if (!solar.ReadSolData())
         return;
     SetBkgndColor(kBlack);
@@ -548,8 +617,7 @@ void VelmoriaWnd::CmStarMap()
     clock.TimeForward = true;
     clock.TimeUpdateMode = kRealTime;
     clock.TimeRate = 1;
-    if (frame)
-        frame->SetupSpeedBar();
+    emit SubjectChanged();
     if (!starmap.ReadStarData())
         return;
     if (!starmap.ReadNGCMessData())
@@ -573,8 +641,7 @@ void VelmoriaWnd::CmDBSolar()
         return;
     DestroyMain();
     Subject = Mode::DataBase;
-    if (frame)
-        frame->SetupSpeedBar();
+    emit SubjectChanged();
     SetBckGndPicture();
     InvalidateErase();
     ShowModeFrame("Velmoria - [Astronomical Database]", cmd::kDataBaseMenu);
@@ -588,8 +655,7 @@ void VelmoriaWnd::CmExit(int id)
         if (Subject != Mode::Main)
             return;
         // Closing the frame shuts the window down and ends the message loop.
-        if (frame)
-            frame->close();
+        emit ExitRequested();
         return;
     }
     if (Subject == Mode::Main)
@@ -642,11 +708,20 @@ void VelmoriaWnd::CmAbout()
     ShowAgainAfterCover();
     switch (Subject)
     {
-    case Mode::Main: SetHint("Choose subject for viewing"); break;
-    case Mode::SolarSystem: SetHint("Viewing Solar System model"); break;
-    case Mode::StarMap: SetHint("Viewing Star Map"); break;
-    case Mode::DataBase: SetHint("Viewing Solar System Data Base"); break;
-    case Mode::None: break;
+    case Mode::Main:
+        SetHint("Choose subject for viewing");
+        break;
+    case Mode::SolarSystem:
+        SetHint("Viewing Solar System model");
+        break;
+    case Mode::StarMap:
+        SetHint("Viewing Star Map");
+        break;
+    case Mode::DataBase:
+        SetHint("Viewing Solar System Data Base");
+        break;
+    case Mode::None:
+        break;
     }
 }
 
@@ -819,4 +894,219 @@ void VelmoriaWnd::ShowBckGndPicture()
     bgCheckedKey = canvas.Image().cacheKey();
     bgCheckedAt = place;
     bgSourceKey = src.cacheKey();
+}
+
+// ---- the views as the simulated clock runs them: the real-time and stepping ticks, the run
+// controls both views share, Time Update and Normal Conditions ----
+
+void VelmoriaWnd::StartClockTimer()
+{
+    if (Subject == Mode::SolarSystem || Subject == Mode::StarMap)
+        SetTimer(clock.TimerFor(Subject), clock.TimerPeriodMs());
+}
+
+void VelmoriaWnd::StopClockTimer()
+{
+    if (Subject == Mode::SolarSystem || Subject == Mode::StarMap)
+        KillTimer(clock.TimerFor(Subject));
+}
+
+void VelmoriaWnd::ShowRealTimeFrame()
+{
+    // Only the view on screen may move: a playing flag left over from another view (an entry
+    // that failed while reading its data) must not wake a stopped one.
+    const bool solarView = Subject == Mode::SolarSystem && solar.Playing;
+    const bool starView = Subject == Mode::StarMap && starmap.StPlaying;
+    if (!solarView && !starView)
+        return;
+    const platform::LocalDateTime now = platform::CurrentLocalDateTime();
+    const uint64_t instant = ClockInstant(now.date, now.time);
+    clock.ShowTime(now.time.Hour, now.time.Minute, now.time.Second);
+    clock.ShowDate(now.date.Day, now.date.Month, now.date.Year);
+    if (starView)
+    {
+        starmap.UpdateStarAngles(instant, now.utcOffset);
+        starmap.ShowStarMap();
+    }
+    else
+    {
+        solar.UpdateSolAngles(instant);
+        solar.ShowSolSyst();
+    }
+}
+
+void VelmoriaWnd::EvTimer(unsigned timerId)
+{
+    switch (timerId)
+    {
+    case kTimerRealTime:
+        ShowRealTimeFrame();
+        return;
+    case kTimerStarMap:
+    case kTimerSolar:
+    {
+        const bool starView = timerId == kTimerStarMap;
+        if (starView ? !(Subject == Mode::StarMap && starmap.StPlaying)
+                     : !(Subject == Mode::SolarSystem && solar.Playing))
+            return;
+        // Draw the clock as it stands, then step it: the first tick after a start shows the
+        // starting moment.
+        const uint64_t instant = clock.Instant();
+        const bool reversed = (clock.TimeForward && instant < clock.timeStep) ||
+                              (!clock.TimeForward && instant > clock.timeStep);
+        if (starView)
+        {
+            if (reversed)
+                starmap.RebaseStarAngles();
+            starmap.UpdateStarAngles(instant);
+            starmap.ShowStarMap();
+        }
+        else
+        {
+            solar.UpdateSolAngles(instant);
+            solar.ShowSolSyst();
+        }
+        if (!clock.Step())
+        {
+            // Stop first: timer events keep arriving while the message box is open.
+            if (starView)
+                starmap.CmStStop();
+            else
+                solar.CmStop();
+            platform::InfoBox(this, kDateBoundMessage);
+        }
+        clock.ShowClock();
+        clock.timeStep = instant;
+        return;
+    }
+    case kTimerBackground:
+        ShowBckGndPicture();
+        return;
+    default:
+        return;
+    }
+}
+
+void VelmoriaWnd::CmTimeUpdate()
+{
+    if (Subject != Mode::SolarSystem && Subject != Mode::StarMap)
+        return;
+    SetHint("Updating time mode and time value");
+    bool wasPlaying;
+    if (Subject == Mode::SolarSystem)
+    {
+        wasPlaying = solar.Playing;
+        solar.CmStop();
+    }
+    else
+    {
+        wasPlaying = starmap.StPlaying;
+        starmap.CmStStop();
+    }
+    StopClockTimer();
+    Present();
+    bool set = false;
+    {
+        TimeUpdateDlg dlg(this, &clock.CurTime, &clock.CurDate, &clock.TimeUpdateMode,
+                          &clock.TimeRate);
+        set = dlg.Execute() == platform::IDOK;
+    }
+    // A clock set anew stands within the date bounds (the dialog takes the years 1901 to
+    // 2999, or the computer's clock), so Go may start again. The real-time clock cannot
+    // stand beyond a bound either, and in Real Time no direction command is enabled that
+    // could clear the flag: Go would refuse for good.
+    if (set || clock.TimeUpdateMode == kRealTime)
+        clock.TimeOut = false;
+    clock.ShowMode();
+    BlackOut();
+    // A stopped view shows the clock just set at once: no tick comes to show it.
+    if (set && !wasPlaying)
+        ShowClockNow();
+    if (Subject == Mode::SolarSystem)
+    {
+        if (wasPlaying)
+            solar.CmGo();
+        else
+            solar.ShowSolSyst();
+        SetHint("Viewing Solar System model");
+    }
+    else
+    {
+        if (wasPlaying)
+            starmap.CmStGo();
+        else
+        {
+            starmap.ClearGlobeFlags();
+            starmap.ShowStarMap();
+        }
+        SetHint("Viewing Star Map");
+    }
+    StartClockTimer();
+}
+
+void VelmoriaWnd::ShowClockNow()
+{
+    if (clock.TimeUpdateMode == kRealTime)
+        clock.SetupStatusBar();
+    else
+        clock.ShowClock();
+    const uint64_t instant = clock.Instant();
+    if (Subject == Mode::StarMap)
+        starmap.UpdateStarAngles(instant);
+    else if (Subject == Mode::SolarSystem)
+        solar.UpdateSolAngles(instant);
+}
+
+void VelmoriaWnd::CmNormal()
+{
+    if (Subject != Mode::SolarSystem && Subject != Mode::StarMap)
+    {
+        // Main screen and database: nothing animates here and no clock timer belongs here,
+        // so only the clock is put back to Real Time, forward, rate 1. The picture is left
+        // alone (a black fill would leave the margins of the background picture black).
+        clock.SetNormal();
+        return;
+    }
+    BlackOut();
+    // Back to the computer's clock, forward: neither can stand beyond a date bound, and in
+    // Real Time no direction command could clear the flag afterwards.
+    clock.TimeOut = false;
+    if (clock.TimeUpdateMode != kRealTime)
+        KillTimer(clock.TimerFor(Subject));
+    if (Subject == Mode::SolarSystem)
+    {
+        solar.CmGo();
+        solar.Normal();
+    }
+    else
+    {
+        starmap.Normal();
+        if (!starmap.GlobeSystem)
+        {
+            VScrollBar()->setRange(0, 360);
+            VScrollBar()->setValue(starmap.VPos);
+        }
+        starmap.CmStGo();
+    }
+    const bool wasRealTime = clock.TimeUpdateMode == kRealTime;
+    clock.SetNormal();
+    if (!wasRealTime)
+        SetTimer(kTimerRealTime, 1000);
+    clock.ShowMode();
+    // The view was blacked out: show the present moment now rather than with the next tick.
+    ShowRealTimeFrame();
+}
+
+void VelmoriaWnd::ChangeSystem(int id)
+{
+    if (Subject != Mode::StarMap)
+        return;
+    const bool realSky = id != cmd::kReviewGlobe;
+    starmap.SetGlobeSystem(realSky);
+    CmNormal();
+    SetPane(model::Pane::Coord, realSky ? "Real Sky Globe" : "Review Globe");
+    InvalidateErase();
+    // The window is clean: the next frame must erase nothing, and it comes now.
+    starmap.ClearGlobeFlags();
+    ShowRealTimeFrame();
 }

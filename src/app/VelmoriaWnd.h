@@ -24,7 +24,6 @@
 #include <memory>
 
 class QScrollBar;
-class DecFrame;
 
 class VelmoriaWnd : public QWidget, public model::ViewHost
 {
@@ -32,8 +31,6 @@ class VelmoriaWnd : public QWidget, public model::ViewHost
 public:
     explicit VelmoriaWnd(QWidget* parent = nullptr);
     ~VelmoriaWnd() override;
-    // The frame that shows the window: its caption, menus, toolbar and status bar.
-    void SetFrame(DecFrame* f) { frame = f; }
     // Starts the main screen's music and background picture.
     void SetupWindow();
     // The end of the program, run once while the frame is whole: tears down the current mode,
@@ -130,6 +127,15 @@ public:
     DataBaseView database{*this};
     std::unique_ptr<platform::Bitmap> BGBitmap;
 
+signals:
+    // What the frame shows: the caption and menu of the mode entered, the toolbar of the
+    // subject, a status-bar pane, a menu check mark; and the end of the program.
+    void FrameChanged(const QString& caption, int menuId);
+    void SubjectChanged();
+    void PaneTextChanged(model::Pane pane, const QString& text);
+    void CommandChecked(int id, bool checked);
+    void ExitRequested();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -148,7 +154,6 @@ private:
     // The view on screen cannot go on: torn down, and the main screen comes back.
     void LeaveCurrentView();
 
-    DecFrame* frame = nullptr;
     platform::WindowTimers timers{this};
     // The canvas and picture as the background timer last found them whole, and where.
     qint64 bgCheckedKey = 0;
