@@ -8,6 +8,7 @@
 #include "time/SkyTime.h"
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 
 namespace globe
@@ -144,6 +145,23 @@ struct StarMark
     int dx;
 };
 StarMark StarMarkFor(float magnitude);
+
+// A body at hour angle H (degrees: the rotation t plus its right ascension in degrees) and
+// declination `dec` (radians, in the precision it is kept in) placed on the globe: its screen
+// point, that point as stored, and whether it is on the visible side (always, with a
+// transparent sphere).
+struct GlobePlace
+{
+    ScreenPoint at;
+    uint16_t x, y;
+    bool visible;
+};
+template <class Dec> GlobePlace PlaceOnGlobe(const View& v, double H, Dec dec, bool transparent)
+{
+    const double sinDec = std::sin(static_cast<double>(dec));
+    const ScreenPoint p = Project(v, H, std::cos(dec), sinDec);
+    return {p, StoreCoord(p.x), StoreCoord(p.y), transparent || IsVisible(v, sinDec, H, p.y)};
+}
 
 // The globe's zoom: the radius `r` grows by 20 pixels while it is below half the centre row
 // `yCenter` plus 1200, and shrinks by 20 while it is above a sixth of that row.

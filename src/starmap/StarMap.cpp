@@ -196,14 +196,12 @@ void StarMap::DrawGlob()
         if (s.Flag)
             canvas.PatBlt(globe::DrawCoord(s.X) - 1, globe::DrawCoord(s.Y), 4, 1,
                           platform::Rop::Blackness);
-        const double H = t + s.RA;
-        const double sinDec = std::sin(static_cast<double>(s.Dec));
-        const globe::ScreenPoint p = globe::Project(view, H, std::cos(s.Dec), sinDec);
-        s.X = globe::StoreCoord(p.x);
-        s.Y = globe::StoreCoord(p.y);
+        const globe::GlobePlace p = globe::PlaceOnGlobe(view, t + s.RA, s.Dec, transparent);
+        s.X = p.x;
+        s.Y = p.y;
         // Flag records which side of the sphere the star is on, not whether a mark was drawn:
         // lines, the hit test and the search use it for faint stars too.
-        s.Flag = transparent || globe::IsVisible(view, sinDec, H, p.y);
+        s.Flag = p.visible;
         if (s.Flag)
             DrawStarMark(s);
     }
@@ -325,11 +323,10 @@ void StarMap::DrawSolObj()
                           platform::Rop::Blackness);
         // The body's right ascension is -tSol, as a star's H = t + RA.
         const double H = t - tSol[k];
-        const double sinDec = std::sin(Dec[k]);
-        const globe::ScreenPoint p = globe::Project(view, H, std::cos(Dec[k]), sinDec);
-        XSol[k] = globe::StoreCoord(p.x);
-        YSol[k] = globe::StoreCoord(p.y);
-        FlagSol[k] = transparent || globe::IsVisible(view, sinDec, H, p.y);
+        const globe::GlobePlace p = globe::PlaceOnGlobe(view, H, Dec[k], transparent);
+        XSol[k] = p.x;
+        YSol[k] = p.y;
+        FlagSol[k] = p.visible;
         if (!FlagSol[k])
             continue;
         if (k == 1)
@@ -353,12 +350,10 @@ void StarMap::DrawNGCMess()
         if (o.Flag)
             canvas.PatBlt(globe::DrawCoord(o.X) - 2, globe::DrawCoord(o.Y) - 2, 5, 4,
                           platform::Rop::Blackness);
-        const double H = t + o.RA;
-        const double sinDec = std::sin(static_cast<double>(o.Dec));
-        const globe::ScreenPoint p = globe::Project(view, H, std::cos(o.Dec), sinDec);
-        o.X = globe::StoreCoord(p.x);
-        o.Y = globe::StoreCoord(p.y);
-        o.Flag = transparent || globe::IsVisible(view, sinDec, H, p.y);
+        const globe::GlobePlace p = globe::PlaceOnGlobe(view, t + o.RA, o.Dec, transparent);
+        o.X = p.x;
+        o.Y = p.y;
+        o.Flag = p.visible;
         if (o.Flag && NgcMessdc)
             canvas.BitBlt(globe::DrawCoord(o.X) - 2, globe::DrawCoord(o.Y) - 2, 5, 4, *NgcMessdc, 0,
                           0, platform::Rop::SrcCopy);

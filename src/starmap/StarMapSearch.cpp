@@ -2,13 +2,13 @@
 // its abbreviation, a deep-sky object by its Messier or NGC number, the Sun and the Moon. A
 // found object above the horizon gets its card at its place on the globe; a constellation is
 // drawn in red; anything below the horizon is reported.
-#include "starmap/StarMap.h"
 #include "platform/Files.h"
 #include "platform/MessageBox.h"
 #include "starmap/ConstBlocks.h"
 #include "starmap/FindDlg.h"
 #include "starmap/Globe.h"
 #include "starmap/Search.h"
+#include "starmap/StarMap.h"
 
 #include <cmath>
 #include <vector>
@@ -29,11 +29,10 @@ QPoint ScreenPoint(uint16_t x, uint16_t y)
 bool LocateNgcMess(const StarMap& w, const Setup& values, const NgcMessObj& o, QPoint& at)
 {
     const globe::View view{w.XCenter, w.YCenter, w.r, w.lat, w.latCos, w.latSin};
-    const double H = w.t + o.RA;
-    const double sinDec = std::sin(static_cast<double>(o.Dec));
-    const globe::ScreenPoint p = globe::Project(view, H, std::cos(o.Dec), sinDec);
-    at = ScreenPoint(globe::StoreCoord(p.x), globe::StoreCoord(p.y));
-    return values.SMValues.Check[4] != 0 || globe::IsVisible(view, sinDec, H, p.y);
+    const globe::GlobePlace p =
+        globe::PlaceOnGlobe(view, w.t + o.RA, o.Dec, values.SMValues.Check[4] != 0);
+    at = ScreenPoint(p.x, p.y);
+    return p.visible;
 }
 } // namespace
 
@@ -200,7 +199,7 @@ bool StarMap::FindNGCMessObj()
             SmNGCMess(at, i);
         else
             platform::InfoBox(host.Window(), messier ? "The Messier Object is below the horizon"
-                                            : "The NGC Object is below the horizon");
+                                                     : "The NGC Object is below the horizon");
     }
     std::fclose(f);
     if (!found)
@@ -224,7 +223,7 @@ void StarMap::FindSolObj()
     if (!FlagSol[k])
     {
         platform::InfoBox(host.Window(), k == 0 ? "The Sun is below the horizon"
-                                       : "The Moon is below the horizon");
+                                                : "The Moon is below the horizon");
         return;
     }
     const QPoint at = ScreenPoint(XSol[k], YSol[k]);
@@ -239,7 +238,8 @@ bool StarMap::FindPlanetAfter(int k)
     const std::string key = search::SearchKey(SearchString);
     for (int i = k + 1; i < skybodies::kSkyPlanetCount; ++i)
         if (Planet[i].Known && !key.empty() &&
-            search::SearchKey(skybodies::kSkyPlanets[static_cast<size_t>(i)].name).rfind(key, 0) == 0)
+            search::SearchKey(skybodies::kSkyPlanets[static_cast<size_t>(i)].name).rfind(key, 0) ==
+                0)
         {
             FindPlanet(i);
             LastIndex = static_cast<uint16_t>(StarCount + i);
@@ -254,11 +254,10 @@ void StarMap::FindPlanet(int k)
     // than the limiting magnitude, so that the card opens where it stands now.
     const SkyPlanet& p = Planet[k];
     const globe::View view{XCenter, YCenter, r, lat, latCos, latSin};
-    const double H = t + p.RA;
-    const double sinDec = std::sin(static_cast<double>(p.Dec));
-    const globe::ScreenPoint at = globe::Project(view, H, std::cos(p.Dec), sinDec);
-    if (Values.SMValues.Check[4] != 0 || globe::IsVisible(view, sinDec, H, at.y))
-        SmPlanetCard(ScreenPoint(globe::StoreCoord(at.x), globe::StoreCoord(at.y)), k);
+    const globe::GlobePlace at =
+        globe::PlaceOnGlobe(view, t + p.RA, p.Dec, Values.SMValues.Check[4] != 0);
+    if (at.visible)
+        SmPlanetCard(ScreenPoint(at.x, at.y), k);
     else
         platform::InfoBox(host.Window(), "The Planet is below the horizon");
 }

@@ -164,12 +164,10 @@ void StarMap::DrawPlanets()
         p.Flag = p.Drawn = false;
         if (!p.Known)
             continue;
-        const double H = t + p.RA;
-        const double sinDec = std::sin(static_cast<double>(p.Dec));
-        const globe::ScreenPoint at = globe::Project(view, H, std::cos(p.Dec), sinDec);
-        p.X = globe::StoreCoord(at.x);
-        p.Y = globe::StoreCoord(at.y);
-        p.Flag = transparent || globe::IsVisible(view, sinDec, H, at.y);
+        const globe::GlobePlace at = globe::PlaceOnGlobe(view, t + p.RA, p.Dec, transparent);
+        p.X = at.x;
+        p.Y = at.y;
+        p.Flag = at.visible;
         // A magnitude that is not a number (no phase known) is drawn rather than lost.
         p.Drawn = p.Flag && !(p.Magnitude > Values.SMValues.SelectMagn);
         if (!p.Drawn)
@@ -234,11 +232,9 @@ void StarMap::DrawNames()
             const skybodies::FigureCentre& c = FigureCentres[static_cast<size_t>(k)];
             if (!c.known)
                 continue;
-            const double H = t + c.RA;
-            const double sinDec = std::sin(static_cast<double>(c.Dec));
-            const globe::ScreenPoint at = globe::Project(view, H, std::cos(c.Dec), sinDec);
-            if (transparent || globe::IsVisible(view, sinDec, H, at.y))
-                put(k, at.x, at.y, true);
+            const globe::GlobePlace p = globe::PlaceOnGlobe(view, t + c.RA, c.Dec, transparent);
+            if (p.visible)
+                put(k, p.at.x, p.at.y, true);
         }
     // A star's mark reaches 2 pixels right of its position; the label starts beyond it.
     for (size_t n = 0; n < StarNames.size(); ++n)
