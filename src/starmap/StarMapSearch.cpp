@@ -155,6 +155,13 @@ bool StarMap::FindConst(uint16_t Index)
         const constblocks::Block block = constblocks::BlockAt(Star, StarCount, b);
         std::vector<constblocks::Link> links;
         constblocks::AppendBlockLinks(Star, block, links);
+        // A figure mostly below the horizon is reported as below it rather than shown by a stray
+        // line or two at the rim.
+        int above = 0;
+        for (int s = block.first; s < block.end; ++s)
+            above += Star[s].Flag ? 1 : 0;
+        if (2 * above < block.end - block.first)
+            links.clear();
         canvas.SetPen(kHighlightRed);
         bool drawn = false;
         for (const constblocks::Link& link : links)
@@ -169,7 +176,7 @@ bool StarMap::FindConst(uint16_t Index)
             }
         }
         for (int s = block.first; s < block.end; ++s)
-            if (Star[s].Flag)
+            if (drawn && Star[s].Flag)
                 DrawStarMark(Star[s]);
         host.Present();
         if (!drawn)

@@ -255,22 +255,26 @@ TEST_F(StarMapSearch, AConstellationIsDrawnInRedOrReportedBelowTheHorizon)
     const struct
     {
         const char* text;
+        bool north; // at the north pole, else the south pole
         bool transparent;
         Shown shown;
         bool red;
         int lastIndex;
     } cases[] = {
-        {"uma", false, {}, true, 3},
-        {" UMa ", false, {}, true, 3},
-        {"cru", false, {"box The Constellation is below the horizon"}, false, 7},
-        {"SER", true, {}, true, 157}, // Serpens (Cauda), never (Caput)
-        {"Orion", false, {"box The name of Constellation must content 3 symbols !!!"}, false, -1},
-        {"xyz", false, {"box The Constellation was not found"}, false, -1},
+        {"uma", true, false, {}, true, 3},
+        {" UMa ", true, false, {}, true, 3},
+        {"cru", true, false, {"box The Constellation is below the horizon"}, false, 7},
+        // From the south pole only Orion's belt, sword and feet are up: most of the figure is
+        // below the horizon, which is said, not shown by a line or two at the rim.
+        {"ORI", false, false, {"box The Constellation is below the horizon"}, false, -1},
+        {"SER", true, true, {}, true, 157}, // Serpens (Cauda), never (Caput)
+        {"Orion", true, false, {"box The name of Constellation must content 3 symbols !!!"}, false, -1},
+        {"xyz", true, false, {"box The Constellation was not found"}, false, -1},
     };
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.text);
-        EnterAtPole(true);
+        EnterAtPole(c.north);
         wnd->Values.SMValues.Check[4] = c.transparent;
         wnd->starmap.LastIndex = 0xFFFF;
         EXPECT_EQ(Find(kConstel, c.text), c.shown);
@@ -282,9 +286,9 @@ TEST_F(StarMapSearch, AConstellationIsDrawnInRedOrReportedBelowTheHorizon)
         EXPECT_FALSE(wnd->ButtonEnabler(510));
         wnd->DispatchCommand(400);
     }
-    ASSERT_GE(messages.boxes.size(), 2u);
-    EXPECT_EQ(messages.boxes[1].caption, "Velmoria - [Info]");
-    EXPECT_EQ(messages.boxes[1].flags, 0x10u); // the 3-symbol message has the stop icon
+    ASSERT_GE(messages.boxes.size(), 3u);
+    EXPECT_EQ(messages.boxes[2].caption, "Velmoria - [Info]");
+    EXPECT_EQ(messages.boxes[2].flags, 0x10u); // the 3-symbol message has the stop icon
 }
 
 TEST_F(StarMapSearch, TheRedLinesStayUntilTheNextFrame)
