@@ -367,22 +367,82 @@ void VelmoriaWnd::timerEvent(QTimerEvent* event)
 
 void VelmoriaWnd::DispatchCommand(int id)
 {
-    const bool solarView = Subject == Mode::SolarSystem;
-    const bool starView = Subject == Mode::StarMap;
-    const bool dataBase = Subject == Mode::DataBase;
+    // The commands of one view (a range of ids), done only while that view is on screen.
+    struct ViewCommand
+    {
+        int first, last;
+        Mode view;
+        void (*run)(VelmoriaWnd& w, int id);
+    };
+    static constexpr ViewCommand kViewCommands[] = {
+        {cmd::kConstellationIndex, cmd::kConstellationIndex, Mode::StarMap,
+         [](VelmoriaWnd& w, int) { w.starmap.CmConstelIndex(); }},
+        {cmd::kSolarSetup, cmd::kSolarSetup, Mode::SolarSystem,
+         [](VelmoriaWnd& w, int) { w.StoreCFGAfter([&w] { w.solar.CmSSSetup(); }); }},
+        {cmd::kStarMapSetup, cmd::kStarMapSetup, Mode::StarMap,
+         [](VelmoriaWnd& w, int) { w.StoreCFGAfter([&w] { w.starmap.CmSMSetup(); }); }},
+        {cmd::kLocation, cmd::kLocation, Mode::StarMap,
+         [](VelmoriaWnd& w, int)
+         { w.StoreCFGAfter([&w] { w.starmap.CmLocation(w.clock.Instant()); }); }},
+        {cmd::kZoomIn, cmd::kZoomIn, Mode::SolarSystem,
+         [](VelmoriaWnd& w, int) { w.solar.CmZoomIn(); }},
+        {cmd::kZoomOut, cmd::kZoomOut, Mode::SolarSystem,
+         [](VelmoriaWnd& w, int) { w.solar.CmZoomOut(); }},
+        {cmd::kTimeForward, cmd::kTimeBack, Mode::SolarSystem,
+         [](VelmoriaWnd& w, int id) { w.clock.SetTimeDirection(id == cmd::kTimeForward); }},
+        {cmd::kGo, cmd::kGo, Mode::SolarSystem, [](VelmoriaWnd& w, int) { w.solar.CmGo(); }},
+        {cmd::kStop, cmd::kStop, Mode::SolarSystem, [](VelmoriaWnd& w, int) { w.solar.CmStop(); }},
+        {cmd::kFirstCenter, cmd::kLastCenter, Mode::SolarSystem,
+         [](VelmoriaWnd& w, int id) { w.solar.ChangeCenter(id); }},
+        {cmd::kStZoomIn, cmd::kStZoomIn, Mode::StarMap,
+         [](VelmoriaWnd& w, int) { w.starmap.CmStZoomIn(); }},
+        {cmd::kStZoomOut, cmd::kStZoomOut, Mode::StarMap,
+         [](VelmoriaWnd& w, int) { w.starmap.CmStZoomOut(); }},
+        {cmd::kStTimeForward, cmd::kStTimeBack, Mode::StarMap,
+         [](VelmoriaWnd& w, int id) { w.clock.SetTimeDirection(id == cmd::kStTimeForward); }},
+        {cmd::kStGo, cmd::kStGo, Mode::StarMap, [](VelmoriaWnd& w, int) { w.starmap.CmStGo(); }},
+        {cmd::kStStop, cmd::kStStop, Mode::StarMap,
+         [](VelmoriaWnd& w, int) { w.starmap.CmStStop(); }},
+        {cmd::kFind, cmd::kFind, Mode::StarMap, [](VelmoriaWnd& w, int) { w.starmap.CmFind(); }},
+        {cmd::kFindNext, cmd::kFindNext, Mode::StarMap,
+         [](VelmoriaWnd& w, int) { w.starmap.CmFindNext(); }},
+        {cmd::kSunData, cmd::kSunData, Mode::DataBase,
+         [](VelmoriaWnd& w, int) { w.database.ShowSunData(); }},
+        {cmd::kFirstPlanetData, cmd::kLastPlanetData, Mode::DataBase,
+         [](VelmoriaWnd& w, int id) { w.database.ShowPlanetData(id); }},
+        {cmd::kMoonData, cmd::kMoonData, Mode::DataBase,
+         [](VelmoriaWnd& w, int) { w.database.ShowMoonData(); }},
+        {cmd::kSolarObjectsView, cmd::kSolarObjectsView, Mode::DataBase,
+         [](VelmoriaWnd& w, int) { w.database.CmSolObjView(); }},
+        {cmd::kGalaxiesView, cmd::kGalaxiesView, Mode::DataBase,
+         [](VelmoriaWnd& w, int) { w.database.CmGalaxyView(); }},
+        {cmd::kNebulasView, cmd::kNebulasView, Mode::DataBase,
+         [](VelmoriaWnd& w, int) { w.database.CmNebulaView(); }},
+        {cmd::kComparison, cmd::kComparison, Mode::DataBase,
+         [](VelmoriaWnd& w, int) { w.database.CmComparison(); }},
+    };
+    for (const ViewCommand& c : kViewCommands)
+        if (id >= c.first && id <= c.last)
+        {
+            if (Subject == c.view)
+                c.run(*this, id);
+            Present();
+            return;
+        }
     switch (id)
     {
     case cmd::kSavePicture:
-        if (solarView || starView)
-            CmSavePicture();
-        break;
     case cmd::kCopyPicture:
-        if (solarView || starView)
-            CmCopyPicture();
-        break;
     case cmd::kPrintPicture:
-        if (solarView || starView)
-            CmPrintPicture();
+        if (Subject == Mode::SolarSystem || Subject == Mode::StarMap)
+        {
+            if (id == cmd::kSavePicture)
+                CmSavePicture();
+            else if (id == cmd::kCopyPicture)
+                CmCopyPicture();
+            else
+                CmPrintPicture();
+        }
         break;
     case cmd::kSolarSystem:
         CmSolarSystem();
@@ -403,51 +463,14 @@ void VelmoriaWnd::DispatchCommand(int id)
     case cmd::kHelpOnHelp:
         CmUsingHelp();
         break;
-    case cmd::kConstellationIndex:
-        if (starView)
-            starmap.CmConstelIndex();
-        break;
     case cmd::kAbout:
         CmAbout();
-        break;
-    case cmd::kSolarSetup:
-        if (solarView)
-            StoreCFGAfter([this] { solar.CmSSSetup(); });
-        break;
-    case cmd::kStarMapSetup:
-        if (starView)
-            StoreCFGAfter([this] { starmap.CmSMSetup(); });
         break;
     case cmd::kTimeUpdate:
         CmTimeUpdate();
         break;
-    case cmd::kLocation:
-        if (starView)
-            StoreCFGAfter([this] { starmap.CmLocation(clock.Instant()); });
-        break;
     case cmd::kSound:
         CmSound();
-        break;
-    case cmd::kZoomIn:
-        if (solarView)
-            solar.CmZoomIn();
-        break;
-    case cmd::kZoomOut:
-        if (solarView)
-            solar.CmZoomOut();
-        break;
-    case cmd::kTimeForward:
-    case cmd::kTimeBack:
-        if (solarView)
-            clock.SetTimeDirection(id == cmd::kTimeForward);
-        break;
-    case cmd::kGo:
-        if (solarView)
-            solar.CmGo();
-        break;
-    case cmd::kStop:
-        if (solarView)
-            solar.CmStop();
         break;
     case cmd::kNormal:
         CmNormal();
@@ -456,70 +479,7 @@ void VelmoriaWnd::DispatchCommand(int id)
     case cmd::kReviewGlobe:
         ChangeSystem(id);
         break;
-    case cmd::kStZoomIn:
-        if (starView)
-            starmap.CmStZoomIn();
-        break;
-    case cmd::kStZoomOut:
-        if (starView)
-            starmap.CmStZoomOut();
-        break;
-    case cmd::kStTimeForward:
-    case cmd::kStTimeBack:
-        if (starView)
-            clock.SetTimeDirection(id == cmd::kStTimeForward);
-        break;
-    case cmd::kStGo:
-        if (starView)
-            starmap.CmStGo();
-        break;
-    case cmd::kStStop:
-        if (starView)
-            starmap.CmStStop();
-        break;
-    case cmd::kFind:
-        if (starView)
-            starmap.CmFind();
-        break;
-    case cmd::kFindNext:
-        if (starView)
-            starmap.CmFindNext();
-        break;
-    case cmd::kSunData:
-        if (dataBase)
-            database.ShowSunData();
-        break;
-    case cmd::kMoonData:
-        if (dataBase)
-            database.ShowMoonData();
-        break;
-    case cmd::kComparison:
-        if (dataBase)
-            database.CmComparison();
-        break;
-    case cmd::kSolarObjectsView:
-        if (dataBase)
-            database.CmSolObjView();
-        break;
-    case cmd::kGalaxiesView:
-        if (dataBase)
-            database.CmGalaxyView();
-        break;
-    case cmd::kNebulasView:
-        if (dataBase)
-            database.CmNebulaView();
-        break;
     default:
-        if (id >= cmd::kFirstCenter && id <= cmd::kLastCenter)
-        {
-            if (solarView)
-                solar.ChangeCenter(id);
-        }
-        else if (id >= cmd::kFirstPlanetData && id <= cmd::kLastPlanetData)
-        {
-            if (dataBase)
-                database.ShowPlanetData(id);
-        }
         break;
     }
     Present();
