@@ -36,7 +36,11 @@ void PlanetCard(const database::PlanetData& data)
     const PlanetDB& p = data.planet;
     for (const std::string& v : database::PlanetOrbitalValues(p))
         Keep(v);
-    const database::PlanetPhysical physical = database::PlanetPhysicalValues(p);
+    std::vector<const RingDB*> rings;
+    for (const RingDB& r : data.rings)
+        rings.push_back(&r);
+    const database::PlanetPhysical physical = database::PlanetPhysicalValues(
+        p, database::CountRings(rings.data(), static_cast<int>(rings.size())));
     for (const std::string& v : physical.values)
         Keep(v);
     const database::AtmosphereTexts atmosphere = database::PlanetAtmosphere(p);
