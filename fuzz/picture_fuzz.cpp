@@ -43,8 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     platform::Dib* dib = platform::ReadDib(gPath.c_str());
     if (!dib)
         return 0;
-    const platform::Palette palette(*dib);
-    const platform::Bitmap bitmap(*dib, &palette);
+    const platform::Bitmap bitmap(*dib);
     const int w = bitmap.Width();
     const int h = bitmap.Height();
 
@@ -53,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     platform::Canvas window(160, 120);
     window.BitBlt(window.Width() / 2 - w / 2, window.Height() / 2 - h / 2, w, h, bitmap, 0, 0,
                   platform::Rop::SrcCopy);
-    gSink = static_cast<int>(frame.Pixel(48, 30) ^ window.Pixel(80, 60)) + palette.Size();
+    gSink = static_cast<int>(frame.Pixel(48, 30) ^ window.Pixel(80, 60));
 
     if (w > 0 && h > 0)
     {
