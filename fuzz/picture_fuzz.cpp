@@ -1,5 +1,5 @@
 // Feeds arbitrary bytes to the picture reader as a ".bmp" file, then does with the picture
-// what the program does with its pictures: the palette and the device bitmap, a stretched copy
+// what the program does with its pictures: the bitmap, a stretched copy
 // into a frame (title, viewer, structure pictures, world map), a centred copy (the background
 // picture), and the world map's rectangle, degrees and marker for the picture's size.
 #include <QGuiApplication>
