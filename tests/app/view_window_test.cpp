@@ -5,6 +5,7 @@
 #include "common/TestSupport.h"
 #include "platform/PictureExport.h"
 #include "resources/CommandIds.h"
+#include "starmap/StarMapApp.h"
 #include "starmap/Globe.h"
 
 #include <QApplication>
@@ -25,26 +26,15 @@
 namespace
 {
 using testing_support::DialogAnswer;
-using testing_support::HelpRecorder;
 using testing_support::MessageRecorder;
 using testing_support::ScratchDir;
 using testing_support::SoundRecorder;
 
-// The whole application with its runtime files, in a scratch working directory.
-class ViewWindow : public ::testing::Test
+// The whole application with its runtime files, in a scratch working directory, with message
+// boxes, sounds and help recorded and the computer's clock fixed.
+class ViewWindow : public StarMapApp
 {
 protected:
-    void SetUp() override
-    {
-        dir.LinkAllRuntime();
-        app = std::make_unique<VelmoriaApp>();
-        app->InitMainWindow(false);
-        app->Frame()->resize(800, 600);
-        app->Frame()->show();
-        wnd = app->Frame()->Client();
-    }
-    void TearDown() override { app.reset(); }
-
     // Enters a view (301 or 302), the Review Globe when asked, and stops it.
     void EnterStopped(int view, bool reviewGlobe = false)
     {
@@ -77,13 +67,6 @@ protected:
                           Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(wnd, &event);
     }
-
-    ScratchDir dir;
-    MessageRecorder messages;
-    SoundRecorder sounds;
-    HelpRecorder help;
-    std::unique_ptr<VelmoriaApp> app;
-    VelmoriaWnd* wnd = nullptr;
 };
 
 TEST_F(ViewWindow, StoppedViewShowsItsWholePictureAgainAfterHelpOrAboutCoveredIt)

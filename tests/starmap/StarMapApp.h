@@ -22,10 +22,7 @@ protected:
         app->Frame()->show();
         wnd = app->Frame()->Client();
     }
-    void TearDown() override
-    {
-        app.reset();
-    }
+    void TearDown() override { app.reset(); }
 
     // Opens the Star Map for an observer at `latitude` whole degrees north or south.
     void Open(int latitude, bool north)

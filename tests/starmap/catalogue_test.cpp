@@ -37,6 +37,16 @@ std::vector<NGCMessDB> ReadDeepSky()
     return ReadRecords<NGCMessDB>(VELMORIA_RUNTIME_DIR "/Data/NGCMess.dat");
 }
 
+// The last object of the catalogue with NGC number `ngc`, or null.
+const NGCMessDB* FindNgc(const std::vector<NGCMessDB>& objects, int ngc)
+{
+    const NGCMessDB* found = nullptr;
+    for (const NGCMessDB& o : objects)
+        if (static_cast<int>(o.NGC) == ngc)
+            found = &o;
+    return found;
+}
+
 size_t FileSize(const char* path)
 {
     std::ifstream in(path, std::ios::binary | std::ios::ate);
@@ -353,12 +363,7 @@ TEST(DeepSkyCatalogue, PlacesShowpiecesWhereTheMessierCatalogueDoes)
     for (const Expected& e : table)
     {
         SCOPED_TRACE("NGC " + std::to_string(e.ngc));
-        const NGCMessDB* found = nullptr;
-        for (const NGCMessDB& o : objects)
-        {
-            if (static_cast<int>(o.NGC) == e.ngc)
-                found = &o;
-        }
+        const NGCMessDB* found = FindNgc(objects, e.ngc);
         ASSERT_NE(found, nullptr);
         const int messier = found->Messier, type = found->Type, constellation = found->NumConst;
         const float ra = found->RA, dec = found->Dec;
@@ -439,12 +444,7 @@ TEST(DeepSkyCatalogue, MagnitudesAndSizesFollowTheirNamedCatalogues)
     for (const Expected& e : table)
     {
         SCOPED_TRACE("NGC " + std::to_string(e.ngc));
-        const NGCMessDB* found = nullptr;
-        for (const NGCMessDB& o : objects)
-        {
-            if (static_cast<int>(o.NGC) == e.ngc)
-                found = &o;
-        }
+        const NGCMessDB* found = FindNgc(objects, e.ngc);
         ASSERT_NE(found, nullptr);
         const float magnitude = found->Magnitude;
         EXPECT_NEAR(magnitude, e.magnitude, 0.005);
