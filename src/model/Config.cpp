@@ -1,13 +1,13 @@
 #include "model/Config.h"
 
+#include "platform/Files.h"
+#include "platform/MessageBox.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include "platform/Files.h"
-#include "platform/MessageBox.h"
 
 Setup DefaultSetup()
 {
@@ -32,13 +32,16 @@ Setup DefaultSetup()
 
 namespace
 {
-void CreateEmpty(const char* path, Setup& values, const ConfigReport& report)
+// A new file holds the defaults at once, written as safely as at exit, so that a program that
+// never reaches its exit (a crash, a kill, a power cut) still leaves a whole record.
+void CreateWithDefaults(const char* path, Setup& values, const ConfigReport& report)
 {
     // Whatever happens, the program goes on with the defaults.
     values = DefaultSetup();
-    if (std::FILE* f = platform::OpenFile(path, "wb+"))
-        std::fclose(f);
-    else
+    bool written = true;
+    StoreConfig(path, values,
+                [&written](const std::string&, const char*, unsigned) { written = false; });
+    if (!written)
         report(platform::FileMessage("Unable to create file", path), platform::kCaptionError,
                platform::MB_ICONSTOP);
 }
@@ -50,7 +53,8 @@ void KeepInRange(Setup& values)
     const float magn = values.SMValues.SelectMagn;
     if (!(magn >= kMinSelectMagn && magn <= kMaxSelectMagn))
         values.SMValues.SelectMagn = defaults.SMValues.SelectMagn;
-    const auto keep = [](uint8_t& field, uint8_t max, uint8_t fallback) {
+    const auto keep = [](uint8_t& field, uint8_t max, uint8_t fallback)
+    {
         if (field > max)
             field = fallback;
     };
@@ -69,7 +73,7 @@ void ReadConfig(const char* path, Setup& values, const ConfigReport& report)
     std::FILE* f = platform::OpenFile(path, "rb");
     if (!f)
     {
-        CreateEmpty(path, values, report);
+        CreateWithDefaults(path, values, report);
         return;
     }
     unsigned char bytes[sizeof(Setup)];
@@ -87,7 +91,7 @@ void ReadConfig(const char* path, Setup& values, const ConfigReport& report)
            platform::MB_ICONEXCLAMATION);
     report("The default settings will be used.", platform::kCaptionInfo,
            platform::MB_ICONINFORMATION);
-    CreateEmpty(path, values, report);
+    CreateWithDefaults(path, values, report);
 }
 
 namespace

@@ -84,11 +84,12 @@ void KeepInRange(Setup& values);
 using ConfigReport = std::function<void(const std::string& text, const char* caption,
                                         unsigned flags)>;
 
-// Reads the configuration file `path` into `values`. A missing file is created empty and the
-// defaults are used without a message; a short file is reported (warning, then info), created
-// anew empty and the defaults are used; a file that cannot be created is reported as an error
-// and the defaults are used. A longer file is read from its first 31 bytes, and a field out
-// of its range is replaced by its default (KeepInRange).
+// Reads the configuration file `path` into `values`. A missing file is created holding the
+// defaults, which are used without a message; a short file is reported (warning, then info),
+// written anew with the defaults, which are used; a file that cannot be created is reported as
+// an error and the defaults are used. A 31- or 32-byte file is read with the layers it does not
+// hold shown, a longer one from its first 33 bytes, and a field out of its range is replaced by
+// its default (KeepInRange).
 void ReadConfig(const char* path, Setup& values, const ConfigReport& report);
 
 // Writes `values` as exactly 33 bytes to `path`, or through a symbolic link to the file it

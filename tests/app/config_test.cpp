@@ -46,7 +46,7 @@ fs::perms PermsOf(const std::string& path)
     return fs::status(path).permissions();
 }
 
-TEST(Config, MissingFileGivesDefaultsSilentlyAndLeavesAnEmptyFile)
+TEST(Config, MissingFileGivesDefaultsSilentlyAndWritesThemAtOnce)
 {
     ScratchDir dir;
     Recorded r;
@@ -54,9 +54,7 @@ TEST(Config, MissingFileGivesDefaultsSilentlyAndLeavesAnEmptyFile)
     ReadConfig("Velmoria.cfg", s, r.Report());
     EXPECT_TRUE(r.boxes.empty());
     EXPECT_EQ(Bytes(s), Bytes(DefaultSetup()));
-    bool exists = false;
-    EXPECT_EQ(dir.Read("Velmoria.cfg", &exists), "");
-    EXPECT_TRUE(exists);
+    EXPECT_EQ(dir.Read("Velmoria.cfg"), Bytes(DefaultSetup()));
 }
 
 TEST(Config, DefaultsAreTheDocumentedOptions)
@@ -84,7 +82,7 @@ TEST(Config, DefaultsAreTheDocumentedOptions)
     EXPECT_EQ(b[32], 1); // names shown
 }
 
-TEST(Config, ShortOrEmptyFileWarnsInformsAndIsTruncated)
+TEST(Config, ShortOrEmptyFileWarnsInformsAndIsWrittenAnewWithTheDefaults)
 {
     for (const std::string& content : {std::string(), std::string(30, '\x01')})
     {
@@ -101,7 +99,7 @@ TEST(Config, ShortOrEmptyFileWarnsInformsAndIsTruncated)
         EXPECT_EQ(r.boxes[1].caption, "Velmoria - [Info]");
         EXPECT_EQ(r.boxes[1].flags, 0x40u);
         EXPECT_EQ(Bytes(s), Bytes(DefaultSetup()));
-        EXPECT_EQ(dir.Read("Velmoria.cfg"), "");
+        EXPECT_EQ(dir.Read("Velmoria.cfg"), Bytes(DefaultSetup()));
     }
 }
 

@@ -26,9 +26,6 @@
 namespace
 {
 using testing_support::DialogAnswer;
-using testing_support::MessageRecorder;
-using testing_support::ScratchDir;
-using testing_support::SoundRecorder;
 
 // The whole application with its runtime files, in a scratch working directory, with message
 // boxes, sounds and help recorded and the computer's clock fixed.
@@ -84,31 +81,6 @@ TEST_F(ViewWindow, StoppedViewShowsItsWholePictureAgainAfterHelpOrAboutCoveredIt
             EXPECT_EQ(wnd->grab().toImage().convertToFormat(before.format()), before);
             wnd->DispatchCommand(cmd::kReturn);
         }
-}
-
-TEST(ViewWindowConfiguration, AFileCreatedAtStartHoldsTheWholeRecordAtOnce)
-{
-    const struct
-    {
-        const char* before; // nullptr: no file
-        size_t messages;
-    } cases[] = {{nullptr, 0}, {"short", 2}, {"", 2}};
-    for (const auto& c : cases)
-    {
-        ScratchDir dir;
-        MessageRecorder messages;
-        SoundRecorder sounds;
-        if (c.before)
-            dir.Write("Velmoria.cfg", c.before);
-        VelmoriaWnd wnd;
-        bool exists = false;
-        const std::string bytes = dir.Read("Velmoria.cfg", &exists);
-        EXPECT_TRUE(exists);
-        ASSERT_EQ(bytes.size(), sizeof(::Setup)) << (c.before ? c.before : "missing");
-        EXPECT_EQ(bytes, std::string(reinterpret_cast<const char*>(&wnd.Values), sizeof(::Setup)));
-        EXPECT_EQ(messages.boxes.size(), c.messages);
-        EXPECT_FALSE(std::filesystem::exists(dir.Path() + "/Velmoria.cfg.new"));
-    }
 }
 
 TEST_F(ViewWindow, SetupThatStoresNewValuesWritesTheConfigurationAtOnce)
