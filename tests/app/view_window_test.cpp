@@ -17,7 +17,6 @@
 #include <QTest>
 #include <QWheelEvent>
 #include <cmath>
-#include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
 #include <sys/stat.h>
