@@ -7,6 +7,17 @@ namespace
 // Each helper performs its unit's step and, when the unit wraps, the carry (borrow) into the
 // next unit up. Only the year can fail: that is the date bound.
 
+// A month or year step lands on a month that may be shorter than the day: the day becomes that
+// month's last, so that the clock never shows a date that does not exist (31 February) and the
+// views draw the date the status bar shows.
+bool KeepDayWithinMonth(Date& d, bool stepped)
+{
+    const uint8_t last = MonthLength(d.Month, d.Year);
+    if (d.Day > last)
+        d.Day = last;
+    return stepped;
+}
+
 bool YearForward(Date& d)
 {
     if (d.Year < kLastClockYear)
@@ -203,16 +214,9 @@ bool StepClock(Time& time, Date& date, ClockUnit unit, bool forward)
         case ClockUnit::Day:
             return DayForward(date);
         case ClockUnit::Month:
-            // A day that the next month may not have moves to the 1st of the month after.
-            // A bound hit by the first of the two month steps ends the step there.
-            if (date.Day > 28)
-            {
-                date.Day = 1;
-                return MonthForward(date) && MonthForward(date);
-            }
-            return MonthForward(date);
+            return KeepDayWithinMonth(date, MonthForward(date));
         case ClockUnit::Year:
-            return YearForward(date);
+            return KeepDayWithinMonth(date, YearForward(date));
         }
         return true;
     }
@@ -227,9 +231,9 @@ bool StepClock(Time& time, Date& date, ClockUnit unit, bool forward)
     case ClockUnit::Day:
         return DayBack(date);
     case ClockUnit::Month:
-        return MonthBack(date);
+        return KeepDayWithinMonth(date, MonthBack(date));
     case ClockUnit::Year:
-        return YearBack(date);
+        return KeepDayWithinMonth(date, YearBack(date));
     }
     return true;
 }

@@ -34,10 +34,11 @@ bool UnitOfMode(int mode, ClockUnit& unit);
 uint8_t MonthLength(uint32_t month, uint32_t year);
 
 // Moves `time` and `date` one `unit` forward or backward, carrying into (borrowing from) the
-// higher units. Stepping by months forward from day 29..31 goes to day 1 two months on;
-// stepping by months backward and by years keeps the day as it is. Returns false when the step
-// would take the year out of 1901..2999: the year then keeps its value and the lower units keep
-// what the carry already gave them.
+// higher units. Stepping by months or years keeps the day of the month when the new month has
+// it and otherwise takes the month's last day (31/01 -> 28/02 -> 28/03), in both directions, so
+// every step gives a date that exists. Returns false when the step would take the year out of
+// 1901..2999: the year then keeps its value and the lower units keep what the carry already gave
+// them.
 bool StepClock(Time& time, Date& date, ClockUnit unit, bool forward);
 
 // Text of the time pane: three spaces, then hh:mm:ss, each part at least two digits.

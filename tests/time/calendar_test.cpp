@@ -101,18 +101,22 @@ TEST(Calendar, OneStepCarriesBorrowsAndKeepsDaysAsTheCalendarRulesSay)
         {At(1, 3, 2000), D, Back, At(29, 2, 2000), true},
         {At(1, 1, 1950), D, Back, At(31, 12, 1949), true},
         {At(1, 5, 1999), D, Back, At(30, 4, 1999), true},
-        // Months: a day the next month may lack goes to the 1st two months on.
-        {At(31, 1, 1999), Mo, Fwd, At(1, 3, 1999), true},
-        {At(29, 1, 2000), Mo, Fwd, At(1, 3, 2000), true},
-        {At(28, 1, 1999), Mo, Fwd, At(28, 2, 1999), true},
+        // Months and years keep the day when the new month has it, else take its last day:
+        // no month is skipped and no date that does not exist is shown.
+        {At(31, 1, 1999), Mo, Fwd, At(28, 2, 1999), true},
+        {At(31, 1, 2000), Mo, Fwd, At(29, 2, 2000), true},
+        {At(28, 2, 1999), Mo, Fwd, At(28, 3, 1999), true},
+        {At(29, 1, 2000), Mo, Fwd, At(29, 2, 2000), true},
         {At(15, 1, 1999), Mo, Fwd, At(15, 2, 1999), true},
-        {At(30, 11, 1999), Mo, Fwd, At(1, 1, 2000), true},
-        {At(15, 12, 1999), Mo, Fwd, At(15, 1, 2000), true},
-        {At(31, 3, 1999), Mo, Back, At(31, 2, 1999), true},
+        {At(30, 11, 1999), Mo, Fwd, At(30, 12, 1999), true},
+        {At(31, 12, 1999), Mo, Fwd, At(31, 1, 2000), true},
+        {At(31, 3, 1999), Mo, Back, At(28, 2, 1999), true},
+        {At(31, 12, 1999), Mo, Back, At(30, 11, 1999), true},
         {At(15, 1, 2000), Mo, Back, At(15, 12, 1999), true},
-        // Years keep the day, even one the new year's February lacks.
-        {At(29, 2, 2000), Y, Fwd, At(29, 2, 2001), true},
-        {At(29, 2, 2004), Y, Back, At(29, 2, 2003), true},
+        {At(29, 2, 2000), Y, Fwd, At(28, 2, 2001), true},
+        {At(29, 2, 2004), Y, Back, At(28, 2, 2003), true},
+        {At(29, 2, 1996), Y, Fwd, At(28, 2, 1997), true},
+        {At(28, 2, 1999), Y, Fwd, At(28, 2, 2000), true},
         // Time units and their carries up to the year.
         {At(31, 12, 1999, 23, 59, 59), S, Fwd, At(1, 1, 2000, 0, 0, 0), true},
         {At(28, 2, 2000, 23, 59, 59), S, Fwd, At(29, 2, 2000, 0, 0, 0), true},
@@ -122,7 +126,8 @@ TEST(Calendar, OneStepCarriesBorrowsAndKeepsDaysAsTheCalendarRulesSay)
         {At(10, 6, 2000, 11, 0, 7), Mi, Back, At(10, 6, 2000, 10, 59, 7), true},
         {At(30, 6, 2000, 23, 5, 7), H, Fwd, At(1, 7, 2000, 0, 5, 7), true},
         {At(1, 7, 2000, 0, 5, 7), H, Back, At(30, 6, 2000, 23, 5, 7), true},
-        // A day beyond its month (left by a month or year step) wraps at the next day step.
+        // A day beyond its month (no step makes one, but a hand-set clock might) wraps at the
+        // next day step.
         {At(31, 2, 1999), D, Fwd, At(1, 3, 1999), true},
         // Upper bound: the year stays, the lower units keep what the carry gave them.
         {At(31, 12, 2999, 23, 59, 59), S, Fwd, At(1, 1, 2999, 0, 0, 0), false},
@@ -130,8 +135,8 @@ TEST(Calendar, OneStepCarriesBorrowsAndKeepsDaysAsTheCalendarRulesSay)
         {At(31, 12, 2999, 23, 0, 0), H, Fwd, At(1, 1, 2999, 0, 0, 0), false},
         {At(31, 12, 2999), D, Fwd, At(1, 1, 2999), false},
         {At(15, 12, 2999), Mo, Fwd, At(15, 1, 2999), false},
-        {At(30, 11, 2999), Mo, Fwd, At(1, 1, 2999), false},
-        {At(30, 12, 2999), Mo, Fwd, At(1, 1, 2999), false},
+        {At(30, 11, 2999), Mo, Fwd, At(30, 12, 2999), true},
+        {At(30, 12, 2999), Mo, Fwd, At(30, 1, 2999), false},
         {At(10, 5, 2999), Y, Fwd, At(10, 5, 2999), false},
         {At(30, 12, 2999, 23, 59, 59), S, Fwd, At(31, 12, 2999, 0, 0, 0), true},
         {At(10, 5, 2998), Y, Fwd, At(10, 5, 2999), true},
@@ -157,8 +162,8 @@ TEST(Calendar, OneStepCarriesBorrowsAndKeepsDaysAsTheCalendarRulesSay)
 
 TEST(Calendar, StepsForwardThenAsManyBackReturnToTheStartInEveryMode)
 {
-    // Months start on a day every month has: from day 29..31 the forward step is not
-    // reversible by design (it goes to the 1st two months on).
+    // Months and years start on a day every month has: from day 29..31 a step may take the
+    // month's last day, which the way back does not give up.
     const struct
     {
         ClockUnit unit;
@@ -173,7 +178,7 @@ TEST(Calendar, StepsForwardThenAsManyBackReturnToTheStartInEveryMode)
         {D, At(15, 2, 2096), 3000},
         {Mo, At(28, 1, 1999), 50},
         {Mo, At(1, 12, 1950), 13},
-        {Y, At(29, 2, 2000), 500},
+        {Y, At(28, 2, 2000), 500},
         {Y, At(31, 12, 1901), 1098},
     };
     for (const auto& c : cases)
