@@ -38,8 +38,8 @@ Items PictureAndReturn()
 {
     return {Separator(),
             Item("Save &Picture\u2026", cmd::kSavePicture, "Ctrl+S"),
-            Item("&Copy Picture", cmd::kCopyPicture, "Ctrl+C"),
-            Item("P&rint\u2026", cmd::kPrintPicture, "Ctrl+P"),
+            Item("C&opy Picture", cmd::kCopyPicture, "Ctrl+C"),
+            Item("Pr&int\u2026", cmd::kPrintPicture, "Ctrl+P"),
             Separator(),
             Item("R&eturn", cmd::kReturn, "BackSpace")};
 }
