@@ -576,11 +576,8 @@ void StarMap::TurnBy(double degrees)
             a -= 360.0;
         return a <= -360.0 ? a + 360.0 : a;
     };
+    // The Sun and the Moon stand at H = t - tSol, with tSol minus their right ascension: they
+    // turn with t, as the stars do, and their own angles stay as the sky gave them.
     ust = static_cast<float>(reduce(ust + degrees));
     t = reduce(t + degrees);
-    for (int i = 0; i < 2; ++i)
-    {
-        ustSol[i] = static_cast<float>(reduce(ustSol[i] + degrees));
-        tSol[i] = reduce(tSol[i] + degrees);
-    }
 }

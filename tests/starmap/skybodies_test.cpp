@@ -1,6 +1,7 @@
 // The Sun, the Moon and the planets on the sky globe, and the names layer: true places, the
 // Moon's phase disc, the planets' marks and cards, the search, and labels that leave nothing
 // behind when the sky turns.
+#include "resources/CommandIds.h"
 #include "starmap/Globe.h"
 #include "starmap/SMSetupDlg.h"
 #include "starmap/SkyBodies.h"
@@ -9,6 +10,7 @@
 #include "time/ClockInstant.h"
 
 #include <QCheckBox>
+#include <QTest>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <string>
@@ -157,6 +159,42 @@ TEST_F(SkyBodies, SunAndMoonStandWhereTheEphemerisPutsThem)
             << c.date.Year;
         EXPECT_DOUBLE_EQ(m.MoonPlace.IlluminatedFraction, moon.IlluminatedFraction);
     }
+}
+
+TEST_F(SkyBodies, SunAndMoonTurnAndTiltWithTheStarsOnTheReviewGlobe)
+{
+    wnd->Values.SMValues.Check[4] = 1; // both drawn wherever they are
+    wnd->DispatchCommand(cmd::kReviewGlobe);
+    wnd->DispatchCommand(cmd::kStStop);
+    ASSERT_FALSE(wnd->starmap.StPlaying);
+    // Where the ephemeris puts the Sun and the Moon at the globe's instant, through the globe's
+    // present turn and tilt.
+    const auto expectOnTheirPlaces = [this](const char* after)
+    {
+        const StarMap& m = wnd->starmap;
+        const sky::SunPlace sun = sky::SunPlaceAt(m.SkyJulianDate);
+        const sky::MoonPlace moon = sky::MoonPlaceAt(m.SkyJulianDate);
+        ASSERT_TRUE(m.FlagSol[0] && m.FlagSol[1]) << after;
+        EXPECT_EQ(QPoint(globe::DrawCoord(m.XSol[0]), globe::DrawCoord(m.YSol[0])),
+                  StarPlace(sun.RightAscension, sun.Declination))
+            << after;
+        EXPECT_EQ(QPoint(globe::DrawCoord(m.XSol[1]), globe::DrawCoord(m.YSol[1])),
+                  StarPlace(moon.RightAscension, moon.Declination))
+            << after;
+    };
+    wnd->starmap.ShowStarMap();
+    expectOnTheirPlaces("the switch");
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(wnd, Qt::Key_Right);
+    expectOnTheirPlaces("three turns by Right");
+    QTest::keyClick(wnd, Qt::Key_Up);
+    expectOnTheirPlaces("a tilt by Up");
+    const QPoint middle(static_cast<int>(wnd->starmap.XCenter),
+                        static_cast<int>(wnd->starmap.YCenter));
+    QTest::mousePress(wnd, Qt::LeftButton, {}, middle);
+    QTest::mouseMove(wnd, middle + QPoint(60, 40));
+    QTest::mouseRelease(wnd, Qt::LeftButton, {}, middle + QPoint(60, 40));
+    expectOnTheirPlaces("a drag");
 }
 
 TEST_F(SkyBodies, MarksAndLabelsLeaveNothingBehindWhenTheSkyTurnsAFullCircle)
