@@ -18,8 +18,8 @@ constexpr int kHelpButton = 9;
 constexpr unsigned long kHelpContext = 9001;
 } // namespace
 
-SSSetupDlg::SSSetupDlg(QWidget* parent, bool8* values, bool8 helio, int resId)
-    : platform::Dialog(parent, resId), Values(values), Helio(helio)
+SSSetupDlg::SSSetupDlg(QWidget* parent, bool8* values, bool8 helio, bool8* names, int resId)
+    : platform::Dialog(parent, resId), Values(values), Helio(helio), Names(names)
 {
     setWindowTitle(QStringLiteral("Solar System Setup"));
     auto* title = new QLabel(this);
@@ -45,18 +45,22 @@ SSSetupDlg::SSSetupDlg(QWidget* parent, bool8* values, bool8 helio, int resId)
     chbComets = make(group, "Comets", 10);
     chbSwOrbits = make(this, "Show orbits", 11);
     chbSwTrails = make(this, "Show trails", 12);
+    chbNames = make(this, "Names", 13);
+    chbNames->setVisible(Names != nullptr);
 
     auto* objects = new QGridLayout(group);
     for (int i = 0; i <= 10; ++i)
         objects->addWidget(Box(i), i % 6, i / 6);
 
-    QHBoxLayout* const buttons =
-        MakeOkCancelHelp(kHelpButton, [this] { CmOk(); }, [this] { CmHelp(); }).Row();
+    QHBoxLayout* const buttons = MakeOkCancelHelp(
+                                     kHelpButton, [this] { CmOk(); }, [this] { CmHelp(); })
+                                     .Row();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(title, 0, Qt::AlignHCenter);
     layout->addWidget(group);
     layout->addWidget(chbSwOrbits);
     layout->addWidget(chbSwTrails);
+    layout->addWidget(chbNames);
     layout->addLayout(buttons);
 }
 
@@ -76,6 +80,7 @@ void SSSetupDlg::SetupWindow()
         Box(i)->setChecked(on);
     }
     chbSwOrbits->setEnabled(Helio != 0);
+    chbNames->setChecked(Names && *Names != 0);
 }
 
 void SSSetupDlg::StoreValues()
@@ -86,6 +91,8 @@ void SSSetupDlg::StoreValues()
             continue;
         Values[i] = Box(i)->isChecked() ? 1 : 0;
     }
+    if (Names)
+        *Names = chbNames->isChecked() ? 1 : 0;
 }
 
 void SSSetupDlg::CmOk()

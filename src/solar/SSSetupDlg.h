@@ -12,8 +12,9 @@ class SSSetupDlg : public platform::Dialog
     Q_OBJECT
 public:
     // `values`: the 13 flags (Sun, Mercury..Pluto, comets, orbits, trails); `helio`: the Sun is
-    // at the centre of the model (orbits can be chosen only then).
-    SSSetupDlg(QWidget* parent, bool8* values, bool8 helio, int resId = 12);
+    // at the centre of the model (orbits can be chosen only then); `names`: the names layer
+    // the Star Map shares, or null for no such box.
+    SSSetupDlg(QWidget* parent, bool8* values, bool8 helio, bool8* names = nullptr, int resId = 12);
 
     // Checks every box from its flag; "Show orbits" only when orbits are on and the view is
     // heliocentric, and it is enabled only in the heliocentric view.
@@ -25,6 +26,7 @@ public:
 
     bool8* Values;
     bool8 Helio;
+    bool8* Names;
     QCheckBox* chbSun;
     QCheckBox* chbMercury;
     QCheckBox* chbVenus;
@@ -38,6 +40,7 @@ public:
     QCheckBox* chbComets;
     QCheckBox* chbSwOrbits;
     QCheckBox* chbSwTrails;
+    QCheckBox* chbNames;
 
 private:
     // The boxes in flag order.

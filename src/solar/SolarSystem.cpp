@@ -488,7 +488,7 @@ void SolarSystem::CmSSSetup()
     host.SetHint("Changing options for Solar System");
     const bool wasPlaying = Playing;
     CmStop();
-    SSSetupDlg dlg(host.Window(), Values.SSValues, SystemCenter == 0);
+    SSSetupDlg dlg(host.Window(), Values.SSValues, SystemCenter == 0, &Values.Names);
     dlg.Execute();
     host.BlackOut();
     if (wasPlaying)

@@ -1,5 +1,7 @@
 #include "starmap/SkyBodies.h"
 
+#include "starmap/ConstName.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -143,5 +145,23 @@ std::array<FigureCentre, kFigureCount> ComputeFigureCentres(const Stars* stars, 
             FigureCentre{true, static_cast<float>(ra), static_cast<float>(std::asin(s.z / n))};
     }
     return centres;
+}
+const char* ConstellationNear(const Stars* stars, int count, float ra, float dec)
+{
+    double best = -2.0;
+    int k = 0;
+    for (int i = 0; i < count; ++i)
+    {
+        const Stars& s = stars[i];
+        const double cosine =
+            std::sin(dec) * std::sin(s.Dec) +
+            std::cos(dec) * std::cos(s.Dec) * std::cos((ra - s.RA) * sky::kDegToRad);
+        if (cosine > best && s.NumConst >= 1 && s.NumConst <= kConstellationCount)
+        {
+            best = cosine;
+            k = s.NumConst;
+        }
+    }
+    return k ? ConstName[2 * (k - 1)] : nullptr;
 }
 } // namespace skybodies

@@ -46,6 +46,12 @@ extern const std::array<SkyPlanetKind, kSkyPlanetCount> kSkyPlanets;
 // blanks: "JUPITER"); -1 for any other text.
 int SkyPlanetOf(const char* key);
 
+// The constellation of the point (right ascension in degrees, declination in radians): that of
+// the nearest of the `count` catalogue stars, as a name of ConstName; null when no star has a
+// constellation. Near a boundary this can name the neighbour; the catalogue's 690 stars lie
+// close enough together that a planet, always near the ecliptic, is mostly named right.
+const char* ConstellationNear(const Stars* stars, int count, float ra, float dec);
+
 // One pixel of the Moon's 9 x 9 disc.
 enum class DiscPixel : uint8_t
 {

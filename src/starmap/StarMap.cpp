@@ -382,6 +382,7 @@ void StarMap::ShowStarMap()
         DrawPlanets();
     if (Values.Names)
         DrawNames();
+    DrawCompass();
 }
 
 void StarMap::SetGlobeSystem(bool realSky)

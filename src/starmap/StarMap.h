@@ -102,13 +102,15 @@ public:
     void DrawSolObj();
     void DrawNGCMess();
     // The planets Mercury to Neptune: a small disc of each one's colour on the visible side,
-    // when it is not fainter than the limiting magnitude.
+    // smaller for one fainter than the stars' limiting magnitude.
     void DrawPlanets();
     // The names layer: proper names of the bright stars, constellation names at their
-    // figures' centres, the Sun, the Moon and the planets, and in the real sky the compass
-    // points at the horizon. Each label is ORed beside its object, never over it, and its
-    // rectangle kept, so that EraseNames blacks out exactly what was drawn.
+    // figures' centres, the Sun, the Moon and the planets. Each label is ORed beside its
+    // object, never over it, and its rectangle kept, so that EraseNames blacks out exactly what
+    // was drawn.
     void DrawNames();
+    // N, E, S and W at the rim of the real sky: its orientation, drawn with or without names.
+    void DrawCompass();
     void EraseNames();
     // Blacks out the Sun's, the Moon's and the planets' marks of the last frame and forgets
     // them: done before the layers, which then draw over the holes.
@@ -155,6 +157,9 @@ public:
     // The star search's sequence after the stars: the first planet after index `k` whose name
     // begins with the search text, found as FindPlanet finds it; false when none is left.
     bool FindPlanetAfter(int k);
+    // Pluto is too faint for the globe: tells so, with its magnitude and constellation. False
+    // when its elements or the Earth's are not known.
+    bool ReportPluto();
     // Help's constellation index.
     void CmConstelIndex();
     // The Setup menu: options and the observer location.
@@ -231,6 +236,11 @@ public:
 
 private:
     bool LeaveStarMap();
+    // The pictures of every label, made on first use.
+    void MakeLabelSprites();
+    // Label `k` with its left edge at x (or its centre, when `centred`) and its middle row at
+    // y, ORed onto the sky, its rectangle kept.
+    void PutLabel(int k, int x, int y, bool centred);
     // The globe radius of normal conditions: a quarter of the client height.
     void ResetRadius();
 

@@ -1,9 +1,9 @@
 // The Star Map's object cards: the marker at the click, then the card of the star, deep-sky
 // object, Sun, Moon or planet that was hit.
-#include "starmap/StarMap.h"
 #include "platform/Files.h"
 #include "starmap/ConstName.h"
 #include "starmap/SmallCard.h"
+#include "starmap/StarMap.h"
 
 #include <cmath>
 #include <cstdio>
@@ -27,27 +27,6 @@ template <class Record> bool ReadRecord(const char* path, int index, Record& rec
     return ok;
 }
 
-// The constellation of the point (RA degrees, Dec radians): that of the nearest catalogue
-// star. Near a boundary this can name the neighbour; the catalogue's 690 stars lie close
-// enough together that a planet, always near the ecliptic, is mostly named right.
-const char* ConstellationNear(const Stars* stars, int count, float ra, float dec)
-{
-    double best = -2.0;
-    int k = 0;
-    for (int i = 0; i < count; ++i)
-    {
-        const Stars& s = stars[i];
-        const double cosine = std::sin(dec) * std::sin(s.Dec) +
-                              std::cos(dec) * std::cos(s.Dec) *
-                                  std::cos((ra - s.RA) * 0.017453292519943295);
-        if (cosine > best && s.NumConst >= 1 && s.NumConst <= kConstellationCount)
-        {
-            best = cosine;
-            k = s.NumConst;
-        }
-    }
-    return k ? ConstName[2 * (k - 1)] : nullptr;
-}
 } // namespace
 
 void StarMap::SmStarCard(QPoint point, int index)
@@ -97,7 +76,8 @@ void StarMap::SmPlanetCard(QPoint point, int k)
     host.Present();
     const SkyPlanet& p = Planet[k];
     SkyPlanetSmDlg card(host.Window(), &point, skybodies::kSkyPlanets[static_cast<size_t>(k)].name,
-                        p.Magnitude, p.Distance, ConstellationNear(Star, StarCount, p.RA, p.Dec));
+                        p.Magnitude, p.Distance,
+                        skybodies::ConstellationNear(Star, StarCount, p.RA, p.Dec));
     card.Execute();
 }
 

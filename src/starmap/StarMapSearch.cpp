@@ -11,6 +11,8 @@
 #include "starmap/StarMap.h"
 
 #include <cmath>
+#include <cstdio>
+#include <string>
 #include <vector>
 
 namespace
@@ -220,9 +222,12 @@ void StarMap::FindSolObj()
     const int k = search::SolObjectOf(SearchString);
     if (k == search::kNoSolObject)
     {
-        const int planet = skybodies::SkyPlanetOf(search::SearchKey(SearchString).c_str());
+        const std::string key = search::SearchKey(SearchString);
+        const int planet = skybodies::SkyPlanetOf(key.c_str());
         if (planet >= 0 && Planet[planet].Known)
             FindPlanet(planet);
+        else if (key == "PLUTO" && ReportPluto())
+            return;
         else
             platform::InfoBox(host.Window(), "The Object was not found");
         return;
@@ -280,4 +285,25 @@ void StarMap::ForgetHiddenLayers()
     if (!Values.Planets)
         for (SkyPlanet& p : Planet)
             p.Flag = p.Drawn = false;
+}
+
+bool StarMap::ReportPluto()
+{
+    const size_t pluto = static_cast<size_t>(sky::Planet::Pluto);
+    const size_t earth = static_cast<size_t>(sky::Planet::Earth);
+    if (!PlanetElements.usable[pluto] || !PlanetElements.usable[earth])
+        return false;
+    const sky::PlanetPlace place = sky::PlanetPlaceAt(
+        PlanetElements.elements[pluto], PlanetElements.elements[earth], SkyJulianDate);
+    const double magnitude = sky::VisualMagnitude(sky::Planet::Pluto, place);
+    const char* constellation = skybodies::ConstellationNear(
+        Star, StarCount, static_cast<float>(place.RightAscension * 15.0),
+        static_cast<float>(place.Declination * sky::kDegToRad));
+    // Far below every limit the globe can show: a mark would claim it can be seen.
+    char text[160];
+    std::snprintf(text, sizeof text,
+                  "Pluto is too faint to be drawn on the sky (magnitude %.1f).\nIt stands in %s.",
+                  magnitude, constellation ? constellation : "an unknown constellation");
+    platform::InfoBox(host.Window(), text);
+    return true;
 }

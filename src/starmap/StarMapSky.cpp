@@ -168,15 +168,21 @@ void StarMap::DrawPlanets()
         p.X = at.x;
         p.Y = at.y;
         p.Flag = at.visible;
-        // A magnitude that is not a number (no phase known) is drawn rather than lost.
-        p.Drawn = p.Flag && !(p.Magnitude > Values.SMValues.SelectMagn);
+        // Every planet of the layer is drawn, as the Sun and the Moon are: the stars' limit would
+        // hide Uranus and Neptune. One fainter than that limit gets a smaller mark.
+        p.Drawn = p.Flag;
         if (!p.Drawn)
             continue;
         const platform::Rgb color = skybodies::kSkyPlanets[static_cast<size_t>(i)].color;
         const int x = globe::DrawCoord(p.X) - 1;
         const int y = globe::DrawCoord(p.Y) - 1;
-        canvas.FillRect(x + 1, y, x + 3, y + 4, color);
-        canvas.FillRect(x, y + 1, x + 4, y + 3, color);
+        if (p.Magnitude > Values.SMValues.SelectMagn)
+            canvas.FillRect(x + 1, y + 1, x + 3, y + 3, color);
+        else
+        {
+            canvas.FillRect(x + 1, y, x + 3, y + 4, color);
+            canvas.FillRect(x, y + 1, x + 4, y + 3, color);
+        }
     }
 }
 
@@ -189,39 +195,40 @@ void StarMap::EraseNames()
     LabelRects.clear();
 }
 
+void StarMap::MakeLabelSprites()
+{
+    if (!LabelSprites.empty())
+        return;
+    for (int k = 0; k < skybodies::kFigureCount; ++k)
+        LabelSprites.push_back(MakeLabel(QString::fromLatin1(ConstName[2 * k]), kConstNameColor));
+    for (const skybodies::SkyPlanetKind& kind : skybodies::kSkyPlanets)
+        LabelSprites.push_back(MakeLabel(QString::fromLatin1(kind.name), kind.color));
+    LabelSprites.push_back(MakeLabel(QStringLiteral("Sun"), kSunNameColor));
+    LabelSprites.push_back(MakeLabel(QStringLiteral("Moon"), kMoonNameColor));
+    for (const char* point : {"N", "E", "S", "W"})
+        LabelSprites.push_back(MakeLabel(QString::fromLatin1(point), kCompassColor));
+    for (const StarLabel& star : StarNames)
+        LabelSprites.push_back(MakeLabel(
+            QString::fromLatin1(star.name.data(), static_cast<qsizetype>(star.name.size())),
+            kStarNameColor));
+}
+
+void StarMap::PutLabel(int k, int x, int y, bool centred)
+{
+    const platform::MemoryDC& label = *LabelSprites[static_cast<size_t>(k)];
+    const int left = centred ? x - label.Width() / 2 : x;
+    const int top = y - label.Height() / 2;
+    const QRect box = QRect(left, top, label.Width(), label.Height()) &
+                      QRect(0, 0, canvas.Width(), canvas.Height());
+    if (box.isEmpty())
+        return;
+    canvas.BitBlt(left, top, label.Width(), label.Height(), label, 0, 0, platform::Rop::SrcPaint);
+    LabelRects.push_back(box);
+}
+
 void StarMap::DrawNames()
 {
-    if (LabelSprites.empty())
-    {
-        for (int k = 0; k < skybodies::kFigureCount; ++k)
-            LabelSprites.push_back(
-                MakeLabel(QString::fromLatin1(ConstName[2 * k]), kConstNameColor));
-        for (const skybodies::SkyPlanetKind& kind : skybodies::kSkyPlanets)
-            LabelSprites.push_back(MakeLabel(QString::fromLatin1(kind.name), kind.color));
-        LabelSprites.push_back(MakeLabel(QStringLiteral("Sun"), kSunNameColor));
-        LabelSprites.push_back(MakeLabel(QStringLiteral("Moon"), kMoonNameColor));
-        for (const char* point : {"N", "E", "S", "W"})
-            LabelSprites.push_back(MakeLabel(QString::fromLatin1(point), kCompassColor));
-        for (const StarLabel& star : StarNames)
-            LabelSprites.push_back(MakeLabel(
-                QString::fromLatin1(star.name.data(), static_cast<qsizetype>(star.name.size())),
-                kStarNameColor));
-    }
-    // Places label `k` with its left edge at x (or its centre, when `centred`), its middle row
-    // at y, ORs it onto the sky and keeps its rectangle.
-    const auto put = [this](int k, int x, int y, bool centred)
-    {
-        const platform::MemoryDC& label = *LabelSprites[static_cast<size_t>(k)];
-        const int left = centred ? x - label.Width() / 2 : x;
-        const int top = y - label.Height() / 2;
-        const QRect box = QRect(left, top, label.Width(), label.Height()) &
-                          QRect(0, 0, canvas.Width(), canvas.Height());
-        if (box.isEmpty())
-            return;
-        canvas.BitBlt(left, top, label.Width(), label.Height(), label, 0, 0,
-                      platform::Rop::SrcPaint);
-        LabelRects.push_back(box);
-    };
+    MakeLabelSprites();
     const auto& check = Values.SMValues.Check;
     const globe::View view{XCenter, YCenter, r, lat, latCos, latSin};
     const bool transparent = check[4] != 0;
@@ -234,40 +241,45 @@ void StarMap::DrawNames()
                 continue;
             const globe::GlobePlace p = globe::PlaceOnGlobe(view, t + c.RA, c.Dec, transparent);
             if (p.visible)
-                put(k, p.at.x, p.at.y, true);
+                PutLabel(k, p.at.x, p.at.y, true);
         }
     // A star's mark reaches 2 pixels right of its position; the label starts beyond it.
     for (size_t n = 0; n < StarNames.size(); ++n)
     {
         const Stars& s = Star[StarNames[n].index];
         if (s.Flag && s.Magnitude <= Values.SMValues.SelectMagn)
-            put(kStarLabels + static_cast<int>(n), globe::DrawCoord(s.X) + 2 + kLabelGap,
-                globe::DrawCoord(s.Y), false);
+            PutLabel(kStarLabels + static_cast<int>(n), globe::DrawCoord(s.X) + 2 + kLabelGap,
+                     globe::DrawCoord(s.Y), false);
     }
     if (Values.Planets)
         for (int i = 0; i < skybodies::kSkyPlanetCount; ++i)
             if (Planet[i].Drawn)
-                put(kPlanetLabels + i, globe::DrawCoord(Planet[i].X) + 2 + kLabelGap,
-                    globe::DrawCoord(Planet[i].Y), false);
+                PutLabel(kPlanetLabels + i, globe::DrawCoord(Planet[i].X) + 2 + kLabelGap,
+                         globe::DrawCoord(Planet[i].Y), false);
     if (check[3])
     {
         constexpr int kHalf[2] = {2, skybodies::kMoonDiscSize / 2};
         for (int k = 0; k < 2; ++k)
             if (FlagSol[k])
-                put(kSunLabel + k, globe::DrawCoord(XSol[k]) + kHalf[k] + 1 + kLabelGap,
-                    globe::DrawCoord(YSol[k]), false);
+                PutLabel(kSunLabel + k, globe::DrawCoord(XSol[k]) + kHalf[k] + 1 + kLabelGap,
+                         globe::DrawCoord(YSol[k]), false);
     }
-    if (GlobeSystem)
-    {
-        // The real sky is seen from below with the zenith at the centre and the horizon at the
-        // rim: north up, east to the left (a body at H = 0 rises), south down, west right.
-        const int x = static_cast<int>(XCenter);
-        const int y = static_cast<int>(YCenter);
-        const int out = r + 10;
-        put(kCompassLabels + 0, x, y - out, true);
-        put(kCompassLabels + 1, x - out, y, true);
-        put(kCompassLabels + 2, x, y + out, true);
-        put(kCompassLabels + 3, x + out, y, true);
-    }
+    canvas.MarkDirty();
+}
+
+void StarMap::DrawCompass()
+{
+    if (!GlobeSystem)
+        return;
+    MakeLabelSprites();
+    // The real sky is seen from below with the zenith at the centre and the horizon at the
+    // rim: north up, east to the left (a body at H = 0 rises), south down, west right.
+    const int x = static_cast<int>(XCenter);
+    const int y = static_cast<int>(YCenter);
+    const int out = r + 10;
+    PutLabel(kCompassLabels + 0, x, y - out, true);
+    PutLabel(kCompassLabels + 1, x - out, y, true);
+    PutLabel(kCompassLabels + 2, x, y + out, true);
+    PutLabel(kCompassLabels + 3, x + out, y, true);
     canvas.MarkDirty();
 }

@@ -606,13 +606,17 @@ TEST_F(SolarView, SetupInTheHeliocentricViewStoresEveryBoxAndCancelStoresNothing
             dlg.chbSwOrbits->setChecked(true);
             dlg.chbSwTrails->setChecked(true);
             dlg.chbSun->setChecked(false);
+            EXPECT_TRUE(dlg.chbNames->isVisibleTo(&dlg));
+            dlg.chbNames->setChecked(!dlg.chbNames->isChecked());
             dlg.CmOk();
             return platform::IDOK;
         });
+    const bool8 names = wnd->Values.Names;
     wnd->solar.CmSSSetup();
     EXPECT_EQ(wnd->Values.SSValues[11], 1);
     EXPECT_EQ(wnd->Values.SSValues[12], 1);
     EXPECT_EQ(wnd->Values.SSValues[0], 0);
+    EXPECT_EQ(wnd->Values.Names, names ? 0 : 1); // the Star Map's names byte, shared
 
     DialogAnswer cancel(
         [&](platform::Dialog& d)

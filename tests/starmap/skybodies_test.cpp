@@ -234,19 +234,42 @@ TEST_F(SkyBodies, MarksAndLabelsLeaveNothingBehindWhenTheSkyTurnsAFullCircle)
     }
 }
 
-TEST_F(SkyBodies, PlanetsAreDrawnInTheirColoursAndFollowTheirLayer)
+TEST_F(SkyBodies, EveryPlanetIsDrawnInItsColourTheFaintOnesSmallerAndFollowsItsLayer)
 {
+    // The stars' limit stays at 4: Uranus (5.6) and Neptune (7.9) are drawn all the same, with
+    // a smaller mark, and a right click on them opens their card.
     wnd->Values.SMValues.Check[4] = 1;
-    wnd->Values.SMValues.SelectMagn = 12.0f;
+    wnd->Values.SMValues.SelectMagn = 4.0f;
     wnd->Values.Names = 0;
     Show(Date{7, 12, 2026}, Time{18, 0, 0});
     for (int k = 0; k < skybodies::kSkyPlanetCount; ++k)
     {
         const SkyPlanet& p = wnd->starmap.Planet[k];
-        ASSERT_TRUE(p.Drawn) << k;
-        EXPECT_EQ(wnd->canvas.Pixel(globe::DrawCoord(p.X), globe::DrawCoord(p.Y)),
-                  skybodies::kSkyPlanets[static_cast<size_t>(k)].color)
-            << skybodies::kSkyPlanets[static_cast<size_t>(k)].name;
+        const skybodies::SkyPlanetKind& kind = skybodies::kSkyPlanets[static_cast<size_t>(k)];
+        ASSERT_TRUE(p.Drawn) << kind.name;
+        const int x = globe::DrawCoord(p.X), y = globe::DrawCoord(p.Y);
+        EXPECT_EQ(wnd->canvas.Pixel(x, y), kind.color) << kind.name;
+        int lit = 0;
+        for (int dy = -2; dy <= 3; ++dy)
+            for (int dx = -2; dx <= 3; ++dx)
+                lit += wnd->canvas.Pixel(x + dx, y + dy) == kind.color;
+        EXPECT_EQ(lit, p.Magnitude > 4.0f ? 4 : 12) << kind.name << " " << p.Magnitude;
+    }
+    for (const char* faint : {"Uranus", "Neptune"})
+    {
+        const SkyPlanet& p =
+            wnd->starmap.Planet[skybodies::SkyPlanetOf(QByteArray(faint).toUpper().constData())];
+        // Stars near the planet open their cards too (Uranus stands by the Pleiades).
+        QStringList names;
+        DialogAnswer answer(
+            [&](platform::Dialog& d)
+            {
+                if (auto* card = dynamic_cast<SmallCardDlg*>(&d))
+                    names << card->Value(4101);
+                return platform::IDOK;
+            });
+        wnd->EvRButtonDown(QPoint(globe::DrawCoord(p.X), globe::DrawCoord(p.Y)));
+        EXPECT_TRUE(names.contains(QString::fromLatin1(faint))) << names.join(',').toStdString();
     }
     // The layer off (as the Setup dialog leaves it): a fresh frame has no planet's colour.
     wnd->Values.Planets = 0;
@@ -255,6 +278,54 @@ TEST_F(SkyBodies, PlanetsAreDrawnInTheirColoursAndFollowTheirLayer)
     wnd->starmap.ShowStarMap();
     for (const skybodies::SkyPlanetKind& kind : skybodies::kSkyPlanets)
         EXPECT_EQ(CountColour(kind.color), 0) << kind.name;
+}
+
+TEST_F(SkyBodies, FindingPlutoSaysItIsTooFaintToDrawAndNamesItsConstellation)
+{
+    // Pluto on 2026-12-07: magnitude 14.6 in Capricornus (astronomy-engine 2.1.19).
+    Show(Date{7, 12, 2026}, Time{18, 0, 0});
+    StarMap& m = wnd->starmap;
+    std::snprintf(m.SearchString, sizeof m.SearchString, "%s", " pluto");
+    m.SearchItem = 4;
+    m.FindSolObj();
+    ASSERT_EQ(messages.boxes.size(), 1u);
+    const std::string& text = messages.boxes[0].text;
+    EXPECT_EQ(text.rfind("Pluto is too faint to be drawn on the sky (magnitude 14.", 0), 0u)
+        << text;
+    EXPECT_NE(text.find("It stands in Capricornus."), std::string::npos) << text;
+}
+
+TEST_F(SkyBodies, CompassPointsShowTheRealSkysOrientationWithOrWithoutNames)
+{
+    // The compass letters are orange, (255, 140, 0) and its antialiased shades: no blue in them,
+    // unlike every other label and mark of the sky.
+    const auto compassPixels = [this]
+    {
+        int n = 0;
+        for (int y = 0; y < wnd->canvas.Height(); ++y)
+            for (int x = 0; x < wnd->canvas.Width(); ++x)
+            {
+                const platform::Rgb c = wnd->canvas.Pixel(x, y);
+                const int r = (c >> 16) & 0xFF, g = (c >> 8) & 0xFF, b = c & 0xFF;
+                n += b == 0 && g > 0 && r > g;
+            }
+        return n;
+    };
+    wnd->Values.Planets = 0;
+    for (bool8 names : {0, 1})
+    {
+        wnd->Values.Names = names;
+        wnd->canvas.Clear(0);
+        wnd->starmap.ClearGlobeFlags();
+        Show(Date{7, 12, 2026}, Time{18, 0, 0});
+        EXPECT_GT(compassPixels(), 20) << "names " << int{names};
+    }
+    wnd->DispatchCommand(cmd::kReviewGlobe);
+    wnd->DispatchCommand(cmd::kStStop);
+    wnd->canvas.Clear(0);
+    wnd->starmap.ClearGlobeFlags();
+    wnd->starmap.ShowStarMap();
+    EXPECT_EQ(compassPixels(), 0);
 }
 
 TEST_F(SkyBodies, FindOpensThePlanetsCardByNameInAnyCase)
