@@ -4,7 +4,7 @@ set -euo pipefail
 
 VELMORIA_PACKAGES=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-multimedia-dev
+    qt6-base-dev qt6-multimedia-dev liberfa-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     fonts-dejavu-core

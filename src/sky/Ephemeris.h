@@ -1,22 +1,23 @@
-// True positions of the Sun, the Moon, the planets and the comets: heliocentric places from
-// Keplerian elements, geocentric right ascension and declination in the frame of the star
-// catalogue (mean equator and equinox of J2000.0), the Sun from the low-precision series of
-// Meeus, the Moon from the main periodic terms of Meeus, with its phase. Pure functions of the
-// instant; no state, no Qt.
+// True positions of the Sun, the Moon, the planets and the comets. The Sun, the Moon and Mercury
+// to Neptune come from ERFA, the open release of the IAU's SOFA routines: the Earth and the Sun
+// from eraEpv00, the planets from eraPlan94, the Moon from eraMoon98. Pluto and the comets,
+// which ERFA has not, follow Kepler's equation on the elements of the file. Geocentric places
+// are astrometric (light time, no aberration) in the frame of the star catalogue, the mean
+// equator and equinox of J2000.0; sky/Sky.h turns them to the true equator of date. Pure
+// functions of the instant; no state, no Qt.
 //
-// Time: every function takes a Julian date. The series are written in Terrestrial Time; the
-// program's clock gives Universal Time, and the difference, Delta T (-1.4 s in 1901, 64 s in
-// 2000, 203 s in 2100 by the Espenak and Meeus polynomials), moves the Moon by at most 0.03
-// degrees and the planets by far less from 1901 to 2100, so UT is passed where TT is asked.
-// Delta T grows to about 1.2 h by 2999 (Morrison and Stephenson's parabola), 0.6 degrees of
-// the Moon's motion and 0.2 of Mercury's.
+// Time: the functions of a named body (SunPlaceAt, MoonPlaceAt, the Planet overloads) take the
+// program's Julian date in Universal Time and add Delta T (sky/TimeScales.h) to reach the
+// Terrestrial Time of the ephemeris. The functions of orbital elements take the date as given:
+// the elements are far coarser than the 75 minutes of Delta T by 2999 move a planet.
 //
 // Frames: "ecliptic J2000" is the mean ecliptic and equinox of J2000.0 (x toward the equinox,
 // z toward the north ecliptic pole); "equatorial J2000" is the mean equator and equinox of
-// J2000.0, the frame of the star catalogue.
+// J2000.0, the frame of the star catalogue, which ERFA's GCRS and BCRS match to 0.02".
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 namespace sky
 {
@@ -107,18 +108,8 @@ HeliocentricPlace HeliocentricPlaceAt(const OrbitalElements& elements, double jd
 // An ecliptic J2000 vector turned to equatorial J2000 (rotation by kObliquityJ2000 about x).
 Vec3 EquatorialFromEcliptic(const Vec3& ecliptic);
 
-// A vector of the mean ecliptic and equinox of date, T Julian centuries after J2000.0, turned
-// to the mean equator and equinox of date (rotation by MeanObliquity(T) about x).
-Vec3 MeanEquatorFromMeanEcliptic(const Vec3& ofDate, double T);
-
-// A vector of the mean equator and equinox of date, T Julian centuries after J2000.0, taken
-// back to the mean equator and equinox of J2000.0 (the inverse of the precession matrix of
-// Meeus, eqs. 21.3 and 21.4; good to an arcsecond over several centuries).
-Vec3 J2000FromMeanEquatorOfDate(const Vec3& ofDate, double T);
-
-// The mean obliquity of the ecliptic of date, T Julian centuries after J2000.0, degrees
-// (Meeus, eq. 22.2).
-double MeanObliquity(double T);
+// An equatorial J2000 vector turned to ecliptic J2000 (the inverse of EquatorialFromEcliptic).
+Vec3 EclipticFromEquatorial(const Vec3& equatorial);
 
 // Spherical coordinates of an equatorial vector.
 struct Equatorial
@@ -140,10 +131,10 @@ struct SunPlace
     Vec3 Position;         // geocentric, equatorial J2000, AU
 };
 
-// The Sun's geometric geocentric place at the Julian date `jd` (Meeus, ch. 25, the series of
-// lower accuracy, 0.01 degrees, taken from the mean equinox of date to J2000.0). Aberration
-// (20") is left out, as the catalogue's stars carry none.
-SunPlace SunPlaceAt(double jd);
+// The Sun's geocentric place at the Julian date `jdUt` (UT): minus the Earth's heliocentric
+// place of eraEpv00 (a few milliarcseconds over 1900 to 2100, about 0.001 degrees by 2999).
+// Aberration (20") is left out, as the catalogue's stars carry none.
+SunPlace SunPlaceAt(double jdUt);
 
 // ---- the Moon ----
 
@@ -174,11 +165,11 @@ struct MoonPlace
     MoonPhase Phase;
 };
 
-// The Moon's geometric geocentric place and phase at the Julian date `jd`: Meeus, ch. 47, all
-// 60 terms of longitude and distance (table 47.A) and the 30 largest of latitude (47.B), about
-// 10" and 0.003 degrees; the phase from Meeus, ch. 48 (eqs. 48.1 to 48.5) with the Sun of
-// SunPlaceAt.
-MoonPlace MoonPlaceAt(double jd);
+// The Moon's geometric geocentric place and phase at the Julian date `jdUt` (UT): eraMoon98
+// (Meeus's series of ELP-2000/82, 10" near 2000, 0.05 degrees at worst by 2999); the phase
+// from Meeus, ch. 48 (eqs. 48.1 to 48.5) with the Sun of SunPlaceAt; the elongation and age
+// from the ecliptic longitudes of date (eraEcm06).
+MoonPlace MoonPlaceAt(double jdUt);
 
 // The phase for an elongation (Moon less Sun in ecliptic longitude, degrees, any value): the
 // four principal phases while within kPrincipalPhaseHalfWidth of 0, 90, 180 and 270 degrees,
@@ -222,8 +213,23 @@ struct PlanetPlace
 // The astrometric place of a body seen from the Earth's orbit at the Julian date `jd`: the body
 // (elements `body`, when the light left it: one light-time iteration) less the Earth (elements
 // `earth`, the Earth-Moon barycentre of the file, whose 4700 km from the Earth's centre move
-// even Venus at its nearest by under 0.01 degrees).
+// even Venus at its nearest by under 0.01 degrees). For Pluto and the comets.
 PlanetPlace PlanetPlaceAt(const OrbitalElements& body, const OrbitalElements& earth, double jd);
+
+// The astrometric place of Mercury to Neptune (not the Earth, not Pluto) seen from the Earth's
+// centre at the Julian date `jdUt` (UT): eraPlan94 at the time the light left, two light-time
+// iterations, less the Earth of eraEpv00; within 0.03 degrees of a modern ephemeris from 1901
+// to 2999. Empty when ERFA fails (eraPlan94 status -1 or +2), for another body, or for a date
+// that is not finite or lies far outside the program's range (sky/TimeScales.h): the caller
+// keeps the last good place. ERFA's warnings for dates outside a routine's best span are
+// normal and change nothing.
+std::optional<PlanetPlace> PlanetPlaceAt(Planet planet, double jdUt);
+
+// The heliocentric place of Mercury to Neptune (the Earth-Moon barycentre for the Earth) at
+// the Julian date `jdUt` (UT), ecliptic J2000, from eraPlan94: longitudes within 0.04 degrees
+// of a modern ephemeris from 1901 to 2999. EccentricAnomaly is NaN (the place is not on one
+// ellipse). Empty as PlanetPlaceAt.
+std::optional<HeliocentricPlace> HeliocentricPlaceAt(Planet planet, double jdUt);
 
 // The visual magnitude of `planet` at `place` (Meeus, ch. 41, the formulas of the Astronomical
 // Almanac from 1984; Saturn with its rings' tilt from the pole of the IAU working group,

@@ -39,6 +39,24 @@ RingGeometry SaturnRings(const PlanetPlace& place)
 }
 } // namespace
 
+PlanetPlace PlanetPlaceFromVectors(const Vec3& body, const Vec3& earth)
+{
+    PlanetPlace place{};
+    place.FromEarth = body - earth;
+    place.FromSun = body;
+    const Equatorial eq = EquatorialFromVector(place.FromEarth);
+    place.RightAscension = eq.RightAscension;
+    place.Declination = eq.Declination;
+    place.Distance = eq.Distance;
+    place.SunDistance = Length(body);
+    // At the body, the angle between the Sun and the Earth; at the Earth, between the body and
+    // the Sun (the Sun stands at -earth from the Earth).
+    place.PhaseAngle = AngleBetween(-1.0 * body, earth - body) * kRadToDeg;
+    place.Elongation = AngleBetween(body - earth, -1.0 * earth) * kRadToDeg;
+    place.IlluminatedFraction = 0.5 * (1.0 + std::cos(place.PhaseAngle * kDegToRad));
+    return place;
+}
+
 PlanetPlace PlanetPlaceAt(const OrbitalElements& body, const OrbitalElements& earth, double jd)
 {
     const Vec3 earthPos = HeliocentricPlaceAt(earth, jd).Position;
@@ -47,21 +65,7 @@ PlanetPlace PlanetPlaceAt(const OrbitalElements& body, const OrbitalElements& ea
     // iteration is within 0.1" even for Mercury.
     const double lightTime = Length(bodyPos - earthPos) * kLightDaysPerAu;
     bodyPos = HeliocentricPlaceAt(body, jd - lightTime).Position;
-
-    PlanetPlace place{};
-    place.FromEarth = EquatorialFromEcliptic(bodyPos - earthPos);
-    place.FromSun = EquatorialFromEcliptic(bodyPos);
-    const Equatorial eq = EquatorialFromVector(place.FromEarth);
-    place.RightAscension = eq.RightAscension;
-    place.Declination = eq.Declination;
-    place.Distance = eq.Distance;
-    place.SunDistance = Length(place.FromSun);
-    // At the body, the angle between the Sun and the Earth; at the Earth, between the body and
-    // the Sun (the Sun stands at -earthPos from the Earth).
-    place.PhaseAngle = AngleBetween(-1.0 * bodyPos, earthPos - bodyPos) * kRadToDeg;
-    place.Elongation = AngleBetween(bodyPos - earthPos, -1.0 * earthPos) * kRadToDeg;
-    place.IlluminatedFraction = 0.5 * (1.0 + std::cos(place.PhaseAngle * kDegToRad));
-    return place;
+    return PlanetPlaceFromVectors(EquatorialFromEcliptic(bodyPos), EquatorialFromEcliptic(earthPos));
 }
 
 double VisualMagnitude(Planet planet, const PlanetPlace& place)

@@ -53,6 +53,10 @@ inline double ReduceDegrees(double deg)
     return r >= 360.0 ? 0.0 : r;
 }
 
+// The astrometric place of a body at `body` seen from the Earth at `earth` (both heliocentric,
+// equatorial J2000, AU; the body's at the time its light left).
+PlanetPlace PlanetPlaceFromVectors(const Vec3& body, const Vec3& earth);
+
 // A unit vector from spherical angles in radians.
 inline Vec3 FromSpherical(double lon, double lat, double length)
 {

@@ -7,7 +7,11 @@
 //
 // MODE is one of:
 //   tables  the rows of the test tables, as C++ initialisers;
-//   dense   Sun and Moon every 37.1 days from 1901 to 2100, CSV, for measuring the error;
+//   sky     the sky at 2,000 instants spread over 1901 to 2999, CSV (tests/sky/sky_reference.csv):
+//             node tools/reference/ephemeris_reference.js sky > tests/sky/sky_reference.csv
+//   stars   20 catalogue stars turned to the equator of date in 1901, 2000, 2500 and 2999, CSV
+//           (tests/sky/star_reference.csv):
+//             node tools/reference/ephemeris_reference.js stars > tests/sky/star_reference.csv
 //   drift   heliocentric longitudes of the planets in 1901 and 2999 (Terrestrial Time), CSV.
 //
 // Instants are given as the program's clock instant: seconds since 1901-01-01 00:00 UT.
@@ -148,18 +152,100 @@ function Tables()
     }
 }
 
-function Dense()
+function Version()
 {
-    console.log('seconds,sun_ra_h,sun_dec,moon_ra_h,moon_dec,moon_km,fraction,limb,elongation');
-    const start = SecondsFromDate('1901-01-01T00:00:00Z');
-    const end = SecondsFromDate('2100-12-31T00:00:00Z');
-    for (let s = start; s <= end; s += Math.round(37.1 * 86400))
+    const manifest = path.join(path.dirname(require.resolve('astronomy-engine')), 'package.json');
+    return JSON.parse(fs.readFileSync(manifest, 'utf8')).version;
+}
+
+function Degrees(rad)
+{
+    return rad * 180 / Math.PI;
+}
+
+// Right ascension and declination of an equatorial vector, degrees.
+function RaDec(v)
+{
+    const eq = A.EquatorFromVector(v);
+    return [ Fixed(eq.ra * 15, 6), Fixed(eq.dec, 6) ];
+}
+
+// 2,000 instants from 1901-01-01 00:00 UT to 2999-12-31 23:59:59 UT, evenly spaced: the step
+// of 200.8 days moves the time of day from one row to the next.
+function Instants()
+{
+    const first = 0;
+    const last = SecondsFromDate('2999-12-31T23:59:59Z');
+    const out = [];
+    for (let i = 0; i < 2000; ++i)
+        out.push(Math.round(first + (last - first) * i / 1999));
+    return out;
+}
+
+function Sky()
+{
+    const planets = [ 'Mercury', 'Venus', 'Mars', 'Jupiter', 'Saturn', 'Uranus', 'Neptune', 'Pluto' ];
+    const helio = [ 'Mercury', 'Venus', 'EMB', 'Mars', 'Jupiter', 'Saturn', 'Uranus', 'Neptune', 'Pluto' ];
+    console.log(`# astronomy-engine ${Version()}: the sky at the clock instant "seconds" (UT, since` +
+                ' 1901-01-01 00:00 UT).');
+    console.log('# delta_t: TT - UT, s. gast: SiderealTime x 15, degrees. Places: GeoVector(body, t,' +
+                ' false) (light time, no aberration), the Moon GeoMoon(t), equatorial J2000, degrees;');
+    console.log('# moon_fraction: Illumination(Moon).phase_fraction; helio_*: HelioVector in' +
+                ' ecliptic J2000 (Rotation_EQJ_ECL), degrees, the Earth as the Earth-Moon barycentre.');
+    console.log('# Made by: NODE_PATH=/tmp/astro/node_modules node ' +
+                'tools/reference/ephemeris_reference.js sky > tests/sky/sky_reference.csv');
+    const head = [ 'seconds', 'delta_t', 'gast', 'sun_ra', 'sun_dec', 'moon_ra', 'moon_dec', 'moon_km',
+                   'moon_fraction' ];
+    for (const b of planets)
+        head.push(`${b.toLowerCase()}_ra`, `${b.toLowerCase()}_dec`);
+    for (const b of helio)
+        head.push(`helio_${b.toLowerCase()}`);
+    console.log(head.join(','));
+    for (const s of Instants())
     {
-        const r = SunMoon(s);
-        console.log([
-            s, r.sun.ra, r.sun.dec, r.moon.ra, r.moon.dec, r.moon.dist * A.KM_PER_AU, r.fraction,
-            r.limb, r.elongation
-        ].join(','));
+        const t = TimeFromSeconds(s);
+        const row = [ s, Fixed((t.tt - t.ut) * 86400, 3), Fixed(A.SiderealTime(t) * 15, 6) ];
+        row.push(...RaDec(A.GeoVector(A.Body.Sun, t, false)));
+        const moon = A.GeoMoon(t);
+        row.push(...RaDec(moon), Fixed(moon.Length() * A.KM_PER_AU, 1),
+                 Fixed(A.Illumination(A.Body.Moon, t).phase_fraction, 5));
+        for (const b of planets)
+            row.push(...RaDec(A.GeoVector(A.Body[b], t, false)));
+        for (const b of helio)
+            row.push(Fixed(HelioLongitude(A.Body[b], t), 6));
+        console.log(row.join(','));
+    }
+}
+
+// Twenty bright stars over the whole sky, among them the pole star; J2000 places from
+// data/stars.csv.
+function Stars()
+{
+    const wanted = [ 11767, 32349, 30438, 69673, 91262, 24608, 24436, 37279, 7588, 27989,
+                     68702, 97649, 60718, 21421, 80763, 65474, 37826, 113368, 102098, 72607 ];
+    const rows = fs.readFileSync(path.join(__dirname, '..', '..', 'data', 'stars.csv'), 'utf8')
+                     .split('\n').slice(1).map((l) => l.split(','));
+    const byHip = new Map(rows.filter((r) => r.length > 2).map((r) => [ Number(r[0]), r ]));
+    console.log(`# astronomy-engine ${Version()}: catalogue places (J2000, data/stars.csv) turned by` +
+                ' Rotation_EQJ_EQD (precession and nutation) at the clock instant "seconds" (UT).');
+    console.log('# Made by: NODE_PATH=/tmp/astro/node_modules node ' +
+                'tools/reference/ephemeris_reference.js stars > tests/sky/star_reference.csv');
+    console.log('hip,seconds,ra_hours,dec_deg,ra_date,dec_date');
+    for (const date of [ '1901-01-01T06:00:00Z', '2000-01-01T12:00:00Z', '2500-07-01T00:00:00Z',
+                         '2999-12-31T18:00:00Z' ])
+    {
+        const s = SecondsFromDate(date);
+        const t = TimeFromSeconds(s);
+        const rot = A.Rotation_EQJ_EQD(t);
+        for (const hip of wanted)
+        {
+            const r = byHip.get(hip);
+            if (!r)
+                throw new Error(`HIP ${hip} is not in data/stars.csv`);
+            const sph = new A.Spherical(Number(r[2]), Number(r[1]) * 15, 1);
+            const v = A.RotateVector(rot, A.VectorFromSphere(sph, t));
+            console.log([ hip, s, r[1], r[2], ...RaDec(v) ].join(','));
+        }
     }
 }
 
@@ -180,12 +266,14 @@ function Drift()
 const mode = process.argv[2];
 if (mode === 'tables')
     Tables();
-else if (mode === 'dense')
-    Dense();
+else if (mode === 'sky')
+    Sky();
+else if (mode === 'stars')
+    Stars();
 else if (mode === 'drift')
     Drift();
 else
 {
-    console.error('usage: node ephemeris_reference.js tables|dense|drift');
+    console.error('usage: node ephemeris_reference.js tables|sky|stars|drift');
     process.exit(2);
 }
