@@ -1,5 +1,6 @@
 #include "sky/MeanElements.h"
 
+#include "sky/TimeScales.h"
 #include "sky/Vector.h"
 
 #include <cmath>
@@ -65,6 +66,36 @@ OrbitalElements MeanElementsAt(Planet planet, double jdTt)
     el.ArgPerihelion = perihelion - node;
     el.Period = 360.0 / o.LRate * kDaysPerJulianCentury;
     el.PerihelionDate = jdTt - M / 360.0 * el.Period;
+    return el;
+}
+
+std::optional<OrbitalElements> OutlineElementsAt(Planet planet, double jdUt)
+{
+    if (planet == Planet::Pluto)
+        return std::nullopt;
+    const std::optional<HeliocentricPlace> place = HeliocentricPlaceAt(planet, jdUt);
+    if (!place)
+        return std::nullopt;
+    const double jdTt = TerrestrialFromUniversal(jdUt);
+    OrbitalElements el = MeanElementsAt(planet, jdTt);
+    if (!ElementsAreUsable(el))
+        return std::nullopt;
+    // The orbit's plane: P toward the perihelion, Q 90 degrees on in the direction of motion
+    // (the points of eccentric anomaly 0 and of true anomaly 90 degrees).
+    const Vec3 perihelion = OrbitPointAt(el, 0.0);
+    const Vec3 P = (1.0 / Length(perihelion)) * perihelion;
+    const Vec3 W = Cross(P, OrbitPointAt(el, 0.5 * kPi) - perihelion);
+    const Vec3 normal = (1.0 / Length(W)) * W;
+    const Vec3 Q = Cross(normal, P);
+    // The planet's true anomaly and distance in that plane.
+    const Vec3& p = place->Position;
+    const double nu = std::atan2(Dot(p, Q), Dot(p, P));
+    const double r = std::hypot(Dot(p, P), Dot(p, Q));
+    const double e = el.Eccentricity;
+    el.SemiAxis = r * (1.0 + e * std::cos(nu)) / (1.0 - e * e);
+    const double E = 2.0 * std::atan(std::sqrt((1.0 - e) / (1.0 + e)) * std::tan(0.5 * nu));
+    const double M = E - e * std::sin(E);
+    el.PerihelionDate = jdTt - M / (2.0 * kPi) * el.Period;
     return el;
 }
 } // namespace sky

@@ -14,8 +14,17 @@ namespace sky
 // motion of L, and the perihelion date from the mean anomaly M = L - perihelion longitude +
 // b T^2 + c cos(f T) + s sin(f T), so that HeliocentricPlaceAt(elements, jdTt) is Standish's
 // approximate place (Jupiter to Neptune within 0.2 degrees in longitude; see its Table 2b
-// errors). The outline through these elements passes within 0.0134 AU (two pixels at the
-// opening zoom of the Solar System view) of the planet's place from eraPlan94 from 1901 to
-// 2999.
+// errors). Empty elements (NaN) for another value of `planet`.
 OrbitalElements MeanElementsAt(Planet planet, double jdTt);
+
+// The elements the Solar System view draws the orbit of Mercury to Neptune (the Earth-Moon
+// barycentre for the Earth) with at the Julian date `jdUt` (UT): the mean elements of
+// MeanElementsAt, whose shape and orientation they keep, with the semi-major axis scaled so
+// that the ellipse passes through the planet's place of eraPlan94 (HeliocentricPlaceAt), and
+// the perihelion date set so that HeliocentricPlaceAt(elements, jd) is that place. The mean
+// ellipses of Saturn, Uranus and Neptune lie up to 0.05 AU from the planets (their mutual
+// perturbations), seven pixels at the view's opening zoom; the fitted ones pass within
+// 0.0003 AU of the planet seen from the north, and their size differs by under 0.5 % from
+// the mean one. Empty as HeliocentricPlaceAt(Planet, jdUt).
+std::optional<OrbitalElements> OutlineElementsAt(Planet planet, double jdUt);
 } // namespace sky
