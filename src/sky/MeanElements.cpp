@@ -13,9 +13,9 @@ namespace
 // One planet's row of Table 2a (values at J2000.0 and rates per Julian century) and Table 2b.
 struct MeanOrbit
 {
-    double a, e, I, L, perihelion, node;                 // au, -, degrees
+    double a, e, I, L, perihelion, node;                  // au, -, degrees
     double aRate, eRate, IRate, LRate, perRate, nodeRate; // per century
-    double b, c, s, f;                                   // degrees; f in degrees per century
+    double b, c, s, f;                                    // degrees; f in degrees per century
 };
 
 // Standish, Tables 2a and 2b (3000 BC to 3000 AD), in the order of the Planet enumeration.

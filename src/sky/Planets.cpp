@@ -65,7 +65,8 @@ PlanetPlace PlanetPlaceAt(const OrbitalElements& body, const OrbitalElements& ea
     // iteration is within 0.1" even for Mercury.
     const double lightTime = Length(bodyPos - earthPos) * kLightDaysPerAu;
     bodyPos = HeliocentricPlaceAt(body, jd - lightTime).Position;
-    return PlanetPlaceFromVectors(EquatorialFromEcliptic(bodyPos), EquatorialFromEcliptic(earthPos));
+    return PlanetPlaceFromVectors(EquatorialFromEcliptic(bodyPos),
+                                  EquatorialFromEcliptic(earthPos));
 }
 
 double VisualMagnitude(Planet planet, const PlanetPlace& place)

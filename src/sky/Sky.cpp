@@ -1,5 +1,6 @@
 // The Sun, the Moon and the planets from ERFA, and the sky of date.
 #include "sky/Sky.h"
+
 #include "sky/TimeScales.h"
 #include "sky/Vector.h"
 
@@ -226,9 +227,9 @@ bool UpdateSky(SkySnapshot& sky, double jdUt)
     next.SunOfDate = PlaceOfDate(next, next.Sun.Position);
     next.Moon = MoonAt(tt, next.Sun, ecm);
     next.MoonOfDate = PlaceOfDate(next, next.Moon.Position);
-    next.MoonBrightLimbOfDate = PositionAngle(
-        next.SunOfDate.RightAscension * 15.0, next.SunOfDate.Declination,
-        next.MoonOfDate.RightAscension * 15.0, next.MoonOfDate.Declination);
+    next.MoonBrightLimbOfDate =
+        PositionAngle(next.SunOfDate.RightAscension * 15.0, next.SunOfDate.Declination,
+                      next.MoonOfDate.RightAscension * 15.0, next.MoonOfDate.Declination);
 
     for (size_t k = 0; k < next.Planets.size(); ++k)
     {

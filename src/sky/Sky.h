@@ -35,24 +35,24 @@ struct OfDatePlace
 struct SkyPlanet
 {
     bool Known = false;
-    PlanetPlace Place{};   // astrometric, equatorial J2000
-    OfDatePlace OfDate{};  // the same direction, true equator of date
-    double Magnitude = 0;  // VisualMagnitude of Place
+    PlanetPlace Place{};  // astrometric, equatorial J2000
+    OfDatePlace OfDate{}; // the same direction, true equator of date
+    double Magnitude = 0; // VisualMagnitude of Place
 };
 
 struct SkySnapshot
 {
-    bool Known = false;        // false until UpdateSky first succeeds
-    double JulianDateUt = 0;   // the instant, UT (UT1 taken equal to it)
-    double JulianDateTt = 0;   // the same instant, TT
-    double DeltaT = 0;         // TT - UT, seconds
-    Matrix3 ToDate{};          // equatorial J2000 (GCRS) -> true equator and equinox of date
-    double SiderealTime = 0;   // Greenwich apparent sidereal time, degrees in [0, 360)
-    SunPlace Sun{};            // astrometric, equatorial J2000
+    bool Known = false;      // false until UpdateSky first succeeds
+    double JulianDateUt = 0; // the instant, UT (UT1 taken equal to it)
+    double JulianDateTt = 0; // the same instant, TT
+    double DeltaT = 0;       // TT - UT, seconds
+    Matrix3 ToDate{};        // equatorial J2000 (GCRS) -> true equator and equinox of date
+    double SiderealTime = 0; // Greenwich apparent sidereal time, degrees in [0, 360)
+    SunPlace Sun{};          // astrometric, equatorial J2000
     OfDatePlace SunOfDate{};
-    MoonPlace Moon{};          // geocentric, equatorial J2000, with its phase
+    MoonPlace Moon{}; // geocentric, equatorial J2000, with its phase
     OfDatePlace MoonOfDate{};
-    double MoonBrightLimbOfDate = 0; // position angle of the bright limb from the north of date
+    double MoonBrightLimbOfDate = 0;    // position angle of the bright limb from the north of date
     std::array<SkyPlanet, 9> Planets{}; // indexed by Planet; Earth and Pluto are never Known
 };
 

@@ -30,18 +30,27 @@ double DeltaTSeconds(double jdUt)
     const double y = 2000.0 + (jdUt - 2451544.5) / 365.2425;
     if (std::isnan(y))
         return y;
-    if (y < 1800.0)
+    if (y < 1600.0)
         return LongTermParabola(y);
+    if (y < 1700.0)
+    {
+        constexpr double c[] = {120.0, -0.9808, -0.01532, 1.0 / 7129.0};
+        return Polynomial(c, y - 1600.0);
+    }
+    if (y < 1800.0)
+    {
+        constexpr double c[] = {8.83, 0.1603, -0.0059285, 0.00013336, -1.0 / 1174000.0};
+        return Polynomial(c, y - 1700.0);
+    }
     if (y < 1860.0)
     {
-        constexpr double c[] = {13.72,         -0.332447,     0.0068612,    0.0041116,
-                                -0.00037436,   0.0000121272, -0.0000001699, 0.000000000875};
+        constexpr double c[] = {13.72,       -0.332447,    0.0068612,     0.0041116,
+                                -0.00037436, 0.0000121272, -0.0000001699, 0.000000000875};
         return Polynomial(c, y - 1800.0);
     }
     if (y < 1900.0)
     {
-        constexpr double c[] = {7.62, 0.5737, -0.251754, 0.01680668, -0.0004473624,
-                                1.0 / 233174.0};
+        constexpr double c[] = {7.62, 0.5737, -0.251754, 0.01680668, -0.0004473624, 1.0 / 233174.0};
         return Polynomial(c, y - 1860.0);
     }
     if (y < 1920.0)

@@ -15,8 +15,8 @@ constexpr double kLastValidJulianDate = 2816787.5 + 2.0;
 // Delta T = TT - UT in seconds at the Julian date `jdUt` (UT), from the polynomials of Espenak
 // and Meeus (NASA Eclipse web site, "Polynomial Expressions for Delta T", 2006) with their
 // decimal year y = 2000 + (jdUt - 2451544.5) / 365.2425: one polynomial per span of years from
-// 1800 to 2150, then the long-term parabola -20 + 32 ((y - 1820) / 100)^2 s, which is also
-// taken before 1800. -2.8 s in 1900, 63.9 s in 2000, 4,400 s in 2999. NaN for NaN.
+// 1600 to 2150, then the long-term parabola -20 + 32 ((y - 1820) / 100)^2 s, which is also
+// taken before 1600. -1.4 s in 1901, 63.9 s in 2000, 4,430 s in 2999. NaN for NaN.
 double DeltaTSeconds(double jdUt);
 
 // The Julian date in TT of the Julian date `jdUt` in UT: jdUt + DeltaTSeconds(jdUt) / 86400.

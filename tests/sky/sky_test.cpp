@@ -89,8 +89,8 @@ protected:
         for (size_t i = 0; i < table.rows.size(); ++i)
         {
             sky::SkySnapshot snapshot;
-            sky::UpdateSky(snapshot, sky::JulianDateFromInstant(
-                                         static_cast<int64_t>(table.At(i, "seconds"))));
+            sky::UpdateSky(
+                snapshot, sky::JulianDateFromInstant(static_cast<int64_t>(table.At(i, "seconds"))));
             snapshots.push_back(snapshot);
         }
     }
@@ -180,8 +180,8 @@ TEST_F(SkyReference, ScalarsStayWithinTheirTolerances)
         double (*value)(const sky::SkySnapshot&);
         bool angle; // compared modulo 360
     } cases[] = {
-        {"moon_fraction", 0.002, [](const sky::SkySnapshot& s) { return s.Moon.IlluminatedFraction; },
-         false},
+        {"moon_fraction", 0.002,
+         [](const sky::SkySnapshot& s) { return s.Moon.IlluminatedFraction; }, false},
         // Both use the polynomials of Espenak and Meeus; the reference counts their year from
         // 15 January, which shifts it by up to 0.3 s by 2999.
         {"delta_t", 0.5, [](const sky::SkySnapshot& s) { return s.DeltaT; }, false},
@@ -293,8 +293,8 @@ TEST(SkyStars, PlacesOfDateMatchTheReferencesPrecessionAndNutation)
     for (size_t i = 0; i < stars.rows.size(); ++i)
     {
         sky::SkySnapshot snapshot;
-        ASSERT_TRUE(sky::UpdateSky(snapshot, sky::JulianDateFromInstant(static_cast<int64_t>(
-                                                 stars.At(i, "seconds")))));
+        ASSERT_TRUE(sky::UpdateSky(
+            snapshot, sky::JulianDateFromInstant(static_cast<int64_t>(stars.At(i, "seconds")))));
         const sky::CatalogueStar star =
             sky::MakeCatalogueStar(stars.At(i, "ra_hours"), stars.At(i, "dec_deg"), 0.0, 0.0);
         const sky::Equatorial eq =
