@@ -133,7 +133,8 @@ struct SunPlace
 
 // The Sun's geocentric place at the Julian date `jdUt` (UT): minus the Earth's heliocentric
 // place of eraEpv00 (a few milliarcseconds over 1900 to 2100, about 0.001 degrees by 2999).
-// Aberration (20") is left out, as the catalogue's stars carry none.
+// Aberration (20") is left out, as the catalogue's stars carry none. Every number is NaN for a
+// date that is not finite or lies far outside the program's range.
 SunPlace SunPlaceAt(double jdUt);
 
 // ---- the Moon ----
@@ -168,7 +169,7 @@ struct MoonPlace
 // The Moon's geometric geocentric place and phase at the Julian date `jdUt` (UT): eraMoon98
 // (Meeus's series of ELP-2000/82, 10" near 2000, 0.05 degrees at worst by 2999); the phase
 // from Meeus, ch. 48 (eqs. 48.1 to 48.5) with the Sun of SunPlaceAt; the elongation and age
-// from the ecliptic longitudes of date (eraEcm06).
+// from the ecliptic longitudes of date (eraEcm06). NaN as SunPlaceAt.
 MoonPlace MoonPlaceAt(double jdUt);
 
 // The phase for an elongation (Moon less Sun in ecliptic longitude, degrees, any value): the

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <erfa.h>
+#include <type_traits>
 
 namespace sky
 {
@@ -137,6 +138,25 @@ std::optional<PlanetPlace> PlanetFromErfa(Planet planet, double tt, const Vec3& 
     return PlanetPlaceFromVectors(body, earth);
 }
 
+// The place given for a date that cannot be computed: every number NaN (eraMoon98 must not
+// see such a date: it indexes its tables with it).
+template <class Place> Place NotComputed()
+{
+    const double nan = std::nan("");
+    Place place{};
+    place.RightAscension = place.Declination = place.Distance = nan;
+    place.Position = {nan, nan, nan};
+    if constexpr (std::is_same_v<Place, SunPlace>)
+        place.Longitude = nan;
+    else
+    {
+        place.Elongation = place.PhaseAngle = place.IlluminatedFraction = nan;
+        place.BrightLimbAngle = place.Age = nan;
+        place.Phase = MoonPhase::NewMoon;
+    }
+    return place;
+}
+
 void MatrixOfDate(double tt, double rbpn[3][3])
 {
     double dpsi = 0.0, deps = 0.0, epsa = 0.0;
@@ -148,6 +168,8 @@ void MatrixOfDate(double tt, double rbpn[3][3])
 
 SunPlace SunPlaceAt(double jdUt)
 {
+    if (!IsComputable(jdUt))
+        return NotComputed<SunPlace>();
     const double tt = TerrestrialFromUniversal(jdUt);
     double ecm[3][3];
     eraEcm06(kEpoch, tt - kEpoch, ecm);
@@ -156,6 +178,8 @@ SunPlace SunPlaceAt(double jdUt)
 
 MoonPlace MoonPlaceAt(double jdUt)
 {
+    if (!IsComputable(jdUt))
+        return NotComputed<MoonPlace>();
     const double tt = TerrestrialFromUniversal(jdUt);
     double ecm[3][3];
     eraEcm06(kEpoch, tt - kEpoch, ecm);
