@@ -1,8 +1,9 @@
 #include "Catalogue.h"
 
 #include "RecordImage.h"
-#include "starmap/ConstName.h"
+#include "sky/StarMotion.h"
 #include "solar/SolarRecord.h"
+#include "starmap/ConstName.h"
 #include "starmap/StarRecord.h"
 
 #include <algorithm>
@@ -287,18 +288,8 @@ bool LoadSolar(const CsvTable& table, std::vector<SolarSource>& bodies, std::str
     return true;
 }
 
-bool BuildStarFile(const std::vector<StarSource>& stars, const std::vector<FigureSegment>& segments,
-                   std::vector<uint8_t>& image, StarBuildReport& report, std::string& error)
+std::vector<size_t> StarFileOrder(const std::vector<StarSource>& stars)
 {
-    report = StarBuildReport{};
-    if (stars.size() != static_cast<size_t>(kStarCount))
-    {
-        error = "stars table has " + std::to_string(stars.size()) + " stars, need " +
-                std::to_string(kStarCount);
-        return false;
-    }
-
-    // Blocks by constellation, brightest first inside a block; HIP breaks ties.
     std::vector<size_t> order(stars.size());
     for (size_t i = 0; i < order.size(); ++i)
         order[i] = i;
@@ -313,6 +304,70 @@ bool BuildStarFile(const std::vector<StarSource>& stars, const std::vector<Figur
                       return x.VMag < y.VMag;
                   return x.Hip < y.Hip;
               });
+    return order;
+}
+
+bool LoadStarMotions(const CsvTable& table, std::vector<StarSource>& stars, std::string& error)
+{
+    RowReader r(table, error);
+    const int hip = r.Column("hip"), ra = r.Column("pm_ra_mas"), dec = r.Column("pm_dec_mas");
+    if (!r.Ok())
+        return false;
+    std::map<uint32_t, std::pair<double, double>> motions;
+    for (size_t i = 0; i < table.Rows.size(); ++i)
+    {
+        const auto h = static_cast<uint32_t>(r.Integer(i, hip));
+        const double pmRa = r.Number(i, ra), pmDec = r.Number(i, dec);
+        if (!r.Ok())
+            return false;
+        if (!(std::fabs(pmRa) <= sky::kLargestProperMotion &&
+              std::fabs(pmDec) <= sky::kLargestProperMotion) ||
+            !motions.emplace(h, std::pair{pmRa, pmDec}).second)
+        {
+            error = "star_motions row " + std::to_string(i + 2) + ": HIP " + std::to_string(h) +
+                    " listed twice or moving implausibly fast";
+            return false;
+        }
+    }
+    for (StarSource& s : stars)
+    {
+        const auto found = motions.find(s.Hip);
+        if (found == motions.end())
+        {
+            error = "no proper motion for HIP " + std::to_string(s.Hip);
+            return false;
+        }
+        s.PmRa = found->second.first;
+        s.PmDec = found->second.second;
+    }
+    return true;
+}
+
+std::vector<uint8_t> BuildStarMotionFile(const std::vector<StarSource>& stars)
+{
+    std::vector<uint8_t> image;
+    for (const size_t i : StarFileOrder(stars))
+    {
+        const sky::StarMotionRecord record{stars[i].Hip, static_cast<float>(stars[i].PmRa),
+                                           static_cast<float>(stars[i].PmDec)};
+        const auto* bytes = reinterpret_cast<const uint8_t*>(&record);
+        image.insert(image.end(), bytes, bytes + sizeof record);
+    }
+    return image;
+}
+
+bool BuildStarFile(const std::vector<StarSource>& stars, const std::vector<FigureSegment>& segments,
+                   std::vector<uint8_t>& image, StarBuildReport& report, std::string& error)
+{
+    report = StarBuildReport{};
+    if (stars.size() != static_cast<size_t>(kStarCount))
+    {
+        error = "stars table has " + std::to_string(stars.size()) + " stars, need " +
+                std::to_string(kStarCount);
+        return false;
+    }
+
+    const std::vector<size_t> order = StarFileOrder(stars);
 
     std::map<uint32_t, size_t> position; // HIP -> record index
     for (size_t i = 0; i < order.size(); ++i)

@@ -25,6 +25,8 @@ struct StarSource
     std::string LumClass;     // luminosity class, e.g. "V", "Iab"; empty when unknown
     std::optional<double> BV; // colour index B-V, magnitudes
     int Const = 0;            // constellation number 1..89
+    double PmRa = 0;          // proper motion mu_alpha* (data/star_motions.csv), mas per year
+    double PmDec = 0;         // proper motion mu_delta, mas per year
 };
 
 // One figure segment of data/constellation_lines.csv.
@@ -93,6 +95,18 @@ bool LoadStars(const CsvTable& table, std::vector<StarSource>& stars, std::strin
 bool LoadSegments(const CsvTable& table, std::vector<FigureSegment>& segments, std::string& error);
 bool LoadDeepSky(const CsvTable& table, std::vector<DeepSkySource>& objects, std::string& error);
 bool LoadSolar(const CsvTable& table, std::vector<SolarSource>& bodies, std::string& error);
+
+// Gives every star its proper motion from data/star_motions.csv (hip, pm_ra_mas, pm_dec_mas):
+// each star needs exactly one row, and the motions must be plausible (sky/StarMotion.h).
+bool LoadStarMotions(const CsvTable& table, std::vector<StarSource>& stars, std::string& error);
+
+// The order of the star file's records: indices into `stars`, by constellation block,
+// brightest first inside a block, HIP breaking ties.
+std::vector<size_t> StarFileOrder(const std::vector<StarSource>& stars);
+
+// Builds the proper-motion file image (sky/StarMotion.h): one record per star in the order of
+// the star file.
+std::vector<uint8_t> BuildStarMotionFile(const std::vector<StarSource>& stars);
 
 // Builds the star file image: records sorted into constellation blocks (brightest first),
 // figure segments with both ends in the catalogue encoded as NLink1/NLink2.

@@ -1,6 +1,7 @@
-// mkdata: builds the program's catalogues "Stars.dat", "NGCMess.dat" and "Solobj.dat" and the
-// Astronomical Database files "Planets.dat", "Satellites.dat" and "Rings.dat" from the source
-// tables in data/, checks them, and writes them only when every check passes.
+// mkdata: builds the program's catalogues "Stars.dat" with its proper motions
+// "StarMotion.dat", "NGCMess.dat" and "Solobj.dat" and the Astronomical Database files
+// "Planets.dat", "Satellites.dat" and "Rings.dat" from the source tables in data/, checks
+// them, and writes them only when every check passes.
 //
 //   mkdata --data <dir with the CSV tables> --out <Data directory>
 //
@@ -77,6 +78,9 @@ int main(int argc, char** argv)
     std::vector<SolarSource> bodies;
     if (!ReadCsvFile(dataDir + "/stars.csv", table, error) || !LoadStars(table, stars, error))
         return Fail("stars.csv: " + error);
+    if (!ReadCsvFile(dataDir + "/star_motions.csv", table, error) ||
+        !LoadStarMotions(table, stars, error))
+        return Fail("star_motions.csv: " + error);
     if (!ReadCsvFile(dataDir + "/constellation_lines.csv", table, error) ||
         !LoadSegments(table, segments, error))
         return Fail("constellation_lines.csv: " + error);
@@ -127,6 +131,7 @@ int main(int argc, char** argv)
         return Fail("some constellations with stars have no figure");
 
     if (!WriteFile(outDir + "/Stars.dat", starImage, error) ||
+        !WriteFile(outDir + "/StarMotion.dat", BuildStarMotionFile(stars), error) ||
         !WriteFile(outDir + "/NGCMess.dat", ngcImage, error) ||
         !WriteFile(outDir + "/Solobj.dat", solarImage, error) ||
         !WriteFile(outDir + "/Planets.dat", dbImages.Planets, error) ||
