@@ -42,7 +42,8 @@ set(expected_fields "Package: velmoria" "Version: ${VERSION}" "Architecture: ${a
 find_program(shlibdeps dpkg-shlibdeps)
 find_program(file_command file)
 if(shlibdeps AND file_command)
-    list(APPEND expected_fields "Depends: [^\n]*libqt6widgets6" "Depends: [^\n]*libc6")
+    list(APPEND expected_fields "Depends: [^\n]*libqt6widgets6" "Depends: [^\n]*libc6"
+                                "Depends: [^\n]*liberfa1")
 endif()
 foreach(dep gstreamer1.0-plugins-base gstreamer1.0-plugins-good fonts-dejavu-core)
     list(APPEND expected_fields "Depends: [^\n]*${dep}")
@@ -136,7 +137,8 @@ set(contents
     "listing=metainfo=<release version=\"${VERSION}\""
     "change log=changelog=^velmoria \\(${VERSION}\\) "
     "copyright=copyright=\nLicense: CC-BY-4.0\n Attribution 4.0 International"
-    "copyright=copyright=\nLicense: BSD-3-clause\n[^\n]*\n[^\n]*\n \\.\n Copyright \\(c\\) 2015, Olaf Frohn")
+    "copyright=copyright=\nLicense: BSD-3-clause\n[^\n]*\n[^\n]*\n \\.\n Copyright \\(c\\) 2015, Olaf Frohn"
+    "copyright=copyright=\nLicense: BSD-3-clause-ERFA\n[^\n]*\n[^\n]*\n[^\n]*\n \\.\n Copyright \\(c\\) 2013, NumFOCUS")
 foreach(check IN LISTS contents)
     string(REGEX MATCH "^[^=]*=[^=]*=" head "${check}")
     string(LENGTH "${head}" length)
