@@ -285,6 +285,53 @@ TEST_F(SkyReference, EachPlanetStandsOnItsMeanOrbitOutlineWithinTwoPixelsAtTheOp
     }
 }
 
+// Slot `slot` of data/solobj.csv (2 the Earth, 8 Pluto) as orbital elements.
+sky::OrbitalElements FileElements(int slot)
+{
+    std::ifstream in(std::string(VELMORIA_SOURCE_DIR) + "/data/solobj.csv");
+    std::string line;
+    std::getline(in, line);
+    while (std::getline(in, line))
+    {
+        std::vector<std::string> f;
+        std::stringstream fields(line);
+        for (std::string cell; f.size() < 10 && std::getline(fields, cell, ',');)
+            f.push_back(cell);
+        if (f.size() == 10 && std::stoi(f[0]) == slot)
+            return {std::stod(f[3]), std::stod(f[4]), std::stod(f[5]), std::stod(f[6]),
+                    std::stod(f[7]), std::stod(f[8]), std::stod(f[9])};
+    }
+    return {};
+}
+
+// Pluto keeps Kepler's equation on the file's elements of J2000 (ERFA has no Pluto): the
+// figures its help page gives.
+TEST_F(SkyReference, PlutoFromTheFilesElementsStaysWithinTheFiguresOfItsHelpPage)
+{
+    const sky::OrbitalElements pluto = FileElements(8), earth = FileElements(2);
+    ASSERT_TRUE(sky::ElementsAreUsable(pluto) && sky::ElementsAreUsable(earth));
+    Worst geocentric, heliocentric, until2100;
+    for (size_t i = 0; i < table.rows.size(); ++i)
+    {
+        const double jd = snapshots[i].JulianDateTt;
+        const sky::PlanetPlace p = sky::PlanetPlaceAt(pluto, earth, jd);
+        const double error = Separation(p.RightAscension * 15.0, p.Declination,
+                                        table.At(i, "pluto_ra"), table.At(i, "pluto_dec"));
+        geocentric.Take(error, table.At(i, "seconds"));
+        if (jd < 2488069.5)
+            until2100.Take(error, table.At(i, "seconds"));
+        heliocentric.Take(AngleDifference(sky::HeliocentricPlaceAt(pluto, jd).Longitude,
+                                          table.At(i, "helio_pluto")),
+                          table.At(i, "seconds"));
+    }
+    EXPECT_LE(until2100.value, 0.03);
+    EXPECT_LE(geocentric.value, 2.5);
+    EXPECT_LE(heliocentric.value, 2.5);
+    RecordProperty("worst_pluto_until_2100", std::to_string(until2100.value));
+    RecordProperty("worst_pluto", std::to_string(geocentric.value));
+    RecordProperty("worst_helio_pluto", std::to_string(heliocentric.value));
+}
+
 TEST(SkyStars, PlacesOfDateMatchTheReferencesPrecessionAndNutation)
 {
     const Table stars = ReadTable("star_reference.csv");
