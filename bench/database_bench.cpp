@@ -9,6 +9,12 @@
 #include <benchmark/benchmark.h>
 #include <memory>
 
+#include "common/AppSupport.h"
+
+using testing_support::IsEnabled;
+using testing_support::Trigger;
+using testing_support::ViewCanvas;
+
 namespace
 {
 struct DataBaseScreen
@@ -20,7 +26,7 @@ struct DataBaseScreen
         app->InitMainWindow(false);
         app->Frame()->resize(1280, 1000);
         app->Frame()->show();
-        app->Frame()->Client()->DispatchCommand(303);
+        Trigger(app->Frame()->Client(), "dataBase");
     }
     ~DataBaseScreen()
     {
@@ -50,22 +56,25 @@ testing_support::DialogAnswer PaintCard(int tab)
 void BM_MenuCommandToCard(benchmark::State& state)
 {
     DataBaseScreen screen;
-    const int command = static_cast<int>(state.range(0));
+    // The commands by the benchmark's first argument.
+    static const char* const kCommands[] = {"sunData", "jupiterData", "saturnData", "moonData",
+                                            "comparison"};
+    const char* command = kCommands[state.range(0)];
     testing_support::DialogAnswer answer = PaintCard(static_cast<int>(state.range(1)));
     for (auto _ : state)
-        screen.app->Frame()->Client()->DispatchCommand(command);
+        Trigger(screen.app->Frame()->Client(), command);
     if (!screen.messages.boxes.empty() ||
-        screen.app->Frame()->Client()->Subject != model::Mode::DataBase)
+        screen.app->Frame()->Client()->Subject() != model::Mode::DataBase)
         state.SkipWithError("the card did not open");
 }
 // Sun; Jupiter on its orbital page and on its structure page; Saturn (most satellites and
 // rings); the Moon; the comparison.
 BENCHMARK(BM_MenuCommandToCard)
-    ->Args({701, 0})
-    ->Args({805, 0})
-    ->Args({805, 3})
-    ->Args({806, 1})
-    ->Args({810, 0})
-    ->Args({814, 0})
+    ->Args({0, 0})
+    ->Args({1, 0})
+    ->Args({1, 3})
+    ->Args({2, 1})
+    ->Args({3, 0})
+    ->Args({4, 0})
     ->Unit(benchmark::kMillisecond);
 } // namespace

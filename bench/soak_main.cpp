@@ -1,7 +1,7 @@
 // velmoria_soak: the whole program stepping by seconds at the shortest period in each view for
 // a long time, with its real frame, timers and drawing, to show that memory does not grow.
-// Usage: velmoria_soak [SECONDS_PER_VIEW [VIEW]]   (default 3600 in each view; VIEW 301, 302 or
-// 303 soaks that view alone, so that the three can run side by side)
+// Usage: velmoria_soak [SECONDS_PER_VIEW [VIEW]]   (default 3600 in each view; VIEW 1 (Solar System),
+// 2 (Star Map) or 3 (database) soaks that view alone, so that the three can run side by side)
 // Prints the resident memory on entering each view, after a minute's warm-up, and at the end.
 #include "app/VelmoriaApp.h"
 #include "app/VelmoriaWnd.h"
@@ -15,6 +15,12 @@
 #include <cstdlib>
 #include <fstream>
 #include <string>
+
+#include "common/AppSupport.h"
+
+using testing_support::IsEnabled;
+using testing_support::Trigger;
+using testing_support::ViewCanvas;
 
 namespace
 {
@@ -40,9 +46,9 @@ void RunFor(double seconds)
 void StepBySeconds(VelmoriaWnd* wnd)
 {
     wnd->StopClockTimer();
-    wnd->clock.TimeUpdateMode = kBySeconds;
-    wnd->clock.TimeRate = 30;
-    wnd->clock.TimeForward = true;
+    wnd->clock.SetMode(kBySeconds);
+    wnd->clock.SetRate(30);
+    wnd->clock.SetTimeDirection(true);
     wnd->StartClockTimer();
 }
 } // namespace
@@ -72,44 +78,46 @@ int main(int argc, char** argv)
 
         struct View
         {
-            int command;
+            int number; // as the command line names it
+            const char* command;
             const char* name;
         };
-        for (const View& view :
-             {View{301, "Solar System"}, View{302, "Star Map"}, View{303, "Astronomical Database"}})
+        for (const View& view : {View{1, "solarSystem", "Solar System"},
+                                 View{2, "starMap", "Star Map"},
+                                 View{3, "dataBase", "Astronomical Database"}})
         {
-            if (onlyView != 0 && view.command != onlyView)
+            if (onlyView != 0 && view.number != onlyView)
                 continue;
-            wnd->DispatchCommand(view.command);
-            if (wnd->Subject == model::Mode::Main)
+            Trigger(wnd, view.command);
+            if (wnd->Subject() == model::Mode::Main)
             {
                 std::printf("%s: did not open\n", view.name);
                 ++failures;
                 continue;
             }
-            if (wnd->Subject != model::Mode::DataBase)
+            if (wnd->Subject() != model::Mode::DataBase)
                 StepBySeconds(wnd);
             const long entry = ResidentKb();
             RunFor(warmUp);
             const long start = ResidentKb();
             QElapsedTimer elapsed;
             elapsed.start();
-            const uint64_t firstInstant = wnd->clock.timeStep;
+            const uint64_t firstInstant = wnd->clock.LastStep();
             RunFor(perView);
             const long end = ResidentKb();
             std::printf("%s: entry %ld kB, after %.0f s %ld kB, after %.0f s more %ld kB, "
                         "growth %+ld kB",
                         view.name, entry, warmUp, start, elapsed.elapsed() / 1000.0, end,
                         end - start);
-            if (wnd->Subject != model::Mode::DataBase)
+            if (wnd->Subject() != model::Mode::DataBase)
                 std::printf("; clock at %s %s, %llu simulated seconds stepped",
                             app.Frame()->PaneGadget(model::Pane::Date)->Text().c_str(), app.Frame()->PaneGadget(model::Pane::Time)->Text().c_str(),
-                            static_cast<unsigned long long>(wnd->clock.timeStep - firstInstant));
+                            static_cast<unsigned long long>(wnd->clock.LastStep() - firstInstant));
             std::printf("\n");
             std::fflush(stdout);
             if (end - start >= 1024)
                 ++failures;
-            wnd->DispatchCommand(400);
+            Trigger(wnd, "return");
         }
     }
     for (const platform::MessageRecord& box : messages.boxes)

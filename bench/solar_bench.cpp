@@ -1,5 +1,7 @@
 // One drawing pass of the Solar System view on a full-HD window.
 #include "app/VelmoriaWnd.h"
+#include "solar/SolarSystemView.h"
+#include "time/SimClock.h"
 #include "common/TestSupport.h"
 #include "solar/SolarReader.h"
 
@@ -14,7 +16,9 @@ void SolarPass(benchmark::State& state, bool orbits, float scale, bool names = f
 {
     testing_support::ScratchDir dir;
     dir.LinkAllRuntime();
-    VelmoriaWnd wnd;
+    ::Setup values = DefaultSetup();
+    SimClock clock;
+    SolarSystemView wnd(values, clock);
     wnd.resize(1920, 1080);
     wnd.canvas = platform::Canvas(1920, 1080, 0);
     wnd.solar.XCenter = 960;
@@ -27,11 +31,11 @@ void SolarPass(benchmark::State& state, bool orbits, float scale, bool names = f
         state.SkipWithError("Data\\Solobj.dat cannot be read");
         return;
     }
-    for (auto& flag : wnd.Values.SSValues)
+    for (auto& flag : values.SSValues)
         flag = 1;
-    wnd.Values.SSValues[11] = orbits;
-    wnd.Values.SSValues[12] = 0;
-    wnd.Values.Names = names;
+    values.SSValues[11] = orbits;
+    values.SSValues[12] = 0;
+    values.Names = names;
     wnd.solar.CreateSolarSprites();
     uint64_t T = ClockInstant(Date{7, 12, 2026}, Time{12, 0, 0});
     for (auto _ : state)

@@ -2,6 +2,8 @@
 // Moon, planets, names) on a full-HD window with the generated catalogues.
 #include "app/VelmoriaApp.h"
 #include "app/VelmoriaWnd.h"
+#include "starmap/StarMapView.h"
+#include "time/SimClock.h"
 #include "common/TestSupport.h"
 #include "platform/Files.h"
 #include "starmap/StarReader.h"
@@ -10,7 +12,7 @@
 
 namespace
 {
-bool ReadCatalogues(VelmoriaWnd& wnd)
+bool ReadCatalogues(StarMapView& wnd)
 {
     std::FILE* f = platform::OpenFile("Data\\Stars.dat", "rb");
     if (!f)
@@ -40,8 +42,9 @@ void StarMapFrame(benchmark::State& state, uint16_t radius, bool transparent)
     testing_support::ScratchDir dir;
     dir.LinkAllRuntime();
     {
-        VelmoriaWnd wnd;
-        wnd.Subject = model::Mode::StarMap;
+        ::Setup values = DefaultSetup();
+        SimClock clock;
+        StarMapView wnd(values, clock);
         wnd.canvas = platform::Canvas(1920, 1080, 0);
         wnd.starmap.XCenter = 960;
         wnd.starmap.YCenter = 540;
@@ -51,16 +54,16 @@ void StarMapFrame(benchmark::State& state, uint16_t radius, bool transparent)
             state.SkipWithError("the generated catalogues cannot be read");
             return;
         }
-        wnd.Values.LocValues.Lat = Coordinate{50, 0, 0};
-        wnd.Values.LocValues.North = 1;
+        values.LocValues.Lat = Coordinate{50, 0, 0};
+        values.LocValues.North = 1;
         wnd.starmap.SetLatitudeFromSetup();
         wnd.starmap.SetSkyOffsets();
         for (int i = 0; i < 4; ++i)
-            wnd.Values.SMValues.Check[i] = 1;
-        wnd.Values.SMValues.Check[4] = transparent;
-        wnd.Values.Planets = 1;
-        wnd.Values.Names = 1;
-        wnd.Values.SMValues.SelectMagn = 7.0f;
+            values.SMValues.Check[i] = 1;
+        values.SMValues.Check[4] = transparent;
+        values.Planets = 1;
+        values.Names = 1;
+        values.SMValues.SelectMagn = 7.0f;
         wnd.starmap.CreateStarMapSprites();
         uint64_t S = ClockInstant(Date{7, 12, 2026}, Time{22, 0, 0});
         for (auto _ : state)

@@ -39,9 +39,8 @@ void BM_WindowTimeCalculate(benchmark::State& state)
     testing_support::ScratchDir dir;
     DecFrame frame;
     VelmoriaWnd& w = *frame.Client();
-    w.Subject = model::Mode::SolarSystem;
-    w.clock.TimeUpdateMode = kBySeconds;
-    w.clock.CurDate = Date{1, 1, 2000};
+    w.clock.SetMode(kBySeconds);
+    w.clock.SetDateTime(Date{1, 1, 2000}, w.clock.CurrentTime());
     for (auto _ : state)
     {
         w.clock.Step();

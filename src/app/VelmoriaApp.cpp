@@ -4,8 +4,6 @@
 #include "platform/Bitmaps.h"
 #include "platform/Hint.h"
 #include "platform/Sound.h"
-#include "resources/CommandIds.h"
-#include "resources/Resources.h"
 
 #include <QAction>
 #include <QApplication>
@@ -13,28 +11,17 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
-#include <QShortcut>
 #include <QTimer>
 #include <QToolBar>
 
 namespace
 {
-// The idle-time refresh of the command enablers (menus and toolbar buttons).
-constexpr int kEnablePeriodMs = 100;
 // The frame's size when it is not maximized.
 constexpr int kRestoreWidth = 690;
 constexpr int kRestoreHeight = 490;
 // How long a window manager may take to maximize the frame once it is shown.
 constexpr int kMaximizeGraceMs = 500;
 
-QString MenuText(const MenuItem& item)
-{
-    // The menu tables are UTF-8 (the ellipsis of the commands that ask before they act).
-    QString text = QString::fromUtf8(item.text);
-    if (item.key)
-        text += QLatin1Char('\t') + QString::fromLatin1(item.key);
-    return text;
-}
 } // namespace
 
 // ---- status bar ----
@@ -73,28 +60,17 @@ DecFrame::DecFrame(VelmoriaWnd* c) : QMainWindow(nullptr), client(c ? c : new Ve
 {
     setWindowTitle(QStringLiteral("Velmoria"));
     setCentralWidget(client);
-    // The window tells the frame what to show; the frame asks the window about commands and
-    // passes them on.
-    connect(client, &VelmoriaWnd::FrameChanged, this,
-            [this](const QString& caption, int menu)
-            {
-                setWindowTitle(caption);
-                AssignMenu(menu);
-            });
-    connect(client, &VelmoriaWnd::SubjectChanged, this, &DecFrame::SetupSpeedBar);
+    // The window tells the frame what to show.
+    connect(client, &VelmoriaWnd::FrameChanged, this, &DecFrame::ShowViewFrame);
     connect(client, &VelmoriaWnd::PaneTextChanged, this,
             [this](model::Pane pane, const QString& text)
             {
                 if (TextGadget* gadget = PaneGadget(pane))
                     gadget->setText(text);
             });
-    connect(client, &VelmoriaWnd::CommandChecked, this, &DecFrame::CheckCommand);
     connect(client, &VelmoriaWnd::ExitRequested, this, &QWidget::close);
+    connect(client->Shared().showToolbar, &QAction::triggered, this, &DecFrame::SetupSpeedBar);
     CreateStatusBar();
-    CreateAccelerators();
-    auto* idle = new QTimer(this);
-    connect(idle, &QTimer::timeout, this, &DecFrame::UpdateEnabling);
-    idle->start(kEnablePeriodMs);
 }
 
 DecFrame::~DecFrame()
@@ -149,88 +125,47 @@ void DecFrame::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void DecFrame::SetCaption(const char* caption)
+namespace
 {
-    setWindowTitle(QString::fromLatin1(caption));
-}
-
-void DecFrame::CreateAccelerators()
+// Fills `menu` with `entries`, and gathers every action in `all`.
+void FillMenu(QMenu* menu, const std::vector<model::MenuEntry>& entries, QList<QAction*>& all)
 {
-    for (const Accelerator& a : AcceleratorTable())
+    for (const model::MenuEntry& entry : entries)
     {
-        auto* shortcut = new QShortcut(QKeySequence(a.key | a.modifiers), this);
-        shortcut->setContext(Qt::WindowShortcut);
-        const int id = a.command;
-        connect(shortcut, &QShortcut::activated, this,
-                [this, id]
-                {
-                    // An accelerator of a disabled command does nothing, as its menu item would.
-                    if (client->ButtonEnabler(id))
-                        Command(id);
-                });
-        shortcuts.push_back(shortcut);
+        if (entry.action)
+        {
+            menu->addAction(entry.action);
+            all.append(entry.action);
+        }
+        else if (!entry.submenu.isEmpty())
+            FillMenu(menu->addMenu(entry.submenu), entry.entries, all);
+        else
+            menu->addSeparator();
     }
 }
+} // namespace
 
-void DecFrame::AssignMenu(int resId)
+void DecFrame::ShowViewFrame()
 {
-    menuId = resId;
-    menuActions.clear();
+    model::View* view = client->CurrentView();
+    if (!view)
+        return;
+    setWindowTitle(view->Caption());
     QMenuBar* bar = menuBar();
     // clear() only takes the menus' actions out of the bar: the menus themselves, with their
-    // submenus and items, must go too. Later, since this runs inside an item's own handler.
+    // submenus, must go too. Later, since this may run inside an item's own handler.
     for (QAction* top : bar->actions())
         if (QMenu* menu = top->menu())
             menu->deleteLater();
     bar->clear();
-    std::function<void(QMenu*, const std::vector<MenuItem>&)> fill =
-        [&](QMenu* menu, const std::vector<MenuItem>& items)
-    {
-        for (const MenuItem& item : items)
-        {
-            if (!item.text)
-            {
-                menu->addSeparator();
-                continue;
-            }
-            if (!item.children.empty())
-            {
-                QMenu* sub = menu->addMenu(QString::fromLatin1(item.text));
-                fill(sub, item.children);
-                continue;
-            }
-            QAction* action = menu->addAction(MenuText(item));
-            action->setObjectName(QString::number(item.id));
-            action->setCheckable(item.checkable);
-            action->setChecked(item.checked);
-            if (const char* hint = HintString(item.id))
-                action->setStatusTip(QString::fromLatin1(hint));
-            const int id = item.id;
-            // The check mark is the program's to set: undo the toggle Qt makes on a click.
-            connect(action, &QAction::triggered, this,
-                    [this, action, id](bool)
-                    {
-                        const bool before = !action->isChecked();
-                        if (action->isCheckable())
-                            action->setChecked(before);
-                        Command(id);
-                    });
-            menuActions[id] = action;
-        }
-    };
-    for (const MenuItem& top : MenuResource(resId))
-    {
-        QMenu* menu = bar->addMenu(QString::fromLatin1(top.text));
-        connect(menu, &QMenu::aboutToShow, this, &DecFrame::UpdateEnabling);
-        fill(menu, top.children);
-    }
-    UpdateEnabling();
-}
-
-QAction* DecFrame::MenuAction(int id) const
-{
-    const auto it = menuActions.find(id);
-    return it == menuActions.end() ? nullptr : it->second;
+    for (QAction* a : keyed)
+        removeAction(a);
+    keyed.clear();
+    for (const model::MenuPopup& popup : view->Menus(client->Shared()))
+        FillMenu(bar->addMenu(popup.title), popup.entries, keyed);
+    // The keys of the view's commands work also while the toolbar is closed.
+    addActions(keyed);
+    SetupSpeedBar();
 }
 
 std::vector<QAction*> DecFrame::ToolbarActions() const
@@ -240,52 +175,6 @@ std::vector<QAction*> DecFrame::ToolbarActions() const
         for (QAction* a : cb->actions())
             result.push_back(a);
     return result;
-}
-
-void DecFrame::CheckCommand(int id, bool checked)
-{
-    if (QAction* a = MenuAction(id))
-        a->setChecked(checked);
-}
-
-void DecFrame::FillToolbar(QToolBar* bar, model::Mode subject)
-{
-    for (const ToolbarGadget& g : ToolbarGadgets(static_cast<int>(subject)))
-    {
-        if (g.command == 0)
-        {
-            bar->addSeparator();
-            continue;
-        }
-        const QImage picture = platform::LoadBitmapResource(g.bitmap);
-        QAction* action = bar->addAction(QIcon(QPixmap::fromImage(picture)), QString());
-        action->setObjectName(QString::number(g.command));
-        if (const char* hint = HintString(g.command))
-        {
-            action->setStatusTip(QString::fromLatin1(hint));
-            action->setToolTip(QString::fromLatin1(hint));
-        }
-        const int id = g.command;
-        connect(action, &QAction::triggered, this, [this, id] { Command(id); });
-    }
-}
-
-void DecFrame::Command(int id)
-{
-    if (id == cmd::kShowToolbar)
-        SetupSpeedBar();
-    else
-        client->DispatchCommand(id);
-    UpdateEnabling();
-}
-
-void DecFrame::UpdateEnabling()
-{
-    for (const auto& [id, action] : menuActions)
-        action->setEnabled(client->ButtonEnabler(id));
-    for (QAction* action : ToolbarActions())
-        if (!action->isSeparator())
-            action->setEnabled(client->ButtonEnabler(action->objectName().toInt()));
 }
 
 // ---- toolbar ----
@@ -305,20 +194,24 @@ void DecFrame::SetupSpeedBar()
         cb->setIconSize(QSize(24, 24));
     }
     else
-    {
         removeToolBar(cb);
-        const int count = static_cast<int>(ToolbarGadgets(static_cast<int>(toolbarSubject)).size());
-        for (int i = 0; i < count && !cb->actions().isEmpty(); ++i)
+    // The separators are the toolbar's own; the commands belong to the views.
+    const QList<QAction*> old = cb->actions();
+    cb->clear();
+    for (QAction* a : old)
+        if (a->parent() == cb)
+            a->deleteLater();
+    if (model::View* view = client->CurrentView())
+    {
+        cb->setWindowTitle(view->ToolbarCaption());
+        for (QAction* action : view->Toolbar(client->Shared()))
         {
-            QAction* first = cb->actions().first();
-            cb->removeAction(first);
-            if (first->parent() == cb || first->parent() == this)
-                first->deleteLater();
+            if (action)
+                cb->addAction(action);
+            else
+                cb->addSeparator();
         }
     }
-    toolbarSubject = client->Subject;
-    cb->setWindowTitle(QString::fromLatin1(ToolbarCaption(static_cast<int>(toolbarSubject))));
-    FillToolbar(cb, toolbarSubject);
     addToolBar(Qt::TopToolBarArea, cb);
     cb->show();
 }

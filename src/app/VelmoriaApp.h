@@ -1,18 +1,16 @@
 // The application object and the decorated main frame with its menus, toolbar and status bar.
 #pragma once
 
+#include "model/View.h"
+
 #include <QLabel>
 #include <QMainWindow>
 #include <QStatusBar>
 #include <cstdint>
-#include <map>
 #include <vector>
-
-#include "model/ViewHost.h"
 
 class QAction;
 class QToolBar;
-class QShortcut;
 class VelmoriaWnd;
 
 // A text pane of the status bar.
@@ -43,7 +41,8 @@ private:
     QLabel* hint;
 };
 
-// The main frame: menus, toolbar, status bar and the client window.
+// The main frame: the menu bar, the toolbar and the status bar of the view on screen around
+// the client window.
 class DecFrame : public QMainWindow
 {
     Q_OBJECT
@@ -56,24 +55,15 @@ public:
     void FillScreenUnlessMaximized();
 
     VelmoriaWnd* Client() const { return client; }
-    // Installs menu resource `resId` as the frame's menu bar.
-    void AssignMenu(int resId);
-    int MenuId() const { return menuId; }
-    void SetCaption(const char* caption);
-    // The command of `id`: Show Toolbar goes to the frame, the rest to the window.
-    void Command(int id);
-    // Asks the window's enabler about every command shown in the menus and on the toolbar.
-    void UpdateEnabling();
-    // The check mark of menu command `id`; nothing when the menu has no such item.
-    void CheckCommand(int id, bool checked);
-
-    // The actions of the current menu bar and toolbar by command id.
-    QAction* MenuAction(int id) const;
-    std::vector<QAction*> ToolbarActions() const;
-    // Rebuilds the toolbar for the window's current subject and docks it at the top (Show
-    // Toolbar brings a closed toolbar back the same way).
+    // The caption, menu bar and toolbar of the view on screen; its commands' keys work
+    // whether their menu or toolbar is shown or not.
+    void ShowViewFrame();
+    // Rebuilds the toolbar for the view on screen and docks it at the top (Show Toolbar brings
+    // a closed toolbar back the same way).
     void SetupSpeedBar();
     QToolBar* Toolbar() const { return cb; }
+    // The actions of the toolbar, separators included, left to right.
+    std::vector<QAction*> ToolbarActions() const;
 
     // The status bar: the hint line and the four text panes.
     StatusBar* Status() const { return sb; }
@@ -83,23 +73,17 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void CreateAccelerators();
     void CreateStatusBar();
-    // Adds the buttons of `subject`'s toolbar to `bar`.
-    void FillToolbar(QToolBar* bar, model::Mode subject);
 
     VelmoriaWnd* client;
-    int menuId = 0;
-    std::map<int, QAction*> menuActions;
-    std::vector<QShortcut*> shortcuts;
+    // The actions whose keys the frame holds for the view on screen.
+    QList<QAction*> keyed;
     StatusBar* sb = nullptr;
     TextGadget* sbDate = nullptr;
     TextGadget* sbTime = nullptr;
     TextGadget* sbMode = nullptr;
     TextGadget* sbCoord = nullptr;
     QToolBar* cb = nullptr;
-    // The subject whose buttons the toolbar holds.
-    model::Mode toolbarSubject = model::Mode::None;
 };
 
 // The application object: builds the main window.
@@ -118,4 +102,3 @@ public:
 private:
     DecFrame* frame = nullptr;
 };
-

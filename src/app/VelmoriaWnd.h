@@ -1,68 +1,55 @@
-// The one client window of the main frame. It owns the whole state of the program: the
-// configuration, the simulated clock, the Solar System, the Star Map and the database view,
-// each a type of its own that it holds by value, and it handles every command but Show
-// Toolbar by delegating to them. The views reach the window only through model::ViewHost.
+// The one client window of the main frame. It holds the configuration and the simulated clock
+// and composes the views (the main screen, the Solar System, the Star Map, the database), one of
+// which is on screen at a time. It carries out the commands that every view shows (Return, Time
+// Update, Normal Conditions, Sound, Help, About) and runs the clock's ticks for the view on
+// screen; each view owns its own commands and state.
 #pragma once
 
+#include "app/MainScreen.h"
 #include "database/DataBaseView.h"
 #include "model/Config.h"
-#include "model/ViewHost.h"
-#include "platform/Bitmaps.h"
-#include "platform/Canvas.h"
+#include "model/View.h"
 #include "platform/Timers.h"
-#include "solar/SolarSystem.h"
-#include "starmap/StarMap.h"
+#include "solar/SolarSystemView.h"
+#include "starmap/StarMapView.h"
 #include "time/SimClock.h"
 
-#include <QImage>
-#include <QPoint>
-#include <QRect>
 #include <QString>
 #include <QWidget>
 #include <cstdint>
 #include <cstring>
-#include <memory>
 
-class QScrollBar;
+class QStackedLayout;
 
-class VelmoriaWnd : public QWidget, public model::ViewHost
+class VelmoriaWnd : public QWidget
 {
     Q_OBJECT
 public:
     explicit VelmoriaWnd(QWidget* parent = nullptr);
     ~VelmoriaWnd() override;
-    // Starts the main screen's music and background picture.
+    // Starts the main screen's music.
     void SetupWindow();
     // The end of the program, run once while the frame is whole: tears down the current mode,
     // writes the configuration (its messages shown over the window) and stops the sound.
     void ShutDown();
 
-    // Runs the handler of command `id` (menus, toolbar and accelerators all come here).
-    void DispatchCommand(int id);
-    // The enabling rule of command `id` in the current mode.
-    bool ButtonEnabler(int id) const;
+    // The subject on screen and its view.
+    model::Mode Subject() const { return subject; }
+    model::View* CurrentView() const;
+    // The commands that every view shows and the window carries out.
+    const model::SharedActions& Shared() const { return shared; }
 
     // ---- the main screen and the change of subject ----
-    void CmSolarSystem();
-    void CmStarMap();
-    void CmDBSolar();
-    void CmExit(int id);
+    // Opens the view of `subject` from the main screen (nothing happens elsewhere).
+    void EnterSubject(model::Mode subject);
+    // Return: the view on screen is torn down and the main screen comes back.
+    void CmReturn();
     void CmSound();
     void CmContentsHelp();
     void CmUsingHelp();
     void CmAbout();
-    // Makes the main screen current: its toolbar, caption, menu, music and hint.
+    // Makes the main screen current: its picture, caption, menus, music and hint.
     void RestoreMain();
-    void DestroyMain();
-    // Tears down whatever mode is current (`exit`: at program end, the panes are left as
-    // they are).
-    void DestroyMode(bool exit);
-    void DestroySolarSystem(bool exit);
-    void DestroyStarMap(bool exit);
-    void DestroyDataBase();
-    void SetBckGndPicture();
-    // Copies the background picture to the middle of the window (timer 4).
-    void ShowBckGndPicture();
 
     // ---- the clock as the views run it ----
     void EvTimer(unsigned timerId);
@@ -70,8 +57,8 @@ public:
     // then the view drawn for it (each tick of timer 2, and at once on entering a view).
     void ShowRealTimeFrame();
     void CmTimeUpdate();
-    // The panes and the view's angles from the clock as it stands (in Real Time, the
-    // computer's clock), for a stopped view whose clock was just set.
+    // The panes and the view from the clock as it stands (in Real Time, the computer's clock),
+    // for a stopped view whose clock was just set.
     void ShowClockNow();
     void CmNormal();
     // Starts the clock timer that fits the mode and view: timer 2 every 1000 ms in Real Time,
@@ -79,92 +66,61 @@ public:
     void StartClockTimer();
     // Stops the clock timer that the mode and view run (timer 2, 1 or 3).
     void StopClockTimer();
-    // Real sky (501) or review globe (502).
-    void ChangeSystem(int id);
-
-    void EvSize();
-    void EvVScroll(int scrollCode, int thumbPos);
-    void EvRButtonDown(QPoint point);
-    // The Review Globe turned about its axis by `turnDegrees` (positive moves the stars in
-    // front to the left) and tilted to scroll position `vpos` (0..360), then drawn.
-    void TurnReviewGlobe(double turnDegrees, int vpos);
-
-    // ---- the view on paper ----
-    // The picture of the view on screen: the canvas at the size of the client area.
-    QImage ViewPicture() const;
-    // The printed title line: the view's name, the clock's date and time, the observer's
-    // place.
-    QString PictureTitle() const;
-    void CmSavePicture();
-    void CmCopyPicture();
-    void CmPrintPicture();
 
     void ReadCFG();
     void StoreCFG();
-    // Runs a setup command's dialog (`run`) and writes the configuration at once when it
-    // stored new values, so that they outlive a program that does not reach its exit.
-    template <typename Run> void StoreCFGAfter(Run run)
-    {
-        const Setup before = Values;
-        run();
-        if (std::memcmp(&before, &Values, sizeof before) != 0)
-            StoreCFG();
-    }
 
     void SetTimer(unsigned id, unsigned periodMs) { timers.SetTimer(id, periodMs); }
     void KillTimer(unsigned id) { timers.KillTimer(id); }
     const platform::WindowTimers& Timers() const { return timers; }
-    // Caption, menu and music of the mode just entered (the sound item unchecked when off).
-    void ShowModeFrame(const char* caption, int menuId);
 
-    // ---- state (names as designed) ----
+    // ---- state ----
     Setup Values{};
-    model::Mode Subject = model::Mode::None;
     bool Sound = true; // background music on
-    SimClock clock{*this};
-    SolarSystem solar{*this, Values, clock};
-    StarMap starmap{*this, Values, clock};
-    DataBaseView database{*this};
-    std::unique_ptr<platform::Bitmap> BGBitmap;
+    SimClock clock;
+
+private:
+    MainScreen* mainScreen;
+    SolarSystemView* solarView;
+    StarMapView* starMapView;
+    DataBaseView* dataBaseView;
+
+public:
+    // The views' own subsystems.
+    SolarSystem& solar;
+    StarMap& starmap;
+    DataBaseView& database;
+
+    SolarSystemView& SolarView() const { return *solarView; }
+    StarMapView& StarView() const { return *starMapView; }
+    MainScreen& Main() const { return *mainScreen; }
 
 signals:
-    // What the frame shows: the caption and menu of the mode entered, the toolbar of the
-    // subject, a status-bar pane, a menu check mark; and the end of the program.
-    void FrameChanged(const QString& caption, int menuId);
-    void SubjectChanged();
+    // What the frame shows: the caption, menus and toolbar of the view on screen, a pane of the
+    // status bar; and the end of the program.
+    void FrameChanged();
     void PaneTextChanged(model::Pane pane, const QString& text);
-    void CommandChecked(int id, bool checked);
     void ExitRequested();
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void wheelEvent(QWheelEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // The window after a dialog or the help covered it: a view's canvas is whole and is only
-    // shown again; the main screen and the database are erased for their picture's timer.
-    void ShowAgainAfterCover();
-    bool InReviewGlobe() const;
+    void CreateSharedActions();
+    // The view of `subject`, or null for none.
+    model::View* ViewOf(model::Mode subject) const;
+    // The animated view on screen, or null.
+    model::ClockView* ClockViewOnScreen() const;
+    // Puts the view of `subject` on screen with its frame and music.
+    void ShowSubject(model::Mode subject);
     // The view on screen cannot go on: torn down, and the main screen comes back.
     void LeaveCurrentView();
+    void DestroyMode(bool exit);
 
+    model::Mode subject = model::Mode::None;
+    QStackedLayout* stack;
+    model::SharedActions shared{};
     platform::WindowTimers timers{this};
-    // The canvas and picture as the background timer last found them whole, and where.
-    qint64 bgCheckedKey = 0;
-    qint64 bgSourceKey = 0;
-    QPoint bgCheckedAt;
     bool shutDown = false;
-    // The wheel's turn not yet worth a whole zoom step, in eighths of a degree.
-    int wheelRest = 0;
-    // A left-button drag on the Review Globe: where it began, and the scroll position then.
-    bool dragging = false;
-    QPoint dragFrom;
-    QPoint dragLast;
-    int dragVPos = 180;
 };

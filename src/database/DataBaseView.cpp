@@ -10,9 +10,11 @@
 #include "database/ViewDlg.h"
 #include "database/ViewList.h"
 #include "platform/Files.h"
+#include "platform/Hint.h"
 #include "platform/MessageBox.h"
 #include "resources/CommandIds.h"
 
+#include <QPainter>
 #include <cstdio>
 #include <memory>
 #include <vector>
@@ -40,27 +42,156 @@ File Open(const char* path)
     return File(platform::OpenFile(path, "rb"));
 }
 
+struct PlanetItem
+{
+    const char* name;
+    const char* text;
+    const char* hint;
+};
+constexpr PlanetItem kPlanetItems[9] = {
+    {"mercuryData", "Me&rcury", "Mercury data"}, {"venusData", "&Venus", "Venus data"},
+    {"earthData", "&Earth", "Earth data"},       {"marsData", "&Mars", "Mars data"},
+    {"jupiterData", "&Jupiter", "Jupiter data"}, {"saturnData", "&Saturn", "Saturn data"},
+    {"uranusData", "&Uranus", "Uranus data"},    {"neptuneData", "&Neptune", "Neptune data"},
+    {"plutoData", "&Pluto", "Pluto data"},
+};
 } // namespace
+
+DataBaseView::DataBaseView(QWidget* parent) : model::View(parent)
+{
+    setObjectName(QStringLiteral("dataBaseView"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    CreateActions();
+}
+
+QString DataBaseView::Caption() const
+{
+    return QStringLiteral("Velmoria - [Astronomical Database]");
+}
+
+const char* DataBaseView::Music() const
+{
+    return "Sound\\DataBase.wav";
+}
+
+const char* DataBaseView::Hint() const
+{
+    return "Viewing Astronomical Database";
+}
+
+QString DataBaseView::ToolbarCaption() const
+{
+    return QStringLiteral("Astronomical Database Toolbar");
+}
+
+void DataBaseView::CreateActions()
+{
+    using model::Command;
+    using model::MakeAction;
+    const auto make = [this](const Command& c) { return MakeAction(this, c); };
+    ret = make({"databaseReturn", "&Return\tBackSpace", {}, "Return to Main Window"});
+    sun = make({"sunData", "&Sun", {}, "Sun data", 701});
+    connect(sun, &QAction::triggered, this, &DataBaseView::ShowSunData);
+    for (size_t k = 0; k < planets.size(); ++k)
+    {
+        const PlanetItem& item = kPlanetItems[k];
+        planets[k] = make(
+            {item.name, item.text, {}, item.hint, cmd::kFirstPlanetData + static_cast<int>(k)});
+        connect(planets[k], &QAction::triggered, this,
+                [this, k] { ShowPlanetData(cmd::kFirstPlanetData + static_cast<int>(k)); });
+    }
+    moon = make({"moonData", "&Moon", {}, "Moon data", 810});
+    connect(moon, &QAction::triggered, this, &DataBaseView::ShowMoonData);
+    comparison = make({"comparison", "Planets Co&mparison", {}, "Planet Comparison", 814});
+    connect(comparison, &QAction::triggered, this, &DataBaseView::CmComparison);
+    solarObjects = make(
+        {"solarObjectsView", "S&olar Objects View", {}, "Show views of Solar System objects", 811});
+    connect(solarObjects, &QAction::triggered, this, &DataBaseView::CmSolObjView);
+    galaxies = make({"galaxiesView", "&Galaxies View", {}, "Show views of galaxies objects", 812});
+    connect(galaxies, &QAction::triggered, this, &DataBaseView::CmGalaxyView);
+    nebulas = make({"nebulasView", "&Nebulas View", {}, "Show views of nebulas objects", 813});
+    connect(nebulas, &QAction::triggered, this, &DataBaseView::CmNebulaView);
+}
+
+QAction* DataBaseView::Action(const char* name) const
+{
+    return findChild<QAction*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+}
+
+model::MenuBar DataBaseView::Menus(const model::SharedActions& shared)
+{
+    using model::MenuEntry;
+    using model::Separator;
+    // This view's Return has always been written with its own access key.
+    disconnect(ret, nullptr, shared.ret, nullptr);
+    connect(ret, &QAction::triggered, shared.ret, &QAction::trigger);
+    MenuEntry planetMenu{nullptr, QStringLiteral("&Planets ..."), {}};
+    for (QAction* a : planets)
+        planetMenu.entries.push_back({a});
+    return {
+        {QStringLiteral("Astronomical &DB"), {{ret}}},
+        {QStringLiteral("&Object"),
+         {{sun},
+          planetMenu,
+          {moon},
+          Separator(),
+          {comparison},
+          Separator(),
+          {solarObjects},
+          {galaxies},
+          {nebulas}}},
+        {QStringLiteral("&Setup"), {{shared.showToolbar}, {shared.sound}}},
+        {QStringLiteral("&Help"),
+         {{shared.helpContents}, {shared.usingHelp}, Separator(), {shared.about}}},
+    };
+}
+
+model::ToolbarButtons DataBaseView::Toolbar(const model::SharedActions& shared)
+{
+    model::ToolbarButtons buttons{sun, nullptr};
+    buttons.insert(buttons.end(), planets.begin(), planets.end());
+    buttons.insert(buttons.end(), {nullptr, moon, nullptr, comparison, nullptr, solarObjects,
+                                   galaxies, nebulas, nullptr, shared.ret});
+    return buttons;
+}
+
+bool DataBaseView::Enter()
+{
+    background.Load(this);
+    update();
+    return true;
+}
+
+void DataBaseView::Leave()
+{
+    background.Release();
+}
+
+void DataBaseView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    background.Paint(painter, rect());
+}
 
 void DataBaseView::OpenFailed(const char* path, const char* what)
 {
-    platform::ErrorBox(host.Window(), platform::FileMessage("Unable to open file", path));
-    platform::ErrorBox(host.Window(), what);
-    host.LeaveView();
+    platform::ErrorBox(this, platform::FileMessage("Unable to open file", path));
+    platform::ErrorBox(this, what);
+    emit LeaveRequested();
 }
 
 void DataBaseView::ReadFailed(const char* path, const char* what)
 {
-    platform::WarningBox(host.Window(), platform::FileMessage("Unable to read from file", path));
-    platform::ErrorBox(host.Window(), what);
-    host.LeaveView();
+    platform::WarningBox(this, platform::FileMessage("Unable to read from file", path));
+    platform::ErrorBox(this, what);
+    emit LeaveRequested();
 }
 
 void DataBaseView::ShowPlanetData(int id)
 {
     if (id < cmd::kFirstPlanetData || id > cmd::kLastPlanetData)
         return;
-    host.SetHint("Viewing Planet card");
+    platform::SetHint("Viewing Planet card");
     File planets = Open(kPlanetsFile);
     if (!planets)
     {
@@ -77,17 +208,21 @@ void DataBaseView::ShowPlanetData(int id)
         return OpenFailed(kRingsFile, kShowDataBase);
     }
 
-    database::PlanetData data =
-        database::ReadPlanetData(planets.get(), satellites.get(), rings.get(), id - cmd::kFirstPlanetData);
+    database::PlanetData data = database::ReadPlanetData(planets.get(), satellites.get(),
+                                                         rings.get(), id - cmd::kFirstPlanetData);
     planets.reset();
     satellites.reset();
     rings.reset();
     switch (data.Failed())
     {
-    case database::DbFile::Planets: return ReadFailed(kPlanetsFile, kShowDataBase);
-    case database::DbFile::Satellites: return ReadFailed(kSatellitesFile, kShowDataBase);
-    case database::DbFile::Rings: return ReadFailed(kRingsFile, kShowDataBase);
-    case database::DbFile::None: break;
+    case database::DbFile::Planets:
+        return ReadFailed(kPlanetsFile, kShowDataBase);
+    case database::DbFile::Satellites:
+        return ReadFailed(kSatellitesFile, kShowDataBase);
+    case database::DbFile::Rings:
+        return ReadFailed(kRingsFile, kShowDataBase);
+    case database::DbFile::None:
+        break;
     }
 
     std::vector<SatelliteDB*> satelliteRecords;
@@ -97,12 +232,12 @@ void DataBaseView::ShowPlanetData(int id)
     for (RingDB& r : data.rings)
         ringRecords.push_back(&r);
     {
-        PlanetDlg dlg(host.Window(), &data.planet, data.isEarth ? &data.moon : nullptr,
+        PlanetDlg dlg(this, &data.planet, data.isEarth ? &data.moon : nullptr,
                       satelliteRecords.empty() ? nullptr : satelliteRecords.data(),
                       ringRecords.empty() ? nullptr : ringRecords.data());
         dlg.Execute();
     }
-    host.SetHint("Viewing Astronomical Database");
+    platform::SetHint("Viewing Astronomical Database");
 }
 
 void DataBaseView::ShowSunData()
@@ -120,12 +255,12 @@ void DataBaseView::ShowSunData()
     {
         return ReadFailed(kPlanetsFile, kShowSun);
     }
-    host.SetHint("Viewing Sun card");
+    platform::SetHint("Viewing Sun card");
     {
-        SunDlg dlg(host.Window(), &sun);
+        SunDlg dlg(this, &sun);
         dlg.Execute();
     }
-    host.SetHint("Viewing Astronomical Database");
+    platform::SetHint("Viewing Astronomical Database");
 }
 
 void DataBaseView::ShowMoonData()
@@ -143,17 +278,17 @@ void DataBaseView::ShowMoonData()
     {
         return ReadFailed(kSatellitesFile, kShowMoon);
     }
-    host.SetHint("Viewing Moon card");
+    platform::SetHint("Viewing Moon card");
     {
-        MoonDlg dlg(host.Window(), &moon);
+        MoonDlg dlg(this, &moon);
         dlg.Execute();
     }
-    host.SetHint("Viewing Astronomical Database");
+    platform::SetHint("Viewing Astronomical Database");
 }
 
 void DataBaseView::CmComparison()
 {
-    host.SetHint("Comparing planets");
+    platform::SetHint("Comparing planets");
     File planets = Open(kPlanetsFile);
     if (!planets)
     {
@@ -170,18 +305,18 @@ void DataBaseView::CmComparison()
     for (int k = 0; k < kPlanetCount; ++k)
         Planet[k] = &records[k];
     {
-        ComparisonDlg dlg(host.Window(), Planet);
+        ComparisonDlg dlg(this, Planet);
         dlg.Execute();
     }
-    host.SetHint("Viewing Astronomical Database");
+    platform::SetHint("Viewing Astronomical Database");
 }
 
 void DataBaseView::ShowViews(int first, int last, const char* hint)
 {
-    host.SetHint(hint);
-    ViewDlg dlg(host.Window(), first, last);
+    platform::SetHint(hint);
+    ViewDlg dlg(this, first, last);
     dlg.Execute();
-    host.SetHint("Viewing Astronomical Database");
+    platform::SetHint("Viewing Astronomical Database");
 }
 
 void DataBaseView::CmSolObjView()

@@ -3,6 +3,7 @@
 // and the way back to the main screen. A view never sees the window itself.
 #pragma once
 
+#include "model/View.h"
 #include "platform/Canvas.h"
 
 #include <QRect>
@@ -14,25 +15,6 @@ class QWidget;
 
 namespace model
 {
-// The subject the window shows.
-enum class Mode : uint8_t
-{
-    None,
-    Main,
-    SolarSystem,
-    StarMap,
-    DataBase
-};
-
-// The text panes of the status bar, right of the hint line.
-enum class Pane
-{
-    Date,
-    Time,
-    Mode,
-    Coord
-};
-
 // The window's side of a view: its picture, its client area and the services of its frame.
 // The window derives from it and fills in, at construction, the few things only the window
 // knows (what the frame shows, how a view is left); everything else is done here.

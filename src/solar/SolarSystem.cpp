@@ -428,12 +428,15 @@ void SolarSystem::ShowSystemCenter()
 
 void SolarSystem::CmGo()
 {
-    clock.StartAnimation(Playing);
+    if (clock.StartAnimation(Playing, host.Window()))
+        host.SetCursorResource(0);
 }
 
 void SolarSystem::CmStop()
 {
     clock.StopAnimation(Playing);
+    // The stopped model's cursor says that a right click opens cards.
+    host.SetCursorResource(103);
 }
 
 void SolarSystem::Normal()

@@ -435,12 +435,15 @@ bool StarMap::CanZoomOut() const
 
 void StarMap::CmStGo()
 {
-    clock.StartAnimation(StPlaying);
+    if (clock.StartAnimation(StPlaying, host.Window()))
+        host.SetCursorResource(0);
 }
 
 void StarMap::CmStStop()
 {
     clock.StopAnimation(StPlaying);
+    // The stopped globe's cursor says that a right click opens cards.
+    host.SetCursorResource(103);
 }
 
 void StarMap::SetCentreFromClient()

@@ -2,6 +2,7 @@
 
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
+#include "platform/PictureExport.h"
 #include "time/Calendar.h"
 
 static_assert(kBySeconds == 3202 && kByYears == 3207, "clock modes are the dialog's button ids");
@@ -9,46 +10,87 @@ static_assert(kBySeconds == 3202 && kByYears == 3207, "clock modes are the dialo
 bool SimClock::Step()
 {
     ClockUnit unit;
-    if (!UnitOfMode(TimeUpdateMode, unit))
+    if (!UnitOfMode(mode, unit))
         return true;
     // The calendar's carry is taken only when the whole step stays within the years: a step
     // that would pass a bound leaves the clock where it stood, which is also the instant the
     // view has just drawn, so the date shown and the picture agree.
-    Time time = CurTime;
-    Date date = CurDate;
-    if (!StepClock(time, date, unit, TimeForward))
+    Time time = curTime;
+    Date date = curDate;
+    if (!StepClock(time, date, unit, forward))
     {
-        TimeOut = true;
+        SetTimedOut(true);
         return false;
     }
-    CurTime = time;
-    CurDate = date;
+    curTime = time;
+    curDate = date;
     return true;
 }
 
 void SimClock::ShowClock()
 {
-    ShowTime(CurTime.Hour, CurTime.Minute, CurTime.Second);
-    ShowDate(CurDate.Day, CurDate.Month, CurDate.Year);
+    ShowTime(curTime.Hour, curTime.Minute, curTime.Second);
+    ShowDate(curDate.Day, curDate.Month, curDate.Year);
+}
+
+void SimClock::SetDateTime(const Date& date, const Time& time)
+{
+    ShowTime(time.Hour, time.Minute, time.Second);
+    ShowDate(date.Day, date.Month, date.Year);
+}
+
+void SimClock::SetMode(int newMode, uint16_t newRate)
+{
+    mode = newMode;
+    rate = newRate;
+    ShowMode();
+    emit Changed();
+}
+
+void SimClock::Apply(const ClockSetting& setting)
+{
+    curTime = setting.time;
+    curDate = setting.date;
+    timeOut = false;
+    SetMode(setting.mode, setting.rate);
+}
+
+void SimClock::SetTimedOut(bool out)
+{
+    timeOut = out;
+    emit Changed();
+}
+
+void SimClock::SetRealTimeForward()
+{
+    mode = kRealTime;
+    forward = true;
+    rate = 1;
+    emit Changed();
+}
+
+bool SimClock::RanAgainstDirection(uint64_t instant) const
+{
+    return (forward && instant < lastStep) || (!forward && instant > lastStep);
 }
 
 void SimClock::ShowTime(unsigned hh, unsigned mm, unsigned ss)
 {
-    CurTime = Time{hh, mm, ss};
-    host.SetPane(model::Pane::Time, TimePaneText(hh, mm, ss).c_str());
+    curTime = Time{hh, mm, ss};
+    emit PaneChanged(model::Pane::Time, QString::fromStdString(TimePaneText(hh, mm, ss)));
 }
 
 void SimClock::ShowDate(unsigned dd, unsigned mm, unsigned yy)
 {
-    CurDate = Date{dd, mm, yy};
-    host.SetPane(model::Pane::Date, DatePaneText(dd, mm, yy).c_str());
+    curDate = Date{dd, mm, yy};
+    emit PaneChanged(model::Pane::Date, QString::fromStdString(DatePaneText(dd, mm, yy)));
 }
 
 void SimClock::ShowMode()
 {
-    const std::string text = ModePaneText(TimeUpdateMode, TimeRate);
+    const std::string text = ModePaneText(mode, rate);
     if (!text.empty())
-        host.SetPane(model::Pane::Mode, text.c_str());
+        emit PaneChanged(model::Pane::Mode, QString::fromStdString(text));
 }
 
 void SimClock::SetupStatusBar()
@@ -57,51 +99,80 @@ void SimClock::SetupStatusBar()
     ShowTime(now.time.Hour, now.time.Minute, now.time.Second);
     ShowDate(now.date.Day, now.date.Month, now.date.Year);
     ShowMode();
-    TimeOut = false;
+    timeOut = false;
+    emit Changed();
 }
 
 void SimClock::SetNormal()
 {
-    TimeForward = true;
-    TimeRate = 1;
-    timeStep = 0;
-    TimeUpdateMode = kRealTime;
-    TimeOut = false;
+    forward = true;
+    rate = 1;
+    lastStep = 0;
+    mode = kRealTime;
+    timeOut = false;
+    emit Changed();
 }
 
 unsigned SimClock::TimerFor(model::Mode view) const
 {
-    if (TimeUpdateMode == kRealTime)
+    if (mode == kRealTime)
         return kTimerRealTime;
     return view == model::Mode::StarMap ? kTimerStarMap : kTimerSolar;
 }
 
 unsigned SimClock::TimerPeriodMs() const
 {
-    return TimeUpdateMode == kRealTime ? 1000 : StepPeriodMs(TimeRate);
+    return mode == kRealTime ? 1000 : StepPeriodMs(rate);
 }
 
-void SimClock::StartAnimation(bool& playing)
+bool SimClock::StartAnimation(bool& playing, QWidget* parent)
 {
-    if (TimeOut)
+    if (timeOut)
     {
-        platform::InfoBox(host.Window(), kDateBoundMessage);
-        return;
+        platform::InfoBox(parent, kDateBoundMessage);
+        return false;
     }
     playing = true;
-    if (TimeUpdateMode == kRealTime)
+    if (mode == kRealTime)
         SetupStatusBar();
-    host.SetCursorResource(0);
+    return true;
 }
 
 void SimClock::StopAnimation(bool& playing)
 {
     playing = false;
-    host.SetCursorResource(103);
 }
 
-void SimClock::SetTimeDirection(bool forward)
+void SimClock::SetTimeDirection(bool forwardInTime)
 {
-    TimeForward = forward;
-    TimeOut = false;
+    forward = forwardInTime;
+    timeOut = false;
+    emit Changed();
+}
+
+namespace
+{
+// "48° 51' N 2° 21' E": the observer's place as the location dialog stores it.
+QString PlaceText(const LocationSetup& loc)
+{
+    const auto angle = [](const Coordinate& c, char hemisphere)
+    {
+        return QStringLiteral("%1\u00B0 %2' %3")
+            .arg(c.Degree)
+            .arg(c.Minute, 2, 10, QLatin1Char('0'))
+            .arg(QLatin1Char(hemisphere));
+    };
+    return angle(loc.Lat, loc.North ? 'N' : 'S') + QLatin1Char(' ') +
+           angle(loc.Lon, loc.West ? 'W' : 'E');
+}
+} // namespace
+
+QString SimClock::PictureTitle(const QString& caption, const Setup& values) const
+{
+    return platform::PictureTitleLine(
+        caption,
+        QString::fromStdString(DatePaneText(curDate.Day, curDate.Month, curDate.Year)).trimmed(),
+        QString::fromStdString(TimePaneText(curTime.Hour, curTime.Minute, curTime.Second))
+            .trimmed(),
+        PlaceText(values.LocValues));
 }

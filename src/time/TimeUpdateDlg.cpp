@@ -90,9 +90,8 @@ void EditNumWin::focusOutEvent(QFocusEvent* event)
 
 // ---- TimeUpdateDlg ----
 
-TimeUpdateDlg::TimeUpdateDlg(QWidget* parent, Time* time, Date* date, int* mode, uint16_t* tr,
-                             int resId)
-    : platform::Dialog(parent, resId), Mode(mode), CurTime(time), CurDate(date), TRate(tr)
+TimeUpdateDlg::TimeUpdateDlg(QWidget* parent, const ClockSetting& setting, int resId)
+    : platform::Dialog(parent, resId), Setting(setting)
 {
     // The dialog keeps the title bar every dialog has, so that it can be moved aside to watch
     // the view or read its help; the picture under it is the dialog's heading.
@@ -153,8 +152,8 @@ TimeUpdateDlg::TimeUpdateDlg(QWidget* parent, Time* time, Date* date, int* mode,
     rateGrid->addWidget(Static("+", rateBox), 0, 2);
     rateGrid->addWidget(ltimeR, 1, 1);
 
-    const auto [ok, cancel, help] =
-        MakeOkCancelHelp(9, [this] { CmOk(); }, [this] { CmHelp(); });
+    const auto [ok, cancel, help] = MakeOkCancelHelp(
+        9, [this] { CmOk(); }, [this] { CmHelp(); });
 
     connect(timeR, &QScrollBar::valueChanged, this, [this] { sbChange(); });
     connect(timeR, &QScrollBar::sliderMoved, this, [this] { sbChange(); });
@@ -183,16 +182,16 @@ QRadioButton* TimeUpdateDlg::ModeButton(int id) const
 void TimeUpdateDlg::SetupWindow()
 {
     timeR->setRange(1, 1000);
-    timeR->setValue(*TRate);
+    timeR->setValue(Setting.rate);
     ltimeR->setText(QString::fromStdString(StepPeriodText(timeR->value())));
-    Second->SetNumber(CurTime->Second);
-    Minute->SetNumber(CurTime->Minute);
-    Hour->SetNumber(CurTime->Hour);
-    Day->SetNumber(CurDate->Day);
-    Month->SetNumber(CurDate->Month);
-    Year->SetNumber(CurDate->Year);
-    if (*Mode >= kFirstMode && *Mode <= kLastMode)
-        ModeButton(*Mode)->setChecked(true);
+    Second->SetNumber(Setting.time.Second);
+    Minute->SetNumber(Setting.time.Minute);
+    Hour->SetNumber(Setting.time.Hour);
+    Day->SetNumber(Setting.date.Day);
+    Month->SetNumber(Setting.date.Month);
+    Year->SetNumber(Setting.date.Year);
+    if (Setting.mode >= kFirstMode && Setting.mode <= kLastMode)
+        ModeButton(Setting.mode)->setChecked(true);
     ButtonEnabler();
 }
 
@@ -210,8 +209,8 @@ bool TimeUpdateDlg::StoreValues()
         // Real Time stores neither time nor date, and their fields are disabled: a date the
         // stepped clock left behind (31 February after stepping by months) must not keep the
         // user from closing with OK.
-        *Mode = mode;
-        *TRate = 1;
+        Setting.mode = mode;
+        Setting.rate = 1;
         return true;
     }
     const unsigned ss = Second->GetNumber();
@@ -228,10 +227,10 @@ bool TimeUpdateDlg::StoreValues()
         platform::ErrorBox(this, " Wrong date ");
         return false;
     }
-    *Mode = mode;
-    *CurTime = Time{hh, mm, ss};
-    *CurDate = Date{dd, mo, yy};
-    *TRate = static_cast<uint16_t>(timeR->value());
+    Setting.mode = mode;
+    Setting.time = Time{hh, mm, ss};
+    Setting.date = Date{dd, mo, yy};
+    Setting.rate = static_cast<uint16_t>(timeR->value());
     return true;
 }
 

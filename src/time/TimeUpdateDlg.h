@@ -4,6 +4,7 @@
 
 #include "platform/Dialog.h"
 #include "time/ClockInstant.h"
+#include "time/SimClock.h"
 
 #include <QLineEdit>
 #include <cstdint>
@@ -56,15 +57,15 @@ class TimeUpdateDlg : public platform::Dialog
 {
     Q_OBJECT
 public:
-    // Edits the clock through the given pointers; nothing is written unless OK succeeds.
-    TimeUpdateDlg(QWidget* parent, Time* time, Date* date, int* mode, uint16_t* tr, int resId = 14);
+    // Edits a copy of the clock's `setting`; Setting holds the new one when OK succeeded.
+    TimeUpdateDlg(QWidget* parent, const ClockSetting& setting, int resId = 14);
 
     // Rate scroll bar 1..1000 at *TRate with the period it steps at beside it, the six fields
     // from the clock, the mode's button.
     void SetupWindow() override;
     // Real Time: mode 3201 and rate 1, fields ignored. Otherwise checks the fields and writes
-    // mode, rate, time and date; false leaves everything as it was (with " Wrong date " for a
-    // day its month does not have).
+    // mode, rate, time and date into Setting; false leaves it as it was (with " Wrong date " for
+    // a day its month does not have).
     bool StoreValues();
     // OK: closes the dialog when StoreValues succeeds.
     void CmOk();
@@ -76,10 +77,7 @@ public:
     // checked.
     void ButtonEnabler();
 
-    int* Mode;
-    Time* CurTime;
-    Date* CurDate;
-    uint16_t* TRate;
+    ClockSetting Setting;
 
     QGroupBox* group;
     QRadioButton* RealTime;

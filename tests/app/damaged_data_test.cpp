@@ -20,6 +20,12 @@
 #include <string>
 #include <vector>
 
+#include "common/AppSupport.h"
+
+using testing_support::IsEnabled;
+using testing_support::Trigger;
+using testing_support::ViewCanvas;
+
 namespace
 {
 using namespace testing_support;
@@ -101,7 +107,7 @@ protected:
             messages.boxes.clear();
             opened = false;
             use();
-            EXPECT_EQ(wnd->Subject, model::Mode::Main);
+            EXPECT_EQ(wnd->Subject(), model::Mode::Main);
             if (damage.fullLength)
             {
                 EXPECT_TRUE(opened);
@@ -130,7 +136,12 @@ protected:
     void RightClickEverything(const std::vector<QPoint>& points)
     {
         for (const QPoint& p : points)
-            wnd->EvRButtonDown(p);
+        {
+            if (wnd->Subject() == model::Mode::SolarSystem)
+                wnd->SolarView().OpenCardsAt(p);
+            else
+                wnd->StarView().OpenCardsAt(p);
+        }
     }
 
     static constexpr const char* kFiles[] = {"Solobj.dat",  "Stars.dat",      "NGCMess.dat",
@@ -170,17 +181,17 @@ TEST_F(DamagedData, SolarSystemWithADamagedElementsFile)
     EveryDamage("Solobj.dat", sizeof(SolarObjects), {"Unable to show Solar System"},
                 [&]
                 {
-                    wnd->DispatchCommand(301);
-                    if (wnd->Subject != model::Mode::SolarSystem)
+                    Trigger(wnd, "solarSystem");
+                    if (wnd->Subject() != model::Mode::SolarSystem)
                         return;
                     opened = true;
                     wnd->EvTimer(kTimerRealTime);
-                    wnd->DispatchCommand(408);
+                    Trigger(wnd, "stop");
                     std::vector<QPoint> points;
                     for (const SolObjects& body : wnd->solar.SolObj)
                         points.emplace_back(body.X, body.Y);
                     RightClickEverything(points);
-                    wnd->DispatchCommand(400);
+                    Trigger(wnd, "return");
                 });
 }
 
@@ -188,12 +199,12 @@ TEST_F(DamagedData, StarMapWithADamagedCatalogue)
 {
     const auto enter = [&]
     {
-        wnd->DispatchCommand(302);
-        if (wnd->Subject != model::Mode::StarMap)
+        Trigger(wnd, "starMap");
+        if (wnd->Subject() != model::Mode::StarMap)
             return;
         opened = true;
         wnd->EvTimer(kTimerRealTime);
-        wnd->DispatchCommand(508);
+        Trigger(wnd, "stop");
         std::vector<QPoint> points{{wnd->starmap.XSol[0], wnd->starmap.YSol[0]}, {wnd->starmap.XSol[1], wnd->starmap.YSol[1]}};
         for (int i = 0; i < wnd->starmap.NgcMessCount; ++i)
             if (wnd->starmap.NgcMess[i].Flag)
@@ -203,9 +214,9 @@ TEST_F(DamagedData, StarMapWithADamagedCatalogue)
             if (wnd->starmap.Star[i].Flag && (i % 60 == 0 || ++stars <= 4))
                 points.emplace_back(wnd->starmap.Star[i].X, wnd->starmap.Star[i].Y);
         RightClickEverything(points);
-        wnd->DispatchCommand(502); // the review globe, then back to the real sky
-        wnd->DispatchCommand(501);
-        wnd->DispatchCommand(400);
+        Trigger(wnd, "reviewGlobe"); // the review globe, then back to the real sky
+        Trigger(wnd, "realSkyGlobe");
+        Trigger(wnd, "return");
     };
     EveryDamage("Stars.dat", sizeof(StarDB), {"Unable to show Star Map"}, enter);
     EveryDamage("NGCMess.dat", sizeof(NGCMessDB), {"Unable to show Star Map"}, enter);
@@ -219,28 +230,30 @@ TEST_F(DamagedData, DatabaseCardsWithADamagedFile)
                                            "Unable to show Sun Data", "Unable to show Moon Data",
                                            "Unable to read from file DATA\\SATELLITES.DAT",
                                            "Unable to read from file DATA\\RINGS.DAT"};
-    const auto every = [&](std::vector<int> commands)
+    const auto every = [&](std::vector<const char*> commands)
     {
         return [&, commands]
         {
-            for (int command : commands)
+            for (const char* command : commands)
             {
-                if (wnd->Subject != model::Mode::DataBase)
-                    wnd->DispatchCommand(303);
+                if (wnd->Subject() != model::Mode::DataBase)
+                    Trigger(wnd, "dataBase");
                 const size_t before = messages.boxes.size();
-                wnd->DispatchCommand(command);
-                opened = opened || (wnd->Subject == model::Mode::DataBase && messages.boxes.size() == before);
+                Trigger(wnd, command);
+                opened = opened || (wnd->Subject() == model::Mode::DataBase && messages.boxes.size() == before);
             }
-            if (wnd->Subject == model::Mode::DataBase)
-                wnd->DispatchCommand(400);
+            if (wnd->Subject() == model::Mode::DataBase)
+                Trigger(wnd, "return");
         };
     };
-    const std::vector<int> planets{801, 802, 803, 804, 805, 806, 807, 808, 809};
-    std::vector<int> all = planets;
-    all.insert(all.end(), {701, 810, 814});
+    const std::vector<const char*> planets{"mercuryData", "venusData",   "earthData",
+                                           "marsData",    "jupiterData", "saturnData",
+                                           "uranusData",  "neptuneData", "plutoData"};
+    std::vector<const char*> all = planets;
+    all.insert(all.end(), {"sunData", "moonData", "comparison"});
     EveryDamage("Planets.dat", sizeof(PlanetDB), allowed, every(all));
-    std::vector<int> withMoon = planets;
-    withMoon.push_back(810);
+    std::vector<const char*> withMoon = planets;
+    withMoon.push_back("moonData");
     EveryDamage("Satellites.dat", sizeof(SatelliteDB), allowed, every(withMoon));
     EveryDamage("Rings.dat", sizeof(RingDB), allowed, every(planets));
 }

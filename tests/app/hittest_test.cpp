@@ -2,12 +2,20 @@
 // order, and when the view is redrawn.
 #include "app/VelmoriaApp.h"
 #include "app/VelmoriaWnd.h"
+#include "solar/SolarSystemView.h"
+#include "starmap/StarMapView.h"
 #include "common/TestSupport.h"
 #include "solar/SolarReader.h"
 
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
+
+#include "common/AppSupport.h"
+
+using testing_support::IsEnabled;
+using testing_support::Trigger;
+using testing_support::ViewCanvas;
 
 namespace
 {
@@ -24,17 +32,21 @@ protected:
     void SetUp() override
     {
         dir.LinkAllRuntime();
-        wnd = std::make_unique<VelmoriaWnd>();
-        wnd->resize(400, 300);
-        wnd->canvas = platform::Canvas(400, 300, kPattern);
-        for (float* centre : {&wnd->solar.XCenter, &wnd->starmap.XCenter})
+        for (model::ViewHost* view : {static_cast<model::ViewHost*>(&solarView),
+                                      static_cast<model::ViewHost*>(&starView)})
+        {
+            view->Window()->resize(400, 300);
+            view->canvas = platform::Canvas(400, 300, kPattern);
+        }
+        for (float* centre : {&solarView.solar.XCenter, &starView.starmap.XCenter})
             *centre = 200;
-        for (float* centre : {&wnd->solar.YCenter, &wnd->starmap.YCenter})
+        for (float* centre : {&solarView.solar.YCenter, &starView.starmap.YCenter})
             *centre = 150;
     }
-    void TearDown() override
+    platform::Canvas& Picture() { return solarShown ? solarView.canvas : starView.canvas; }
+    const platform::Canvas& Picture() const
     {
-        wnd.reset();
+        return solarShown ? solarView.canvas : starView.canvas;
     }
 
     // Right-clicks at `p` and returns the cards opened, in order. The window is painted with
@@ -46,81 +58,88 @@ protected:
             cards.push_back(d.ResId());
             return platform::IDOK;
         });
-        wnd->canvas.Clear(kPattern);
-        wnd->EvRButtonDown(p);
+        Picture().Clear(kPattern);
+        if (solarShown)
+            solarView.OpenCardsAt(p);
+        else
+            starView.OpenCardsAt(p);
         return cards;
     }
-    bool Redrawn() const { return wnd->canvas.Pixel(399, 299) != kPattern; }
+    bool Redrawn() const { return Picture().Pixel(399, 299) != kPattern; }
 
     void EnterSolarSystem(int records)
     {
-        wnd->Subject = model::Mode::SolarSystem;
-        wnd->solar.Playing = false;
-        wnd->solar.CreateSolarSprites();
+        solarShown = true;
+        solarView.solar.Playing = false;
+        solarView.solar.CreateSolarSprites();
         SolarObjects r{};
         for (int k = 0; k < records; ++k)
         {
             r.ID = k == 9 || k == 10 ? 'C' : 'P';
             r.SemiAxis = 1.0;
             r.Period = 365.25f;
-            solar::ConvertSolarRecord(r, wnd->solar.SolObj[k]);
-            wnd->solar.SolObj[k].X = static_cast<uint16_t>(40 + 25 * k);
-            wnd->solar.SolObj[k].Y = 200;
+            solar::ConvertSolarRecord(r, solarView.solar.SolObj[k]);
+            solarView.solar.SolObj[k].X = static_cast<uint16_t>(40 + 25 * k);
+            solarView.solar.SolObj[k].Y = 200;
         }
     }
 
     void EnterStarMap()
     {
-        wnd->Subject = model::Mode::StarMap;
-        wnd->starmap.StPlaying = false;
-        ASSERT_TRUE(wnd->starmap.ReadStarData());
-        ASSERT_TRUE(wnd->starmap.ReadNGCMessData());
-        wnd->starmap.CreateStarMapSprites();
-        wnd->starmap.r = 100;
-        wnd->starmap.ClearGlobeFlags();
+        solarShown = false;
+        starView.starmap.StPlaying = false;
+        ASSERT_TRUE(starView.starmap.ReadStarData());
+        ASSERT_TRUE(starView.starmap.ReadNGCMessData());
+        starView.starmap.CreateStarMapSprites();
+        starView.starmap.r = 100;
+        starView.starmap.ClearGlobeFlags();
     }
 
     ScratchDir dir;
     MessageRecorder messages;
     testing_support::SoundRecorder sounds;
-    std::unique_ptr<VelmoriaWnd> wnd;
+    ::Setup values = DefaultSetup();
+    SimClock clock;
+    SolarSystemView solarView{values, clock};
+    StarMapView starView{values, clock};
+    bool solarShown = false;
 };
 
 TEST_F(HitTest, StarMapOpensTheSunTheMoonDeepSkyObjectsThenStars)
 {
     EnterStarMap();
     // Listed against their order, all within the 17 x 17 square of the click.
-    wnd->starmap.Star[5].Flag = true;
-    wnd->starmap.Star[5].X = 108, wnd->starmap.Star[5].Y = 92;
-    wnd->starmap.NgcMess[3].Flag = true;
-    wnd->starmap.NgcMess[3].X = 92, wnd->starmap.NgcMess[3].Y = 108;
-    wnd->starmap.FlagSol[1] = true;
-    wnd->starmap.XSol[1] = 100, wnd->starmap.YSol[1] = 100;
-    wnd->starmap.FlagSol[0] = true;
-    wnd->starmap.XSol[0] = 101, wnd->starmap.YSol[0] = 99;
+    starView.starmap.Star[5].Flag = true;
+    starView.starmap.Star[5].X = 108, starView.starmap.Star[5].Y = 92;
+    starView.starmap.NgcMess[3].Flag = true;
+    starView.starmap.NgcMess[3].X = 92, starView.starmap.NgcMess[3].Y = 108;
+    starView.starmap.FlagSol[1] = true;
+    starView.starmap.XSol[1] = 100, starView.starmap.YSol[1] = 100;
+    starView.starmap.FlagSol[0] = true;
+    starView.starmap.XSol[0] = 101, starView.starmap.YSol[0] = 99;
     EXPECT_EQ(Click({100, 100}), (std::vector<int>{25, 26, 28, 23}));
     EXPECT_TRUE(Redrawn());
     // An object whose mark is not on the globe is not hit.
-    wnd->starmap.ClearGlobeFlags();
-    wnd->starmap.FlagSol[1] = true;
-    wnd->starmap.XSol[1] = 100, wnd->starmap.YSol[1] = 100;
-    wnd->starmap.NgcMess[3].Flag = true;
-    wnd->starmap.NgcMess[3].X = 92, wnd->starmap.NgcMess[3].Y = 108;
-    wnd->starmap.Star[6].X = 100, wnd->starmap.Star[6].Y = 100;
+    starView.starmap.ClearGlobeFlags();
+    starView.starmap.FlagSol[1] = true;
+    starView.starmap.XSol[1] = 100, starView.starmap.YSol[1] = 100;
+    starView.starmap.NgcMess[3].Flag = true;
+    starView.starmap.NgcMess[3].X = 92, starView.starmap.NgcMess[3].Y = 108;
+    starView.starmap.Star[6].X = 100, starView.starmap.Star[6].Y = 100;
     EXPECT_EQ(Click({100, 100}), (std::vector<int>{26, 28}));
 }
 
 TEST_F(HitTest, RunningViewsOpenNoCardAndRedrawNothing)
 {
     EnterStarMap();
-    wnd->starmap.FlagSol[0] = true;
-    wnd->starmap.XSol[0] = 100, wnd->starmap.YSol[0] = 100;
-    wnd->starmap.StPlaying = true;
+    starView.starmap.FlagSol[0] = true;
+    starView.starmap.XSol[0] = 100, starView.starmap.YSol[0] = 100;
+    starView.starmap.StPlaying = true;
     EXPECT_TRUE(Click({100, 100}).empty());
     EXPECT_FALSE(Redrawn());
 
     EnterSolarSystem(2);
-    wnd->solar.Playing = true;
+    solarView.solar.Playing = true;
     EXPECT_TRUE(Click({40, 200}).empty());
     EXPECT_FALSE(Redrawn());
 }
@@ -128,8 +147,8 @@ TEST_F(HitTest, RunningViewsOpenNoCardAndRedrawNothing)
 TEST_F(HitTest, OverlappingBodiesOpenTheirCardsInSlotOrder)
 {
     EnterSolarSystem(11);
-    wnd->solar.SolObj[9].X = wnd->solar.SolObj[2].X;  // a comet over a planet
-    EXPECT_EQ(Click({wnd->solar.SolObj[2].X, 200}), (std::vector<int>{24, 27}));
+    solarView.solar.SolObj[9].X = solarView.solar.SolObj[2].X;  // a comet over a planet
+    EXPECT_EQ(Click({solarView.solar.SolObj[2].X, 200}), (std::vector<int>{24, 27}));
     EXPECT_TRUE(Redrawn());
 }
 
@@ -145,8 +164,8 @@ TEST_F(HitTest, AClickBesideEveryBodyOpensNothingAndRedrawsNothing)
     }
 
     EnterStarMap();
-    wnd->starmap.Star[0].Flag = true;
-    wnd->starmap.Star[0].X = 100, wnd->starmap.Star[0].Y = 100;
+    starView.starmap.Star[0].Flag = true;
+    starView.starmap.Star[0].X = 100, starView.starmap.Star[0].Y = 100;
     EXPECT_TRUE(Click({109, 100}).empty());
     EXPECT_FALSE(Redrawn());
 }

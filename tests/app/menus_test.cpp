@@ -2,6 +2,7 @@
 // item by item from the program's documented command table.
 #include "app/VelmoriaApp.h"
 #include "app/VelmoriaWnd.h"
+#include "common/AppSupport.h"
 #include "common/TestSupport.h"
 
 #include <QAction>
@@ -18,6 +19,7 @@ namespace
 using testing_support::MessageRecorder;
 using testing_support::ScratchDir;
 using testing_support::SoundRecorder;
+using testing_support::Trigger;
 
 // One line per item: the text as shown (access letter marked, key after a tab written "|"),
 // its command, its hint, "*" when checked; "--" for a separator; a submenu's items indented.
@@ -60,15 +62,15 @@ std::string MenuBarText(const DecFrame& frame)
 }
 
 const char* const kHelp = R"(&Help
-  &Contents|F1 #350 [Contents of help]
-  &Using Help #352 [Help on using help]
+  &Contents|F1 #helpContents [Contents of help]
+  &Using Help #usingHelp [Help on using help]
   --
-  &About ... #354 [About 'Velmoria']
+  &About ... #about [About 'Velmoria']
 )";
 
 const char* const kSetup = R"(&Setup
-  Show &Toolbar #377 [Show Toolbar window]
-  &Sound|F5 #378 [Sound On/Off] *
+  Show &Toolbar #showToolbar [Show Toolbar window]
+  &Sound|F5 #sound [Sound On/Off] *
 )";
 
 class Menus : public ::testing::Test
@@ -90,126 +92,126 @@ protected:
 
 TEST_F(Menus, MainScreenMenu)
 {
-    app->Frame()->AssignMenu(201);
+    
     EXPECT_EQ(MenuBarText(*app->Frame()), std::string(R"(&Subject
-  &Solar System|F2 #301 [Show Solar System Model]
-  Star &Map|F3 #302 [Show Star Map ]
-  So&lar System DB|F4 #303 [Data base of objects of Solar System]
+  &Solar System|F2 #solarSystem [Show Solar System Model]
+  Star &Map|F3 #starMap [Show Star Map ]
+  So&lar System DB|F4 #dataBase [Data base of objects of Solar System]
   --
-  E&xit|Alt+X #305 [Exit from 'Velmoria']
+  E&xit|Alt+X #exit [Exit from 'Velmoria']
 )") + kSetup + kHelp);
 }
 
 TEST_F(Menus, SolarSystemMenu)
 {
-    app->Frame()->AssignMenu(202);
+    Trigger(app->Frame()->Client(), "solarSystem");
     EXPECT_EQ(MenuBarText(*app->Frame()), std::string(R"(S&olar System
   &Center of System >
-    &Sun #601 [Heliocentric System] *
-    &Mercury #602 [Mercury in the center]
-    &Venus #603 [Venus in the center]
-    &Earth #604 [Geocentric System]
-    M&ars #605 [Mars in the center]
-    &Jupiter #606 [Jupiter in the center]
-    Sa&turn #607 [Saturn in the center]
-    &Uranus #608 [Uranus in the center]
-    &Neptune #609 [Neptune in the center]
-    &Pluto #610 [Pluto in the center]
-    &Halley #611 [Comet Halley in the center]
-    &Encke #612 [Comet Encke in the center]
+    &Sun #centreSun [Heliocentric System] *
+    &Mercury #centreMercury [Mercury in the center]
+    &Venus #centreVenus [Venus in the center]
+    &Earth #centreEarth [Geocentric System]
+    M&ars #centreMars [Mars in the center]
+    &Jupiter #centreJupiter [Jupiter in the center]
+    Sa&turn #centreSaturn [Saturn in the center]
+    &Uranus #centreUranus [Uranus in the center]
+    &Neptune #centreNeptune [Neptune in the center]
+    &Pluto #centrePluto [Pluto in the center]
+    &Halley #centreHalley [Comet Halley in the center]
+    &Encke #centreEncke [Comet Encke in the center]
   --
-  Save &Picture…|Ctrl+S #390 [Save the picture of the view as a PNG file]
-  C&opy Picture|Ctrl+C #391 [Copy the picture of the view to the clipboard]
-  Pr&int…|Ctrl+P #392 [Print the picture of the view with its date, time and place]
+  Save &Picture…|Ctrl+S #savePicture [Save the picture of the view as a PNG file]
+  C&opy Picture|Ctrl+C #copyPicture [Copy the picture of the view to the clipboard]
+  Pr&int…|Ctrl+P #printPicture [Print the picture of the view with its date, time and place]
   --
-  R&eturn|BackSpace #400 [Return to Main Window]
+  R&eturn|BackSpace #return [Return to Main Window]
 &Action
-  &Zoom In|Home #403 [Zooming In of View]
-  Zoo&m Out|End #404 [Zooming Out of View]
+  &Zoom In|Home #zoomIn [Zooming In of View]
+  Zoo&m Out|End #zoomOut [Zooming Out of View]
   --
-  &Time Forward|Insert #405 [Time direction : forward]
-  Time &Back|Delete #406 [Time direction : back]
+  &Time Forward|Insert #timeForward [Time direction : forward]
+  Time &Back|Delete #timeBack [Time direction : back]
   --
-  &Go|Enter #407 [Beginning / Continue animation]
-  &Stop|Pause #408 [Stopping animation]
+  &Go|Enter #go [Beginning / Continue animation]
+  &Stop|Pause #stop [Stopping animation]
   --
-  &Normal Conditions|F10 #409 [Normalization all conditions]
+  &Normal Conditions|F10 #normal [Normalization all conditions]
 &Setup
-  So&lar System Setup #373 [Setup Solar System Model's objects]
-  Time &Update #375 [Updating time and date]
+  So&lar System Setup #solarSetup [Setup Solar System Model's objects]
+  Time &Update #timeUpdate [Updating time and date]
   --
-  Show &Toolbar #377 [Show Toolbar window]
-  &Sound|F5 #378 [Sound On/Off] *
+  Show &Toolbar #showToolbar [Show Toolbar window]
+  &Sound|F5 #sound [Sound On/Off] *
 )") + kHelp);
 }
 
 TEST_F(Menus, StarMapMenu)
 {
-    app->Frame()->AssignMenu(203);
+    Trigger(app->Frame()->Client(), "starMap");
     EXPECT_EQ(MenuBarText(*app->Frame()), std::string(R"(Star &Map
-  Real &Sky Globe  #501 [Show real sky globe] *
-  &Review Globe #502 [Free review of star globe]
+  Real &Sky Globe  #realSkyGlobe [Show real sky globe] *
+  &Review Globe #reviewGlobe [Free review of star globe]
   --
-  Save &Picture…|Ctrl+S #390 [Save the picture of the view as a PNG file]
-  C&opy Picture|Ctrl+C #391 [Copy the picture of the view to the clipboard]
-  Pr&int…|Ctrl+P #392 [Print the picture of the view with its date, time and place]
+  Save &Picture…|Ctrl+S #savePicture [Save the picture of the view as a PNG file]
+  C&opy Picture|Ctrl+C #copyPicture [Copy the picture of the view to the clipboard]
+  Pr&int…|Ctrl+P #printPicture [Print the picture of the view with its date, time and place]
   --
-  R&eturn|BackSpace #400 [Return to Main Window]
+  R&eturn|BackSpace #return [Return to Main Window]
 &Action
-  Zoom &In|Shift+Home #503 [Zooming In of View]
-  Zoom &Out|Shift+End #504 [Zooming Out of View]
+  Zoom &In|Shift+Home #zoomIn [Zooming In of View]
+  Zoom &Out|Shift+End #zoomOut [Zooming Out of View]
   --
-  Time &Forward|Shift+Insert #505 [Time direction : forward]
-  Time &Back|Shift+Delete #506 [Time direction : back]
+  Time &Forward|Shift+Insert #timeForward [Time direction : forward]
+  Time &Back|Shift+Delete #timeBack [Time direction : back]
   --
-  &Go|Shift+Enter #507 [Starting / Continue process]
-  &Stop|Shift+Pause #508 [Stopping process]
+  &Go|Shift+Enter #go [Starting / Continue process]
+  &Stop|Shift+Pause #stop [Stopping process]
   --
-  &Normal Conditions|F10 #409 [Normalization all conditions]
+  &Normal Conditions|F10 #normal [Normalization all conditions]
 &Search
-  &Find #509 [Find star by name]
-  Find &Next|F7 #510 [Find next star by name]
+  &Find #find [Find star by name]
+  Find &Next|F7 #findNext [Find next star by name]
 &Setup
-  Star &Map Setup #374 [Setup Star Map Window]
-  Time &Update #375 [Updating time and date]
-  &Location Choice #376 [Choice to your location]
+  Star &Map Setup #starMapSetup [Setup Star Map Window]
+  Time &Update #timeUpdate [Updating time and date]
+  &Location Choice #location [Choice to your location]
   --
-  Show &Toolbar #377 [Show Toolbar window]
-  &Sound|F5 #378 [Sound On/Off] *
+  Show &Toolbar #showToolbar [Show Toolbar window]
+  &Sound|F5 #sound [Sound On/Off] *
 &Help
-  &Contents|F1 #350 [Contents of help]
-  &Using Help #352 [Help on using help]
+  &Contents|F1 #helpContents [Contents of help]
+  &Using Help #usingHelp [Help on using help]
   --
-  Constellations &Index #353 [List of constellations abbreviations]
+  Constellations &Index #constellationIndex [List of constellations abbreviations]
   --
-  &About #354 [About 'Velmoria']
+  &About #about [About 'Velmoria']
 )"));
 }
 
 TEST_F(Menus, DatabaseMenu)
 {
-    app->Frame()->AssignMenu(204);
+    Trigger(app->Frame()->Client(), "dataBase");
     EXPECT_EQ(MenuBarText(*app->Frame()), std::string(R"(Astronomical &DB
-  &Return|BackSpace #400 [Return to Main Window]
+  &Return|BackSpace #databaseReturn [Return to Main Window]
 &Object
-  &Sun #701 [Sun data]
+  &Sun #sunData [Sun data]
   &Planets ... >
-    Me&rcury #801 [Mercury data]
-    &Venus #802 [Venus data]
-    &Earth #803 [Earth data]
-    &Mars #804 [Mars data]
-    &Jupiter #805 [Jupiter data]
-    &Saturn #806 [Saturn data]
-    &Uranus #807 [Uranus data]
-    &Neptune #808 [Neptune data]
-    &Pluto #809 [Pluto data]
-  &Moon #810 [Moon data]
+    Me&rcury #mercuryData [Mercury data]
+    &Venus #venusData [Venus data]
+    &Earth #earthData [Earth data]
+    &Mars #marsData [Mars data]
+    &Jupiter #jupiterData [Jupiter data]
+    &Saturn #saturnData [Saturn data]
+    &Uranus #uranusData [Uranus data]
+    &Neptune #neptuneData [Neptune data]
+    &Pluto #plutoData [Pluto data]
+  &Moon #moonData [Moon data]
   --
-  Planets Co&mparison #814 [Planet Comparison]
+  Planets Co&mparison #comparison [Planet Comparison]
   --
-  S&olar Objects View #811 [Show views of Solar System objects]
-  &Galaxies View #812 [Show views of galaxies objects]
-  &Nebulas View #813 [Show views of nebulas objects]
+  S&olar Objects View #solarObjectsView [Show views of Solar System objects]
+  &Galaxies View #galaxiesView [Show views of galaxies objects]
+  &Nebulas View #nebulasView [Show views of nebulas objects]
 )") + kSetup + kHelp);
 }
 
@@ -249,9 +251,14 @@ TEST_F(Menus, NoTwoItemsOfAMenuShareAnAccessKeyButTheTwoPairsOfTheOriginalMenus)
     // one menu only selects the first item. The two pairs below have always been so.
     const std::vector<std::string> kKept = {"&Earth / &Encke", "&Moon / Planets Co&mparison"};
     std::vector<std::string> clashes;
-    for (int menu : {201, 202, 203, 204})
+    VelmoriaWnd* wnd = app->Frame()->Client();
+    for (const char* view : {"", "solarSystem", "starMap", "dataBase"})
     {
-        app->Frame()->AssignMenu(menu);
+        if (*view)
+        {
+            Trigger(wnd, "return");
+            ASSERT_TRUE(Trigger(wnd, view));
+        }
         for (const QAction* top : app->Frame()->menuBar()->actions())
             CollectClashes(top->menu(), clashes);
     }
@@ -262,41 +269,42 @@ TEST_F(Menus, ToolbarsCarryTheirButtonsInOrderWithTheirHints)
 {
     struct Case
     {
-        int subject;
+        const char* view;
         const char* caption;
         const char* buttons;  // command [hint], "|" for a separator
     };
     const Case cases[] = {
-        {1, "Main Toolbar",
-         "301 [Show Solar System Model], 302 [Show Star Map ], |, "
-         "303 [Data base of objects of Solar System], |, 305 [Exit from 'Velmoria']"},
-        {2, "Solar System Toolbar",
-         "404 [Zooming Out of View], 403 [Zooming In of View], |, "
-         "406 [Time direction : back], 405 [Time direction : forward], |, "
-         "407 [Beginning / Continue animation], 408 [Stopping animation], |, "
-         "375 [Updating time and date], |, 373 [Setup Solar System Model's objects], |, "
-         "409 [Normalization all conditions], |, 400 [Return to Main Window]"},
-        {3, "Star Map Toolbar",
-         "501 [Show real sky globe], 502 [Free review of star globe], |, "
-         "504 [Zooming Out of View], 503 [Zooming In of View], |, "
-         "506 [Time direction : back], 505 [Time direction : forward], |, "
-         "507 [Starting / Continue process], 508 [Stopping process], |, "
-         "509 [Find star by name], 510 [Find next star by name], |, "
-         "375 [Updating time and date], 376 [Choice to your location], |, "
-         "374 [Setup Star Map Window], |, 409 [Normalization all conditions], |, "
-         "400 [Return to Main Window]"},
-        {4, "Astronomical Database Toolbar",
-         "701 [Sun data], |, 801 [Mercury data], 802 [Venus data], 803 [Earth data], "
-         "804 [Mars data], 805 [Jupiter data], 806 [Saturn data], 807 [Uranus data], "
-         "808 [Neptune data], 809 [Pluto data], |, 810 [Moon data], |, "
-         "814 [Planet Comparison], |, 811 [Show views of Solar System objects], "
-         "812 [Show views of galaxies objects], 813 [Show views of nebulas objects], |, "
-         "400 [Return to Main Window]"},
+        {"", "Main Toolbar",
+         "solarSystem [Show Solar System Model], starMap [Show Star Map ], |, "
+         "dataBase [Data base of objects of Solar System], |, exit [Exit from 'Velmoria']"},
+        {"solarSystem", "Solar System Toolbar",
+         "zoomOut [Zooming Out of View], zoomIn [Zooming In of View], |, "
+         "timeBack [Time direction : back], timeForward [Time direction : forward], |, "
+         "go [Beginning / Continue animation], stop [Stopping animation], |, "
+         "timeUpdate [Updating time and date], |, solarSetup [Setup Solar System Model's objects], |, "
+         "normal [Normalization all conditions], |, return [Return to Main Window]"},
+        {"starMap", "Star Map Toolbar",
+         "realSkyGlobe [Show real sky globe], reviewGlobe [Free review of star globe], |, "
+         "zoomOut [Zooming Out of View], zoomIn [Zooming In of View], |, "
+         "timeBack [Time direction : back], timeForward [Time direction : forward], |, "
+         "go [Starting / Continue process], stop [Stopping process], |, "
+         "find [Find star by name], findNext [Find next star by name], |, "
+         "timeUpdate [Updating time and date], location [Choice to your location], |, "
+         "starMapSetup [Setup Star Map Window], |, normal [Normalization all conditions], |, "
+         "return [Return to Main Window]"},
+        {"dataBase", "Astronomical Database Toolbar",
+         "sunData [Sun data], |, mercuryData [Mercury data], venusData [Venus data], earthData [Earth data], "
+         "marsData [Mars data], jupiterData [Jupiter data], saturnData [Saturn data], uranusData [Uranus data], "
+         "neptuneData [Neptune data], plutoData [Pluto data], |, moonData [Moon data], |, "
+         "comparison [Planet Comparison], |, solarObjectsView [Show views of Solar System objects], "
+         "galaxiesView [Show views of galaxies objects], nebulasView [Show views of nebulas objects], |, "
+         "return [Return to Main Window]"},
     };
     for (const Case& c : cases)
     {
-        app->Frame()->Client()->Subject = static_cast<model::Mode>(c.subject);
-        app->Frame()->SetupSpeedBar();
+        Trigger(app->Frame()->Client(), "return");
+        if (*c.view)
+            ASSERT_TRUE(Trigger(app->Frame()->Client(), c.view));
         std::string buttons;
         for (const QAction* a : app->Frame()->Toolbar()->actions())
         {
@@ -313,7 +321,5 @@ TEST_F(Menus, ToolbarsCarryTheirButtonsInOrderWithTheirHints)
         EXPECT_EQ(app->Frame()->Toolbar()->windowTitle().toStdString(), c.caption);
         EXPECT_EQ(buttons, c.buttons) << c.caption;
     }
-    app->Frame()->Client()->Subject = model::Mode::Main;
-    app->Frame()->SetupSpeedBar();
 }
 } // namespace

@@ -16,8 +16,14 @@
 #include "app/TitleDlg.h"
 #include "app/VelmoriaApp.h"
 #include "app/VelmoriaWnd.h"
+#include "platform/Bitmaps.h"
 #include "common/TestSupport.h"
-#include "resources/Resources.h"
+
+#include "common/AppSupport.h"
+
+using testing_support::IsEnabled;
+using testing_support::Trigger;
+using testing_support::ViewCanvas;
 
 namespace
 {
@@ -27,30 +33,53 @@ using testing_support::MessageRecorder;
 using testing_support::ScratchDir;
 using testing_support::SoundRecorder;
 
-// The gadgets of the toolbar as command ids, 0 for a separator.
-std::vector<int> ToolbarIds(const DecFrame& frame)
+// The buttons of the toolbar by command name, "|" for a separator.
+std::vector<std::string> ToolbarNames(const DecFrame& frame)
 {
-    std::vector<int> ids;
+    std::vector<std::string> names;
     for (QAction* a : frame.Toolbar()->actions())
-        ids.push_back(a->isSeparator() ? 0 : a->objectName().toInt());
-    return ids;
+        names.push_back(a->isSeparator() ? "|" : a->objectName().toStdString());
+    return names;
 }
 
-// The toolbar of each mode, as documented (0 for a separator).
-std::vector<int> ExpectedIds(int subject)
+// The toolbar of each view, as documented.
+std::vector<std::string> ExpectedToolbar(model::Mode subject)
 {
     switch (subject)
     {
-    case 1: return {301, 302, 0, 303, 0, 305};
-    case 2: return {404, 403, 0, 406, 405, 0, 407, 408, 0, 375, 0, 373, 0, 409, 0, 400};
-    case 3:
-        return {501, 502, 0, 504, 503, 0, 506, 505, 0, 507, 508, 0,
-                509, 510, 0, 375, 376, 0, 374, 0, 409, 0, 400};
-    case 4:
-        return {701, 0, 801, 802, 803, 804, 805, 806, 807, 808, 809,
-                0,   810, 0, 814, 0, 811, 812, 813, 0, 400};
-    default: return {};
+    case model::Mode::Main: return {"solarSystem", "starMap", "|", "dataBase", "|", "exit"};
+    case model::Mode::SolarSystem:
+        return {"zoomOut", "zoomIn", "|", "timeBack", "timeForward", "|", "go", "stop", "|",
+                "timeUpdate", "|", "solarSetup", "|", "normal", "|", "return"};
+    case model::Mode::StarMap:
+        return {"realSkyGlobe", "reviewGlobe", "|", "zoomOut", "zoomIn", "|", "timeBack",
+                "timeForward", "|", "go", "stop", "|", "find", "findNext", "|", "timeUpdate",
+                "location", "|", "starMapSetup", "|", "normal", "|", "return"};
+    case model::Mode::DataBase:
+        return {"sunData", "|", "mercuryData", "venusData", "earthData", "marsData",
+                "jupiterData", "saturnData", "uranusData", "neptuneData", "plutoData", "|",
+                "moonData", "|", "comparison", "|", "solarObjectsView", "galaxiesView",
+                "nebulasView", "|", "return"};
+    case model::Mode::None: break;
     }
+    return {};
+}
+
+// The titles of the menu bar's popups.
+std::vector<std::string> MenuTitles(const DecFrame& frame)
+{
+    std::vector<std::string> titles;
+    for (const QAction* top : frame.menuBar()->actions())
+        titles.push_back(top->text().toStdString());
+    return titles;
+}
+const std::vector<std::string> kMainMenus = {"&Subject", "&Setup", "&Help"};
+
+// The colour at the middle of the widget's picture as it paints it now.
+QRgb MiddlePixel(QWidget& w)
+{
+    const QImage image = w.grab().toImage();
+    return image.pixel(image.width() / 2, image.height() / 2);
 }
 
 // The whole application on its main screen, in a scratch working directory.
@@ -91,221 +120,211 @@ protected:
 
 TEST_F(Shell, StartsOnTheMainScreenWithItsMenuToolbarMusicAndPicture)
 {
-    EXPECT_EQ(wnd->Subject, model::Mode::Main);
+    EXPECT_EQ(wnd->Subject(), model::Mode::Main);
     EXPECT_EQ(app->Frame()->windowTitle().toStdString(), "Velmoria - [Main]");
-    EXPECT_EQ(app->Frame()->MenuId(), 201);
-    EXPECT_EQ(ToolbarIds(*app->Frame()), (std::vector<int>{301, 302, 0, 303, 0, 305}));
+    EXPECT_EQ(MenuTitles(*app->Frame()), kMainMenus);
+    EXPECT_EQ(ToolbarNames(*app->Frame()), ExpectedToolbar(model::Mode::Main));
     EXPECT_EQ(app->Frame()->Toolbar()->windowTitle().toStdString(), "Main Toolbar");
     EXPECT_EQ(app->Frame()->Status()->HintText(), "Choose subject for viewing");
     EXPECT_EQ(sounds.played.back(), "Sound\\Main.wav");
-    EXPECT_TRUE(wnd->Timers().IsRunning(kTimerBackground));
-    EXPECT_NE(wnd->BGBitmap, nullptr);
     EXPECT_TRUE(messages.boxes.empty());
-    EXPECT_TRUE(app->Frame()->MenuAction(378)->isChecked());
+    EXPECT_TRUE(testing_support::ViewAction(wnd, "sound")->isChecked());
     EXPECT_EQ(app->Frame()->toolBarArea(app->Frame()->Toolbar()), Qt::TopToolBarArea);
 }
 
-TEST_F(Shell, BackgroundPictureIsCopiedToTheMiddleOfTheWindow)
+TEST_F(Shell, TheBackgroundPictureFillsTheMiddleOfTheWindowAtAnySize)
 {
-    wnd->resize(800, 600);
-    wnd->canvas.Clear(platform::RGB(192, 192, 192));
-    wnd->EvTimer(kTimerBackground);
-    const platform::Bitmap& pic = *wnd->BGBitmap;
-    const QRect rc = wnd->GetClientRect();
-    const int left = rc.width() / 2 - pic.Width() / 2;
-    const int top = rc.height() / 2 - pic.Height() / 2;
-    EXPECT_EQ(wnd->canvas.Pixel(left, top), pic.Pixel(0, 0));
-    EXPECT_EQ(wnd->canvas.Pixel(left + pic.Width() - 1, top + pic.Height() - 1),
-              pic.Pixel(pic.Width() - 1, pic.Height() - 1));
-    EXPECT_EQ(wnd->canvas.Pixel(left - 1, top), platform::RGB(192, 192, 192));
-
-    // Whatever later draws over the picture, through the canvas or a painter, the next tick
-    // mends it; a tick with nothing drawn changes nothing.
-    wnd->EvTimer(kTimerBackground);
-    wnd->canvas.FillRect(left, top, left + 4, top + 4, platform::RGB(1, 2, 3));
-    wnd->EvTimer(kTimerBackground);
-    EXPECT_EQ(wnd->canvas.Pixel(left, top), pic.Pixel(0, 0));
+    const std::unique_ptr<platform::Dib> dib(platform::ReadDib("Bitmap\\BackGnd.bmp"));
+    ASSERT_NE(dib, nullptr);
+    const QImage& picture = dib->Image();
+    const QRgb middle = picture.pixel(picture.width() / 2, picture.height() / 2);
+    const QRgb grey = qRgb(192, 192, 192);
+    for (QSize size : {QSize(800, 600), QSize(1600, 1000), QSize(300, 200)})
     {
-        QPainter painter(&wnd->canvas.Image());
-        painter.fillRect(left + pic.Width() - 3, top + pic.Height() - 3, 3, 3, Qt::red);
+        app->Frame()->resize(size);
+        QWidget& screen = wnd->Main();
+        const QImage shown = screen.grab().toImage();
+        // Scaled to fit, its shape kept: as wide as the window or as tall, centred, grey around.
+        const QSize fitted = picture.size().scaled(screen.size(), Qt::KeepAspectRatio);
+        EXPECT_TRUE(fitted.width() == screen.width() || fitted.height() == screen.height());
+        EXPECT_LE(qAbs(qRed(shown.pixel(shown.width() / 2, shown.height() / 2)) - qRed(middle)), 40)
+            << size.width();
+        if (fitted.width() < screen.width())
+        {
+            EXPECT_EQ(shown.pixel(1, shown.height() / 2), grey) << size.width();
+        }
+        if (fitted.height() < screen.height())
+        {
+            EXPECT_EQ(shown.pixel(shown.width() / 2, 1), grey) << size.width();
+        }
     }
-    wnd->EvTimer(kTimerBackground);
-    EXPECT_EQ(wnd->canvas.Pixel(left + pic.Width() - 1, top + pic.Height() - 1),
-              pic.Pixel(pic.Width() - 1, pic.Height() - 1));
+    // The database view shows the same picture.
+    Trigger(wnd, "dataBase");
+    EXPECT_LE(qAbs(qRed(MiddlePixel(*wnd->CurrentView())) - qRed(middle)), 40);
 }
 
 TEST_F(Shell, DatabaseModeHasItsOwnToolbarMenuCaptionAndHint)
 {
-    app->Frame()->Command(303);
-    EXPECT_EQ(wnd->Subject, model::Mode::DataBase);
+    Trigger(wnd, "dataBase");
+    EXPECT_EQ(wnd->Subject(), model::Mode::DataBase);
     EXPECT_EQ(app->Frame()->windowTitle().toStdString(), "Velmoria - [Astronomical Database]");
-    EXPECT_EQ(app->Frame()->MenuId(), 204);
-    EXPECT_EQ(ToolbarIds(*app->Frame()), ExpectedIds(4));
-    EXPECT_EQ(ToolbarIds(*app->Frame()).size(), 21u);
-    EXPECT_EQ(app->Frame()->Toolbar()->windowTitle().toStdString(), "Astronomical Database Toolbar");
+    EXPECT_EQ(MenuTitles(*app->Frame()), (std::vector<std::string>{"Astronomical &DB", "&Object", "&Setup", "&Help"}));
+    EXPECT_EQ(ToolbarNames(*app->Frame()), ExpectedToolbar(model::Mode::DataBase));
+        EXPECT_EQ(app->Frame()->Toolbar()->windowTitle().toStdString(), "Astronomical Database Toolbar");
     EXPECT_EQ(app->Frame()->Status()->HintText(), "Viewing Astronomical Database");
     EXPECT_EQ(sounds.played.back(), "Sound\\DataBase.wav");
-    EXPECT_TRUE(wnd->Timers().IsRunning(kTimerBackground));
 
-    // Commands of the main screen and Exit do nothing here.
-    app->Frame()->Command(301);
-    app->Frame()->Command(305);
-    EXPECT_EQ(wnd->Subject, model::Mode::DataBase);
+    // The main screen's commands and Exit are not offered here.
+    EXPECT_FALSE(Trigger(wnd, "solarSystem"));
+    EXPECT_FALSE(Trigger(wnd, "exit"));
+    EXPECT_EQ(wnd->Subject(), model::Mode::DataBase);
 
-    app->Frame()->Command(400);
-    EXPECT_EQ(wnd->Subject, model::Mode::Main);
-    EXPECT_EQ(ToolbarIds(*app->Frame()), ExpectedIds(1));
-    EXPECT_EQ(app->Frame()->MenuId(), 201);
+    Trigger(wnd, "return");
+    EXPECT_EQ(wnd->Subject(), model::Mode::Main);
+    EXPECT_EQ(ToolbarNames(*app->Frame()), ExpectedToolbar(model::Mode::Main));
+    EXPECT_EQ(MenuTitles(*app->Frame()), kMainMenus);
     EXPECT_EQ(app->Frame()->Status()->HintText(), "Choose subject for viewing");
     // Return on the main screen does nothing.
-    app->Frame()->Command(400);
-    EXPECT_EQ(wnd->Subject, model::Mode::Main);
+    Trigger(wnd, "return");
+    EXPECT_EQ(wnd->Subject(), model::Mode::Main);
 }
 
 TEST_F(Shell, SolarSystemAndStarMapEnterWithTheirToolbarsAndReturn)
 {
-    app->Frame()->Command(301);
-    ASSERT_EQ(wnd->Subject, model::Mode::SolarSystem) << (messages.boxes.empty() ? "" : messages.boxes[0].text);
+    Trigger(wnd, "solarSystem");
+    ASSERT_EQ(wnd->Subject(), model::Mode::SolarSystem) << (messages.boxes.empty() ? "" : messages.boxes[0].text);
     EXPECT_EQ(app->Frame()->windowTitle().toStdString(), "Velmoria - [Solar System]");
-    EXPECT_EQ(app->Frame()->MenuId(), 202);
-    EXPECT_EQ(ToolbarIds(*app->Frame()), ExpectedIds(2));
-    EXPECT_EQ(ToolbarIds(*app->Frame()).size(), 16u);
-    EXPECT_EQ(app->Frame()->Toolbar()->windowTitle().toStdString(), "Solar System Toolbar");
+    EXPECT_EQ(MenuTitles(*app->Frame()), (std::vector<std::string>{"S&olar System", "&Action", "&Setup", "&Help"}));
+    EXPECT_EQ(ToolbarNames(*app->Frame()), ExpectedToolbar(model::Mode::SolarSystem));
+        EXPECT_EQ(app->Frame()->Toolbar()->windowTitle().toStdString(), "Solar System Toolbar");
     EXPECT_EQ(app->Frame()->Status()->HintText(), "Viewing Solar System model");
     EXPECT_EQ(app->Frame()->PaneGadget(model::Pane::Coord)->Text(), "Center : Sun");
     EXPECT_EQ(sounds.played.back(), "Sound\\SolarSystem.wav");
     EXPECT_TRUE(wnd->Timers().IsRunning(kTimerRealTime));
-    EXPECT_FALSE(wnd->Timers().IsRunning(kTimerBackground));
-    EXPECT_EQ(wnd->BGBitmap, nullptr);
-    EXPECT_TRUE(app->Frame()->MenuAction(601)->isChecked());
+    EXPECT_TRUE(testing_support::ViewAction(wnd, "centreSun")->isChecked());
 
-    app->Frame()->Command(400);
-    EXPECT_EQ(wnd->Subject, model::Mode::Main);
+    Trigger(wnd, "return");
+    EXPECT_EQ(wnd->Subject(), model::Mode::Main);
     EXPECT_FALSE(wnd->Timers().IsRunning(kTimerRealTime));
     EXPECT_EQ(app->Frame()->PaneGadget(model::Pane::Coord)->Text(), "");
     EXPECT_EQ(app->Frame()->PaneGadget(model::Pane::Date)->Text(), "");
 
-    app->Frame()->Command(302);
-    ASSERT_EQ(wnd->Subject, model::Mode::StarMap) << (messages.boxes.empty() ? "" : messages.boxes[0].text);
+    Trigger(wnd, "starMap");
+    ASSERT_EQ(wnd->Subject(), model::Mode::StarMap) << (messages.boxes.empty() ? "" : messages.boxes[0].text);
     EXPECT_EQ(app->Frame()->windowTitle().toStdString(), "Velmoria - [Star Map]");
-    EXPECT_EQ(app->Frame()->MenuId(), 203);
-    EXPECT_EQ(ToolbarIds(*app->Frame()), ExpectedIds(3));
-    EXPECT_EQ(ToolbarIds(*app->Frame()).size(), 23u);
-    EXPECT_EQ(app->Frame()->Toolbar()->windowTitle().toStdString(), "Star Map Toolbar");
+    EXPECT_EQ(MenuTitles(*app->Frame()), (std::vector<std::string>{"Star &Map", "&Action", "&Search", "&Setup", "&Help"}));
+    EXPECT_EQ(ToolbarNames(*app->Frame()), ExpectedToolbar(model::Mode::StarMap));
+        EXPECT_EQ(app->Frame()->Toolbar()->windowTitle().toStdString(), "Star Map Toolbar");
     EXPECT_EQ(app->Frame()->Status()->HintText(), "Viewing Star Map");
     EXPECT_EQ(app->Frame()->PaneGadget(model::Pane::Coord)->Text(), "Real Sky Globe");
     EXPECT_EQ(sounds.played.back(), "Sound\\StarMap.wav");
     EXPECT_EQ(wnd->starmap.r, static_cast<int>(wnd->starmap.YCenter) / 2);
     EXPECT_FLOAT_EQ(wnd->starmap.ust, -90.0f); // the meridian of the default place, longitude 0
-    EXPECT_TRUE(app->Frame()->MenuAction(501)->isChecked());
-    app->Frame()->Command(400);
-    EXPECT_EQ(wnd->Subject, model::Mode::Main);
+    EXPECT_TRUE(testing_support::ViewAction(wnd, "realSkyGlobe")->isChecked());
+    Trigger(wnd, "return");
+    EXPECT_EQ(wnd->Subject(), model::Mode::Main);
     EXPECT_TRUE(messages.boxes.empty());
 }
 
 TEST_F(ShellWithoutData, MissingCataloguesAreReportedAndTheMainScreenStays)
 {
-    app->Frame()->Command(301);
+    Trigger(wnd, "solarSystem");
     ASSERT_EQ(messages.boxes.size(), 2u);
     EXPECT_EQ(messages.boxes[0].text, "Unable to open file DATA\\SOLOBJ.DAT");
     EXPECT_EQ(messages.boxes[0].caption, "Velmoria - [Error]");
     EXPECT_EQ(messages.boxes[0].flags, 0x10u);
     EXPECT_EQ(messages.boxes[1].text, "Unable to show Solar System");
     EXPECT_EQ(messages.boxes[1].caption, "Velmoria - [Error]");
-    EXPECT_EQ(wnd->Subject, model::Mode::Main);
-    EXPECT_EQ(ToolbarIds(*app->Frame()), ExpectedIds(1));
-    EXPECT_EQ(app->Frame()->MenuId(), 201);
-    EXPECT_TRUE(wnd->Timers().IsRunning(kTimerBackground));
+    EXPECT_EQ(wnd->Subject(), model::Mode::Main);
+    EXPECT_EQ(ToolbarNames(*app->Frame()), ExpectedToolbar(model::Mode::Main));
+    EXPECT_EQ(MenuTitles(*app->Frame()), kMainMenus);
     EXPECT_FALSE(wnd->Timers().IsRunning(kTimerRealTime));
-    EXPECT_NE(wnd->BGBitmap, nullptr);
+    EXPECT_EQ(wnd->CurrentView(), &wnd->Main());
     // The entry had already set the clock to real time, forward, rate 1.
-    EXPECT_EQ(wnd->clock.TimeUpdateMode, kRealTime);
-    EXPECT_TRUE(wnd->clock.TimeForward);
+    EXPECT_EQ(wnd->clock.Mode(), kRealTime);
+    EXPECT_TRUE(wnd->clock.Forward());
 
     messages.boxes.clear();
-    app->Frame()->Command(302);
+    Trigger(wnd, "starMap");
     ASSERT_EQ(messages.boxes.size(), 2u);
     EXPECT_EQ(messages.boxes[0].text, "Unable to open file DATA\\STARS.DAT");
     EXPECT_EQ(messages.boxes[1].text, "Unable to show Star Map");
-    EXPECT_EQ(wnd->Subject, model::Mode::Main);
-    EXPECT_EQ(ToolbarIds(*app->Frame()), ExpectedIds(1));
-    EXPECT_FALSE(wnd->VScrollBar()->isVisible());
+    EXPECT_EQ(wnd->Subject(), model::Mode::Main);
+    EXPECT_EQ(ToolbarNames(*app->Frame()), ExpectedToolbar(model::Mode::Main));
+    EXPECT_FALSE(wnd->StarView().VScrollBar()->isVisible());
 }
 
 TEST_F(Shell, SoundSwitchStopsAndRestartsTheModesMusic)
 {
-    app->Frame()->Command(378);
+    Trigger(wnd, "sound");
     EXPECT_FALSE(wnd->Sound);
     EXPECT_EQ(sounds.played.back(), "");
-    EXPECT_FALSE(app->Frame()->MenuAction(378)->isChecked());
+    EXPECT_FALSE(testing_support::ViewAction(wnd, "sound")->isChecked());
 
     // With sound off every mode change plays nothing and leaves the item unchecked.
     const size_t before = sounds.played.size();
-    app->Frame()->Command(303);
+    Trigger(wnd, "dataBase");
     EXPECT_EQ(sounds.played.size(), before);
-    EXPECT_FALSE(app->Frame()->MenuAction(378)->isChecked());
+    EXPECT_FALSE(testing_support::ViewAction(wnd, "sound")->isChecked());
 
-    app->Frame()->Command(378);
+    Trigger(wnd, "sound");
     EXPECT_TRUE(wnd->Sound);
     EXPECT_EQ(sounds.played.back(), "Sound\\DataBase.wav");
-    EXPECT_TRUE(app->Frame()->MenuAction(378)->isChecked());
+    EXPECT_TRUE(testing_support::ViewAction(wnd, "sound")->isChecked());
 }
 
 TEST_F(Shell, EnablingRulesFollowTheViewsState)
 {
-    // The rules are consulted only in their own mode.
-    wnd->solar.Scale = 5.0f;
-    wnd->solar.Playing = true;
-    EXPECT_TRUE(wnd->ButtonEnabler(403));
-    EXPECT_TRUE(wnd->ButtonEnabler(407));
+    Trigger(wnd, "solarSystem");
+    ASSERT_EQ(wnd->Subject(), model::Mode::SolarSystem);
+    SolarSystemView& solar = wnd->SolarView();
+    const auto solarRule = [&](float scale, const char* command)
+    {
+        wnd->solar.Scale = scale;
+        solar.UpdateActions();
+        return IsEnabled(wnd, command);
+    };
+    EXPECT_TRUE(solarRule(3.99f, "zoomIn"));
+    EXPECT_FALSE(solarRule(4.0f, "zoomIn"));
+    EXPECT_FALSE(solarRule(0.04f, "zoomOut")); // just below 0.04 in double precision
+    EXPECT_TRUE(solarRule(0.08f, "zoomOut"));
+    // The direction commands follow the clock as it changes, with no help from the view.
+    wnd->clock.SetMode(kRealTime);
+    wnd->clock.SetTimeDirection(true);
+    EXPECT_FALSE(IsEnabled(wnd, "timeForward"));
+    EXPECT_FALSE(IsEnabled(wnd, "timeBack"));
+    wnd->clock.SetMode(kByDays);
+    EXPECT_FALSE(IsEnabled(wnd, "timeForward"));
+    EXPECT_TRUE(IsEnabled(wnd, "timeBack"));
+    wnd->clock.SetTimeDirection(false);
+    EXPECT_TRUE(IsEnabled(wnd, "timeForward"));
+    EXPECT_FALSE(IsEnabled(wnd, "timeBack"));
+    EXPECT_FALSE(IsEnabled(wnd, "go"));
+    EXPECT_TRUE(IsEnabled(wnd, "stop"));
+    Trigger(wnd, "stop");
+    EXPECT_TRUE(IsEnabled(wnd, "go"));
+    EXPECT_FALSE(IsEnabled(wnd, "stop"));
+    Trigger(wnd, "return");
 
-    wnd->Subject = model::Mode::SolarSystem;
-    wnd->solar.Scale = 3.99f;
-    EXPECT_TRUE(wnd->ButtonEnabler(403));
-    wnd->solar.Scale = 4.0f;
-    EXPECT_FALSE(wnd->ButtonEnabler(403));
-    wnd->solar.Scale = 0.04f;  // just below 0.04 in double precision
-    EXPECT_FALSE(wnd->ButtonEnabler(404));
-    wnd->solar.Scale = 0.08f;
-    EXPECT_TRUE(wnd->ButtonEnabler(404));
-    wnd->clock.TimeUpdateMode = kRealTime;
-    wnd->clock.TimeForward = true;
-    EXPECT_FALSE(wnd->ButtonEnabler(405));
-    EXPECT_FALSE(wnd->ButtonEnabler(406));
-    wnd->clock.TimeUpdateMode = kByDays;
-    EXPECT_FALSE(wnd->ButtonEnabler(405));
-    EXPECT_TRUE(wnd->ButtonEnabler(406));
-    wnd->clock.TimeForward = false;
-    EXPECT_TRUE(wnd->ButtonEnabler(405));
-    EXPECT_FALSE(wnd->ButtonEnabler(406));
-    wnd->solar.Playing = true;
-    EXPECT_FALSE(wnd->ButtonEnabler(407));
-    EXPECT_TRUE(wnd->ButtonEnabler(408));
-
-    wnd->Subject = model::Mode::StarMap;
-    wnd->starmap.YCenter = 200.7f;
-    wnd->starmap.r = 1299;
-    EXPECT_TRUE(wnd->ButtonEnabler(503));
-    wnd->starmap.r = 1300;
-    EXPECT_FALSE(wnd->ButtonEnabler(503));
-    wnd->starmap.r = 34;
-    EXPECT_TRUE(wnd->ButtonEnabler(504));
-    wnd->starmap.r = 33;
-    EXPECT_FALSE(wnd->ButtonEnabler(504));
-    wnd->starmap.StPlaying = false;
-    EXPECT_TRUE(wnd->ButtonEnabler(507));
-    EXPECT_FALSE(wnd->ButtonEnabler(508));
-    wnd->starmap.Search = false;
-    wnd->starmap.NoMore = false;
-    EXPECT_FALSE(wnd->ButtonEnabler(510));
-    wnd->starmap.Search = true;
-    EXPECT_TRUE(wnd->ButtonEnabler(510));
-    wnd->starmap.NoMore = true;
-    EXPECT_FALSE(wnd->ButtonEnabler(510));
-    wnd->starmap.GlobeSystem = false;
-    EXPECT_FALSE(wnd->ButtonEnabler(376));
-    wnd->Subject = model::Mode::Main;
-    wnd->solar.Playing = false;
+    Trigger(wnd, "starMap");
+    ASSERT_EQ(wnd->Subject(), model::Mode::StarMap);
+    StarMapView& sky = wnd->StarView();
+    const auto skyRule = [&](uint16_t r, const char* command)
+    {
+        wnd->starmap.YCenter = 200.7f;
+        wnd->starmap.r = r;
+        sky.UpdateActions();
+        return IsEnabled(wnd, command);
+    };
+    EXPECT_TRUE(skyRule(1299, "zoomIn"));
+    EXPECT_FALSE(skyRule(1300, "zoomIn"));
+    EXPECT_TRUE(skyRule(34, "zoomOut"));
+    EXPECT_FALSE(skyRule(33, "zoomOut"));
+    EXPECT_FALSE(IsEnabled(wnd, "findNext"));
+    EXPECT_TRUE(IsEnabled(wnd, "location"));
+    Trigger(wnd, "reviewGlobe");
+    EXPECT_FALSE(IsEnabled(wnd, "location"));
+    Trigger(wnd, "return");
 }
 
 TEST_F(Shell, AcceleratorsReachTheirCommandsInEveryMode)
@@ -313,9 +332,9 @@ TEST_F(Shell, AcceleratorsReachTheirCommandsInEveryMode)
     QApplication::setActiveWindow(app->Frame());
     ASSERT_TRUE(QTest::qWaitForWindowActive(app->Frame()));
     QTest::keyClick(app->Frame(), Qt::Key_F4);
-    EXPECT_EQ(wnd->Subject, model::Mode::DataBase);
+    EXPECT_EQ(wnd->Subject(), model::Mode::DataBase);
     QTest::keyClick(app->Frame(), Qt::Key_Backspace);
-    EXPECT_EQ(wnd->Subject, model::Mode::Main);
+    EXPECT_EQ(wnd->Subject(), model::Mode::Main);
     QTest::keyClick(app->Frame(), Qt::Key_F1);
     ASSERT_FALSE(help.requests.empty());
     EXPECT_EQ(help.requests.back().file, "Velmoria.hlp");
@@ -328,7 +347,11 @@ TEST_F(Shell, AcceleratorsReachTheirCommandsInEveryMode)
     QTest::keyClick(app->Frame(), Qt::Key_Home);
     QTest::keyClick(app->Frame(), Qt::Key_F7);
     QTest::keyClick(app->Frame(), Qt::Key_Enter);
-    EXPECT_EQ(wnd->Subject, model::Mode::Main);
+    EXPECT_EQ(wnd->Subject(), model::Mode::Main);
+    // F10 puts the clock back to normal on the main screen too.
+    wnd->clock.SetMode(kByDays);
+    QTest::keyClick(app->Frame(), Qt::Key_F10);
+    EXPECT_EQ(wnd->clock.Mode(), kRealTime);
 }
 
 TEST_F(Shell, ModeChangesLeaveNoMenusOrItemsBehind)
@@ -338,13 +361,13 @@ TEST_F(Shell, ModeChangesLeaveNoMenusOrItemsBehind)
         return std::make_pair(app->Frame()->findChildren<QMenu*>().size(),
                               app->Frame()->findChildren<QAction*>().size());
     };
-    app->Frame()->Command(303);
-    app->Frame()->Command(400);
+    Trigger(wnd, "dataBase");
+    Trigger(wnd, "return");
     const auto once = count();
     for (int trip = 0; trip < 50; ++trip)
     {
-        app->Frame()->Command(303);
-        app->Frame()->Command(400);
+        Trigger(wnd, "dataBase");
+        Trigger(wnd, "return");
     }
     EXPECT_EQ(count(), once);
     EXPECT_EQ(app->Frame()->menuBar()->actions().size(), 3);  // Subject, Setup, Help
@@ -354,16 +377,16 @@ TEST_F(Shell, ShowToolbarDocksAClosedToolbarAtTheTopAgain)
 {
     app->Frame()->Toolbar()->hide();
     app->Frame()->removeToolBar(app->Frame()->Toolbar());
-    app->Frame()->Command(377);
+    Trigger(wnd, "showToolbar");
     EXPECT_FALSE(app->Frame()->Toolbar()->isHidden());
     EXPECT_EQ(app->Frame()->toolBarArea(app->Frame()->Toolbar()), Qt::TopToolBarArea);
-    EXPECT_EQ(ToolbarIds(*app->Frame()), ExpectedIds(1));
+    EXPECT_EQ(ToolbarNames(*app->Frame()), ExpectedToolbar(model::Mode::Main));
 }
 
 TEST_F(Shell, ExitWritesTheConfigurationBeforeTheFrameGoes)
 {
     wnd->Values.LocValues.Lat.Degree = 51;
-    app->Frame()->Command(305);
+    Trigger(wnd, "exit");
     bool exists = false;
     const std::string bytes = dir.Read("Velmoria.cfg", &exists);
     ASSERT_TRUE(exists);
@@ -403,7 +426,7 @@ TEST_F(Shell, ExitReportsAnUnwritableConfigurationOverTheWholeFrame)
                 EXPECT_TRUE(app->Frame()->isVisible() && app->Frame()->Client() == wnd) << c.what;
                 seen.push_back(r.text + " | " + r.caption);
             });
-        app->Frame()->Command(305);
+        Trigger(wnd, "exit");
         platform::SetMessageBoxHook(previous);
         fs::permissions(dir.Path(), fs::perms::owner_all);
         fs::permissions("Velmoria.cfg", fs::perms::owner_read | fs::perms::owner_write);
@@ -419,50 +442,61 @@ TEST_F(Shell, ExitReportsAnUnwritableConfigurationOverTheWholeFrame)
 
 TEST_F(Shell, ReturnFromTheReviewGlobeGivesTheGreyMainScreen)
 {
-    app->Frame()->Command(302);
-    ASSERT_EQ(wnd->Subject, model::Mode::StarMap);
-    app->Frame()->Command(502);
-    ASSERT_TRUE(wnd->VScrollBar()->isVisible());
-    app->Frame()->Command(400);
-    EXPECT_EQ(wnd->Subject, model::Mode::Main);
-    EXPECT_EQ(wnd->canvas.Pixel(2, 2), platform::RGB(192, 192, 192));
-    const QRect rc = wnd->GetClientRect();
-    EXPECT_EQ(wnd->canvas.Pixel(rc.width() - 3, rc.height() - 3), platform::RGB(192, 192, 192));
+    Trigger(wnd, "starMap");
+    ASSERT_EQ(wnd->Subject(), model::Mode::StarMap);
+    Trigger(wnd, "reviewGlobe");
+    ASSERT_TRUE(wnd->StarView().VScrollBar()->isVisible());
+    Trigger(wnd, "return");
+    EXPECT_EQ(wnd->Subject(), model::Mode::Main);
+    const QImage shown = wnd->Main().grab().toImage();
+    EXPECT_EQ(shown.pixel(2, 2), qRgb(192, 192, 192));
+    EXPECT_EQ(shown.width(), wnd->width()); // no room is kept for the globe's scroll bar
 }
 
 TEST_F(Shell, ScrollBarTiltsTheGlobeWithinItsBounds)
 {
+    using Action = QAbstractSlider::SliderAction;
     struct Case
     {
         int vpos;
-        int code;
+        Action action;
         int thumb;
         float lat;
         int vposAfter;
     };
     const Case cases[] = {
-        {0, SB_LINEUP, 0, 180.0f, 0},       {180, SB_LINEUP, 0, 10.0f, 170},
-        {360, SB_LINEDOWN, 0, -180.0f, 360}, {180, SB_LINEDOWN, 0, -10.0f, 190},
-        {20, SB_PAGEUP, 0, 180.0f, 0},       {180, SB_PAGEUP, 0, 30.0f, 150},
-        {340, SB_PAGEDOWN, 0, -180.0f, 360}, {180, SB_PAGEDOWN, 0, -30.0f, 210},
-        {180, SB_THUMBPOSITION, 45, 135.0f, 45},
-        {180, SB_ENDSCROLL, 0, 0.0f, 180},
+        {0, Action::SliderSingleStepSub, 0, 180.0f, 0},
+        {180, Action::SliderSingleStepSub, 0, 10.0f, 170},
+        {360, Action::SliderSingleStepAdd, 0, -180.0f, 360},
+        {180, Action::SliderSingleStepAdd, 0, -10.0f, 190},
+        {20, Action::SliderPageStepSub, 0, 180.0f, 0},
+        {180, Action::SliderPageStepSub, 0, 30.0f, 150},
+        {340, Action::SliderPageStepAdd, 0, -180.0f, 360},
+        {180, Action::SliderPageStepAdd, 0, -30.0f, 210},
+        {180, Action::SliderMove, 45, 135.0f, 45},
     };
+    Trigger(wnd, "starMap");
+    Trigger(wnd, "reviewGlobe");
+    QScrollBar* bar = wnd->StarView().VScrollBar();
+    ASSERT_TRUE(bar->isVisible());
     for (const Case& c : cases)
     {
         wnd->starmap.VPos = c.vpos;
         wnd->starmap.lat = 180.0f - c.vpos;
-        wnd->EvVScroll(c.code, c.thumb);
-        EXPECT_FLOAT_EQ(wnd->starmap.lat, c.lat) << c.code << " at " << c.vpos;
-        EXPECT_EQ(wnd->starmap.VPos, c.vposAfter) << c.code << " at " << c.vpos;
-        EXPECT_FLOAT_EQ(wnd->starmap.latCos, static_cast<float>(std::cos(c.lat * 0.017453292519943295)));
+        bar->setSliderPosition(c.action == Action::SliderMove ? c.thumb : c.vpos);
+        bar->triggerAction(c.action);
+        EXPECT_FLOAT_EQ(wnd->starmap.lat, c.lat) << c.action << " at " << c.vpos;
+        EXPECT_EQ(wnd->starmap.VPos, c.vposAfter) << c.action << " at " << c.vpos;
+        EXPECT_EQ(bar->sliderPosition(), c.vposAfter) << c.action << " at " << c.vpos;
+        EXPECT_FLOAT_EQ(wnd->starmap.latCos,
+                        static_cast<float>(std::cos(c.lat * 0.017453292519943295)));
     }
 }
 
 TEST_F(Shell, HelpCommandsOpenTheirFiles)
 {
-    app->Frame()->Command(350);
-    app->Frame()->Command(352);
+    Trigger(wnd, "helpContents");
+    Trigger(wnd, "usingHelp");
     ASSERT_EQ(help.requests.size(), 2u);
     EXPECT_EQ(help.requests[0].file, "Velmoria.hlp");
     EXPECT_EQ(help.requests[0].command, 11u);
@@ -482,8 +516,8 @@ TEST_F(Shell, AboutShowsTheProgramFilesVersionTextsEachTimeItOpens)
         EXPECT_FALSE(about.Bitmap.isNull());
         return platform::IDOK;
     });
-    app->Frame()->Command(354);
-    app->Frame()->Command(354);
+    Trigger(wnd, "about");
+    Trigger(wnd, "about");
     ASSERT_EQ(seen.size(), 2u);
     EXPECT_EQ(seen[0], seen[1]);
     // The test program carries a version block with a product name and no product version
@@ -491,8 +525,8 @@ TEST_F(Shell, AboutShowsTheProgramFilesVersionTextsEachTimeItOpens)
     EXPECT_EQ(seen[0].toStdString(), "Version|Written by ||");
     EXPECT_EQ(hintWhileOpen, "About 'Velmoria' program");
     EXPECT_EQ(app->Frame()->Status()->HintText(), "Choose subject for viewing");
-    app->Frame()->Command(303);
-    app->Frame()->Command(354);
+    Trigger(wnd, "dataBase");
+    Trigger(wnd, "about");
     EXPECT_EQ(app->Frame()->Status()->HintText(), "Viewing Solar System Data Base");
 }
 
@@ -587,8 +621,9 @@ TEST(MainWindow, MissingBackgroundPictureLeavesAPlainGreyScreen)
         app->InitMainWindow(false);
         ASSERT_EQ(messages.boxes.size(), 1u);
         EXPECT_EQ(messages.boxes[0].text, "Unable to open file BITMAP\\BACKGND.BMP");
-        EXPECT_FALSE(app->Frame()->Client()->Timers().IsRunning(kTimerBackground));
-        EXPECT_EQ(app->Frame()->Client()->Subject, model::Mode::Main);
+        EXPECT_EQ(app->Frame()->Client()->Subject(), model::Mode::Main);
+        // Plain grey where the picture would stand.
+        EXPECT_EQ(MiddlePixel(app->Frame()->Client()->Main()), qRgb(192, 192, 192));
     }
     EXPECT_TRUE(std::filesystem::exists("Velmoria.cfg"));
 }
@@ -598,18 +633,16 @@ TEST(MainWindow, ResizingAViewMovesItsCentreAndBlacksItOut)
     ScratchDir dir;
     SoundRecorder sounds;
     MessageRecorder messages;
-    VelmoriaWnd wnd;
-    wnd.show();
-    wnd.Subject = model::Mode::SolarSystem;
-    wnd.resize(400, 300);
-    EXPECT_FLOAT_EQ(wnd.solar.XCenter, 200.0f);
-    EXPECT_FLOAT_EQ(wnd.solar.YCenter, 150.0f);
-    EXPECT_EQ(wnd.canvas.Pixel(10, 10), 0u);
-    wnd.resize(301, 201);
-    EXPECT_FLOAT_EQ(wnd.solar.XCenter, 150.5f);
-    EXPECT_FLOAT_EQ(wnd.solar.YCenter, 100.5f);
-    wnd.Subject = model::Mode::Main;
-    wnd.resize(200, 100);
-    EXPECT_EQ(wnd.canvas.Pixel(10, 10), platform::RGB(192, 192, 192));
+    ::Setup values = DefaultSetup();
+    SimClock clock;
+    SolarSystemView view(values, clock);
+    view.show();
+    view.resize(400, 300);
+    EXPECT_FLOAT_EQ(view.solar.XCenter, 200.0f);
+    EXPECT_FLOAT_EQ(view.solar.YCenter, 150.0f);
+    EXPECT_EQ(view.canvas.Pixel(10, 10), 0u);
+    view.resize(301, 201);
+    EXPECT_FLOAT_EQ(view.solar.XCenter, 150.5f);
+    EXPECT_FLOAT_EQ(view.solar.YCenter, 100.5f);
 }
 } // namespace

@@ -4,7 +4,6 @@
 #include "app/VelmoriaWnd.h"
 #include "common/TestSupport.h"
 #include "platform/PictureExport.h"
-#include "resources/CommandIds.h"
 #include "starmap/StarMapApp.h"
 #include "starmap/Globe.h"
 
@@ -22,6 +21,12 @@
 #include <sys/stat.h>
 #include <vector>
 
+#include "common/AppSupport.h"
+
+using testing_support::IsEnabled;
+using testing_support::Trigger;
+using testing_support::ViewCanvas;
+
 namespace
 {
 using testing_support::DialogAnswer;
@@ -31,13 +36,13 @@ using testing_support::DialogAnswer;
 class ViewWindow : public StarMapApp
 {
 protected:
-    // Enters a view (301 or 302), the Review Globe when asked, and stops it.
-    void EnterStopped(int view, bool reviewGlobe = false)
+    // Enters a view ("solarSystem" or "starMap"), the Review Globe when asked, and stops it.
+    void EnterStopped(const char* view, bool reviewGlobe = false)
     {
-        wnd->DispatchCommand(view);
+        Trigger(wnd, view);
         if (reviewGlobe)
-            wnd->DispatchCommand(cmd::kReviewGlobe);
-        wnd->DispatchCommand(view == cmd::kStarMap ? cmd::kStStop : cmd::kStop);
+            Trigger(wnd, "reviewGlobe");
+        Trigger(wnd, "stop");
     }
 
     // Where the point of the sky that stood in the middle of the globe's front at `t0` is
@@ -52,33 +57,35 @@ protected:
 
     void SendMouse(QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held)
     {
-        QMouseEvent event(type, at, wnd->mapToGlobal(at), button, held, Qt::NoModifier);
-        QApplication::sendEvent(wnd, &event);
+        QWidget* view = wnd->CurrentView();
+        QMouseEvent event(type, at, view->mapToGlobal(at), button, held, Qt::NoModifier);
+        QApplication::sendEvent(view, &event);
     }
 
     void SendWheel(int eighths)
     {
         const QPointF at(100, 100);
-        QWheelEvent event(at, wnd->mapToGlobal(at), QPoint(), QPoint(0, eighths), Qt::NoButton,
+        QWidget* view = wnd->CurrentView();
+        QWheelEvent event(at, view->mapToGlobal(at), QPoint(), QPoint(0, eighths), Qt::NoButton,
                           Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(wnd, &event);
+        QApplication::sendEvent(view, &event);
     }
 };
 
 TEST_F(ViewWindow, StoppedViewShowsItsWholePictureAgainAfterHelpOrAboutCoveredIt)
 {
     DialogAnswer answer([](platform::Dialog&) { return platform::IDOK; });
-    for (int view : {cmd::kSolarSystem, cmd::kStarMap})
-        for (int cover : {cmd::kHelpContents, cmd::kHelpOnHelp, cmd::kAbout})
+    for (const char* view : {"solarSystem", "starMap"})
+        for (const char* cover : {"helpContents", "usingHelp", "about"})
         {
             EnterStopped(view);
-            const QImage before = wnd->canvas.Image().copy();
+            const QImage before = ViewCanvas(wnd).Image().copy();
             ASSERT_NE(before.pixel(wnd->width() / 2, wnd->height() / 2) & 0xFFFFFF, 0u)
                 << "the view draws in the middle";
-            wnd->DispatchCommand(cover);
-            EXPECT_EQ(wnd->canvas.Image(), before) << view << " after " << cover;
+            Trigger(wnd, cover);
+            EXPECT_EQ(ViewCanvas(wnd).Image(), before) << view << " after " << cover;
             EXPECT_EQ(wnd->grab().toImage().convertToFormat(before.format()), before);
-            wnd->DispatchCommand(cmd::kReturn);
+            Trigger(wnd, "return");
         }
 }
 
@@ -86,12 +93,12 @@ TEST_F(ViewWindow, SetupThatStoresNewValuesWritesTheConfigurationAtOnce)
 {
     const struct
     {
-        int view;
-        int setup;
+        const char* view;
+        const char* setup;
         bool accept;
-    } cases[] = {{cmd::kSolarSystem, cmd::kSolarSetup, true},
-                 {cmd::kStarMap, cmd::kStarMapSetup, true},
-                 {cmd::kStarMap, cmd::kStarMapSetup, false}};
+    } cases[] = {{"solarSystem", "solarSetup", true},
+                 {"starMap", "starMapSetup", true},
+                 {"starMap", "starMapSetup", false}};
     for (const auto& c : cases)
     {
         DialogAnswer answer(
@@ -103,17 +110,17 @@ TEST_F(ViewWindow, SetupThatStoresNewValuesWritesTheConfigurationAtOnce)
                 d.ControlAs<QPushButton>(platform::IDOK)->click();
                 return platform::IDOK;
             });
-        wnd->DispatchCommand(c.view);
+        Trigger(wnd, c.view);
         struct stat before;
         ASSERT_EQ(stat((dir.Path() + "/Velmoria.cfg").c_str(), &before), 0);
-        wnd->DispatchCommand(c.setup);
+        Trigger(wnd, c.setup);
         struct stat after;
         ASSERT_EQ(stat((dir.Path() + "/Velmoria.cfg").c_str(), &after), 0);
         // A written file is a new file that took the old one's name.
         EXPECT_EQ(after.st_ino != before.st_ino, c.accept) << c.setup;
         EXPECT_EQ(dir.Read("Velmoria.cfg"),
                   std::string(reinterpret_cast<const char*>(&wnd->Values), sizeof(::Setup)));
-        wnd->DispatchCommand(cmd::kReturn);
+        Trigger(wnd, "return");
     }
 }
 
@@ -127,22 +134,22 @@ TEST_F(ViewWindow, WheelZoomsTheGlobeOneStepPerNotch)
     } cases[] = {{{120}, 20}, {{360}, 60}, {{-240}, -40}, {{60, 60}, 20}, {{60}, 0}};
     for (const auto& c : cases)
     {
-        EnterStopped(cmd::kStarMap, true);
+        EnterStopped("starMap", true);
         const int r0 = wnd->starmap.r;
         for (int eighths : c.turns)
             SendWheel(eighths);
         EXPECT_EQ(wnd->starmap.r - r0, c.radiusChange) << c.turns.front();
-        wnd->DispatchCommand(cmd::kReturn);
+        Trigger(wnd, "return");
     }
 }
 
 TEST_F(ViewWindow, WheelZoomsTheSolarSystemAsItsZoomCommandsDo)
 {
-    EnterStopped(cmd::kSolarSystem);
+    EnterStopped("solarSystem");
     const float start = wnd->solar.Scale;
-    wnd->DispatchCommand(cmd::kZoomIn);
+    Trigger(wnd, "zoomIn");
     const float zoomedIn = wnd->solar.Scale;
-    wnd->DispatchCommand(cmd::kZoomOut);
+    Trigger(wnd, "zoomOut");
     ASSERT_FLOAT_EQ(wnd->solar.Scale, start);
     SendWheel(120);
     EXPECT_FLOAT_EQ(wnd->solar.Scale, zoomedIn);
@@ -158,7 +165,7 @@ TEST_F(ViewWindow, DraggingTheReviewGlobeCarriesTheSkyWithThePointer)
     } cases[] = {{{30, 0}}, {{-30, 0}}, {{0, 30}}, {{0, -30}}, {{25, 20}}};
     for (const auto& c : cases)
     {
-        EnterStopped(cmd::kStarMap, true);
+        EnterStopped("starMap", true);
         const double t0 = wnd->starmap.t;
         const QPointF from = FrontPointNow(t0);
         SendMouse(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
@@ -169,11 +176,11 @@ TEST_F(ViewWindow, DraggingTheReviewGlobeCarriesTheSkyWithThePointer)
         const QPointF now = FrontPointNow(t0);
         EXPECT_NEAR(now.x(), from.x() + c.drag.x(), 3.0) << c.drag.x() << "," << c.drag.y();
         EXPECT_NEAR(now.y(), from.y() + c.drag.y(), 3.0) << c.drag.x() << "," << c.drag.y();
-        EXPECT_EQ(wnd->VScrollBar()->value(), wnd->starmap.VPos);
+        EXPECT_EQ(wnd->StarView().VScrollBar()->value(), wnd->starmap.VPos);
         // A move with the button up turns nothing.
         SendMouse(QEvent::MouseMove, from, Qt::NoButton, Qt::NoButton);
         EXPECT_NEAR(FrontPointNow(t0).x(), now.x(), 0.5);
-        wnd->DispatchCommand(cmd::kReturn);
+        Trigger(wnd, "return");
     }
 }
 
@@ -188,15 +195,15 @@ TEST_F(ViewWindow, ArrowKeysTurnAndTiltTheReviewGlobe)
         {Qt::Key_Left, -1, 0}, {Qt::Key_Right, 1, 0}, {Qt::Key_Up, 0, -1}, {Qt::Key_Down, 0, 1}};
     for (const auto& c : cases)
     {
-        EnterStopped(cmd::kStarMap, true);
+        EnterStopped("starMap", true);
         const double t0 = wnd->starmap.t;
         const QPointF from = FrontPointNow(t0);
-        QTest::keyClick(wnd, c.key);
+        QTest::keyClick(&wnd->StarView(), c.key);
         const QPointF moved = FrontPointNow(t0) - from;
         const auto sign = [](double v) { return std::abs(v) < 1.0 ? 0 : (v > 0 ? 1 : -1); };
         EXPECT_EQ(sign(moved.x()), c.dxSign) << c.key;
         EXPECT_EQ(sign(moved.y()), c.dySign) << c.key;
-        wnd->DispatchCommand(cmd::kReturn);
+        Trigger(wnd, "return");
     }
 }
 
@@ -204,12 +211,12 @@ TEST_F(ViewWindow, SavePictureWritesAPngOfTheViewsOwnSize)
 {
     const struct
     {
-        int view;
+        const char* view;
         bool reviewGlobe; // its scroll bar takes width from the view
         const char* name;
-    } cases[] = {{cmd::kSolarSystem, false, "Solar System"},
-                 {cmd::kStarMap, false, "Star Map"},
-                 {cmd::kStarMap, true, "Star Map"}};
+    } cases[] = {{"solarSystem", false, "Solar System"},
+                 {"starMap", false, "Star Map"},
+                 {"starMap", true, "Star Map"}};
     for (const auto& c : cases)
     {
         QString suggested;
@@ -221,30 +228,32 @@ TEST_F(ViewWindow, SavePictureWritesAPngOfTheViewsOwnSize)
                 return path;
             });
         EnterStopped(c.view, c.reviewGlobe);
-        app->Frame()->Command(cmd::kSavePicture);
+        Trigger(wnd, "savePicture");
         platform::SetSaveFileChooser({});
         const QImage saved(path + QStringLiteral(".png"), "PNG");
-        const QRect client = wnd->GetClientRect();
+        const QRect client = c.view == std::string("starMap") ? wnd->StarView().GetClientRect()
+                                                              : wnd->SolarView().GetClientRect();
         EXPECT_EQ(saved.size(), client.size()) << c.name;
         EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32),
-                  wnd->canvas.Image().copy(client).convertToFormat(QImage::Format_RGB32));
+                  ViewCanvas(wnd).Image().copy(client).convertToFormat(QImage::Format_RGB32));
         EXPECT_TRUE(suggested.endsWith(QString::fromLatin1(c.name) + QStringLiteral(".png")));
         EXPECT_TRUE(messages.boxes.empty());
-        wnd->DispatchCommand(cmd::kReturn);
+        Trigger(wnd, "return");
     }
 }
 TEST_F(ViewWindow, PrintedTitleLineNamesTheViewTheClockAndThePlace)
 {
     const struct
     {
-        int view;
+        const char* view;
+        const char* caption;
         LocationSetup place;
         const char* title;
     } cases[] = {
-        {cmd::kStarMap,
+        {"starMap", "Star Map",
          {{2, 21, 0}, {48, 51, 0}, 1, 0, 0},
          "Star Map \u2014 21/06/2001 \u2014 22:05:09 \u2014 48\u00B0 51' N 2\u00B0 21' E"},
-        {cmd::kSolarSystem,
+        {"solarSystem", "Solar System",
          {{74, 5, 0}, {33, 9, 0}, 0, 1, 0},
          "Solar System \u2014 21/06/2001 \u2014 22:05:09 \u2014 33\u00B0 09' S 74\u00B0 05' W"},
     };
@@ -252,10 +261,11 @@ TEST_F(ViewWindow, PrintedTitleLineNamesTheViewTheClockAndThePlace)
     {
         EnterStopped(c.view);
         wnd->Values.LocValues = c.place;
-        wnd->clock.CurDate = Date{21, 6, 2001};
-        wnd->clock.CurTime = Time{22, 5, 9};
-        EXPECT_EQ(wnd->PictureTitle().toStdString(), c.title);
-        wnd->DispatchCommand(cmd::kReturn);
+        wnd->clock.SetDateTime(Date{21, 6, 2001}, wnd->clock.CurrentTime());
+        wnd->clock.SetDateTime(wnd->clock.CurrentDate(), Time{22, 5, 9});
+        EXPECT_EQ(wnd->clock.PictureTitle(QString::fromLatin1(c.caption), wnd->Values).toStdString(),
+                  c.title);
+        Trigger(wnd, "return");
     }
 }
 } // namespace

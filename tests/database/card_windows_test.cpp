@@ -22,6 +22,12 @@
 #include <memory>
 #include <optional>
 
+#include "common/AppSupport.h"
+
+using testing_support::IsEnabled;
+using testing_support::Trigger;
+using testing_support::ViewCanvas;
+
 namespace
 {
 using namespace sample_records;
@@ -52,7 +58,7 @@ protected:
         app = std::make_unique<VelmoriaApp>();
         app->InitMainWindow(false);
         wnd = app->Frame()->Client();
-        wnd->DispatchCommand(303);
+        Trigger(wnd, "dataBase");
     }
     void TearDown() override { app.reset(); }
 
@@ -74,7 +80,7 @@ protected:
 struct FailureCase
 {
     const char* name;
-    int command;
+    const char* command;
     std::optional<std::string> planets, satellites, rings;
     std::vector<platform::MessageRecord> boxes;
 };
@@ -101,92 +107,92 @@ TEST_F(DataBaseView, EveryFailureShowsItsTwoBoxesAndReturnsToTheMainScreen)
     const char* showDb = "Unable to show Astronomical Database";
     const FailureCase cases[] = {
         {"planets missing",
-         805,
+         "jupiterData",
          std::nullopt,
          satellites,
          rings,
          {Error(openPlanets), Error(showDb)}},
         {"satellites missing",
-         805,
+         "jupiterData",
          planets,
          std::nullopt,
          rings,
          {Error("Unable to open file DATA\\SATELLITES.DAT"), Error(showDb)}},
         {"rings missing",
-         805,
+         "jupiterData",
          planets,
          satellites,
          std::nullopt,
          {Error("Unable to open file DATA\\RINGS.DAT"), Error(showDb)}},
         {"planet record short",
-         805,
+         "jupiterData",
          planets.substr(0, 4 * 344 + 10),
          satellites,
          rings,
          {Warning(readPlanets), Error(showDb)}},
         {"no satellite block for a planet without satellites",
-         802,
+         "venusData",
          planets,
          satellites.substr(0, 100),
          rings,
          {Warning("Unable to read from file DATA\\SATELLITES.DAT"), Error(showDb)}},
         {"empty rings file for a planet without rings",
-         802,
+         "venusData",
          planets,
          satellites,
          "",
          {Warning("Unable to read from file DATA\\RINGS.DAT"), Error(showDb)}},
         {"none of Jupiter's satellites",
-         805,
+         "jupiterData",
          planets,
          noJupiter,
          rings,
          {Warning("Unable to read from file DATA\\SATELLITES.DAT"), Error(showDb)}},
         {"none of Saturn's rings",
-         806,
+         "saturnData",
          planets,
          satellites,
          noSaturn,
          {Warning("Unable to read from file DATA\\RINGS.DAT"), Error(showDb)}},
         {"planet and satellites both short",
-         809,
+         "plutoData",
          eightPlanets,
          "",
          rings,
          {Warning(readPlanets), Error(showDb)}},
         {"Sun: planets missing",
-         701,
+         "sunData",
          std::nullopt,
          satellites,
          rings,
          {Error(openPlanets), Error("Unable to show Sun Data")}},
         {"Sun: planets shorter than the Sun record",
-         701,
+         "sunData",
          planets.substr(0, 191),
          satellites,
          rings,
          {Warning(readPlanets), Error("Unable to show Sun Data")}},
         {"Moon: satellites missing",
-         810,
+         "moonData",
          planets,
          std::nullopt,
          rings,
          {Error("Unable to open file DATA\\SATELLITES.DAT"), Error("Unable to show Moon Data")}},
         {"Moon: satellites shorter than the Moon record",
-         810,
+         "moonData",
          planets,
          satellites.substr(0, 241),
          rings,
          {Warning("Unable to read from file DATA\\SATELLITES.DAT"),
           Error("Unable to show Moon Data")}},
         {"comparison: planets missing",
-         814,
+         "comparison",
          std::nullopt,
          satellites,
          rings,
          {Error(openPlanets), Error(showDb)}},
         {"comparison: eight planets",
-         814,
+         "comparison",
          planets.substr(0, 8 * 344 + 100),
          satellites,
          rings,
@@ -209,10 +215,10 @@ TEST_F(DataBaseView, EveryFailureShowsItsTwoBoxesAndReturnsToTheMainScreen)
             dir.Write("Data/Satellites.dat", *c.satellites);
         if (c.rings)
             dir.Write("Data/Rings.dat", *c.rings);
-        wnd->DispatchCommand(303);
-        ASSERT_EQ(wnd->Subject, model::Mode::DataBase);
+        Trigger(wnd, "dataBase");
+        ASSERT_EQ(wnd->Subject(), model::Mode::DataBase);
         messages.boxes.clear();
-        wnd->DispatchCommand(c.command);
+        Trigger(wnd, c.command);
         ASSERT_EQ(messages.boxes.size(), c.boxes.size());
         for (size_t i = 0; i < c.boxes.size(); ++i)
         {
@@ -220,8 +226,8 @@ TEST_F(DataBaseView, EveryFailureShowsItsTwoBoxesAndReturnsToTheMainScreen)
             EXPECT_EQ(messages.boxes[i].caption, c.boxes[i].caption);
             EXPECT_EQ(messages.boxes[i].flags, c.boxes[i].flags);
         }
-        EXPECT_EQ(wnd->Subject, model::Mode::Main);
-        EXPECT_EQ(app->Frame()->MenuId(), 201);
+        EXPECT_EQ(wnd->Subject(), model::Mode::Main);
+        EXPECT_EQ(app->Frame()->windowTitle().toStdString(), "Velmoria - [Main]");
     }
     EXPECT_EQ(cards, 0);
 }
@@ -252,10 +258,10 @@ TEST_F(DataBaseView, EarthCardTakesTheMoonFromTheEndOfTheSatellitesFile)
             EXPECT_EQ(card->Sat->text().toStdString(), "1");
             return platform::IDOK;
         });
-    wnd->DispatchCommand(803);
+    Trigger(wnd, "earthData");
     EXPECT_TRUE(seen);
     EXPECT_TRUE(messages.boxes.empty());
-    EXPECT_EQ(wnd->Subject, model::Mode::DataBase);
+    EXPECT_EQ(wnd->Subject(), model::Mode::DataBase);
     EXPECT_EQ(app->Frame()->Status()->HintText(), "Viewing Astronomical Database");
 }
 
@@ -267,7 +273,7 @@ struct Listed
     bool satListEnabled = false;
 };
 
-Listed OpenPlanetCard(VelmoriaWnd* wnd, int command)
+Listed OpenPlanetCard(VelmoriaWnd* wnd, const char* command)
 {
     Listed listed;
     DialogAnswer answer(
@@ -285,14 +291,14 @@ Listed OpenPlanetCard(VelmoriaWnd* wnd, int command)
             }
             return platform::IDOK;
         });
-    wnd->DispatchCommand(command);
+    Trigger(wnd, command);
     return listed;
 }
 
 TEST_F(DataBaseView, PlanetWithoutSatellitesOpensWithEmptyDisabledList)
 {
     WriteAll();
-    const Listed venus = OpenPlanetCard(wnd, 802);
+    const Listed venus = OpenPlanetCard(wnd, "venusData");
     EXPECT_TRUE(messages.boxes.empty());
     EXPECT_TRUE(venus.satellites.empty());
     EXPECT_EQ(venus.satCount, "None");
@@ -303,11 +309,11 @@ TEST_F(DataBaseView, PlanetWithoutSatellitesOpensWithEmptyDisabledList)
 TEST_F(DataBaseView, PlanetsSatellitesAndRingsAreListedInFileOrder)
 {
     WriteAll();
-    const Listed jupiter = OpenPlanetCard(wnd, 805);
+    const Listed jupiter = OpenPlanetCard(wnd, "jupiterData");
     EXPECT_EQ(jupiter.satellites, (std::vector<std::string>{"Io", "Europa"}));
     EXPECT_EQ(jupiter.rings, std::vector<std::string>{});
     EXPECT_EQ(jupiter.satCount, "95"); // the known moons, more than the records describe
-    const Listed saturn = OpenPlanetCard(wnd, 806);
+    const Listed saturn = OpenPlanetCard(wnd, "saturnData");
     EXPECT_EQ(saturn.rings, (std::vector<std::string>{"A", "Cassini"}));
     EXPECT_TRUE(messages.boxes.empty());
 }
@@ -317,7 +323,7 @@ TEST_F(DataBaseView, TrailingPartialRingRecordIsNotCounted)
     WriteAll();
     // Half of a third Saturn ring: its planet byte is there, the rest of the record is not.
     dir.Write("Data/Rings.dat", RingsFile() + Bytes(Ring(6, "Partial")).substr(0, 20));
-    const Listed saturn = OpenPlanetCard(wnd, 806);
+    const Listed saturn = OpenPlanetCard(wnd, "saturnData");
     EXPECT_TRUE(messages.boxes.empty());
     EXPECT_EQ(saturn.rings, (std::vector<std::string>{"A", "Cassini"}));
 }
@@ -329,10 +335,10 @@ TEST_F(DataBaseView, FewerMatchingRecordsThanTheCountListsThoseFound)
     planets[4 * 344 + offsetof(PlanetDB, Satellites)] = 5; // Jupiter claims five
     planets[5 * 344 + offsetof(PlanetDB, Rings)] = 9;      // Saturn claims nine
     dir.Write("Data/Planets.dat", planets);
-    const Listed jupiter = OpenPlanetCard(wnd, 805);
+    const Listed jupiter = OpenPlanetCard(wnd, "jupiterData");
     EXPECT_EQ(jupiter.satellites, (std::vector<std::string>{"Io", "Europa"}));
     EXPECT_EQ(jupiter.satCount, "95");
-    const Listed saturn = OpenPlanetCard(wnd, 806);
+    const Listed saturn = OpenPlanetCard(wnd, "saturnData");
     EXPECT_EQ(saturn.rings, (std::vector<std::string>{"A", "Cassini"}));
     EXPECT_EQ(saturn.ringCount, "1"); // the Cassini Division is listed but is not a ring
     EXPECT_TRUE(messages.boxes.empty());
@@ -362,9 +368,9 @@ TEST_F(DataBaseView, MoonCardFromTheEarthCardShowsTheSameRecordAsTheMoonCommand)
             }
             return platform::IDOK;
         });
-    wnd->DispatchCommand(810);
+    Trigger(wnd, "moonData");
     EXPECT_EQ(app->Frame()->Status()->HintText(), "Viewing Astronomical Database");
-    wnd->DispatchCommand(803);
+    Trigger(wnd, "earthData");
     EXPECT_EQ(fromMenu, "356400 -- 370400|5\xB0 8' 42.0''");
     EXPECT_EQ(fromEarth, fromMenu);
     EXPECT_TRUE(messages.boxes.empty());
@@ -393,7 +399,7 @@ TEST_F(DataBaseView, SatelliteAndRingCardsOpenForTheSelectedEntry)
                 captions.push_back(ring->windowTitle().toStdString());
             return platform::IDOK;
         });
-    wnd->DispatchCommand(805);
+    Trigger(wnd, "jupiterData");
     EXPECT_EQ(captions, (std::vector<std::string>{"Satellite 2 - [ Europa ] - ( S 1 )",
                                                   "Distance from Jupiter (km)"}));
     captions.clear();
@@ -413,7 +419,7 @@ TEST_F(DataBaseView, SatelliteAndRingCardsOpenForTheSelectedEntry)
             }
             return platform::IDOK;
         });
-    wnd->DispatchCommand(806);
+    Trigger(wnd, "saturnData");
     EXPECT_EQ(captions, (std::vector<std::string>{"Ring - [ Cassini Division ]"}));
 }
 
@@ -441,7 +447,7 @@ TEST_F(DataBaseView, SatelliteAndRingButtonsWorkOnlyOnThePhysicalPage)
             }
             return platform::IDOK;
         });
-    wnd->DispatchCommand(805);
+    Trigger(wnd, "jupiterData");
     EXPECT_EQ(enabled, (std::vector<bool>{false, false, true, false, false, false, false}));
 }
 
@@ -476,10 +482,10 @@ TEST_F(DataBaseView, HelpOpensTheTopicOfTheSelectedPage)
             }
             return platform::IDOK;
         });
-    wnd->DispatchCommand(804);
-    wnd->DispatchCommand(701);
-    wnd->DispatchCommand(810);
-    wnd->DispatchCommand(814);
+    Trigger(wnd, "marsData");
+    Trigger(wnd, "sunData");
+    Trigger(wnd, "moonData");
+    Trigger(wnd, "comparison");
     std::vector<unsigned long> topics;
     for (const platform::HelpRequest& r : help.requests)
     {
@@ -505,7 +511,7 @@ TEST_F(DataBaseView, SunCardReadsTheLastRecordOfAPlanetsFileOfAnyLength)
             }
             return platform::IDOK;
         });
-    wnd->DispatchCommand(701);
+    Trigger(wnd, "sunData");
     EXPECT_TRUE(messages.boxes.empty());
     EXPECT_EQ(ratio, "70.68%");
     EXPECT_EQ(hint, "Viewing Sun card");
@@ -529,7 +535,7 @@ TEST_F(DataBaseView, ComparisonGetsTheNinePlanetsInFileOrder)
             }
             return platform::IDOK;
         });
-    wnd->DispatchCommand(814);
+    Trigger(wnd, "comparison");
     EXPECT_EQ(numbers, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9}));
     EXPECT_EQ(hint, "Comparing planets");
     EXPECT_EQ(app->Frame()->Status()->HintText(), "Viewing Astronomical Database");
@@ -550,12 +556,12 @@ TEST_F(DataBaseView, MissingStructurePictureIsToldAndTheCardStillOpens)
             }
             return platform::IDOK;
         });
-    wnd->DispatchCommand(804);
+    Trigger(wnd, "marsData");
     EXPECT_TRUE(opened);
     ASSERT_EQ(messages.boxes.size(), 1u);
     EXPECT_EQ(messages.boxes[0].text, "Unable to open file BITMAP\\STRUCT\\MARSSTR.BMP");
     EXPECT_EQ(messages.boxes[0].caption, platform::kCaptionError);
-    EXPECT_EQ(wnd->Subject, model::Mode::DataBase);
+    EXPECT_EQ(wnd->Subject(), model::Mode::DataBase);
 }
 
 TEST_F(DataBaseView, PlanetNumberOutsideTheNineShowsNoPicture)
@@ -578,14 +584,14 @@ TEST_F(DataBaseView, PlanetNumberOutsideTheNineShowsNoPicture)
             }
             return platform::IDOK;
         });
-    wnd->DispatchCommand(804);
+    Trigger(wnd, "marsData");
     EXPECT_TRUE(opened);
     EXPECT_TRUE(messages.boxes.empty());
 }
 
 struct MediaCase
 {
-    int command;
+    const char* command;
     bool video;         // the Video button, else View
     std::string opened; // what the button opened, with its arguments
     std::string hintWhileOpen, hintAfter;
@@ -598,15 +604,15 @@ TEST_F(DataBaseView, VideoAndViewButtonsOpenTheBodysFilmAndPicture)
                                     dir.Path() + "/Bitmap/Solar");
     dir.LinkRuntime("Video");
     const MediaCase cases[] = {
-        {805, true, "film Video\\Jupiter.avi 5", "Viewing video of Planet", "Viewing Planet card"},
-        {805, false, "pictures 5..5", "Showing view of Planet", "Viewing Planet card"},
-        {808, true, "film Video\\Neptune.avi 8", "Viewing video of Planet", "Viewing Planet card"},
-        {803, false, "pictures 3..3", "Showing view of Planet", "Viewing Planet card"},
-        {701, true, "film Video\\Sun.avi 0", "Viewing video of Sun", "Viewing Sun card"},
-        {701, false, "pictures 0..0", "Showing view of Sun", "Viewing Sun card"},
-        {810, true, "film Video\\Moon.avi 10", "Viewing video of Moon", "Viewing Moon card"},
+        {"jupiterData", true, "film Video\\Jupiter.avi 5", "Viewing video of Planet", "Viewing Planet card"},
+        {"jupiterData", false, "pictures 5..5", "Showing view of Planet", "Viewing Planet card"},
+        {"neptuneData", true, "film Video\\Neptune.avi 8", "Viewing video of Planet", "Viewing Planet card"},
+        {"earthData", false, "pictures 3..3", "Showing view of Planet", "Viewing Planet card"},
+        {"sunData", true, "film Video\\Sun.avi 0", "Viewing video of Sun", "Viewing Sun card"},
+        {"sunData", false, "pictures 0..0", "Showing view of Sun", "Viewing Sun card"},
+        {"moonData", true, "film Video\\Moon.avi 10", "Viewing video of Moon", "Viewing Moon card"},
         // The Moon's View leaves the card's hint in place while the viewer is open.
-        {810, false, "pictures 10..10", "Viewing Moon card", "Viewing Moon card"},
+        {"moonData", false, "pictures 10..10", "Viewing Moon card", "Viewing Moon card"},
     };
     for (const MediaCase& c : cases)
     {
@@ -636,7 +642,7 @@ TEST_F(DataBaseView, VideoAndViewButtonsOpenTheBodysFilmAndPicture)
                 after = app->Frame()->Status()->HintText();
                 return platform::IDOK;
             });
-        wnd->DispatchCommand(c.command);
+        Trigger(wnd, c.command);
         EXPECT_EQ(opened, c.opened);
         EXPECT_EQ(during, c.hintWhileOpen);
         EXPECT_EQ(after, c.hintAfter);
@@ -655,8 +661,9 @@ TEST_F(DataBaseView, PlanetsWithoutAFilmHaveTheVideoButtonDisabled)
                 enabled.push_back(card->btnVideo->isEnabled());
             return platform::IDOK;
         });
-    for (int id = 801; id <= 809; ++id)
-        wnd->DispatchCommand(id);
+    for (const char* planet : {"mercuryData", "venusData", "earthData", "marsData", "jupiterData",
+                               "saturnData", "uranusData", "neptuneData", "plutoData"})
+        Trigger(wnd, planet);
     EXPECT_EQ(enabled,
               (std::vector<bool>{false, true, true, true, true, true, false, true, false}));
 }
@@ -664,8 +671,8 @@ TEST_F(DataBaseView, PlanetsWithoutAFilmHaveTheVideoButtonDisabled)
 TEST_F(DataBaseView, CommandsDoNothingOutsideTheDatabaseView)
 {
     WriteAll();
-    wnd->DispatchCommand(400);
-    ASSERT_EQ(wnd->Subject, model::Mode::Main);
+    Trigger(wnd, "return");
+    ASSERT_EQ(wnd->Subject(), model::Mode::Main);
     int cards = 0;
     DialogAnswer answer(
         [&cards](platform::Dialog&)
@@ -673,15 +680,15 @@ TEST_F(DataBaseView, CommandsDoNothingOutsideTheDatabaseView)
             ++cards;
             return platform::IDOK;
         });
-    for (int id : {701, 801, 805, 809, 810, 814})
-        wnd->DispatchCommand(id);
+    for (const char* command : {"sunData", "mercuryData", "plutoData", "moonData", "comparison"})
+        EXPECT_FALSE(Trigger(wnd, command)) << command; // not offered on the main screen
     EXPECT_EQ(cards, 0);
     EXPECT_TRUE(messages.boxes.empty());
 }
 TEST_F(DataBaseView, PlanetCardKeepsOneSizeOnEveryPage)
 {
     WriteAll();
-    for (int command : {801, 803, 805, 806})
+    for (const char* command : {"mercuryData", "earthData", "jupiterData", "saturnData"})
     {
         std::vector<QSize> sizes;
         DialogAnswer answer(
@@ -699,7 +706,7 @@ TEST_F(DataBaseView, PlanetCardKeepsOneSizeOnEveryPage)
                 }
                 return platform::IDOK;
             });
-        wnd->DispatchCommand(command);
+        Trigger(wnd, command);
         ASSERT_EQ(sizes.size(), 7u) << command;
         for (const QSize& s : sizes)
             EXPECT_EQ(s, sizes.front()) << command;
@@ -730,8 +737,8 @@ TEST_F(DataBaseView, EveryCardAndChartCarriesSaveCopyAndPrint)
                 sun->BtnView();
             return platform::IDOK;
         });
-    for (int command : {805, 806, 701, 810, 814})
-        wnd->DispatchCommand(command);
+    for (const char* command : {"jupiterData", "saturnData", "sunData", "moonData", "comparison"})
+        Trigger(wnd, command);
     const std::string keys = " Ctrl+S Ctrl+C Ctrl+P";
     // Jupiter opens a satellite's card; Saturn a ring's.
     EXPECT_EQ(seen, (std::vector<std::string>{"PlanetDlg" + keys, "SatelliteDlg" + keys,

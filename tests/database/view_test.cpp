@@ -16,6 +16,12 @@
 #include <string>
 #include <vector>
 
+#include "common/AppSupport.h"
+
+using testing_support::IsEnabled;
+using testing_support::Trigger;
+using testing_support::ViewCanvas;
+
 namespace
 {
 using testing_support::DialogAnswer;
@@ -376,16 +382,16 @@ protected:
 
 TEST_F(ViewCommands, EachViewCommandOpensItsRangeWithItsHintAndRestoresTheDatabaseHint)
 {
-    wnd->DispatchCommand(303);
-    ASSERT_EQ(wnd->Subject, model::Mode::DataBase);
+    Trigger(wnd, "dataBase");
+    ASSERT_EQ(wnd->Subject(), model::Mode::DataBase);
     const struct
     {
-        int command;
+        const char* command;
         int min, max;
         const char* hint;
-    } cases[] = {{811, 0, 10, "Showing views of Solar System objects"},
-                 {812, 11, 17, "Showing views of Galaxies"},
-                 {813, 18, 27, "Showing views of Nebulas"}};
+    } cases[] = {{"solarObjectsView", 0, 10, "Showing views of Solar System objects"},
+                 {"galaxiesView", 11, 17, "Showing views of Galaxies"},
+                 {"nebulasView", 18, 27, "Showing views of Nebulas"}};
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.command);
@@ -406,7 +412,7 @@ TEST_F(ViewCommands, EachViewCommandOpensItsRangeWithItsHintAndRestoresTheDataba
                 ++opened;
                 return platform::IDCANCEL;
             });
-        wnd->DispatchCommand(c.command);
+        Trigger(wnd, c.command);
         EXPECT_EQ(opened, 1);
         EXPECT_EQ(app->Frame()->Status()->HintText(), "Viewing Astronomical Database");
     }
@@ -415,7 +421,7 @@ TEST_F(ViewCommands, EachViewCommandOpensItsRangeWithItsHintAndRestoresTheDataba
 
 TEST_F(ViewCommands, ViewCommandsDoNothingOutsideTheDatabase)
 {
-    ASSERT_EQ(wnd->Subject, model::Mode::Main);
+    ASSERT_EQ(wnd->Subject(), model::Mode::Main);
     int opened = 0;
     DialogAnswer answer(
         [&](platform::Dialog&)
@@ -423,8 +429,8 @@ TEST_F(ViewCommands, ViewCommandsDoNothingOutsideTheDatabase)
             ++opened;
             return platform::IDCANCEL;
         });
-    for (int command : {811, 812, 813})
-        wnd->DispatchCommand(command);
+    for (const char* command : {"solarObjectsView", "galaxiesView", "nebulasView"})
+        EXPECT_FALSE(Trigger(wnd, command)) << command; // not offered on the main screen
     EXPECT_EQ(opened, 0);
     EXPECT_EQ(app->Frame()->Status()->HintText(), "Choose subject for viewing");
 }

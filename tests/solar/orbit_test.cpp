@@ -252,10 +252,12 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(file.ok);
-        wnd.Subject = model::Mode::SolarSystem;
+        dir.LinkAllRuntime();
+        wnd.RestoreMain();
+        wnd.EnterSubject(model::Mode::SolarSystem);
+        ASSERT_EQ(wnd.Subject(), model::Mode::SolarSystem);
         std::copy(std::begin(file.table), std::end(file.table), std::begin(wnd.solar.SolObj));
     }
-    void TearDown() override { wnd.Subject = model::Mode::None; }
     // Every body stands at its place at the UT instant `ut` (seconds since 1901 UT).
     void ExpectPlacesAt(int64_t ut) const
     {
@@ -270,6 +272,8 @@ protected:
     }
     ElementsFile file;
     testing_support::ScratchDir dir; // the window reads and writes its configuration here
+    testing_support::SoundRecorder sounds;
+    testing_support::MessageRecorder messages;
     VelmoriaWnd wnd;
 };
 
@@ -300,9 +304,9 @@ TEST_F(SolarClock, EveryTickShowsTheBodiesAtTheInstantWhicheverWayTheClockRan)
 {
     testing_support::ScopedTimeZone zone("UTC0");
     wnd.solar.Playing = true;
-    wnd.clock.TimeUpdateMode = kByDays;
-    wnd.clock.CurDate = Date{1, 12, 2026};
-    wnd.clock.timeStep = 0;
+    wnd.clock.SetMode(kByDays);
+    wnd.clock.SetDateTime(Date{1, 12, 2026}, wnd.clock.CurrentTime());
+    wnd.clock.NoteStep(0);
     // Forward, reversed, forward again, then a date set by hand that lies behind the clock.
     const struct
     {
@@ -312,9 +316,9 @@ TEST_F(SolarClock, EveryTickShowsTheBodiesAtTheInstantWhicheverWayTheClockRan)
                  {false, {}}, {true, {}}, {true, {}}, {true, {3, 5, 1950}}, {true, {}}};
     for (const auto& tick : ticks)
     {
-        wnd.clock.TimeForward = tick.forward;
+        wnd.clock.SetTimeDirection(tick.forward);
         if (tick.set.Day != 0)
-            wnd.clock.CurDate = tick.set;
+            wnd.clock.SetDateTime(tick.set, wnd.clock.CurrentTime());
         const uint64_t shown = wnd.clock.Instant();
         wnd.EvTimer(kTimerSolar);
         SCOPED_TRACE(shown);

@@ -161,7 +161,8 @@ TEST(SolarReader, AMissingFileIsAnOpenFailure)
               solar::SolarReadResult::OpenFailed);
 }
 
-// The window in the Solar System mode as the entry leaves it just before reading.
+// The window on the main screen, about to open the Solar System with the scratch directory's
+// elements file.
 class SolarEntry : public ::testing::Test
 {
 protected:
@@ -169,18 +170,19 @@ protected:
     {
         dir.LinkRuntime("Bitmap");
         wnd = std::make_unique<VelmoriaWnd>();
-        wnd->Subject = model::Mode::SolarSystem;
         wnd->resize(320, 240);
+        wnd->RestoreMain();
     }
     void TearDown() override { wnd.reset(); }
     ScratchDir dir;
     MessageRecorder messages;
+    testing_support::SoundRecorder sounds;
     std::unique_ptr<VelmoriaWnd> wnd;
 };
 
 TEST_F(SolarEntry, AMissingFileShowsTwoErrorsAndReturnsToTheMainScreen)
 {
-    EXPECT_FALSE(wnd->solar.ReadSolData());
+    wnd->EnterSubject(model::Mode::SolarSystem);
     ASSERT_EQ(messages.boxes.size(), 2u);
     EXPECT_EQ(messages.boxes[0].text, "Unable to open file DATA\\SOLOBJ.DAT");
     EXPECT_EQ(messages.boxes[0].caption, std::string("Velmoria - [Error]"));
@@ -188,29 +190,29 @@ TEST_F(SolarEntry, AMissingFileShowsTwoErrorsAndReturnsToTheMainScreen)
     EXPECT_EQ(messages.boxes[1].text, "Unable to show Solar System");
     EXPECT_EQ(messages.boxes[1].caption, std::string("Velmoria - [Error]"));
     EXPECT_EQ(messages.boxes[1].flags, 0x10u);
-    EXPECT_EQ(wnd->Subject, model::Mode::Main);
-    EXPECT_NE(wnd->BGBitmap, nullptr); // the main screen's picture is back
+    EXPECT_EQ(wnd->Subject(), model::Mode::Main);
+    EXPECT_EQ(wnd->CurrentView(), &wnd->Main());
 }
 
 TEST_F(SolarEntry, AnUnreadableFileShowsAWarningThenAnError)
 {
     // A directory opens for reading but yields no records.
     std::filesystem::create_directories("Data/Solobj.dat");
-    EXPECT_FALSE(wnd->solar.ReadSolData());
+    wnd->EnterSubject(model::Mode::SolarSystem);
     ASSERT_EQ(messages.boxes.size(), 2u);
     EXPECT_EQ(messages.boxes[0].text, "Unable to read from file DATA\\SOLOBJ.DAT");
     EXPECT_EQ(messages.boxes[0].caption, std::string("Velmoria - [Warning]"));
     EXPECT_EQ(messages.boxes[0].flags, 0x30u);
     EXPECT_EQ(messages.boxes[1].text, "Unable to show Solar System");
     EXPECT_EQ(messages.boxes[1].flags, 0x10u);
-    EXPECT_EQ(wnd->Subject, model::Mode::Main);
+    EXPECT_EQ(wnd->Subject(), model::Mode::Main);
 }
 
 TEST_F(SolarEntry, AnEmptyFileIsReadWithoutAMessage)
 {
     dir.Write("Data/Solobj.dat", "");
-    EXPECT_TRUE(wnd->solar.ReadSolData());
+    wnd->EnterSubject(model::Mode::SolarSystem);
     EXPECT_TRUE(messages.boxes.empty());
-    EXPECT_EQ(wnd->Subject, model::Mode::SolarSystem);
+    EXPECT_EQ(wnd->Subject(), model::Mode::SolarSystem);
 }
 } // namespace

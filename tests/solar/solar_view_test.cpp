@@ -8,6 +8,7 @@
 #include "sky/Ephemeris.h"
 #include "solar/Orbit.h"
 #include "solar/SSSetupDlg.h"
+#include "solar/SolarSystemView.h"
 #include "solar/SolarReader.h"
 #include "starmap/SmallCard.h"
 
@@ -21,6 +22,12 @@
 #include <memory>
 #include <string>
 #include <vector>
+
+#include "common/AppSupport.h"
+
+using testing_support::IsEnabled;
+using testing_support::Trigger;
+using testing_support::ViewCanvas;
 
 namespace
 {
@@ -106,31 +113,32 @@ class SolarView : public ::testing::Test
 protected:
     void SetUp() override
     {
-        wnd = std::make_unique<VelmoriaWnd>();
-        wnd->Subject = model::Mode::SolarSystem;
-        wnd->resize(400, 300);
-        wnd->canvas = Canvas(400, 300, 0);
-        wnd->solar.XCenter = 200;
-        wnd->solar.YCenter = 150.5f;
-        wnd->solar.Scale = 1.0f;
-        wnd->solar.Playing = false;
-        for (auto& flag : wnd->Values.SSValues)
+        view = std::make_unique<SolarSystemView>(values, clock);
+        view->resize(400, 300);
+        view->canvas = Canvas(400, 300, 0);
+        view->solar.XCenter = 200;
+        view->solar.YCenter = 150.5f;
+        view->solar.Scale = 1.0f;
+        view->solar.Playing = false;
+        for (auto& flag : values.SSValues)
             flag = 1;
-        wnd->Values.SSValues[11] = 0;
-        wnd->Values.SSValues[12] = 0;
-        wnd->Values.Names = 0;
-        wnd->solar.CreateSolarSprites();
-        wnd->solar.SolObj[1] = Body('P', "Venus", 0.5, 0, 0);
-        wnd->solar.SolObj[2] = Body('P', "Earth", 1.0, 0, 0);
-        Put(wnd->solar.SolObj[1], -0.5, 0);
-        Put(wnd->solar.SolObj[2], -1, 0);
+        values.SSValues[11] = 0;
+        values.SSValues[12] = 0;
+        values.Names = 0;
+        view->solar.CreateSolarSprites();
+        view->solar.SolObj[1] = Body('P', "Venus", 0.5, 0, 0);
+        view->solar.SolObj[2] = Body('P', "Earth", 1.0, 0, 0);
+        Put(view->solar.SolObj[1], -0.5, 0);
+        Put(view->solar.SolObj[2], -1, 0);
     }
-    void TearDown() override { wnd.reset(); }
-    const Canvas& Earth() const { return *wnd->solar.PlBitmap[2]; }
+    void TearDown() override { view.reset(); }
+    const Canvas& Earth() const { return *view->solar.PlBitmap[2]; }
 
     ScratchDir dir;
     MessageRecorder messages;
-    std::unique_ptr<VelmoriaWnd> wnd;
+    ::Setup values = DefaultSetup();
+    SimClock clock;
+    std::unique_ptr<SolarSystemView> view;
 };
 
 TEST_F(SolarView, SpritesHaveTheSizesOfTheirBodies)
@@ -138,67 +146,67 @@ TEST_F(SolarView, SpritesHaveTheSizesOfTheirBodies)
     const int planets[] = {4, 6, 7, 5, 9, 9, 8, 8, 4};
     for (int i = 0; i < 9; ++i)
     {
-        EXPECT_EQ(wnd->solar.PlBitmap[i]->Width(), planets[i]) << i;
-        EXPECT_EQ(wnd->solar.MPlanetdc[i]->Height(), planets[i]) << i;
+        EXPECT_EQ(view->solar.PlBitmap[i]->Width(), planets[i]) << i;
+        EXPECT_EQ(view->solar.MPlanetdc[i]->Height(), planets[i]) << i;
     }
-    EXPECT_EQ(wnd->solar.bmSol->Width(), 11);
-    EXPECT_EQ(wnd->solar.bmCom->Width(), 3);
-    wnd->solar.DeleteSolarSprites();
-    EXPECT_EQ(wnd->solar.bmSol, nullptr);
-    EXPECT_EQ(wnd->solar.PlBitmap[8], nullptr);
+    EXPECT_EQ(view->solar.bmSol->Width(), 11);
+    EXPECT_EQ(view->solar.bmCom->Width(), 3);
+    view->solar.DeleteSolarSprites();
+    EXPECT_EQ(view->solar.bmSol, nullptr);
+    EXPECT_EQ(view->solar.PlBitmap[8], nullptr);
 }
 
 TEST_F(SolarView, DrawsABodyCentredOnItsPointAndErasesItsOldPlace)
 {
     // Longitude 180 degrees, 1 AU: (200 - 149.6, 150) -> (50, 150).
-    wnd->solar.ShowSolSyst();
-    EXPECT_EQ(wnd->solar.SolObj[2].X, 50);
-    EXPECT_EQ(wnd->solar.SolObj[2].Y, 150);
-    EXPECT_TRUE(BlockIs(wnd->canvas, 50 - 3, 150 - 3, Earth()));
+    view->solar.ShowSolSyst();
+    EXPECT_EQ(view->solar.SolObj[2].X, 50);
+    EXPECT_EQ(view->solar.SolObj[2].Y, 150);
+    EXPECT_TRUE(BlockIs(view->canvas, 50 - 3, 150 - 3, Earth()));
     // The Sun is a plain copy at the centre.
-    EXPECT_TRUE(BlockIs(wnd->canvas, 200 - 5, 150 - 5, *wnd->solar.bmSol));
+    EXPECT_TRUE(BlockIs(view->canvas, 200 - 5, 150 - 5, *view->solar.bmSol));
 
     // Half a turn later: (349, 150); the old place is black again.
-    Put(wnd->solar.SolObj[2], 1, 0);
-    wnd->solar.ShowSolSyst();
-    EXPECT_EQ(wnd->solar.SolObj[2].X, 349);
-    EXPECT_TRUE(BlockIs(wnd->canvas, 349 - 3, 150 - 3, Earth()));
-    EXPECT_TRUE(BlockIsBlack(wnd->canvas, 47, 147, 7, 7));
+    Put(view->solar.SolObj[2], 1, 0);
+    view->solar.ShowSolSyst();
+    EXPECT_EQ(view->solar.SolObj[2].X, 349);
+    EXPECT_TRUE(BlockIs(view->canvas, 349 - 3, 150 - 3, Earth()));
+    EXPECT_TRUE(BlockIsBlack(view->canvas, 47, 147, 7, 7));
 }
 
 TEST_F(SolarView, TrailsKeepTheOldSprites)
 {
-    wnd->Values.SSValues[12] = 1;
-    wnd->solar.ShowSolSyst();
-    Put(wnd->solar.SolObj[2], 1, 0);
-    wnd->solar.ShowSolSyst();
-    EXPECT_TRUE(BlockIs(wnd->canvas, 47, 147, Earth()));
-    EXPECT_TRUE(BlockIs(wnd->canvas, 346, 147, Earth()));
+    values.SSValues[12] = 1;
+    view->solar.ShowSolSyst();
+    Put(view->solar.SolObj[2], 1, 0);
+    view->solar.ShowSolSyst();
+    EXPECT_TRUE(BlockIs(view->canvas, 47, 147, Earth()));
+    EXPECT_TRUE(BlockIs(view->canvas, 346, 147, Earth()));
 }
 
 TEST_F(SolarView, AHiddenPlanetKeepsItsPlaceWhichIsBlackedOnEveryPass)
 {
-    wnd->solar.ShowSolSyst();
-    wnd->Values.SSValues[3] = 0; // Earth hidden
-    Put(wnd->solar.SolObj[2], 1, 0);
-    wnd->canvas.FillRect(40, 140, 60, 160, kWhite);
-    wnd->solar.ShowSolSyst();
-    EXPECT_EQ(wnd->solar.SolObj[2].X, 50);
-    EXPECT_TRUE(BlockIsBlack(wnd->canvas, 47, 147, 7, 7));
-    EXPECT_EQ(wnd->canvas.Pixel(44, 150), kWhite); // only the sprite's square is erased
-    EXPECT_TRUE(BlockIsBlack(wnd->canvas, 346, 147, 7, 7));
+    view->solar.ShowSolSyst();
+    values.SSValues[3] = 0; // Earth hidden
+    Put(view->solar.SolObj[2], 1, 0);
+    view->canvas.FillRect(40, 140, 60, 160, kWhite);
+    view->solar.ShowSolSyst();
+    EXPECT_EQ(view->solar.SolObj[2].X, 50);
+    EXPECT_TRUE(BlockIsBlack(view->canvas, 47, 147, 7, 7));
+    EXPECT_EQ(view->canvas.Pixel(44, 150), kWhite); // only the sprite's square is erased
+    EXPECT_TRUE(BlockIsBlack(view->canvas, 346, 147, 7, 7));
 }
 
 TEST_F(SolarView, OrbitsAreGreyOutlinesOfTheirEllipses)
 {
-    wnd->Values.SSValues[11] = 1;
-    wnd->solar.SolObj[1] = SolObjects{}; // Earth alone
-    Put(wnd->solar.SolObj[2], std::sqrt(0.5), std::sqrt(0.5));
-    wnd->solar.ShowSolSyst();
+    values.SSValues[11] = 1;
+    view->solar.SolObj[1] = SolObjects{}; // Earth alone
+    Put(view->solar.SolObj[2], std::sqrt(0.5), std::sqrt(0.5));
+    view->solar.ShowSolSyst();
     int grey = 0;
     for (int y = 0; y < 300; ++y)
         for (int x = 0; x < 400; ++x)
-            if (wnd->canvas.Pixel(x, y) == kGrey75)
+            if (view->canvas.Pixel(x, y) == kGrey75)
             {
                 ++grey;
                 EXPECT_NEAR(std::hypot(x - 200.0, y - 150.0), 149.6, 2.0) << x << "," << y;
@@ -207,24 +215,24 @@ TEST_F(SolarView, OrbitsAreGreyOutlinesOfTheirEllipses)
     // them survive the window's edges and the sprites.
     EXPECT_GT(grey, 700);
     // The body is drawn over its orbit, which shows through its transparent corners.
-    EXPECT_TRUE(SpriteShows(wnd->canvas, wnd->solar.SolObj[2].X - 3, wnd->solar.SolObj[2].Y - 3,
-                            Earth(), *wnd->solar.MPlanetdc[2]));
+    EXPECT_TRUE(SpriteShows(view->canvas, view->solar.SolObj[2].X - 3, view->solar.SolObj[2].Y - 3,
+                            Earth(), *view->solar.MPlanetdc[2]));
 }
 
 TEST_F(SolarView, OrbitsFollowTheElementsWhenTheyChange)
 {
-    wnd->Values.SSValues[11] = 1;
-    wnd->solar.SolObj[1] = SolObjects{};
+    values.SSValues[11] = 1;
+    view->solar.SolObj[1] = SolObjects{};
     for (const double a : {1.0, 0.6, 1.0})
     {
-        wnd->solar.SolObj[2] = Body('P', "Earth", a, 0, 0);
-        Put(wnd->solar.SolObj[2], -a, 0);
-        wnd->canvas.Clear(0);
-        wnd->solar.ShowSolSyst();
+        view->solar.SolObj[2] = Body('P', "Earth", a, 0, 0);
+        Put(view->solar.SolObj[2], -a, 0);
+        view->canvas.Clear(0);
+        view->solar.ShowSolSyst();
         int grey = 0;
         for (int y = 0; y < 300; ++y)
             for (int x = 0; x < 400; ++x)
-                if (wnd->canvas.Pixel(x, y) == kGrey75)
+                if (view->canvas.Pixel(x, y) == kGrey75)
                 {
                     ++grey;
                     EXPECT_NEAR(std::hypot(x - 200.0, y - 150.0), a * kAu, 2.0) << a;
@@ -235,58 +243,58 @@ TEST_F(SolarView, OrbitsFollowTheElementsWhenTheyChange)
 
 TEST_F(SolarView, AnOrbitPastTheLeftEdgeDrawsNoLineAcrossTheWindow)
 {
-    wnd->Values.SSValues[11] = 1;
-    wnd->solar.SolObj[1] = SolObjects{};
-    wnd->solar.SolObj[2] = Body('P', "Far", 1.5, 0, 0); // radius 224 about x = 200
-    wnd->solar.ShowSolSyst();
+    values.SSValues[11] = 1;
+    view->solar.SolObj[1] = SolObjects{};
+    view->solar.SolObj[2] = Body('P', "Far", 1.5, 0, 0); // radius 224 about x = 200
+    view->solar.ShowSolSyst();
     // Row 150 crosses the circle only near x = -24 and x = 424, both outside: nothing grey.
     for (int x = 0; x < 400; ++x)
-        EXPECT_NE(wnd->canvas.Pixel(x, 150), kGrey75) << x;
+        EXPECT_NE(view->canvas.Pixel(x, 150), kGrey75) << x;
 }
 
 TEST_F(SolarView, TheCentreBodyIsDrawnPlainAtTheMiddleAndTheSunAtItsOffset)
 {
-    wnd->canvas.Clear(kWhite);
-    wnd->Values.SSValues[3] = 0; // even hidden, the centre body is drawn
-    wnd->solar.SystemCenter = 3; // Earth, slot 2
-    wnd->solar.ShowSolSyst();
-    EXPECT_EQ(wnd->solar.SolObj[2].X, 200);
-    EXPECT_EQ(wnd->solar.SolObj[2].Y, 150);
+    view->canvas.Clear(kWhite);
+    values.SSValues[3] = 0; // even hidden, the centre body is drawn
+    view->solar.SystemCenter = 3; // Earth, slot 2
+    view->solar.ShowSolSyst();
+    EXPECT_EQ(view->solar.SolObj[2].X, 200);
+    EXPECT_EQ(view->solar.SolObj[2].Y, 150);
     // A plain copy: the sprite's transparent black corners replace the white background.
-    EXPECT_TRUE(BlockIs(wnd->canvas, 197, 147, Earth()));
+    EXPECT_TRUE(BlockIs(view->canvas, 197, 147, Earth()));
     // Earth is at longitude 180 degrees from the Sun, so the Sun is seen from the Earth at
     // longitude 0, to the right: (349.6, 150.5).
-    EXPECT_NEAR(wnd->solar.XSun, 200 + kAu, 1e-3);
-    EXPECT_NEAR(wnd->solar.YSun, 150.5, 1e-3);
+    EXPECT_NEAR(view->solar.XSun, 200 + kAu, 1e-3);
+    EXPECT_NEAR(view->solar.YSun, 150.5, 1e-3);
     // Venus keeps its offset from the Sun: 0.5 AU toward -x of it, x = 274.8.
-    EXPECT_EQ(wnd->solar.SolObj[1].X, 274);
-    EXPECT_EQ(wnd->solar.SolObj[1].Y, 150);
+    EXPECT_EQ(view->solar.SolObj[1].X, 274);
+    EXPECT_EQ(view->solar.SolObj[1].Y, 150);
     // The Sun was drawn through its mask: its transparent corner keeps the white background.
-    EXPECT_EQ(wnd->solar.MSolardc->Pixel(0, 0), kWhite);
-    EXPECT_EQ(wnd->canvas.Pixel(344, 145), kWhite);
-    EXPECT_NE(wnd->canvas.Pixel(349, 150), kWhite);
+    EXPECT_EQ(view->solar.MSolardc->Pixel(0, 0), kWhite);
+    EXPECT_EQ(view->canvas.Pixel(344, 145), kWhite);
+    EXPECT_NE(view->canvas.Pixel(349, 150), kWhite);
 }
 
 TEST_F(SolarView, WithABodyAtTheCentreNoOrbitsAreDrawn)
 {
-    wnd->Values.SSValues[11] = 1;
-    wnd->solar.SystemCenter = 3;
-    wnd->solar.ShowSolSyst();
+    values.SSValues[11] = 1;
+    view->solar.SystemCenter = 3;
+    view->solar.ShowSolSyst();
     for (int y = 0; y < 300; ++y)
         for (int x = 0; x < 400; ++x)
-            ASSERT_NE(wnd->canvas.Pixel(x, y), kGrey75);
+            ASSERT_NE(view->canvas.Pixel(x, y), kGrey75);
 }
 
 TEST_F(SolarView, BodiesOfUnknownKindAndPlanetsBeyondTheNinthSlotAreNotDrawn)
 {
-    wnd->solar.SolObj[1] = Body('X', "Odd", 0.5, 0, 0);
-    wnd->solar.SolObj[11] = Body('P', "Tenth", 0.3, 0, 0);
-    Put(wnd->solar.SolObj[1], -0.5, 0);
-    Put(wnd->solar.SolObj[11], -0.3, 0);
-    wnd->solar.ShowSolSyst();
-    EXPECT_EQ(wnd->solar.SolObj[1].X, 0);
-    EXPECT_EQ(wnd->solar.SolObj[11].X, 0);
-    EXPECT_TRUE(BlockIsBlack(wnd->canvas, 200 - 76, 147, 7, 7));
+    view->solar.SolObj[1] = Body('X', "Odd", 0.5, 0, 0);
+    view->solar.SolObj[11] = Body('P', "Tenth", 0.3, 0, 0);
+    Put(view->solar.SolObj[1], -0.5, 0);
+    Put(view->solar.SolObj[11], -0.3, 0);
+    view->solar.ShowSolSyst();
+    EXPECT_EQ(view->solar.SolObj[1].X, 0);
+    EXPECT_EQ(view->solar.SolObj[11].X, 0);
+    EXPECT_TRUE(BlockIsBlack(view->canvas, 200 - 76, 147, 7, 7));
 }
 
 TEST_F(SolarView, DamagedElementsDrawNothingWrongAndOpenNoWrongCard)
@@ -304,13 +312,13 @@ TEST_F(SolarView, DamagedElementsDrawNothingWrongAndOpenNoWrongCard)
         r.Inclin = k == 3 ? NAN : 400.0f;
         r.ArgPer = k == 4 ? INFINITY : 10.0f;
         r.Period = k % 2 ? 0.0f : NAN;
-        solar::ConvertSolarRecord(r, wnd->solar.SolObj[k]);
+        solar::ConvertSolarRecord(r, view->solar.SolObj[k]);
     }
-    wnd->solar.UpdateSolAngles(1000000);
-    wnd->Values.SSValues[11] = 1;
-    wnd->solar.ShowSolSyst();
-    wnd->solar.SystemCenter = 1;
-    wnd->solar.ShowSolSyst();
+    view->solar.UpdateSolAngles(1000000);
+    values.SSValues[11] = 1;
+    view->solar.ShowSolSyst();
+    view->solar.SystemCenter = 1;
+    view->solar.ShowSolSyst();
     int cards = 0;
     DialogAnswer answer(
         [&](platform::Dialog&)
@@ -319,14 +327,14 @@ TEST_F(SolarView, DamagedElementsDrawNothingWrongAndOpenNoWrongCard)
             return platform::IDOK;
         });
     for (int k = 0; k < kSolarSlots; ++k)
-        wnd->solar.SmSolObjCard(QPoint(10, 10), k);
+        view->solar.SmSolObjCard(QPoint(10, 10), k);
     EXPECT_EQ(cards, kSolarSlots);
 }
 
 TEST_F(SolarView, BodiesStandAtTheirTruePlacesAboutTheCentreBody)
 {
     testing_support::ScopedTimeZone zone("UTC0");
-    ASSERT_TRUE(ReadElements(wnd->solar.SolObj));
+    ASSERT_TRUE(ReadElements(view->solar.SolObj));
     const struct
     {
         uint64_t instant; // UT, seconds since 1901-01-01 00:00
@@ -339,23 +347,23 @@ TEST_F(SolarView, BodiesStandAtTheirTruePlacesAboutTheCentreBody)
     for (const auto& c : cases)
     {
         SCOPED_TRACE(testing::Message() << c.instant << " S " << c.scale << " centre " << c.centre);
-        wnd->solar.Scale = c.scale;
-        wnd->solar.SystemCenter = static_cast<uint8_t>(c.centre);
-        wnd->solar.UpdateSolAngles(c.instant);
-        wnd->solar.ShowSolSyst();
+        view->solar.Scale = c.scale;
+        view->solar.SystemCenter = static_cast<uint8_t>(c.centre);
+        view->solar.UpdateSolAngles(c.instant);
+        view->solar.ShowSolSyst();
         const double jd = sky::JulianDateFromInstant(static_cast<int64_t>(c.instant));
         const sky::Vec3 origin =
             c.centre
-                ? sky::HeliocentricPlaceAt(wnd->solar.SolObj[c.centre - 1].Elements, jd).Position
+                ? sky::HeliocentricPlaceAt(view->solar.SolObj[c.centre - 1].Elements, jd).Position
                 : sky::Vec3{0, 0, 0};
         for (int k = 0; k < 11; ++k)
         {
             const sky::Vec3 p =
-                sky::HeliocentricPlaceAt(wnd->solar.SolObj[k].Elements, jd).Position;
+                sky::HeliocentricPlaceAt(view->solar.SolObj[k].Elements, jd).Position;
             const double x = 200 + c.scale * kAu * (p.x - origin.x);
             const double y = 150.5 - c.scale * kAu * (p.y - origin.y);
-            EXPECT_NEAR(solar::SignedCoord(wnd->solar.SolObj[k].X), x, 1.0) << k;
-            EXPECT_NEAR(solar::SignedCoord(wnd->solar.SolObj[k].Y), y, 1.0) << k;
+            EXPECT_NEAR(solar::SignedCoord(view->solar.SolObj[k].X), x, 1.0) << k;
+            EXPECT_NEAR(solar::SignedCoord(view->solar.SolObj[k].Y), y, 1.0) << k;
         }
     }
 }
@@ -363,7 +371,7 @@ TEST_F(SolarView, BodiesStandAtTheirTruePlacesAboutTheCentreBody)
 TEST_F(SolarView, TheCardGivesTheTrueDistanceFromTheSun)
 {
     testing_support::ScopedTimeZone zone("UTC0");
-    ASSERT_TRUE(ReadElements(wnd->solar.SolObj));
+    ASSERT_TRUE(ReadElements(view->solar.SolObj));
     const struct
     {
         int slot;
@@ -380,7 +388,7 @@ TEST_F(SolarView, TheCardGivesTheTrueDistanceFromTheSun)
     };
     for (const auto& c : cases)
     {
-        wnd->solar.UpdateSolAngles(c.instant);
+        view->solar.UpdateSolAngles(c.instant);
         double shown = 0;
         DialogAnswer answer(
             [&](platform::Dialog& d)
@@ -388,8 +396,8 @@ TEST_F(SolarView, TheCardGivesTheTrueDistanceFromTheSun)
                 shown = dynamic_cast<SmallCardDlg&>(d).Value(4102).toDouble();
                 return platform::IDOK;
             });
-        wnd->solar.SmSolObjCard(QPoint(10, 10), c.slot);
-        EXPECT_NEAR(shown / (c.r * kAu), 1.0, c.tolerance) << wnd->solar.SolObj[c.slot].Name;
+        view->solar.SmSolObjCard(QPoint(10, 10), c.slot);
+        EXPECT_NEAR(shown / (c.r * kAu), 1.0, c.tolerance) << view->solar.SolObj[c.slot].Name;
     }
 }
 
@@ -397,17 +405,17 @@ TEST_F(SolarView, NamesStandBesideTheBodiesOnlyWhenTheLayerIsOn)
 {
     for (const bool names : {true, false})
     {
-        wnd->canvas.Clear(0);
-        wnd->solar.ForgetDrawnPlaces();
-        wnd->Values.Names = names;
-        wnd->solar.ShowSolSyst(); // Earth at (50, 150), Venus at (125, 150), the Sun at (200, 150)
+        view->canvas.Clear(0);
+        view->solar.ForgetDrawnPlaces();
+        values.Names = names;
+        view->solar.ShowSolSyst(); // Earth at (50, 150), Venus at (125, 150), the Sun at (200, 150)
         // Right of each sprite (half widths 3, 3 and 5 pixels), within half a line of its row.
         for (const int left : {50 + 3, 125 + 3, 200 + 5})
         {
             int lit = 0;
             for (int y = 144; y < 157; ++y)
                 for (int x = left + 1; x < left + 30; ++x)
-                    lit += wnd->canvas.Pixel(x, y) != 0;
+                    lit += view->canvas.Pixel(x, y) != 0;
             EXPECT_EQ(lit > 10, names) << left;
         }
     }
@@ -415,32 +423,32 @@ TEST_F(SolarView, NamesStandBesideTheBodiesOnlyWhenTheLayerIsOn)
 
 TEST_F(SolarView, NamesLeaveNoMarksWhileTheBodiesGoRound)
 {
-    wnd->Values.Names = 1;
+    values.Names = 1;
     for (const int centre : {0, 3})
     {
         SCOPED_TRACE(centre);
-        wnd->canvas.Clear(0);
-        wnd->solar.ForgetDrawnPlaces();
-        wnd->solar.SystemCenter = static_cast<uint8_t>(centre);
+        view->canvas.Clear(0);
+        view->solar.ForgetDrawnPlaces();
+        view->solar.SystemCenter = static_cast<uint8_t>(centre);
         for (int step = 0; step <= 36; ++step)
         {
             const double a = step * 10 * sky::kDegToRad;
-            Put(wnd->solar.SolObj[2], std::cos(a), std::sin(a));
-            Put(wnd->solar.SolObj[1], 0.5 * std::cos(-2 * a), 0.5 * std::sin(-2 * a));
-            wnd->solar.ShowSolSyst();
+            Put(view->solar.SolObj[2], std::cos(a), std::sin(a));
+            Put(view->solar.SolObj[1], 0.5 * std::cos(-2 * a), 0.5 * std::sin(-2 * a));
+            view->solar.ShowSolSyst();
         }
         // Whatever is lit belongs to a sprite or a name of the last pass.
-        std::vector<QRect> drawn(std::begin(wnd->solar.NameBox), std::end(wnd->solar.NameBox));
-        drawn.push_back(wnd->solar.SunNameBox);
-        drawn.emplace_back(static_cast<int>(wnd->solar.XSun) - 6,
-                           static_cast<int>(wnd->solar.YSun) - 6, 13, 13);
+        std::vector<QRect> drawn(std::begin(view->solar.NameBox), std::end(view->solar.NameBox));
+        drawn.push_back(view->solar.SunNameBox);
+        drawn.emplace_back(static_cast<int>(view->solar.XSun) - 6,
+                           static_cast<int>(view->solar.YSun) - 6, 13, 13);
         for (int k : {1, 2})
-            drawn.emplace_back(solar::SignedCoord(wnd->solar.SolObj[k].X) - 4,
-                               solar::SignedCoord(wnd->solar.SolObj[k].Y) - 4, 9, 9);
+            drawn.emplace_back(solar::SignedCoord(view->solar.SolObj[k].X) - 4,
+                               solar::SignedCoord(view->solar.SolObj[k].Y) - 4, 9, 9);
         for (int y = 0; y < 300; ++y)
             for (int x = 0; x < 400; ++x)
             {
-                if (wnd->canvas.Pixel(x, y) != 0)
+                if (view->canvas.Pixel(x, y) != 0)
                 {
                     ASSERT_TRUE(std::any_of(drawn.begin(), drawn.end(),
                                             [&](const QRect& r) { return r.contains(x, y); }))
@@ -453,74 +461,64 @@ TEST_F(SolarView, NamesLeaveNoMarksWhileTheBodiesGoRound)
 TEST_F(SolarView, ZoomStopsBeingOfferedAtItsBounds)
 {
     int steps = 0;
-    while (wnd->ButtonEnabler(403) && steps < 200)
+    view->UpdateActions();
+    while (view->Action("zoomIn")->isEnabled() && steps < 200)
     {
-        wnd->solar.CmZoomIn();
+        view->Action("zoomIn")->trigger();
         ++steps;
     }
     EXPECT_EQ(steps, 76);
-    wnd->solar.CmZoomIn();
-    EXPECT_EQ(wnd->solar.Scale, 3.0f);
-    wnd->solar.Scale = 1.0f;
+    EXPECT_GE(view->solar.Scale, 4.0f);
+    view->solar.Scale = 1.0f;
+    view->UpdateActions();
     steps = 0;
-    while (wnd->ButtonEnabler(404) && steps < 200)
+    while (view->Action("zoomOut")->isEnabled() && steps < 200)
     {
-        wnd->solar.CmZoomOut();
+        view->Action("zoomOut")->trigger();
         ++steps;
     }
     EXPECT_EQ(steps, 24);
-    wnd->solar.CmZoomOut();
-    EXPECT_EQ(wnd->solar.Scale, 0.04f);
+    EXPECT_NEAR(view->solar.Scale, 0.04f, 1e-5);
 }
 
 TEST_F(SolarView, ZoomRedrawsOnABlackWindow)
 {
-    wnd->canvas.Clear(kWhite);
-    wnd->solar.CmZoomIn();
-    EXPECT_EQ(wnd->canvas.Pixel(0, 0), 0u);
+    view->canvas.Clear(kWhite);
+    view->solar.CmZoomIn();
+    EXPECT_EQ(view->canvas.Pixel(0, 0), 0u);
     // 1.04 px per million km: Earth at 200 - 155.58.
-    EXPECT_EQ(wnd->solar.SolObj[2].X, 44);
-}
-
-TEST_F(SolarView, CommandsOfTheViewDoNothingInAnotherMode)
-{
-    wnd->Subject = model::Mode::StarMap;
-    for (int command : {403, 408, 604}) // Zoom In, Stop, the Earth at the centre
-        wnd->DispatchCommand(command);
-    EXPECT_EQ(wnd->solar.Scale, 1.0f);
-    EXPECT_EQ(wnd->solar.SystemCenter, 0);
-    wnd->Subject = model::Mode::SolarSystem;
+    EXPECT_EQ(view->solar.SolObj[2].X, 44);
 }
 
 TEST_F(SolarView, GoAndStopRunTheViewAndDirectionCommandsClearTheBoundFlag)
 {
-    wnd->clock.TimeUpdateMode = kByDays;
-    wnd->solar.CmStop();
-    EXPECT_FALSE(wnd->solar.Playing);
-    wnd->solar.CmGo();
-    EXPECT_TRUE(wnd->solar.Playing);
-    wnd->solar.CmStop();
-    wnd->clock.TimeOut = true;
-    wnd->solar.CmGo();
-    EXPECT_FALSE(wnd->solar.Playing);
+    clock.SetMode(kByDays);
+    view->solar.CmStop();
+    EXPECT_FALSE(view->solar.Playing);
+    view->solar.CmGo();
+    EXPECT_TRUE(view->solar.Playing);
+    view->solar.CmStop();
+    clock.SetTimedOut(true);
+    view->solar.CmGo();
+    EXPECT_FALSE(view->solar.Playing);
     ASSERT_EQ(messages.boxes.size(), 1u);
     EXPECT_EQ(messages.boxes[0].text, "Out from date bound !!!");
     EXPECT_EQ(messages.boxes[0].caption, std::string("Velmoria - [Info]"));
     EXPECT_EQ(messages.boxes[0].flags, 0x40u);
-    wnd->DispatchCommand(406); // Time Back
-    EXPECT_FALSE(wnd->clock.TimeForward);
-    EXPECT_FALSE(wnd->clock.TimeOut);
-    wnd->clock.TimeOut = true;
-    wnd->DispatchCommand(405); // Time Forward
-    EXPECT_TRUE(wnd->clock.TimeForward);
-    EXPECT_FALSE(wnd->clock.TimeOut);
-    wnd->solar.CmGo();
-    EXPECT_TRUE(wnd->solar.Playing);
+    view->Action("timeBack")->trigger(); // Time Back
+    EXPECT_FALSE(clock.Forward());
+    EXPECT_FALSE(clock.TimedOut());
+    clock.SetTimedOut(true);
+    view->Action("timeForward")->trigger(); // Time Forward
+    EXPECT_TRUE(clock.Forward());
+    EXPECT_FALSE(clock.TimedOut());
+    view->solar.CmGo();
+    EXPECT_TRUE(view->solar.Playing);
 }
 
 TEST_F(SolarView, ARightClickedPlanetShowsItsNameAndDistanceBesideAMarker)
 {
-    wnd->solar.ShowSolSyst(); // Earth at (50, 150), Venus at (125, 150)
+    view->solar.ShowSolSyst(); // Earth at (50, 150), Venus at (125, 150)
     QString name, dist, label;
     int cards = 0;
     DialogAnswer answer(
@@ -533,7 +531,7 @@ TEST_F(SolarView, ARightClickedPlanetShowsItsNameAndDistanceBesideAMarker)
             EXPECT_EQ(d.ResId(), 24);
             return platform::IDOK;
         });
-    wnd->EvRButtonDown(QPoint(52, 148));
+    view->OpenCardsAt(QPoint(52, 148));
     EXPECT_EQ(cards, 1);
     EXPECT_EQ(name, QStringLiteral("Earth"));
     EXPECT_EQ(dist, QStringLiteral("149.5979")); // millions of km, 4 decimals
@@ -547,13 +545,13 @@ TEST_F(SolarView, TheMarkerIsOredAtTheClickBeforeTheCard)
     DialogAnswer answer(
         [&](platform::Dialog&)
         {
-            marked = BlockIs(wnd->canvas, 100 - 15, 100 - 15, label);
+            marked = BlockIs(view->canvas, 100 - 15, 100 - 15, label);
             return platform::IDOK;
         });
-    wnd->solar.SolObj[9] = Body('C', "Halley", 1.0, 0, 0);
-    wnd->solar.SolObj[9].X = 100;
-    wnd->solar.SolObj[9].Y = 100;
-    wnd->solar.SmSolObjCard(QPoint(100, 100), 9);
+    view->solar.SolObj[9] = Body('C', "Halley", 1.0, 0, 0);
+    view->solar.SolObj[9].X = 100;
+    view->solar.SolObj[9].Y = 100;
+    view->solar.SmSolObjCard(QPoint(100, 100), 9);
     EXPECT_TRUE(marked);
 }
 
@@ -566,18 +564,18 @@ TEST_F(SolarView, ACometGetsTheCometCardAndAnEmptySlotNone)
             shown.push_back(d.ResId());
             return platform::IDOK;
         });
-    wnd->solar.SolObj[10] = Body('C', "Encke", 2.2, 0.85f, 0);
-    wnd->solar.SmSolObjCard(QPoint(0, 0), 10);
-    wnd->solar.SmSolObjCard(QPoint(0, 0), 12); // no body
-    wnd->solar.SolObj[11] = Body('P', "Tenth", 0.3, 0, 0);
-    wnd->solar.SmSolObjCard(QPoint(0, 0), 11); // a planet where no planet sprite exists
+    view->solar.SolObj[10] = Body('C', "Encke", 2.2, 0.85f, 0);
+    view->solar.SmSolObjCard(QPoint(0, 0), 10);
+    view->solar.SmSolObjCard(QPoint(0, 0), 12); // no body
+    view->solar.SolObj[11] = Body('P', "Tenth", 0.3, 0, 0);
+    view->solar.SmSolObjCard(QPoint(0, 0), 11); // a planet where no planet sprite exists
     EXPECT_EQ(shown, std::vector<int>{27});
 }
 
 TEST_F(SolarView, SetupWithAPlanetAtTheCentreLeavesTheOrbitsOptionAlone)
 {
-    wnd->solar.SystemCenter = 3;
-    wnd->Values.SSValues[11] = 1;
+    view->solar.SystemCenter = 3;
+    values.SSValues[11] = 1;
     bool shownChecked = true, enabled = true;
     DialogAnswer answer(
         [&](platform::Dialog& d)
@@ -589,11 +587,11 @@ TEST_F(SolarView, SetupWithAPlanetAtTheCentreLeavesTheOrbitsOptionAlone)
             dlg.CmOk();
             return platform::IDOK;
         });
-    wnd->solar.CmSSSetup();
+    view->solar.CmSSSetup();
     EXPECT_FALSE(shownChecked);
     EXPECT_FALSE(enabled);
-    EXPECT_EQ(wnd->Values.SSValues[11], 1); // orbits come back with the Sun at the centre
-    EXPECT_EQ(wnd->Values.SSValues[4], 0);  // Mars hidden
+    EXPECT_EQ(values.SSValues[11], 1); // orbits come back with the Sun at the centre
+    EXPECT_EQ(values.SSValues[4], 0);  // Mars hidden
 }
 
 TEST_F(SolarView, SetupInTheHeliocentricViewStoresEveryBoxAndCancelStoresNothing)
@@ -611,12 +609,12 @@ TEST_F(SolarView, SetupInTheHeliocentricViewStoresEveryBoxAndCancelStoresNothing
             dlg.CmOk();
             return platform::IDOK;
         });
-    const bool8 names = wnd->Values.Names;
-    wnd->solar.CmSSSetup();
-    EXPECT_EQ(wnd->Values.SSValues[11], 1);
-    EXPECT_EQ(wnd->Values.SSValues[12], 1);
-    EXPECT_EQ(wnd->Values.SSValues[0], 0);
-    EXPECT_EQ(wnd->Values.Names, names ? 0 : 1); // the Star Map's names byte, shared
+    const bool8 names = values.Names;
+    view->solar.CmSSSetup();
+    EXPECT_EQ(values.SSValues[11], 1);
+    EXPECT_EQ(values.SSValues[12], 1);
+    EXPECT_EQ(values.SSValues[0], 0);
+    EXPECT_EQ(values.Names, names ? 0 : 1); // the Star Map's names byte, shared
 
     DialogAnswer cancel(
         [&](platform::Dialog& d)
@@ -625,17 +623,17 @@ TEST_F(SolarView, SetupInTheHeliocentricViewStoresEveryBoxAndCancelStoresNothing
             dlg.chbSun->setChecked(true);
             return platform::IDCANCEL;
         });
-    wnd->solar.Playing = true;
-    wnd->clock.TimeUpdateMode = kByDays;
-    wnd->solar.CmSSSetup();
-    EXPECT_EQ(wnd->Values.SSValues[0], 0);
-    EXPECT_TRUE(wnd->solar.Playing); // restarted
+    view->solar.Playing = true;
+    clock.SetMode(kByDays);
+    view->solar.CmSSSetup();
+    EXPECT_EQ(values.SSValues[0], 0);
+    EXPECT_TRUE(view->solar.Playing); // restarted
 }
 
 TEST_F(SolarView, SetupBoxesCarryTheirIdsTextsAndHelp)
 {
     HelpRecorder help;
-    SSSetupDlg dlg(wnd.get(), wnd->Values.SSValues, 1);
+    SSSetupDlg dlg(view.get(), values.SSValues, 1);
     const char* const texts[] = {"Sun",     "Mercury",     "Venus",      "Earth",   "Mars",
                                  "Jupiter", "Saturn",      "Uranus",     "Neptune", "Pluto",
                                  "Comets",  "Show orbits", "Show trails"};
@@ -666,27 +664,29 @@ TEST(SolarApplication, CentreCommandsMoveTheCheckMarkAndNameTheCentre)
     app->InitMainWindow(false);
     app->Frame()->resize(800, 600);
     VelmoriaWnd* wnd = app->Frame()->Client();
-    wnd->CmSolarSystem();
-    ASSERT_EQ(wnd->Subject, model::Mode::SolarSystem);
+    // The view's commands are offered only while it is on screen.
+    EXPECT_EQ(testing_support::ViewAction(wnd, "centreEarth"), nullptr);
+    wnd->EnterSubject(model::Mode::SolarSystem);
+    ASSERT_EQ(wnd->Subject(), model::Mode::SolarSystem);
     EXPECT_STREQ(wnd->solar.SolObj[2].Name, "Earth");
     EXPECT_NE(wnd->solar.PlBitmap[0], nullptr);
     wnd->solar.CmStop();
     wnd->solar.ChangeCenter(604);
     EXPECT_EQ(wnd->solar.SystemCenter, 3);
     EXPECT_EQ(app->Frame()->PaneGadget(model::Pane::Coord)->Text(), "Center : Earth");
-    EXPECT_TRUE(app->Frame()->MenuAction(604)->isChecked());
-    EXPECT_FALSE(app->Frame()->MenuAction(601)->isChecked());
+    EXPECT_TRUE(testing_support::ViewAction(wnd, "centreEarth")->isChecked());
+    EXPECT_FALSE(testing_support::ViewAction(wnd, "centreSun")->isChecked());
     wnd->solar.ChangeCenter(612);
     EXPECT_EQ(app->Frame()->PaneGadget(model::Pane::Coord)->Text(), "Center : Encke");
-    EXPECT_FALSE(app->Frame()->MenuAction(604)->isChecked());
+    EXPECT_FALSE(testing_support::ViewAction(wnd, "centreEarth")->isChecked());
     // Normal Conditions puts the Sun back at the centre: the pane and the marks follow.
     wnd->CmNormal();
     EXPECT_EQ(wnd->solar.SystemCenter, 0);
     EXPECT_EQ(app->Frame()->PaneGadget(model::Pane::Coord)->Text(), "Center : Sun");
-    EXPECT_TRUE(app->Frame()->MenuAction(601)->isChecked());
-    EXPECT_FALSE(app->Frame()->MenuAction(612)->isChecked());
-    wnd->CmExit(400);
-    EXPECT_EQ(wnd->Subject, model::Mode::Main);
+    EXPECT_TRUE(testing_support::ViewAction(wnd, "centreSun")->isChecked());
+    EXPECT_FALSE(testing_support::ViewAction(wnd, "centreEncke")->isChecked());
+    wnd->CmReturn();
+    EXPECT_EQ(wnd->Subject(), model::Mode::Main);
     EXPECT_EQ(wnd->solar.bmSol, nullptr);
     EXPECT_TRUE(messages.boxes.empty());
     app.reset();
@@ -705,12 +705,12 @@ TEST(SolarApplication, EnteringDrawsTheFirstFrameAtOnce)
     app->Frame()->resize(800, 600);
     app->Frame()->show();
     VelmoriaWnd* wnd = app->Frame()->Client();
-    wnd->CmSolarSystem();
-    ASSERT_EQ(wnd->Subject, model::Mode::SolarSystem);
+    wnd->EnterSubject(model::Mode::SolarSystem);
+    ASSERT_EQ(wnd->Subject(), model::Mode::SolarSystem);
     int lit = 0;
-    for (int y = 0; y < wnd->canvas.Height(); ++y)
-        for (int x = 0; x < wnd->canvas.Width(); ++x)
-            lit += wnd->canvas.Pixel(x, y) != 0;
+    for (int y = 0; y < ViewCanvas(wnd).Height(); ++y)
+        for (int x = 0; x < ViewCanvas(wnd).Width(); ++x)
+            lit += ViewCanvas(wnd).Pixel(x, y) != 0;
     EXPECT_GT(lit, 100);
     uint16_t x[kSolarSlots], y[kSolarSlots];
     for (int k = 0; k < kSolarSlots; ++k)
@@ -738,14 +738,14 @@ TEST(SolarApplication, AStoppedViewIsDrawnAgainAtOnceAfterAResize)
     app->Frame()->resize(800, 600);
     app->Frame()->show();
     VelmoriaWnd* wnd = app->Frame()->Client();
-    wnd->CmSolarSystem();
-    ASSERT_EQ(wnd->Subject, model::Mode::SolarSystem);
+    wnd->EnterSubject(model::Mode::SolarSystem);
+    ASSERT_EQ(wnd->Subject(), model::Mode::SolarSystem);
     wnd->solar.CmStop();
     app->Frame()->resize(700, 500);
-    const QRect rc = wnd->GetClientRect();
+    const QRect rc = wnd->SolarView().GetClientRect();
     ASSERT_FLOAT_EQ(wnd->solar.XCenter, rc.width() * 0.5f);
     // The Sun stands in the middle of the new client area at once, with no tick to come.
-    EXPECT_NE(wnd->canvas.Pixel(static_cast<int>(wnd->solar.XCenter),
+    EXPECT_NE(ViewCanvas(wnd).Pixel(static_cast<int>(wnd->solar.XCenter),
                                 static_cast<int>(wnd->solar.YCenter)),
               0u);
     app.reset();

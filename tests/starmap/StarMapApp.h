@@ -9,6 +9,12 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+#include "common/AppSupport.h"
+
+using testing_support::IsEnabled;
+using testing_support::Trigger;
+using testing_support::ViewCanvas;
+
 class StarMapApp : public testing::Test
 {
 protected:
@@ -29,8 +35,8 @@ protected:
     {
         wnd->Values.LocValues.Lat = Coordinate{static_cast<uint8_t>(latitude), 0, 0};
         wnd->Values.LocValues.North = north;
-        wnd->DispatchCommand(302);
-        ASSERT_EQ(wnd->Subject, model::Mode::StarMap);
+        Trigger(wnd, "starMap");
+        ASSERT_EQ(wnd->Subject(), model::Mode::StarMap);
     }
     // Opens it and lets the clock tick once.
     void Enter(int latitude, bool north)
@@ -40,15 +46,15 @@ protected:
     }
 
     // The number of pixels of the window's picture that are not black.
-    int CountLit() const { return wnd->canvas.Width() * wnd->canvas.Height() - CountColour(0); }
+    int CountLit() const { return ViewCanvas(wnd).Width() * ViewCanvas(wnd).Height() - CountColour(0); }
 
     // The number of pixels of the window's picture in `colour`.
     int CountColour(platform::Rgb colour) const
     {
         int n = 0;
-        for (int y = 0; y < wnd->canvas.Height(); ++y)
-            for (int x = 0; x < wnd->canvas.Width(); ++x)
-                n += wnd->canvas.Pixel(x, y) == colour;
+        for (int y = 0; y < ViewCanvas(wnd).Height(); ++y)
+            for (int x = 0; x < ViewCanvas(wnd).Width(); ++x)
+                n += ViewCanvas(wnd).Pixel(x, y) == colour;
         return n;
     }
 

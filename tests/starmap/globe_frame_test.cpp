@@ -4,6 +4,7 @@
 // says otherwise; positions were computed by hand.
 #include "app/VelmoriaApp.h"
 #include "app/VelmoriaWnd.h"
+#include "starmap/StarMapView.h"
 #include "common/TestSupport.h"
 #include "starmap/Globe.h"
 
@@ -26,7 +27,6 @@ class GlobeFrame : public testing::Test
 protected:
     void SetUp() override
     {
-        w.Subject = model::Mode::StarMap;
         w.canvas = platform::Canvas(800, 600, 0);
         w.starmap.XCenter = 400;
         w.starmap.YCenter = 300;
@@ -35,7 +35,7 @@ protected:
         w.starmap.t = 0;
         w.starmap.StarCount = 0;
         w.starmap.NgcMessCount = 0;
-        w.Values.SMValues = SMSetup{{0, 0, 0, 0, 0}, 4.0f};
+        values.SMValues = SMSetup{{0, 0, 0, 0, 0}, 4.0f};
         w.starmap.Stardc = std::make_unique<platform::MemoryDC>(4, 1, kWhite);
         w.starmap.Soldc[0] = std::make_unique<platform::MemoryDC>(5, 5, kYellow);
         w.starmap.Soldc[1] = std::make_unique<platform::MemoryDC>(5, 5, kWhite);
@@ -86,7 +86,9 @@ protected:
 
     testing_support::ScratchDir dir;
     testing_support::MessageRecorder messages;
-    VelmoriaWnd w;
+    ::Setup values = DefaultSetup();
+    SimClock clock;
+    StarMapView w{values, clock};
 };
 
 TEST_F(GlobeFrame, StarMarksSitAtTheirPointsWithTheSizeOfTheirMagnitude)
@@ -143,7 +145,7 @@ TEST_F(GlobeFrame, NextFrameErasesTheOldMarks)
 
 TEST_F(GlobeFrame, TransparentGlobeDrawsBothHemispheres)
 {
-    w.Values.SMValues.Check[4] = 1;
+    values.SMValues.Check[4] = 1;
     AddStar(90, 45, 0.5f); // behind: (400, 229)
     w.starmap.DrawGlob();
     EXPECT_TRUE(w.starmap.Star[0].Flag);
@@ -153,7 +155,7 @@ TEST_F(GlobeFrame, TransparentGlobeDrawsBothHemispheres)
 
 TEST_F(GlobeFrame, ConstellationLinesJoinVisibleStarsOnly)
 {
-    w.Values.SMValues.Check[0] = 1;
+    values.SMValues.Check[0] = 1;
     AddStar(300, 0, 5.0f, 2); // (350, 300), faint: anchors a line without a mark
     AddStar(240, 0, 0.5f, 3); // (450, 300), linked to a star behind the globe
     AddStar(60, 20, 0.5f, 1); // behind
@@ -180,7 +182,7 @@ TEST_F(GlobeFrame, ConstellationLinesJoinVisibleStarsOnly)
 TEST_F(GlobeFrame, LineToAPointJustOffTheWindowStaysOnItsSide)
 {
     // A zoomed globe: one end lies 50 pixels left of the window, stored as 65486.
-    w.Values.SMValues.SelectMagn = -10;
+    values.SMValues.SelectMagn = -10;
     AddStar(0, 0, 1.0f, 2);
     AddStar(0, 0, 1.0f);
     for (int i = 0; i < 2; ++i)
@@ -197,7 +199,7 @@ TEST_F(GlobeFrame, LineToAPointJustOffTheWindowStaysOnItsSide)
 
 TEST_F(GlobeFrame, GridHasBlueEquatorAndPrimeMeridiansAndGreyLines)
 {
-    w.Values.SMValues.Check[1] = 1;
+    values.SMValues.Check[1] = 1;
     w.starmap.DrawGrid();
     EXPECT_EQ(w.canvas.Pixel(420, 300), kBlue); // equator, drawn from a = 180 to 360
     EXPECT_EQ(w.canvas.Pixel(320, 300), kBlue);
@@ -276,8 +278,8 @@ TEST_F(GlobeFrame, SunAndMoonMoveTheirSpritesAndHideBehindTheGlobe)
 
     // No brightness limit for the Sun and the Moon; the transparent globe shows the Moon, here
     // a new Moon: its 9 x 9 phase disc all dim grey.
-    w.Values.SMValues.SelectMagn = -30;
-    w.Values.SMValues.Check[4] = 1;
+    values.SMValues.SelectMagn = -30;
+    values.SMValues.Check[4] = 1;
     w.starmap.DrawSolObj();
     EXPECT_TRUE(w.starmap.FlagSol[1]);
     EXPECT_EQ(Count(kYellow), 25);
@@ -299,7 +301,7 @@ TEST_F(GlobeFrame, FaintDeepSkyObjectIsLeftUntouched)
     EXPECT_EQ(Count(kWhite), 20);
 
     // The limit drops below the object: it keeps its mark, position and flag.
-    w.Values.SMValues.SelectMagn = 2.0f;
+    values.SMValues.SelectMagn = 2.0f;
     w.starmap.t = 30;
     w.starmap.DrawNGCMess();
     EXPECT_TRUE(w.starmap.NgcMess[0].Flag);
@@ -307,7 +309,7 @@ TEST_F(GlobeFrame, FaintDeepSkyObjectIsLeftUntouched)
     EXPECT_EQ(Count(kWhite), 20);
 
     // Bright enough again: the old ring is erased and the new one drawn.
-    w.Values.SMValues.SelectMagn = 3.0f;
+    values.SMValues.SelectMagn = 3.0f;
     w.starmap.DrawNGCMess();
     EXPECT_EQ(w.starmap.NgcMess[0].X, 350); // 400 - 100 cos 300
     EXPECT_EQ(w.canvas.Pixel(402, 301), 0u);
@@ -330,7 +332,7 @@ TEST_F(GlobeFrame, ShowStarMapDrawsOnlyTheLayersThatAreOn)
     EXPECT_FALSE(w.starmap.FlagSol[0]);
 
     for (int i = 0; i < 4; ++i)
-        w.Values.SMValues.Check[i] = 1;
+        values.SMValues.Check[i] = 1;
     w.starmap.ShowStarMap();
     EXPECT_TRUE(w.starmap.FlagLat);
     EXPECT_GT(Count(kBlue), 0);
@@ -356,7 +358,7 @@ TEST_F(GlobeFrame, CatalogueOfRandomBytesDrawsEveryLayerWithoutFault)
     ASSERT_TRUE(w.starmap.ReadStarData());
     ASSERT_TRUE(w.starmap.ReadNGCMessData());
     ASSERT_EQ(w.starmap.StarCount, 690);
-    w.Values.SMValues = SMSetup{{1, 1, 1, 1, 0}, 1e30f};
+    values.SMValues = SMSetup{{1, 1, 1, 1, 0}, 1e30f};
     for (uint16_t r : {100, 1470, 0})
         for (float lat : {-50.0f, 0.0f, -90.0f, 180.0f})
         {
@@ -373,7 +375,7 @@ TEST_F(GlobeFrame, CatalogueOfRandomBytesDrawsEveryLayerWithoutFault)
             EXPECT_FALSE(s.Flag) << i;
         }
     }
-    w.Values.SMValues.Check[4] = 1;
+    values.SMValues.Check[4] = 1;
     w.starmap.ShowStarMap();
     EXPECT_TRUE(w.starmap.Star[0].Flag);
 }

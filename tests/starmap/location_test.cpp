@@ -12,8 +12,15 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
+
+#include "common/AppSupport.h"
+
+using testing_support::IsEnabled;
+using testing_support::Trigger;
+using testing_support::ViewCanvas;
 
 namespace
 {
@@ -383,13 +390,13 @@ protected:
                 dlg.CmOk();
                 return dlg.result();
             });
-        wnd->DispatchCommand(376);
+        Trigger(wnd, "location");
     }
 };
 
 TEST_F(LocationCommand, TheSkyOfTheChosenPlaceIsShownAtOnce)
 {
-    wnd->DispatchCommand(508); // stopped: the command draws the frame itself
+    Trigger(wnd, "stop"); // stopped: the command draws the frame itself
     const double t0 = wnd->starmap.t;
     Choose(51, 30, true, 90, false);
     EXPECT_EQ(wnd->Values.LocValues.Lat.Degree, 51);
@@ -400,12 +407,12 @@ TEST_F(LocationCommand, TheSkyOfTheChosenPlaceIsShownAtOnce)
     // by a quarter.
     EXPECT_NEAR(std::fabs(std::remainder(wnd->starmap.t - t0, 360.0)), 90.0, 0.01);
     int lit = 0;
-    for (int y = 0; y < wnd->canvas.Height(); y += 2)
-        for (int x = 0; x < wnd->canvas.Width(); x += 2)
-            lit += wnd->canvas.Pixel(x, y) != 0;
+    for (int y = 0; y < ViewCanvas(wnd).Height(); y += 2)
+        for (int x = 0; x < ViewCanvas(wnd).Width(); x += 2)
+            lit += ViewCanvas(wnd).Pixel(x, y) != 0;
     EXPECT_GT(lit, 0);
 
-    wnd->DispatchCommand(507);
+    Trigger(wnd, "go");
     Choose(33, 0, false, 90, false);
     EXPECT_EQ(wnd->starmap.lat, 33.0f);
     EXPECT_TRUE(wnd->starmap.StPlaying); // the animation goes on
@@ -413,9 +420,9 @@ TEST_F(LocationCommand, TheSkyOfTheChosenPlaceIsShownAtOnce)
 
 TEST_F(LocationCommand, IsNotOfferedOnTheReviewGlobe)
 {
-    wnd->DispatchCommand(502);
-    EXPECT_FALSE(wnd->ButtonEnabler(376));
-    wnd->EvVScroll(SB_PAGEUP, 0);
+    Trigger(wnd, "reviewGlobe");
+    EXPECT_FALSE(IsEnabled(wnd, "location"));
+    QTest::keyClick(&wnd->StarView(), Qt::Key_Up); // the globe tilted
     const float tilt = wnd->starmap.lat;
     Choose(10, 0, true, 0, true);
     EXPECT_EQ(wnd->starmap.lat, tilt);

@@ -189,11 +189,11 @@ protected:
         dir.LinkRuntime("Bitmap"); // the main screen's picture after a failure
     }
 
-    // A bare window showing the Star Map.
+    // A bare window on the main screen, from which the Star Map opens.
     std::unique_ptr<VelmoriaWnd> StarMapWindow() const
     {
         auto w = std::make_unique<VelmoriaWnd>();
-        w->Subject = model::Mode::StarMap;
+        w->RestoreMain();
         return w;
     }
 
@@ -207,14 +207,14 @@ protected:
 
     testing_support::ScratchDir dir;
     testing_support::MessageRecorder messages;
+    testing_support::SoundRecorder sounds;
 };
 
 TEST_F(StarMapReading, MissingStarFileShowsBothErrorsAndReturnsToTheMainScreen)
 {
     auto window = StarMapWindow();
     VelmoriaWnd& w = *window;
-    w.starmap.Stardc = std::make_unique<platform::MemoryDC>(4, 1, 0xFFFFFF);
-    EXPECT_FALSE(w.starmap.ReadStarData());
+    w.EnterSubject(model::Mode::StarMap);
     ASSERT_EQ(messages.boxes.size(), 2u);
     EXPECT_EQ(messages.boxes[0].text, "Unable to open file DATA\\STARS.DAT");
     EXPECT_EQ(messages.boxes[0].caption, std::string("Velmoria - [Error]"));
@@ -222,9 +222,9 @@ TEST_F(StarMapReading, MissingStarFileShowsBothErrorsAndReturnsToTheMainScreen)
     EXPECT_EQ(messages.boxes[1].text, "Unable to show Star Map");
     EXPECT_EQ(messages.boxes[1].caption, std::string("Velmoria - [Error]"));
     EXPECT_EQ(messages.boxes[1].flags, 0x10u);
-    EXPECT_EQ(w.Subject, model::Mode::Main);                // RestoreMain
-    EXPECT_EQ(w.starmap.Stardc, nullptr);         // DestroyStarMap
-    EXPECT_TRUE(w.Timers().IsRunning(4)); // SetBckGndPicture
+    EXPECT_EQ(w.Subject(), model::Mode::Main);
+    EXPECT_EQ(w.CurrentView(), &w.Main());
+    EXPECT_EQ(w.starmap.Stardc, nullptr);
 }
 
 TEST_F(StarMapReading, MissingDeepSkyFileKeepsTheStarsAndReturnsToTheMainScreen)
@@ -232,13 +232,12 @@ TEST_F(StarMapReading, MissingDeepSkyFileKeepsTheStarsAndReturnsToTheMainScreen)
     WriteStars(5);
     auto window = StarMapWindow();
     VelmoriaWnd& w = *window;
-    ASSERT_TRUE(w.starmap.ReadStarData());
+    w.EnterSubject(model::Mode::StarMap);
     EXPECT_EQ(w.starmap.StarCount, 5);
-    EXPECT_FALSE(w.starmap.ReadNGCMessData());
     ASSERT_EQ(messages.boxes.size(), 2u);
     EXPECT_EQ(messages.boxes[0].text, "Unable to open file DATA\\NGCMESS.DAT");
     EXPECT_EQ(messages.boxes[1].text, "Unable to show Star Map");
-    EXPECT_EQ(w.Subject, model::Mode::Main);
+    EXPECT_EQ(w.Subject(), model::Mode::Main);
     EXPECT_EQ(w.starmap.Star[4].RA, 15.0f);
 }
 
@@ -248,13 +247,13 @@ TEST_F(StarMapReading, UnreadableFileShowsTheWarningThenTheError)
     dir.Write("Data/Stars.dat/x", "");
     auto window = StarMapWindow();
     VelmoriaWnd& w = *window;
-    EXPECT_FALSE(w.starmap.ReadStarData());
+    w.EnterSubject(model::Mode::StarMap);
     ASSERT_EQ(messages.boxes.size(), 2u);
     EXPECT_EQ(messages.boxes[0].text, "Unable to read from file DATA\\STARS.DAT");
     EXPECT_EQ(messages.boxes[0].caption, std::string("Velmoria - [Warning]"));
     EXPECT_EQ(messages.boxes[0].flags, 0x30u);
     EXPECT_EQ(messages.boxes[1].text, "Unable to show Star Map");
-    EXPECT_EQ(w.Subject, model::Mode::Main);
+    EXPECT_EQ(w.Subject(), model::Mode::Main);
 }
 
 TEST_F(StarMapReading, CountsTheRecordsReadUpToTheTableSize)

@@ -12,6 +12,12 @@
 #include <memory>
 #include <vector>
 
+#include "common/AppSupport.h"
+
+using testing_support::IsEnabled;
+using testing_support::Trigger;
+using testing_support::ViewCanvas;
+
 namespace
 {
 using testing_support::ScopedTimeZone;
@@ -38,8 +44,8 @@ protected:
     {
         clock.Set(date, time);
         wnd->Values.LocValues = place;
-        wnd->DispatchCommand(302);
-        ASSERT_EQ(wnd->Subject, model::Mode::StarMap);
+        Trigger(wnd, "starMap");
+        ASSERT_EQ(wnd->Subject(), model::Mode::StarMap);
     }
 
     // The index of the catalogue star at right ascension `raHours`, declination `decDeg`.
@@ -101,9 +107,9 @@ TEST_F(RealSky, NormalConditionsAndAChangeOfGlobeDrawAtOnce)
 {
     ScopedTimeZone zone(kCentralEurope);
     Enter(Berlin(), Date{20, 3, 2026}, Time{21, 0, 0});
-    for (const int command : {409, 502, 409, 501})
+    for (const char* command : {"normal", "reviewGlobe", "normal", "realSkyGlobe"})
     {
-        wnd->DispatchCommand(command);
+        Trigger(wnd, command);
         EXPECT_GT(CountLit(), 500) << command;
     }
 }
@@ -206,7 +212,7 @@ TEST_F(RealSky, TheSameInstantDrawsTheSameSkyInEveryTimeZoneWhileTheClockShowsLo
         Enter(place, c.date, c.time);
         EXPECT_EQ(app->Frame()->PaneGadget(model::Pane::Time)->Text(), c.timePane) << c.zone;
         skies.push_back({wnd->starmap.t, wnd->starmap.tSol[0], wnd->starmap.tSol[1]});
-        wnd->DispatchCommand(400);
+        Trigger(wnd, "return");
     }
     for (size_t k = 1; k < skies.size(); ++k)
     {
@@ -243,7 +249,7 @@ TEST_F(RealSky, SteppingAcrossAChangeOfDaylightSavingTurnsTheSkyByTheTimeThatPas
     for (const auto& c : cases)
     {
         Enter(Berlin(), c.date, c.start);
-        wnd->clock.TimeUpdateMode = c.mode;
+        wnd->clock.SetMode(c.mode);
         std::vector<double> t;
         for (size_t k = 0; k < c.utMinutes.size(); ++k)
         {
@@ -257,7 +263,7 @@ TEST_F(RealSky, SteppingAcrossAChangeOfDaylightSavingTurnsTheSkyByTheTimeThatPas
             EXPECT_NEAR(std::remainder(t[0] - t[k], 360.0), minutes * 360.98565 / 1440, 1e-3)
                 << c.what << ", tick " << k;
         }
-        wnd->DispatchCommand(400);
+        Trigger(wnd, "return");
     }
 }
 

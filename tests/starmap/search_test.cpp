@@ -16,6 +16,12 @@
 #include <string>
 #include <vector>
 
+#include "common/AppSupport.h"
+
+using testing_support::IsEnabled;
+using testing_support::Trigger;
+using testing_support::ViewCanvas;
+
 namespace
 {
 using testing_support::DialogAnswer;
@@ -184,11 +190,11 @@ protected:
     }
 
     // Runs Find (or Find Next) and returns what it showed.
-    std::vector<std::string> Run(int command)
+    std::vector<std::string> Run(const char* command)
     {
         seen.clear();
         const size_t before = messages.boxes.size();
-        wnd->DispatchCommand(command);
+        Trigger(wnd, command);
         // Cards are noted as they open; the boxes of the run follow them.
         for (size_t i = before; i < messages.boxes.size(); ++i)
             seen.push_back("box " + messages.boxes[i].text);
@@ -197,7 +203,7 @@ protected:
     std::vector<std::string> Find(int kind, const std::string& text)
     {
         Answer(kind, text);
-        return Run(509);
+        return Run("find");
     }
 
     std::unique_ptr<DialogAnswer> answer;
@@ -229,24 +235,24 @@ TEST_F(StarMapSearch, AStarIsFoundByTheBeginningOfItsNameInCatalogueOrder)
         EnterAtPole(c.north);
         EXPECT_EQ(Find(kStar, c.text), c.shown);
         EXPECT_FALSE(wnd->starmap.StPlaying);
-        wnd->DispatchCommand(400);
+        Trigger(wnd, "return");
     }
 }
 
 TEST_F(StarMapSearch, FindNextStepsThroughEveryMatchAndThenSaysThereAreNoMore)
 {
     EnterAtPole(true);
-    EXPECT_FALSE(wnd->ButtonEnabler(510));
+    EXPECT_FALSE(IsEnabled(wnd, "findNext"));
     // Alula Borealis and Alula Australis are in Ursa Major, Aludra in Canis Major (south).
     EXPECT_EQ(Find(kStar, "ALU"), Shown{"card Star Alula Borealis"});
-    EXPECT_TRUE(wnd->ButtonEnabler(510));
-    EXPECT_EQ(Run(510), Shown{"card Star Alula Australis"});
-    EXPECT_EQ(Run(510), Shown{"box The Star is below the horizon"});
-    EXPECT_TRUE(wnd->ButtonEnabler(510));
-    EXPECT_EQ(Run(510), Shown{"box No more stars with search name"});
-    EXPECT_FALSE(wnd->ButtonEnabler(510));
+    EXPECT_TRUE(IsEnabled(wnd, "findNext"));
+    EXPECT_EQ(Run("findNext"), Shown{"card Star Alula Australis"});
+    EXPECT_EQ(Run("findNext"), Shown{"box The Star is below the horizon"});
+    EXPECT_TRUE(IsEnabled(wnd, "findNext"));
+    EXPECT_EQ(Run("findNext"), Shown{"box No more stars with search name"});
+    EXPECT_FALSE(IsEnabled(wnd, "findNext"));
     EXPECT_FALSE(wnd->starmap.Search);
-    EXPECT_EQ(Run(510), Shown{}); // disabled: nothing happens
+    EXPECT_EQ(Run("findNext"), Shown{}); // disabled: nothing happens
 }
 
 TEST_F(StarMapSearch, AConstellationIsDrawnInRedOrReportedBelowTheHorizon)
@@ -283,8 +289,8 @@ TEST_F(StarMapSearch, AConstellationIsDrawnInRedOrReportedBelowTheHorizon)
         {
             EXPECT_EQ(wnd->starmap.LastIndex, c.lastIndex);
         }
-        EXPECT_FALSE(wnd->ButtonEnabler(510));
-        wnd->DispatchCommand(400);
+        EXPECT_FALSE(IsEnabled(wnd, "findNext"));
+        Trigger(wnd, "return");
     }
     ASSERT_GE(messages.boxes.size(), 3u);
     EXPECT_EQ(messages.boxes[2].caption, "Velmoria - [Info]");
@@ -334,7 +340,7 @@ TEST_F(StarMapSearch, TheSunIsUpAtTheNorthPoleInJuneAndDownInDecember)
     EXPECT_EQ(Find(kSolar, "SUN"), Shown{"card Sun"});
     EXPECT_FALSE(wnd->starmap.FlagSol[0]); // no mark of a hidden layer is left to right-click
     wnd->Values.SMValues.Check[3] = 1;
-    wnd->DispatchCommand(400);
+    Trigger(wnd, "return");
 
     clock.Set(Date{21, 12, 2001}, Time{12, 0, 0});
     EnterAtPole(true);
@@ -358,12 +364,12 @@ TEST_F(StarMapSearch, CancelOrABlankNameEndsTheSearchAndDisablesFindNext)
     for (const auto& [kind, text] : {std::pair{0, "alu"}, {kStar, ""}, {kStar, "    "}})
     {
         Find(kStar, "alu");
-        ASSERT_TRUE(wnd->ButtonEnabler(510));
+        ASSERT_TRUE(IsEnabled(wnd, "findNext"));
         wnd->starmap.StPlaying = true;
         EXPECT_EQ(Find(kind, text), Shown{});
         EXPECT_EQ(wnd->starmap.SearchItem, 0);
         EXPECT_FALSE(wnd->starmap.Search);
-        EXPECT_FALSE(wnd->ButtonEnabler(510));
+        EXPECT_FALSE(IsEnabled(wnd, "findNext"));
         EXPECT_TRUE(wnd->starmap.StPlaying); // nothing else changed
     }
 }

@@ -16,6 +16,12 @@
 #include <string>
 #include <vector>
 
+#include "common/AppSupport.h"
+
+using testing_support::IsEnabled;
+using testing_support::Trigger;
+using testing_support::ViewCanvas;
+
 namespace
 {
 using skybodies::DiscPixel;
@@ -164,8 +170,8 @@ TEST_F(SkyBodies, SunAndMoonStandWhereTheEphemerisPutsThem)
 TEST_F(SkyBodies, SunAndMoonTurnAndTiltWithTheStarsOnTheReviewGlobe)
 {
     wnd->Values.SMValues.Check[4] = 1; // both drawn wherever they are
-    wnd->DispatchCommand(cmd::kReviewGlobe);
-    wnd->DispatchCommand(cmd::kStStop);
+    Trigger(wnd, "reviewGlobe");
+    Trigger(wnd, "stop");
     ASSERT_FALSE(wnd->starmap.StPlaying);
     // Where the ephemeris puts the Sun and the Moon at the globe's instant, through the globe's
     // present turn and tilt.
@@ -210,7 +216,7 @@ TEST_F(SkyBodies, MarksAndLabelsLeaveNothingBehindWhenTheSkyTurnsAFullCircle)
     for (bool transparent : {false, true})
     {
         wnd->Values.SMValues.Check[4] = transparent;
-        wnd->canvas.Clear(0);
+        ViewCanvas(wnd).Clear(0);
         wnd->starmap.ClearGlobeFlags();
         const uint64_t start = ClockInstant(Date{7, 12, 2026}, Time{18, 0, 0});
         for (uint64_t s = start; s <= start + 86164; s += 600)
@@ -218,9 +224,9 @@ TEST_F(SkyBodies, MarksAndLabelsLeaveNothingBehindWhenTheSkyTurnsAFullCircle)
             wnd->starmap.UpdateStarAngles(s, 0);
             wnd->starmap.ShowStarMap();
         }
-        const platform::Canvas turned = wnd->canvas;
+        const platform::Canvas turned = ViewCanvas(wnd);
         EXPECT_FALSE(wnd->starmap.LabelRects.empty());
-        wnd->canvas.Clear(0);
+        ViewCanvas(wnd).Clear(0);
         wnd->starmap.ClearGlobeFlags();
         wnd->starmap.FlagLat = false;
         wnd->starmap.ShowStarMap();
@@ -229,7 +235,7 @@ TEST_F(SkyBodies, MarksAndLabelsLeaveNothingBehindWhenTheSkyTurnsAFullCircle)
         int residue = 0;
         for (int y = 0; y < turned.Height(); ++y)
             for (int x = 0; x < turned.Width(); ++x)
-                residue += turned.Pixel(x, y) != 0 && wnd->canvas.Pixel(x, y) == 0;
+                residue += turned.Pixel(x, y) != 0 && ViewCanvas(wnd).Pixel(x, y) == 0;
         EXPECT_EQ(residue, 0) << transparent;
     }
 }
@@ -248,11 +254,11 @@ TEST_F(SkyBodies, EveryPlanetIsDrawnInItsColourTheFaintOnesSmallerAndFollowsItsL
         const skybodies::SkyPlanetKind& kind = skybodies::kSkyPlanets[static_cast<size_t>(k)];
         ASSERT_TRUE(p.Drawn) << kind.name;
         const int x = globe::DrawCoord(p.X), y = globe::DrawCoord(p.Y);
-        EXPECT_EQ(wnd->canvas.Pixel(x, y), kind.color) << kind.name;
+        EXPECT_EQ(ViewCanvas(wnd).Pixel(x, y), kind.color) << kind.name;
         int lit = 0;
         for (int dy = -2; dy <= 3; ++dy)
             for (int dx = -2; dx <= 3; ++dx)
-                lit += wnd->canvas.Pixel(x + dx, y + dy) == kind.color;
+                lit += ViewCanvas(wnd).Pixel(x + dx, y + dy) == kind.color;
         EXPECT_EQ(lit, p.Magnitude > 4.0f ? 4 : 12) << kind.name << " " << p.Magnitude;
     }
     for (const char* faint : {"Uranus", "Neptune"})
@@ -268,13 +274,13 @@ TEST_F(SkyBodies, EveryPlanetIsDrawnInItsColourTheFaintOnesSmallerAndFollowsItsL
                     names << card->Value(4101);
                 return platform::IDOK;
             });
-        wnd->EvRButtonDown(QPoint(globe::DrawCoord(p.X), globe::DrawCoord(p.Y)));
+        wnd->StarView().OpenCardsAt(QPoint(globe::DrawCoord(p.X), globe::DrawCoord(p.Y)));
         EXPECT_TRUE(names.contains(QString::fromLatin1(faint))) << names.join(',').toStdString();
     }
     // The layer off (as the Setup dialog leaves it): a fresh frame has no planet's colour.
     wnd->Values.Planets = 0;
     wnd->starmap.ForgetHiddenLayers();
-    wnd->canvas.Clear(0);
+    ViewCanvas(wnd).Clear(0);
     wnd->starmap.ShowStarMap();
     for (const skybodies::SkyPlanetKind& kind : skybodies::kSkyPlanets)
         EXPECT_EQ(CountColour(kind.color), 0) << kind.name;
@@ -302,10 +308,10 @@ TEST_F(SkyBodies, CompassPointsShowTheRealSkysOrientationWithOrWithoutNames)
     const auto compassPixels = [this]
     {
         int n = 0;
-        for (int y = 0; y < wnd->canvas.Height(); ++y)
-            for (int x = 0; x < wnd->canvas.Width(); ++x)
+        for (int y = 0; y < ViewCanvas(wnd).Height(); ++y)
+            for (int x = 0; x < ViewCanvas(wnd).Width(); ++x)
             {
-                const platform::Rgb c = wnd->canvas.Pixel(x, y);
+                const platform::Rgb c = ViewCanvas(wnd).Pixel(x, y);
                 const int r = (c >> 16) & 0xFF, g = (c >> 8) & 0xFF, b = c & 0xFF;
                 n += b == 0 && g > 0 && r > g;
             }
@@ -315,14 +321,14 @@ TEST_F(SkyBodies, CompassPointsShowTheRealSkysOrientationWithOrWithoutNames)
     for (bool8 names : {0, 1})
     {
         wnd->Values.Names = names;
-        wnd->canvas.Clear(0);
+        ViewCanvas(wnd).Clear(0);
         wnd->starmap.ClearGlobeFlags();
         Show(Date{7, 12, 2026}, Time{18, 0, 0});
         EXPECT_GT(compassPixels(), 20) << "names " << int{names};
     }
-    wnd->DispatchCommand(cmd::kReviewGlobe);
-    wnd->DispatchCommand(cmd::kStStop);
-    wnd->canvas.Clear(0);
+    Trigger(wnd, "reviewGlobe");
+    Trigger(wnd, "stop");
+    ViewCanvas(wnd).Clear(0);
     wnd->starmap.ClearGlobeFlags();
     wnd->starmap.ShowStarMap();
     EXPECT_EQ(compassPixels(), 0);

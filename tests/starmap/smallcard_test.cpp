@@ -19,6 +19,12 @@
 #include <string>
 #include <vector>
 
+#include "common/AppSupport.h"
+
+using testing_support::IsEnabled;
+using testing_support::Trigger;
+using testing_support::ViewCanvas;
+
 namespace
 {
 using testing_support::DialogAnswer;
@@ -308,7 +314,7 @@ protected:
     {
         wnd = std::make_unique<VelmoriaWnd>();
         wnd->resize(400, 300);
-        wnd->canvas = platform::Canvas(400, 300, 0);
+        ViewCanvas(wnd) = platform::Canvas(400, 300, 0);
     }
     ScratchDir dir;
     std::unique_ptr<VelmoriaWnd> wnd;
@@ -351,7 +357,7 @@ TEST_F(Launchers, AMissingCatalogueShowsNoCardButTheMarker)
     bool same = true;
     for (int y = 0; y < 32; ++y)
         for (int x = 0; x < 32; ++x)
-            same = same && wnd->canvas.Pixel(35 + x, 35 + y) == label.Pixel(x, y);
+            same = same && ViewCanvas(wnd).Pixel(35 + x, 35 + y) == label.Pixel(x, y);
     EXPECT_TRUE(same);
 }
 

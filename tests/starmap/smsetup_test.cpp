@@ -14,6 +14,12 @@
 #include <memory>
 #include <string>
 
+#include "common/AppSupport.h"
+
+using testing_support::IsEnabled;
+using testing_support::Trigger;
+using testing_support::ViewCanvas;
+
 namespace
 {
 using testing_support::DialogAnswer;
@@ -152,7 +158,7 @@ protected:
                 dlg.CmOk();
                 return platform::IDOK;
             });
-        wnd->DispatchCommand(374);
+        Trigger(wnd, "starMapSetup");
     }
 };
 
@@ -168,8 +174,8 @@ TEST_F(SetupCommand, TheGridGoesAtOnceAndComesBackWithTheNextFrame)
     EXPECT_GT(CountColour(blue), 0);
 
     // Cancel keeps every option, but the window is still drawn afresh.
-    wnd->DispatchCommand(508);
-    wnd->canvas.FillRect(0, 0, 5, 5, platform::RGB(255, 0, 0));
+    Trigger(wnd, "stop");
+    ViewCanvas(wnd).FillRect(0, 0, 5, 5, platform::RGB(255, 0, 0));
     Setup({0, 1, 2, 3, 4}, false);
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(wnd->Values.SMValues.Check[i], 1) << i;
@@ -179,7 +185,7 @@ TEST_F(SetupCommand, TheGridGoesAtOnceAndComesBackWithTheNextFrame)
 
 TEST_F(SetupCommand, AHiddenLayerLeavesNothingToRightClick)
 {
-    wnd->DispatchCommand(508);
+    Trigger(wnd, "stop");
     wnd->Values.SMValues.SelectMagn = 12.0f; // every deep-sky object is drawn
     wnd->Values.SMValues.Check[4] = 1;
     wnd->starmap.ShowStarMap();
@@ -195,8 +201,8 @@ TEST_F(SetupCommand, AHiddenLayerLeavesNothingToRightClick)
                 ++cards;
             return platform::IDOK;
         });
-    wnd->EvRButtonDown(at);
-    wnd->EvRButtonDown(sun);
+    wnd->StarView().OpenCardsAt(at);
+    wnd->StarView().OpenCardsAt(sun);
     EXPECT_EQ(cards, 0);
 }
 } // namespace

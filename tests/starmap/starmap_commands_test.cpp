@@ -13,12 +13,18 @@
 #include <utility>
 #include <vector>
 
+#include "common/AppSupport.h"
+
+using testing_support::IsEnabled;
+using testing_support::Trigger;
+using testing_support::ViewCanvas;
+
 namespace
 {
 
-using StarMapView = StarMapApp;
+using StarMapCommands = StarMapApp;
 
-TEST_F(StarMapView, EntryReadsBothCataloguesAndCreatesTheSprites)
+TEST_F(StarMapCommands, EntryReadsBothCataloguesAndCreatesTheSprites)
 {
     Open(50, true);
     EXPECT_TRUE(messages.boxes.empty());
@@ -36,20 +42,20 @@ TEST_F(StarMapView, EntryReadsBothCataloguesAndCreatesTheSprites)
     EXPECT_EQ(wnd->starmap.lat, -50.0f);
     EXPECT_EQ(app->Frame()->PaneGadget(model::Pane::Coord)->Text(), "Real Sky Globe");
 
-    wnd->DispatchCommand(400);
-    EXPECT_EQ(wnd->Subject, model::Mode::Main);
+    Trigger(wnd, "return");
+    EXPECT_EQ(wnd->Subject(), model::Mode::Main);
     EXPECT_EQ(wnd->starmap.Stardc, nullptr);
     EXPECT_EQ(wnd->starmap.Soldc[0], nullptr);
     EXPECT_EQ(wnd->starmap.Soldc[1], nullptr);
     EXPECT_EQ(wnd->starmap.NgcMessdc, nullptr);
 }
 
-TEST_F(StarMapView, RealSkyShowsExactlyTheStarsAboveTheHorizon)
+TEST_F(StarMapCommands, RealSkyShowsExactlyTheStarsAboveTheHorizon)
 {
     Open(50, true);
     wnd->Values.SMValues.Check[4] = 0;
     wnd->EvTimer(kTimerRealTime);
-    EXPECT_GT(wnd->canvas.Width(), 700);
+    EXPECT_GT(ViewCanvas(wnd).Width(), 700);
     EXPECT_GT(CountLit(), 100);
     int shown = 0;
     const double L = -50 * globe::kDegToRad;
@@ -77,21 +83,21 @@ TEST_F(StarMapView, RealSkyShowsExactlyTheStarsAboveTheHorizon)
     EXPECT_LT(shown, 490);
 }
 
-TEST_F(StarMapView, ReviewGlobeAndBack)
+TEST_F(StarMapCommands, ReviewGlobeAndBack)
 {
     Open(50, true);
     wnd->EvTimer(kTimerRealTime);
-    wnd->DispatchCommand(502);
+    Trigger(wnd, "reviewGlobe");
     EXPECT_FALSE(wnd->starmap.GlobeSystem);
-    EXPECT_TRUE(app->Frame()->MenuAction(502)->isChecked());
-    EXPECT_FALSE(app->Frame()->MenuAction(501)->isChecked());
-    EXPECT_TRUE(wnd->VScrollBar()->isVisibleTo(wnd));
+    EXPECT_TRUE(testing_support::ViewAction(wnd, "reviewGlobe")->isChecked());
+    EXPECT_FALSE(testing_support::ViewAction(wnd, "realSkyGlobe")->isChecked());
+    EXPECT_TRUE(wnd->StarView().VScrollBar()->isVisibleTo(wnd));
     EXPECT_EQ(wnd->starmap.VPos, 180);
     EXPECT_EQ(wnd->starmap.lat, 0.0f);
     EXPECT_EQ(app->Frame()->PaneGadget(model::Pane::Coord)->Text(), "Review Globe");
     // The globe is centred in what the scroll bar leaves of the client area.
-    EXPECT_FLOAT_EQ(wnd->starmap.XCenter, wnd->GetClientRect().width() * 0.5f);
-    EXPECT_LT(wnd->GetClientRect().width(), wnd->width());
+    EXPECT_FLOAT_EQ(wnd->starmap.XCenter, wnd->StarView().GetClientRect().width() * 0.5f);
+    EXPECT_LT(wnd->StarView().GetClientRect().width(), wnd->width());
     // A clean picture with the new globe on it at once: no star is marked drawn off the disc.
     EXPECT_GT(CountLit(), 0);
     for (int i = 0; i < kStarCount; ++i)
@@ -107,51 +113,52 @@ TEST_F(StarMapView, ReviewGlobeAndBack)
     ASSERT_GT(wnd->starmap.Star[polaris].Dec, 1.5f);
     EXPECT_NEAR(wnd->starmap.Star[polaris].Y, wnd->starmap.YCenter - wnd->starmap.r, 2.0);
 
-    wnd->DispatchCommand(501);
+    Trigger(wnd, "realSkyGlobe");
     EXPECT_TRUE(wnd->starmap.GlobeSystem);
-    EXPECT_TRUE(app->Frame()->MenuAction(501)->isChecked());
-    EXPECT_FALSE(app->Frame()->MenuAction(502)->isChecked());
-    EXPECT_FALSE(wnd->VScrollBar()->isVisibleTo(wnd));
+    EXPECT_TRUE(testing_support::ViewAction(wnd, "realSkyGlobe")->isChecked());
+    EXPECT_FALSE(testing_support::ViewAction(wnd, "reviewGlobe")->isChecked());
+    EXPECT_FALSE(wnd->StarView().VScrollBar()->isVisibleTo(wnd));
     EXPECT_EQ(wnd->starmap.lat, -50.0f);
     EXPECT_EQ(app->Frame()->PaneGadget(model::Pane::Coord)->Text(), "Real Sky Globe");
     EXPECT_FLOAT_EQ(wnd->starmap.XCenter, wnd->width() * 0.5f);
 }
 
-TEST_F(StarMapView, ZoomStopsAtItsBounds)
+TEST_F(StarMapCommands, ZoomStopsAtItsBounds)
 {
     Open(50, true);
     wnd->starmap.YCenter = 200;
     wnd->starmap.r = 100;
+    wnd->StarView().UpdateActions();
     for (int expected : {80, 60, 40, 20})
     {
-        EXPECT_TRUE(wnd->ButtonEnabler(504));
-        wnd->DispatchCommand(504);
+        EXPECT_TRUE(IsEnabled(wnd, "zoomOut"));
+        Trigger(wnd, "zoomOut");
         EXPECT_EQ(wnd->starmap.r, expected);
     }
-    EXPECT_FALSE(wnd->ButtonEnabler(504)); // 200 div 6 = 33 is not below 20
-    wnd->DispatchCommand(504);
+    EXPECT_FALSE(IsEnabled(wnd, "zoomOut")); // 200 div 6 = 33 is not below 20
+    Trigger(wnd, "zoomOut");
     EXPECT_EQ(wnd->starmap.r, 20);
     int steps = 0;
-    while (wnd->ButtonEnabler(503) && steps < 100)
+    while (IsEnabled(wnd, "zoomIn") && steps < 100)
     {
-        wnd->DispatchCommand(503);
+        Trigger(wnd, "zoomIn");
         ++steps;
     }
     EXPECT_EQ(wnd->starmap.r, 1300); // 200 x 0.5 + 1200
     EXPECT_EQ(steps, 64);
-    wnd->DispatchCommand(503);
+    Trigger(wnd, "zoomIn");
     EXPECT_EQ(wnd->starmap.r, 1300);
 }
 
-TEST_F(StarMapView, AStoppedGlobeIsDrawnWholeAfterAZoomAndAResize)
+TEST_F(StarMapCommands, AStoppedGlobeIsDrawnWholeAfterAZoomAndAResize)
 {
     Open(50, true);
-    wnd->DispatchCommand(508);  // stop
+    Trigger(wnd, "stop");  // stop
     wnd->EvTimer(kTimerRealTime);
     ASSERT_FALSE(wnd->starmap.StPlaying);
     // What a frame drawn on a clean black window shows at the globe's present state.
     const auto clean = [this] {
-        VelmoriaWnd& w = *wnd;
+        StarMapView& w = wnd->StarView();
         const platform::Canvas saved = w.canvas;
         w.BlackOut();
         w.starmap.ClearGlobeFlags();
@@ -161,65 +168,67 @@ TEST_F(StarMapView, AStoppedGlobeIsDrawnWholeAfterAZoomAndAResize)
         return image;
     };
     wnd->starmap.ShowStarMap();
-    for (int command : {503, 503, 504})
+    for (const char* command : {"zoomIn", "zoomIn", "zoomOut"})
     {
-        wnd->DispatchCommand(command);
-        EXPECT_TRUE(wnd->canvas.Image() == clean()) << command;
+        Trigger(wnd, command);
+        EXPECT_TRUE(ViewCanvas(wnd).Image() == clean()) << command;
     }
     // A resize blacks the window out; stopped, the globe comes back at once, centred anew.
     app->Frame()->resize(700, 500);
     EXPECT_GT(CountLit(), 500);
-    EXPECT_TRUE(wnd->canvas.Image() == clean());
+    EXPECT_TRUE(ViewCanvas(wnd).Image() == clean());
 }
 
-TEST_F(StarMapView, ZoomOutInATinyWindowStopsAtZeroInsteadOfWrapping)
+TEST_F(StarMapCommands, ZoomOutInATinyWindowStopsAtZeroInsteadOfWrapping)
 {
     Open(50, true);
     wnd->starmap.YCenter = 15;
     wnd->starmap.r = 7;
-    EXPECT_TRUE(wnd->ButtonEnabler(504));
-    wnd->DispatchCommand(504);
+    wnd->StarView().UpdateActions();
+    EXPECT_TRUE(IsEnabled(wnd, "zoomOut"));
+    Trigger(wnd, "zoomOut");
     EXPECT_EQ(wnd->starmap.r, 0);
-    EXPECT_FALSE(wnd->ButtonEnabler(504));
+    EXPECT_FALSE(IsEnabled(wnd, "zoomOut"));
 }
 
-TEST_F(StarMapView, StopGoAndTheDateBound)
+TEST_F(StarMapCommands, StopGoAndTheDateBound)
 {
     Open(50, true);
-    wnd->DispatchCommand(508);
+    Trigger(wnd, "stop");
     EXPECT_FALSE(wnd->starmap.StPlaying);
-    EXPECT_TRUE(wnd->testAttribute(Qt::WA_SetCursor)); // cursor 103
-    wnd->DispatchCommand(507);
+    EXPECT_TRUE(wnd->StarView().testAttribute(Qt::WA_SetCursor)); // cursor 103
+    Trigger(wnd, "go");
     EXPECT_TRUE(wnd->starmap.StPlaying);
-    EXPECT_FALSE(wnd->testAttribute(Qt::WA_SetCursor)); // the arrow
+    EXPECT_FALSE(wnd->StarView().testAttribute(Qt::WA_SetCursor)); // the arrow
 
-    wnd->DispatchCommand(508);
-    wnd->clock.TimeOut = true;
-    wnd->DispatchCommand(507);
+    Trigger(wnd, "stop");
+    wnd->clock.SetTimedOut(true);
+    Trigger(wnd, "go");
     ASSERT_EQ(messages.boxes.size(), 1u);
     EXPECT_EQ(messages.boxes[0].text, "Out from date bound !!!");
     EXPECT_EQ(messages.boxes[0].caption, std::string("Velmoria - [Info]"));
     EXPECT_EQ(messages.boxes[0].flags, 0x40u);
     EXPECT_FALSE(wnd->starmap.StPlaying);
 
-    wnd->DispatchCommand(506);
-    EXPECT_FALSE(wnd->clock.TimeForward);
-    EXPECT_FALSE(wnd->clock.TimeOut);
-    wnd->clock.TimeOut = true;
-    wnd->DispatchCommand(505);
-    EXPECT_TRUE(wnd->clock.TimeForward);
-    EXPECT_FALSE(wnd->clock.TimeOut);
-    wnd->DispatchCommand(507);
+    wnd->clock.SetMode(kByDays); // the direction is offered only while the clock steps
+    Trigger(wnd, "timeBack");
+    EXPECT_FALSE(wnd->clock.Forward());
+    EXPECT_FALSE(wnd->clock.TimedOut());
+    wnd->clock.SetTimedOut(true);
+    Trigger(wnd, "timeForward");
+    EXPECT_TRUE(wnd->clock.Forward());
+    EXPECT_FALSE(wnd->clock.TimedOut());
+    Trigger(wnd, "go");
     EXPECT_TRUE(wnd->starmap.StPlaying);
     EXPECT_EQ(messages.boxes.size(), 1u);
 }
 
-TEST_F(StarMapView, ConstellationIndexOpensItsHelpPageAndClearsThePicture)
+TEST_F(StarMapCommands, ConstellationIndexOpensItsHelpPageAndClearsThePicture)
 {
     Open(50, true);
     wnd->EvTimer(kTimerRealTime);
     ASSERT_GT(CountLit(), 0);
-    wnd->DispatchCommand(353);
+    Trigger(wnd, "constellationIndex");
     ASSERT_EQ(help.requests.size(), 1u);
     EXPECT_EQ(help.requests[0].file, "Velmoria.hlp");
     EXPECT_EQ(help.requests[0].command, 1u);
@@ -227,34 +236,27 @@ TEST_F(StarMapView, ConstellationIndexOpensItsHelpPageAndClearsThePicture)
     EXPECT_EQ(CountLit(), 0);
 }
 
-TEST_F(StarMapView, CommandsDoNothingOnTheMainScreen)
+TEST_F(StarMapCommands, ItsCommandsAreNotOfferedOnTheMainScreen)
 {
-    ASSERT_EQ(wnd->Subject, model::Mode::Main);
-    wnd->starmap.r = 100;
-    wnd->starmap.YCenter = 200;
-    wnd->starmap.StPlaying = false;
-    for (int id : {501, 502, 503, 504, 507, 353})
-        wnd->DispatchCommand(id);
-    EXPECT_EQ(wnd->starmap.r, 100);
-    EXPECT_FALSE(wnd->starmap.StPlaying);
-    EXPECT_TRUE(help.requests.empty());
-    EXPECT_FALSE(wnd->VScrollBar()->isVisibleTo(wnd));
+    ASSERT_EQ(wnd->Subject(), model::Mode::Main);
+    for (const char* command : {"realSkyGlobe", "reviewGlobe", "go", "find", "constellationIndex"})
+        EXPECT_EQ(testing_support::ViewAction(wnd, command), nullptr) << command;
 }
 
-TEST_F(StarMapView, ReversedClockRetracesTheSkyOfEachInstant)
+TEST_F(StarMapCommands, ReversedClockRetracesTheSkyOfEachInstant)
 {
     Open(50, true);
-    wnd->clock.TimeUpdateMode = kByHours;
+    wnd->clock.SetMode(kByHours);
     auto tick = [this]
     {
-        const uint64_t S = ClockInstant(wnd->clock.CurDate, wnd->clock.CurTime);
+        const uint64_t S = ClockInstant(wnd->clock.CurrentDate(), wnd->clock.CurrentTime());
         wnd->EvTimer(kTimerStarMap);
         return std::pair<uint64_t, double>{S, wnd->starmap.t};
     };
     std::vector<std::pair<uint64_t, double>> forward, back;
     for (int i = 0; i < 3; ++i)
         forward.push_back(tick());
-    wnd->DispatchCommand(506); // Time Back
+    Trigger(wnd, "timeBack"); // Time Back
     for (int i = 0; i < 4; ++i)
         back.push_back(tick());
     // The reversal's tick draws the instant the clock had stepped to, an hour after the last

@@ -2,6 +2,7 @@
 // "exactly one clock timer per view, none elsewhere" rule across a view's life.
 #include "app/VelmoriaApp.h"
 #include "app/VelmoriaWnd.h"
+#include "common/AppSupport.h"
 #include "common/TestSupport.h"
 #include "time/TimeUpdateDlg.h"
 
@@ -17,6 +18,7 @@ using testing_support::FixedClock;
 using testing_support::MessageRecorder;
 using testing_support::ScratchDir;
 using testing_support::SoundRecorder;
+using testing_support::Trigger;
 
 unsigned RunningClockTimers(const VelmoriaWnd& w)
 {
@@ -42,17 +44,17 @@ TEST(ClockInTheApplication, EachViewRunsExactlyOneClockTimerThroughItsLife)
 
     const struct
     {
-        int enter;
+        const char* enter;
         model::Mode subject;
         unsigned stepping;
-    } views[] = {{301, model::Mode::SolarSystem, kTimerSolar},
-                 {302, model::Mode::StarMap, kTimerStarMap}};
+    } views[] = {{"solarSystem", model::Mode::SolarSystem, kTimerSolar},
+                 {"starMap", model::Mode::StarMap, kTimerStarMap}};
     for (const auto& v : views)
     {
-        ASSERT_EQ(w.Subject, model::Mode::Main);
+        ASSERT_EQ(w.Subject(), model::Mode::Main);
         EXPECT_EQ(RunningClockTimers(w), 0u);
-        w.DispatchCommand(v.enter);
-        if (w.Subject != v.subject)
+        Trigger(&w, v.enter);
+        if (w.Subject() != v.subject)
         {
             ADD_FAILURE() << "view " << v.enter << " did not open: " << messages.boxes.size()
                           << " message(s)";
@@ -75,27 +77,27 @@ TEST(ClockInTheApplication, EachViewRunsExactlyOneClockTimerThroughItsLife)
                 dlg.CmOk();
                 return platform::IDOK;
             });
-        w.DispatchCommand(375);
+        Trigger(&w, "timeUpdate");
         EXPECT_EQ(RunningClockTimers(w), 1u << v.stepping);
         EXPECT_EQ(w.Timers().Period(v.stepping), 100u);
         EXPECT_EQ(app->Frame()->PaneGadget(model::Pane::Mode)->Text(), " by Days ( 100 msec.)");
         w.EvTimer(v.stepping);
         EXPECT_EQ(app->Frame()->PaneGadget(model::Pane::Date)->Text(), "   01/01/2000");
 
-        w.DispatchCommand(409);
+        Trigger(&w, "normal");
         EXPECT_EQ(RunningClockTimers(w), 1u << kTimerRealTime);
         EXPECT_EQ(app->Frame()->PaneGadget(model::Pane::Mode)->Text(), " Real Time");
         w.EvTimer(kTimerRealTime);
         EXPECT_EQ(app->Frame()->PaneGadget(model::Pane::Date)->Text(), "   14/07/2026");
 
-        w.DispatchCommand(400);
-        EXPECT_EQ(w.Subject, model::Mode::Main);
+        Trigger(&w, "return");
+        EXPECT_EQ(w.Subject(), model::Mode::Main);
         EXPECT_EQ(RunningClockTimers(w), 0u);
     }
     // Normal Conditions on the main screen resets the clock and starts no clock timer.
-    w.clock.TimeUpdateMode = kByHours;
-    w.DispatchCommand(409);
-    EXPECT_EQ(w.clock.TimeUpdateMode, kRealTime);
+    w.clock.SetMode(kByHours);
+    Trigger(&w, "normal");
+    EXPECT_EQ(w.clock.Mode(), kRealTime);
     EXPECT_EQ(RunningClockTimers(w), 0u);
     app.reset();
 }

@@ -29,15 +29,27 @@ class ClockWindow : public ::testing::Test
 protected:
     void SetUp() override
     {
-        w->Subject = model::Mode::SolarSystem;
+        dir.LinkAllRuntime();
         w->resize(800, 600);
+        w->RestoreMain();
+        Show(model::Mode::SolarSystem);
+    }
+
+    // The view of `subject` on screen, entered from the main screen as the user does.
+    void Show(model::Mode subject)
+    {
+        if (w->Subject() == subject)
+            return;
+        w->CmReturn();
+        if (subject != model::Mode::Main)
+            w->EnterSubject(subject);
     }
 
     // One stepping tick of the view on screen, which runs.
     void Tick()
     {
         w->solar.Playing = w->starmap.StPlaying = true;
-        w->EvTimer(w->Subject == model::Mode::StarMap ? kTimerStarMap : kTimerSolar);
+        w->EvTimer(w->Subject() == model::Mode::StarMap ? kTimerStarMap : kTimerSolar);
     }
 
     // The clock timers (1, 2, 3) that run, as a bit set: 1 << id.
@@ -52,6 +64,7 @@ protected:
 
     ScratchDir dir;
     MessageRecorder messages;
+    testing_support::SoundRecorder sounds;
     FixedClock clock{Date{14, 7, 2026}, Time{9, 5, 0}};
     // A frame of its own gives the window its status-bar panes.
     std::unique_ptr<DecFrame> frame = std::make_unique<DecFrame>();
@@ -65,12 +78,12 @@ protected:
 
 void ExpectClock(const VelmoriaWnd& w, Date d, Time t)
 {
-    EXPECT_EQ(w.clock.CurDate.Day, d.Day);
-    EXPECT_EQ(w.clock.CurDate.Month, d.Month);
-    EXPECT_EQ(w.clock.CurDate.Year, d.Year);
-    EXPECT_EQ(w.clock.CurTime.Hour, t.Hour);
-    EXPECT_EQ(w.clock.CurTime.Minute, t.Minute);
-    EXPECT_EQ(w.clock.CurTime.Second, t.Second);
+    EXPECT_EQ(w.clock.CurrentDate().Day, d.Day);
+    EXPECT_EQ(w.clock.CurrentDate().Month, d.Month);
+    EXPECT_EQ(w.clock.CurrentDate().Year, d.Year);
+    EXPECT_EQ(w.clock.CurrentTime().Hour, t.Hour);
+    EXPECT_EQ(w.clock.CurrentTime().Minute, t.Minute);
+    EXPECT_EQ(w.clock.CurrentTime().Second, t.Second);
 }
 } // namespace
 
@@ -78,15 +91,15 @@ void ExpectClock(const VelmoriaWnd& w, Date d, Time t)
 
 TEST_F(ClockWindow, SteppingTickStepsTheClockAndRewritesBothPanes)
 {
-    w->clock.TimeUpdateMode = kBySeconds;
-    w->clock.CurDate = Date{31, 12, 1999};
-    w->clock.CurTime = Time{23, 59, 59};
+    w->clock.SetMode(kBySeconds);
+    w->clock.SetDateTime(Date{31, 12, 1999}, w->clock.CurrentTime());
+    w->clock.SetDateTime(w->clock.CurrentDate(), Time{23, 59, 59});
     Tick();
     ExpectClock(*w, Date{1, 1, 2000}, Time{0, 0, 0});
     EXPECT_EQ(timePane.Text(), "   00:00:00");
     EXPECT_EQ(datePane.Text(), "   01/01/2000");
-    w->clock.TimeForward = false;
-    w->clock.TimeUpdateMode = kByDays;
+    w->clock.SetTimeDirection(false);
+    w->clock.SetMode(kByDays);
     Tick();
     EXPECT_EQ(datePane.Text(), "   31/12/1999");
     EXPECT_TRUE(messages.boxes.empty());
@@ -94,9 +107,9 @@ TEST_F(ClockWindow, SteppingTickStepsTheClockAndRewritesBothPanes)
 
 TEST_F(ClockWindow, SteppingTickInRealTimeOnlyShowsTheClock)
 {
-    w->clock.TimeUpdateMode = kRealTime;
-    w->clock.CurDate = Date{5, 3, 2001};
-    w->clock.CurTime = Time{7, 8, 9};
+    w->clock.SetMode(kRealTime);
+    w->clock.SetDateTime(Date{5, 3, 2001}, w->clock.CurrentTime());
+    w->clock.SetDateTime(w->clock.CurrentDate(), Time{7, 8, 9});
     Tick();
     ExpectClock(*w, Date{5, 3, 2001}, Time{7, 8, 9});
     EXPECT_EQ(timePane.Text(), "   07:08:09");
@@ -123,15 +136,15 @@ TEST_F(ClockWindow, ReachingADateBoundSetsTimeOutLeavesTheClockWhereItStoodAndTe
     };
     for (const auto& c : cases)
     {
-        w->Subject = c.subject;
+        Show(c.subject);
         messages.boxes.clear();
-        w->clock.TimeOut = false;
-        w->clock.TimeUpdateMode = c.mode;
-        w->clock.TimeForward = c.forward;
-        w->clock.CurDate = c.from;
-        w->clock.CurTime = c.at;
+        w->clock.SetTimedOut(false);
+        w->clock.SetMode(c.mode);
+        w->clock.SetTimeDirection(c.forward);
+        w->clock.SetDateTime(c.from, w->clock.CurrentTime());
+        w->clock.SetDateTime(w->clock.CurrentDate(), c.at);
         Tick();
-        EXPECT_TRUE(w->clock.TimeOut);
+        EXPECT_TRUE(w->clock.TimedOut());
         ExpectClock(*w, c.from, c.at);
         EXPECT_EQ(datePane.Text(), c.datePane);
         ASSERT_EQ(messages.boxes.size(), 1u);
@@ -145,49 +158,49 @@ TEST_F(ClockWindow, ReachingADateBoundStopsTheRunningViewSoLaterTicksStayIdle)
 {
     for (model::Mode subject : {model::Mode::SolarSystem, model::Mode::StarMap})
     {
-        w->Subject = subject;
+        Show(subject);
         messages.boxes.clear();
         w->solar.Playing = w->starmap.StPlaying = true;
-        w->clock.TimeUpdateMode = kByYears;
-        w->clock.TimeForward = true;
-        w->clock.CurDate = Date{1, 6, 2999};
+        w->clock.SetMode(kByYears);
+        w->clock.SetTimeDirection(true);
+        w->clock.SetDateTime(Date{1, 6, 2999}, w->clock.CurrentTime());
         const unsigned timer = subject == model::Mode::SolarSystem ? kTimerSolar : kTimerStarMap;
         w->EvTimer(timer);
         EXPECT_FALSE(subject == model::Mode::SolarSystem ? w->solar.Playing : w->starmap.StPlaying);
         w->EvTimer(timer);
         w->EvTimer(timer);
         EXPECT_EQ(messages.boxes.size(), 1u);
-        EXPECT_EQ(w->clock.CurDate.Year, 2999u);
+        EXPECT_EQ(w->clock.CurrentDate().Year, 2999u);
     }
 }
 
 TEST_F(ClockWindow, ModePaneShowsModeAndRateAndIgnoresUnknownModes)
 {
-    w->clock.TimeRate = 100;
-    w->clock.TimeUpdateMode = kByDays;
+    w->clock.SetRate(100);
+    w->clock.SetMode(kByDays);
     w->clock.ShowMode();
     EXPECT_EQ(modePane.Text(), " by Days ( 100 msec.)");
-    w->clock.TimeUpdateMode = kBySeconds;
+    w->clock.SetMode(kBySeconds);
     w->clock.ShowMode();
     EXPECT_EQ(modePane.Text(), " by Seconds ( 100 msec. )");
-    w->clock.TimeUpdateMode = 17;
+    w->clock.SetMode(17);
     w->clock.ShowMode();
     EXPECT_EQ(modePane.Text(), " by Seconds ( 100 msec. )");
-    w->clock.TimeUpdateMode = kRealTime;
+    w->clock.SetMode(kRealTime);
     w->clock.ShowMode();
     EXPECT_EQ(modePane.Text(), " Real Time");
 }
 
 TEST_F(ClockWindow, SetupStatusBarTakesTheComputersClockAndClearsTimeOut)
 {
-    w->clock.TimeOut = true;
-    w->clock.TimeUpdateMode = kRealTime;
+    w->clock.SetTimedOut(true);
+    w->clock.SetMode(kRealTime);
     w->clock.SetupStatusBar();
     ExpectClock(*w, Date{14, 7, 2026}, Time{9, 5, 0});
     EXPECT_EQ(timePane.Text(), "   09:05:00");
     EXPECT_EQ(datePane.Text(), "   14/07/2026");
     EXPECT_EQ(modePane.Text(), " Real Time");
-    EXPECT_FALSE(w->clock.TimeOut);
+    EXPECT_FALSE(w->clock.TimedOut());
 }
 
 // ---- ticks ----
@@ -201,20 +214,20 @@ TEST_F(ClockWindow, SteppingTickStepsTheClockAndRemembersTheInstantItDrew)
     } cases[] = {{model::Mode::SolarSystem, kTimerSolar}, {model::Mode::StarMap, kTimerStarMap}};
     for (const auto& c : cases)
     {
-        w->Subject = c.subject;
+        Show(c.subject);
         w->solar.Playing = c.subject == model::Mode::SolarSystem;
         w->starmap.StPlaying = c.subject == model::Mode::StarMap;
-        w->clock.TimeUpdateMode = kByDays;
-        w->clock.TimeForward = true;
-        w->clock.CurDate = Date{1, 1, 2000};
-        w->clock.CurTime = Time{0, 0, 0};
-        w->clock.timeStep = 0;
+        w->clock.SetMode(kByDays);
+        w->clock.SetTimeDirection(true);
+        w->clock.SetDateTime(Date{1, 1, 2000}, w->clock.CurrentTime());
+        w->clock.SetDateTime(w->clock.CurrentDate(), Time{0, 0, 0});
+        w->clock.NoteStep(0);
         w->EvTimer(c.timer);
-        EXPECT_EQ(w->clock.timeStep, kStartOf2000);
+        EXPECT_EQ(w->clock.LastStep(), kStartOf2000);
         ExpectClock(*w, Date{2, 1, 2000}, Time{0, 0, 0});
         EXPECT_EQ(datePane.Text(), "   02/01/2000");
         w->EvTimer(c.timer);
-        EXPECT_EQ(w->clock.timeStep, kStartOf2000 + 86400);
+        EXPECT_EQ(w->clock.LastStep(), kStartOf2000 + 86400);
         ExpectClock(*w, Date{3, 1, 2000}, Time{0, 0, 0});
     }
 }
@@ -236,16 +249,16 @@ TEST_F(ClockWindow, SteppingTicksActOnlyForTheirOwnRunningView)
     };
     for (const auto& c : cases)
     {
-        w->Subject = c.subject;
+        Show(c.subject);
         w->solar.Playing = c.playing;
         w->starmap.StPlaying = c.stPlaying;
-        w->clock.TimeUpdateMode = kByHours;
-        w->clock.CurDate = Date{1, 1, 2000};
-        w->clock.CurTime = Time{5, 0, 0};
-        w->clock.timeStep = 42;
+        w->clock.SetMode(kByHours);
+        w->clock.SetDateTime(Date{1, 1, 2000}, w->clock.CurrentTime());
+        w->clock.SetDateTime(w->clock.CurrentDate(), Time{5, 0, 0});
+        w->clock.NoteStep(42);
         w->EvTimer(c.timer);
         ExpectClock(*w, Date{1, 1, 2000}, Time{5, 0, 0});
-        EXPECT_EQ(w->clock.timeStep, 42u);
+        EXPECT_EQ(w->clock.LastStep(), 42u);
     }
 }
 
@@ -253,21 +266,21 @@ TEST_F(ClockWindow, RealTimeTickSetsTheClockToTheComputersWithoutStepping)
 {
     for (model::Mode subject : {model::Mode::SolarSystem, model::Mode::StarMap})
     {
-        w->Subject = subject;
+        Show(subject);
         w->solar.Playing = subject == model::Mode::SolarSystem;
         w->starmap.StPlaying = subject == model::Mode::StarMap;
-        w->clock.TimeUpdateMode = kRealTime;
-        w->clock.CurDate = Date{1, 1, 2000};
-        w->clock.CurTime = Time{5, 0, 0};
-        w->clock.timeStep = 42;
-        w->clock.TimeOut = true;
+        w->clock.SetMode(kRealTime);
+        w->clock.SetDateTime(Date{1, 1, 2000}, w->clock.CurrentTime());
+        w->clock.SetDateTime(w->clock.CurrentDate(), Time{5, 0, 0});
+        w->clock.NoteStep(42);
+        w->clock.SetTimedOut(true);
         clock.Set(Date{29, 2, 2028}, Time{23, 59, 58});
         w->EvTimer(kTimerRealTime);
         ExpectClock(*w, Date{29, 2, 2028}, Time{23, 59, 58});
         EXPECT_EQ(timePane.Text(), "   23:59:58");
         EXPECT_EQ(datePane.Text(), "   29/02/2028");
-        EXPECT_EQ(w->clock.timeStep, 42u);
-        EXPECT_TRUE(w->clock.TimeOut);
+        EXPECT_EQ(w->clock.LastStep(), 42u);
+        EXPECT_TRUE(w->clock.TimedOut());
     }
 }
 
@@ -275,14 +288,14 @@ TEST_F(ClockWindow, RealTimeTickLeavesAStoppedViewAloneWhateverTheOtherViewsFlag
 {
     // A Star Map entry that failed leaves StPlaying set; it must not wake a stopped Solar
     // System.
-    w->Subject = model::Mode::SolarSystem;
+    Show(model::Mode::SolarSystem);
     w->solar.Playing = false;
     w->starmap.StPlaying = true;
-    w->clock.CurDate = Date{1, 1, 2000};
-    w->clock.CurTime = Time{5, 0, 0};
+    w->clock.SetDateTime(Date{1, 1, 2000}, w->clock.CurrentTime());
+    w->clock.SetDateTime(w->clock.CurrentDate(), Time{5, 0, 0});
     w->EvTimer(kTimerRealTime);
     ExpectClock(*w, Date{1, 1, 2000}, Time{5, 0, 0});
-    EXPECT_EQ(timePane.Text(), "");
+    EXPECT_EQ(timePane.Text(), "   05:00:00");
 }
 
 // ---- Time Update ----
@@ -311,9 +324,9 @@ TEST_F(ClockWindow, TimeUpdateRunsTheTimerThatFitsTheChosenModeAndRate)
     };
     for (const auto& c : cases)
     {
-        w->Subject = c.subject;
-        w->clock.TimeUpdateMode = kRealTime;
-        w->clock.TimeRate = 1;
+        Show(c.subject);
+        w->clock.SetMode(kRealTime);
+        w->clock.SetRate(1);
         w->KillTimer(kTimerSolar);
         w->KillTimer(kTimerStarMap);
         w->SetTimer(kTimerRealTime, 1000);
@@ -347,14 +360,14 @@ TEST_F(ClockWindow, TimeUpdateBackToRealTimeStopsTheSteppingTimerAndResetsTheRat
 {
     for (model::Mode subject : {model::Mode::SolarSystem, model::Mode::StarMap})
     {
-        w->Subject = subject;
+        Show(subject);
         const unsigned stepping = subject == model::Mode::SolarSystem ? kTimerSolar : kTimerStarMap;
-        w->clock.TimeUpdateMode = kByHours;
-        w->clock.TimeRate = 200;
+        w->clock.SetMode(kByHours);
+        w->clock.SetRate(200);
         w->KillTimer(kTimerRealTime);
         w->SetTimer(stepping, 200);
-        w->clock.CurDate = Date{3, 4, 2500};
-        w->clock.CurTime = Time{1, 2, 3};
+        w->clock.SetDateTime(Date{3, 4, 2500}, w->clock.CurrentTime());
+        w->clock.SetDateTime(w->clock.CurrentDate(), Time{1, 2, 3});
         DialogAnswer answer(
             [](platform::Dialog& d)
             {
@@ -366,19 +379,19 @@ TEST_F(ClockWindow, TimeUpdateBackToRealTimeStopsTheSteppingTimerAndResetsTheRat
         w->CmTimeUpdate();
         EXPECT_EQ(RunningClockTimers(), 1u << kTimerRealTime);
         EXPECT_EQ(w->Timers().Period(kTimerRealTime), 1000u);
-        EXPECT_EQ(w->clock.TimeUpdateMode, kRealTime);
-        EXPECT_EQ(w->clock.TimeRate, 1);
+        EXPECT_EQ(w->clock.Mode(), kRealTime);
+        EXPECT_EQ(w->clock.Rate(), 1);
         EXPECT_EQ(modePane.Text(), " Real Time");
     }
 }
 
 TEST_F(ClockWindow, TimeUpdateHandsTheClockToTheDialogAndTakesBackWhatItStored)
 {
-    w->Subject = model::Mode::StarMap;
-    w->clock.TimeUpdateMode = kByMinutes;
-    w->clock.TimeRate = 250;
-    w->clock.CurDate = Date{9, 8, 1950};
-    w->clock.CurTime = Time{7, 6, 5};
+    Show(model::Mode::StarMap);
+    w->clock.SetMode(kByMinutes);
+    w->clock.SetRate(250);
+    w->clock.SetDateTime(Date{9, 8, 1950}, w->clock.CurrentTime());
+    w->clock.SetDateTime(w->clock.CurrentDate(), Time{7, 6, 5});
     DialogAnswer answer(
         [](platform::Dialog& d)
         {
@@ -399,9 +412,9 @@ TEST_F(ClockWindow, TimeUpdateHandsTheClockToTheDialogAndTakesBackWhatItStored)
             return platform::IDOK;
         });
     w->CmTimeUpdate();
-    EXPECT_EQ(w->clock.TimeUpdateMode, kByDays);
+    EXPECT_EQ(w->clock.Mode(), kByDays);
     ExpectClock(*w, Date{29, 2, 2000}, Time{23, 6, 5});
-    EXPECT_EQ(w->clock.TimeRate, 250);
+    EXPECT_EQ(w->clock.Rate(), 250);
     EXPECT_EQ(w->Timers().Period(kTimerStarMap), 250u);
 }
 
@@ -420,9 +433,9 @@ TEST_F(ClockWindow, TimeUpdateConfirmedClearsADateBoundAndCancelKeepsIt)
                           {kByYears, platform::IDCANCEL, true}};
     for (const Case& c : cases)
     {
-        w->Subject = model::Mode::SolarSystem;
-        w->clock.TimeUpdateMode = kByYears;
-        w->clock.TimeOut = true;
+        Show(model::Mode::SolarSystem);
+        w->clock.SetMode(kByYears);
+        w->clock.SetTimedOut(true);
         DialogAnswer answer(
             [c](platform::Dialog& d)
             {
@@ -433,7 +446,7 @@ TEST_F(ClockWindow, TimeUpdateConfirmedClearsADateBoundAndCancelKeepsIt)
                 return c.answer;
             });
         w->CmTimeUpdate();
-        EXPECT_EQ(w->clock.TimeOut, c.timeOutAfter) << c.mode << " " << c.answer;
+        EXPECT_EQ(w->clock.TimedOut(), c.timeOutAfter) << c.mode << " " << c.answer;
     }
 }
 
@@ -441,7 +454,7 @@ TEST_F(ClockWindow, TimeUpdateDoesNothingOutsideTheTwoViews)
 {
     for (model::Mode subject : {model::Mode::Main, model::Mode::DataBase})
     {
-        w->Subject = subject;
+        Show(subject);
         bool ran = false;
         DialogAnswer answer(
             [&](platform::Dialog&)
@@ -459,57 +472,50 @@ TEST_F(ClockWindow, TimeUpdateDoesNothingOutsideTheTwoViews)
 
 TEST_F(ClockWindow, NormalConditionsInTheSolarSystemReturnsToRealTimeAndResetsTheModel)
 {
-    w->Subject = model::Mode::SolarSystem;
-    w->clock.TimeUpdateMode = kByHours;
-    w->clock.TimeRate = 200;
-    w->clock.TimeForward = false;
-    w->clock.TimeOut = true;
-    w->clock.timeStep = 12345;
+    Show(model::Mode::SolarSystem);
+    w->clock.SetMode(kByHours);
+    w->clock.SetRate(200);
+    w->clock.SetTimeDirection(false);
+    w->clock.SetTimedOut(true);
+    w->clock.NoteStep(12345);
     w->solar.Scale = 2.5f;
     w->solar.SystemCenter = 4;
-    for (SolObjects& b : w->solar.SolObj)
-        b.X = b.Y = 77;
     w->SetTimer(kTimerSolar, 200);
     w->CmNormal();
     EXPECT_EQ(RunningClockTimers(), 1u << kTimerRealTime);
     EXPECT_EQ(w->Timers().Period(kTimerRealTime), 1000u);
-    EXPECT_EQ(w->clock.TimeUpdateMode, kRealTime);
-    EXPECT_TRUE(w->clock.TimeForward);
-    EXPECT_FALSE(w->clock.TimeOut);
-    EXPECT_EQ(w->clock.TimeRate, 1);
-    EXPECT_EQ(w->clock.timeStep, 0u);
+    EXPECT_EQ(w->clock.Mode(), kRealTime);
+    EXPECT_TRUE(w->clock.Forward());
+    EXPECT_FALSE(w->clock.TimedOut());
+    EXPECT_EQ(w->clock.Rate(), 1);
+    EXPECT_EQ(w->clock.LastStep(), 0u);
     EXPECT_EQ(w->solar.Scale, 1.0f);
     EXPECT_EQ(w->solar.SystemCenter, 0);
-    for (const SolObjects& b : w->solar.SolObj)
-    {
-        EXPECT_EQ(b.X, 0);
-        EXPECT_EQ(b.Y, 0);
-    }
     EXPECT_EQ(modePane.Text(), " Real Time");
 }
 
 TEST_F(ClockWindow, NormalConditionsOnTheReviewGlobeLevelsItAndReturnsToRealTime)
 {
-    w->Subject = model::Mode::StarMap;
+    Show(model::Mode::StarMap);
     w->starmap.GlobeSystem = false;
-    w->clock.TimeUpdateMode = kByDays;
-    w->clock.TimeRate = 40;
-    w->clock.TimeForward = false;
+    w->clock.SetMode(kByDays);
+    w->clock.SetRate(40);
+    w->clock.SetTimeDirection(false);
     w->starmap.VPos = 20;
     w->starmap.lat = 160;
     w->starmap.ust = 3;
     w->starmap.ustSol[0] = w->starmap.ustSol[1] = 4;
-    w->VScrollBar()->setRange(0, 10);
+    w->StarView().VScrollBar()->setRange(0, 10);
     w->SetTimer(kTimerStarMap, 40);
     w->CmNormal();
     EXPECT_EQ(RunningClockTimers(), 1u << kTimerRealTime);
-    EXPECT_EQ(w->clock.TimeUpdateMode, kRealTime);
-    EXPECT_EQ(w->clock.TimeRate, 1);
-    EXPECT_TRUE(w->clock.TimeForward);
+    EXPECT_EQ(w->clock.Mode(), kRealTime);
+    EXPECT_EQ(w->clock.Rate(), 1);
+    EXPECT_TRUE(w->clock.Forward());
     EXPECT_EQ(w->starmap.VPos, 180);
-    EXPECT_EQ(w->VScrollBar()->minimum(), 0);
-    EXPECT_EQ(w->VScrollBar()->maximum(), 360);
-    EXPECT_EQ(w->VScrollBar()->value(), 180);
+    EXPECT_EQ(w->StarView().VScrollBar()->minimum(), 0);
+    EXPECT_EQ(w->StarView().VScrollBar()->maximum(), 360);
+    EXPECT_EQ(w->StarView().VScrollBar()->value(), 180);
     EXPECT_EQ(w->starmap.lat, 0.0f);
     EXPECT_FLOAT_EQ(w->starmap.latCos, 1.0f);
     EXPECT_FLOAT_EQ(w->starmap.latSin, 0.0f);
@@ -523,8 +529,8 @@ TEST_F(ClockWindow, NormalConditionsOnTheReviewGlobeLevelsItAndReturnsToRealTime
 
 TEST_F(ClockWindow, NormalConditionsInRealTimeKeepsTheRealTimeTimer)
 {
-    w->Subject = model::Mode::StarMap;
-    w->clock.TimeUpdateMode = kRealTime;
+    Show(model::Mode::StarMap);
+    w->clock.SetMode(kRealTime);
     w->SetTimer(kTimerRealTime, 1000);
     w->CmNormal();
     EXPECT_EQ(RunningClockTimers(), 1u << kTimerRealTime);
@@ -535,16 +541,16 @@ TEST_F(ClockWindow, NormalConditionsOnTheMainScreenResetsTheClockAndStartsNoTime
 {
     for (model::Mode subject : {model::Mode::Main, model::Mode::DataBase})
     {
-        w->Subject = subject;
-        w->clock.TimeUpdateMode = kByMonths;
-        w->clock.TimeRate = 300;
-        w->clock.TimeForward = false;
-        w->clock.timeStep = 99;
+        Show(subject);
+        w->clock.SetMode(kByMonths);
+        w->clock.SetRate(300);
+        w->clock.SetTimeDirection(false);
+        w->clock.NoteStep(99);
         w->CmNormal();
-        EXPECT_EQ(w->clock.TimeUpdateMode, kRealTime);
-        EXPECT_EQ(w->clock.TimeRate, 1);
-        EXPECT_TRUE(w->clock.TimeForward);
-        EXPECT_EQ(w->clock.timeStep, 0u);
+        EXPECT_EQ(w->clock.Mode(), kRealTime);
+        EXPECT_EQ(w->clock.Rate(), 1);
+        EXPECT_TRUE(w->clock.Forward());
+        EXPECT_EQ(w->clock.LastStep(), 0u);
         EXPECT_EQ(RunningClockTimers(), 0u);
     }
 }
@@ -553,20 +559,20 @@ TEST_F(ClockWindow, NormalConditionsOnTheMainScreenResetsTheClockAndStartsNoTime
 
 TEST_F(ClockWindow, ReversingTheDirectionWhileRunningShowsTheBodiesWhereTheyAreAtEachInstant)
 {
-    w->Subject = model::Mode::SolarSystem;
+    Show(model::Mode::SolarSystem);
     for (SolObjects& b : w->solar.SolObj)
         b.Elements = {1.0, 0.0167, 0.0, 0.0, 102.9, 2451547.5, 365.256};
     w->solar.Playing = true;
-    w->clock.TimeUpdateMode = kByDays;
-    w->clock.TimeForward = true;
-    w->clock.CurDate = Date{10, 3, 2001};
-    w->clock.timeStep = 0;
+    w->clock.SetMode(kByDays);
+    w->clock.SetTimeDirection(true);
+    w->clock.SetDateTime(Date{10, 3, 2001}, Time{0, 0, 0});
+    w->clock.NoteStep(0);
     w->EvTimer(kTimerSolar);
     const double first = w->solar.SolObj[3].Place.Longitude;
     w->EvTimer(kTimerSolar);
     const double second = w->solar.SolObj[3].Place.Longitude;
     ASSERT_NE(first, second); // a day's step moves the Earth
-    w->clock.TimeForward = false;
+    w->clock.SetTimeDirection(false);
     // The clock was stepped to 12 March after the last drawing: that day is drawn, then the
     // 11th, then the 10th, each where the body is on that day.
     w->EvTimer(kTimerSolar);
@@ -580,18 +586,18 @@ TEST_F(ClockWindow, ReversingTheDirectionWhileRunningShowsTheBodiesWhereTheyAreA
 
 TEST_F(ClockWindow, TimeUpdateRestartsARunningViewAndLeavesAStoppedOneStopped)
 {
-    w->Subject = model::Mode::SolarSystem;
+    Show(model::Mode::SolarSystem);
     for (bool running : {true, false})
     {
         w->solar.Playing = running;
-        w->clock.TimeUpdateMode = kRealTime;
-        w->clock.TimeOut = false;
+        w->clock.SetMode(kRealTime);
+        w->clock.SetTimedOut(false);
         DialogAnswer answer(
             [](platform::Dialog& d)
             {
                 auto& dlg = static_cast<TimeUpdateDlg&>(d);
                 const auto* window = static_cast<VelmoriaWnd*>(dlg.parent());
-                EXPECT_FALSE(window->Subject == model::Mode::SolarSystem && window->solar.Playing);
+                EXPECT_FALSE(window->Subject() == model::Mode::SolarSystem && window->solar.Playing);
                 dlg.byDays->setChecked(true);
                 dlg.CmOk();
                 return platform::IDOK;
@@ -604,13 +610,13 @@ TEST_F(ClockWindow, TimeUpdateRestartsARunningViewAndLeavesAStoppedOneStopped)
 
 TEST_F(ClockWindow, TimeUpdateOfAStoppedViewShowsTheNewClockAtOnceAndLiftsTheDateBound)
 {
-    w->Subject = model::Mode::SolarSystem;
+    Show(model::Mode::SolarSystem);
     for (SolObjects& b : w->solar.SolObj)
         b.Elements = {1.0, 0.0167, 0.0, 0.0, 102.9, 2451547.5, 365.256};
     w->solar.Playing = false;
-    w->clock.TimeUpdateMode = kByDays;
-    w->clock.TimeOut = true;  // a date bound was hit before
-    w->clock.CurDate = Date{31, 12, 2999};
+    w->clock.SetMode(kByDays);
+    w->clock.SetTimedOut(true);  // a date bound was hit before
+    w->clock.SetDateTime(Date{31, 12, 2999}, w->clock.CurrentTime());
     w->EvTimer(kTimerSolar);
     const double before = w->solar.SolObj[3].Place.Longitude;
     DialogAnswer answer(
@@ -634,7 +640,7 @@ TEST_F(ClockWindow, TimeUpdateOfAStoppedViewShowsTheNewClockAtOnceAndLiftsTheDat
     const double shown = w->solar.SolObj[3].Place.Longitude;
     EXPECT_NE(shown, before);
     // Go starts at once, and its first tick draws the moment already on the screen.
-    EXPECT_FALSE(w->clock.TimeOut);
+    EXPECT_FALSE(w->clock.TimedOut());
     w->solar.CmGo();
     EXPECT_TRUE(w->solar.Playing);
     EXPECT_TRUE(messages.boxes.empty());
@@ -645,10 +651,12 @@ TEST_F(ClockWindow, TimeUpdateOfAStoppedViewShowsTheNewClockAtOnceAndLiftsTheDat
 
 TEST_F(ClockWindow, TimeUpdateAfterADateBoundInAStepModeRefusesToRestart)
 {
-    w->Subject = model::Mode::SolarSystem;
+    Show(model::Mode::SolarSystem);
     w->solar.Playing = true;
-    w->clock.TimeUpdateMode = kByYears;
-    w->clock.TimeOut = true;
+    w->StopClockTimer();
+    w->clock.SetMode(kByYears);
+    w->StartClockTimer();
+    w->clock.SetTimedOut(true);
     DialogAnswer answer([](platform::Dialog&) { return platform::IDCANCEL; });
     w->CmTimeUpdate();
     EXPECT_FALSE(w->solar.Playing);
@@ -659,22 +667,22 @@ TEST_F(ClockWindow, TimeUpdateAfterADateBoundInAStepModeRefusesToRestart)
 
 TEST_F(ClockWindow, NormalConditionsAfterADateBoundStartsTheAnimationAgain)
 {
-    w->Subject = model::Mode::SolarSystem;
+    Show(model::Mode::SolarSystem);
     w->solar.Playing = false;
-    w->clock.TimeUpdateMode = kByYears;
-    w->clock.TimeOut = true;
+    w->clock.SetMode(kByYears);
+    w->clock.SetTimedOut(true);
     w->SetTimer(kTimerSolar, 30);
     w->CmNormal();
     EXPECT_TRUE(w->solar.Playing);
-    EXPECT_FALSE(w->clock.TimeOut);
+    EXPECT_FALSE(w->clock.TimedOut());
     EXPECT_TRUE(messages.boxes.empty());
     EXPECT_EQ(RunningClockTimers(), 1u << kTimerRealTime);
 }
 
 TEST_F(ClockWindow, StoppedRealTimeFreezesThePanesAndGoCatchesUpAtOnce)
 {
-    w->Subject = model::Mode::SolarSystem;
-    w->clock.TimeUpdateMode = kRealTime;
+    Show(model::Mode::SolarSystem);
+    w->clock.SetMode(kRealTime);
     w->solar.Playing = true;
     w->EvTimer(kTimerRealTime);
     EXPECT_EQ(timePane.Text(), "   09:05:00");

@@ -62,7 +62,7 @@ TEST(SpeedText, TimeUpdateDialogHasATitleBarAndShowsTheEffectivePeriod)
             }
             return platform::IDCANCEL;
         });
-    TimeUpdateDlg dlg(nullptr, &time, &date, &mode, &rate);
+    TimeUpdateDlg dlg(nullptr, ClockSetting{time, date, mode, rate});
     dlg.Execute();
 }
 } // namespace

@@ -31,8 +31,17 @@ struct Clock
 template <class F> int RunDialog(Clock& clock, F poke)
 {
     DialogAnswer answer([&](platform::Dialog& d) { return poke(static_cast<TimeUpdateDlg&>(d)); });
-    TimeUpdateDlg dlg(nullptr, &clock.time, &clock.date, &clock.mode, &clock.rate);
-    return dlg.Execute();
+    TimeUpdateDlg dlg(nullptr, ClockSetting{clock.time, clock.date, clock.mode, clock.rate});
+    const int result = dlg.Execute();
+    // The window takes the dialog's setting only when it closed with OK.
+    if (result == platform::IDOK)
+    {
+        clock.time = dlg.Setting.time;
+        clock.date = dlg.Setting.date;
+        clock.mode = dlg.Setting.mode;
+        clock.rate = dlg.Setting.rate;
+    }
+    return result;
 }
 
 void ExpectUnchanged(const Clock& c)

@@ -1,0 +1,6 @@
+#include "model/ClockView.h"
+
+namespace model
+{
+ClockView::~ClockView() = default;
+} // namespace model

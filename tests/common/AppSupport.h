@@ -1,0 +1,37 @@
+// The whole window as a user drives it: the commands of the view on screen found by name and
+// clicked as their menu items would be.
+#pragma once
+
+#include "app/VelmoriaWnd.h"
+
+#include <memory>
+
+class QAction;
+
+namespace testing_support
+{
+// The command `name` of the view on screen, or one that every view shows (Return, Sound, Help);
+// null when the screen offers no such command.
+QAction* ViewAction(const VelmoriaWnd* w, const char* name);
+// Clicks the command `name`: nothing happens when it is disabled. False when the screen offers
+// no such command.
+bool Trigger(VelmoriaWnd* w, const char* name);
+// Whether the command `name` is offered on the screen and enabled.
+bool IsEnabled(const VelmoriaWnd* w, const char* name);
+// The picture of the animated view on screen (the Star Map's or the Solar System's).
+platform::Canvas& ViewCanvas(VelmoriaWnd* w);
+
+// The same for a window the test owns.
+inline bool Trigger(const std::unique_ptr<VelmoriaWnd>& w, const char* name)
+{
+    return Trigger(w.get(), name);
+}
+inline bool IsEnabled(const std::unique_ptr<VelmoriaWnd>& w, const char* name)
+{
+    return IsEnabled(w.get(), name);
+}
+inline platform::Canvas& ViewCanvas(const std::unique_ptr<VelmoriaWnd>& w)
+{
+    return ViewCanvas(w.get());
+}
+} // namespace testing_support
