@@ -51,19 +51,8 @@ std::vector<ReferenceDay> ReadDays()
     return out;
 }
 
-const char* CourseName(almanac::DayCourse course, bool twilight)
-{
-    switch (course)
-    {
-    case almanac::DayCourse::AlwaysUp:
-        return twilight ? "above" : "always_up";
-    case almanac::DayCourse::NeverRises:
-        return twilight ? "below" : "never_rises";
-    case almanac::DayCourse::RisesOrSets:
-        break;
-    }
-    return "";
-}
+// The reference's names of a course: of a body, then of a twilight.
+const char* const kCourses[2][3] = {{"", "always_up", "never_rises"}, {"", "above", "below"}};
 
 // The page's events in the reference's terms.
 ReferenceDay EventsOf(const almanac::DayPage& page)
@@ -81,8 +70,8 @@ ReferenceDay EventsOf(const almanac::DayPage& page)
             ours.events[name + " transit"].push_back(t.JulianDateUt);
             ours.altitudes[name].push_back(t.Altitude);
         }
-        if (const std::string course = CourseName(body.Course, false); !course.empty())
-            ours.courses[name] = course;
+        if (body.Course != almanac::DayCourse::RisesOrSets)
+            ours.courses[name] = kCourses[0][static_cast<int>(body.Course)];
     }
     const char* twilights[] = {"civil", "nautical", "astronomical"};
     for (size_t k = 0; k < page.Twilights.size(); ++k)
@@ -92,43 +81,18 @@ ReferenceDay EventsOf(const almanac::DayPage& page)
             ours.events[std::string(twilights[k]) + " dawn"].push_back(jd);
         for (const double jd : t.EveningEnds)
             ours.events[std::string(twilights[k]) + " dusk"].push_back(jd);
-        if (const std::string course = CourseName(t.Course, true); !course.empty())
-            ours.courses[twilights[k]] = course;
+        if (t.Course != almanac::DayCourse::RisesOrSets)
+            ours.courses[twilights[k]] = kCourses[1][static_cast<int>(t.Course)];
     }
     return ours;
 }
 
-class AlmanacDayReference : public testing::Test
-{
-protected:
-    static void SetUpTestSuite() { days = new std::vector<ReferenceDay>(ReadDays()); }
-    static void TearDownTestSuite() { delete days; }
-    static std::vector<ReferenceDay>* days;
-};
-std::vector<ReferenceDay>* AlmanacDayReference::days = nullptr;
 } // namespace
 
-TEST_F(AlmanacDayReference, TableCoversOrdinaryPlacesAndBothPolarExtremes)
-{
-    std::set<std::string> courses;
-    double south = 90, north = -90;
-    for (const ReferenceDay& day : *days)
-    {
-        south = std::min(south, day.latitude);
-        north = std::max(north, day.latitude);
-        for (const auto& [body, course] : day.courses)
-            courses.insert(body == "Sun" ? course : "");
-    }
-    EXPECT_EQ(days->size(), 115u);
-    EXPECT_LE(south, -60.0);
-    EXPECT_GE(north, 65.0);
-    EXPECT_TRUE(courses.count("always_up") && courses.count("never_rises"));
-}
-
-TEST_F(AlmanacDayReference, RisesSetsTransitsAndTwilightsMatchTheReference)
+TEST(AlmanacDay, RisesSetsTransitsAndTwilightsMatchTheReference)
 {
     Worst riseSet, riseSetHigh, transit, altitude;
-    for (const ReferenceDay& day : *days)
+    for (const ReferenceDay& day : ReadDays())
     {
         const almanac::DayPage page =
             almanac::ComputeDay({day.latitude, day.longitude}, {day.start, day.end});

@@ -9,6 +9,8 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <iostream>
+#include <optional>
+#include <set>
 
 using namespace almanac_test;
 
@@ -21,58 +23,37 @@ constexpr double k2100 = 6311347200.0;
 struct Instant
 {
     double jd;
-    double value; // the reference's value column, or the event's degrees
+    double value; // the elongation or separation, degrees
 };
 
 // The reference's events and ours of one kind within one span, in time order.
 using EventsByKind = std::map<std::string, std::vector<Instant>>;
 
-// The reference table's names of our kinds ("season", "opposition", ...), with the body.
+// The event as the reference names it: "<kind> <body>".
 std::string KindName(const almanac::Event& e)
 {
-    const std::string body = almanac::BodyName(e.Subject);
-    switch (e.Kind)
-    {
-    case almanac::EventKind::MarchEquinox:
-    case almanac::EventKind::JuneSolstice:
-    case almanac::EventKind::SeptemberEquinox:
-    case almanac::EventKind::DecemberSolstice:
-        return "season Sun";
-    case almanac::EventKind::Perihelion:
-        return "perihelion Earth";
-    case almanac::EventKind::Aphelion:
-        return "aphelion Earth";
-    case almanac::EventKind::Opposition:
-        return "opposition " + body;
-    case almanac::EventKind::Conjunction:
-        return "conjunction " + body;
-    case almanac::EventKind::InferiorConjunction:
-        return "inferior " + body;
-    case almanac::EventKind::SuperiorConjunction:
-        return "superior " + body;
-    case almanac::EventKind::GreatestEasternElongation:
-        return "east " + body;
-    case almanac::EventKind::GreatestWesternElongation:
-        return "west " + body;
-    case almanac::EventKind::MoonApproach:
-        return "approach " + body;
-    default:
-        return "eclipse";
-    }
+    constexpr const char* kinds[] = {"season",     "season",   "season",     "season",
+                                     "perihelion", "aphelion", "opposition", "conjunction",
+                                     "inferior",   "superior", "east",       "west",
+                                     "solar",      "lunar",    "approach"};
+    const int k = static_cast<int>(e.Kind);
+    const char* body = k < 4 ? "Sun" : k < 6 ? "Earth" : almanac::BodyName(e.Subject);
+    return std::string(kinds[k]) + " " + body;
 }
 
 struct SampleYear
 {
     almanac::Span span;
+    almanac::YearEvents computed;
     EventsByKind expected, got;
 };
 
+// The 14 years of year_reference.csv, each computed once for every test.
 class AlmanacYearReference : public testing::Test
 {
 protected:
     static void SetUpTestSuite()
     {
-        years = new std::vector<SampleYear>();
         const ReferenceTable table = ReadReference("year_reference.csv");
         std::map<double, SampleYear> byStart;
         for (size_t r = 0; r < table.rows.size(); ++r)
@@ -85,66 +66,57 @@ protected:
                 {JulianDateOfSeconds(table.Number(r, "seconds")),
                  value.empty() ? 0.0 : std::stod(value)});
         }
+        years = new std::vector<SampleYear>();
         for (auto& [start, year] : byStart)
         {
-            const almanac::YearEvents events = almanac::ComputeYear(year.span);
-            EXPECT_TRUE(events.Complete);
-            for (const almanac::Event& e : events.Events)
-                if (e.Kind != almanac::EventKind::SolarEclipse &&
-                    e.Kind != almanac::EventKind::LunarEclipse)
-                    year.got[KindName(e)].push_back({e.JulianDateUt, e.Degrees});
-            all.push_back(events);
+            year.computed = almanac::ComputeYear(year.span);
+            for (const almanac::Event& e : year.computed.Events)
+                year.got[KindName(e)].push_back({e.JulianDateUt, e.Degrees});
             years->push_back(year);
         }
     }
     static void TearDownTestSuite() { delete years; }
 
-    // Compares the events whose kind starts with one of `kinds`: the same number in each span,
-    // each within `minutes` of the reference and its value within `degrees`.
-    static void Compare(const std::vector<std::string>& kinds, double minutes, double degrees)
+    // The events of the `kinds`: as many in each year as the reference's, each within
+    // `minutes` of it and, when given, its angle within `degrees`.
+    static void Compare(const std::set<std::string>& kinds, double minutes,
+                        std::optional<double> degrees = std::nullopt)
     {
         Worst time, value;
-        for (const SampleYear& year : *years)
-            for (const std::string& kind : kinds)
+        for (SampleYear& year : *years)
+        {
+            std::set<std::string> keys;
+            for (const EventsByKind* events : {&year.expected, &year.got})
+                for (const auto& [key, list] : *events)
+                    if (kinds.count(key.substr(0, key.find(' '))))
+                        keys.insert(key);
+            for (const std::string& key : keys)
             {
-                std::vector<std::string> keys;
-                for (const auto& [key, events] : year.expected)
-                    if (key.rfind(kind + " ", 0) == 0)
-                        keys.push_back(key);
-                for (const auto& [key, events] : year.got)
-                    if (key.rfind(kind + " ", 0) == 0 && !year.expected.count(key))
-                        keys.push_back(key);
-                for (const std::string& key : keys)
+                const std::string where =
+                    key + " of the year from " + std::to_string(year.span.Start);
+                const std::vector<Instant>& expected = year.expected[key];
+                const std::vector<Instant>& got = year.got[key];
+                ASSERT_EQ(got.size(), expected.size()) << where;
+                for (size_t k = 0; k < got.size(); ++k)
                 {
-                    const std::string where =
-                        key + " in the year from " + std::to_string(year.span.Start);
-                    const std::vector<Instant> none;
-                    const auto& expected = year.expected.count(key) ? year.expected.at(key) : none;
-                    const auto& got = year.got.count(key) ? year.got.at(key) : none;
-                    ASSERT_EQ(got.size(), expected.size()) << where;
-                    for (size_t k = 0; k < got.size(); ++k)
-                    {
-                        const double error = std::fabs(got[k].jd - expected[k].jd) * kMinutesPerDay;
-                        EXPECT_LE(error, minutes) << where << " #" << k;
-                        time.Take(error, where);
-                        if (degrees > 0.0)
-                        {
-                            const double off = std::fabs(got[k].value - expected[k].value);
-                            EXPECT_LE(off, degrees) << where << " #" << k;
-                            value.Take(off, where);
-                        }
-                    }
+                    const double error = std::fabs(got[k].jd - expected[k].jd) * kMinutesPerDay;
+                    EXPECT_LE(error, minutes) << where << " #" << k;
+                    time.Take(error, where);
+                    if (!degrees)
+                        continue;
+                    const double off = std::fabs(got[k].value - expected[k].value);
+                    EXPECT_LE(off, *degrees) << where << " #" << k;
+                    value.Take(off, where);
                 }
             }
-        std::cout << "worst of " << kinds.front() << "...: " << time.value << " min (" << time.where
-                  << "), value " << value.value << "\n";
+        }
+        std::cout << "worst of " << *kinds.begin() << "...: " << time.value << " min ("
+                  << time.where << "), value " << value.value << "\n";
     }
 
     static std::vector<SampleYear>* years;
-    static std::vector<almanac::YearEvents> all;
 };
 std::vector<SampleYear>* AlmanacYearReference::years = nullptr;
-std::vector<almanac::YearEvents> AlmanacYearReference::all;
 } // namespace
 
 TEST(AlmanacMoonPhases, QuartersMatchTheReference)
@@ -192,19 +164,37 @@ TEST(AlmanacMoonPhases, AugustOf2023HasTwoFullMoons)
 
 TEST_F(AlmanacYearReference, EquinoxesAndSolsticesAreWithinTwoMinutes)
 {
-    Compare({"season"}, 2.0, 0.0);
+    Compare({"season"}, 2.0);
 }
 
-// The reference's truncated Earth misses the published perihelion of 2024 by 25 minutes (ours
-// is within a minute of it, sky's tests): only the hour is held here.
+// The reference's truncated series of the Earth move its apsides by up to 71 minutes: held
+// to its own error here, to the published instants below.
 TEST_F(AlmanacYearReference, PerihelionAndAphelionAreWithinTheReferencesOwnError)
 {
-    Compare({"perihelion", "aphelion"}, 90.0, 0.0);
+    Compare({"perihelion", "aphelion"}, 90.0);
+}
+
+TEST_F(AlmanacYearReference, TheApsidesOf2024AreThePublishedOnes)
+{
+    // US Naval Observatory: perihelion 2024 January 3, 00:39 UT, aphelion July 5, 05:06 UT (the
+    // reference has 00:38 and 05:29).
+    const double published[] = {2460312.5 + 39.0 / 1440.0, 2460496.5 + 306.0 / 1440.0};
+    int found = 0;
+    for (const SampleYear& year : *years)
+        for (const almanac::Event& e : year.computed.Events)
+            if (e.Kind == almanac::EventKind::Perihelion || e.Kind == almanac::EventKind::Aphelion)
+                for (const double jd : published)
+                    if (std::fabs(e.JulianDateUt - jd) < 1.0)
+                    {
+                        EXPECT_NEAR(e.JulianDateUt, jd, 1.0 / kMinutesPerDay);
+                        ++found;
+                    }
+    EXPECT_EQ(found, 2);
 }
 
 TEST_F(AlmanacYearReference, ConjunctionsAndOppositionsAreWithinAnHour)
 {
-    Compare({"opposition", "conjunction", "inferior", "superior"}, 60.0, 0.0);
+    Compare({"opposition", "conjunction", "inferior", "superior"}, 60.0);
 }
 
 TEST_F(AlmanacYearReference, GreatestElongationsAreWithinAnHourAndTheirAnglesAgree)
@@ -217,20 +207,17 @@ TEST_F(AlmanacYearReference, TheMoonsCloseApproachesAgreeInTimeAndSeparation)
     Compare({"approach"}, 10.0, 0.03);
 }
 
-TEST_F(AlmanacYearReference, EventsAreInTimeOrderWithinTheYear)
+TEST_F(AlmanacYearReference, EventsAreCompleteAndInTimeOrderWithinTheYear)
 {
-    ASSERT_EQ(all.size(), years->size());
-    for (size_t y = 0; y < all.size(); ++y)
+    for (const SampleYear& year : *years)
     {
-        const std::vector<almanac::Event>& events = all[y].Events;
+        const std::vector<almanac::Event>& events = year.computed.Events;
+        EXPECT_TRUE(year.computed.Complete);
         EXPECT_TRUE(std::is_sorted(events.begin(), events.end(),
                                    [](const almanac::Event& a, const almanac::Event& b)
                                    { return a.JulianDateUt < b.JulianDateUt; }));
-        for (const almanac::Event& e : events)
-        {
-            EXPECT_GE(e.JulianDateUt, (*years)[y].span.Start);
-            EXPECT_LT(e.JulianDateUt, (*years)[y].span.End);
-        }
+        EXPECT_GE(events.front().JulianDateUt, year.span.Start);
+        EXPECT_LT(events.back().JulianDateUt, year.span.End);
     }
 }
 
