@@ -301,7 +301,7 @@ public:
                             b < a ? EventKind::InferiorConjunction : EventKind::SuperiorConjunction;
                     Add(kind, jd, BodyOf(planet));
                 }
-                if (inner && k > 0 && elongation[k] > elongation[k - 1] &&
+                if (inner && k > 0 && days[k - 1].Known && elongation[k] > elongation[k - 1] &&
                     elongation[k] >= elongation[k + 1])
                 {
                     const Minimum most =
