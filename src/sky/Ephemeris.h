@@ -137,6 +137,29 @@ struct SunPlace
 // date that is not finite or lies far outside the program's range.
 SunPlace SunPlaceAt(double jdUt);
 
+// The Sun as the seasons and the Earth's shadow need it: SunPlaceAt's place displaced by the
+// annual aberration (eraAb with the Earth's barycentric velocity from eraEpv00; up to 20.5").
+struct ApparentSun
+{
+    Vec3 Position;    // geocentric, equatorial J2000, AU
+    double Longitude; // ecliptic longitude of the true equinox of date, degrees in [0, 360): the
+                      // mean ecliptic of date (eraEcm06) plus the nutation in longitude
+                      // (eraNut00b); 0, 90, 180 and 270 at the equinoxes and solstices
+};
+
+// The Sun's apparent geocentric place at the Julian date `jdUt` (UT). NaN as SunPlaceAt.
+ApparentSun ApparentSunAt(double jdUt);
+
+// The distance of the Earth's centre (not the Earth-Moon barycentre) from the Sun's centre and
+// its rate of change at the Julian date `jdUt` (UT), from eraEpv00's heliocentric position and
+// velocity; the rate is 0 at perihelion and aphelion. NaN as SunPlaceAt.
+struct EarthSunDistance
+{
+    double Distance; // AU
+    double Rate;     // AU per day, positive while the Earth recedes
+};
+EarthSunDistance EarthSunDistanceAt(double jdUt);
+
 // ---- the Moon ----
 
 enum class MoonPhase

@@ -176,6 +176,44 @@ SunPlace SunPlaceAt(double jdUt)
     return SunFromEarth(EarthAt(tt), ecm);
 }
 
+ApparentSun ApparentSunAt(double jdUt)
+{
+    const double nan = std::nan("");
+    if (!IsComputable(jdUt))
+        return {{nan, nan, nan}, nan};
+    const double tt = TerrestrialFromUniversal(jdUt);
+    double pvh[2][3], pvb[2][3];
+    eraEpv00(kEpoch, tt - kEpoch, pvh, pvb);
+    const Vec3 sun = -1.0 * VectorOf(pvh[0]);
+    const double distance = Length(sun);
+    double direction[3] = {sun.x / distance, sun.y / distance, sun.z / distance};
+    // The Earth's velocity in units of the speed of light, and its Lorentz factor's inverse.
+    double v[3] = {pvb[1][0] * kLightDaysPerAu, pvb[1][1] * kLightDaysPerAu,
+                   pvb[1][2] * kLightDaysPerAu};
+    const double bm1 = std::sqrt(1.0 - (v[0] * v[0] + v[1] * v[1] + v[2] * v[2]));
+    double apparent[3];
+    eraAb(direction, v, distance, bm1, apparent);
+    ApparentSun place{};
+    place.Position = distance * VectorOf(apparent);
+    double ecm[3][3], dpsi = 0.0, deps = 0.0;
+    eraEcm06(kEpoch, tt - kEpoch, ecm);
+    eraNut00b(kEpoch, tt - kEpoch, &dpsi, &deps);
+    place.Longitude = ReduceDegrees(LongitudeOfDate(ecm, place.Position) + dpsi * kRadToDeg);
+    return place;
+}
+
+EarthSunDistance EarthSunDistanceAt(double jdUt)
+{
+    if (!IsComputable(jdUt))
+        return {std::nan(""), std::nan("")};
+    const double tt = TerrestrialFromUniversal(jdUt);
+    double pvh[2][3], pvb[2][3];
+    eraEpv00(kEpoch, tt - kEpoch, pvh, pvb);
+    const Vec3 position = VectorOf(pvh[0]);
+    const double distance = Length(position);
+    return {distance, Dot(position, VectorOf(pvh[1])) / distance};
+}
+
 MoonPlace MoonPlaceAt(double jdUt)
 {
     if (!IsComputable(jdUt))

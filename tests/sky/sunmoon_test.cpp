@@ -77,6 +77,51 @@ TEST(SkySun, PlaceMatchesTheReference)
     }
 }
 
+TEST(SkySun, ApparentLongitudeAndTheEarthsDistanceMatchTheReference)
+{
+    // astronomy-engine 2.1.19: SunPosition(t).elon, HelioDistance(Earth, t). Its truncated
+    // series put the Earth up to 2,000 km off its true distance (0.98330083 AU at the 2024
+    // perihelion, 920 km short of the published distance of the test below).
+    const struct
+    {
+        const char* date;
+        int64_t instant;
+        double longitude; // degrees
+        double distance;  // AU
+    } cases[] = {
+        {"1901-03-21T00:00", 6825600, 359.694182, 0.99643663},
+        {"1975-06-15T00:00", 2349475200, 83.301165, 1.01576157},
+        {"2000-01-03T05:18", 3124329480, 282.123060, 0.98330761},
+        {"2026-12-07T00:00", 3974054400, 254.878145, 0.98531333},
+        {"2500-09-23T12:00", 18925617600, 180.798354, 1.00564933},
+        {"2999-12-21T18:00", 34680247200, 269.812803, 0.98590598},
+    };
+    for (const auto& c : cases)
+    {
+        const double jd = sky::JulianDateFromInstant(c.instant);
+        EXPECT_NEAR(std::remainder(sky::ApparentSunAt(jd).Longitude - c.longitude, 360.0), 0.0,
+                    0.002)
+            << c.date;
+        const sky::EarthSunDistance earth = sky::EarthSunDistanceAt(jd);
+        EXPECT_NEAR(earth.Distance, c.distance, 2e-5) << c.date;
+        // The rate is the distance's derivative.
+        const double h = 0.01;
+        const double slope =
+            (sky::EarthSunDistanceAt(jd + h).Distance - sky::EarthSunDistanceAt(jd - h).Distance) /
+            (2.0 * h);
+        EXPECT_NEAR(earth.Rate, slope, 1e-9) << c.date;
+    }
+}
+
+TEST(SkySun, EarthIsAtItsPublishedPerihelionOf2024)
+{
+    // Perihelion 2024 January 3, 00:39 UT (US Naval Observatory), 147,100,632 km from the Sun.
+    const sky::EarthSunDistance earth = sky::EarthSunDistanceAt(2460312.5 + 39.0 / 1440.0);
+    EXPECT_NEAR(earth.Distance * sky::kKmPerAu, 147100632.0, 20.0);
+    // Within a minute of the turn: the distance changes by 740 km a day per day there.
+    EXPECT_LT(std::fabs(earth.Rate * sky::kKmPerAu), 740.0 / 1440.0);
+}
+
 TEST(SkyMoon, PlaceAndPhaseMatchTheReference)
 {
     for (const SunMoonCase& c : kSunMoonCases)
