@@ -138,7 +138,7 @@ std::string SatellitesText(int known, int listed)
     if (known <= 0)
         return "None";
     if (listed >= known)
-        return Format("%d known; all listed", known);
+        return known == 1 ? "1 known; listed" : Format("%d known; all listed", known);
     return Format("%d known; %d listed", known, listed);
 }
 

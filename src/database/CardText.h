@@ -38,7 +38,8 @@ int KnownMoons(uint8_t number);
 const char* KnownMoonsDate();
 
 // The value beside "Satellites": "None" when `known` is 0; "274 known; 22 listed" when the
-// card's list holds `listed` of the `known` moons; "5 known; all listed" when it holds them all.
+// card's list holds `listed` of the `known` moons; "5 known; all listed" when it holds them all
+// ("1 known; listed" for the Earth's Moon).
 std::string SatellitesText(int known, int listed);
 
 // The value beside "Rings": "None" without rings; "9 rings (16 rows with their gaps)" when the

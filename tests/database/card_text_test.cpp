@@ -121,7 +121,7 @@ TEST(PlanetCard, SatellitesAndRingsSayHowMuchOfTheirListsTheyCount)
         {6, 22, 16, 9, "274 known; 22 listed", "9 rings (16 rows with their gaps)"},
         {5, 16, 4, 4, "97 known; 16 listed", "4 rings; all listed"},
         {9, 5, 0, 0, "5 known; all listed", "None"},
-        {3, 1, 0, 0, "1 known; all listed", "None"},
+        {3, 1, 0, 0, "1 known; listed", "None"},
         {2, 0, 0, 0, "None", "None"},
     };
     for (const Case& c : cases)
@@ -487,8 +487,8 @@ TEST(ComparisonChart, ValuesPrintInPowerOfTenForm)
     values.fill(3.3e23f);
     values[4] = 1.898e27f;
     const ComparisonChart c = LayoutComparison(values, Box{10, 20, 180, 100}, Labels());
-    EXPECT_EQ(c.bars[0].value, "3.3 × 10²³");
-    EXPECT_EQ(c.bars[4].value, "1.9 × 10²⁷");
+    EXPECT_EQ(c.bars[0].value, "3.30 × 10²³");
+    EXPECT_EQ(c.bars[4].value, "1.90 × 10²⁷");
 }
 
 TEST(ComparisonChart, AllZeroValuesDrawNoBars)
