@@ -1,12 +1,12 @@
 #include "app/AboutDlg.h"
 
+#include "app/ProjectRCVersion.h"
+#include "platform/Bitmaps.h"
+
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-#include "app/ProjectRCVersion.h"
-#include "platform/Bitmaps.h"
 
 AboutDlg::AboutDlg(QWidget* parent, int resId) : platform::Dialog(parent, resId)
 {
@@ -38,6 +38,13 @@ AboutDlg::AboutDlg(QWidget* parent, int resId) : platform::Dialog(parent, resId)
     SetId(copyright, 10003);
     SetId(special, 10004);
     SetId(author, 10005);
+    // The licence is the program's own, not a text of the version resource, so it stands here;
+    // the file is installed with the credits (desktop/licenses).
+    licence = new QLabel(QStringLiteral("Free software under the MIT licence: see "
+                                        "licenses/Velmoria-MIT.txt and the Credits page."),
+                         this);
+    licence->setWordWrap(true);
+    SetId(licence, 10008);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     SetId(ok, platform::IDOK);
@@ -51,8 +58,9 @@ AboutDlg::AboutDlg(QWidget* parent, int resId) : platform::Dialog(parent, resId)
     grid->addWidget(version, 2, 0, 1, 2);
     grid->addWidget(author, 3, 0, 1, 2);
     grid->addWidget(copyright, 4, 0, 1, 2);
-    grid->addWidget(special, 5, 0, 1, 2);
-    grid->addWidget(ok, 6, 0, 1, 2, Qt::AlignHCenter);
+    grid->addWidget(licence, 5, 0, 1, 2);
+    grid->addWidget(special, 6, 0, 1, 2);
+    grid->addWidget(ok, 7, 0, 1, 2, Qt::AlignHCenter);
 }
 
 QString AboutDlg::Line(int id) const

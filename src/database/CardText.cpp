@@ -70,9 +70,9 @@ Split SplitSexagesimal(double amount)
 }
 
 // Known moons by planet number, Mercury .. Pluto: the IAU Minor Planet Center's and JPL's
-// list of 11 March 2025 (ssd.jpl.nasa.gov/sats/discovery.html), the source of the
+// list as of 19 August 2025 (ssd.jpl.nasa.gov/sats/discovery.html), the source of the
 // known_moons column of data/planets.csv.
-constexpr int kKnownMoons[kPlanetCount] = {0, 0, 1, 2, 95, 274, 28, 16, 5};
+constexpr int kKnownMoons[kPlanetCount] = {0, 0, 1, 2, 97, 274, 29, 16, 5};
 
 const char* const kLayerCore = "Core";
 const char* const kLayerMantle = "Mantle";
@@ -126,6 +126,30 @@ std::string NumToGMS(double degrees)
 int KnownMoons(uint8_t number)
 {
     return number >= 1 && number <= kPlanetCount ? kKnownMoons[number - 1] : 0;
+}
+
+const char* KnownMoonsDate()
+{
+    return "19 August 2025";
+}
+
+std::string SatellitesText(int known, int listed)
+{
+    if (known <= 0)
+        return "None";
+    if (listed >= known)
+        return known == 1 ? "1 known; listed" : Format("%d known; all listed", known);
+    return Format("%d known; %d listed", known, listed);
+}
+
+std::string RingsText(int rings, int rows)
+{
+    if (rings <= 0)
+        return "None";
+    const char* noun = rings == 1 ? "ring" : "rings";
+    if (rows <= rings)
+        return Format("%d %s; all listed", rings, noun);
+    return Format("%d %s (%d rows with their gaps)", rings, noun, rows);
 }
 
 int CountRings(const RingDB* const* rings, int records)
@@ -208,9 +232,9 @@ PlanetPhysical PlanetPhysicalValues(const PlanetDB& p, int rings)
         v[7] = Num(T, 2) + " \xB1 " + Num(-p.Temper.HighTemp, 2);
     v[8] = Format("%d", p.GravAccel);
     v[9] = Num(p.EscapeVel, 4);
-    const int moons = KnownMoons(p.PlanetNumber);
-    v[10] = moons > 0 ? Format("%d", moons) : "None";
-    v[11] = rings > 0 ? Format("%d", rings) : "None";
+    out.satCaption = std::string("Satellites (as of ") + KnownMoonsDate() + ")";
+    v[10] = SatellitesText(KnownMoons(p.PlanetNumber), p.Satellites);
+    v[11] = RingsText(rings, p.Rings);
     return out;
 }
 

@@ -34,6 +34,18 @@ std::string NumToGMS(double degrees);
 // satellite records describe only some of them.
 int KnownMoons(uint8_t number);
 
+// The date of the list of known moons that KnownMoons follows, as the card shows it.
+const char* KnownMoonsDate();
+
+// The value beside "Satellites": "None" when `known` is 0; "274 known; 22 listed" when the
+// card's list holds `listed` of the `known` moons; "5 known; all listed" when it holds them all
+// ("1 known; listed" for the Earth's Moon).
+std::string SatellitesText(int known, int listed);
+
+// The value beside "Rings": "None" without rings; "9 rings (16 rows with their gaps)" when the
+// list's `rows` hold gaps and divisions beside the `rings`; "4 rings; all listed" otherwise.
+std::string RingsText(int rings, int rows);
+
 // How many of the `records` ring records are rings (Type 0), not gaps or divisions; null
 // entries count as none.
 int CountRings(const RingDB* const* rings, int records);
@@ -44,12 +56,14 @@ std::array<std::string, 13> PlanetOrbitalValues(const PlanetDB& p);
 
 struct PlanetPhysical
 {
-    // The captions that depend on the values: sidereal and synodic rotation, temperature.
-    std::string rotSidCaption, rotSinCaption, tempCaption;
+    // The captions that depend on the values: sidereal and synodic rotation, temperature; the
+    // satellites' caption names the date of the list of known moons.
+    std::string rotSidCaption, rotSinCaption, tempCaption, satCaption;
     // RotSid, RotSin, InclEqu, RadiusEqu, RadiusPol, Mass, Dens, Temp, Grav, EscVel, Sat, NRings.
     std::array<std::string, 12> values;
 };
-// `rings`: the planet's rings, gaps and divisions not counted (CountRings).
+// `rings`: the planet's rings, gaps and divisions not counted (CountRings); the satellites' and
+// the rings' lists hold p.Satellites and p.Rings rows.
 PlanetPhysical PlanetPhysicalValues(const PlanetDB& p, int rings);
 
 struct AtmosphereTexts

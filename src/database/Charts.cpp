@@ -133,8 +133,6 @@ std::string ReadableNumber(double value)
         whole = digits.substr(0, 1);
         fraction = digits.substr(1);
     }
-    while (!fraction.empty() && fraction.back() == '0')
-        fraction.pop_back();
     std::string text = value < 0 ? "-" : "";
     text += fraction.empty() ? whole : whole + "." + fraction;
     if (exponent < -2 || exponent > 5)

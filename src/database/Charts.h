@@ -65,11 +65,11 @@ constexpr int kComparisonTabs = 8;
 const char* ComparisonCaption(int tab);
 const char* ComparisonUnit(int tab);
 
-// A number as a student reads it, in UTF-8, with three significant figures: from 0.01 up to
-// 999,500 in plain digits with commas between the thousands ("69,200", "5.52", "0.387"),
-// beyond that range as a power of ten ("1.9 × 10²⁷", "4.5 × 10⁻³"); trailing zeros after the
-// point are dropped. Zero is "0", a negative number has a leading '-', and not-a-number or
-// infinity gives "".
+// A number as a student reads it, in UTF-8, always with three significant figures, so that the
+// bars of one chart compare alike: from 0.01 up to 999,500 in plain digits with commas between
+// the thousands ("69,200", "5.52", "0.387", "1.00"), beyond that range as a power of ten
+// ("3.30 × 10²³", "1.90 × 10²⁷", "4.50 × 10⁻³"). Zero is "0", a negative number has a leading
+// '-', and not-a-number or infinity gives "".
 std::string ReadableNumber(double value);
 
 // Ten to the power `exponent` in UTF-8 superscript digits: "10²³", "10⁰", "10⁻²".

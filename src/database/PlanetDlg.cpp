@@ -40,7 +40,7 @@ const char* const kOrbitalCaptions[13] = {"Semimajor Axis (a.u.)",
                                           "Distance from Sun - min (10^6 km)",
                                           "Distance from Sun - max (10^6 km)"};
 
-// Captions 0, 1 and 7 are set from the values.
+// Captions 0, 1, 7 and 10 are set from the values.
 const char* const kPhysicalCaptions[12] = {"",
                                            "",
                                            "Inclination of equator to orbit (deg)",
@@ -51,7 +51,7 @@ const char* const kPhysicalCaptions[12] = {"",
                                            "",
                                            "Gravitational acceleration (cm/sec^2)",
                                            "Escape velocity (km/sec)",
-                                           "Satellites",
+                                           "",
                                            "Rings"};
 
 const char* const kPictures[11] = {
@@ -321,6 +321,7 @@ void PlanetDlg::SetupWindow()
     PhysicalLabels[0]->setText(Latin1(physical.rotSidCaption));
     PhysicalLabels[1]->setText(Latin1(physical.rotSinCaption));
     PhysicalLabels[7]->setText(Latin1(physical.tempCaption));
+    PhysicalLabels[10]->setText(Latin1(physical.satCaption));
 
     lbSat->clear();
     if (number == kEarth)

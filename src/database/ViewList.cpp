@@ -23,7 +23,7 @@ constexpr ViewEntry kViews[kViewCount] = {
     {"Bitmap\\Solar\\PlutoV1.bmp", "Pluto"},
     {"Bitmap\\Solar\\MoonV1.bmp", "Moon"},
     {"Bitmap\\Galaxy\\Galaxy1.bmp", "Galaxy M100"},
-    {"Bitmap\\Galaxy\\Galaxy2.bmp", "The Pinwheel Galaxy, NGC598"},
+    {"Bitmap\\Galaxy\\Galaxy2.bmp", "The Triangulum Galaxy, NGC598"},
     {"Bitmap\\Galaxy\\Galaxy3.bmp", "Galaxy NGC253"},
     {"Bitmap\\Galaxy\\Galaxy4.bmp", "The Toadstool Galaxy, IG29 and IG30"},
     {"Bitmap\\Galaxy\\Galaxy5.bmp", "The Toadstool Galaxy, IG29 and IG30"},
@@ -37,7 +37,7 @@ constexpr ViewEntry kViews[kViewCount] = {
     {"Bitmap\\Nebula\\Nebula6.bmp", "The Great Orion Nebula"},
     {"Bitmap\\Nebula\\Nebula7.bmp", "The Triple Nebula"},
     {"Bitmap\\Nebula\\Nebula8.bmp", "The RHO Nebula in Ophiuchus"},
-    {"Bitmap\\Nebula\\Nebula9.bmp", "Spiral Nebula"},
+    {"Bitmap\\Nebula\\Nebula9.bmp", "Spiral Galaxy NGC1232"},
     {"Bitmap\\Nebula\\Nebula10.bmp", "The Vela Nebula"},
 };
 

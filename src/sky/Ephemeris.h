@@ -259,4 +259,9 @@ std::optional<HeliocentricPlace> HeliocentricPlaceAt(Planet planet, double jdUt)
 // Almanac from 1984; Saturn with its rings' tilt from the pole of the IAU working group,
 // RA 40.589, Dec 83.537 degrees). NaN for the Earth.
 double VisualMagnitude(Planet planet, const PlanetPlace& place);
+
+// The Moon's visual magnitude at phase angle `phaseAngleDeg` (degrees, 0 at full Moon), at its
+// mean distance: m = -12.73 + 0.026 |i| + 4e-9 i^4 (the common fit to the Moon's phase curve
+// after Allen's Astrophysical Quantities).
+double MoonMagnitude(double phaseAngleDeg);
 } // namespace sky

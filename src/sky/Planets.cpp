@@ -100,4 +100,10 @@ double VisualMagnitude(Planet planet, const PlanetPlace& place)
     }
     return std::nan("");
 }
+
+double MoonMagnitude(double phaseAngleDeg)
+{
+    const double i = std::fabs(phaseAngleDeg);
+    return -12.73 + 0.026 * i + 4e-9 * i * i * i * i;
+}
 } // namespace sky

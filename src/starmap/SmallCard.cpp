@@ -1,9 +1,9 @@
 #include "starmap/SmallCard.h"
 
-#include "starmap/ConstName.h"
 #include "model/NumFormat.h"
 #include "model/ViewHost.h"
 #include "platform/Bitmaps.h"
+#include "starmap/ConstName.h"
 #include "starmap/NumToHM.h"
 
 #include <QGridLayout>
@@ -27,7 +27,7 @@ const char* const StarColor[] = {nullptr,          "Red",   "Orange",       "Yel
                                  "Yellow - orange"};
 
 const char* const NgcTypeText[] = {"Spiral Galaxy",    "Elliptical Galaxy", "Irregular Galaxy",
-                                   "Planetary Nebula", "Diffuse Nebula",     "Open Cluster",
+                                   "Planetary Nebula", "Diffuse Nebula",    "Open Cluster",
                                    "Globular Cluster"};
 
 // A text field of a record, which a damaged file may leave without its NUL.
@@ -80,6 +80,12 @@ private:
     const QImage* picture;
 };
 
+// The full name of constellation `number` (1..kConstellationCount), "---" for any other.
+std::string ConstellationName(int number)
+{
+    return number >= 1 && number <= kConstellationCount ? ConstName[2 * (number - 1)] : "---";
+}
+
 std::string Format(const char* format, const std::string& text)
 {
     char buf[160];
@@ -120,22 +126,14 @@ SmallCardDlg::SmallCardDlg(QWidget* parent, QPoint* point, int resId, int titleI
     grid->addWidget(frame, row++, 0, 1, 2);
 }
 
-QLabel* SmallCardDlg::AddRow(const char* label, int id, bool stacked)
+QLabel* SmallCardDlg::AddRow(const char* label, int id)
 {
     auto* grid = static_cast<QGridLayout*>(layout());
     auto* fixed = new QLabel(QString::fromLatin1(label), this);
     auto* value = new QLabel(this);
     SetId(value, id);
-    if (stacked)
-    {
-        grid->addWidget(fixed, row++, 0, 1, 2);
-        grid->addWidget(value, row++, 0, 1, 2);
-    }
-    else
-    {
-        grid->addWidget(fixed, row, 0);
-        grid->addWidget(value, row++, 1);
-    }
+    grid->addWidget(fixed, row, 0);
+    grid->addWidget(value, row++, 1);
     return value;
 }
 
@@ -181,13 +179,14 @@ StarSmDlg::StarSmDlg(QWidget* parent, QPoint* point, StarDB* star, int resId)
 {
     setWindowTitle(QStringLiteral("Star"));
     Name = AddRow("Star's Name", 4001);
+    NameKind = AddRow("Kind of Name", 4015);
     Design = AddRow("Designation", 4002);
     Magn = AddRow("Magnitude", 4003);
     Spectr = AddRow("Spectral Type", 4004);
     Prop = AddRow("Properties", 4005);
     RA = AddRow("R.A.", 4006);
     Dec = AddRow("Dec", 4007);
-    Const = AddRow("Constellation", 4008, true);
+    Const = AddRow("Constellation", 4008);
 }
 
 void StarSmDlg::Fill()
@@ -197,10 +196,13 @@ void StarSmDlg::Fill()
     const StarDB& s = *Star;
     const int k = s.NumConst;
     const bool known = k >= 1 && k <= kConstellationCount;
-    const std::string constName = known ? ConstName[2 * (k - 1)] : "---";
     const std::string abbrev = known ? ConstName[2 * (k - 1) + 1] : "---";
-    Name->setText(Latin1(AdjustString(Field(s.StarName, sizeof s.StarName).c_str())));
-    Const->setText(Latin1(constName));
+    const std::string name = Field(s.StarName, sizeof s.StarName);
+    Name->setText(Latin1(AdjustString(name.c_str())));
+    NameKind->setText(QString::fromLatin1(name == "N/A"               ? "---"
+                                          : s.Propert.traditionalName ? "traditional"
+                                                                      : "IAU"));
+    Const->setText(Latin1(ConstellationName(k)));
     Design->setText(Latin1(Field(s.Design, sizeof s.Design) + "  " + abbrev));
     Magn->setText(Latin1(NumToStr(s.Magnitude, 2, false)));
     Spectr->setText(Latin1(Field(s.SpectType, sizeof s.SpectType)));
@@ -223,6 +225,7 @@ NGCMessSmDlg::NGCMessSmDlg(QWidget* parent, QPoint* point, NGCMessDB* ngcm, int 
     Comment = AddRow("Comment", 4205);
     RA = AddRow("R.A.", 4006);
     Dec = AddRow("Dec", 4007);
+    Const = AddRow("Constellation", 4008);
 }
 
 void NGCMessSmDlg::Fill()
@@ -249,6 +252,7 @@ void NGCMessSmDlg::Fill()
     }
     RA->setText(Latin1(NumToHM(o.RA, true)));
     Dec->setText(Latin1(NumToHM(o.Dec, false)));
+    Const->setText(Latin1(ConstellationName(o.NumConst)));
 }
 
 // ---- the Sun and the Moon ----
@@ -281,8 +285,7 @@ SunSmDlg::SunSmDlg(QWidget* parent, QPoint* point, float ra, float dec, int resI
 
 MoonSmDlg::MoonSmDlg(QWidget* parent, QPoint* point, float ra, float dec,
                      const sky::MoonPlace* phase, int resId)
-    : SkyBodySmDlg(parent, point, ra, dec, resId, 1210, 4011, "Moon", "-12.74",
-                   "Satellite of Earth")
+    : SkyBodySmDlg(parent, point, ra, dec, resId, 1210, 4011, "Moon", "---", "Satellite of Earth")
 {
     if (!phase)
         return;
@@ -297,6 +300,7 @@ void MoonSmDlg::Fill()
     SkyBodySmDlg::Fill();
     if (!moon)
         return;
+    Magn->setText(Latin1(NumToStr(sky::MoonMagnitude(moon->PhaseAngle), 2, false)));
     Phase->setText(QString::fromLatin1(sky::PhaseName(moon->Phase)));
     Age->setText(QString::number(moon->Age, 'f', 1));
     Lit->setText(QStringLiteral("%1 %").arg(std::lround(100.0 * moon->IlluminatedFraction)));
@@ -313,7 +317,7 @@ SkyPlanetSmDlg::SkyPlanetSmDlg(QWidget* parent, QPoint* point, const char* name,
     Name = AddRow("Planet's Name", 4101);
     Magn = AddRow("Magnitude", 4003);
     Dist = AddRow("Distance from Earth (AU)", 4105);
-    Const = AddRow("Constellation", 4008, true);
+    Const = AddRow("Constellation", 4008);
 }
 
 void SkyPlanetSmDlg::Fill()

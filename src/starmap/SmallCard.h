@@ -52,9 +52,8 @@ public:
 protected:
     // Fills the value controls from the card's data.
     virtual void Fill() {}
-    // Adds a row: the fixed `label` and a value control with id `id` (below the label when
-    // `stacked`).
-    QLabel* AddRow(const char* label, int id, bool stacked = false);
+    // Adds a row: the fixed `label` and, in the column beside it, a value control with id `id`.
+    QLabel* AddRow(const char* label, int id);
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
@@ -72,6 +71,7 @@ public:
 
     StarDB* Star;
     QLabel* Name;
+    QLabel* NameKind;
     QLabel* Design;
     QLabel* Magn;
     QLabel* Spectr;
@@ -97,10 +97,11 @@ public:
     QLabel* Comment;
     QLabel* RA;
     QLabel* Dec;
+    QLabel* Const;
 };
 
-// The Sun or the Moon on the sky globe: `ra` in degrees, `dec` in radians; the magnitude and
-// the properties are fixed texts of each card.
+// The Sun or the Moon on the sky globe: `ra` in degrees, `dec` in radians; the properties are a
+// fixed text of each card, and so is the Sun's magnitude.
 class SkyBodySmDlg : public SmallCardDlg
 {
     Q_OBJECT
@@ -129,8 +130,9 @@ public:
     SunSmDlg(QWidget* parent, QPoint* point, float ra, float dec, int resId = 25);
 };
 
-// The Moon, with its phase when `phase` is given: the phase's name, the age in days since
-// the new Moon and the illuminated fraction of the disc.
+// The Moon, with its phase when `phase` is given: its magnitude at that phase (MoonMagnitude),
+// the phase's name, the age in days since the new Moon and the illuminated fraction of the disc.
+// Without a phase the magnitude is not known and shows "---".
 class MoonSmDlg : public SkyBodySmDlg
 {
     Q_OBJECT

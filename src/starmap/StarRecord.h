@@ -15,41 +15,44 @@ constexpr const char* kStarsFile = "Data\\Stars.dat";
 constexpr const char* kNgcMessFile = "Data\\NGCMess.dat";
 
 #pragma pack(push, 1)
-// Bit fields of StarDB::Propert: luminosity-class and colour codes shown on the star card.
+// Bit fields of StarDB::Propert: luminosity-class and colour codes shown on the star card, and
+// the kind of the star's proper name. Files written before the name's kind was stored have the
+// bit clear and read as IAU names.
 struct Properties
 {
-    uint16_t size : 4;   // luminosity-class code, 0 = not given
-    uint16_t color : 4;  // colour code
-    uint16_t unused : 8; // always zero
+    uint16_t size : 4;            // luminosity-class code, 0 = not given
+    uint16_t color : 4;           // colour code
+    uint16_t traditionalName : 1; // 1: a traditional name the IAU Catalog of Star Names lacks
+    uint16_t unused : 7;          // always zero
 };
 
 struct StarDB
 {
-    uint8_t NumConst;    // constellation number 1..89 (index + 1 into ConstName)
-    char StarName[21];   // proper name, NUL-terminated; "N/A..." when the star has none
-    char Design[8];      // designation within the constellation, NUL-terminated
-    float RA;            // right ascension, hours, 0 <= RA < 24
-    float Dec;           // declination, degrees, -90..+90
-    float Magnitude;     // apparent visual magnitude
-    char SpectType[3];   // spectral class, NUL-padded
-    uint8_t NLink1;      // 1-based partner within the constellation block, 0 = no line
-    uint8_t NLink2;      // second partner, used only when NLink1 != 0
-    Properties Propert;  // size and colour codes
+    uint8_t NumConst;   // constellation number 1..89 (index + 1 into ConstName)
+    char StarName[21];  // proper name, NUL-terminated; "N/A..." when the star has none
+    char Design[8];     // designation within the constellation, NUL-terminated
+    float RA;           // right ascension, hours, 0 <= RA < 24
+    float Dec;          // declination, degrees, -90..+90
+    float Magnitude;    // apparent visual magnitude
+    char SpectType[3];  // spectral class, NUL-padded
+    uint8_t NLink1;     // 1-based partner within the constellation block, 0 = no line
+    uint8_t NLink2;     // second partner, used only when NLink1 != 0
+    Properties Propert; // size and colour codes
 };
 
 struct NGCMessDB
 {
-    uint8_t NumConst;    // constellation number 1..89
-    uint8_t Messier;     // Messier number, 0 = none
-    uint16_t NGC;        // NGC number
-    uint8_t Type;        // 0 spiral, 1 elliptical, 2 irregular galaxy, 3 planetary nebula,
-                         // 4 diffuse nebula, 5 open cluster, 6 globular cluster
-    char Size[9];        // apparent size as text, NUL-terminated
-    char Comments[23];   // morphology, member count or remark, NUL-terminated
-    float RA;            // right ascension, hours
-    float Dec;           // declination, degrees
-    float Magnitude;     // apparent magnitude
-    uint8_t Photo;       // carried, never read
+    uint8_t NumConst;  // constellation number 1..89
+    uint8_t Messier;   // Messier number, 0 = none
+    uint16_t NGC;      // NGC number
+    uint8_t Type;      // 0 spiral, 1 elliptical, 2 irregular galaxy, 3 planetary nebula,
+                       // 4 diffuse nebula, 5 open cluster, 6 globular cluster
+    char Size[9];      // apparent size as text, NUL-terminated
+    char Comments[23]; // morphology, member count or remark, NUL-terminated
+    float RA;          // right ascension, hours
+    float Dec;         // declination, degrees
+    float Magnitude;   // apparent magnitude
+    uint8_t Photo;     // carried, never read
 };
 #pragma pack(pop)
 

@@ -9,8 +9,11 @@
 #include <QToolBar>
 #include <cmath>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <memory>
+#include <string>
 
 #include "app/AboutDlg.h"
 #include "app/TitleDlg.h"
@@ -507,11 +510,13 @@ TEST_F(Shell, HelpCommandsOpenTheirFiles)
 TEST_F(Shell, AboutShowsTheProgramFilesVersionTextsEachTimeItOpens)
 {
     std::vector<QString> seen;
+    QString licence;
     std::string hintWhileOpen;
     DialogAnswer answer([&](platform::Dialog& d) {
         auto& about = static_cast<AboutDlg&>(d);
         seen.push_back(about.Line(10002) + "|" + about.Line(10005) + "|" + about.Line(10003) +
                        "|" + about.Line(10004));
+        licence = about.Line(10008);
         hintWhileOpen = app->Frame()->Status()->HintText();
         EXPECT_FALSE(about.Bitmap.isNull());
         return platform::IDOK;
@@ -523,6 +528,13 @@ TEST_F(Shell, AboutShowsTheProgramFilesVersionTextsEachTimeItOpens)
     // The test program carries a version block with a product name and no product version
     // (tests/app/projectversion_test.cpp): the version and author lines keep their texts.
     EXPECT_EQ(seen[0].toStdString(), "Version|Written by ||");
+    // The licence it names is the one shipped beside the credits.
+    EXPECT_TRUE(licence.contains(QStringLiteral("MIT licence"))) << licence.toStdString();
+    EXPECT_TRUE(licence.contains(QStringLiteral("licenses/Velmoria-MIT.txt")));
+    std::ifstream shipped(VELMORIA_RUNTIME_DIR "/licenses/Velmoria-MIT.txt");
+    const std::string text{std::istreambuf_iterator<char>(shipped),
+                           std::istreambuf_iterator<char>()};
+    EXPECT_NE(text.find("Permission is hereby granted, free of charge"), std::string::npos);
     EXPECT_EQ(hintWhileOpen, "About 'Velmoria' program");
     EXPECT_EQ(app->Frame()->Status()->HintText(), "Choose subject for viewing");
     Trigger(wnd, "dataBase");

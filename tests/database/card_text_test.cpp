@@ -104,10 +104,34 @@ TEST(PlanetCard, PhysicalPageCaptionsFollowTheValues)
     EXPECT_EQ(j.values[4], "?");
     EXPECT_EQ(j.tempCaption, "Visible cloud temperature (K.)");
     EXPECT_EQ(j.values[7], "165 \xB1 5");
-    EXPECT_EQ(j.values[10], "95"); // the known moons, not the 16 records
-    EXPECT_EQ(j.values[11], "4");
-    EXPECT_EQ(v.values[10], "None");
-    EXPECT_EQ(v.values[11], "None");
+    EXPECT_EQ(j.satCaption, "Satellites (as of 19 August 2025)");
+}
+
+TEST(PlanetCard, SatellitesAndRingsSayHowMuchOfTheirListsTheyCount)
+{
+    struct Case
+    {
+        uint8_t number;
+        uint8_t satelliteRows, ringRows;
+        int rings; // ring rows that are rings, not gaps or divisions
+        const char *satellites, *ringText;
+    };
+    // Known moons of the list of 19 August 2025: Jupiter 97, Saturn 274, Pluto 5, the Earth 1.
+    const Case cases[] = {
+        {6, 22, 16, 9, "274 known; 22 listed", "9 rings (16 rows with their gaps)"},
+        {5, 16, 4, 4, "97 known; 16 listed", "4 rings; all listed"},
+        {9, 5, 0, 0, "5 known; all listed", "None"},
+        {3, 1, 0, 0, "1 known; listed", "None"},
+        {2, 0, 0, 0, "None", "None"},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.satellites);
+        const PlanetDB p = Planet(c.number, "X", c.satelliteRows, c.ringRows);
+        const PlanetPhysical shown = PlanetPhysicalValues(p, c.rings);
+        EXPECT_EQ(shown.values[10], c.satellites);
+        EXPECT_EQ(shown.values[11], c.ringText);
+    }
 }
 
 // The fields of one line of a CSV file, quoted fields unquoted ("" inside them is a quote).
@@ -130,7 +154,7 @@ std::vector<std::string> CsvFields(const std::string& line)
     return fields;
 }
 
-TEST(PlanetCard, SatellitesShowTheKnownMoonsOfTheDataTable)
+TEST(PlanetCard, SatellitesShowTheKnownMoonsAndTheDateOfTheDataTable)
 {
     std::ifstream in(VELMORIA_SOURCE_DIR "/data/planets.csv");
     std::string line;
@@ -138,8 +162,10 @@ TEST(PlanetCard, SatellitesShowTheKnownMoonsOfTheDataTable)
     const std::vector<std::string> header = CsvFields(line);
     const auto column = std::find(header.begin(), header.end(), "known_moons") - header.begin();
     const auto numberColumn = std::find(header.begin(), header.end(), "number") - header.begin();
+    const auto sourceColumn = std::find(header.begin(), header.end(), "source") - header.begin();
     ASSERT_LT(column, static_cast<long>(header.size()));
     ASSERT_LT(numberColumn, static_cast<long>(header.size()));
+    ASSERT_LT(sourceColumn, static_cast<long>(header.size()));
     int rows = 0;
     while (std::getline(in, line))
     {
@@ -149,9 +175,11 @@ TEST(PlanetCard, SatellitesShowTheKnownMoonsOfTheDataTable)
         const int known = std::stoi(fields[column]);
         SCOPED_TRACE(fields[1]);
         EXPECT_EQ(KnownMoons(static_cast<uint8_t>(number)), known);
-        const PlanetDB p = Planet(static_cast<uint8_t>(number), "X", 3);
+        const PlanetDB p = Planet(static_cast<uint8_t>(number), "X", 0);
         EXPECT_EQ(PlanetPhysicalValues(p, 0).values[10],
-                  known > 0 ? std::to_string(known) : "None");
+                  known > 0 ? std::to_string(known) + " known; 0 listed" : "None");
+        EXPECT_NE(fields[sourceColumn].find(std::string("list of ") + KnownMoonsDate()),
+                  std::string::npos);
         ++rows;
     }
     EXPECT_EQ(rows, kPlanetCount);
@@ -445,10 +473,10 @@ TEST(ComparisonChart, TallestBarIs92PercentAndTheOthersInProportion)
     ASSERT_EQ(c.bars.size(), 9u);
     EXPECT_EQ(c.bars[8].rect, (Rect{173, 27, 187, 119})); // 119 - 92
     EXPECT_EQ(c.bars[8].text, (Point{180, 22}));
-    EXPECT_EQ(c.bars[8].value, "9");
+    EXPECT_EQ(c.bars[8].value, "9.00");
     EXPECT_EQ(c.bars[0].rect, (Rect{13, 108, 27, 119})); // 119 - 10.22
     EXPECT_EQ(c.bars[1].rect, (Rect{33, 98, 47, 119}));  // |-2|: 119 - 20.44
-    EXPECT_EQ(c.bars[1].value, "2");
+    EXPECT_EQ(c.bars[1].value, "2.00");
     EXPECT_EQ(c.bars[4].rect.top, 67); // 119 - 51.11 = 67.89
     EXPECT_EQ(c.unit, (Point{0, 49}));
 }
@@ -459,8 +487,8 @@ TEST(ComparisonChart, ValuesPrintInPowerOfTenForm)
     values.fill(3.3e23f);
     values[4] = 1.898e27f;
     const ComparisonChart c = LayoutComparison(values, Box{10, 20, 180, 100}, Labels());
-    EXPECT_EQ(c.bars[0].value, "3.3 × 10²³");
-    EXPECT_EQ(c.bars[4].value, "1.9 × 10²⁷");
+    EXPECT_EQ(c.bars[0].value, "3.30 × 10²³");
+    EXPECT_EQ(c.bars[4].value, "1.90 × 10²⁷");
 }
 
 TEST(ComparisonChart, AllZeroValuesDrawNoBars)

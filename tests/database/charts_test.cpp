@@ -25,7 +25,8 @@ using namespace database;
 
 TEST(ReadableNumber, WritesThreeFiguresInPlainDigitsOrAsAPowerOfTen)
 {
-    // Expected texts written by hand from the values, rounded to three significant figures.
+    // Expected texts written by hand from the values, rounded to three significant figures and
+    // keeping them all, trailing zeros too.
     const struct
     {
         double value;
@@ -33,17 +34,19 @@ TEST(ReadableNumber, WritesThreeFiguresInPlainDigitsOrAsAPowerOfTen)
     } cases[] = {{69173.0, "69,200"},
                  {4332.59, "4,330"},
                  {999499.0, "999,000"},
-                 {87.969, "88"},
+                 {87.969, "88.0"},
                  {29.78, "29.8"},
-                 {1.0, "1"},
+                 {1.0, "1.00"},
+                 {5.5, "5.50"},
                  {0.3871, "0.387"},
-                 {0.01, "0.01"},
+                 {0.01, "0.0100"},
                  {0.0, "0"},
                  {-273.15, "-273"},
-                 {999600.0, "1 × 10⁶"},
+                 {999600.0, "1.00 × 10⁶"},
                  {1234567.0, "1.23 × 10⁶"},
-                 {3.302e23, "3.3 × 10²³"},
-                 {1.8986e27, "1.9 × 10²⁷"},
+                 {3.302e23, "3.30 × 10²³"},
+                 {4.8673e24, "4.87 × 10²⁴"},
+                 {1.8986e27, "1.90 × 10²⁷"},
                  {0.00999, "9.99 × 10⁻³"},
                  {std::numeric_limits<double>::quiet_NaN(), ""}};
     for (const auto& c : cases)

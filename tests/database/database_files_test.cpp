@@ -351,17 +351,23 @@ TEST(DataBaseFiles, CorrectedValuesMatchTheirNamedSources)
         {"Amalthea density, g/cm3", amalthea->Density, 0.857, 0.0005},
         // Verbiscer et al. 2007.
         {"Enceladus geometric albedo, hundredths", double(enceladus->Albedo), 138, 0},
-        // JPL mean elements and GM of the major Uranian moons.
+        // JPL mean elements of the major Uranian moons.
         {"Miranda eccentricity", miranda->Eccentr, 0.0013, 1e-6},
         {"Ariel eccentricity", ariel->Eccentr, 0.0012, 1e-6},
         {"Umbriel eccentricity", umbriel->Eccentr, 0.0039, 1e-6},
         {"Titania eccentricity", titania->Eccentr, 0.0011, 1e-6},
         {"Oberon eccentricity", oberon->Eccentr, 0.0014, 1e-6},
+        // Miranda: Jacobson et al. 1992; the others: Jacobson 2014, with each density the
+        // mass over the volume of the table's radii.
         {"Miranda GM, km3/s2", miranda->Mass * kG, 4.4, 0.01},
-        {"Ariel GM, km3/s2", ariel->Mass * kG, 86.4, 0.1},
-        {"Umbriel GM, km3/s2", umbriel->Mass * kG, 81.5, 0.1},
-        {"Titania GM, km3/s2", titania->Mass * kG, 228.2, 0.1},
-        {"Oberon GM, km3/s2", oberon->Mass * kG, 192.4, 0.1},
+        {"Ariel mass, 1e21 kg", ariel->Mass / 1e21, 1.251, 0.0005},
+        {"Umbriel GM, km3/s2", umbriel->Mass * kG, 85.40, 0.01},
+        {"Titania mass, 1e21 kg", titania->Mass / 1e21, 3.400, 0.0005},
+        {"Oberon mass, 1e21 kg", oberon->Mass / 1e21, 3.076, 0.0005},
+        {"Ariel density, g/cm3", ariel->Density, 1.539, 0.0005},
+        {"Umbriel density, g/cm3", umbriel->Density, 1.528, 0.0005},
+        {"Titania density, g/cm3", titania->Density, 1.653, 0.0005},
+        {"Oberon density, g/cm3", oberon->Density, 1.664, 0.0005},
     };
     for (const Case& c : cases)
         EXPECT_NEAR(c.actual, c.expected, c.tolerance) << c.what;

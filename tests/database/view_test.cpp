@@ -106,10 +106,11 @@ TEST(ViewList, NamesFilesAndVideoNamesFollowTheListOfTheProgram)
         {0, "Bitmap\\Solar\\SunV1.bmp", "Sun"},
         {8, "Bitmap\\Solar\\NeptuneV1.bmp", "Neptune"},
         {10, "Bitmap\\Solar\\MoonV1.bmp", "Moon"},
-        {12, "Bitmap\\Galaxy\\Galaxy2.bmp", "The Pinwheel Galaxy, NGC598"},
+        {12, "Bitmap\\Galaxy\\Galaxy2.bmp", "The Triangulum Galaxy, NGC598"},
         {15, "Bitmap\\Galaxy\\Galaxy5.bmp", "The Toadstool Galaxy, IG29 and IG30"},
         {17, "Bitmap\\Galaxy\\Galaxy7.bmp", "Galaxy and quasar"},
         {18, "Bitmap\\Nebula\\Nebula1.bmp", "The Horse Head Nebula"},
+        {26, "Bitmap\\Nebula\\Nebula9.bmp", "Spiral Galaxy NGC1232"}, // among the nebulae
         {27, "Bitmap\\Nebula\\Nebula10.bmp", "The Vela Nebula"},
     };
     for (const auto& v : views)
@@ -172,7 +173,7 @@ TEST(ViewDlg, PreviousAndNextStepThroughTheRangeAndStopAtItsEnds)
          17,
          {{0, 11, false, true, "Object View - [ Galaxy M100 ]"},
           {3301, 11, false, true, "Object View - [ Galaxy M100 ]"},
-          {3302, 12, true, true, "Object View - [ The Pinwheel Galaxy, NGC598 ]"},
+          {3302, 12, true, true, "Object View - [ The Triangulum Galaxy, NGC598 ]"},
           {3302, 13, true, true, "Object View - [ Galaxy NGC253 ]"},
           {3302, 14, true, true, "Object View - [ The Toadstool Galaxy, IG29 and IG30 ]"},
           {3302, 15, true, true, "Object View - [ The Toadstool Galaxy, IG29 and IG30 ]"},
@@ -183,9 +184,9 @@ TEST(ViewDlg, PreviousAndNextStepThroughTheRangeAndStopAtItsEnds)
         {25,
          27,
          {{0, 25, false, true, "Object View - [ The RHO Nebula in Ophiuchus ]"},
-          {3302, 26, true, true, "Object View - [ Spiral Nebula ]"},
+          {3302, 26, true, true, "Object View - [ Spiral Galaxy NGC1232 ]"},
           {3302, 27, true, false, "Object View - [ The Vela Nebula ]"},
-          {3301, 26, true, true, "Object View - [ Spiral Nebula ]"},
+          {3301, 26, true, true, "Object View - [ Spiral Galaxy NGC1232 ]"},
           {3301, 25, false, true, "Object View - [ The RHO Nebula in Ophiuchus ]"}}},
         {7,
          9,

@@ -381,14 +381,15 @@ TEST(StarCatalogue, NamesAndTypesFollowTheIauListAndTheBrightStarCatalogue)
     {
         int constellation;
         const char* design;
-        const char* name;     // "N/A" where the IAU has named no star
+        const char* name;     // "N/A" where the star keeps no name
         const char* spectrum; // nullptr: not checked here
     };
     // IAU Catalog of Star Names (Working Group on Star Names); Yale Bright Star Catalogue, 5th ed.
     const Expected table[] = {
-        {47, "Kap", "Girtab", nullptr},  // Kappa Sco
-        {47, "Iot1", "N/A", nullptr},    // Iota1 Sco: the IAU's Girtab is Kappa Sco
+        {47, "Kap", "Girtab", nullptr},  // Kappa Sco, traditional
+        {47, "Iot1", "N/A", nullptr},    // Iota1 Sco: Girtab is Kappa Sco
         {24, "Alp", "Schedar", nullptr}, // Alpha Cas
+        {27, "Del", "Labrum", nullptr},  // Delta Crt, whose name the star list cuts to "Labr"
         {2, "Chi", "Taiyangshou", nullptr}, {48, "43", "Beemim", nullptr}, // Upsilon3 Eri
         {52, "Iot", "Ukdah", nullptr},                                     // Iota Hya
         {77, "Eps", "Izar", "K0"},                                         // HR 5506, K0 II-III
@@ -408,8 +409,8 @@ TEST(StarCatalogue, NamesAndTypesFollowTheIauListAndTheBrightStarCatalogue)
         if (e.spectrum)
             EXPECT_STREQ(found->SpectType, e.spectrum);
     }
-    // The old spellings and the name moved away from Kappa Sco are gone.
-    for (const char* gone : {"Shedar", "Mula"})
+    // The old spellings, the name moved away from Kappa Sco and the cut name are gone.
+    for (const char* gone : {"Shedar", "Mula", "Labr"})
         EXPECT_EQ(FindStar(stars, gone), -1) << gone;
     // A K0 giant: the card says "giant" and "Yellow - orange".
     const int izar = FindStar(stars, "Izar");
@@ -418,6 +419,25 @@ TEST(StarCatalogue, NamesAndTypesFollowTheIauListAndTheBrightStarCatalogue)
                    color = stars[static_cast<size_t>(izar)].Propert.color;
     EXPECT_EQ(size, 2u);
     EXPECT_EQ(color, 8u);
+}
+
+TEST(StarCatalogue, MarksExactlyTheNamesTheIauCatalogueLacksAsTraditional)
+{
+    // The names of the catalogue that the IAU Catalog of Star Names does not hold.
+    const std::set<std::string> traditional = {"Minkar",          "Algenubi",    "Al Jabhah",
+                                               "Prima Giedi",     "Navi",        "Tyl",
+                                               "Labrum",          "Garnet Star", "Gorgonea Tertia",
+                                               "Gorgonea Quarta", "Girtab",      "Rana",
+                                               "Rijl al Awwa",    "Regor",       "Asellus Primus",
+                                               "Asellus Tertius", "Muhlifain",   "Sinistra"};
+    std::set<std::string> marked;
+    for (const StarDB& s : ReadStars())
+    {
+        if (s.Propert.traditionalName)
+            marked.insert(s.StarName);
+        EXPECT_EQ(s.Propert.unused, 0u) << s.StarName;
+    }
+    EXPECT_EQ(marked, traditional);
 }
 
 TEST(DeepSkyCatalogue, MagnitudesAndSizesFollowTheirNamedCatalogues)

@@ -101,6 +101,7 @@ TEST_F(Cards, AStarCardShowsTheRecordsValues)
     StarSmDlg card(wnd.get(), &click, &s);
     card.SetupWindow();
     EXPECT_EQ(card.Value(4001), QStringLiteral("Betel geuse"));
+    EXPECT_EQ(card.Value(4015), QStringLiteral("IAU"));
     EXPECT_EQ(card.Value(4002), QStringLiteral("Alpha  ORI"));
     EXPECT_EQ(card.Value(4003), QStringLiteral("0.5"));
     EXPECT_EQ(card.Value(4004), QStringLiteral("M2"));
@@ -140,6 +141,67 @@ TEST_F(Cards, StarPropertiesShowWhatTheCodesKnow)
     }
 }
 
+TEST_F(Cards, AStarCardSaysWhetherItsNameIsTheIausOrTraditional)
+{
+    struct Case
+    {
+        const char* name;
+        unsigned traditional;
+        const char* kind;
+    };
+    const Case cases[] = {
+        {"Sirius", 0, "IAU"},
+        {"Labrum", 1, "traditional"},
+        {"N/A", 0, "---"},
+        {"N/A", 1, "---"}, // a damaged record: no kind without a name
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        StarDB s = Star(27, c.name, "Del", 4, 3);
+        s.Propert.traditionalName = c.traditional & 1;
+        StarSmDlg card(wnd.get(), &click, &s);
+        card.SetupWindow();
+        EXPECT_EQ(card.Value(4015), QString::fromLatin1(c.kind));
+    }
+}
+
+TEST_F(Cards, TheConstellationStandsInTheValueColumnBesideItsLabel)
+{
+    StarDB star = Star(27, "Labrum", "Del", 4, 3);
+    NGCMessDB galaxy{};
+    galaxy.NumConst = 43;
+    galaxy.NGC = 224;
+    std::vector<std::unique_ptr<SmallCardDlg>> cards;
+    cards.push_back(std::make_unique<StarSmDlg>(wnd.get(), &click, &star));
+    cards.push_back(std::make_unique<NGCMessSmDlg>(wnd.get(), &click, &galaxy));
+    cards.push_back(std::make_unique<SkyPlanetSmDlg>(wnd.get(), &click, "Mars", 1.0f, 1.5, "Leo"));
+    const QString names[] = {QStringLiteral("Crater"), QStringLiteral("Andromeda"),
+                             QStringLiteral("Leo")};
+    for (size_t i = 0; i < cards.size(); ++i)
+    {
+        SmallCardDlg& card = *cards[i];
+        SCOPED_TRACE(names[i].toStdString());
+        card.SetupWindow();
+        card.show();
+        EXPECT_EQ(card.Value(4008), names[i]);
+        const QLabel* caption = nullptr;
+        const QLabel* value = nullptr;
+        for (const QLabel* l : card.findChildren<QLabel*>())
+        {
+            if (l->text() == QStringLiteral("Constellation"))
+                caption = l;
+            else if (l->text() == names[i])
+                value = l;
+        }
+        ASSERT_NE(caption, nullptr);
+        ASSERT_NE(value, nullptr);
+        EXPECT_GT(value->geometry().left(), caption->geometry().right());
+        EXPECT_EQ(value->geometry().center().y(), caption->geometry().center().y());
+        card.hide();
+    }
+}
+
 TEST_F(Cards, AStarWithADamagedRecordShowsBoundedTexts)
 {
     StarDB s = Star(0, "", "", 1, 1);
@@ -165,7 +227,7 @@ TEST_F(Cards, ADeepSkyCardNamesItsTypeAndComment)
     const Case cases[] = {
         {0, "Spiral Galaxy", "Type Sb, bright"},      {1, "Elliptical Galaxy", "Type Sb, bright"},
         {2, "Irregular Galaxy", "Type Sb, bright"},   {3, "Planetary Nebula", "Sb, bright"},
-        {4, "Diffuse Nebula", "Sb, bright"},           {5, "Open Cluster", "Number Sb, bright"},
+        {4, "Diffuse Nebula", "Sb, bright"},          {5, "Open Cluster", "Number Sb, bright"},
         {6, "Globular Cluster", "Number Sb, bright"}, {7, "", ""},
     };
     for (const Case& c : cases)
@@ -203,10 +265,37 @@ TEST_F(Cards, SunAndMoonCardsConvertDegreesToHoursAndRadiansToDegrees)
     EXPECT_EQ(sun.Value(4007), QString::fromUtf8("-12\u00B0 15.0'"));
     MoonSmDlg moon(wnd.get(), &click, 180.0f, 0.0f);
     moon.SetupWindow();
-    EXPECT_EQ(moon.Value(4003), QStringLiteral("-12.74"));
+    EXPECT_EQ(moon.Value(4003), QStringLiteral("---")); // no phase, no magnitude
     EXPECT_EQ(moon.Value(4005), QStringLiteral("Satellite of Earth"));
     EXPECT_EQ(moon.Value(4006), QStringLiteral("12h 0.0m"));
     EXPECT_EQ(moon.ResId(), 26);
+}
+
+TEST_F(Cards, TheMoonsMagnitudeFollowsItsPhase)
+{
+    // Magnitudes worked by hand from m = -12.73 + 0.026 |i| + 4e-9 i^4, i the phase angle.
+    struct Case
+    {
+        double phaseAngle;
+        double lit;
+        const char* magnitude;
+    };
+    const Case cases[] = {
+        {0.0, 1.0, "-12.73"},
+        {90.0, 0.5, "-10.13"},
+        {141.26, 0.11, "-7.46"},
+        {180.0, 0.0, "-3.85"},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.magnitude);
+        sky::MoonPlace place{};
+        place.PhaseAngle = c.phaseAngle;
+        place.IlluminatedFraction = c.lit;
+        MoonSmDlg moon(wnd.get(), &click, 0.0f, 0.0f, &place);
+        moon.SetupWindow();
+        EXPECT_EQ(moon.Value(4003), QString::fromLatin1(c.magnitude));
+    }
 }
 
 TEST_F(Cards, PlanetAndCometCardsShowNameAndDistance)
@@ -275,7 +364,7 @@ TEST_F(Cards, ACardNearTheScreensBottomEdgeStaysWhollyOnTheScreen)
     card.Execute();
     card.show();
     EXPECT_TRUE(area.contains(card.frameGeometry()));
-    EXPECT_GT(card.frameGeometry().top(), wnd->geometry().top());  // still beside the click
+    EXPECT_GT(card.frameGeometry().top(), wnd->geometry().top()); // still beside the click
     card.hide();
 }
 

@@ -172,9 +172,10 @@ bool LoadStars(const CsvTable& table, std::vector<StarSource>& stars, std::strin
 {
     RowReader r(table, error);
     const int hip = r.Column("hip"), ra = r.Column("ra_hours"), dec = r.Column("dec_deg"),
-              mag = r.Column("vmag"), name = r.Column("name"), design = r.Column("designation"),
-              spect = r.Column("spectral_class"), lum = r.Column("luminosity_class"),
-              bv = r.Column("bv"), cst = r.Column("const"), abbr = r.Column("const_abbr");
+              mag = r.Column("vmag"), name = r.Column("name"), kind = r.Column("name_kind"),
+              design = r.Column("designation"), spect = r.Column("spectral_class"),
+              lum = r.Column("luminosity_class"), bv = r.Column("bv"), cst = r.Column("const"),
+              abbr = r.Column("const_abbr");
     if (!r.Ok())
         return false;
     stars.clear();
@@ -186,6 +187,12 @@ bool LoadStars(const CsvTable& table, std::vector<StarSource>& stars, std::strin
         s.DecDeg = r.Number(i, dec);
         s.VMag = r.Number(i, mag);
         s.Name = r.Text(i, name);
+        // A proper name is either in the IAU's catalogue or traditional; "N/A" is neither.
+        const std::string nameKind = r.Text(i, kind);
+        const bool named = s.Name != "N/A";
+        if (named ? nameKind != "IAU" && nameKind != "traditional" : !nameKind.empty())
+            r.Fail(i, kind, named ? "a name is IAU or traditional" : "no kind without a name");
+        s.TraditionalName = nameKind == "traditional";
         s.Design = r.Text(i, design);
         s.SpectClass = r.Text(i, spect);
         s.LumClass = r.Text(i, lum);
@@ -438,6 +445,7 @@ bool BuildStarFile(const std::vector<StarSource>& stars, const std::vector<Figur
         r.Magnitude = static_cast<float>(s.VMag);
         r.Propert.size = SizeCode(s.SpectClass, s.LumClass) & 0xF;
         r.Propert.color = ColorCode(s.SpectClass, s.BV) & 0xF;
+        r.Propert.traditionalName = s.TraditionalName ? 1 : 0;
         r.Propert.unused = 0;
     }
 
@@ -632,6 +640,11 @@ bool CheckStarFile(const std::vector<uint8_t>& image, std::string& error)
                 s.Propert.color > 8)
             {
                 error = label + ": size or colour code out of range";
+                return false;
+            }
+            if (s.Propert.traditionalName && std::strcmp(s.StarName, "N/A") == 0)
+            {
+                error = label + ": a star without a name has no kind of name";
                 return false;
             }
         }

@@ -15,18 +15,19 @@
 // One star of data/stars.csv.
 struct StarSource
 {
-    uint32_t Hip = 0;         // Hipparcos number
-    double RaHours = 0;       // right ascension J2000, hours 0..24
-    double DecDeg = 0;        // declination J2000, degrees -90..+90
-    double VMag = 0;          // apparent visual magnitude
-    std::string Name;         // proper name, "N/A" when none
-    std::string Design;       // designation within the constellation
-    std::string SpectClass;   // spectral class, e.g. "A1", "WC"
-    std::string LumClass;     // luminosity class, e.g. "V", "Iab"; empty when unknown
-    std::optional<double> BV; // colour index B-V, magnitudes
-    int Const = 0;            // constellation number 1..89
-    double PmRa = 0;          // proper motion mu_alpha* (data/star_motions.csv), mas per year
-    double PmDec = 0;         // proper motion mu_delta, mas per year
+    uint32_t Hip = 0;             // Hipparcos number
+    double RaHours = 0;           // right ascension J2000, hours 0..24
+    double DecDeg = 0;            // declination J2000, degrees -90..+90
+    double VMag = 0;              // apparent visual magnitude
+    std::string Name;             // proper name, "N/A" when none
+    bool TraditionalName = false; // the name is not in the IAU Catalog of Star Names
+    std::string Design;           // designation within the constellation
+    std::string SpectClass;       // spectral class, e.g. "A1", "WC"
+    std::string LumClass;         // luminosity class, e.g. "V", "Iab"; empty when unknown
+    std::optional<double> BV;     // colour index B-V, magnitudes
+    int Const = 0;                // constellation number 1..89
+    double PmRa = 0;              // proper motion mu_alpha* (data/star_motions.csv), mas per year
+    double PmDec = 0;             // proper motion mu_delta, mas per year
 };
 
 // One figure segment of data/constellation_lines.csv.

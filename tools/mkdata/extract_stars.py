@@ -8,10 +8,12 @@ Not run by the build. Inputs, fetched once by hand into a scratch directory:
       Hipparcos compilation (XHIP), names and figures as shipped in the package.
   apt-get download stellarium-data (Debian 12: 0.22.2-1) && dpkg-deb -x stellarium-data_*.deb st
       stars/default/stars_0_0v0_8.cat and stars_hip_sp_0v0_4.cat: only the spectral-type text of
-      each Hipparcos star is read (a fact); nothing of the package is copied.
+      each Hipparcos star is read (a fact); skycultures/western/star_names.fab: which names the
+      IAU Catalog of Star Names holds; nothing of the package is copied.
 
 Usage:
-  extract_stars.py --d3 package/data --stel st/usr/share/stellarium/stars/default --out data
+  extract_stars.py --d3 package/data --stel st/usr/share/stellarium/stars/default \
+      --names st/usr/share/stellarium/skycultures/western/star_names.fab --out data
 
 What it does:
   1. Reads every star to magnitude 8 (stars.8.json) and its names (starnames.json).
@@ -25,7 +27,8 @@ What it does:
      connected segments), then the star with the worst score is dropped until 690 remain. A
      figure star that has lost its partners falls back to its plain magnitude, so segments that
      touch faint stars go first and the freed places are filled by the brightest remaining stars.
-  5. Writes the chosen stars with designation, curated proper name, spectral and luminosity class.
+  5. Writes the chosen stars with designation, curated proper name and its kind (IAU or
+     traditional), spectral and luminosity class.
      constellation_lines.csv keeps every figure segment whose ends share a constellation; the
      generator drops those whose ends are not both in the catalogue.
 """
@@ -74,10 +77,12 @@ GREEK = {
 # each name only once. Where the IAU's Working Group on Star Names has named a star, its name and
 # spelling win (the IAU Catalog of Star Names, as carried by stellarium-data's western sky
 # culture, skycultures/western/star_names.fab); a name the IAU gives to another star is removed.
+# A name the catalogue does not hold is kept as the traditional name it is, and marked so.
 NAME_OVERRIDES = {
     3179: "Schedar",  # the IAU's spelling of Alpha Cas (the package: "Shedar")
-    86670: "Girtab",  # Kappa Sco: the IAU's Girtab (the package: "Mula")
-    87073: "",  # Iota1 Sco: the package's "Girtab" is the IAU's name of Kappa Sco
+    86670: "Girtab",  # Kappa Sco: traditional, as most atlases name it (the package: "Mula")
+    87073: "",  # Iota1 Sco: the package's "Girtab" belongs to Kappa Sco
+    55282: "Labrum",  # Delta Crt: the package cuts the name to "Labr"
     57399: "Taiyangshou",  # Chi UMa, IAU
     20535: "Beemim",  # Upsilon3 Eri (43 Eri), IAU; the package also gives it to two neighbours
     47431: "Ukdah",  # Iota Hya, IAU; the package also gives it to Tau1 Hya
@@ -184,6 +189,16 @@ NAME_OVERRIDES = {
 # Name used for a star without a proper name.
 NO_NAME = "N/A"
 
+# References of star_names.fab that stand for the IAU Catalog of Star Names (its reference.fab:
+# 6 "IAU Catalog of Star Names (IAU-CSN)", 12 "IAU Naming Stars").
+IAU_REFERENCES = {"6", "12"}
+# The catalogue's spelling where the package writes the IAU's name otherwise.
+IAU_SPELLINGS = {
+    3179: "Schedar",  # the package: "Shedar"
+    72622: "Zubenelgenubi",  # the package: "Zubenelgenubi II"
+}
+NAME_KINDS = ("IAU", "traditional")
+
 
 def angular_distance_deg(lon1, lat1, lon2, lat2):
     """Great-circle distance between two points, degrees."""
@@ -267,14 +282,29 @@ SPECTRUM_OVERRIDES = {
 # What a row's source column adds for a value that does not come from the two packages.
 SOURCE_NOTES = {
     3179: "name: IAU Catalog of Star Names (Schedar)",
-    86670: "name: IAU Catalog of Star Names (Girtab is Kappa Sco)",
-    87073: "no IAU name (IAU Catalog of Star Names gives Girtab to Kappa Sco)",
+    86670: "name: traditional; not in the IAU Catalog of Star Names",
+    87073: "no name (Girtab belongs to Kappa Sco)",
+    55282: "name: Labrum, traditional (the package's Labr is cut short)",
     57399: "name: IAU Catalog of Star Names, via stellarium-data 0.22.2-1 western star names",
     20535: "name: IAU Catalog of Star Names, via stellarium-data 0.22.2-1 western star names",
     47431: "name: IAU Catalog of Star Names, via stellarium-data 0.22.2-1 western star names",
     72105: "but its spectral type is K0II-III, the primary's, from the Yale Bright Star Catalogue "
     "5th ed. (HR 5506), as its B-V of 0.97 says",
 }
+
+
+def read_iau_names(path):
+    """HIP -> the names that star_names.fab credits to the IAU Catalog of Star Names."""
+    iau = {}
+    pattern = re.compile(r'^\s*(\d+)\|_\("([^"]+)"\)\s*([\d,]*)')
+    with open(path, encoding="utf-8") as f:
+        for line in f:
+            m = pattern.match(line)
+            if m and IAU_REFERENCES & set(m.group(3).split(",")):
+                iau.setdefault(int(m.group(1)), set()).add(m.group(2))
+    for hip, name in IAU_SPELLINGS.items():
+        iau.setdefault(hip, set()).add(name)
+    return iau
 
 
 def split_spectrum(text):
@@ -317,6 +347,7 @@ def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("--d3", required=True, help="d3-celestial package/data directory")
     ap.add_argument("--stel", required=True, help="stellarium stars/default directory")
+    ap.add_argument("--names", required=True, help="stellarium western star_names.fab")
     ap.add_argument("--out", required=True, help="output data directory")
     args = ap.parse_args()
 
@@ -440,6 +471,7 @@ def main():
         "%s %d/%d" % (CONST_ABBR[c - 1], n, len(by_const[c])) for c, n in sorted(lost.items())))
 
     spectra = read_stellarium_spectra(args.stel)
+    iau_names = read_iau_names(args.names)
     rows = []
     used_names = {}
     for hip in chosen:
@@ -463,6 +495,7 @@ def main():
             "dec_deg": "%.5f" % s["lat"],
             "vmag": "%.2f" % s["mag"],
             "name": name or NO_NAME,
+            "name_kind": "" if not name else NAME_KINDS[name not in iau_names.get(hip, ())],
             "designation": designation(entry, hip),
             "spectral_class": cls,
             "luminosity_class": lum,
@@ -476,8 +509,9 @@ def main():
         })
     rows.sort(key=lambda r: (r["const"], float(r["vmag"]), r["hip"]))
 
-    fields = ["hip", "ra_hours", "dec_deg", "vmag", "name", "designation", "spectral_class",
-              "luminosity_class", "spectral_type", "bv", "const", "const_abbr", "source"]
+    fields = ["hip", "ra_hours", "dec_deg", "vmag", "name", "name_kind", "designation",
+              "spectral_class", "luminosity_class", "spectral_type", "bv", "const", "const_abbr",
+              "source"]
     with open(os.path.join(args.out, "stars.csv"), "w", newline="", encoding="utf-8") as f:
         w = csv.DictWriter(f, fieldnames=fields, lineterminator="\n")
         w.writeheader()
