@@ -54,6 +54,11 @@ QString PlaceText(const LocationSetup& loc)
            angle(loc.Lon, loc.West ? 'W' : 'E');
 }
 
+QString ViewCaption(Mode subject)
+{
+    return subject == Mode::StarMap ? QStringLiteral("Star Map") : QStringLiteral("Solar System");
+}
+
 bool IsPictureCommand(int id)
 {
     return id == cmd::kSavePicture || id == cmd::kCopyPicture || id == cmd::kPrintPicture;
@@ -694,20 +699,18 @@ QImage VelmoriaWnd::ViewPicture() const
 
 QString VelmoriaWnd::PictureTitle() const
 {
-    const QString caption =
-        Subject == Mode::StarMap ? QStringLiteral("Star Map") : QStringLiteral("Solar System");
     const Date& d = clock.CurDate;
     const Time& t = clock.CurTime;
-    return platform::PictureTitleLine(caption, Trimmed(DatePaneText(d.Day, d.Month, d.Year)),
-                                      Trimmed(TimePaneText(t.Hour, t.Minute, t.Second)),
-                                      PlaceText(Values.LocValues));
+    return platform::PictureTitleLine(
+        ViewCaption(Subject), Trimmed(DatePaneText(d.Day, d.Month, d.Year)),
+        Trimmed(TimePaneText(t.Hour, t.Minute, t.Second)), PlaceText(Values.LocValues));
 }
 
 void VelmoriaWnd::CmSavePicture()
 {
-    platform::SavePicture(this, ViewPicture(),
-                          Subject == Mode::StarMap ? QStringLiteral("Star Map")
-                                                   : QStringLiteral("Solar System"));
+    platform::SavePicture(
+        this, ViewPicture(),
+        platform::PictureFileName(ViewCaption(Subject), clock.CurDate, clock.CurTime));
 }
 
 void VelmoriaWnd::CmCopyPicture()
@@ -717,7 +720,9 @@ void VelmoriaWnd::CmCopyPicture()
 
 void VelmoriaWnd::CmPrintPicture()
 {
-    platform::PrintPicture(this, ViewPicture(), PictureTitle());
+    platform::PrintPicture(
+        this, ViewPicture(), PictureTitle(),
+        platform::PictureFileName(ViewCaption(Subject), clock.CurDate, clock.CurTime));
 }
 
 // ---- events ----

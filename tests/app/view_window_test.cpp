@@ -5,11 +5,12 @@
 #include "common/TestSupport.h"
 #include "platform/PictureExport.h"
 #include "resources/CommandIds.h"
-#include "starmap/StarMapApp.h"
 #include "starmap/Globe.h"
+#include "starmap/StarMapApp.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -228,8 +229,39 @@ TEST_F(ViewWindow, SavePictureWritesAPngOfTheViewsOwnSize)
         EXPECT_EQ(saved.size(), client.size()) << c.name;
         EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32),
                   wnd->canvas.Image().copy(client).convertToFormat(QImage::Format_RGB32));
-        EXPECT_TRUE(suggested.endsWith(QString::fromLatin1(c.name) + QStringLiteral(".png")));
+        EXPECT_TRUE(QFileInfo(suggested).fileName().startsWith(QString::fromLatin1(c.name)));
         EXPECT_TRUE(messages.boxes.empty());
+        wnd->DispatchCommand(cmd::kReturn);
+    }
+}
+
+TEST_F(ViewWindow, SaveAndPrintNameTheirFilesAfterTheViewAndItsClockWithoutSlashes)
+{
+    const struct
+    {
+        int view;
+        const char* name;
+    } cases[] = {{cmd::kSolarSystem, "Solar System 2026-12-07 21-20-50"},
+                 {cmd::kStarMap, "Star Map 2026-12-07 21-20-50"}};
+    for (const auto& c : cases)
+    {
+        EnterStopped(c.view);
+        wnd->clock.CurDate = Date{7, 12, 2026};
+        wnd->clock.CurTime = Time{21, 20, 50};
+        QString saved;
+        const platform::SaveFileChooser previous = platform::SetSaveFileChooser(
+            [&](QWidget*, const QString&, const QString& suggested)
+            {
+                saved = QFileInfo(suggested).fileName();
+                return QString();
+            });
+        app->Frame()->Command(cmd::kSavePicture);
+        platform::SetSaveFileChooser(previous);
+        EXPECT_EQ(saved.toStdString(), std::string(c.name) + ".png");
+        EXPECT_EQ(
+            testing_support::AnswerPrintPreview([&] { app->Frame()->Command(cmd::kPrintPicture); })
+                .toStdString(),
+            c.name);
         wnd->DispatchCommand(cmd::kReturn);
     }
 }
