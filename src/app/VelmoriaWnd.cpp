@@ -740,7 +740,7 @@ void VelmoriaWnd::EvSize()
     }
     else if (Subject == Mode::StarMap)
     {
-        starmap.SetCentreFromClient();
+        starmap.FollowClient();
         BlackOut();
         if (!starmap.StPlaying && starmap.HasSprites())
         {
