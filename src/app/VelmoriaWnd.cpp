@@ -662,7 +662,13 @@ void VelmoriaWnd::ShowAgainAfterCover()
     if (Subject == Mode::SolarSystem || Subject == Mode::StarMap)
         update();
     else
+    {
         InvalidateErase();
+        // The background picture is drawn back at once, not left to its timer: the help
+        // viewer stays open over the window.
+        ShowBckGndPicture();
+        Present();
+    }
 }
 
 void VelmoriaWnd::CmAbout()

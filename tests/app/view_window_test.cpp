@@ -83,6 +83,28 @@ TEST_F(ViewWindow, StoppedViewShowsItsWholePictureAgainAfterHelpOrAboutCoveredIt
         }
 }
 
+TEST_F(ViewWindow, BackgroundPictureStaysWholeWhileHelpOrAboutIsOverIt)
+{
+    DialogAnswer answer([](platform::Dialog&) { return platform::IDOK; });
+    for (int screen : {0, cmd::kDataBase})
+        for (int cover : {cmd::kHelpContents, cmd::kHelpOnHelp, cmd::kAbout})
+        {
+            if (screen)
+                wnd->DispatchCommand(screen);
+            wnd->EvTimer(kTimerBackground);
+            const QImage before = wnd->canvas.Image().copy();
+            ASSERT_NE(before.pixel(wnd->width() / 2, wnd->height() / 2), before.pixel(0, 0))
+                << "the picture stands in the middle";
+            // No timer runs here: what the window shows after the command is what stays on
+            // the screen while the help viewer is open.
+            wnd->DispatchCommand(cover);
+            EXPECT_EQ(wnd->canvas.Image(), before) << screen << " after " << cover;
+            EXPECT_EQ(wnd->grab().toImage().convertToFormat(before.format()), before);
+            if (screen)
+                wnd->DispatchCommand(cmd::kReturn);
+        }
+}
+
 TEST_F(ViewWindow, SetupThatStoresNewValuesWritesTheConfigurationAtOnce)
 {
     const struct
