@@ -4,6 +4,8 @@
 #include "platform/Bitmaps.h"
 #include "platform/Hint.h"
 #include "platform/Sound.h"
+#include "starmap/StarMap.h"
+#include "time/Calendar.h"
 
 #include <QAction>
 #include <QApplication>
@@ -13,6 +15,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QToolBar>
+#include <algorithm>
 
 namespace
 {
@@ -22,17 +25,46 @@ constexpr int kRestoreHeight = 490;
 // How long a window manager may take to maximize the frame once it is shown.
 constexpr int kMaximizeGraceMs = 500;
 
+// The look of the frame's toolbar: the program's font at 10 points, 24 x 24 buttons.
+void StyleToolbar(QToolBar* bar)
+{
+    bar->setOrientation(Qt::Horizontal);
+    QFont font = bar->font();
+    font.setPointSize(10);
+    font.setBold(false);
+    font.setItalic(false);
+    bar->setFont(font);
+    bar->setIconSize(QSize(24, 24));
+}
+
+// Adds `buttons` to `bar`, a separator for each null.
+void FillToolbar(QToolBar* bar, const model::ToolbarButtons& buttons)
+{
+    for (QAction* action : buttons)
+    {
+        if (action)
+            bar->addAction(action);
+        else
+            bar->addSeparator();
+    }
+}
+
 } // namespace
 
 // ---- status bar ----
 
-TextGadget::TextGadget(int gadgetId, int numChars, QWidget* parent) : QLabel(parent), id(gadgetId)
+TextGadget::TextGadget(int gadgetId, int numChars, QWidget* parent)
+    : TextGadget(gadgetId, QString(numChars, QLatin1Char('0')), parent)
+{
+}
+
+TextGadget::TextGadget(int gadgetId, const QString& widest, QWidget* parent)
+    : QLabel(parent), id(gadgetId)
 {
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Sunken);
     setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('0')) * numChars +
-                    2 * frameWidth() + 4);
+    setMinimumWidth(fontMetrics().horizontalAdvance(widest) + 2 * frameWidth() + 4);
 }
 
 StatusBar::StatusBar(QWidget* parent) : QStatusBar(parent), hint(new QLabel(this))
@@ -41,6 +73,9 @@ StatusBar::StatusBar(QWidget* parent) : QStatusBar(parent), hint(new QLabel(this
     // The hint line is a widget of its own so that the menus' status tips, which replace the
     // bar's temporary message, hide it only while a menu item is highlighted.
     addWidget(hint, 1);
+    // The hint takes the room the panes leave: a long hint is cut rather than widen the
+    // frame or squeeze the clock's panes.
+    hint->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     setSizeGripEnabled(true);
 }
 
@@ -84,8 +119,9 @@ void DecFrame::CreateStatusBar()
     setStatusBar(sb);
     sbCoord = new TextGadget(2, 9);
     sbMode = new TextGadget(2, 12);
-    sbTime = new TextGadget(1, 8);
-    sbDate = new TextGadget(0, 8);
+    // The clock's panes always show their whole text: "   hh:mm:ss", "   dd/mm/yyyy".
+    sbTime = new TextGadget(1, QString::fromStdString(TimePaneText(88, 88, 88)));
+    sbDate = new TextGadget(0, QString::fromStdString(DatePaneText(88, 88, 8888)));
     sbCoord->setObjectName(QStringLiteral("sbCoord"));
     sbMode->setObjectName(QStringLiteral("sbMode"));
     sbTime->setObjectName(QStringLiteral("sbTime"));
@@ -185,13 +221,7 @@ void DecFrame::SetupSpeedBar()
     {
         cb = new QToolBar(this);
         cb->setObjectName(QStringLiteral("cb"));
-        cb->setOrientation(Qt::Horizontal);
-        QFont font = cb->font();
-        font.setPointSize(10);
-        font.setBold(false);
-        font.setItalic(false);
-        cb->setFont(font);
-        cb->setIconSize(QSize(24, 24));
+        StyleToolbar(cb);
     }
     else
         removeToolBar(cb);
@@ -204,13 +234,7 @@ void DecFrame::SetupSpeedBar()
     if (model::View* view = client->CurrentView())
     {
         cb->setWindowTitle(view->ToolbarCaption());
-        for (QAction* action : view->Toolbar(client->Shared()))
-        {
-            if (action)
-                cb->addAction(action);
-            else
-                cb->addSeparator();
-        }
+        FillToolbar(cb, view->Toolbar(client->Shared()));
     }
     addToolBar(Qt::TopToolBarArea, cb);
     cb->show();
@@ -232,6 +256,7 @@ void VelmoriaApp::InitMainWindow(bool show)
     frame->SetupWindow();
     frame->Client()->SetupWindow();
     frame->Client()->RestoreMain();
+    frame->KeepMinimumSize();
     if (show)
     {
         // The restore size stands in the middle of the screen; the window manager maximizes
@@ -254,6 +279,25 @@ void DecFrame::FillScreenUnlessMaximized()
         return;
     if (const QScreen* s = screen())
         setGeometry(s->availableGeometry());
+}
+
+void DecFrame::KeepMinimumSize()
+{
+    // Every view's toolbar whole, without its extension button, in a scratch toolbar of the
+    // same look (in the frame, where it has its handle).
+    QSize bars;
+    for (model::View* view : client->Views())
+    {
+        QToolBar bar(this);
+        StyleToolbar(&bar);
+        FillToolbar(&bar, view->Toolbar(client->Shared()));
+        bars = bars.expandedTo(bar.sizeHint());
+    }
+    const int width = std::max(bars.width(), sb->minimumSizeHint().width());
+    const int menus = std::max(menuBar()->heightForWidth(width), menuBar()->sizeHint().height());
+    const int height =
+        menus + bars.height() + sb->sizeHint().height() + StarMap::MinimumClientHeight();
+    setMinimumSize(width, height);
 }
 
 int VelmoriaApp::Run()

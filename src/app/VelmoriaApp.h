@@ -18,7 +18,9 @@ class TextGadget : public QLabel
 {
     Q_OBJECT
 public:
+    // A pane at least `numChars` digits wide, or wide enough for the text `widest`.
     TextGadget(int id, int numChars, QWidget* parent = nullptr);
+    TextGadget(int id, const QString& widest, QWidget* parent = nullptr);
     void SetText(const char* text) { setText(QString::fromLatin1(text)); }
     std::string Text() const { return text().toStdString(); }
     int Id() const { return id; }
@@ -53,6 +55,10 @@ public:
     // Fills the screen with the frame when it was shown maximized and nothing carried that
     // out (no window manager): it still has its restore size.
     void FillScreenUnlessMaximized();
+    // Makes the frame's minimum size the smallest at which every view's toolbar shows all its
+    // buttons, the status bar's panes their whole texts, and the Star Map's globe its compass
+    // points, in the fonts of this machine.
+    void KeepMinimumSize();
 
     VelmoriaWnd* Client() const { return client; }
     // The caption, menu bar and toolbar of the view on screen; its commands' keys work

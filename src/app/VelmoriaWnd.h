@@ -18,6 +18,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <cstring>
+#include <vector>
 
 class QStackedLayout;
 
@@ -91,6 +92,11 @@ public:
     StarMap& starmap;
     DataBaseView& database;
 
+    // Every view the window composes.
+    std::vector<model::View*> Views() const
+    {
+        return {mainScreen, solarView, starMapView, dataBaseView};
+    }
     SolarSystemView& SolarView() const { return *solarView; }
     StarMapView& StarView() const { return *starMapView; }
     MainScreen& Main() const { return *mainScreen; }

@@ -3,9 +3,7 @@
 #include "platform/Dialog.h"
 #include "platform/Files.h"
 #include "platform/MessageBox.h"
-#include "platform/PictureExport.h"
 
-#include <QAction>
 #include <QGridLayout>
 #include <QPainter>
 #include <QPixmap>
@@ -36,39 +34,6 @@ void AddRow(QGridLayout* grid, int row, int column, QLabel* caption, QLabel* val
     for (QLabel* label : {caption, value})
         label->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred);
     value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("00000000000")));
-}
-
-QImage CardPicture(QWidget* card)
-{
-    return card->grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
-
-PictureCommands AddPictureCommands(QWidget* card, std::function<QString()> titleLine)
-{
-    auto make = [card](const QString& text, QKeySequence key, const char* name)
-    {
-        auto* action = new QAction(text, card);
-        action->setObjectName(QLatin1String(name));
-        action->setShortcut(key);
-        action->setShortcutContext(Qt::WindowShortcut);
-        card->addAction(action);
-        return action;
-    };
-    const PictureCommands commands{
-        make(QStringLiteral("Save Picture\u2026"), QKeySequence(Qt::CTRL | Qt::Key_S),
-             "savePicture"),
-        make(QStringLiteral("Copy"), QKeySequence(Qt::CTRL | Qt::Key_C), "copyPicture"),
-        make(QStringLiteral("Print\u2026"), QKeySequence(Qt::CTRL | Qt::Key_P), "printPicture")};
-    card->setContextMenuPolicy(Qt::ActionsContextMenu);
-    auto title = [card, titleLine] { return titleLine ? titleLine() : card->windowTitle(); };
-    QObject::connect(commands.save, &QAction::triggered, card,
-                     [card]
-                     { platform::SavePicture(card, CardPicture(card), card->windowTitle()); });
-    QObject::connect(commands.copy, &QAction::triggered, card,
-                     [card] { platform::CopyPicture(CardPicture(card)); });
-    QObject::connect(commands.print, &QAction::triggered, card,
-                     [card, title] { platform::PrintPicture(card, CardPicture(card), title()); });
-    return commands;
 }
 
 bool StructurePicture::ChangePicture(QWidget* parent, const char* path)

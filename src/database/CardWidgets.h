@@ -5,17 +5,16 @@
 
 #include "database/CardText.h"
 #include "platform/Bitmaps.h"
+#include "platform/PictureExport.h"
 
 #include <QFrame>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <array>
-#include <functional>
 #include <memory>
 #include <string>
 
-class QAction;
 class QGridLayout;
 
 namespace database
@@ -30,21 +29,9 @@ QLabel* MakeStatic(QWidget* parent, int id, const char* text = "");
 // `column` + 1 (value).
 void AddRow(QGridLayout* grid, int row, int column, QLabel* caption, QLabel* value);
 
-// The picture of a card as its picture commands use it: the whole card, as on the screen.
-QImage CardPicture(QWidget* card);
-
-// The picture commands of a card, each on CardPicture(card).
-struct PictureCommands
-{
-    QAction* save;  // "Save Picture…", Ctrl+S: a PNG file named after the card's title
-    QAction* copy;  // "Copy", Ctrl+C: the clipboard
-    QAction* print; // "Print…", Ctrl+P: printed with the title line
-};
-
-// Gives `card` its picture commands: its shortcuts while the card is the active window, and
-// its context menu (a right click where no control takes it). The printed title line is
-// `titleLine()`, or the card's window title when no function is given.
-PictureCommands AddPictureCommands(QWidget* card, std::function<QString()> titleLine = {});
+// The picture commands of a card are those of every window of the program.
+using platform::AddPictureCommands;
+using platform::PictureCommands;
 
 // A structure picture ("Bitmap\Struct\...Str.bmp"): the picture and its bitmap. A picture
 // that does not open is told with "Unable to open file" and the path; the card then shows its

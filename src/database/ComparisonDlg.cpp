@@ -1,13 +1,14 @@
 #include "database/ComparisonDlg.h"
 
-#include "database/CardWidgets.h"
 #include "platform/Help.h"
+#include "platform/PictureExport.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QPushButton>
+#include <QStringList>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <functional>
@@ -134,7 +135,22 @@ ComparisonDlg::ComparisonDlg(QWidget* parent, PlanetDB** planet, int resId)
     layout->addWidget(chart, 0, Qt::AlignHCenter);
     layout->addLayout(buttons);
 
-    AddPictureCommands(this);
+    platform::AddPictureCommands(
+        this, {[this] { return ChartTitle(); },
+               [this] { return windowTitle() + QStringLiteral(" - ") + ChartCaption(); }});
+}
+
+QString ComparisonDlg::ChartCaption() const
+{
+    return QString::fromLatin1(ComparisonCaption(std::max(0, SelectedTab()))).trimmed();
+}
+
+QString ComparisonDlg::ChartTitle() const
+{
+    QStringList parts{windowTitle(), ChartCaption()};
+    if (Scale() == ChartScale::Logarithmic)
+        parts << QStringLiteral("logarithmic scale");
+    return parts.join(QStringLiteral(" \u2014 "));
 }
 
 void ComparisonDlg::SetupWindow()

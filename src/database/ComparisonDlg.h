@@ -44,6 +44,11 @@ public:
     // Selects tab `tab` as a click on it would.
     void SelectTab(int tab);
 
+    // The printed title line of the selected tab's chart: the window's title, the chart's
+    // caption and, on a logarithmic scale, "logarithmic scale", separated by dashes.
+    QString ChartTitle() const;
+    // The selected tab's caption without its padding ("Mass").
+    QString ChartCaption() const;
     // The chart of the selected tab in the chart area's coordinates.
     database::ComparisonChart Layout() const;
     // Draws the selected tab's chart: DrawRevSid .. DrawSize by tab.

@@ -2,15 +2,19 @@
 
 #include "platform/MessageBox.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
 #include <QFontMetrics>
+#include <QLayout>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QRegion>
 #include <QStandardPaths>
 #include <QStringList>
 
@@ -38,20 +42,10 @@ QString StandardChooser(QWidget* parent, const QString& caption, const QString& 
     return dialog.selectedFiles().first();
 }
 
-// A name the file system takes: the characters that separate folders or that other systems
-// refuse become blanks.
-QString FileNameOf(const QString& name)
+void SetUpPage(QPrinter& printer, const QImage& image, const QString& title,
+               const QString& fileName)
 {
-    QString file = name.trimmed();
-    for (QChar& c : file)
-        if (QStringLiteral("/\\:*?\"<>|").contains(c))
-            c = QLatin1Char(' ');
-    return file.simplified().isEmpty() ? QStringLiteral("Velmoria") : file.simplified();
-}
-
-void SetUpPage(QPrinter& printer, const QImage& image, const QString& title)
-{
-    printer.setDocName(title.isEmpty() ? QStringLiteral("Velmoria") : title);
+    printer.setDocName(FileNameOf(fileName.isEmpty() ? title : fileName));
     printer.setPageOrientation(image.width() > image.height() ? QPageLayout::Landscape
                                                               : QPageLayout::Portrait);
 }
@@ -61,6 +55,37 @@ void PrintOn(QPrinter& printer, const QImage& image, const QString& title)
     QPainter painter(&printer);
     DrawPicturePage(painter, QRect(0, 0, printer.width(), printer.height()), image, title);
 }
+
+// Walks the widgets inside `parent` that stand on the screen with `window`: the rectangles of
+// its buttons and check boxes go into `controls`, those of the rest into `content`. A widget
+// that holds nothing but controls (a row of buttons) is not content. True when `parent` holds
+// content.
+bool SortWidgets(const QWidget* window, const QWidget* parent, QRect& content, QRegion& controls)
+{
+    bool any = false;
+    for (QObject* object : parent->children())
+    {
+        auto* child = qobject_cast<QWidget*>(object);
+        if (!child || child->isWindow() || !child->isVisibleTo(window))
+            continue;
+        const QRect place(child->mapTo(window, QPoint(0, 0)), child->size());
+        if (qobject_cast<QAbstractButton*>(child))
+        {
+            controls += place;
+            continue;
+        }
+        const QRegion before = controls;
+        const bool holds = SortWidgets(window, child, content, controls);
+        // Nothing found inside, not even a control: the widget shows content of its own.
+        if (holds || controls == before)
+        {
+            content |= place;
+            any = true;
+        }
+    }
+    return any;
+}
+
 } // namespace
 
 SaveFileChooser SetSaveFileChooser(SaveFileChooser chooser)
@@ -73,6 +98,25 @@ SaveFileChooser SetSaveFileChooser(SaveFileChooser chooser)
 QString WithPngSuffix(const QString& path)
 {
     return path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive) ? path : path + ".png";
+}
+
+QString FileNameOf(const QString& name)
+{
+    QString file = name;
+    for (QChar& c : file)
+        if (QStringLiteral("/\\:*?\"<>|").contains(c))
+            c = QLatin1Char(' ');
+    file = file.simplified();
+    return file.isEmpty() ? QStringLiteral("Velmoria") : file;
+}
+
+QString PictureFileName(const QString& caption, const Date& date, const Time& time)
+{
+    const auto two = [](uint32_t n)
+    { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); };
+    return QStringLiteral("%1 %2-%3-%4 %5-%6-%7")
+        .arg(caption.trimmed(), QStringLiteral("%1").arg(date.Year, 4, 10, QLatin1Char('0')),
+             two(date.Month), two(date.Day), two(time.Hour), two(time.Minute), two(time.Second));
 }
 
 bool SavePicture(QWidget* parent, const QImage& image, const QString& suggestedName)
@@ -143,10 +187,11 @@ void DrawPicturePage(QPainter& painter, const QRect& page, const QImage& image,
     painter.drawImage(target, image);
 }
 
-bool PrintPicture(QWidget* parent, const QImage& image, const QString& title)
+bool PrintPicture(QWidget* parent, const QImage& image, const QString& title,
+                  const QString& fileName)
 {
     QPrinter printer(QPrinter::HighResolution);
-    SetUpPage(printer, image, title);
+    SetUpPage(printer, image, title, fileName);
     QPrintPreviewDialog preview(&printer, parent);
     preview.setWindowTitle(QStringLiteral("Print Preview"));
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
@@ -159,11 +204,71 @@ bool PrintPictureToPdf(const QImage& image, const QString& title, const QString&
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
-    SetUpPage(printer, image, title);
+    SetUpPage(printer, image, title, QString());
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
     DrawPicturePage(painter, QRect(0, 0, printer.width(), printer.height()), image, title);
     return painter.end();
+}
+
+QImage WindowPicture(QWidget* window)
+{
+    return window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+QImage ContentPicture(QWidget* window)
+{
+    QRect content;
+    QRegion controls;
+    SortWidgets(window, window, content, controls);
+    QRect box = window->rect();
+    if (!content.isEmpty())
+    {
+        const QMargins margins =
+            window->layout() ? window->layout()->contentsMargins() : QMargins();
+        box = content.marginsAdded(margins) & window->rect();
+    }
+    QImage image(box.size(), QImage::Format_RGB32);
+    image.fill(window->palette().color(window->backgroundRole()));
+    const QRegion shown = QRegion(box) - controls;
+    if (!shown.isEmpty())
+    {
+        QPainter painter(&image);
+        // render() puts the top left of the region's bounding rectangle at the offset given.
+        window->render(&painter, shown.boundingRect().topLeft() - box.topLeft(), shown);
+    }
+    return image;
+}
+
+PictureCommands AddPictureCommands(QWidget* window, PictureNames names)
+{
+    auto make = [window](const QString& text, QKeySequence key, const char* name)
+    {
+        auto* action = new QAction(text, window);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::WindowShortcut);
+        window->addAction(action);
+        return action;
+    };
+    const PictureCommands commands{
+        make(QStringLiteral("Save Picture\u2026"), QKeySequence(Qt::CTRL | Qt::Key_S),
+             "savePicture"),
+        make(QStringLiteral("Copy"), QKeySequence(Qt::CTRL | Qt::Key_C), "copyPicture"),
+        make(QStringLiteral("Print\u2026"), QKeySequence(Qt::CTRL | Qt::Key_P), "printPicture")};
+    window->setContextMenuPolicy(Qt::ActionsContextMenu);
+    const auto name = [window](const std::function<QString()>& given)
+    { return given ? given() : window->windowTitle(); };
+    QObject::connect(commands.save, &QAction::triggered, window,
+                     [window, names, name]
+                     { SavePicture(window, WindowPicture(window), name(names.fileName)); });
+    QObject::connect(commands.copy, &QAction::triggered, window,
+                     [window] { CopyPicture(WindowPicture(window)); });
+    QObject::connect(
+        commands.print, &QAction::triggered, window,
+        [window, names, name]
+        { PrintPicture(window, ContentPicture(window), name(names.title), name(names.fileName)); });
+    return commands;
 }
 } // namespace platform

@@ -139,10 +139,16 @@ void SolarSystemView::CreateActions()
         make({"solarSetup", "So&lar System Setup", {}, "Setup Solar System Model's objects", 373});
 
     const QString caption = QStringLiteral("Solar System");
-    Connect(savePicture, [this, caption] { platform::SavePicture(this, Picture(), caption); });
+    // The default file: the view's name, the clock's date and time.
+    const auto fileName = [this, caption]
+    { return platform::PictureFileName(caption, clock.CurrentDate(), clock.CurrentTime()); };
+    Connect(savePicture, [this, fileName] { platform::SavePicture(this, Picture(), fileName()); });
     Connect(copyPicture, [this] { platform::CopyPicture(Picture()); });
-    Connect(printPicture, [this, caption]
-            { platform::PrintPicture(this, Picture(), clock.PictureTitle(caption, values)); });
+    Connect(printPicture,
+            [this, caption, fileName] {
+                platform::PrintPicture(this, Picture(), clock.PictureTitle(caption, values),
+                                       fileName());
+            });
     Connect(zoomIn, [this] { solar.CmZoomIn(); });
     Connect(zoomOut, [this] { solar.CmZoomOut(); });
     Connect(timeForward, [this] { clock.SetTimeDirection(true); });

@@ -3,6 +3,7 @@
 #include "model/NumFormat.h"
 #include "model/ViewHost.h"
 #include "platform/Bitmaps.h"
+#include "platform/PictureExport.h"
 #include "starmap/ConstName.h"
 #include "starmap/NumToHM.h"
 
@@ -124,6 +125,7 @@ SmallCardDlg::SmallCardDlg(QWidget* parent, QPoint* point, int resId, int titleI
     SetId(frame, frameId);
     frame->setMinimumSize(150, 34);
     grid->addWidget(frame, row++, 0, 1, 2);
+    platform::AddPictureCommands(this);
 }
 
 QLabel* SmallCardDlg::AddRow(const char* label, int id)

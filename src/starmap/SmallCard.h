@@ -29,7 +29,8 @@ void MarkObject(platform::Canvas& canvas, QPoint point);
 QPoint PlaceCard(QPoint click, int w, int h, int clientWidth, int clientBottom);
 
 // What the cards share: placement beside the click, the title picture centred in the title
-// strip (drawn by the strip after its frame), closing on a left click.
+// strip (drawn by the strip after its frame), closing on a left click, and the picture
+// commands Save Picture (Ctrl+S), Copy (Ctrl+C) and Print (Ctrl+P) of every card.
 class SmallCardDlg : public platform::Dialog
 {
     Q_OBJECT

@@ -13,6 +13,7 @@
 #include "time/LocalZone.h"
 #include "time/SimClock.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace
@@ -451,6 +452,15 @@ void StarMap::SetCentreFromClient()
     const QRect rc = host.GetClientRect();
     XCenter = (rc.left() + rc.left() + rc.width()) * 0.5f;
     YCenter = (rc.top() + rc.top() + rc.height()) * 0.5f;
+}
+
+void StarMap::FollowClient()
+{
+    const float before = YCenter;
+    SetCentreFromClient();
+    if (before > 0 && YCenter > 0)
+        r = static_cast<uint16_t>(
+            std::min(std::lround(r * static_cast<double>(YCenter) / before), 65535L));
 }
 
 void StarMap::ClearGlobeFlags()

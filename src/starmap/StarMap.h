@@ -126,6 +126,13 @@ public:
 
     // XCenter, YCenter := the middle of the client area.
     void SetCentreFromClient();
+    // After the client area changed size: the globe centred again, its radius scaled with the
+    // client's height, so that it keeps its size in the window and its rim and compass
+    // points stay in view when the window shrinks.
+    void FollowClient();
+    // The lowest client area (pixels) in which the globe at its opening radius, a quarter of
+    // the height, shows its compass points N and S whole.
+    static int MinimumClientHeight();
     void CmStZoomIn();
     void CmStZoomOut();
     bool CanZoomIn() const;

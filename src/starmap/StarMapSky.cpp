@@ -23,6 +23,8 @@ constexpr platform::Rgb kConstNameColor = platform::RGB(60, 150, 90);
 constexpr platform::Rgb kSunNameColor = platform::RGB(255, 220, 100);
 constexpr platform::Rgb kMoonNameColor = platform::RGB(200, 200, 200);
 constexpr platform::Rgb kCompassColor = platform::RGB(255, 140, 0);
+// How far beyond the rim of the real sky the compass points stand, pixels.
+constexpr int kCompassGap = 10;
 
 // The proper names shown: stars brighter than this magnitude.
 constexpr float kNamedStarLimit = 1.5f;
@@ -188,6 +190,15 @@ void StarMap::DrawPlanets()
 
 // ---- names ----
 
+int StarMap::MinimumClientHeight()
+{
+    // The letters' middle rows stand kCompassGap beyond a rim a quarter of the height from
+    // the middle, so each needs a quarter of the height for the gap and half a letter; the
+    // rounding of the centre and the radius to whole pixels may take one more pixel each.
+    const int letter = QFontMetrics(LabelFont()).height();
+    return 4 * (kCompassGap + letter - letter / 2 + 1);
+}
+
 void StarMap::EraseNames()
 {
     for (const QRect& box : LabelRects)
@@ -276,7 +287,7 @@ void StarMap::DrawCompass()
     // rim: north up, east to the left (a body at H = 0 rises), south down, west right.
     const int x = static_cast<int>(XCenter);
     const int y = static_cast<int>(YCenter);
-    const int out = r + 10;
+    const int out = r + kCompassGap;
     PutLabel(kCompassLabels + 0, x, y - out, true);
     PutLabel(kCompassLabels + 1, x - out, y, true);
     PutLabel(kCompassLabels + 2, x, y + out, true);

@@ -325,9 +325,15 @@ QImage StarMapView::Picture() const
     return canvas.Image().copy(GetClientRect());
 }
 
+QString StarMapView::FileName() const
+{
+    return platform::PictureFileName(QStringLiteral("Star Map"), clock.CurrentDate(),
+                                     clock.CurrentTime());
+}
+
 void StarMapView::SavePicture()
 {
-    platform::SavePicture(this, Picture(), QStringLiteral("Star Map"));
+    platform::SavePicture(this, Picture(), FileName());
 }
 
 void StarMapView::CopyPicture()
@@ -337,7 +343,8 @@ void StarMapView::CopyPicture()
 
 void StarMapView::PrintPicture()
 {
-    platform::PrintPicture(this, Picture(), clock.PictureTitle(QStringLiteral("Star Map"), values));
+    platform::PrintPicture(this, Picture(), clock.PictureTitle(QStringLiteral("Star Map"), values),
+                           FileName());
 }
 
 // ---- events ----
@@ -353,7 +360,7 @@ void StarMapView::resizeEvent(QResizeEvent*)
     canvas.Resize(std::max(width(), 1), std::max(height(), 1), BkgndColor());
     const int sw = VScrollBar()->sizeHint().width();
     VScrollBar()->setGeometry(width() - sw, 0, sw, height());
-    starmap.SetCentreFromClient();
+    starmap.FollowClient();
     BlackOut();
     // A running view is redrawn by its next tick; a stopped one gets no tick, so it is drawn
     // once now (when its sprites exist: not while it is being set up or torn down).

@@ -70,6 +70,9 @@ private:
     void CopyPicture();
     void PrintPicture();
     QImage Picture() const;
+    // The file a picture of the view is saved or printed to by default: the view's name, the
+    // clock's date and time.
+    QString FileName() const;
 
     Setup& values;
     SimClock& clock;

@@ -4,11 +4,12 @@
 #include "app/VelmoriaWnd.h"
 #include "common/TestSupport.h"
 #include "platform/PictureExport.h"
-#include "starmap/StarMapApp.h"
 #include "starmap/Globe.h"
+#include "starmap/StarMapApp.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -86,6 +87,27 @@ TEST_F(ViewWindow, StoppedViewShowsItsWholePictureAgainAfterHelpOrAboutCoveredIt
             EXPECT_EQ(ViewCanvas(wnd).Image(), before) << view << " after " << cover;
             EXPECT_EQ(wnd->grab().toImage().convertToFormat(before.format()), before);
             Trigger(wnd, "return");
+        }
+}
+
+TEST_F(ViewWindow, BackgroundPictureStaysWholeWhileHelpOrAboutIsOverIt)
+{
+    DialogAnswer answer([](platform::Dialog&) { return platform::IDOK; });
+    for (const char* screen : {"", "dataBase"})
+        for (const char* cover : {"helpContents", "usingHelp", "about"})
+        {
+            if (*screen)
+                Trigger(wnd, screen);
+            QWidget* view = wnd->CurrentView();
+            const QImage before = view->grab().toImage();
+            ASSERT_NE(before.pixel(before.width() / 2, before.height() / 2), before.pixel(0, 0))
+                << "the picture stands in the middle";
+            // What the window shows after the command is what stays on the screen while the
+            // help viewer is open.
+            Trigger(wnd, cover);
+            EXPECT_EQ(view->grab().toImage(), before) << screen << " after " << cover;
+            if (*screen)
+                Trigger(wnd, "return");
         }
 }
 
@@ -236,8 +258,38 @@ TEST_F(ViewWindow, SavePictureWritesAPngOfTheViewsOwnSize)
         EXPECT_EQ(saved.size(), client.size()) << c.name;
         EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32),
                   ViewCanvas(wnd).Image().copy(client).convertToFormat(QImage::Format_RGB32));
-        EXPECT_TRUE(suggested.endsWith(QString::fromLatin1(c.name) + QStringLiteral(".png")));
+        EXPECT_TRUE(QFileInfo(suggested).fileName().startsWith(QString::fromLatin1(c.name)));
         EXPECT_TRUE(messages.boxes.empty());
+        Trigger(wnd, "return");
+    }
+}
+
+TEST_F(ViewWindow, SaveAndPrintNameTheirFilesAfterTheViewAndItsClockWithoutSlashes)
+{
+    const struct
+    {
+        const char* view;
+        const char* name;
+    } cases[] = {{"solarSystem", "Solar System 2026-12-07 21-20-50"},
+                 {"starMap", "Star Map 2026-12-07 21-20-50"}};
+    for (const auto& c : cases)
+    {
+        EnterStopped(c.view);
+        wnd->clock.SetDateTime(Date{7, 12, 2026}, Time{21, 20, 50});
+        QString saved;
+        const platform::SaveFileChooser previous = platform::SetSaveFileChooser(
+            [&](QWidget*, const QString&, const QString& suggested)
+            {
+                saved = QFileInfo(suggested).fileName();
+                return QString();
+            });
+        Trigger(wnd, "savePicture");
+        platform::SetSaveFileChooser(previous);
+        EXPECT_EQ(saved.toStdString(), std::string(c.name) + ".png");
+        EXPECT_EQ(
+            testing_support::AnswerPrintPreview([&] { Trigger(wnd, "printPicture"); })
+                .toStdString(),
+            c.name);
         Trigger(wnd, "return");
     }
 }

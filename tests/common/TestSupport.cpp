@@ -9,6 +9,12 @@
 
 #include "platform/Sound.h"
 
+#include <QApplication>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QTimer>
+
 namespace fs = std::filesystem;
 
 namespace testing_support
@@ -123,6 +129,31 @@ ScopedTimeZone::~ScopedTimeZone()
     else
         unsetenv("TZ");
     tzset();
+}
+
+QString AnswerPrintPreview(const std::function<void()>& print, const QString& pdf)
+{
+    QString name = QStringLiteral("(no preview)");
+    // The answer dies with this call when no preview opened.
+    QObject scope;
+    QTimer::singleShot(0, &scope,
+                       [&]
+                       {
+                           auto* preview = qobject_cast<QPrintPreviewDialog*>(
+                               QApplication::activeModalWidget());
+                           if (!preview)
+                               return;
+                           name = preview->printer()->docName();
+                           if (!pdf.isEmpty())
+                           {
+                               preview->printer()->setOutputFormat(QPrinter::PdfFormat);
+                               preview->printer()->setOutputFileName(pdf);
+                               preview->findChild<QPrintPreviewWidget*>()->print();
+                           }
+                           preview->reject();
+                       });
+    print();
+    return name;
 }
 
 DialogAnswer::DialogAnswer(platform::Dialog::ExecuteHook hook)

@@ -1,7 +1,10 @@
 // Helpers shared by the tests: a scratch working directory, recorders for message boxes,
-// sounds and help requests, and a clock fixed at a chosen moment.
+// sounds and help requests, a clock fixed at a chosen moment, and answers to dialogs and to
+// the print preview.
 #pragma once
 
+#include <QString>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -93,6 +96,11 @@ private:
     bool hadPrevious = false;
     std::string previous;
 };
+
+// Runs `print`, which opens a print preview, and answers the preview: with its Print button
+// into the PDF file `pdf` when one is given, then with Close. Returns the name of the document
+// the preview prints (the name the print dialog offers for a PDF file), or "(no preview)".
+QString AnswerPrintPreview(const std::function<void()>& print, const QString& pdf = QString());
 
 // Answers every dialog with the given function while alive.
 class DialogAnswer

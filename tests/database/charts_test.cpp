@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QImageReader>
 #include <QLabel>
+#include <QLayout>
 #include <QVBoxLayout>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -99,16 +100,25 @@ TEST(LogarithmicChart, BarsRiseWithThePowerOfTenAboveAFootHalfAPowerBelowTheSmal
     EXPECT_EQ(zero.bars[3].value, "0");
 }
 
-TEST(ComparisonWindow, TheCheckBoxFollowsEachTabAndRemembersTheUsersChoice)
+// The nine sample planet records in file order, as the comparison window borrows them.
+struct NinePlanets
 {
+    NinePlanets()
+    {
+        for (int k = 0; k < 9; ++k)
+        {
+            records[k] = sample_records::Planet(static_cast<uint8_t>(k + 1), "P");
+            pointers[k] = &records[k];
+        }
+    }
     PlanetDB records[9];
     PlanetDB* pointers[9];
-    for (int k = 0; k < 9; ++k)
-    {
-        records[k] = sample_records::Planet(static_cast<uint8_t>(k + 1), "P");
-        pointers[k] = &records[k];
-    }
-    ComparisonDlg dlg(nullptr, pointers);
+};
+
+TEST(ComparisonWindow, TheCheckBoxFollowsEachTabAndRemembersTheUsersChoice)
+{
+    NinePlanets planets;
+    ComparisonDlg dlg(nullptr, planets.pointers);
     dlg.SetupWindow();
     auto* box = dlg.ControlAs<QCheckBox>(ComparisonDlg::kIdLogScale);
     ASSERT_EQ(box, dlg.chbLog);
@@ -129,6 +139,45 @@ TEST(ComparisonWindow, TheCheckBoxFollowsEachTabAndRemembersTheUsersChoice)
         EXPECT_EQ(box->isChecked(), s.checked) << s.tab;
         EXPECT_EQ(dlg.Layout().ticks.empty(), !s.checked) << s.tab;
     }
+}
+
+TEST(ComparisonWindow, PrintsTheSelectedChartAloneUnderItsName)
+{
+    NinePlanets planets;
+    ComparisonDlg dlg(nullptr, planets.pointers);
+    dlg.SetupWindow();
+    dlg.show();
+    QAction* print = nullptr;
+    for (QAction* action : dlg.actions())
+        if (action->objectName() == QLatin1String("printPicture"))
+            print = action;
+    ASSERT_NE(print, nullptr);
+    // The distance, mass and radius charts open on the logarithmic scale.
+    const struct
+    {
+        int tab;
+        const char* title;
+        const char* document;
+    } charts[] = {{0, "Comparison of Planets \u2014 Sidereal Revolution Period",
+                   "Comparison of Planets - Sidereal Revolution Period"},
+                  {3, "Comparison of Planets \u2014 Mass \u2014 logarithmic scale",
+                   "Comparison of Planets - Mass"},
+                  {5, "Comparison of Planets \u2014 Mean Surface Temperature",
+                   "Comparison of Planets - Mean Surface Temperature"}};
+    for (const auto& c : charts)
+    {
+        dlg.SelectTab(c.tab);
+        EXPECT_EQ(dlg.ChartTitle().toStdString(), c.title);
+        EXPECT_EQ(testing_support::AnswerPrintPreview([&] { print->trigger(); }).toStdString(),
+                  c.document);
+    }
+    // On paper: the chart area as on the screen, within the window's margins, and no room
+    // for the tabs above it or the check box and buttons below it.
+    const QImage paper = platform::ContentPicture(&dlg);
+    const QMargins margins = dlg.layout()->contentsMargins();
+    const QImage chart = dlg.chart->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(paper.copy(QRect(QPoint(margins.left(), margins.top()), chart.size())), chart);
+    EXPECT_LE(paper.height(), chart.height() + margins.top() + margins.bottom());
 }
 
 TEST(CardPictures, SaveAndCopyTakeTheWholeCardAtItsOwnSize)

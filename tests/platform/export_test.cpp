@@ -4,13 +4,18 @@
 #include "platform/PictureExport.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QLabel>
 #include <QPainter>
 #include <QPrintPreviewDialog>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <gtest/gtest.h>
 
 namespace
@@ -29,6 +34,18 @@ QString InDir(const testing_support::ScratchDir& dir, const char* name)
     return QDir(QString::fromStdString(dir.Path())).filePath(QString::fromLatin1(name));
 }
 
+// The pixel size of the first picture in a PDF file; empty when it holds none.
+QSize PdfPictureSize(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QSize();
+    const QRegularExpressionMatch m =
+        QRegularExpression(QStringLiteral("/Subtype /Image\\s*/Width (\\d+)\\s*/Height (\\d+)"))
+            .match(QString::fromLatin1(file.readAll()));
+    return m.hasMatch() ? QSize(m.captured(1).toInt(), m.captured(2).toInt()) : QSize();
+}
+
 TEST(PicturePage, FitsThePictureKeepingItsShapeAtTheTopOfTheArea)
 {
     const struct
@@ -43,6 +60,49 @@ TEST(PicturePage, FitsThePictureKeepingItsShapeAtTheTopOfTheArea)
         EXPECT_EQ(platform::FitKeepingAspect(c.image, c.area), c.fitted) << c.image.width();
     EXPECT_EQ(platform::PictureTitleLine("Star Map", " 21/06/2001", "", "52 N 13 E"),
               QString::fromUtf8("Star Map — 21/06/2001 — 52 N 13 E"));
+}
+
+TEST(PictureFileNames, HoldNoCharacterAFileNameCannotHoldAndDateTheViewYearFirst)
+{
+    const struct
+    {
+        const char* given;
+        const char* file;
+    } names[] = {{"NGC / Messier", "NGC Messier"},
+                 {"a\\b:c*d?e\"f<g>h|i", "a b c d e f g h i"},
+                 {" // ", "Velmoria"}};
+    for (const auto& n : names)
+        EXPECT_EQ(platform::FileNameOf(n.given).toStdString(), n.file);
+    const struct
+    {
+        Date date;
+        Time time;
+        const char* file;
+    } moments[] = {{{7, 12, 2026}, {21, 20, 50}, "Star Map 2026-12-07 21-20-50"},
+                   {{1, 1, 1901}, {0, 0, 0}, "Star Map 1901-01-01 00-00-00"}};
+    for (const auto& m : moments)
+        EXPECT_EQ(platform::PictureFileName("Star Map", m.date, m.time).toStdString(), m.file);
+}
+
+TEST(PictureCommands, PrintPutsTheWindowsContentWithoutItsButtonsOnPaper)
+{
+    testing_support::ScratchDir dir;
+    QDialog window;
+    window.setWindowTitle(QStringLiteral("NGC / Messier"));
+    auto* column = new QVBoxLayout(&window);
+    column->addWidget(new QLabel(QStringLiteral("Magnitude 4.0"), &window));
+    column->addWidget(new QPushButton(QStringLiteral("Close"), &window));
+    const platform::PictureCommands commands = platform::AddPictureCommands(&window);
+    window.show();
+    const QString pdf = InDir(dir, "card.pdf");
+    // The document is named for a file that can be written.
+    EXPECT_EQ(testing_support::AnswerPrintPreview([&] { commands.print->trigger(); }, pdf),
+              QStringLiteral("NGC Messier"));
+    // The label fills the window's width; the button's row is cut off below it.
+    const QSize printed = PdfPictureSize(pdf);
+    EXPECT_EQ(printed, platform::ContentPicture(&window).size());
+    EXPECT_EQ(printed.width(), window.width());
+    EXPECT_LT(printed.height(), window.height() - window.findChild<QPushButton*>()->height());
 }
 
 TEST(SavePicture, WritesAPngOfThePicturesOwnSizeOrSaysWhyNot)
