@@ -49,7 +49,7 @@ testing_support::DialogAnswer PaintCard(int tab)
             d.show();
             benchmark::DoNotOptimize(d.grab());
             d.hide();
-            return platform::IDOK;
+            return QDialog::Accepted;
         });
 }
 

@@ -47,9 +47,8 @@ AboutDlg::AboutDlg(QWidget* parent, int resId) : platform::Dialog(parent, resId)
     SetId(licence, 10008);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    SetId(ok, platform::IDOK);
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, [this] { CloseWindow(platform::IDOK); });
+    connect(ok, &QPushButton::clicked, this, [this] { CloseWindow(QDialog::Accepted); });
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(title, 0, 0, 1, 2);

@@ -24,15 +24,15 @@ TitleDlg::TitleDlg(QWidget* parent, int resId) : platform::Dialog(parent, resId)
     auto* ok = new QPushButton(QStringLiteral("Continue"), this);
     auto* exit = new QPushButton(QStringLiteral("Exit"), this);
     auto* info = new QPushButton(QStringLiteral("Info"), this);
-    SetId(ok, 1);
-    SetId(exit, 2);
-    SetId(info, 9);
+    SetId(ok, 3101);
+    SetId(exit, 3102);
+    SetId(info, 3109);
     ok->setDefault(true);
     ok->setAutoDefault(true);
     exit->setAutoDefault(false);
     info->setAutoDefault(false);
     connect(ok, &QPushButton::clicked, this, &TitleDlg::CmOk);
-    connect(exit, &QPushButton::clicked, this, [this] { CloseWindow(platform::IDCANCEL); });
+    connect(exit, &QPushButton::clicked, this, [this] { CloseWindow(QDialog::Rejected); });
     connect(info, &QPushButton::clicked, this, &TitleDlg::CmHelp);
 
     auto* row = new QHBoxLayout;
@@ -90,11 +90,11 @@ void TitleDlg::paintEvent(QPaintEvent*)
 void TitleDlg::CmOk()
 {
     continued = true;
-    CloseWindow(platform::IDOK);
+    CloseWindow(QDialog::Accepted);
 }
 
 void TitleDlg::CmHelp()
 {
-    platform::WinHelp(this, "Velmoria.hlp", platform::HELP_CONTEXT, 9018);
+    platform::ShowHelpTopic(this, 9018);
     update();
 }

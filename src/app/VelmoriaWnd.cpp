@@ -245,12 +245,12 @@ void VelmoriaWnd::CmSound()
 
 void VelmoriaWnd::CmContentsHelp()
 {
-    platform::WinHelp(this, "Velmoria.hlp", platform::HELP_FINDER, 0);
+    platform::ShowHelpContents(this);
 }
 
 void VelmoriaWnd::CmUsingHelp()
 {
-    platform::WinHelp(this, "Winhlp32.hlp", platform::HELP_HELPONHELP, 0);
+    platform::ShowHelpOnHelp(this);
 }
 
 void VelmoriaWnd::CmAbout()
@@ -351,7 +351,7 @@ void VelmoriaWnd::CmTimeUpdate()
     bool set = false;
     {
         TimeUpdateDlg dlg(this, clock.Setting());
-        set = dlg.Execute() == platform::IDOK;
+        set = dlg.Execute() == QDialog::Accepted;
         // A clock set anew stands within the date bounds (the dialog takes the years 1901 to
         // 2999, or the computer's clock), so Go may start again.
         if (set)

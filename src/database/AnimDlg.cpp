@@ -60,7 +60,7 @@ void AnimDlg::SetupWindow()
     if (!file)
     {
         platform::ErrorBox(this, platform::FileMessage("Unable to open file", Name.c_str()));
-        CloseWindow(platform::IDCANCEL);
+        CloseWindow(QDialog::Rejected);
         return;
     }
     const bool avi = LooksLikeAvi(file);
@@ -68,7 +68,7 @@ void AnimDlg::SetupWindow()
     if (!avi)
     {
         platform::ErrorBox(this, platform::FileMessage("Unable to read from file", Name.c_str()));
-        CloseWindow(platform::IDCANCEL);
+        CloseWindow(QDialog::Rejected);
         return;
     }
 

@@ -30,7 +30,6 @@ void BodyCard::FinishLayout(QSize minimumDlu)
     auto* help = new QPushButton(QStringLiteral("Help"), this);
     auto* close = new QPushButton(QStringLiteral("Close"), this);
     SetId(help, 9);
-    SetId(close, platform::IDOK);
     for (QPushButton* b : {btnVideo, btnView, help})
         b->setAutoDefault(false);
     close->setDefault(true);
@@ -63,13 +62,12 @@ void BodyCard::ChangePicture()
 
 void BodyCard::CmOk()
 {
-    CloseWindow(platform::IDOK);
+    CloseWindow(QDialog::Accepted);
 }
 
 void BodyCard::CmHelp()
 {
-    platform::WinHelp(this, "Velmoria.hlp", platform::HELP_CONTEXT,
-                      shape.firstHelpTopic + static_cast<unsigned long>(SelectedTab()));
+    platform::ShowHelpTopic(this, shape.firstHelpTopic + static_cast<unsigned long>(SelectedTab()));
     update();
 }
 

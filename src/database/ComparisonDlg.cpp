@@ -122,7 +122,6 @@ ComparisonDlg::ComparisonDlg(QWidget* parent, PlanetDB** planet, int resId)
     help->setAutoDefault(false);
     connect(help, &QPushButton::clicked, this, [this] { CmHelp(); });
     auto* close = new QPushButton(QStringLiteral("Close"), this);
-    SetId(close, platform::IDOK);
     close->setDefault(true);
     connect(close, &QPushButton::clicked, this, [this] { CmOk(); });
     auto* buttons = new QHBoxLayout;
@@ -189,12 +188,12 @@ ChartScale ComparisonDlg::Scale() const
 
 void ComparisonDlg::CmOk()
 {
-    CloseWindow(platform::IDOK);
+    CloseWindow(QDialog::Accepted);
 }
 
 void ComparisonDlg::CmHelp()
 {
-    platform::WinHelp(this, "Velmoria.hlp", platform::HELP_CONTEXT, kHelpContext);
+    platform::ShowHelpTopic(this, kHelpContext);
 }
 
 ComparisonChart ComparisonDlg::Layout() const

@@ -132,7 +132,7 @@ PlanetDlg::PlanetDlg(QWidget* parent, PlanetDB* planet, MoonDB* moon, SatelliteD
     btnRing = button("Ring Data", 3606);
     btnSatellite = button("Satellite Data", 3607);
     btnHelp = button("Help", 9);
-    btnClose = button("Close", platform::IDOK);
+    btnClose = button("Close", QDialog::Accepted);
     btnClose->setDefault(true);
     connect(btnView, &QPushButton::clicked, this, [this] { BtnView(); });
     connect(btnVideo, &QPushButton::clicked, this, [this] { BtnVideo(); });
@@ -449,13 +449,12 @@ void PlanetDlg::ButtonEnabler()
 
 void PlanetDlg::CmOk()
 {
-    CloseWindow(platform::IDOK);
+    CloseWindow(QDialog::Accepted);
 }
 
 void PlanetDlg::CmHelp()
 {
-    platform::WinHelp(this, "Velmoria.hlp", platform::HELP_CONTEXT,
-                      kHelpOrbital + static_cast<unsigned long>(SelectedTab()));
+    platform::ShowHelpTopic(this, kHelpOrbital + static_cast<unsigned long>(SelectedTab()));
     update();
 }
 

@@ -32,7 +32,6 @@ RingDlg::RingDlg(QWidget* parent, RingDB* ring, int resId)
     auto* help = new QPushButton(QStringLiteral("Help"), this);
     auto* close = new QPushButton(QStringLiteral("Close"), this);
     SetId(help, 9);
-    SetId(close, platform::IDOK);
     help->setAutoDefault(false);
     close->setDefault(true);
     connect(help, &QPushButton::clicked, this, [this] { CmHelp(); });
@@ -61,11 +60,11 @@ void RingDlg::SetupWindow()
 
 void RingDlg::CmOk()
 {
-    CloseWindow(platform::IDOK);
+    CloseWindow(QDialog::Accepted);
 }
 
 void RingDlg::CmHelp()
 {
-    platform::WinHelp(this, "Velmoria.hlp", platform::HELP_CONTEXT, kHelpContext);
+    platform::ShowHelpTopic(this, kHelpContext);
     update();
 }

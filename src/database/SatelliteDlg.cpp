@@ -23,12 +23,11 @@ QHBoxLayout* CardButtons(platform::Dialog* dlg, std::function<void()> help)
     auto* helpButton = new QPushButton(QStringLiteral("Help"), dlg);
     auto* close = new QPushButton(QStringLiteral("Close"), dlg);
     platform::Dialog::SetId(helpButton, 9);
-    platform::Dialog::SetId(close, platform::IDOK);
     helpButton->setAutoDefault(false);
     close->setDefault(true);
     QObject::connect(helpButton, &QPushButton::clicked, dlg, std::move(help));
     QObject::connect(close, &QPushButton::clicked, dlg,
-                     [dlg] { dlg->CloseWindow(platform::IDOK); });
+                     [dlg] { dlg->CloseWindow(QDialog::Accepted); });
     auto* row = new QHBoxLayout;
     row->addStretch();
     row->addWidget(helpButton);
@@ -108,11 +107,11 @@ void SatelliteDlg::SetupWindow()
 
 void SatelliteDlg::CmOk()
 {
-    CloseWindow(platform::IDOK);
+    CloseWindow(QDialog::Accepted);
 }
 
 void SatelliteDlg::CmHelp()
 {
-    platform::WinHelp(this, "Velmoria.hlp", platform::HELP_CONTEXT, kHelpContext);
+    platform::ShowHelpTopic(this, kHelpContext);
     update();
 }

@@ -117,7 +117,7 @@ void ViewDlg::CmNext()
 
 void ViewDlg::CmExit()
 {
-    CloseWindow(platform::IDCANCEL);
+    CloseWindow(QDialog::Rejected);
 }
 
 void ViewDlg::ButtonEnabler()

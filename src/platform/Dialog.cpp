@@ -85,27 +85,29 @@ Dialog::ExecuteHook Dialog::SetExecuteHook(ExecuteHook hook)
     Hook() = std::move(hook);
     return old;
 }
-Dialog::OkCancelHelp Dialog::MakeOkCancelHelp(int helpId, std::function<void()> ok,
+Dialog::OkCancelHelp Dialog::MakeOkCancelHelp(std::function<void()> ok,
                                               std::function<void()> help)
 {
-    const OkCancelHelp buttons{new QPushButton(QStringLiteral("OK"), this),
-                               new QPushButton(QStringLiteral("Cancel"), this),
-                               new QPushButton(QStringLiteral("Help"), this)};
-    SetId(buttons.ok, IDOK);
-    SetId(buttons.cancel, IDCANCEL);
-    SetId(buttons.help, helpId);
+    auto* box = new QDialogButtonBox(
+        QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
+    const OkCancelHelp buttons{box, box->button(QDialogButtonBox::Ok),
+                               box->button(QDialogButtonBox::Cancel),
+                               box->button(QDialogButtonBox::Help)};
+    // The buttons' own words, as every dialog of the program has always written them.
+    buttons.ok->setText(QStringLiteral("OK"));
+    buttons.cancel->setText(QStringLiteral("Cancel"));
+    buttons.help->setText(QStringLiteral("Help"));
     buttons.ok->setDefault(true);
     connect(buttons.ok, &QPushButton::clicked, this, std::move(ok));
-    connect(buttons.cancel, &QPushButton::clicked, this, [this] { CloseWindow(IDCANCEL); });
+    connect(buttons.cancel, &QPushButton::clicked, this, [this] { CloseWindow(QDialog::Rejected); });
     connect(buttons.help, &QPushButton::clicked, this, std::move(help));
     return buttons;
 }
+
 QHBoxLayout* Dialog::OkCancelHelp::Row() const
 {
     auto* row = new QHBoxLayout;
-    row->addWidget(ok);
-    row->addWidget(cancel);
-    row->addWidget(help);
+    row->addWidget(box);
     return row;
 }
 } // namespace platform

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QRect>
 #include <QPushButton>
 
@@ -12,9 +13,6 @@ class QHBoxLayout;
 
 namespace platform
 {
-constexpr int IDOK = 1;
-constexpr int IDCANCEL = 2;
-
 class Dialog : public QDialog
 {
     Q_OBJECT
@@ -22,7 +20,7 @@ public:
     Dialog(QWidget* parent, int resId);
 
     // Sets the dialog up and runs it modally; returns the id of the button that closed it
-    // (IDOK, IDCANCEL) or what the test hook returned. A dialog that closes itself while it
+    // (QDialog::Accepted, QDialog::Rejected) or what the test hook returned. A dialog that closes itself while it
     // is set up is never shown: Execute returns at once with the result it closed with.
     // Every dialog is a fixed-size tool window (no minimize or maximize button) that opens
     // over the window it belongs to, or where its SetupWindow moved it, and wholly on the
@@ -48,17 +46,18 @@ public:
     // Gives `w` the id `id`.
     static void SetId(QWidget* w, int id);
 
-    // The OK, Cancel and Help buttons with their ids (IDOK, IDCANCEL, `helpId`): OK is the
-    // default button and calls `ok`, Cancel closes the dialog with IDCANCEL, Help calls `help`.
+    // The OK, Cancel and Help buttons in a button box: OK is the default button and calls
+    // `ok`, Cancel closes the dialog rejected, Help calls `help`.
     struct OkCancelHelp
     {
+        QDialogButtonBox* box;
         QPushButton* ok;
         QPushButton* cancel;
         QPushButton* help;
-        // The three side by side, in that order, as a new layout row.
+        // The box as a new layout row.
         QHBoxLayout* Row() const;
     };
-    OkCancelHelp MakeOkCancelHelp(int helpId, std::function<void()> ok, std::function<void()> help);
+    OkCancelHelp MakeOkCancelHelp(std::function<void()> ok, std::function<void()> help);
 
     // Dialog units to pixels, from the average character width and height of the font.
     QRect Dlu(int x, int y, int w, int h) const;

@@ -300,16 +300,17 @@ std::map<std::string, std::string> ParseHelpFile(const std::string& text)
     return topics;
 }
 
-void WinHelp(QWidget* parent, const char* file, unsigned command, unsigned long data)
+namespace
+{
+// Opens the program's help file at `key` ("contents", "helponhelp" or a topic number).
+void OpenHelp(QWidget* parent, HelpPage page, unsigned long topic)
 {
     if (Hook())
     {
-        Hook()(HelpRequest{file ? file : "", command, data});
+        Hook()(HelpRequest{kHelpFile, page, topic});
         return;
     }
-    // Help on using help lives in the program's own help file.
-    const char* path = command == HELP_HELPONHELP ? "Velmoria.hlp" : file;
-    std::ifstream in(NativePath(path), std::ios::binary);
+    std::ifstream in(NativePath(kHelpFile), std::ios::binary);
     if (!in)
         return;
     std::stringstream text;
@@ -320,20 +321,34 @@ void WinHelp(QWidget* parent, const char* file, unsigned command, unsigned long 
     const bool wasShown = viewer->isVisible();
     LendToModalDialog(viewer);
     viewer->SetTopics(ParseHelpFile(text.str()));
-    switch (command)
+    switch (page)
     {
-    case HELP_CONTEXT:
-        viewer->Open(std::to_string(data), parent, wasShown);
+    case HelpPage::Topic:
+        viewer->Open(std::to_string(topic), parent, wasShown);
         break;
-    case HELP_FINDER:
+    case HelpPage::Contents:
         viewer->Open("contents", parent, wasShown);
         break;
-    case HELP_HELPONHELP:
+    case HelpPage::UsingHelp:
         viewer->Open("helponhelp", parent, wasShown);
         break;
-    default:
-        break;
     }
+}
+} // namespace
+
+void ShowHelpTopic(QWidget* parent, unsigned long topic)
+{
+    OpenHelp(parent, HelpPage::Topic, topic);
+}
+
+void ShowHelpContents(QWidget* parent)
+{
+    OpenHelp(parent, HelpPage::Contents, 0);
+}
+
+void ShowHelpOnHelp(QWidget* parent)
+{
+    OpenHelp(parent, HelpPage::UsingHelp, 0);
 }
 
 HelpHook SetHelpHook(HelpHook hook)

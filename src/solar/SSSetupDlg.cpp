@@ -14,7 +14,6 @@ namespace
 {
 constexpr int kFirstBoxId = 3000;
 constexpr int kOrbits = 11;
-constexpr int kHelpButton = 9;
 constexpr unsigned long kHelpContext = 9001;
 } // namespace
 
@@ -52,9 +51,7 @@ SSSetupDlg::SSSetupDlg(QWidget* parent, bool8* values, bool8 helio, bool8* names
     for (int i = 0; i <= 10; ++i)
         objects->addWidget(Box(i), i % 6, i / 6);
 
-    QHBoxLayout* const buttons = MakeOkCancelHelp(
-                                     kHelpButton, [this] { CmOk(); }, [this] { CmHelp(); })
-                                     .Row();
+    QHBoxLayout* const buttons = MakeOkCancelHelp([this] { CmOk(); }, [this] { CmHelp(); }).Row();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(title, 0, Qt::AlignHCenter);
     layout->addWidget(group);
@@ -98,11 +95,11 @@ void SSSetupDlg::StoreValues()
 void SSSetupDlg::CmOk()
 {
     StoreValues();
-    CloseWindow(platform::IDOK);
+    CloseWindow(QDialog::Accepted);
 }
 
 void SSSetupDlg::CmHelp()
 {
-    platform::WinHelp(this, "Velmoria.hlp", platform::HELP_CONTEXT, kHelpContext);
+    platform::ShowHelpTopic(this, kHelpContext);
     update();
 }

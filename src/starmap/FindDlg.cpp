@@ -15,7 +15,6 @@
 
 namespace
 {
-constexpr int kHelpButton = 9;
 constexpr unsigned long kHelpContext = 9015;
 } // namespace
 
@@ -51,7 +50,7 @@ FindDlg::FindDlg(QWidget* parent, char* name, uint8_t* searchitem, int resId)
     label->setBuddy(Name);
 
     QHBoxLayout* const buttons =
-        MakeOkCancelHelp(kHelpButton, [this] { CmOk(); }, [this] { CmHelp(); }).Row();
+        MakeOkCancelHelp([this] { CmOk(); }, [this] { CmHelp(); }).Row();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(title, 0, Qt::AlignHCenter);
     layout->addWidget(search);
@@ -83,11 +82,11 @@ void FindDlg::CmOk()
         else
             *SearchItem = 4;
     }
-    CloseWindow(platform::IDOK);
+    CloseWindow(QDialog::Accepted);
 }
 
 void FindDlg::CmHelp()
 {
-    platform::WinHelp(this, "Velmoria.hlp", platform::HELP_CONTEXT, kHelpContext);
+    platform::ShowHelpTopic(this, kHelpContext);
     update();
 }

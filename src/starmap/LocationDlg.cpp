@@ -21,7 +21,6 @@
 namespace
 {
 constexpr const char* kWorldMapFile = "Bitmap\\WorldMap.bmp";
-constexpr int kHelpButton = 9;
 constexpr unsigned long kHelpContext = 9004;
 constexpr int kMarkerSize = 14;
 // The frame holds the map picture at its own size: 480 x 240 pixels and the margin.
@@ -146,17 +145,12 @@ LocationDlg::LocationDlg(QWidget* parent, LocationSetup* V, int resId)
     GMT = new QCheckBox(QStringLiteral("Greenwich mean time"), this);
     SetId(GMT, 3413);
 
-    const auto [ok, cancel, help] =
-        MakeOkCancelHelp(kHelpButton, [this] { CmOk(); }, [this] { CmHelp(); });
+    const OkCancelHelp okCancelHelp = MakeOkCancelHelp([this] { CmOk(); }, [this] { CmHelp(); });
 
     auto* coordinates = new QHBoxLayout;
     coordinates->addWidget(LonGroup);
     coordinates->addWidget(LatGroup);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addWidget(help);
+    QHBoxLayout* buttons = okCancelHelp.Row();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(title, 0, Qt::AlignHCenter);
     layout->addWidget(MapFrame, 0, Qt::AlignHCenter);
@@ -351,11 +345,11 @@ bool LocationDlg::StoreValues()
 void LocationDlg::CmOk()
 {
     if (StoreValues())
-        CloseWindow(platform::IDOK);
+        CloseWindow(QDialog::Accepted);
 }
 
 void LocationDlg::CmHelp()
 {
-    platform::WinHelp(this, "Velmoria.hlp", platform::HELP_CONTEXT, kHelpContext);
+    platform::ShowHelpTopic(this, kHelpContext);
     update();
 }

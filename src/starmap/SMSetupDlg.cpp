@@ -16,7 +16,6 @@
 
 namespace
 {
-constexpr int kHelpButton = 9;
 constexpr unsigned long kHelpContext = 9002;
 
 QLabel* Static(const char* text, QWidget* parent)
@@ -74,7 +73,7 @@ SMSetupDlg::SMSetupDlg(QWidget* parent, SMSetup* V, int resId, bool8* planets, b
     connect(sbMagn, &QScrollBar::sliderMoved, this, [this] { sbChange(); });
 
     QHBoxLayout* const buttons =
-        MakeOkCancelHelp(kHelpButton, [this] { CmOk(); }, [this] { CmHelp(); }).Row();
+        MakeOkCancelHelp([this] { CmOk(); }, [this] { CmHelp(); }).Row();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(title, 0, Qt::AlignHCenter);
     layout->addWidget(show);
@@ -128,11 +127,11 @@ void SMSetupDlg::StoreValues()
 void SMSetupDlg::CmOk()
 {
     StoreValues();
-    CloseWindow(platform::IDOK);
+    CloseWindow(QDialog::Accepted);
 }
 
 void SMSetupDlg::CmHelp()
 {
-    platform::WinHelp(this, "Velmoria.hlp", platform::HELP_CONTEXT, kHelpContext);
+    platform::ShowHelpTopic(this, kHelpContext);
     update();
 }

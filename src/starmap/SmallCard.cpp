@@ -169,7 +169,7 @@ void SmallCardDlg::SetupWindow()
 void SmallCardDlg::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
-        CloseWindow(platform::IDOK);
+        CloseWindow(QDialog::Accepted);
     else
         platform::Dialog::mousePressEvent(event);
 }

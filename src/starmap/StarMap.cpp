@@ -283,7 +283,7 @@ void StarMap::DrawConst()
 
 void StarMap::CmConstelIndex()
 {
-    platform::WinHelp(host.Window(), "Velmoria.hlp", platform::HELP_CONTEXT, 9016);
+    platform::ShowHelpTopic(host.Window(), 9016);
     host.InvalidateErase();
 }
 

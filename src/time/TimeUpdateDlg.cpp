@@ -152,8 +152,7 @@ TimeUpdateDlg::TimeUpdateDlg(QWidget* parent, const ClockSetting& setting, int r
     rateGrid->addWidget(Static("+", rateBox), 0, 2);
     rateGrid->addWidget(ltimeR, 1, 1);
 
-    const auto [ok, cancel, help] = MakeOkCancelHelp(
-        9, [this] { CmOk(); }, [this] { CmHelp(); });
+    const OkCancelHelp okCancelHelp = MakeOkCancelHelp([this] { CmOk(); }, [this] { CmHelp(); });
 
     connect(timeR, &QScrollBar::valueChanged, this, [this] { sbChange(); });
     connect(timeR, &QScrollBar::sliderMoved, this, [this] { sbChange(); });
@@ -163,10 +162,7 @@ TimeUpdateDlg::TimeUpdateDlg(QWidget* parent, const ClockSetting& setting, int r
     right->addWidget(timeBox);
     right->addWidget(dateBox);
     right->addWidget(rateBox);
-    auto* buttonsRow = new QHBoxLayout;
-    buttonsRow->addWidget(ok);
-    buttonsRow->addWidget(cancel);
-    buttonsRow->addWidget(help);
+    QHBoxLayout* buttonsRow = okCancelHelp.Row();
     auto* grid = new QGridLayout(this);
     grid->addWidget(title, 0, 0, 1, 2, Qt::AlignLeft | Qt::AlignTop);
     grid->addWidget(group, 1, 0);
@@ -237,12 +233,12 @@ bool TimeUpdateDlg::StoreValues()
 void TimeUpdateDlg::CmOk()
 {
     if (StoreValues())
-        CloseWindow(platform::IDOK);
+        CloseWindow(QDialog::Accepted);
 }
 
 void TimeUpdateDlg::CmHelp()
 {
-    platform::WinHelp(this, "Velmoria.hlp", platform::HELP_CONTEXT, kHelpContext);
+    platform::ShowHelpTopic(this, kHelpContext);
     update();
 }
 
@@ -261,5 +257,5 @@ void TimeUpdateDlg::ButtonEnabler()
 
 void TimeUpdateDlg::reject()
 {
-    CloseWindow(platform::IDCANCEL);
+    CloseWindow(QDialog::Rejected);
 }

@@ -169,7 +169,7 @@ protected:
                                                 card->ShowRingData();
                                         }
                             }
-                            return platform::IDOK;
+                            return QDialog::Accepted;
                         }};
     std::unique_ptr<VelmoriaApp> app;
     VelmoriaWnd* wnd = nullptr;

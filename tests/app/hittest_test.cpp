@@ -56,7 +56,7 @@ protected:
         std::vector<int> cards;
         DialogAnswer answer([&](platform::Dialog& d) {
             cards.push_back(d.ResId());
-            return platform::IDOK;
+            return QDialog::Accepted;
         });
         Picture().Clear(kPattern);
         if (solarShown)

@@ -341,7 +341,7 @@ TEST_F(Shell, AcceleratorsReachTheirCommandsInEveryMode)
     QTest::keyClick(app->Frame(), Qt::Key_F1);
     ASSERT_FALSE(help.requests.empty());
     EXPECT_EQ(help.requests.back().file, "Velmoria.hlp");
-    EXPECT_EQ(help.requests.back().command, 11u);
+    EXPECT_EQ(help.requests.back().page, platform::HelpPage::Contents);
     QTest::keyClick(app->Frame(), Qt::Key_F5);
     EXPECT_FALSE(wnd->Sound);
     QTest::keyClick(app->Frame(), Qt::Key_F5);
@@ -502,9 +502,9 @@ TEST_F(Shell, HelpCommandsOpenTheirFiles)
     Trigger(wnd, "usingHelp");
     ASSERT_EQ(help.requests.size(), 2u);
     EXPECT_EQ(help.requests[0].file, "Velmoria.hlp");
-    EXPECT_EQ(help.requests[0].command, 11u);
-    EXPECT_EQ(help.requests[1].file, "Winhlp32.hlp");
-    EXPECT_EQ(help.requests[1].command, 4u);
+    EXPECT_EQ(help.requests[0].page, platform::HelpPage::Contents);
+    EXPECT_EQ(help.requests[1].file, "Velmoria.hlp"); // help on help is a page of our own
+    EXPECT_EQ(help.requests[1].page, platform::HelpPage::UsingHelp);
 }
 
 TEST_F(Shell, AboutShowsTheProgramFilesVersionTextsEachTimeItOpens)
@@ -519,7 +519,7 @@ TEST_F(Shell, AboutShowsTheProgramFilesVersionTextsEachTimeItOpens)
         licence = about.Line(10008);
         hintWhileOpen = app->Frame()->Status()->HintText();
         EXPECT_FALSE(about.Bitmap.isNull());
-        return platform::IDOK;
+        return QDialog::Accepted;
     });
     Trigger(wnd, "about");
     Trigger(wnd, "about");
@@ -552,10 +552,10 @@ TEST(TitleScreen, ContinueExitAndInfo)
     {
         TitleDlg title;
         DialogAnswer exit([](platform::Dialog& d) {
-            EXPECT_NE(d.Control(2), nullptr);  // the Exit button
-            return platform::IDCANCEL;
+            EXPECT_NE(d.Control(3102), nullptr); // the Exit button
+            return QDialog::Rejected;
         });
-        EXPECT_EQ(title.Execute(), platform::IDCANCEL);
+        EXPECT_EQ(title.Execute(), QDialog::Rejected);
         EXPECT_EQ(title.windowTitle().toStdString(), "Velmoria - [Title]");
         EXPECT_NE(title.Bitmap, nullptr);
         EXPECT_EQ(sounds.played.back(), "Sound\\Title.wav");
@@ -566,16 +566,16 @@ TEST(TitleScreen, ContinueExitAndInfo)
         TitleDlg title;
         DialogAnswer info([](platform::Dialog& d) {
             static_cast<TitleDlg&>(d).CmHelp();
-            EXPECT_FALSE(d.result() == platform::IDOK);
+            EXPECT_FALSE(d.result() == QDialog::Accepted);
             static_cast<TitleDlg&>(d).CmOk();
             return d.result();
         });
-        EXPECT_EQ(title.Execute(), platform::IDOK);
+        EXPECT_EQ(title.Execute(), QDialog::Accepted);
         EXPECT_TRUE(title.Continued());
     }
     ASSERT_EQ(help.requests.size(), 1u);
-    EXPECT_EQ(help.requests[0].command, 1u);
-    EXPECT_EQ(help.requests[0].data, 9018u);
+    EXPECT_EQ(help.requests[0].page, platform::HelpPage::Topic);
+    EXPECT_EQ(help.requests[0].topic, 9018u);
     EXPECT_TRUE(messages.boxes.empty());
     EXPECT_FALSE(std::filesystem::exists("Velmoria.cfg"));
 }
@@ -590,7 +590,7 @@ TEST(TitleScreen, MissingPictureIsReportedAndTheButtonsStillWork)
         static_cast<TitleDlg&>(d).CmOk();
         return d.result();
     });
-    EXPECT_EQ(title.Execute(), platform::IDOK);
+    EXPECT_EQ(title.Execute(), QDialog::Accepted);
     ASSERT_EQ(messages.boxes.size(), 1u);
     EXPECT_EQ(messages.boxes[0].text, "Unable to open file BITMAP\\TITLE.BMP");
     EXPECT_EQ(messages.boxes[0].caption, "Velmoria - [Error]");

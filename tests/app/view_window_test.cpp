@@ -7,6 +7,7 @@
 #include "starmap/Globe.h"
 #include "starmap/StarMapApp.h"
 
+#include <QDialogButtonBox>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFileInfo>
@@ -75,7 +76,7 @@ protected:
 
 TEST_F(ViewWindow, StoppedViewShowsItsWholePictureAgainAfterHelpOrAboutCoveredIt)
 {
-    DialogAnswer answer([](platform::Dialog&) { return platform::IDOK; });
+    DialogAnswer answer([](platform::Dialog&) { return QDialog::Accepted; });
     for (const char* view : {"solarSystem", "starMap"})
         for (const char* cover : {"helpContents", "usingHelp", "about"})
         {
@@ -92,7 +93,7 @@ TEST_F(ViewWindow, StoppedViewShowsItsWholePictureAgainAfterHelpOrAboutCoveredIt
 
 TEST_F(ViewWindow, BackgroundPictureStaysWholeWhileHelpOrAboutIsOverIt)
 {
-    DialogAnswer answer([](platform::Dialog&) { return platform::IDOK; });
+    DialogAnswer answer([](platform::Dialog&) { return QDialog::Accepted; });
     for (const char* screen : {"", "dataBase"})
         for (const char* cover : {"helpContents", "usingHelp", "about"})
         {
@@ -128,9 +129,9 @@ TEST_F(ViewWindow, SetupThatStoresNewValuesWritesTheConfigurationAtOnce)
             {
                 d.findChild<QCheckBox*>()->toggle();
                 if (!c.accept)
-                    return platform::IDCANCEL;
-                d.ControlAs<QPushButton>(platform::IDOK)->click();
-                return platform::IDOK;
+                    return QDialog::Rejected;
+                d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+                return QDialog::Accepted;
             });
         Trigger(wnd, c.view);
         struct stat before;

@@ -64,10 +64,10 @@ TEST(AnimDlg, AMissingEmptyOrForeignFileIsReportedAndTheWindowClosesAtOnce)
                 [&](platform::Dialog&)
                 {
                     ++shown;
-                    return platform::IDCANCEL;
+                    return QDialog::Rejected;
                 });
             AnimDlg dlg(nullptr, c.file, c.num);
-            EXPECT_EQ(dlg.Execute(), platform::IDCANCEL);
+            EXPECT_EQ(dlg.Execute(), QDialog::Rejected);
             EXPECT_EQ(dlg.MCIWnd, nullptr);
         }
         EXPECT_EQ(shown, 0);
@@ -116,7 +116,7 @@ TEST(AnimDlg, TheFilmHasItsBodysTitleAndItsMusicWhichGivesWayToTheDatabaseMusicW
                     EXPECT_EQ(d.windowTitle().toStdString(), c.title);
                     EXPECT_EQ(d.ResId(), 19);
                     EXPECT_EQ(sounds.played, std::vector<std::string>{"Sound\\Video.wav"});
-                    return platform::IDCANCEL;
+                    return QDialog::Rejected;
                 });
             AnimDlg dlg(nullptr, c.file, c.num);
             dlg.Execute();
@@ -149,7 +149,7 @@ TEST(AnimDlg, EveryFilmPlaysItsFramesAndTheWindowTakesTheFilmsSize)
                 auto& dlg = static_cast<AnimDlg&>(d);
                 EXPECT_NE(dlg.MCIWnd, nullptr);
                 if (!dlg.MCIWnd)
-                    return platform::IDCANCEL;
+                    return QDialog::Rejected;
                 dlg.show();
                 int frames = 0;
                 QObject::connect(dlg.MCIWnd, &platform::VideoWindow::FrameShown, &dlg,
@@ -166,7 +166,7 @@ TEST(AnimDlg, EveryFilmPlaysItsFramesAndTheWindowTakesTheFilmsSize)
                     << dlg.MCIWnd->FrameNotice().toStdString();
                 EXPECT_EQ(dlg.MCIWnd->findChild<QMediaPlayer*>(), nullptr)
                     << "the window decodes the program's films itself";
-                return platform::IDCANCEL;
+                return QDialog::Rejected;
             });
         AnimDlg dlg(nullptr, film.file, film.num);
         dlg.Execute();
@@ -189,14 +189,14 @@ TEST(AnimDlg, ADamagedFilmIsReportedAndTheFrameSaysSoInsteadOfStayingBlack)
             auto& dlg = static_cast<AnimDlg&>(d);
             EXPECT_NE(dlg.MCIWnd, nullptr);
             if (!dlg.MCIWnd)
-                return platform::IDCANCEL;
+                return QDialog::Rejected;
             EXPECT_TRUE(QTest::qWaitFor([&] { return !messages.boxes.empty(); }, 20000));
             if (!messages.boxes.empty())
             {
                 EXPECT_EQ(messages.boxes[0].text, "Unable to read from file VIDEO\\SATURN.AVI");
             }
             EXPECT_FALSE(dlg.MCIWnd->FrameNotice().isEmpty());
-            return platform::IDCANCEL;
+            return QDialog::Rejected;
         });
     AnimDlg dlg(nullptr, "Video\\Saturn.avi", 6);
     dlg.Execute();

@@ -203,7 +203,7 @@ TEST_F(DataBaseView, EveryFailureShowsItsTwoBoxesAndReturnsToTheMainScreen)
         [&cards](platform::Dialog&)
         {
             ++cards;
-            return platform::IDOK;
+            return QDialog::Accepted;
         });
     for (const FailureCase& c : cases)
     {
@@ -241,7 +241,7 @@ TEST_F(DataBaseView, EarthCardTakesTheMoonFromTheEndOfTheSatellitesFile)
         {
             auto* card = dynamic_cast<PlanetDlg*>(&d);
             if (!card)
-                return platform::IDOK;
+                return QDialog::Accepted;
             seen = true;
             EXPECT_EQ(app->Frame()->Status()->HintText(), "Viewing Planet card");
             EXPECT_EQ(card->windowTitle().toStdString(), "Planet 3 - [ Earth ]");
@@ -256,7 +256,7 @@ TEST_F(DataBaseView, EarthCardTakesTheMoonFromTheEndOfTheSatellitesFile)
             EXPECT_EQ(card->lbSat->count(), 1);
             EXPECT_EQ(card->lbSat->item(0)->text().toStdString(), "Moon");
             EXPECT_EQ(card->Sat->text().toStdString(), "1 known; listed");
-            return platform::IDOK;
+            return QDialog::Accepted;
         });
     Trigger(wnd, "earthData");
     EXPECT_TRUE(seen);
@@ -289,7 +289,7 @@ Listed OpenPlanetCard(VelmoriaWnd* wnd, const char* command)
                 listed.ringCount = card->NRings->text().toStdString();
                 listed.satListEnabled = card->lbSat->isEnabled();
             }
-            return platform::IDOK;
+            return QDialog::Accepted;
         });
     Trigger(wnd, command);
     return listed;
@@ -368,7 +368,7 @@ TEST_F(DataBaseView, MoonCardFromTheEarthCardShowsTheSameRecordAsTheMoonCommand)
                 card->btnSatellite->click();
                 EXPECT_EQ(app->Frame()->Status()->HintText(), "Viewing Planet card");
             }
-            return platform::IDOK;
+            return QDialog::Accepted;
         });
     Trigger(wnd, "moonData");
     EXPECT_EQ(app->Frame()->Status()->HintText(), "Viewing Astronomical Database");
@@ -399,7 +399,7 @@ TEST_F(DataBaseView, SatelliteAndRingCardsOpenForTheSelectedEntry)
             }
             else if (auto* ring = dynamic_cast<RingDlg*>(&d))
                 captions.push_back(ring->windowTitle().toStdString());
-            return platform::IDOK;
+            return QDialog::Accepted;
         });
     Trigger(wnd, "jupiterData");
     EXPECT_EQ(captions, (std::vector<std::string>{"Satellite 2 - [ Europa ] - ( S 1 )",
@@ -419,7 +419,7 @@ TEST_F(DataBaseView, SatelliteAndRingCardsOpenForTheSelectedEntry)
                 EXPECT_EQ(app->Frame()->Status()->HintText(), "Viewing Ring card");
                 captions.push_back(ring->windowTitle().toStdString());
             }
-            return platform::IDOK;
+            return QDialog::Accepted;
         });
     Trigger(wnd, "saturnData");
     EXPECT_EQ(captions, (std::vector<std::string>{"Ring - [ Cassini Division ]"}));
@@ -447,7 +447,7 @@ TEST_F(DataBaseView, SatelliteAndRingButtonsWorkOnlyOnThePhysicalPage)
                     enabled.push_back(card->btnSatellite->isEnabled());
                 }
             }
-            return platform::IDOK;
+            return QDialog::Accepted;
         });
     Trigger(wnd, "jupiterData");
     EXPECT_EQ(enabled, (std::vector<bool>{false, false, true, false, false, false, false}));
@@ -482,7 +482,7 @@ TEST_F(DataBaseView, HelpOpensTheTopicOfTheSelectedPage)
                 if (auto* button = c->ControlAs<QPushButton>(ComparisonDlg::kIdHelp))
                     button->click();
             }
-            return platform::IDOK;
+            return QDialog::Accepted;
         });
     Trigger(wnd, "marsData");
     Trigger(wnd, "sunData");
@@ -492,8 +492,8 @@ TEST_F(DataBaseView, HelpOpensTheTopicOfTheSelectedPage)
     for (const platform::HelpRequest& r : help.requests)
     {
         EXPECT_EQ(r.file, "Velmoria.hlp");
-        EXPECT_EQ(r.command, platform::HELP_CONTEXT);
-        topics.push_back(r.data);
+        EXPECT_EQ(r.page, platform::HelpPage::Topic);
+        topics.push_back(r.topic);
     }
     EXPECT_EQ(topics, (std::vector<unsigned long>{9007, 9008, 9009, 9010, 9005, 9006, 9012, 9013,
                                                   9014, 9019}));
@@ -511,7 +511,7 @@ TEST_F(DataBaseView, SunCardReadsTheLastRecordOfAPlanetsFileOfAnyLength)
                 ratio = sun->Ratio[0]->text().toStdString();
                 hint = app->Frame()->Status()->HintText();
             }
-            return platform::IDOK;
+            return QDialog::Accepted;
         });
     Trigger(wnd, "sunData");
     EXPECT_TRUE(messages.boxes.empty());
@@ -535,7 +535,7 @@ TEST_F(DataBaseView, ComparisonGetsTheNinePlanetsInFileOrder)
                 hint = app->Frame()->Status()->HintText();
                 EXPECT_EQ(c->SelectedTab(), 0);
             }
-            return platform::IDOK;
+            return QDialog::Accepted;
         });
     Trigger(wnd, "comparison");
     EXPECT_EQ(numbers, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9}));
@@ -556,7 +556,7 @@ TEST_F(DataBaseView, MissingStructurePictureIsToldAndTheCardStillOpens)
                 opened = true;
                 EXPECT_EQ(card->Picture().Bitmap(), nullptr);
             }
-            return platform::IDOK;
+            return QDialog::Accepted;
         });
     Trigger(wnd, "marsData");
     EXPECT_TRUE(opened);
@@ -584,7 +584,7 @@ TEST_F(DataBaseView, PlanetNumberOutsideTheNineShowsNoPicture)
                 EXPECT_FALSE(card->btnVideo->isEnabled());
                 EXPECT_FALSE(card->btnView->isEnabled());
             }
-            return platform::IDOK;
+            return QDialog::Accepted;
         });
     Trigger(wnd, "marsData");
     EXPECT_TRUE(opened);
@@ -627,22 +627,22 @@ TEST_F(DataBaseView, VideoAndViewButtonsOpenTheBodysFilmAndPicture)
                 {
                     opened = "film " + film->Name + " " + std::to_string(film->Num);
                     during = app->Frame()->Status()->HintText();
-                    return platform::IDOK;
+                    return QDialog::Accepted;
                 }
                 if (auto* view = dynamic_cast<ViewDlg*>(&d))
                 {
                     opened =
                         "pictures " + std::to_string(view->Min) + ".." + std::to_string(view->Max);
                     during = app->Frame()->Status()->HintText();
-                    return platform::IDOK;
+                    return QDialog::Accepted;
                 }
                 QPushButton* button = d.ControlAs<QPushButton>(c.video ? 3504 : 3503);
                 if (!button)
-                    return platform::IDOK;
+                    return QDialog::Accepted;
                 EXPECT_TRUE(button->isEnabled());
                 button->click();
                 after = app->Frame()->Status()->HintText();
-                return platform::IDOK;
+                return QDialog::Accepted;
             });
         Trigger(wnd, c.command);
         EXPECT_EQ(opened, c.opened);
@@ -661,7 +661,7 @@ TEST_F(DataBaseView, PlanetsWithoutAFilmHaveTheVideoButtonDisabled)
         {
             if (auto* card = dynamic_cast<PlanetDlg*>(&d))
                 enabled.push_back(card->btnVideo->isEnabled());
-            return platform::IDOK;
+            return QDialog::Accepted;
         });
     for (const char* planet : {"mercuryData", "venusData", "earthData", "marsData", "jupiterData",
                                "saturnData", "uranusData", "neptuneData", "plutoData"})
@@ -680,7 +680,7 @@ TEST_F(DataBaseView, CommandsDoNothingOutsideTheDatabaseView)
         [&cards](platform::Dialog&)
         {
             ++cards;
-            return platform::IDOK;
+            return QDialog::Accepted;
         });
     for (const char* command : {"sunData", "mercuryData", "plutoData", "moonData", "comparison"})
         EXPECT_FALSE(Trigger(wnd, command)) << command; // not offered on the main screen
@@ -698,7 +698,7 @@ TEST_F(DataBaseView, PlanetCardKeepsOneSizeOnEveryPage)
             {
                 auto* card = dynamic_cast<PlanetDlg*>(&d);
                 if (!card)
-                    return platform::IDOK;
+                    return QDialog::Accepted;
                 card->show();
                 for (int tab : {0, 1, 2, 3, 2, 1, 0})
                 {
@@ -706,7 +706,7 @@ TEST_F(DataBaseView, PlanetCardKeepsOneSizeOnEveryPage)
                     QApplication::processEvents();
                     sizes.push_back(card->size());
                 }
-                return platform::IDOK;
+                return QDialog::Accepted;
             });
         Trigger(wnd, command);
         ASSERT_EQ(sizes.size(), 7u) << command;
@@ -737,7 +737,7 @@ TEST_F(DataBaseView, EveryCardAndChartCarriesSaveCopyAndPrint)
             }
             else if (auto* sun = dynamic_cast<SunDlg*>(&d))
                 sun->BtnView();
-            return platform::IDOK;
+            return QDialog::Accepted;
         });
     for (const char* command : {"jupiterData", "saturnData", "sunData", "moonData", "comparison"})
         Trigger(wnd, command);

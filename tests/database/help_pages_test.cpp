@@ -57,7 +57,7 @@ Topics* HelpPages::topics = nullptr;
 QSet<int> ContextsInSources()
 {
     QSet<int> found;
-    const QRegularExpression use("(?:kHelp\\w*\\s*=\\s*|HELP_CONTEXT,\\s*)(9\\d\\d\\d)\\b");
+    const QRegularExpression use("(?:kHelp\\w*\\s*=\\s*|ShowHelpTopic\\([^,]+,\\s*)(9\\d\\d\\d)\\b");
     QDirIterator it(VELMORIA_SOURCE_DIR "/src", {"*.cpp", "*.h"}, QDir::Files,
                     QDirIterator::Subdirectories);
     while (it.hasNext())

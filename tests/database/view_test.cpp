@@ -213,7 +213,7 @@ TEST(ViewDlg, PreviousAndNextStepThroughTheRangeAndStopAtItsEnds)
                     EXPECT_EQ(Button(dlg, 3302)->isEnabled(), s.next);
                     EXPECT_EQ(dlg.windowTitle().toStdString(), s.title);
                 }
-                return platform::IDCANCEL;
+                return QDialog::Rejected;
             });
         ViewDlg dlg(nullptr, c.start, c.end);
         dlg.Execute();
@@ -307,7 +307,7 @@ TEST(ViewDlg, AMissingOrDamagedPictureIsReportedAndTheViewerKeepsWhatItShowed)
                     else
                         EXPECT_EQ(messages.boxes.size(), seen);
                 }
-                return platform::IDCANCEL;
+                return QDialog::Rejected;
             });
         ViewDlg dlg(nullptr, c.start, c.end);
         dlg.Execute();
@@ -353,7 +353,7 @@ TEST(ViewDlg, ThePictureIsStretchedOverTheWholeFrameWhateverItsShape)
                 EXPECT_NEAR(qRed(got), qRed(p.colour), 8) << p.fx << "," << p.fy;
                 EXPECT_NEAR(qBlue(got), qBlue(p.colour), 8) << p.fx << "," << p.fy;
             }
-            return platform::IDCANCEL;
+            return QDialog::Rejected;
         });
     ViewDlg dlg(nullptr, 0, -1);
     dlg.Execute();
@@ -411,7 +411,7 @@ TEST_F(ViewCommands, EachViewCommandOpensItsRangeWithItsHintAndRestoresTheDataba
                 }
                 EXPECT_EQ(app->Frame()->Status()->HintText(), c.hint);
                 ++opened;
-                return platform::IDCANCEL;
+                return QDialog::Rejected;
             });
         Trigger(wnd, c.command);
         EXPECT_EQ(opened, 1);
@@ -428,7 +428,7 @@ TEST_F(ViewCommands, ViewCommandsDoNothingOutsideTheDatabase)
         [&](platform::Dialog&)
         {
             ++opened;
-            return platform::IDCANCEL;
+            return QDialog::Rejected;
         });
     for (const char* command : {"solarObjectsView", "galaxiesView", "nebulasView"})
         EXPECT_FALSE(Trigger(wnd, command)) << command; // not offered on the main screen

@@ -39,7 +39,7 @@ TEST(HelpViewerBack, BackspaceAndAltLeftReturnThroughThePagesShownAndStopAtTheFi
                               "@@topic contents\n<h1>Contents</h1><a href=\"topic:9016\">i</a>\n"
                               "@@topic 9016\n<h1>Index</h1><a href=\"topic:9018\">g</a>\n"
                               "@@topic 9018\n<h1>Glance</h1>\n");
-    platform::WinHelp(nullptr, "Velmoria.hlp", platform::HELP_FINDER, 0);
+    platform::ShowHelpContents(nullptr);
     QTextBrowser* viewer = Viewer();
     ASSERT_NE(viewer, nullptr);
     // Following links as a reader does.
@@ -78,7 +78,7 @@ TEST(HelpViewerBack, ForwardContentsAndF1LeadWhereTheySay)
                               "@@topic helponhelp\n<h1>Using help</h1>\n"
                               "@@topic 9016\n<h1>Index</h1>\n"
                               "@@topic 9018\n<h1>Glance</h1>\n");
-    platform::WinHelp(nullptr, "Velmoria.hlp", platform::HELP_CONTEXT, 9016);
+    platform::ShowHelpTopic(nullptr, 9016);
     QTextBrowser* viewer = Viewer();
     ASSERT_NE(viewer, nullptr);
     emit viewer->anchorClicked(QUrl(QStringLiteral("topic:9018")));
@@ -122,7 +122,7 @@ TEST(HelpViewerBack, FirstOpenedFromAModalDialogItSitsOverTheDialogOnTheScreen)
     QDialog dialog;
     dialog.setGeometry(area.center().x() - 150, area.center().y() - 100, 300, 200);
     QTimer::singleShot(0, &dialog, [&] {
-        platform::WinHelp(&dialog, "Velmoria.hlp", platform::HELP_CONTEXT, 9003);
+        platform::ShowHelpTopic(&dialog, 9003);
         helpFrame = Viewer()->window()->frameGeometry();
         dialogFrame = dialog.frameGeometry();
         dialog.accept();

@@ -62,14 +62,14 @@ TEST_F(HelpViewerOpening, AViewerOpenedAfterItWasClosedHasNothingToGoBackTo)
 {
     for (const bool closed : {true, false})
     {
-        platform::WinHelp(nullptr, "Velmoria.hlp", platform::HELP_FINDER, 0);
+        platform::ShowHelpContents(nullptr);
         auto* back = Viewer()->findChild<QPushButton*>(QStringLiteral("back"));
         EXPECT_FALSE(back->isEnabled());
         emit Viewer()->findChild<QTextBrowser*>()->anchorClicked(QUrl("topic:9003"));
         EXPECT_TRUE(back->isEnabled());
         if (closed)
             Viewer()->close();
-        platform::WinHelp(nullptr, "Velmoria.hlp", platform::HELP_FINDER, 0);
+        platform::ShowHelpContents(nullptr);
         EXPECT_EQ(back->isEnabled(), !closed);
         delete Viewer();
     }
@@ -94,8 +94,7 @@ TEST_F(HelpViewerOpening, HelpAskedFromADialogStandsBesideItWhereTheScreenHasRoo
         QTimer::singleShot(0, &dialog,
                            [&]
                            {
-                               platform::WinHelp(&dialog, "Velmoria.hlp", platform::HELP_CONTEXT,
-                                                 9003);
+                               platform::ShowHelpTopic(&dialog, 9003);
                                helpFrame = Viewer()->frameGeometry();
                                dialogFrame = dialog.frameGeometry();
                                dialog.accept();

@@ -68,7 +68,7 @@ private:
 TEST(DialogWindow, IsAFixedSizeToolWindowWithoutMinimizeOrMaximize)
 {
     LabelDlg dlg(nullptr);
-    DialogAnswer answer([](platform::Dialog&) { return platform::IDOK; });
+    DialogAnswer answer([](platform::Dialog&) { return QDialog::Accepted; });
     dlg.Execute();
     EXPECT_EQ(dlg.windowType(), Qt::Tool);
     EXPECT_FALSE(dlg.windowFlags() & Qt::WindowMinimizeButtonHint);
@@ -84,7 +84,7 @@ TEST(DialogWindow, OpensOverTheWindowItBelongsTo)
     owner.setGeometry(300, 200, 400, 300);
     owner.show();
     LabelDlg dlg(&owner);
-    DialogAnswer answer([](platform::Dialog&) { return platform::IDOK; });
+    DialogAnswer answer([](platform::Dialog&) { return QDialog::Accepted; });
     dlg.Execute();
     dlg.show();
     EXPECT_LE((dlg.frameGeometry().center() - owner.frameGeometry().center()).manhattanLength(),
@@ -102,7 +102,7 @@ TEST(DialogWindow, PlacedNearTheScreensEdgeItStaysWhollyOnTheScreen)
                             QPoint(area.right() - 5, area.bottom() - 5)})
     {
         LabelDlg dlg(&owner, at);
-        DialogAnswer answer([](platform::Dialog&) { return platform::IDOK; });
+        DialogAnswer answer([](platform::Dialog&) { return QDialog::Accepted; });
         dlg.Execute();
         dlg.show();
         EXPECT_TRUE(area.contains(dlg.frameGeometry())) << at.x() << "," << at.y();
@@ -113,7 +113,7 @@ TEST(DialogWindow, PlacedNearTheScreensEdgeItStaysWhollyOnTheScreen)
 TEST(DialogWindow, WithNoWindowShownOpensInTheMiddleOfTheScreen)
 {
     LabelDlg dlg(nullptr);
-    DialogAnswer answer([](platform::Dialog&) { return platform::IDOK; });
+    DialogAnswer answer([](platform::Dialog&) { return QDialog::Accepted; });
     dlg.Execute();
     dlg.show();
     // With no decorated window on the screen the frame is estimated from the style's title

@@ -87,7 +87,7 @@ TEST(HelpViewer, StaysUsableFromAModalDialogAndOutlivesIt)
     {
         QDialog dialog;
         QTimer::singleShot(0, &dialog, [&] {
-            platform::WinHelp(&dialog, "Velmoria.hlp", platform::HELP_CONTEXT, 9003);
+            platform::ShowHelpTopic(&dialog, 9003);
             QWidget* viewer = HelpWindow();
             ASSERT_NE(viewer, nullptr);
             EXPECT_TRUE(viewer->isVisible());
@@ -110,14 +110,14 @@ TEST(HelpViewer, MissingFileOrTopicShowsNothing)
     testing_support::ScratchDir dir;
     if (QWidget* viewer = HelpWindow())
         viewer->hide();
-    platform::WinHelp(nullptr, "Velmoria.hlp", platform::HELP_CONTEXT, 9001);
+    platform::ShowHelpTopic(nullptr, 9001);
     QWidget* viewer = HelpWindow();
     EXPECT_TRUE(viewer == nullptr || !viewer->isVisible());
     dir.Write("Velmoria.hlp", "VELMORIA HELP 1\n@@topic contents\nx\n");
-    platform::WinHelp(nullptr, "Velmoria.hlp", platform::HELP_CONTEXT, 9001);
+    platform::ShowHelpTopic(nullptr, 9001);
     viewer = HelpWindow();
     EXPECT_TRUE(viewer == nullptr || !viewer->isVisible());
-    platform::WinHelp(nullptr, "Velmoria.hlp", platform::HELP_FINDER, 0);
+    platform::ShowHelpContents(nullptr);
     viewer = HelpWindow();
     ASSERT_NE(viewer, nullptr);
     EXPECT_TRUE(viewer->isVisible());

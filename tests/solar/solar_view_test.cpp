@@ -324,7 +324,7 @@ TEST_F(SolarView, DamagedElementsDrawNothingWrongAndOpenNoWrongCard)
         [&](platform::Dialog&)
         {
             ++cards;
-            return platform::IDOK;
+            return QDialog::Accepted;
         });
     for (int k = 0; k < kSolarSlots; ++k)
         view->solar.SmSolObjCard(QPoint(10, 10), k);
@@ -394,7 +394,7 @@ TEST_F(SolarView, TheCardGivesTheTrueDistanceFromTheSun)
             [&](platform::Dialog& d)
             {
                 shown = dynamic_cast<SmallCardDlg&>(d).Value(4102).toDouble();
-                return platform::IDOK;
+                return QDialog::Accepted;
             });
         view->solar.SmSolObjCard(QPoint(10, 10), c.slot);
         EXPECT_NEAR(shown / (c.r * kAu), 1.0, c.tolerance) << view->solar.SolObj[c.slot].Name;
@@ -529,7 +529,7 @@ TEST_F(SolarView, ARightClickedPlanetShowsItsNameAndDistanceBesideAMarker)
             name = card.Value(4101);
             dist = card.Value(4102);
             EXPECT_EQ(d.ResId(), 24);
-            return platform::IDOK;
+            return QDialog::Accepted;
         });
     view->OpenCardsAt(QPoint(52, 148));
     EXPECT_EQ(cards, 1);
@@ -546,7 +546,7 @@ TEST_F(SolarView, TheMarkerIsOredAtTheClickBeforeTheCard)
         [&](platform::Dialog&)
         {
             marked = BlockIs(view->canvas, 100 - 15, 100 - 15, label);
-            return platform::IDOK;
+            return QDialog::Accepted;
         });
     view->solar.SolObj[9] = Body('C', "Halley", 1.0, 0, 0);
     view->solar.SolObj[9].X = 100;
@@ -562,7 +562,7 @@ TEST_F(SolarView, ACometGetsTheCometCardAndAnEmptySlotNone)
         [&](platform::Dialog& d)
         {
             shown.push_back(d.ResId());
-            return platform::IDOK;
+            return QDialog::Accepted;
         });
     view->solar.SolObj[10] = Body('C', "Encke", 2.2, 0.85f, 0);
     view->solar.SmSolObjCard(QPoint(0, 0), 10);
@@ -585,7 +585,7 @@ TEST_F(SolarView, SetupWithAPlanetAtTheCentreLeavesTheOrbitsOptionAlone)
             enabled = dlg.chbSwOrbits->isEnabled();
             dlg.chbMars->setChecked(false);
             dlg.CmOk();
-            return platform::IDOK;
+            return QDialog::Accepted;
         });
     view->solar.CmSSSetup();
     EXPECT_FALSE(shownChecked);
@@ -607,7 +607,7 @@ TEST_F(SolarView, SetupInTheHeliocentricViewStoresEveryBoxAndCancelStoresNothing
             EXPECT_TRUE(dlg.chbNames->isVisibleTo(&dlg));
             dlg.chbNames->setChecked(!dlg.chbNames->isChecked());
             dlg.CmOk();
-            return platform::IDOK;
+            return QDialog::Accepted;
         });
     const bool8 names = values.Names;
     view->solar.CmSSSetup();
@@ -621,7 +621,7 @@ TEST_F(SolarView, SetupInTheHeliocentricViewStoresEveryBoxAndCancelStoresNothing
         {
             auto& dlg = dynamic_cast<SSSetupDlg&>(d);
             dlg.chbSun->setChecked(true);
-            return platform::IDCANCEL;
+            return QDialog::Rejected;
         });
     view->solar.Playing = true;
     clock.SetMode(kByDays);
@@ -649,8 +649,8 @@ TEST_F(SolarView, SetupBoxesCarryTheirIdsTextsAndHelp)
     dlg.CmHelp();
     ASSERT_EQ(help.requests.size(), 1u);
     EXPECT_EQ(help.requests[0].file, "Velmoria.hlp");
-    EXPECT_EQ(help.requests[0].data, 9001u);
-    EXPECT_EQ(help.requests[0].command, platform::HELP_CONTEXT);
+    EXPECT_EQ(help.requests[0].topic, 9001u);
+    EXPECT_EQ(help.requests[0].page, platform::HelpPage::Topic);
 }
 
 // The whole application: entering the view, putting a body at the centre, returning.

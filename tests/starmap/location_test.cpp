@@ -247,7 +247,7 @@ TEST_F(LocationDialog, OpensOnTheStoredPositionWithTheMarkerOnIt)
     EXPECT_EQ(dlg->YTemp, dlg->map.ym - 51 * dlg->map.h / 180);
     dlg->CmHelp();
     ASSERT_EQ(help.requests.size(), 1u);
-    EXPECT_EQ(help.requests[0].data, 9004u);
+    EXPECT_EQ(help.requests[0].topic, 9004u);
 }
 
 TEST_F(LocationDialog, TheMouseShowsDegreesAndAClickChoosesThePlace)
@@ -329,13 +329,13 @@ TEST_F(LocationDialog, OkRefusesAnOutOfRangeEntryAndCancelKeepsTheRecord)
                 auto& dlg = static_cast<LocationDlg&>(d);
                 dlg.LatDegree->setText(QString::fromLatin1(c.latDegree));
                 if (!c.ok)
-                    return platform::IDCANCEL;
+                    return int{QDialog::Rejected};
                 dlg.CmOk();
                 return dlg.result();
             });
         LocationDlg dlg(nullptr, &record);
         const int result = dlg.Execute();
-        EXPECT_EQ(result == platform::IDOK, c.stores) << c.latDegree;
+        EXPECT_EQ(result == QDialog::Accepted, c.stores) << c.latDegree;
         EXPECT_EQ(record.Lat.Degree, c.stores ? 45 : 51) << c.latDegree;
     }
 }

@@ -171,11 +171,11 @@ protected:
                 if (auto* find = dynamic_cast<FindDlg*>(&d))
                 {
                     if (kind == 0)
-                        return platform::IDCANCEL;
+                        return QDialog::Rejected;
                     find->ControlAs<QRadioButton>(kind)->setChecked(true);
                     find->Name->setText(QString::fromStdString(text));
                     find->CmOk();
-                    return platform::IDOK;
+                    return QDialog::Accepted;
                 }
                 if (auto* card = dynamic_cast<SmallCardDlg*>(&d))
                 {
@@ -185,7 +185,7 @@ protected:
                             shown += " " + card->Value(id).toStdString();
                     seen.push_back(shown);
                 }
-                return platform::IDOK;
+                return QDialog::Accepted;
             });
     }
 
@@ -394,6 +394,6 @@ TEST_F(StarMapSearch, HelpOpensTheSearchPage)
     EXPECT_TRUE(dlg.Name->text().isEmpty());
     dlg.CmHelp();
     ASSERT_EQ(help.requests.size(), 1u);
-    EXPECT_EQ(help.requests[0].data, 9015u);
+    EXPECT_EQ(help.requests[0].topic, 9015u);
 }
 } // namespace

@@ -272,7 +272,7 @@ TEST_F(SkyBodies, EveryPlanetIsDrawnInItsColourTheFaintOnesSmallerAndFollowsItsL
             {
                 if (auto* card = dynamic_cast<SmallCardDlg*>(&d))
                     names << card->Value(4101);
-                return platform::IDOK;
+                return QDialog::Accepted;
             });
         wnd->StarView().OpenCardsAt(QPoint(globe::DrawCoord(p.X), globe::DrawCoord(p.Y)));
         EXPECT_TRUE(names.contains(QString::fromLatin1(faint))) << names.join(',').toStdString();
@@ -353,7 +353,7 @@ TEST_F(SkyBodies, FindOpensThePlanetsCardByNameInAnyCase)
             {
                 auto& card = dynamic_cast<SmallCardDlg&>(d);
                 shown = {card.Value(4101), card.Value(4105), card.Value(4008)};
-                return platform::IDOK;
+                return QDialog::Accepted;
             });
         StarMap& m = wnd->starmap;
         std::snprintf(m.SearchString, sizeof m.SearchString, "%s", c.text);
@@ -392,7 +392,7 @@ TEST_F(SkyBodies, MoonCardTellsThePhase)
             [&](platform::Dialog& d)
             {
                 phase = dynamic_cast<SmallCardDlg&>(d).Value(4012);
-                return platform::IDOK;
+                return QDialog::Accepted;
             });
         wnd->starmap.SmMoonCard(QPoint(50, 50));
         EXPECT_EQ(phase, QString::fromLatin1(c.phase));
@@ -414,7 +414,7 @@ TEST_F(SkyBodies, SetupDialogStoresThePlanetsAndNamesLayers)
                 dlg.chbPlanets->setChecked(c.planets);
                 dlg.chbNames->setChecked(c.names);
                 dlg.CmOk();
-                return platform::IDOK;
+                return QDialog::Accepted;
             });
         wnd->starmap.CmSMSetup();
         EXPECT_EQ(wnd->Values.Planets, c.planets);

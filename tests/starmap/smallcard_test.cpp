@@ -360,7 +360,7 @@ TEST_F(Cards, ACardNearTheScreensBottomEdgeStaysWhollyOnTheScreen)
     wnd->show();
     QPoint nearBottom(100, 295);
     PlanetSmDlg card(wnd.get(), &nearBottom, "Mars", 1.0f);
-    testing_support::DialogAnswer answer([](platform::Dialog&) { return platform::IDOK; });
+    testing_support::DialogAnswer answer([](platform::Dialog&) { return QDialog::Accepted; });
     card.Execute();
     card.show();
     EXPECT_TRUE(area.contains(card.frameGeometry()));
@@ -376,7 +376,7 @@ TEST_F(Cards, ALeftClickAnywhereClosesTheCard)
     ASSERT_TRUE(card.isVisible());
     QTest::mouseClick(&card, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
     EXPECT_FALSE(card.isVisible());
-    EXPECT_EQ(card.result(), platform::IDOK);
+    EXPECT_EQ(card.result(), QDialog::Accepted);
 }
 
 TEST_F(Cards, TheTitlePictureIsCentredInItsStrip)
@@ -423,7 +423,7 @@ TEST_F(Launchers, AStarCardReadsTheRecordAtItsIndex)
         [&](platform::Dialog& d)
         {
             names.push_back(dynamic_cast<SmallCardDlg&>(d).Value(4001));
-            return platform::IDOK;
+            return QDialog::Accepted;
         });
     wnd->starmap.SmStarCard(QPoint(50, 50), 1);
     wnd->starmap.SmStarCard(QPoint(50, 50), 3); // past the end of the file: no card
@@ -437,7 +437,7 @@ TEST_F(Launchers, AMissingCatalogueShowsNoCardButTheMarker)
         [&](platform::Dialog&)
         {
             ++cards;
-            return platform::IDOK;
+            return QDialog::Accepted;
         });
     wnd->starmap.SmNGCMess(QPoint(50, 50), 0);
     wnd->starmap.SmStarCard(QPoint(50, 50), 0);
@@ -467,7 +467,7 @@ TEST_F(Launchers, ADeepSkyCardReadsFiftyByteRecords)
         {
             name = dynamic_cast<SmallCardDlg&>(d).Value(4201);
             EXPECT_EQ(d.ResId(), 28);
-            return platform::IDOK;
+            return QDialog::Accepted;
         });
     wnd->starmap.SmNGCMess(QPoint(50, 50), 1);
     EXPECT_EQ(name, QStringLiteral("NGC1976"));
@@ -483,7 +483,7 @@ TEST_F(Launchers, SunAndMoonCardsTakeTheGlobesAngles)
         [&](platform::Dialog& d)
         {
             ras.push_back(dynamic_cast<SmallCardDlg&>(d).Value(4006));
-            return platform::IDOK;
+            return QDialog::Accepted;
         });
     wnd->starmap.SmSunCard(QPoint(10, 10));
     wnd->starmap.SmMoonCard(QPoint(10, 10));

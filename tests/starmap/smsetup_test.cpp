@@ -116,7 +116,7 @@ TEST(SMSetupDialog, OkStoresTheBoxesAndTheLabelCancelNothing)
                 dlg.sbMagn->triggerAction(QAbstractSlider::SliderSingleStepSub);
                 dlg.CmHelp();
                 if (!ok)
-                    return platform::IDCANCEL;
+                    return int{QDialog::Rejected};
                 dlg.CmOk();
                 return dlg.result();
             });
@@ -128,7 +128,7 @@ TEST(SMSetupDialog, OkStoresTheBoxesAndTheLabelCancelNothing)
         EXPECT_FLOAT_EQ(v.SelectMagn, expected.SelectMagn);
     }
     ASSERT_EQ(help.requests.size(), 2u);
-    EXPECT_EQ(help.requests[0].data, 9002u);
+    EXPECT_EQ(help.requests[0].topic, 9002u);
 }
 
 // ---- the command ----
@@ -154,9 +154,9 @@ protected:
                 for (int i : toggle)
                     const_cast<QCheckBox*>(boxes[i])->toggle();
                 if (!ok)
-                    return platform::IDCANCEL;
+                    return QDialog::Rejected;
                 dlg.CmOk();
-                return platform::IDOK;
+                return QDialog::Accepted;
             });
         Trigger(wnd, "starMapSetup");
     }
@@ -199,7 +199,7 @@ TEST_F(SetupCommand, AHiddenLayerLeavesNothingToRightClick)
         {
             if (dynamic_cast<NGCMessSmDlg*>(&d) || dynamic_cast<SunSmDlg*>(&d))
                 ++cards;
-            return platform::IDOK;
+            return QDialog::Accepted;
         });
     wnd->StarView().OpenCardsAt(at);
     wnd->StarView().OpenCardsAt(sun);

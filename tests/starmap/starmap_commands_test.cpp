@@ -231,8 +231,8 @@ TEST_F(StarMapCommands, ConstellationIndexOpensItsHelpPageAndClearsThePicture)
     Trigger(wnd, "constellationIndex");
     ASSERT_EQ(help.requests.size(), 1u);
     EXPECT_EQ(help.requests[0].file, "Velmoria.hlp");
-    EXPECT_EQ(help.requests[0].command, 1u);
-    EXPECT_EQ(help.requests[0].data, 9016u);
+    EXPECT_EQ(help.requests[0].page, platform::HelpPage::Topic);
+    EXPECT_EQ(help.requests[0].topic, 9016u);
     EXPECT_EQ(CountLit(), 0);
 }
 

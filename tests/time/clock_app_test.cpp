@@ -75,7 +75,7 @@ TEST(ClockInTheApplication, EachViewRunsExactlyOneClockTimerThroughItsLife)
                 dlg.Year->setText("1999");
                 dlg.timeR->setValue(100);
                 dlg.CmOk();
-                return platform::IDOK;
+                return QDialog::Accepted;
             });
         Trigger(&w, "timeUpdate");
         EXPECT_EQ(RunningClockTimers(w), 1u << v.stepping);

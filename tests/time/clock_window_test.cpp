@@ -342,9 +342,9 @@ TEST_F(ClockWindow, TimeUpdateRunsTheTimerThatFitsTheChosenModeAndRate)
                 dlg.ControlAs<QAbstractButton>(c.mode)->setChecked(true);
                 dlg.timeR->setValue(c.rate);
                 if (!c.ok)
-                    return platform::IDCANCEL;
+                    return QDialog::Rejected;
                 dlg.CmOk();
-                return platform::IDOK;
+                return QDialog::Accepted;
             });
         w->CmTimeUpdate();
         EXPECT_TRUE(ran);
@@ -374,7 +374,7 @@ TEST_F(ClockWindow, TimeUpdateBackToRealTimeStopsTheSteppingTimerAndResetsTheRat
                 auto& dlg = static_cast<TimeUpdateDlg&>(d);
                 dlg.RealTime->setChecked(true);
                 dlg.CmOk();
-                return platform::IDOK;
+                return QDialog::Accepted;
             });
         w->CmTimeUpdate();
         EXPECT_EQ(RunningClockTimers(), 1u << kTimerRealTime);
@@ -409,7 +409,7 @@ TEST_F(ClockWindow, TimeUpdateHandsTheClockToTheDialogAndTakesBackWhatItStored)
             dlg.Hour->setText("23");
             dlg.byDays->setChecked(true);
             dlg.CmOk();
-            return platform::IDOK;
+            return QDialog::Accepted;
         });
     w->CmTimeUpdate();
     EXPECT_EQ(w->clock.Mode(), kByDays);
@@ -428,9 +428,9 @@ TEST_F(ClockWindow, TimeUpdateConfirmedClearsADateBoundAndCancelKeepsIt)
     };
     // Confirmed, the clock stands within the bounds again (the computer's clock, or a date
     // of 1901 to 2999); cancelled, it stands where the bound stopped it.
-    const Case cases[] = {{kRealTime, platform::IDOK, false},
-                          {kByYears, platform::IDOK, false},
-                          {kByYears, platform::IDCANCEL, true}};
+    const Case cases[] = {{kRealTime, QDialog::Accepted, false},
+                          {kByYears, QDialog::Accepted, false},
+                          {kByYears, QDialog::Rejected, true}};
     for (const Case& c : cases)
     {
         Show(model::Mode::SolarSystem);
@@ -441,7 +441,7 @@ TEST_F(ClockWindow, TimeUpdateConfirmedClearsADateBoundAndCancelKeepsIt)
             {
                 auto& dlg = static_cast<TimeUpdateDlg&>(d);
                 dlg.ControlAs<QAbstractButton>(c.mode)->setChecked(true);
-                if (c.answer == platform::IDOK)
+                if (c.answer == QDialog::Accepted)
                     dlg.CmOk();
                 return c.answer;
             });
@@ -460,7 +460,7 @@ TEST_F(ClockWindow, TimeUpdateDoesNothingOutsideTheTwoViews)
             [&](platform::Dialog&)
             {
                 ran = true;
-                return platform::IDCANCEL;
+                return QDialog::Rejected;
             });
         w->CmTimeUpdate();
         EXPECT_FALSE(ran);
@@ -600,7 +600,7 @@ TEST_F(ClockWindow, TimeUpdateRestartsARunningViewAndLeavesAStoppedOneStopped)
                 EXPECT_FALSE(window->Subject() == model::Mode::SolarSystem && window->solar.Playing);
                 dlg.byDays->setChecked(true);
                 dlg.CmOk();
-                return platform::IDOK;
+                return QDialog::Accepted;
             });
         w->CmTimeUpdate();
         EXPECT_EQ(w->solar.Playing, running);
@@ -631,7 +631,7 @@ TEST_F(ClockWindow, TimeUpdateOfAStoppedViewShowsTheNewClockAtOnceAndLiftsTheDat
             dlg.Minute->SetNumber(0);
             dlg.Second->SetNumber(0);
             dlg.CmOk();
-            return platform::IDOK;
+            return QDialog::Accepted;
         });
     w->CmTimeUpdate();
     EXPECT_FALSE(w->solar.Playing);
@@ -657,7 +657,7 @@ TEST_F(ClockWindow, TimeUpdateAfterADateBoundInAStepModeRefusesToRestart)
     w->clock.SetMode(kByYears);
     w->StartClockTimer();
     w->clock.SetTimedOut(true);
-    DialogAnswer answer([](platform::Dialog&) { return platform::IDCANCEL; });
+    DialogAnswer answer([](platform::Dialog&) { return QDialog::Rejected; });
     w->CmTimeUpdate();
     EXPECT_FALSE(w->solar.Playing);
     ASSERT_EQ(messages.boxes.size(), 1u);

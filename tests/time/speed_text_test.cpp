@@ -60,7 +60,7 @@ TEST(SpeedText, TimeUpdateDialogHasATitleBarAndShowsTheEffectivePeriod)
                 dlg.timeR->setValue(m.position);
                 EXPECT_EQ(dlg.ltimeR->text().toStdString(), m.label) << m.position;
             }
-            return platform::IDCANCEL;
+            return QDialog::Rejected;
         });
     TimeUpdateDlg dlg(nullptr, ClockSetting{time, date, mode, rate});
     dlg.Execute();

@@ -2,6 +2,7 @@
 #include "common/TestSupport.h"
 #include "time/TimeUpdateDlg.h"
 
+#include <QDialogButtonBox>
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QGroupBox>
@@ -34,7 +35,7 @@ template <class F> int RunDialog(Clock& clock, F poke)
     TimeUpdateDlg dlg(nullptr, ClockSetting{clock.time, clock.date, clock.mode, clock.rate});
     const int result = dlg.Execute();
     // The window takes the dialog's setting only when it closed with OK.
-    if (result == platform::IDOK)
+    if (result == QDialog::Accepted)
     {
         clock.time = dlg.Setting.time;
         clock.date = dlg.Setting.date;
@@ -193,7 +194,7 @@ TEST(TimeUpdateDlg, OpensWithTheClockTheModeAndTheRate)
                   EXPECT_EQ(d.timeR->value(), 250);
                   EXPECT_EQ(d.ltimeR->text(), "250 msec.");
                   EXPECT_FALSE(d.windowFlags() & Qt::FramelessWindowHint);
-                  return platform::IDCANCEL;
+                  return QDialog::Rejected;
               });
 }
 
@@ -207,10 +208,17 @@ TEST(TimeUpdateDlg, HasTheControlsOfItsLayoutUnderTheirIdsAndTexts)
                   {
                       int id;
                       const char* text;
-                  } buttons[] = {{1, "OK"},           {2, "Cancel"},        {9, "Help"},
-                                 {3201, "Real Time"}, {3202, "by Seconds"}, {3203, "by Minutes"},
+                  } buttons[] = {{3201, "Real Time"}, {3202, "by Seconds"}, {3203, "by Minutes"},
                                  {3204, "by Hours"},  {3205, "by Days"},    {3206, "by Months"},
                                  {3207, "by Years"}};
+                  const auto* box = d.findChild<QDialogButtonBox*>();
+                  EXPECT_NE(box, nullptr);
+                  if (box)
+                  {
+                      EXPECT_EQ(box->button(QDialogButtonBox::Ok)->text(), "OK");
+                      EXPECT_EQ(box->button(QDialogButtonBox::Cancel)->text(), "Cancel");
+                      EXPECT_EQ(box->button(QDialogButtonBox::Help)->text(), "Help");
+                  }
                   for (const auto& b : buttons)
                   {
                       auto* w = d.ControlAs<QAbstractButton>(b.id);
@@ -242,7 +250,7 @@ TEST(TimeUpdateDlg, HasTheControlsOfItsLayoutUnderTheirIdsAndTexts)
                   EXPECT_EQ(d.Control(3214), d.timeR);
                   EXPECT_EQ(d.Control(3215), d.ltimeR);
                   EXPECT_EQ(d.Control(3200), static_cast<QWidget*>(d.group));
-                  return platform::IDCANCEL;
+                  return QDialog::Rejected;
               });
 }
 
@@ -270,7 +278,7 @@ TEST(TimeUpdateDlg, FieldsAndRateAreEnabledExactlyWhenRealTimeIsNotChecked)
                   }
                   d.RealTime->setChecked(true);
                   EXPECT_EQ(enabledIds(), 0);
-                  return platform::IDCANCEL;
+                  return QDialog::Rejected;
               });
 }
 
@@ -292,7 +300,7 @@ TEST(TimeUpdateDlg, RateTextFollowsTheScrollBarWhileItMoves)
                   d.timeR->setSliderDown(false);
                   d.timeR->triggerAction(QAbstractSlider::SliderSingleStepAdd);
                   EXPECT_EQ(d.ltimeR->text(), "641 msec.");
-                  return platform::IDCANCEL;
+                  return QDialog::Rejected;
               });
 }
 
@@ -311,10 +319,10 @@ TEST(TimeUpdateDlg, OkStoresModeRateTimeAndDate)
                                      d.Year->setText("2000");
                                      d.timeR->setValue(730);
                                      d.CmOk();
-                                     EXPECT_EQ(d.result(), platform::IDOK);
+                                     EXPECT_EQ(d.result(), QDialog::Accepted);
                                      return d.result();
                                  });
-    EXPECT_EQ(result, platform::IDOK);
+    EXPECT_EQ(result, QDialog::Accepted);
     EXPECT_EQ(clock.mode, 3206);
     EXPECT_EQ(clock.rate, 730);
     EXPECT_EQ(clock.time.Hour, 23u);
@@ -335,7 +343,7 @@ TEST(TimeUpdateDlg, EveryModeButtonStoresItsOwnMode)
                   {
                       d.ControlAs<QAbstractButton>(mode)->setChecked(true);
                       EXPECT_TRUE(d.StoreValues());
-                      return platform::IDOK;
+                      return QDialog::Accepted;
                   });
         EXPECT_EQ(clock.mode, mode);
     }
@@ -352,7 +360,7 @@ TEST(TimeUpdateDlg, RealTimeSetsTheRateToOneAndLeavesTheClockAlone)
                   d.Hour->setText("01");
                   d.timeR->setValue(900);
                   d.CmOk();
-                  return platform::IDOK;
+                  return QDialog::Accepted;
               });
     EXPECT_EQ(clock.mode, 3201);
     EXPECT_EQ(clock.rate, 1);
@@ -413,7 +421,7 @@ TEST(TimeUpdateDlg, ImpossibleDatesAreRefusedWithWrongDateAndRangeFailuresSilent
                       d.setResult(-1);
                       d.CmOk();
                       stayedOpen = d.result() == -1;
-                      return platform::IDOK;
+                      return QDialog::Accepted;
                   });
         EXPECT_TRUE(stayedOpen) << c.field << " " << c.text;
         ExpectUnchanged(clock);
@@ -443,7 +451,7 @@ TEST(TimeUpdateDlg, LeapDaysAndTheRangeEndsAreAccepted)
                       d.Month->setText(text.section('/', 1, 1));
                       d.Year->setText(text.section('/', 2, 2));
                       EXPECT_TRUE(d.StoreValues()) << date;
-                      return platform::IDOK;
+                      return QDialog::Accepted;
                   });
     }
 }
@@ -457,10 +465,10 @@ TEST(TimeUpdateDlg, CancelWritesNothing)
                                      d.byYears->setChecked(true);
                                      d.Year->setText("2500");
                                      d.timeR->setValue(999);
-                                     d.ControlAs<QPushButton>(platform::IDCANCEL)->click();
+                                     d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
                                      return d.result();
                                  });
-    EXPECT_EQ(result, platform::IDCANCEL);
+    EXPECT_EQ(result, QDialog::Rejected);
     ExpectUnchanged(clock);
 }
 
@@ -471,13 +479,13 @@ TEST(TimeUpdateDlg, HelpOpensItsTopic)
     RunDialog(clock,
               [](TimeUpdateDlg& d)
               {
-                  d.ControlAs<QPushButton>(9)->click();
-                  return platform::IDCANCEL;
+                  d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Help)->click();
+                  return QDialog::Rejected;
               });
     ASSERT_EQ(help.requests.size(), 1u);
     EXPECT_EQ(help.requests[0].file, "Velmoria.hlp");
-    EXPECT_EQ(help.requests[0].command, platform::HELP_CONTEXT);
-    EXPECT_EQ(help.requests[0].data, 9003u);
+    EXPECT_EQ(help.requests[0].page, platform::HelpPage::Topic);
+    EXPECT_EQ(help.requests[0].topic, 9003u);
 }
 
 TEST(TimeUpdateDlg, RealTimeClosesEvenWhenTheSteppedClockLeftADayItsMonthLacks)
@@ -495,7 +503,7 @@ TEST(TimeUpdateDlg, RealTimeClosesEvenWhenTheSteppedClockLeftADayItsMonthLacks)
                                      d.CmOk();
                                      return d.result();
                                  });
-    EXPECT_EQ(result, platform::IDOK);
+    EXPECT_EQ(result, QDialog::Accepted);
     EXPECT_TRUE(messages.boxes.empty());
     EXPECT_EQ(clock.date.Day, 31u);
     EXPECT_EQ(clock.date.Month, 2u);
@@ -508,7 +516,7 @@ TEST(TimeUpdateDlg, RealTimeClosesEvenWhenTheSteppedClockLeftADayItsMonthLacks)
                   EXPECT_FALSE(d.StoreValues());
                   d.Day->setText("28");
                   EXPECT_TRUE(d.StoreValues());
-                  return platform::IDOK;
+                  return QDialog::Accepted;
               });
     ASSERT_EQ(messages.boxes.size(), 1u);
     EXPECT_EQ(messages.boxes[0].text, " Wrong date ");
