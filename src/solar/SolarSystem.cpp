@@ -6,7 +6,7 @@
 #include "solar/Orbit.h"
 #include "solar/SSSetupDlg.h"
 #include "solar/SolarReader.h"
-#include "starmap/SmallCard.h"
+#include "model/SmallCard.h"
 #include "time/LocalZone.h"
 #include "time/SimClock.h"
 #include "time/SkyTime.h"

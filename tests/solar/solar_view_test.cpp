@@ -10,7 +10,7 @@
 #include "solar/SSSetupDlg.h"
 #include "solar/SolarSystemView.h"
 #include "solar/SolarReader.h"
-#include "starmap/SmallCard.h"
+#include "model/SmallCard.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
