@@ -83,6 +83,11 @@ void VelmoriaWnd::CreateSharedActions()
         MakeAction(this, {"helpContents", "&Contents\tF1", {Qt::Key_F1}, "Contents of help"});
     shared.usingHelp = MakeAction(this, {"usingHelp", "&Using Help", {}, "Help on using help"});
     shared.about = MakeAction(this, {"about", "&About ...", {}, "About 'Velmoria'"});
+    shared.almanac = MakeAction(this, {"almanac", "&Almanac\tF6", {Qt::Key_F6},
+                                       "Rising and setting, the Moon's phases and the year's "
+                                       "events for your place"});
+    // Offered once the Almanac's page can be shown.
+    shared.almanac->setVisible(false);
     shared.sound->setChecked(true);
     connect(shared.ret, &QAction::triggered, this, &VelmoriaWnd::CmReturn);
     connect(shared.timeUpdate, &QAction::triggered, this, &VelmoriaWnd::CmTimeUpdate);

@@ -83,6 +83,7 @@ struct SharedActions
     QAction* helpContents; // help's contents and index
     QAction* usingHelp;    // help on using help
     QAction* about;        // the About box
+    QAction* almanac;      // the Almanac, from the Setup menus of the main screen and both views
 };
 
 class View : public QWidget
