@@ -2,16 +2,16 @@
 // "Data\Solobj.dat", then walks the constellation blocks and projects every star and body, so
 // that the sanitizers see any index or conversion that a damaged catalogue could push out of
 // bounds.
+#include "solar/Orbit.h"
+#include "solar/SolarReader.h"
+#include "starmap/Globe.h"
+#include "starmap/SkyCatalogue.h"
+#include "starmap/SkyFrame.h"
+
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
-
-#include "solar/Orbit.h"
-#include "solar/SolarReader.h"
-#include "starmap/ConstBlocks.h"
-#include "starmap/Globe.h"
-#include "starmap/StarReader.h"
 
 namespace
 {
@@ -29,21 +29,20 @@ void StarCatalogue(const uint8_t* data, size_t size)
     std::FILE* f = Open(data, size);
     if (!f)
         return;
-    static ::Stars table[kStarCount];
-    StarDB buffer{};
-    const starreader::ReadResult read = starreader::ReadStars(f, &buffer, table, kStarCount);
+    SkyCatalogue catalogue;
+    ReadStarCatalogue(f, catalogue);
     std::fclose(f);
-    const globe::View view{640.5f, 480.5f, 400, -50.0f, 0.64278764f, -0.76604444f};
-    for (const constblocks::Link& link : constblocks::FindLinks(table, read.stored))
-        gSink = table[link.from].NumConst + table[link.to].NumConst;
-    for (int i = 0; i < read.stored; ++i)
-    {
-        const double dec = table[i].Dec;
-        const double H = 123.0 + table[i].RA;
-        const globe::ScreenPoint p = globe::Project(view, H, std::cos(dec), std::sin(dec));
-        gSink = globe::IsVisible(view, std::sin(dec), H, p.y) + globe::StoreCoord(p.x) +
-                globe::StarMarkFor(table[i].Magnitude).width;
-    }
+    const globe::View view =
+        globe::MakeView(640.5, 480.5, 400, globe::MakeTilt(-50.0), 123.0, false);
+    for (const constblocks::Link& link : catalogue.links)
+        gSink = catalogue.stars[link.from].NumConst + catalogue.stars[link.to].NumConst;
+    const skyframe::Places places =
+        skyframe::PlaceAll(view, catalogue, SkyBodies{},
+                           skyframe::Layers{true, true, true, true, false, true, true, 99.0f});
+    for (size_t i = 0; i < places.stars.size(); ++i)
+        gSink = places.stars[i].X() + places.stars[i].Y() + places.stars[i].visible +
+                globe::StarMarkFor(catalogue.stars[i].Magnitude).width;
+    gSink = static_cast<int>(skyframe::HitsAt(places, 640, 480).size());
 }
 
 void DeepSky(const uint8_t* data, size_t size)
@@ -51,12 +50,9 @@ void DeepSky(const uint8_t* data, size_t size)
     std::FILE* f = Open(data, size);
     if (!f)
         return;
-    NgcMessObj table[kNgcMessCount];
-    NGCMessDB buffer{};
-    const starreader::ReadResult read =
-        starreader::ReadNgcMess(f, &buffer, table, kNgcMessCount);
+    SkyCatalogue catalogue;
+    gSink = ReadDeepSkyCatalogue(f, catalogue).stored;
     std::fclose(f);
-    gSink = read.stored;
 }
 
 void Bodies(const uint8_t* data, size_t size)

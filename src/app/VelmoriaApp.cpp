@@ -4,7 +4,7 @@
 #include "platform/Bitmaps.h"
 #include "platform/Hint.h"
 #include "platform/Sound.h"
-#include "starmap/StarMap.h"
+#include "starmap/StarMapView.h"
 #include "time/Calendar.h"
 
 #include <QAction>
@@ -296,7 +296,7 @@ void DecFrame::KeepMinimumSize()
     const int width = std::max(bars.width(), sb->minimumSizeHint().width());
     const int menus = std::max(menuBar()->heightForWidth(width), menuBar()->sizeHint().height());
     const int height =
-        menus + bars.height() + sb->sizeHint().height() + StarMap::MinimumClientHeight();
+        menus + bars.height() + sb->sizeHint().height() + StarMapView::MinimumClientHeight();
     setMinimumSize(width, height);
 }
 

@@ -19,8 +19,7 @@ VelmoriaWnd::VelmoriaWnd(QWidget* parent)
     : QWidget(parent), mainScreen(new MainScreen(this)),
       solarView(new SolarSystemView(Values, clock, this)),
       starMapView(new StarMapView(Values, clock, this)), dataBaseView(new DataBaseView(this)),
-      solar(solarView->solar), starmap(starMapView->starmap), database(*dataBaseView),
-      stack(new QStackedLayout(this))
+      solar(solarView->solar), database(*dataBaseView), stack(new QStackedLayout(this))
 {
     setObjectName(QStringLiteral("VelmoriaWnd"));
     stack->setContentsMargins(0, 0, 0, 0);

@@ -89,7 +89,6 @@ private:
 public:
     // The views' own subsystems.
     SolarSystem& solar;
-    StarMap& starmap;
     DataBaseView& database;
 
     // Every view the window composes.

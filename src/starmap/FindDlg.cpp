@@ -11,17 +11,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
-#include <cstring>
 
 namespace
 {
 constexpr unsigned long kHelpContext = 9015;
 } // namespace
 
-FindDlg::FindDlg(QWidget* parent, char* name, uint8_t* searchitem, int resId)
-    : platform::Dialog(parent, resId), ObjName(name), SearchItem(searchitem)
+FindDlg::FindDlg(QWidget* parent, int resId) : platform::Dialog(parent, resId)
 {
-    *SearchItem = 0;
     setWindowTitle(QStringLiteral("Search"));
     auto* title = new QLabel(this);
     title->setPixmap(QPixmap::fromImage(platform::LoadBitmapResource(1206)));
@@ -49,8 +46,7 @@ FindDlg::FindDlg(QWidget* parent, char* name, uint8_t* searchitem, int resId)
     Name->setMinimumWidth(Dlu(0, 0, 120, 0).width());
     label->setBuddy(Name);
 
-    QHBoxLayout* const buttons =
-        MakeOkCancelHelp([this] { CmOk(); }, [this] { CmHelp(); }).Row();
+    QHBoxLayout* const buttons = MakeOkCancelHelp([this] { CmOk(); }, [this] { CmHelp(); }).Row();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(title, 0, Qt::AlignHCenter);
     layout->addWidget(search);
@@ -69,19 +65,12 @@ void FindDlg::SetupWindow()
 void FindDlg::CmOk()
 {
     // The program's names are single-byte text; a character outside Latin-1 matches nothing.
-    const std::string text = search::CollapseSpaces(Name->text().toLatin1().toStdString());
-    std::memcpy(ObjName, text.c_str(), text.size() + 1);
-    if (!text.empty())
-    {
-        if (Star->isChecked())
-            *SearchItem = 1;
-        else if (Constel->isChecked())
-            *SearchItem = 2;
-        else if (NGCMess->isChecked())
-            *SearchItem = 3;
-        else
-            *SearchItem = 4;
-    }
+    result.text = search::CollapseSpaces(Name->text().toLatin1().toStdString());
+    result.kind = result.text.empty()    ? search::Kind::None
+                  : Star->isChecked()    ? search::Kind::Star
+                  : Constel->isChecked() ? search::Kind::Constellation
+                  : NGCMess->isChecked() ? search::Kind::DeepSky
+                                         : search::Kind::SolarObject;
     CloseWindow(QDialog::Accepted);
 }
 

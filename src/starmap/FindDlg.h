@@ -2,8 +2,7 @@
 #pragma once
 
 #include "platform/Dialog.h"
-
-#include <cstdint>
+#include "starmap/Search.h"
 
 class QGroupBox;
 class QLineEdit;
@@ -13,23 +12,24 @@ class FindDlg : public platform::Dialog
 {
     Q_OBJECT
 public:
-    // `name`: the caller's text buffer (search::kMaxSearchText + 1 characters); `searchitem`:
-    // the caller's kind byte, set to 0 here and written only when OK is pressed on a name.
-    FindDlg(QWidget* parent, char* name, uint8_t* searchitem, int resId = 30);
+    explicit FindDlg(QWidget* parent, int resId = 30);
 
     // "Star" checked and the focus in the empty name field.
     void SetupWindow() override;
-    // Copies the name with every run of spaces reduced to one; a name that is not empty sets the
-    // kind: 1 star, 2 constellation, 3 NGC or Messier object, 4 Solar object. Closes the dialog.
+    // Takes the name with every run of spaces reduced to one and, when it is not empty, the
+    // kind checked; closes the dialog.
     void CmOk();
     void CmHelp();
+    // What OK took: no kind when the name was empty (or the dialog was cancelled).
+    const search::Query& Result() const { return result; }
 
-    char* ObjName;
-    uint8_t* SearchItem;
     QGroupBox* search;
     QRadioButton* Star;
     QRadioButton* Constel;
     QRadioButton* NGCMess;
     QRadioButton* SolObj;
     QLineEdit* Name;
+
+private:
+    search::Query result;
 };

@@ -1,5 +1,8 @@
 #include "starmap/Globe.h"
 
+#include "sky/Vector.h"
+
+#include <algorithm>
 #include <cmath>
 
 namespace globe
@@ -11,9 +14,8 @@ double Frac(double x)
     return x - std::floor(x);
 }
 
-// Truncation toward zero into the range a window coordinate can have. NaN, infinities and
-// absurd magnitudes (a corrupt catalogue) land at -32768, far off every window, instead of
-// being converted with undefined behaviour.
+// Truncation toward zero of a screen row, as the horizon rule has always taken it. NaN,
+// infinities and absurd magnitudes (a damaged catalogue) land far off every window.
 int TruncToScreen(double v)
 {
     if (!(v > -1.0e9 && v < 1.0e9))
@@ -21,58 +23,58 @@ int TruncToScreen(double v)
     return static_cast<int>(v);
 }
 
-// The rows of the horizon rule for L = 0 and |L| = 180 are written for H in -360..360, the
-// range a fresh rotation and a right ascension give. After many reversals of the clock the
-// rotation offset can leave that range; reducing such an H keeps the same point on the
-// sphere and the same answer as sin H would give.
-double ReduceHourAngle(double H)
+bool IsFlat(double L)
 {
-    if (H > 360.0 || H < -360.0)
-        return std::fmod(H, 360.0);
-    return H;
+    return std::trunc(std::fabs(L)) == 180.0;
 }
 
-bool IsFlat(float L)
+// The direction turned by the rotation: (cos(dec) cos H, cos(dec) sin H, sin(dec)).
+sky::Vec3 Turn(const View& v, const sky::Vec3& d)
 {
-    return std::trunc(std::fabs(L)) == 180.0f;
+    return {d.x * v.cosT - d.y * v.sinT, d.x * v.sinT + d.y * v.cosT, d.z};
 }
+
+ScreenPoint Project(const View& v, const sky::Vec3& turned)
+{
+    return {v.xCenter - v.r * turned.x,
+            v.yCenter - v.r * (turned.z * v.tilt.latCos - turned.y * v.tilt.latSin)};
+}
+
+// A point on the rim counts as visible: its sin H may come out a rounding error off zero.
+constexpr double kOnTheRim = 1e-12;
+
+bool IsVisible(const View& v, const sky::Vec3& turned, double y)
+{
+    // A point without a place (a damaged catalogue) is on no side.
+    if (!std::isfinite(y) || !std::isfinite(turned.x))
+        return false;
+    const double L = v.tilt.lat;
+    const int row = TruncToScreen(y);
+    const double T = v.yCenter - v.r * turned.z / v.tilt.latCos;
+    if (-90.0 <= L && L < 0.0)
+        return row >= T;
+    if (0.0 < L && L <= 90.0)
+        return row <= T;
+    if (-180.0 < L && L < -90.0)
+        return row <= T;
+    if (90.0 < L && L < 180.0)
+        return row >= T;
+    if (L == 0.0)
+        return turned.y <= kOnTheRim;
+    if (IsFlat(L))
+        return turned.y >= -kOnTheRim;
+    return false;
+}
+
+double DepthOfTurned(const View& v, const sky::Vec3& turned)
+{
+    return turned.z * v.tilt.latSin + turned.y * v.tilt.latCos;
+}
+
+// Grid points this close behind the disc's plane still count as in front: at a pole the
+// equator lies in that plane, and rounding must not cut it in two.
+constexpr double kGridHorizon = 1e-9;
 } // namespace
-
-Tilt MakeTilt(float latDeg)
-{
-    return Tilt{latDeg, static_cast<float>(std::cos(latDeg * kDegToRad)),
-                static_cast<float>(std::sin(latDeg * kDegToRad))};
-}
-
-Tilt TiltFromLocation(const LocationSetup& location)
-{
-    float lat = static_cast<float>(location.Lat.Degree);
-    if (location.North)
-        lat = -lat;
-    return MakeTilt(lat);
-}
-
-double EastLongitude(const LocationSetup& location)
-{
-    const double degrees =
-        location.Lon.Degree + location.Lon.Minute / 60.0 + location.Lon.Second / 3600.0;
-    return location.West ? -degrees : degrees;
-}
-
-float MeridianOffset(double eastLongitude)
-{
-    return static_cast<float>(-90.0 - eastLongitude);
-}
-
-double StarRotation(int64_t ut, float ust)
-{
-    double angle = std::fmod(ust - skytime::CatalogueSiderealTime(ut, 0.0), 360.0);
-    if (angle > 0.0)
-        angle -= 360.0;
-    if (angle <= -360.0)
-        angle += 360.0;
-    return angle;
-}
 
 double RotationAngle(int64_t ut, double rate, float offset)
 {
@@ -82,42 +84,92 @@ double RotationAngle(int64_t ut, double rate, float offset)
     return angle;
 }
 
-ScreenPoint Project(const View& v, double H, double cosDec, double sinDec)
+double SolDeclination(double tSol, double inclination)
 {
-    const double h = H * kDegToRad;
-    const double x = v.xCenter - v.r * cosDec * std::cos(h);
-    const double y = v.yCenter - v.r * (sinDec * v.latCos - cosDec * std::sin(h) * v.latSin);
-    return ScreenPoint{TruncToScreen(x), TruncToScreen(y)};
+    return std::asin(std::sin(inclination) * std::sin(tSol * kDegToRad));
 }
 
-Tangents ScreenTangents(const View& v, double H, double dec)
+Tilt MakeTilt(double latDeg)
 {
-    const double h = H * kDegToRad;
+    return Tilt{latDeg, std::cos(latDeg * kDegToRad), std::sin(latDeg * kDegToRad)};
+}
+
+Tilt TiltFromLocation(const LocationSetup& location)
+{
+    const double lat = location.Lat.Degree;
+    return MakeTilt(location.North ? -lat : lat);
+}
+
+double EastLongitude(const LocationSetup& location)
+{
+    const double degrees =
+        location.Lon.Degree + location.Lon.Minute / 60.0 + location.Lon.Second / 3600.0;
+    return location.West ? -degrees : degrees;
+}
+
+double MeridianOffset(double eastLongitude)
+{
+    return -90.0 - eastLongitude;
+}
+
+double ReduceRotation(double degrees)
+{
+    double angle = std::fmod(degrees, 360.0);
+    if (angle > 0.0)
+        angle -= 360.0;
+    if (angle <= -360.0)
+        angle += 360.0;
+    return angle;
+}
+
+double StarRotation(int64_t ut, double ust)
+{
+    return ReduceRotation(ust - skytime::CatalogueSiderealTime(ut, 0.0));
+}
+
+sky::Vec3 Direction(double raDeg, double decRad)
+{
+    return sky::FromSpherical(raDeg * kDegToRad, decRad, 1.0);
+}
+
+View MakeView(double xCenter, double yCenter, double r, const Tilt& tilt, double t,
+              bool transparent)
+{
+    return View{xCenter,    yCenter, r, tilt, std::cos(t * kDegToRad), std::sin(t * kDegToRad),
+                transparent};
+}
+
+GlobePlace PlaceOnGlobe(const View& v, const sky::Vec3& d)
+{
+    const sky::Vec3 turned = Turn(v, d);
+    const ScreenPoint at = Project(v, turned);
+    return {at, v.transparent ? std::isfinite(at.x) && std::isfinite(at.y)
+                              : IsVisible(v, turned, at.y)};
+}
+
+double Depth(const View& v, const sky::Vec3& d)
+{
+    return DepthOfTurned(v, Turn(v, d));
+}
+
+int Pixel(double v)
+{
+    if (!(v > -1.0e9 && v < 1.0e9))
+        return -32768;
+    return static_cast<int>(std::floor(v));
+}
+
+Tangents ScreenTangents(const View& v, const sky::Vec3& d)
+{
+    const sky::Vec3 turned = Turn(v, d);
+    const double h = std::atan2(turned.y, turned.x);
+    const double dec = std::asin(std::clamp(turned.z, -1.0, 1.0));
     const double sd = std::sin(dec), cd = std::cos(dec);
+    const double cosL = v.tilt.latCos, sinL = v.tilt.latSin;
     // Of x = xc - r cd cos h and y = yc - r (sd cos L - cd sin h sin L): d/d(dec), and d/dh
     // divided by cos(dec), so that the east direction stays defined near the poles.
-    return Tangents{v.r * sd * std::cos(h), -v.r * (cd * v.latCos + sd * std::sin(h) * v.latSin),
-                    v.r * std::sin(h), v.r * std::cos(h) * v.latSin};
-}
-
-bool IsVisible(const View& v, double sinDec, double H, int row)
-{
-    const float L = v.lat;
-    const double T = v.yCenter - v.r * sinDec / v.latCos;
-    if (-90.0f <= L && L < 0.0f)
-        return row >= T;
-    if (0.0f < L && L <= 90.0f)
-        return row <= T;
-    if (-180.0f < L && L < -90.0f)
-        return row <= T;
-    if (90.0f < L && L < 180.0f)
-        return row >= T;
-    H = ReduceHourAngle(H);
-    if (L == 0.0f)
-        return (-180.0 <= H && H <= 0.0) || H >= 180.0;
-    if (IsFlat(L))
-        return H <= -180.0 || (0.0 <= H && H <= 180.0);
-    return false;
+    return Tangents{v.r * sd * std::cos(h), -v.r * (cd * cosL + sd * std::sin(h) * sinL),
+                    v.r * std::sin(h), v.r * std::cos(h) * sinL};
 }
 
 StarMark StarMarkFor(float magnitude)
@@ -131,94 +183,88 @@ StarMark StarMarkFor(float magnitude)
     return {1, 0};
 }
 
-double SolDeclination(double tSol, double inclination)
+bool CanZoomIn(double r, double yCenter)
 {
-    return std::asin(std::sin(inclination) * std::sin(tSol * kDegToRad));
+    return std::floor(yCenter * 0.5 + 1200.0) > r;
 }
 
-bool IsGridPointVisible(bool parallel, const GridAngles& g, double decDeg, double sinDec, double H,
-                        int row)
+bool CanZoomOut(double r, double yCenter)
 {
-    const float L = g.lat;
-    const double T = g.yCenter - g.r * sinDec / g.latCos;
-    if (-90.0f < L && L < 0.0f)
-        return row >= T;
-    if (0.0f < L && L < 90.0f)
-        return row <= T;
-    if (-180.0f < L && L < -90.0f)
-        return row <= T;
-    if (90.0f < L && L < 180.0f)
-        return row >= T;
-    // At a pole a point and its mirror in the equator fall on the same pixel: one half of
-    // each line draws the whole picture.
-    if (L == 90.0f && decDeg >= 0.0)
-        return true;
-    if (L == -90.0f && decDeg <= 0.0)
-        return true;
-    if (parallel)
-        return (L == 0.0f || IsFlat(L)) && H >= 180.0;
-    H = ReduceHourAngle(H);
-    if (L == 0.0f && ((-180.0 <= H && H <= 0.0) || H >= 180.0))
-        return true;
-    if (IsFlat(L))
-        return H <= -180.0 || (0.0 <= H && H <= 180.0);
-    return false;
+    return std::floor(std::floor(yCenter) / 6.0) < r;
 }
 
-std::array<GridLine, kGridLineCount> ComputeGrid(const GridAngles& g)
+std::vector<GridLine> MakeGrid(int samplesPerTurn)
 {
-    std::array<GridLine, kGridLineCount> lines{};
-    int n = 0;
-    for (int i = 0; i < kParallelCount; ++i, ++n)
+    samplesPerTurn = std::max(36, samplesPerTurn / 4 * 4);
+    const double step = 360.0 / samplesPerTurn;
+    std::vector<GridLine> lines;
+    for (int i = 0; i < kParallelCount; ++i)
     {
         const int dec = -80 + 20 * i;
-        const float cosDec = static_cast<float>(std::cos(dec * kDegToRad));
-        const float sinDec = static_cast<float>(std::sin(dec * kDegToRad));
-        GridLine& line = lines[n];
-        line.color = dec == 0 ? kGridBlue : kGridGrey;
-        line.count = kParallelSamples;
-        for (int j = 0; j < kParallelSamples; ++j)
-        {
-            // A parallel is the same circle at any rotation: its samples ignore t.
-            const double a = 10.0 * j;
-            const double x = g.xCenter - g.r * cosDec * std::cos(a * kDegToRad);
-            const double y =
-                g.yCenter - g.r * (sinDec * g.latCos - std::sin(a * kDegToRad) * g.latSin * cosDec);
-            const int row = TruncToScreen(y);
-            line.points[j] = GridPoint{StoreCoord(TruncToScreen(x)), StoreCoord(row),
-                                       IsGridPointVisible(true, g, dec, sinDec, a, row)};
-        }
+        GridLine line{dec == 0 ? kGridBlue : kGridGrey, {}};
+        for (int j = 0; j <= samplesPerTurn; ++j)
+            line.points.push_back(Direction(j * step, dec * kDegToRad));
+        lines.push_back(std::move(line));
     }
-    for (int i = 0; i < kMeridianCount; ++i, ++n)
+    for (int i = 0; i < kMeridianCount; ++i)
     {
         const int ra = 30 * i;
-        const double H = ra + g.t;
-        const float cosH = static_cast<float>(std::cos(H * kDegToRad));
-        const float sinH = static_cast<float>(std::sin(H * kDegToRad));
-        GridLine& line = lines[n];
-        line.color = (ra == 0 || ra == 180) ? kGridBlue : kGridGrey;
-        line.count = kMeridianSamples;
-        for (int j = 0; j < kMeridianSamples; ++j)
-        {
-            const int dec = -90 + 10 * j;
-            const double cosDec = std::cos(dec * kDegToRad);
-            const double sinDec = std::sin(dec * kDegToRad);
-            const double x = g.xCenter - g.r * cosDec * cosH;
-            const double y = g.yCenter - g.r * (sinDec * g.latCos - cosDec * g.latSin * sinH);
-            const int row = TruncToScreen(y);
-            line.points[j] = GridPoint{StoreCoord(TruncToScreen(x)), StoreCoord(row),
-                                       IsGridPointVisible(false, g, dec, sinDec, H, row)};
-        }
+        GridLine line{(ra == 0 || ra == 180) ? kGridBlue : kGridGrey, {}};
+        for (int j = 0; j <= samplesPerTurn / 2; ++j)
+            line.points.push_back(Direction(ra, (-90.0 + j * step) * kDegToRad));
+        lines.push_back(std::move(line));
     }
     return lines;
 }
-bool CanZoomIn(uint16_t r, float yCenter)
+
+int GridSamplesFor(double r)
 {
-    return static_cast<int>(yCenter * 0.5f + 1200) > r;
+    // A chord of angle a lies r a^2 / 8 inside its arc: a quarter of a pixel at most.
+    if (!(r > 0.0))
+        return 36;
+    const double a = std::sqrt(2.0 / r);
+    const int samples = static_cast<int>(std::ceil(2.0 * sky::kPi / a / 4.0)) * 4;
+    return std::clamp(samples, 36, 720);
 }
 
-bool CanZoomOut(uint16_t r, float yCenter)
+void AppendVisiblePieces(const View& v, const std::vector<sky::Vec3>& points,
+                         std::vector<std::vector<ScreenPoint>>& out)
 {
-    return static_cast<int>(yCenter) / 6 < r;
+    std::vector<ScreenPoint> piece;
+    // A piece that only touches the horizon at one point (a pole on the rim) shows nothing.
+    const auto close = [&]
+    {
+        const auto away = [&](const ScreenPoint& p)
+        { return std::fabs(p.x - piece[0].x) + std::fabs(p.y - piece[0].y) > 1e-6; };
+        if (piece.size() >= 2 && std::any_of(piece.begin() + 1, piece.end(), away))
+            out.push_back(std::move(piece));
+        piece.clear();
+    };
+    sky::Vec3 last{};
+    double lastDepth = 0;
+    for (size_t i = 0; i < points.size(); ++i)
+    {
+        const sky::Vec3 turned = Turn(v, points[i]);
+        const double depth = DepthOfTurned(v, turned) - kGridHorizon;
+        if (i > 0 && (depth <= 0) != (lastDepth <= 0))
+        {
+            // The horizon between the two samples, on the chord: close enough to the circle
+            // for samples a few degrees apart.
+            const double s = lastDepth / (lastDepth - depth);
+            const sky::Vec3 cut = last + s * (turned - last);
+            if (depth > 0)
+            {
+                piece.push_back(Project(v, cut));
+                close();
+            }
+            else
+                piece.push_back(Project(v, cut));
+        }
+        if (depth <= 0)
+            piece.push_back(Project(v, turned));
+        last = turned;
+        lastDepth = depth;
+    }
+    close();
 }
 } // namespace globe

@@ -1,6 +1,7 @@
 // The sky globe's geometry: tilt, rotation angles, the orthographic projection of the sphere
-// onto the disc, the horizon test, the star mark sizes and the coordinate grid's points.
-// Angles are in degrees unless a name says radians; screen rows grow downward.
+// onto the disc, the horizon test, the star mark sizes, the zoom's bounds and the coordinate
+// grid's lines. Angles are in degrees unless a name says radians; screen positions are the
+// view's logical pixels, rows growing downward. Pure; no Qt.
 #pragma once
 
 #include "model/Config.h"
@@ -10,6 +11,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <vector>
 
 namespace globe
 {
@@ -36,8 +38,7 @@ constexpr double OffsetForLongitude(double longitude, int64_t ut, double rate)
 
 // The Sun's offset, single precision 0xC38CC010: at UT 1901-01-01 00:00 the Sun stands at
 // 281.5 degrees, and at J2000.0 at 280.63 degrees, 0.16 degrees ahead of its mean longitude
-// then (280.46646, Meeus, eq. 25.2). Taking its right ascension equal to its longitude costs up
-// to 2.5 degrees more; the model stays within about 4 degrees of the real Sun.
+// then (280.46646, Meeus, eq. 25.2).
 constexpr float kSunOffset = -281.50048828125f;
 // The Moon's offset: its mean longitude at J2000.0, 218.3164477 degrees (Meeus, eq. 47.1).
 constexpr double kMoonLongitudeJ2000 = 218.3164477;
@@ -49,17 +50,25 @@ constexpr float kMoonOffset =
 constexpr double kSunInclination = -0.4091730505673121;
 constexpr double kMoonInclination = -0.3193690731587291;
 
-// The tilt L of the sphere with its cosine and sine rounded to single precision.
+// The Sun's or the Moon's angle at the UT instant `ut`: -360 x frac(ut x rate) + offset,
+// degrees, with 360 added once when the result is <= -360.
+double RotationAngle(int64_t ut, double rate, float offset);
+
+// The declination (radians) of the Sun or the Moon for its angle tSol (degrees) on a great
+// circle of inclination `inclination` (radians): asin(sin(inclination) x sin(tSol)).
+double SolDeclination(double tSol, double inclination);
+
+// The tilt L of the sphere with its cosine and sine.
 struct Tilt
 {
-    float lat;    // degrees, -180..180 (other values hide every point)
-    float latCos; // cos(lat), single precision
-    float latSin; // sin(lat), single precision
+    double lat;    // degrees, -180..180 (other values hide every point)
+    double latCos; // cos(lat)
+    double latSin; // sin(lat)
 };
 
 // The tilt `latDeg` (degrees) with its cosine and sine. At +-90 the cosine is about 6.1e-17,
 // never zero.
-Tilt MakeTilt(float latDeg);
+Tilt MakeTilt(double latDeg);
 
 // The real sky's tilt for the stored observer location: minus the latitude's whole degrees
 // for a northern place, plus them for a southern one (minutes and seconds do not enter).
@@ -72,73 +81,75 @@ double EastLongitude(const LocationSetup& location);
 // The stars' rotation offset `ust` for an observer at `eastLongitude` degrees: -90 - longitude.
 // The meridian is where H = t + right ascension is -90, so the right ascension on the meridian
 // is -90 - t, the local sidereal time.
-float MeridianOffset(double eastLongitude);
+double MeridianOffset(double eastLongitude);
 
 // The stars' rotation t at the UT instant `ut` for the offset `ust` (MeridianOffset):
 // ust - the catalogue sidereal time at Greenwich, reduced to (-360, 0]. That is -90 - LST.
-double StarRotation(int64_t ut, float ust);
+double StarRotation(int64_t ut, double ust);
 
-// The Sun's or the Moon's angle at the UT instant `ut`: -360 x frac(ut x rate) + offset,
-// degrees, with 360 added once when the result is <= -360. The body's right ascension is minus
-// the angle.
-double RotationAngle(int64_t ut, double rate, float offset);
+// An angle in degrees reduced to (-360, 0], the range of the globe's rotation.
+double ReduceRotation(double degrees);
 
-// Where the globe sits on the screen and how it is tilted.
+// The unit vector of right ascension `raDeg` degrees and declination `decRad` radians.
+sky::Vec3 Direction(double raDeg, double decRad);
+
+// Where the globe sits on the screen, how it is tilted and how far it is turned.
 struct View
 {
-    float xCenter; // centre of the disc, pixels
-    float yCenter;
-    uint16_t r;   // radius of the disc, pixels
-    float lat;    // tilt L, degrees
-    float latCos; // cos(L) as single precision
-    float latSin; // sin(L) as single precision
+    double xCenter; // centre of the disc, logical pixels
+    double yCenter;
+    double r; // radius of the disc, logical pixels
+    Tilt tilt;
+    double cosT; // of the rotation t: a point of right ascension RA stands at H = t + RA
+    double sinT;
+    bool transparent; // both halves of the sphere are shown
 };
+View MakeView(double xCenter, double yCenter, double r, const Tilt& tilt, double t,
+              bool transparent);
 
-// A screen point truncated toward zero, before it is stored in 16 bits.
+// A point of the view.
 struct ScreenPoint
 {
-    int x;
-    int y;
+    double x;
+    double y;
 };
 
-// Orthographic projection of the point with angle H = rotation + right ascension (degrees,
-// not reduced) and declination given by its cosine and sine:
-//   X = trunc(xCenter - r cos(dec) cos H),  Y = trunc(yCenter - r (sin(dec) cos L - cos(dec)
-//   sin H sin L)).
-// A value that is not finite or not representable lands far outside any window.
-ScreenPoint Project(const View& v, double H, double cosDec, double sinDec);
+// A body placed on the globe: its screen point and whether it is on the visible side (on or
+// above the horizon in the real sky; always, with a transparent sphere).
+struct GlobePlace
+{
+    ScreenPoint at;
+    bool visible;
+};
 
-// The screen directions, in pixels per radian (y downward), in which the point at angle H
-// (degrees) and declination `dec` (radians) moves when its declination grows (north) and
-// when its right ascension grows (east, per radian of hour angle): the derivatives of
-// Project. They give the orientation of a body's disc on the screen.
+// The orthographic projection of the direction `d` (an equatorial unit vector of the frame the
+// rotation refers to) at angle H = t + RA and declination dec:
+//   x = xCenter - r cos(dec) cos H,  y = yCenter - r (sin(dec) cos L - cos(dec) sin H sin L).
+// Its visibility is decided on the row truncated toward zero, exactly as the marks have always
+// been shown: above a horizon row the point is on one side, below it on the other; at L = 0
+// and |L| = 180 the sign of sin H decides, and a tilt outside -180..180 hides every point.
+GlobePlace PlaceOnGlobe(const View& v, const sky::Vec3& d);
+
+// The depth of `d` behind the disc's plane: <= 0 on the visible side of the sphere,
+// sin(dec) sin L + cos(dec) sin H cos L.
+double Depth(const View& v, const sky::Vec3& d);
+
+// The pixel that holds the coordinate `v` (floor), or -32768 for a value that is not finite or
+// beyond any screen (a damaged catalogue), so that a mark never lands on a bogus pixel.
+int Pixel(double v);
+
+// The screen directions, in pixels per radian (y downward), in which the point of direction
+// `d` moves when its declination grows (north) and when its right ascension grows (east, per
+// radian of hour angle): the derivatives of the projection. They orient a body's disc.
 struct Tangents
 {
     double northX, northY;
     double eastX, eastY;
 };
-Tangents ScreenTangents(const View& v, double H, double dec);
+Tangents ScreenTangents(const View& v, const sky::Vec3& d);
 
-// Whether the point with declination sine `sinDec`, angle H (degrees) and truncated screen row
-// `row` is on the visible side of the sphere (on or above the horizon in the real sky). The
-// rule is decided on the truncated row, exactly as the picture shows it.
-bool IsVisible(const View& v, double sinDec, double H, int row);
-
-// A stored screen coordinate (unsigned 16 bits; a negative value wraps).
-inline uint16_t StoreCoord(int value)
-{
-    return static_cast<uint16_t>(value);
-}
-
-// A stored coordinate as a drawing position: read as signed 16 bits, so that a point just
-// off the top or the left of the window stays there instead of jumping 65536 pixels away.
-inline int DrawCoord(uint16_t value)
-{
-    return static_cast<int16_t>(value);
-}
-
-// The star mark for magnitude m: `width` pixels of the 4 x 1 star sprite copied to
-// (X + dx, Y). m <= 1: 4 pixels, dx -1; m <= 2: 3; m <= 3: 2; fainter: 1 pixel, dx 0.
+// The star mark for magnitude m: `width` x 1 pixels from (X + dx, Y), (X, Y) the pixel of the
+// star's point. m <= 1: 4 pixels, dx -1; m <= 2: 3; m <= 3: 2; fainter: 1 pixel, dx 0.
 struct StarMark
 {
     int width;
@@ -146,77 +157,39 @@ struct StarMark
 };
 StarMark StarMarkFor(float magnitude);
 
-// A body at hour angle H (degrees: the rotation t plus its right ascension in degrees) and
-// declination `dec` (radians, in the precision it is kept in) placed on the globe: its screen
-// point, that point as stored, and whether it is on the visible side (always, with a
-// transparent sphere).
-struct GlobePlace
-{
-    ScreenPoint at;
-    uint16_t x, y;
-    bool visible;
-};
-template <class Dec> GlobePlace PlaceOnGlobe(const View& v, double H, Dec dec, bool transparent)
-{
-    const double sinDec = std::sin(static_cast<double>(dec));
-    const ScreenPoint p = Project(v, H, std::cos(dec), sinDec);
-    return {p, StoreCoord(p.x), StoreCoord(p.y), transparent || IsVisible(v, sinDec, H, p.y)};
-}
-
-// The globe's zoom: the radius `r` grows by 20 pixels while it is below half the centre row
-// `yCenter` plus 1200, and shrinks by 20 while it is above a sixth of that row.
-bool CanZoomIn(uint16_t r, float yCenter);
-bool CanZoomOut(uint16_t r, float yCenter);
-
-// The declination (radians) of the Sun or the Moon for its angle tSol (degrees) on a great
-// circle of inclination `inclination` (radians): asin(sin(inclination) x sin(tSol)).
-double SolDeclination(double tSol, double inclination);
+// The globe's zoom: the radius grows by kZoomStep while it is below half the centre row plus
+// 1200 (whole pixels), and shrinks by kZoomStep, not below 0, while it is above a sixth of the
+// centre row's whole pixels.
+constexpr double kZoomStep = 20.0;
+bool CanZoomIn(double r, double yCenter);
+bool CanZoomOut(double r, double yCenter);
 
 // ---- coordinate grid ----
 
-constexpr int kParallelCount = 9;    // declination -80..80 in steps of 20
-constexpr int kMeridianCount = 12;   // right ascension 0..330 in steps of 30
-constexpr int kParallelSamples = 37; // a = 0..360 in steps of 10
-constexpr int kMeridianSamples = 19; // declination -90..90 in steps of 10
-constexpr int kGridLineCount = kParallelCount + kMeridianCount;
-
+constexpr int kParallelCount = 9;        // declination -80..80 in steps of 20
+constexpr int kMeridianCount = 12;       // right ascension 0..330 in steps of 30
 constexpr uint32_t kGridBlue = 0x0000C8; // RGB(0, 0, 200): equator and meridians 0 h, 12 h
 constexpr uint32_t kGridGrey = 0x4B4B4B; // RGB(75, 75, 75): the other lines
 
-// The angles of one grid drawing.
-struct GridAngles
-{
-    float xCenter;
-    float yCenter;
-    uint16_t r;
-    float lat;
-    float latCos;
-    float latSin;
-    double t; // rotation, degrees
-};
-
-struct GridPoint
-{
-    uint16_t x; // stored screen position (wrapped as every globe position)
-    uint16_t y;
-    bool visible;
-};
-
-// One line of the grid: its colour (0x00RRGGBB) and its sample points in drawing order.
+// One line of the grid: its colour (0x00RRGGBB) and its points as unit vectors in drawing
+// order.
 struct GridLine
 {
     uint32_t color;
-    int count;
-    std::array<GridPoint, kParallelSamples> points;
+    std::vector<sky::Vec3> points;
 };
 
-// Visibility of one grid point: as IsVisible, but at L = +-90 the whole half of a line with
-// one sign of declination is taken, and a parallel at L = 0 or |L| = 180 (a straight segment)
-// is taken from its samples a = 180..360. `decDeg` is the sample's declination in degrees;
-// `H` is a for a parallel, right ascension + rotation for a meridian.
-bool IsGridPointVisible(bool parallel, const GridAngles& g, double decDeg, double sinDec, double H,
-                        int row);
+// The nine parallels (-80..80) then the twelve meridians (0..330), each sampled every
+// 360 / `samplesPerTurn` degrees (36 <= samplesPerTurn, a multiple of 4).
+std::vector<GridLine> MakeGrid(int samplesPerTurn);
 
-// The nine parallels (-80..80) then the twelve meridians (0..330) for the angles `g`.
-std::array<GridLine, kGridLineCount> ComputeGrid(const GridAngles& g);
+// The samples per whole circle that keep a grid line within a quarter of a pixel of the true
+// circle on a globe of radius `r`: 36 on a small globe, up to 720.
+int GridSamplesFor(double r);
+
+// The pieces of the line through `points` that lie on the visible side of the sphere (the
+// transparent sphere shows its grid's front only), cut where the line crosses the horizon.
+// Each piece holds two points or more; the pieces are appended to `out`.
+void AppendVisiblePieces(const View& v, const std::vector<sky::Vec3>& points,
+                         std::vector<std::vector<ScreenPoint>>& out);
 } // namespace globe

@@ -1,5 +1,6 @@
 #include "starmap/LocationDlg.h"
 
+#include "platform/Bitmaps.h"
 #include "platform/Files.h"
 #include "platform/Help.h"
 #include "platform/MessageBox.h"
@@ -13,10 +14,9 @@
 #include <QLayout>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
-#include <cstdio>
+#include <memory>
 
 namespace
 {
@@ -37,11 +37,12 @@ public:
         setMouseTracking(true);
         setFixedSize(kFrameWidth, kFrameHeight);
     }
+    std::function<void()> placed;
 
 protected:
     void paintEvent(QPaintEvent* event) override
     {
-        if (!dlg->Bitmap)
+        if (!dlg->HasMap())
         {
             QGroupBox::paintEvent(event);
             QPainter p(this);
@@ -49,33 +50,35 @@ protected:
             return;
         }
         QPainter p(this);
-        dlg->EvPaint(p, mapTo(dlg, QPoint(0, 0)));
+        dlg->PaintMap(p, mapTo(dlg, QPoint(0, 0)));
     }
     void mouseMoveEvent(QMouseEvent* event) override
     {
-        dlg->EvMouseMove(mapTo(dlg, event->position().toPoint()));
+        dlg->PreviewAt(mapTo(dlg, event->position().toPoint()));
     }
     void mouseReleaseEvent(QMouseEvent* event) override
     {
         if (event->button() == Qt::LeftButton)
-            dlg->EvLButtonUp(mapTo(dlg, event->position().toPoint()));
+            dlg->ChooseAt(mapTo(dlg, event->position().toPoint()));
     }
     void leaveEvent(QEvent*) override
     {
         // Anywhere off the frame is off the map.
-        dlg->EvMouseMove(QPoint(-1, -1));
+        dlg->PreviewAt(QPoint(-1, -1));
     }
-    void moveEvent(QMoveEvent*) override { Placed(); }
-    void resizeEvent(QResizeEvent*) override { Placed(); }
+    // The map rectangle follows the frame wherever the layout puts it.
+    void moveEvent(QMoveEvent*) override
+    {
+        if (placed)
+            placed();
+    }
+    void resizeEvent(QResizeEvent*) override
+    {
+        if (placed)
+            placed();
+    }
 
 private:
-    // The map rectangle follows the frame wherever the layout puts it.
-    void Placed()
-    {
-        if (dlg->North) // the last control NewCursorPos reads
-            dlg->NewCursorPos(true);
-    }
-
     LocationDlg* dlg;
 };
 
@@ -83,64 +86,48 @@ QLabel* Unit(const char* text, QWidget* parent)
 {
     return new QLabel(QString::fromUtf8(text), parent);
 }
+
+// A picture of the program's path as RGB32, or a null picture when it cannot be read.
+QImage ReadPicture(const char* path)
+{
+    std::FILE* f = platform::OpenFile(path, "rb");
+    if (!f)
+        return {};
+    std::fclose(f);
+    const std::unique_ptr<platform::Dib> dib(platform::ReadDib(path));
+    return dib ? dib->Image().convertToFormat(QImage::Format_RGB32) : QImage();
+}
 } // namespace
 
-LocationDlg::LocationDlg(QWidget* parent, LocationSetup* V, int resId)
-    : platform::Dialog(parent, resId), Values(V)
+LocationDlg::LocationDlg(QWidget* parent, const LocationSetup& given, int resId)
+    : platform::Dialog(parent, resId), location(given)
 {
     setWindowTitle(QStringLiteral("Location Choice"));
     auto* title = new QLabel(this);
     title->setPixmap(QPixmap::fromImage(platform::LoadBitmapResource(1204)));
 
-    MapFrame = new MapFrameBox(this);
+    auto* frame = new MapFrameBox(this);
+    MapFrame = frame;
     SetId(MapFrame, 3400);
 
-    auto coordinate =
-        [this](QGroupBox* group, EditNumWin* fields[3], QRadioButton* a, QRadioButton* b)
-    {
-        auto* grid = new QGridLayout(group);
-        const char* const units[] = {"\xC2\xB0", "'", "\""};
-        for (int i = 0; i < 3; ++i)
-        {
-            grid->addWidget(fields[i], 0, 2 * i);
-            grid->addWidget(Unit(units[i], group), 0, 2 * i + 1);
-        }
-        grid->addWidget(a, 1, 0, 1, 3);
-        grid->addWidget(b, 1, 3, 1, 3);
-        for (QRadioButton* button : {a, b})
-            connect(button, &QRadioButton::clicked, this,
-                    [this, button] { ChildNotify(button->objectName().toInt()); });
-    };
-    auto radio = [](QGroupBox* group, const char* text, int id)
-    {
-        auto* button = new QRadioButton(QString::fromLatin1(text), group);
-        SetId(button, id);
-        return button;
-    };
-
-    LonGroup = new QGroupBox(QStringLiteral(" Longitude : "), this);
-    SetId(LonGroup, 3407);
-    LonDegree = new EditNumWin(LonGroup, 3401, 0, 180, 4);
-    LonMinute = new EditNumWin(LonGroup, 3402, 0, 59, 3);
-    LonSecond = new EditNumWin(LonGroup, 3403, 0, 59, 3);
-    West = radio(LonGroup, "West", 3408);
-    East = radio(LonGroup, "East", 3409);
-    EditNumWin* lon[] = {LonDegree, LonMinute, LonSecond};
-    coordinate(LonGroup, lon, West, East);
-
-    LatGroup = new QGroupBox(QStringLiteral(" Latitude : "), this);
-    SetId(LatGroup, 3410);
-    LatDegree = new EditNumWin(LatGroup, 3404, 0, 90, 3);
-    LatMinute = new EditNumWin(LatGroup, 3405, 0, 59, 3);
-    LatSecond = new EditNumWin(LatGroup, 3406, 0, 59, 3);
-    North = radio(LatGroup, "North", 3411);
-    South = radio(LatGroup, "South", 3412);
-    EditNumWin* lat[] = {LatDegree, LatMinute, LatSecond};
-    coordinate(LatGroup, lat, North, South);
+    auto* lonGroup =
+        Coordinate(" Longitude : ", 3407, {3401, 180, 4}, {"West", 3408}, {"East", 3409});
+    auto* latGroup =
+        Coordinate(" Latitude : ", 3410, {3404, 90, 3}, {"North", 3411}, {"South", 3412});
+    LonDegree = ControlAs<EditNumWin>(3401);
+    LonMinute = ControlAs<EditNumWin>(3402);
+    LonSecond = ControlAs<EditNumWin>(3403);
+    West = ControlAs<QRadioButton>(3408);
+    East = ControlAs<QRadioButton>(3409);
+    LatDegree = ControlAs<EditNumWin>(3404);
+    LatMinute = ControlAs<EditNumWin>(3405);
+    LatSecond = ControlAs<EditNumWin>(3406);
+    North = ControlAs<QRadioButton>(3411);
+    South = ControlAs<QRadioButton>(3412);
 
     // Leaving a degree field moves the marker; minutes and seconds do not.
     for (EditNumWin* field : {LonDegree, LatDegree})
-        connect(field, &EditNumWin::Notify, this, [this](int id, int) { ChildNotify(id); });
+        connect(field, &EditNumWin::Notify, this, &LocationDlg::FieldsChanged);
 
     GMT = new QCheckBox(QStringLiteral("Greenwich mean time"), this);
     SetId(GMT, 3413);
@@ -148,22 +135,44 @@ LocationDlg::LocationDlg(QWidget* parent, LocationSetup* V, int resId)
     const OkCancelHelp okCancelHelp = MakeOkCancelHelp([this] { CmOk(); }, [this] { CmHelp(); });
 
     auto* coordinates = new QHBoxLayout;
-    coordinates->addWidget(LonGroup);
-    coordinates->addWidget(LatGroup);
-    QHBoxLayout* buttons = okCancelHelp.Row();
+    coordinates->addWidget(lonGroup);
+    coordinates->addWidget(latGroup);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(title, 0, Qt::AlignHCenter);
     layout->addWidget(MapFrame, 0, Qt::AlignHCenter);
     layout->addLayout(coordinates);
     layout->addWidget(GMT);
-    layout->addLayout(buttons);
+    layout->addLayout(okCancelHelp.Row());
+    frame->placed = [this] { PlaceMarker(); };
 }
 
-LocationDlg::~LocationDlg()
+QGroupBox* LocationDlg::Coordinate(const char* title, int id, DegreeField degrees, Hemisphere a,
+                                   Hemisphere b)
 {
-    delete memdc;
-    delete Bitmap;
-    delete Dib;
+    auto* group = new QGroupBox(QString::fromLatin1(title), this);
+    SetId(group, id);
+    // Degrees, then minutes and seconds with the ids that follow.
+    EditNumWin* const fields[] = {
+        new EditNumWin(group, degrees.id, 0, degrees.max, degrees.textLimit),
+        new EditNumWin(group, degrees.id + 1, 0, 59, 3),
+        new EditNumWin(group, degrees.id + 2, 0, 59, 3)};
+    auto* grid = new QGridLayout(group);
+    const char* const units[] = {"\xC2\xB0", "'", "\""};
+    for (int i = 0; i < 3; ++i)
+    {
+        grid->addWidget(fields[i], 0, 2 * i);
+        grid->addWidget(Unit(units[i], group), 0, 2 * i + 1);
+    }
+    int column = 0;
+    for (const Hemisphere& h : {a, b})
+    {
+        auto* button = new QRadioButton(QString::fromLatin1(h.text), group);
+        SetId(button, h.id);
+        grid->addWidget(button, 1, column, 1, 3);
+        column += 3;
+        connect(button, &QRadioButton::clicked, this, &LocationDlg::FieldsChanged);
+    }
+    return group;
 }
 
 QRect LocationDlg::FrameRect() const
@@ -171,36 +180,24 @@ QRect LocationDlg::FrameRect() const
     return QRect(MapFrame->mapTo(this, QPoint(0, 0)), MapFrame->size());
 }
 
-bool LocationDlg::MapUsable() const
+bool LocationDlg::HasMap() const
 {
-    return Bitmap && locmap::IsUsable(map);
+    return !worldMap.isNull() && locmap::IsUsable(map);
 }
 
 void LocationDlg::SetupWindow()
 {
-    delete memdc;
-    memdc = new platform::MemoryDC(platform::LoadBitmapResource("LocationLabel"));
-    if (std::FILE* f = platform::OpenFile(kWorldMapFile, "rb"))
+    markerPicture = platform::LoadBitmapResource("LocationLabel");
+    worldMap = ReadPicture(kWorldMapFile);
+    // A picture no larger than its margin has no map in it.
+    if (worldMap.width() <= 2 * locmap::kPictureMargin ||
+        worldMap.height() <= 2 * locmap::kPictureMargin)
     {
-        std::fclose(f);
-        Dib = platform::ReadDib(kWorldMapFile);
-        // A picture no larger than its margin has no map in it.
-        if (Dib && (Dib->Width() <= 2 * locmap::kPictureMargin ||
-                    Dib->Height() <= 2 * locmap::kPictureMargin))
-        {
-            delete Dib;
-            Dib = nullptr;
-        }
-    }
-    if (Dib)
-    {
-        Bitmap = new platform::Bitmap(*Dib);
-        MapFrame->update();
-    }
-    else
+        worldMap = QImage();
         platform::ErrorBox(this, platform::FileMessage("Unable to open file", kWorldMapFile));
+    }
     setCursor(platform::LoadCursorResource(104));
-    const LocationSetup& v = *Values;
+    const LocationSetup& v = location;
     North->setChecked(v.North != 0);
     South->setChecked(v.North == 0);
     West->setChecked(v.West != 0);
@@ -211,29 +208,28 @@ void LocationDlg::SetupWindow()
     LatDegree->SetNumber(v.Lat.Degree);
     LatMinute->SetNumber(v.Lat.Minute);
     LatSecond->SetNumber(v.Lat.Second);
-    oldlat = v.Lat.Degree;
-    oldlon = v.Lon.Degree;
-    oldnorth = v.North != 0;
-    oldwest = v.West != 0;
+    chosen = FieldDegrees();
     GMT->setChecked(v.GMT != 0);
     // The map rectangle is taken from where the layout puts the frame.
     adjustSize();
     layout()->activate();
-    NewCursorPos(true);
+    PlaceMarker();
 }
 
-void LocationDlg::EvPaint(QPainter& painter, QPoint origin)
+void LocationDlg::PaintMap(QPainter& painter, QPoint origin) const
 {
-    if (!Bitmap)
+    const QRect frame(QPoint(0, 0), MapFrame->size());
+    painter.drawImage(frame, worldMap);
+    if (markerPicture.isNull() || !locmap::Inside(map, marker.x(), marker.y()))
         return;
-    const QRect frame(origin, MapFrame->size());
-    platform::Canvas picture(frame.width(), frame.height());
-    picture.StretchBlt(0, 0, frame.width(), frame.height(), *Bitmap, 0, 0, Bitmap->Width(),
-                       Bitmap->Height());
-    if (memdc && locmap::Inside(map, XTemp, YTemp))
-        picture.BitBlt(XTemp - kMarkerSize / 2 - frame.x(), YTemp - kMarkerSize / 2 - frame.y(),
-                       kMarkerSize, kMarkerSize, *memdc, 0, 0, platform::Rop::SrcPaint);
-    painter.drawImage(0, 0, picture.Image());
+    painter.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
+    painter.drawImage(marker - QPoint(kMarkerSize / 2, kMarkerSize / 2) - origin, markerPicture);
+}
+
+locmap::Degrees LocationDlg::FieldDegrees() const
+{
+    return {static_cast<int>(LatDegree->GetNumber()), North->isChecked(),
+            static_cast<int>(LonDegree->GetNumber()), West->isChecked()};
 }
 
 void LocationDlg::ShowDegrees(const locmap::Degrees& d)
@@ -246,17 +242,9 @@ void LocationDlg::ShowDegrees(const locmap::Degrees& d)
     East->setChecked(!d.west);
 }
 
-void LocationDlg::TakeChosen()
+void LocationDlg::PreviewAt(QPoint point)
 {
-    oldlat = static_cast<int>(LatDegree->GetNumber());
-    oldlon = static_cast<int>(LonDegree->GetNumber());
-    oldnorth = North->isChecked();
-    oldwest = West->isChecked();
-}
-
-void LocationDlg::EvMouseMove(QPoint point)
-{
-    if (MapUsable() && locmap::Inside(map, point.x(), point.y()))
+    if (HasMap() && locmap::Inside(map, point.x(), point.y()))
     {
         MapFrame->setCursor(platform::LoadCursorResource(104));
         ShowDegrees(locmap::PointToDegrees(map, point.x(), point.y()));
@@ -268,83 +256,49 @@ void LocationDlg::EvMouseMove(QPoint point)
     // not overwrite what is being typed into a field.
     if (previewing)
     {
-        ShowDegrees(locmap::Degrees{oldlat, oldnorth, oldlon, oldwest});
+        ShowDegrees(chosen);
         previewing = false;
     }
 }
 
-void LocationDlg::EvLButtonUp(QPoint point)
+void LocationDlg::ChooseAt(QPoint point)
 {
-    if (!MapUsable() || !locmap::Inside(map, point.x(), point.y()))
+    if (!HasMap() || !locmap::Inside(map, point.x(), point.y()))
         return;
-    XTemp = point.x();
-    YTemp = point.y();
-    const locmap::Degrees d = locmap::PointToDegrees(map, point.x(), point.y());
-    ShowDegrees(d);
-    oldlat = d.lat;
-    oldlon = d.lon;
-    oldnorth = d.north;
-    oldwest = d.west;
+    marker = point;
+    chosen = locmap::PointToDegrees(map, point.x(), point.y());
+    ShowDegrees(chosen);
     previewing = false;
-    NewCursorPos(false);
+    MapFrame->update();
 }
 
-void LocationDlg::ChildNotify(int id)
+void LocationDlg::FieldsChanged()
 {
-    switch (id)
-    {
-    case 3408:
-        West->setChecked(true);
-        East->setChecked(false);
-        break;
-    case 3409:
-        East->setChecked(true);
-        West->setChecked(false);
-        break;
-    case 3411:
-        North->setChecked(true);
-        South->setChecked(false);
-        break;
-    case 3412:
-        South->setChecked(true);
-        North->setChecked(false);
-        break;
-    default:
-        break;
-    }
-    TakeChosen();
+    chosen = FieldDegrees();
     previewing = false;
-    NewCursorPos(true);
+    PlaceMarker();
 }
 
-void LocationDlg::NewCursorPos(bool NewValue)
+void LocationDlg::PlaceMarker()
 {
-    if (Bitmap && NewValue)
+    if (!worldMap.isNull())
     {
         const QRect f = FrameRect();
-        map = locmap::MapRectFor(f.x(), f.y(), f.width(), f.height(), Bitmap->Width(),
-                                 Bitmap->Height());
-        const locmap::Point marker = locmap::DegreesToMarker(
-            map, locmap::Degrees{static_cast<int>(LatDegree->GetNumber()), North->isChecked(),
-                                 static_cast<int>(LonDegree->GetNumber()), West->isChecked()});
-        XTemp = marker.x;
-        YTemp = marker.y;
+        map = locmap::MapRectFor(f.x(), f.y(), f.width(), f.height(), worldMap.width(),
+                                 worldMap.height());
+        const locmap::Point p = locmap::DegreesToMarker(map, FieldDegrees());
+        marker = QPoint(p.x, p.y);
     }
     MapFrame->update();
 }
 
-bool LocationDlg::StoreValues()
+void LocationDlg::CmOk()
 {
     const locmap::Fields fields{
         LonDegree->GetNumber(), LonMinute->GetNumber(), LonSecond->GetNumber(),
         LatDegree->GetNumber(), LatMinute->GetNumber(), LatSecond->GetNumber(),
         North->isChecked(),     West->isChecked(),      GMT->isChecked()};
-    return locmap::StoreLocation(fields, *Values);
-}
-
-void LocationDlg::CmOk()
-{
-    if (StoreValues())
+    if (locmap::StoreLocation(fields, location))
         CloseWindow(QDialog::Accepted);
 }
 

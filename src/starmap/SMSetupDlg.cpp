@@ -26,8 +26,8 @@ QLabel* Static(const char* text, QWidget* parent)
 }
 } // namespace
 
-SMSetupDlg::SMSetupDlg(QWidget* parent, SMSetup* V, int resId, bool8* planets, bool8* names)
-    : platform::Dialog(parent, resId), Values(V), Planets(planets), Names(names)
+SMSetupDlg::SMSetupDlg(QWidget* parent, const StarMapOptions& given, int resId)
+    : platform::Dialog(parent, resId), options(given)
 {
     setWindowTitle(QStringLiteral("Star Map Setup"));
     auto* title = new QLabel(this);
@@ -52,8 +52,6 @@ SMSetupDlg::SMSetupDlg(QWidget* parent, SMSetup* V, int resId, bool8* planets, b
         boxes->addWidget(Box(i));
     boxes->addWidget(chbPlanets);
     boxes->addWidget(chbNames);
-    chbPlanets->setVisible(Planets != nullptr);
-    chbNames->setVisible(Names != nullptr);
 
     auto* limit = new QGroupBox(QStringLiteral(" Limiting Magnitude : "), this);
     sbMagn = new QScrollBar(Qt::Horizontal, limit);
@@ -72,8 +70,7 @@ SMSetupDlg::SMSetupDlg(QWidget* parent, SMSetup* V, int resId, bool8* planets, b
     connect(sbMagn, &QScrollBar::valueChanged, this, [this] { sbChange(); });
     connect(sbMagn, &QScrollBar::sliderMoved, this, [this] { sbChange(); });
 
-    QHBoxLayout* const buttons =
-        MakeOkCancelHelp([this] { CmOk(); }, [this] { CmHelp(); }).Row();
+    QHBoxLayout* const buttons = MakeOkCancelHelp([this] { CmOk(); }, [this] { CmHelp(); }).Row();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(title, 0, Qt::AlignHCenter);
     layout->addWidget(show);
@@ -90,10 +87,10 @@ QCheckBox* SMSetupDlg::Box(int index) const
 void SMSetupDlg::SetupWindow()
 {
     for (int i = 0; i < 5; ++i)
-        Box(i)->setChecked(Values->Check[i] != 0);
-    chbPlanets->setChecked(Planets && *Planets != 0);
-    chbNames->setChecked(Names && *Names != 0);
-    const float limit = Values->SelectMagn;
+        Box(i)->setChecked(options.layers.Check[i] != 0);
+    chbPlanets->setChecked(options.planets != 0);
+    chbNames->setChecked(options.names != 0);
+    const float limit = options.layers.SelectMagn;
     const int position = magnitude::PositionOf(limit);
     {
         // The label is set from the stored limit below, not from the position.
@@ -113,20 +110,13 @@ void SMSetupDlg::sbChange()
     txtMagn->setText(QString::fromStdString(magnitude::LabelOfPosition(sbMagn->sliderPosition())));
 }
 
-void SMSetupDlg::StoreValues()
-{
-    for (int i = 0; i < 5; ++i)
-        Values->Check[i] = Box(i)->isChecked() ? 1 : 0;
-    if (Planets)
-        *Planets = chbPlanets->isChecked() ? 1 : 0;
-    if (Names)
-        *Names = chbNames->isChecked() ? 1 : 0;
-    Values->SelectMagn = magnitude::ReadLabel(txtMagn->text().toStdString());
-}
-
 void SMSetupDlg::CmOk()
 {
-    StoreValues();
+    for (int i = 0; i < 5; ++i)
+        options.layers.Check[i] = Box(i)->isChecked() ? 1 : 0;
+    options.planets = chbPlanets->isChecked() ? 1 : 0;
+    options.names = chbNames->isChecked() ? 1 : 0;
+    options.layers.SelectMagn = magnitude::ReadLabel(txtMagn->text().toStdString());
     CloseWindow(QDialog::Accepted);
 }
 

@@ -1,6 +1,5 @@
-// The Star Map options dialog: the globe's layers, the transparent sphere and the limiting
-// magnitude. It edits the record in place, only when closed with OK. The planets' and the
-// names' layers are offered when their bytes are given.
+// The Star Map options dialog: the globe's layers, the transparent sphere, the planets, the
+// names and the limiting magnitude. It takes the options and gives back what OK stored.
 #pragma once
 
 #include "model/Config.h"
@@ -10,24 +9,31 @@ class QCheckBox;
 class QLabel;
 class QScrollBar;
 
+// The options the dialog edits.
+struct StarMapOptions
+{
+    SMSetup layers;
+    bool8 planets;
+    bool8 names;
+};
+
 class SMSetupDlg : public platform::Dialog
 {
     Q_OBJECT
 public:
-    SMSetupDlg(QWidget* parent, SMSetup* V, int resId = 13, bool8* planets = nullptr,
-               bool8* names = nullptr);
+    SMSetupDlg(QWidget* parent, const StarMapOptions& options, int resId = 13);
 
     // The five boxes from Check[0..4] and the planets' and names' boxes from their bytes; the
     // scroll bar 0..140 at the stored limit and the label with the limit.
     void SetupWindow() override;
     // The label follows the scroll bar.
     void sbChange();
-    // Check[i] := box i checked; SelectMagn := the number the label shows.
-    void StoreValues();
+    // Check[i] := box i checked; SelectMagn := the number the label shows; closes the dialog.
     void CmOk();
     void CmHelp();
+    // The options as given, or as OK stored them.
+    const StarMapOptions& Options() const { return options; }
 
-    SMSetup* Values;
     QCheckBox* chbConstLines;
     QCheckBox* chbCoordGrid;
     QCheckBox* chbNGCMess;
@@ -35,12 +41,11 @@ public:
     QCheckBox* chbTransparent;
     QCheckBox* chbPlanets;
     QCheckBox* chbNames;
-    bool8* Planets;
-    bool8* Names;
     QScrollBar* sbMagn;
     QLabel* txtMagn;
 
 private:
+    StarMapOptions options;
     // The boxes in the order of Check[].
     QCheckBox* Box(int index) const;
 };

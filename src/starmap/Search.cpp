@@ -59,12 +59,6 @@ std::string CollapseSpaces(std::string_view text)
     return out == " " ? std::string() : out;
 }
 
-void UpperCase(char* text)
-{
-    for (; *text; ++text)
-        *text = Upper(*text);
-}
-
 std::string SearchKey(std::string_view text)
 {
     std::string key;
@@ -85,15 +79,11 @@ bool StarNameMatches(const StarDB& record, std::string_view text)
     return !key.empty() && nameKey.compare(0, key.size(), key) == 0;
 }
 
-int FindStarRecord(std::FILE* f, int start, int limit, std::string_view text)
+int FindStarRecord(const std::vector<StarDB>& records, int start, std::string_view text)
 {
-    if (start < 0 || start >= limit ||
-        std::fseek(f, static_cast<long>(start) * static_cast<long>(sizeof(StarDB)), SEEK_SET) != 0)
-        return -1;
-    StarDB record;
-    for (int i = start; i < limit && std::fread(&record, sizeof record, 1, f) == 1; ++i)
-        if (StarNameMatches(record, text))
-            return i;
+    for (size_t i = static_cast<size_t>(std::max(start, 0)); i < records.size(); ++i)
+        if (StarNameMatches(records[i], text))
+            return static_cast<int>(i);
     return -1;
 }
 
@@ -108,14 +98,11 @@ int ConstellationOf(std::string_view text, int first)
     return kNoConstellation;
 }
 
-int FirstRecordOf(std::FILE* f, int c, int limit)
+int FirstRecordOf(const std::vector<StarDB>& records, int c)
 {
-    if (std::fseek(f, 0, SEEK_SET) != 0)
-        return -1;
-    StarDB record;
-    for (int i = 0; i < limit && std::fread(&record, sizeof record, 1, f) == 1; ++i)
-        if (record.NumConst == c)
-            return i;
+    for (size_t i = 0; i < records.size(); ++i)
+        if (records[i].NumConst == c)
+            return static_cast<int>(i);
     return -1;
 }
 

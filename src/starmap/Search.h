@@ -7,9 +7,9 @@
 #include "starmap/StarRecord.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace search
 {
@@ -19,9 +19,6 @@ constexpr size_t kMaxSearchText = 254;
 // The search dialog's copy of the typed text: at most kMaxSearchText characters, every run of
 // spaces reduced to one. A text that is then a single space counts as nothing typed: "".
 std::string CollapseSpaces(std::string_view text);
-
-// Upper-cases the ASCII letters of the NUL-terminated `text` in place.
-void UpperCase(char* text);
 
 // The form in which every search compares a text: blanks (spaces and tabs) dropped, ASCII
 // letters upper-cased. " ngc  224 " gives "NGC224"; a text of blanks gives "".
@@ -33,10 +30,8 @@ std::string SearchKey(std::string_view text);
 // all-blank text.
 bool StarNameMatches(const StarDB& record, std::string_view text);
 
-// Reads StarDB records from `f`, starting with record `start` and ending before record `limit`,
-// and returns the index of the first whose name matches `text`; -1 when none does or the
-// records cannot be read.
-int FindStarRecord(std::FILE* f, int start, int limit, std::string_view text);
+// The index of the first record from `start` on whose name matches `text`; -1 when none does.
+int FindStarRecord(const std::vector<StarDB>& records, int start, std::string_view text);
 
 // Constellation numbers for an abbreviation.
 constexpr int kWrongLength = -1; // the text is not three characters long
@@ -47,9 +42,8 @@ constexpr int kNoConstellation = 0;
 // kNoConstellation when no abbreviation matches.
 int ConstellationOf(std::string_view text, int first = 1);
 
-// Index of the first record of `f` (read from its start, at most `limit` records) with
-// constellation number `c`; -1 when there is none.
-int FirstRecordOf(std::FILE* f, int c, int limit);
+// The index of the first record of constellation number `c`; -1 when there is none.
+int FirstRecordOf(const std::vector<StarDB>& records, int c);
 
 // A deep-sky search: a Messier number ("M31", "m31") or an NGC number ("NGC224", any case).
 struct ObjectQuery
@@ -77,4 +71,31 @@ bool ObjectMatches(const ObjectQuery& query, const NGCMessDB& record);
 // found.
 constexpr int kNoSolObject = -1;
 int SolObjectOf(std::string_view text);
+
+// What the Find dialog asks for.
+enum class Kind : uint8_t
+{
+    None, // cancelled, or no name typed
+    Star,
+    Constellation,
+    DeepSky,
+    SolarObject
+};
+
+// The Find dialog's answer: the kind of object and the name typed, runs of spaces made one.
+struct Query
+{
+    Kind kind = Kind::None;
+    std::string text;
+};
+
+// The search the Find dialog started and Find Next continues.
+struct SearchState
+{
+    Kind kind = Kind::None;
+    std::string text;    // as typed, runs of spaces made one
+    int lastIndex = -1;  // the last star found; past the stars: the planets (StarCount + k)
+    bool active = false; // a search was started and not ended
+    bool more = false;   // Find Next may find another star
+};
 } // namespace search

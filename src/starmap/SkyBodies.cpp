@@ -66,29 +66,30 @@ int SkyPlanetOf(const char* key)
     return -1;
 }
 
-MoonDisc ComputeMoonDisc(double k, double limbX, double limbY)
+std::vector<ScreenVector> LitOutline(double k, double limbX, double limbY, int samples)
 {
-    MoonDisc disc{};
+    samples = std::max(samples, 2);
     const double length = std::hypot(limbX, limbY);
     const double ux = length > 0 ? limbX / length : 1.0;
     const double uy = length > 0 ? limbY / length : 0.0;
     const double c = 1.0 - 2.0 * std::clamp(std::isfinite(k) ? k : 0.0, 0.0, 1.0);
-    constexpr double kRadius = kMoonDiscSize / 2.0;
-    for (int row = 0; row < kMoonDiscSize; ++row)
-        for (int col = 0; col < kMoonDiscSize; ++col)
-        {
-            // Pixel centres, in disc radii from the disc's centre.
-            const double x = (col + 0.5 - kRadius) / kRadius;
-            const double y = (row + 0.5 - kRadius) / kRadius;
-            if (x * x + y * y > 1.0)
-                continue;
-            const double u = x * ux + y * uy;
-            const double v = -x * uy + y * ux;
-            const bool lit = u > c * std::sqrt(std::max(0.0, 1.0 - v * v));
-            disc[static_cast<size_t>(row * kMoonDiscSize + col)] =
-                lit ? DiscPixel::Lit : DiscPixel::Dark;
-        }
-    return disc;
+    std::vector<ScreenVector> outline;
+    outline.reserve(2 * static_cast<size_t>(samples));
+    // (u, v) in the limb's frame to the screen: u along (ux, uy), v across it.
+    const auto add = [&](double u, double v) {
+        outline.push_back({u * ux - v * uy, u * uy + v * ux});
+    };
+    for (int i = 0; i < samples; ++i)
+    {
+        const double a = sky::kPi * (-0.5 + static_cast<double>(i) / (samples - 1));
+        add(std::cos(a), std::sin(a));
+    }
+    for (int i = 0; i < samples; ++i)
+    {
+        const double a = sky::kPi * (0.5 - static_cast<double>(i) / (samples - 1));
+        add(c * std::cos(a), std::sin(a));
+    }
+    return outline;
 }
 
 ScreenVector DirectionOfPositionAngle(double pa, ScreenVector north, ScreenVector east)

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <cstdio>
+#include <vector>
 
 namespace skybodies
 {
@@ -52,29 +53,23 @@ int SkyPlanetOf(const char* key);
 // close enough together that a planet, always near the ecliptic, is mostly named right.
 const char* ConstellationNear(const Stars* stars, int count, float ra, float dec);
 
-// One pixel of the Moon's 9 x 9 disc.
-enum class DiscPixel : uint8_t
-{
-    Outside,
-    Lit,
-    Dark
-};
+// The Moon's disc: kMoonDiscSize pixels across, its lit part drawn over its dark part.
 constexpr int kMoonDiscSize = 9;
-using MoonDisc = std::array<DiscPixel, kMoonDiscSize * kMoonDiscSize>; // row by row
 
-// The disc for illuminated fraction `k` (0..1) with the bright limb toward the screen
-// direction (limbX, limbY) (y downward; any length but 0). A pixel (u along the limb
-// direction, v across it, both in disc radii) is lit when u > (1 - 2k) sqrt(1 - v^2): the
-// terminator is the half-ellipse whose lit area is k of the disc (Meeus, ch. 48).
-MoonDisc ComputeMoonDisc(double k, double limbX, double limbY);
-
-// The screen direction of position angle `pa` (degrees, from the north through the east)
-// from screen vectors that point north and east at the body.
+// The outline of the lit part of a disc of radius 1 centred at the origin, for illuminated
+// fraction `k` (0..1) with the bright limb toward the screen direction (limbX, limbY) (y
+// downward; any length but 0): the limb's half circle, then back along the terminator, the
+// half ellipse u = (1 - 2k) sqrt(1 - v^2) (u along the limb direction, v across it), whose lit
+// area is k of the disc (Meeus, ch. 48). `samples` points on each half (>= 2).
 struct ScreenVector
 {
     double x;
     double y;
 };
+std::vector<ScreenVector> LitOutline(double k, double limbX, double limbY, int samples);
+
+// The screen direction of position angle `pa` (degrees, from the north through the east)
+// from screen vectors that point north and east at the body.
 ScreenVector DirectionOfPositionAngle(double pa, ScreenVector north, ScreenVector east);
 
 // The centre of each constellation's figure: the normalised mean of the unit vectors of its

@@ -1,7 +1,6 @@
 #include "starmap/SmallCard.h"
 
 #include "model/NumFormat.h"
-#include "model/ViewHost.h"
 #include "platform/Bitmaps.h"
 #include "platform/PictureExport.h"
 #include "starmap/ConstName.h"
@@ -75,7 +74,7 @@ std::string Format(const char* format, const std::string& text)
 
 // ---- the star ----
 
-StarSmDlg::StarSmDlg(QWidget* parent, QPoint* point, StarDB* star, int resId)
+StarSmDlg::StarSmDlg(QWidget* parent, QPoint* point, const StarDB& star, int resId)
     : SmallCardDlg(parent, point, resId, 1207, 4009), Star(star)
 {
     setWindowTitle(QStringLiteral("Star"));
@@ -92,9 +91,7 @@ StarSmDlg::StarSmDlg(QWidget* parent, QPoint* point, StarDB* star, int resId)
 
 void StarSmDlg::Fill()
 {
-    if (!Star)
-        return;
-    const StarDB& s = *Star;
+    const StarDB& s = Star;
     const int k = s.NumConst;
     const bool known = k >= 1 && k <= kConstellationCount;
     const std::string abbrev = known ? ConstName[2 * (k - 1) + 1] : "---";
@@ -114,7 +111,7 @@ void StarSmDlg::Fill()
 
 // ---- the deep-sky object ----
 
-NGCMessSmDlg::NGCMessSmDlg(QWidget* parent, QPoint* point, NGCMessDB* ngcm, int resId)
+NGCMessSmDlg::NGCMessSmDlg(QWidget* parent, QPoint* point, const NGCMessDB& ngcm, int resId)
     : SmallCardDlg(parent, point, resId, 1212, 4206), NGCM(ngcm)
 {
     setWindowTitle(QStringLiteral("NGC / Messier"));
@@ -131,9 +128,7 @@ NGCMessSmDlg::NGCMessSmDlg(QWidget* parent, QPoint* point, NGCMessDB* ngcm, int 
 
 void NGCMessSmDlg::Fill()
 {
-    if (!NGCM)
-        return;
-    const NGCMessDB& o = *NGCM;
+    const NGCMessDB& o = NGCM;
     NGCName->setText(QStringLiteral("NGC%1").arg(static_cast<unsigned>(o.NGC)));
     // 0 is the catalogue's "no Messier number" (NGC 104 has none): no "M0".
     MessName->setText(o.Messier ? QStringLiteral("M%1").arg(static_cast<unsigned>(o.Messier))
@@ -185,12 +180,12 @@ SunSmDlg::SunSmDlg(QWidget* parent, QPoint* point, float ra, float dec, int resI
 }
 
 MoonSmDlg::MoonSmDlg(QWidget* parent, QPoint* point, float ra, float dec,
-                     const sky::MoonPlace* phase, int resId)
-    : SkyBodySmDlg(parent, point, ra, dec, resId, 1210, 4011, "Moon", "---", "Satellite of Earth")
+                     std::optional<sky::MoonPlace> phase, int resId)
+    : SkyBodySmDlg(parent, point, ra, dec, resId, 1210, 4011, "Moon", "---", "Satellite of Earth"),
+      moon(phase)
 {
-    if (!phase)
+    if (!moon)
         return;
-    moon = *phase;
     Phase = AddRow("Phase", 4012);
     Age = AddRow("Age (days)", 4013);
     Lit = AddRow("Illuminated", 4014);

@@ -12,10 +12,10 @@ class StarSmDlg : public SmallCardDlg
 {
     Q_OBJECT
 public:
-    StarSmDlg(QWidget* parent, QPoint* point, StarDB* star, int resId = 23);
+    StarSmDlg(QWidget* parent, QPoint* point, const StarDB& star, int resId = 23);
     void Fill() override;
 
-    StarDB* Star;
+    StarDB Star;
     QLabel* Name;
     QLabel* NameKind;
     QLabel* Design;
@@ -31,10 +31,10 @@ class NGCMessSmDlg : public SmallCardDlg
 {
     Q_OBJECT
 public:
-    NGCMessSmDlg(QWidget* parent, QPoint* point, NGCMessDB* ngcm, int resId = 28);
+    NGCMessSmDlg(QWidget* parent, QPoint* point, const NGCMessDB& ngcm, int resId = 28);
     void Fill() override;
 
-    NGCMessDB* NGCM;
+    NGCMessDB NGCM;
     QLabel* NGCName;
     QLabel* MessName;
     QLabel* Size;
@@ -84,7 +84,7 @@ class MoonSmDlg : public SkyBodySmDlg
     Q_OBJECT
 public:
     MoonSmDlg(QWidget* parent, QPoint* point, float ra, float dec,
-              const sky::MoonPlace* phase = nullptr, int resId = 26);
+              std::optional<sky::MoonPlace> phase = std::nullopt, int resId = 26);
     void Fill() override;
 
     QLabel* Phase = nullptr;

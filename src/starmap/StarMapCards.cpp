@@ -1,116 +1,49 @@
-// The Star Map's object cards: the marker at the click, then the card of the star, deep-sky
-// object, Sun, Moon or planet that was hit.
-#include "platform/Files.h"
-#include "starmap/ConstName.h"
+// The Star Map's object cards: a right click on the stopped globe opens the card of every
+// object whose mark it hits, with the marker at the click while the card is open.
 #include "starmap/SmallCard.h"
-#include "starmap/StarMap.h"
+#include "starmap/StarMapView.h"
 
-#include <cmath>
-#include <cstdio>
-
-namespace
+void StarMapView::OpenCardsAt(QPoint point)
 {
-
-// Reads record `index` of `path` into `record`; false when the file cannot be opened or the
-// record is not there.
-template <class Record> bool ReadRecord(const char* path, int index, Record& record)
-{
-    if (index < 0)
-        return false;
-    std::FILE* f = platform::OpenFile(path, "rb");
-    if (!f)
-        return false;
-    const bool ok =
-        std::fseek(f, static_cast<long>(index) * static_cast<long>(sizeof record), SEEK_SET) == 0 &&
-        std::fread(&record, sizeof record, 1, f) == 1;
-    std::fclose(f);
-    return ok;
+    if (playing || !entered)
+        return;
+    for (const skyframe::Hit& hit : skyframe::HitsAt(Frame(), point.x(), point.y()))
+        OpenCard(hit, point);
 }
 
-} // namespace
-
-void StarMap::SmStarCard(QPoint point, int index)
+void StarMapView::OpenCard(const skyframe::Hit& hit, QPoint point)
 {
-    MarkObject(canvas, point);
-    host.Present();
-    StarDB star{};
-    if (ReadRecord(kStarsFile, index, star))
+    cardMarker = point;
+    update();
+    const SkyBodies& bodies = starmap.Bodies();
+    const auto run = [](SmallCardDlg&& card) { card.Execute(); };
+    switch (hit.kind)
     {
-        StarSmDlg card(host.Window(), &point, &star);
-        card.Execute();
-    }
-}
-
-void StarMap::SmNGCMess(QPoint point, int index)
-{
-    MarkObject(canvas, point);
-    host.Present();
-    NGCMessDB object{};
-    if (ReadRecord(kNgcMessFile, index, object))
+    case skyframe::Kind::Sun:
+        run(SunSmDlg(this, &point, static_cast<float>(bodies.sun.ra),
+                     static_cast<float>(bodies.sun.dec)));
+        break;
+    case skyframe::Kind::Moon:
+        run(MoonSmDlg(this, &point, static_cast<float>(bodies.moon.ra),
+                      static_cast<float>(bodies.moon.dec), bodies.moonPlace));
+        break;
+    case skyframe::Kind::Planet:
     {
-        NGCMessSmDlg card(host.Window(), &point, &object);
-        card.Execute();
+        const PlanetOnSky& p = bodies.planets[static_cast<size_t>(hit.index)];
+        run(SkyPlanetSmDlg(this, &point,
+                           skybodies::kSkyPlanets[static_cast<size_t>(hit.index)].name, p.magnitude,
+                           p.distance,
+                           skybodies::ConstellationNear(catalogue.stars.data(),
+                                                        catalogue.StarCount(), p.ra, p.dec)));
+        break;
     }
-}
-
-void StarMap::SmSunCard(QPoint point)
-{
-    MarkObject(canvas, point);
-    host.Present();
-    SunSmDlg card(host.Window(), &point, static_cast<float>(-tSol[0]), static_cast<float>(Dec[0]));
-    card.Execute();
-}
-
-void StarMap::SmMoonCard(QPoint point)
-{
-    MarkObject(canvas, point);
-    host.Present();
-    MoonSmDlg card(host.Window(), &point, static_cast<float>(-tSol[1]), static_cast<float>(Dec[1]),
-                   &MoonPlace);
-    card.Execute();
-}
-
-void StarMap::SmPlanetCard(QPoint point, int k)
-{
-    MarkObject(canvas, point);
-    host.Present();
-    const SkyPlanet& p = Planet[k];
-    SkyPlanetSmDlg card(host.Window(), &point, skybodies::kSkyPlanets[static_cast<size_t>(k)].name,
-                        p.Magnitude, p.Distance,
-                        skybodies::ConstellationNear(Star, StarCount, p.RA, p.Dec));
-    card.Execute();
-}
-
-bool StarMap::OpenCardsAt(QPoint point)
-{
-    bool hit = false;
-    if (FlagSol[0] && HitsMark(point, XSol[0], YSol[0]))
-    {
-        hit = true;
-        SmSunCard(point);
+    case skyframe::Kind::DeepSky:
+        run(NGCMessSmDlg(this, &point, catalogue.deepSkyRecords[static_cast<size_t>(hit.index)]));
+        break;
+    case skyframe::Kind::Star:
+        run(StarSmDlg(this, &point, catalogue.starRecords[static_cast<size_t>(hit.index)]));
+        break;
     }
-    if (FlagSol[1] && HitsMark(point, XSol[1], YSol[1]))
-    {
-        hit = true;
-        SmMoonCard(point);
-    }
-    for (int k = 0; k < skybodies::kSkyPlanetCount; ++k)
-        if (Planet[k].Drawn && HitsMark(point, Planet[k].X, Planet[k].Y))
-        {
-            hit = true;
-            SmPlanetCard(point, k);
-        }
-    for (int i = 0; i < NgcMessCount; ++i)
-        if (NgcMess[i].Flag && HitsMark(point, NgcMess[i].X, NgcMess[i].Y))
-        {
-            hit = true;
-            SmNGCMess(point, i);
-        }
-    for (int i = 0; i < StarCount; ++i)
-        if (Star[i].Flag && HitsMark(point, Star[i].X, Star[i].Y))
-        {
-            hit = true;
-            SmStarCard(point, i);
-        }
-    return hit;
+    cardMarker.reset();
+    update();
 }

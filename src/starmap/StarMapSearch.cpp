@@ -1,309 +1,214 @@
 // The Star Map's Search menu: a star by name (and the next one with F7), a constellation by
-// its abbreviation, a deep-sky object by its Messier or NGC number, the Sun and the Moon. A
-// found object above the horizon gets its card at its place on the globe; a constellation is
-// drawn in red; anything below the horizon is reported.
-#include "platform/Files.h"
+// its abbreviation, a deep-sky object by its Messier or NGC number, the Sun, the Moon and the
+// planets. A found object above the horizon gets its card at its place on the globe; a
+// constellation is drawn in red until the sky next changes; anything below the horizon is
+// reported.
 #include "platform/MessageBox.h"
-#include "starmap/ConstBlocks.h"
 #include "starmap/FindDlg.h"
-#include "starmap/Globe.h"
-#include "starmap/Search.h"
-#include "starmap/StarMap.h"
+#include "starmap/StarMapView.h"
 
-#include <cmath>
 #include <cstdio>
 #include <string>
-#include <vector>
 
 namespace
 {
-constexpr platform::Rgb kHighlightRed = platform::RGB(255, 0, 0);
-
-QPoint ScreenPoint(uint16_t x, uint16_t y)
+QPoint PixelOf(const skyframe::Place& at)
 {
-    return QPoint(globe::DrawCoord(x), globe::DrawCoord(y));
-}
-
-// Where deep-sky object `o` stands on the globe now, and whether it is on the visible side.
-// The deep-sky pass leaves an object fainter than the limiting magnitude (or the whole layer,
-// when it is off) where it was last drawn, so the search places the object itself, exactly as
-// that pass would.
-bool LocateNgcMess(const StarMap& w, const Setup& values, const NgcMessObj& o, QPoint& at)
-{
-    const globe::View view{w.XCenter, w.YCenter, w.r, w.lat, w.latCos, w.latSin};
-    const globe::GlobePlace p =
-        globe::PlaceOnGlobe(view, w.t + o.RA, o.Dec, values.SMValues.Check[4] != 0);
-    at = ScreenPoint(p.x, p.y);
-    return p.visible;
+    return QPoint(at.X(), at.Y());
 }
 } // namespace
 
-void StarMap::CmFind()
+void StarMapView::Find()
 {
-    {
-        FindDlg dlg(host.Window(), SearchString, &SearchItem);
-        dlg.Execute();
-    }
-    if (SearchItem == 0)
-    {
-        Search = false;
+    FindDlg dlg(this);
+    const search::Query query = dlg.Execute() == QDialog::Accepted ? dlg.Result() : search::Query{};
+    search = search::SearchState{query.kind, query.text};
+    if (query.kind == search::Kind::None)
         return;
-    }
-    Search = true;
-    NoMore = false;
-    if (SearchItem != 1)
-        NoMore = true;
-    CmStStop();
-    ShowStarMap();
-    // With their layer hidden the Sun and the Moon are placed for the search as well, so that a
-    // card opens where they are now and not where they were when the layer was last drawn.
-    if (SearchItem == 4 && !Values.SMValues.Check[3])
-        DrawSolObj();
-    host.Present();
-    switch (SearchItem)
+    search.active = true;
+    search.more = query.kind == search::Kind::Star;
+    Stop();
+    highlight.clear();
+    update();
+    switch (query.kind)
     {
-    case 1:
+    case search::Kind::Star:
         if (!FindStar(0) && !FindPlanetAfter(-1))
         {
-            platform::InfoBox(host.Window(), "The Star was not found");
-            NoMore = true;
+            platform::InfoBox(this, "The Star was not found");
+            search.more = false;
         }
         break;
-    case 2:
-        if (!FindConst(1))
-            platform::InfoBox(host.Window(), "The Constellation was not found");
-        // The red lines stay until the next frame.
-        host.Present();
-        return;
-    case 3:
-        // An unreadable catalogue ends the search without a word.
-        if (!FindNGCMessObj())
-            return;
+    case search::Kind::Constellation:
+        if (!FindConstellation())
+            platform::InfoBox(this, "The Constellation was not found");
+        break;
+    case search::Kind::DeepSky:
+        FindDeepSky();
         break;
     default:
-        FindSolObj();
+        FindSolarObject();
         break;
     }
-    host.BlackOut();
-    ForgetHiddenLayers();
-    ShowStarMap();
 }
 
-void StarMap::CmFindNext()
+void StarMapView::FindNext()
 {
     // Find Next is enabled only while a star search has more to find.
-    if (SearchItem != 1 || !Search || NoMore)
+    if (search.kind != search::Kind::Star || !search.active || !search.more)
         return;
-    CmStStop();
-    ShowStarMap();
-    host.Present();
-    // The stars' matches first, then the planets' (LastIndex past the stars).
-    const bool found = LastIndex < StarCount
-                           ? FindStar(static_cast<uint16_t>(LastIndex + 1)) || FindPlanetAfter(-1)
-                           : FindPlanetAfter(LastIndex - StarCount);
+    Stop();
+    // The stars' matches first, then the planets' (lastIndex past the stars).
+    const int stars = catalogue.StarCount();
+    const bool found = search.lastIndex < stars
+                           ? FindStar(search.lastIndex + 1) || FindPlanetAfter(-1)
+                           : FindPlanetAfter(search.lastIndex - stars);
     if (!found)
     {
-        platform::InfoBox(host.Window(), "No more stars with search name");
-        NoMore = true;
+        platform::InfoBox(this, "No more stars with search name");
+        search.more = false;
     }
-    if (NoMore)
-        Search = false;
-    host.BlackOut();
-    ShowStarMap();
+    if (!search.more)
+        search.active = false;
 }
 
-bool StarMap::FindStar(uint16_t Index)
+bool StarMapView::FindStar(int start)
 {
-    std::FILE* f = platform::OpenFile(kStarsFile, "rb");
-    if (!f)
-        return false;
-    search::UpperCase(SearchString);
-    // Only the stars the view holds have a place on the globe.
-    const int i = search::FindStarRecord(f, Index, StarCount, SearchString);
-    std::fclose(f);
+    const int i = search::FindStarRecord(catalogue.starRecords, start, search.text);
     if (i < 0)
         return false;
-    if (Star[i].Flag)
-        SmStarCard(ScreenPoint(Star[i].X, Star[i].Y), i);
+    const skyframe::Place& at = Frame().stars[static_cast<size_t>(i)];
+    if (at.visible)
+        OpenCard({skyframe::Kind::Star, i}, PixelOf(at));
     else
-        platform::InfoBox(host.Window(), "The Star is below the horizon");
-    LastIndex = static_cast<uint16_t>(i);
+        platform::InfoBox(this, "The Star is below the horizon");
+    search.lastIndex = i;
     return true;
 }
 
-bool StarMap::FindConst(uint16_t Index)
+bool StarMapView::FindConstellation()
 {
-    std::FILE* f = platform::OpenFile(kStarsFile, "rb");
-    if (!f)
-        return false;
-    search::UpperCase(SearchString);
-    const int c = search::ConstellationOf(SearchString, Index);
+    const int c = search::ConstellationOf(search.text, 1);
     if (c == search::kWrongLength)
     {
-        std::fclose(f);
-        platform::MessageBox(host.Window(), "The name of Constellation must content 3 symbols !!!",
+        platform::MessageBox(this, "The name of Constellation must content 3 symbols !!!",
                              platform::kCaptionInfo, platform::MB_ICONSTOP);
         return true;
     }
-    if (c == search::kNoConstellation)
-    {
-        std::fclose(f);
+    const int first =
+        c == search::kNoConstellation ? -1 : search::FirstRecordOf(catalogue.starRecords, c);
+    if (first < 0)
         return false;
-    }
-    const int b = search::FirstRecordOf(f, c, StarCount);
-    std::fclose(f);
-    if (b >= 0)
-    {
-        const constblocks::Block block = constblocks::BlockAt(Star, StarCount, b);
-        std::vector<constblocks::Link> links;
-        constblocks::AppendBlockLinks(Star, block, links);
-        // A figure mostly below the horizon is reported as below it rather than shown by a stray
-        // line or two at the rim.
-        int above = 0;
-        for (int s = block.first; s < block.end; ++s)
-            above += Star[s].Flag ? 1 : 0;
-        if (2 * above < block.end - block.first)
-            links.clear();
-        canvas.SetPen(kHighlightRed);
-        bool drawn = false;
+    const skyframe::Places& at = Frame();
+    const constblocks::Block block =
+        constblocks::BlockAt(catalogue.stars.data(), catalogue.StarCount(), first);
+    std::vector<constblocks::Link> links;
+    constblocks::AppendBlockLinks(catalogue.stars.data(), block, links);
+    // A figure mostly below the horizon is reported as below it rather than shown by a stray
+    // line or two at the rim.
+    int above = 0;
+    for (int s = block.first; s < block.end; ++s)
+        above += at.stars[static_cast<size_t>(s)].visible ? 1 : 0;
+    if (2 * above >= block.end - block.first)
         for (const constblocks::Link& link : links)
-        {
-            const Stars& from = Star[link.from];
-            const Stars& to = Star[link.to];
-            if (from.Flag && to.Flag)
-            {
-                canvas.MoveTo(globe::DrawCoord(from.X), globe::DrawCoord(from.Y));
-                canvas.LineTo(globe::DrawCoord(to.X), globe::DrawCoord(to.Y));
-                drawn = true;
-            }
-        }
-        for (int s = block.first; s < block.end; ++s)
-            if (drawn && Star[s].Flag)
-                DrawStarMark(Star[s]);
-        host.Present();
-        if (!drawn)
-            platform::InfoBox(host.Window(), "The Constellation is below the horizon");
-    }
-    LastIndex = static_cast<uint16_t>(2 * c - 1);
+            if (at.stars[link.from].visible && at.stars[link.to].visible)
+                highlight.push_back(link);
+    update();
+    if (highlight.empty())
+        platform::InfoBox(this, "The Constellation is below the horizon");
     return true;
 }
 
-bool StarMap::FindNGCMessObj()
+void StarMapView::FindDeepSky()
 {
-    std::FILE* f = platform::OpenFile(kNgcMessFile, "rb");
-    if (!f)
-        return false;
-    search::UpperCase(SearchString);
-    const search::ObjectQuery query = search::ParseObjectQuery(SearchString);
+    const search::ObjectQuery query = search::ParseObjectQuery(search.text);
     const bool messier = query.kind == search::ObjectQuery::Kind::Messier;
     bool found = false;
-    NGCMessDB record;
-    for (int i = 0; i < NgcMessCount && std::fread(&record, sizeof record, 1, f) == 1; ++i)
+    for (size_t i = 0; i < catalogue.deepSkyRecords.size(); ++i)
     {
-        if (!search::ObjectMatches(query, record))
+        if (!search::ObjectMatches(query, catalogue.deepSkyRecords[i]))
             continue;
         found = true;
-        QPoint at;
-        if (LocateNgcMess(*this, Values, NgcMess[i], at))
-            SmNGCMess(at, i);
+        // Placed also when its layer is off or it is too faint to be drawn.
+        const skyframe::Place& at = Frame().deepSky[i];
+        if (at.visible)
+            OpenCard({skyframe::Kind::DeepSky, static_cast<int>(i)}, PixelOf(at));
         else
-            platform::InfoBox(host.Window(), messier ? "The Messier Object is below the horizon"
-                                                     : "The NGC Object is below the horizon");
+            platform::InfoBox(this, messier ? "The Messier Object is below the horizon"
+                                            : "The NGC Object is below the horizon");
     }
-    std::fclose(f);
     if (!found)
-        platform::InfoBox(host.Window(), "The Object was not found");
-    return true;
+        platform::InfoBox(this, "The Object was not found");
 }
 
-void StarMap::FindSolObj()
+void StarMapView::FindSolarObject()
 {
-    search::UpperCase(SearchString);
-    const int k = search::SolObjectOf(SearchString);
+    const int k = search::SolObjectOf(search.text);
     if (k == search::kNoSolObject)
     {
-        const std::string key = search::SearchKey(SearchString);
+        const std::string key = search::SearchKey(search.text);
         const int planet = skybodies::SkyPlanetOf(key.c_str());
-        if (planet >= 0 && Planet[planet].Known)
+        if (planet >= 0 && starmap.Bodies().planets[static_cast<size_t>(planet)].known)
             FindPlanet(planet);
-        else if (key == "PLUTO" && ReportPluto())
-            return;
-        else
-            platform::InfoBox(host.Window(), "The Object was not found");
+        else if (key != "PLUTO" || !ReportPluto())
+            platform::InfoBox(this, "The Object was not found");
         return;
     }
-    if (!FlagSol[k])
-    {
-        platform::InfoBox(host.Window(), k == 0 ? "The Sun is below the horizon"
-                                                : "The Moon is below the horizon");
-        return;
-    }
-    const QPoint at = ScreenPoint(XSol[k], YSol[k]);
-    if (k == 0)
-        SmSunCard(at);
+    // Placed also when the layer of the Sun and the Moon is off.
+    const skyframe::Place& at = k == 0 ? Frame().sun : Frame().moon;
+    if (!at.visible)
+        platform::InfoBox(this, k == 0 ? "The Sun is below the horizon"
+                                       : "The Moon is below the horizon");
     else
-        SmMoonCard(at);
+        OpenCard({k == 0 ? skyframe::Kind::Sun : skyframe::Kind::Moon, 0}, PixelOf(at));
 }
 
-bool StarMap::FindPlanetAfter(int k)
+bool StarMapView::FindPlanetAfter(int k)
 {
-    const std::string key = search::SearchKey(SearchString);
+    const std::string key = search::SearchKey(search.text);
     for (int i = k + 1; i < skybodies::kSkyPlanetCount; ++i)
-        if (Planet[i].Known && !key.empty() &&
+        if (starmap.Bodies().planets[static_cast<size_t>(i)].known && !key.empty() &&
             search::SearchKey(skybodies::kSkyPlanets[static_cast<size_t>(i)].name).rfind(key, 0) ==
                 0)
         {
             FindPlanet(i);
-            LastIndex = static_cast<uint16_t>(StarCount + i);
+            search.lastIndex = catalogue.StarCount() + i;
             return true;
         }
     return false;
 }
 
-void StarMap::FindPlanet(int k)
+void StarMapView::FindPlanet(int k)
 {
-    // Placed as the planets' pass would place it, also when its layer is off or it is fainter
-    // than the limiting magnitude, so that the card opens where it stands now.
-    const SkyPlanet& p = Planet[k];
-    const globe::View view{XCenter, YCenter, r, lat, latCos, latSin};
+    // Placed also when its layer is off or it is fainter than the limiting magnitude.
     const globe::GlobePlace at =
-        globe::PlaceOnGlobe(view, t + p.RA, p.Dec, Values.SMValues.Check[4] != 0);
+        globe::PlaceOnGlobe(starmap.View(values.SMValues.Check[4] != 0),
+                            starmap.Bodies().planets[static_cast<size_t>(k)].direction);
     if (at.visible)
-        SmPlanetCard(ScreenPoint(at.x, at.y), k);
+        OpenCard({skyframe::Kind::Planet, k}, QPoint(globe::Pixel(at.at.x), globe::Pixel(at.at.y)));
     else
-        platform::InfoBox(host.Window(), "The Planet is below the horizon");
+        platform::InfoBox(this, "The Planet is below the horizon");
 }
 
-void StarMap::ForgetHiddenLayers()
+bool StarMapView::ReportPluto()
 {
-    const auto& check = Values.SMValues.Check;
-    if (!check[2])
-        for (NgcMessObj& o : NgcMess)
-            o.Flag = false;
-    if (!check[3])
-        FlagSol[0] = FlagSol[1] = false;
-    if (!Values.Planets)
-        for (SkyPlanet& p : Planet)
-            p.Flag = p.Drawn = false;
-}
-
-bool StarMap::ReportPluto()
-{
+    const skybodies::PlanetElements& e = catalogue.planetElements;
     const size_t pluto = static_cast<size_t>(sky::Planet::Pluto);
     const size_t earth = static_cast<size_t>(sky::Planet::Earth);
-    if (!PlanetElements.usable[pluto] || !PlanetElements.usable[earth])
+    if (!e.usable[pluto] || !e.usable[earth])
         return false;
-    const sky::PlanetPlace place = sky::PlanetPlaceAt(
-        PlanetElements.elements[pluto], PlanetElements.elements[earth], SkyJulianDate);
+    const sky::PlanetPlace place =
+        sky::PlanetPlaceAt(e.elements[pluto], e.elements[earth], starmap.Bodies().julianDate);
     const double magnitude = sky::VisualMagnitude(sky::Planet::Pluto, place);
-    const char* constellation = skybodies::ConstellationNear(
-        Star, StarCount, static_cast<float>(place.RightAscension * 15.0),
-        static_cast<float>(place.Declination * sky::kDegToRad));
+    const char* constellation =
+        skybodies::ConstellationNear(catalogue.stars.data(), catalogue.StarCount(),
+                                     static_cast<float>(place.RightAscension * 15.0),
+                                     static_cast<float>(place.Declination * sky::kDegToRad));
     // Far below every limit the globe can show: a mark would claim it can be seen.
     char text[160];
     std::snprintf(text, sizeof text,
                   "Pluto is too faint to be drawn on the sky (magnitude %.1f).\nIt stands in %s.",
                   magnitude, constellation ? constellation : "an unknown constellation");
-    platform::InfoBox(host.Window(), text);
+    platform::InfoBox(this, text);
     return true;
 }

@@ -1,48 +1,59 @@
 // The Star Map's Setup menu: the options dialog and the observer location dialog. Both pause
-// the animation while they are open and draw the globe afresh when they close.
-#include "starmap/StarMap.h"
+// the animation while they are open; the globe shows what they chose at once.
+#include "platform/Hint.h"
 #include "starmap/LocationDlg.h"
 #include "starmap/SMSetupDlg.h"
+#include "starmap/StarMapView.h"
+#include "time/SimClock.h"
 
-void StarMap::CmSMSetup()
+#include <cstring>
+
+void StarMapView::ChangeOptions()
 {
-    const bool wasPlaying = StPlaying;
-    host.SetHint("Changing options for Star Map");
-    CmStStop();
-    host.Present();
+    const bool wasPlaying = playing;
+    platform::SetHint("Changing options for Star Map");
+    Stop();
+    SMSetupDlg dlg(this, StarMapOptions{values.SMValues, values.Planets, values.Names});
+    if (dlg.Execute() == QDialog::Accepted)
     {
-        SMSetupDlg dlg(host.Window(), &Values.SMValues, 13, &Values.Planets, &Values.Names);
-        dlg.Execute();
+        const Setup before = values;
+        const StarMapOptions chosen = dlg.Options();
+        values.SMValues = chosen.layers;
+        values.Planets = chosen.planets;
+        values.Names = chosen.names;
+        if (std::memcmp(&before, &values, sizeof before) != 0)
+            emit ConfigChanged();
     }
-    host.BlackOut();
-    ForgetHiddenLayers();
-    // Drawn at once also when the animation goes on, rather than black until its next tick.
-    ShowStarMap();
+    SkyChanged();
     if (wasPlaying)
-        CmStGo();
-    host.SetHint("Viewing Star Map");
+        Go();
+    platform::SetHint("Viewing Star Map");
 }
 
-void StarMap::CmLocation(uint64_t S)
+void StarMapView::ChooseLocation()
 {
     // The command is offered only in the real sky: the review globe's tilt belongs to its
     // scroll bar.
-    if (!GlobeSystem)
+    if (!starmap.RealSky())
         return;
-    const bool wasPlaying = StPlaying;
-    host.SetHint("Choice to your location");
-    CmStStop();
-    host.Present();
+    const bool wasPlaying = playing;
+    platform::SetHint("Choice to your location");
+    Stop();
+    LocationDlg dlg(this, values.LocValues);
+    if (dlg.Execute() == QDialog::Accepted)
     {
-        LocationDlg dlg(host.Window(), &Values.LocValues);
-        dlg.Execute();
+        const LocationSetup chosen = dlg.Location();
+        if (std::memcmp(&chosen, &values.LocValues, sizeof chosen) != 0)
+        {
+            values.LocValues = chosen;
+            emit ConfigChanged();
+        }
     }
-    // The (possibly unchanged) location sets the tilt, the meridian and the angles for the
-    // clock at once, so the frame below already shows the new sky.
-    SetSkyFromLocation(S);
-    host.BlackOut();
-    ShowStarMap();
+    // The place sets the tilt and the meridian, and the sky of the clock's instant is shown
+    // for it at once (its "Greenwich mean time" option may have changed the instant's UT).
+    starmap.SetLocation(values.LocValues);
+    ShowInstant(clock.Instant(), std::nullopt);
     if (wasPlaying)
-        CmStGo();
-    host.SetHint("Viewing Star Map");
+        Go();
+    platform::SetHint("Viewing Star Map");
 }

@@ -1,54 +1,63 @@
 #include "starmap/StarMapView.h"
 
-#include "platform/Hint.h"
+#include "platform/Bitmaps.h"
+#include "platform/Files.h"
+#include "platform/Help.h"
+#include "platform/MessageBox.h"
 #include "platform/PictureExport.h"
-#include "resources/CommandIds.h"
-#include "time/Calendar.h"
 #include "time/SimClock.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QScrollBar>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <numbers>
 
 namespace
 {
 // One notch of a mouse wheel: 15 degrees, in the eighths of a degree that Qt reports.
 constexpr int kWheelNotch = 120;
-// The Review Globe's turn for one press of Left or Right, degrees: the scroll bar's line step.
+// The Review Globe's turn for one press of Left or Right, degrees, and its tilt for one step
+// and one page of its scroll bar.
 constexpr double kArrowTurnDegrees = 10.0;
+constexpr int kTiltStep = 10;
+constexpr int kTiltPage = 30;
+// The cursor of the stopped globe, which says that a right click opens cards.
+constexpr int kCardsCursor = 103;
+
+// Opens `path` and reads it with `read`; the failure is told as the program always has.
+template <class Read> bool ReadFile(QWidget* parent, const char* path, Read read)
+{
+    std::FILE* f = platform::OpenFile(path, "rb");
+    if (!f)
+    {
+        platform::ErrorBox(parent, platform::FileMessage("Unable to open file", path));
+        return false;
+    }
+    const bool ok = read(f).ok;
+    std::fclose(f);
+    if (!ok)
+        platform::WarningBox(parent, platform::FileMessage("Unable to read from file", path));
+    return ok;
+}
 } // namespace
 
 StarMapView::StarMapView(Setup& v, SimClock& c, QWidget* parent)
-    : model::ClockView(parent), model::ViewHost(
-                                    this, new QScrollBar(Qt::Vertical, this),
-                                    Frame{[this](model::Pane pane, const char* text)
-                                          { emit PaneChanged(pane, QString::fromLatin1(text)); },
-                                          [this](int id, bool checked)
-                                          {
-                                              if (id == cmd::kRealSkyGlobe)
-                                                  realSky->setChecked(checked);
-                                              else if (id == cmd::kReviewGlobe)
-                                                  review->setChecked(checked);
-                                          },
-                                          [this] { resizeEvent(nullptr); },
-                                          [this] { emit LeaveRequested(); }}),
-      starmap(*this, v, c), values(v), clock(c)
+    : model::ClockView(parent), values(v), clock(c), tiltBar(new QScrollBar(Qt::Vertical, this))
 {
     setObjectName(QStringLiteral("starMapView"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
-    SetBkgndColor(0);
-    QScrollBar* bar = VScrollBar();
-    bar->setObjectName(QStringLiteral("vscroll"));
-    bar->hide();
-    bar->setRange(0, 360);
-    bar->setValue(starmap.VPos);
-    connect(bar, &QScrollBar::actionTriggered, this, &StarMapView::Scrolled);
+    tiltBar->setObjectName(QStringLiteral("vscroll"));
+    tiltBar->hide();
+    tiltBar->setRange(0, 360);
+    tiltBar->setSingleStep(kTiltStep);
+    tiltBar->setPageStep(kTiltPage);
+    tiltBar->setValue(starmap.TiltPosition());
+    connect(tiltBar, &QScrollBar::actionTriggered, this, &StarMapView::Scrolled);
     CreateActions();
     // The run commands follow the clock's mode, direction and date bound.
     connect(&clock, &SimClock::Changed, this, &model::View::UpdateActions);
@@ -91,8 +100,7 @@ template <class F> void StarMapView::Connect(QAction* action, F handler)
 void StarMapView::CreateActions()
 {
     using model::Command;
-    using model::MakeAction;
-    const auto make = [this](const Command& c) { return MakeAction(this, c); };
+    const auto make = [this](const Command& c) { return model::MakeAction(this, c); };
     realSky = make({"realSkyGlobe", "Real &Sky Globe ", {}, "Show real sky globe", 501, true});
     review = make({"reviewGlobe", "&Review Globe", {}, "Free review of star globe", 502, true});
     savePicture = make({"savePicture",
@@ -138,31 +146,33 @@ void StarMapView::CreateActions()
                                "List of constellations abbreviations"});
     about = make({"about", "&About", {}, "About 'Velmoria'"});
     realSky->setChecked(true);
+    ConnectActions();
+}
 
+void StarMapView::ConnectActions()
+{
     Connect(realSky, [this] { ChangeSystem(true); });
     Connect(review, [this] { ChangeSystem(false); });
-    Connect(savePicture, [this] { SavePicture(); });
-    Connect(copyPicture, [this] { CopyPicture(); });
-    Connect(printPicture, [this] { PrintPicture(); });
-    Connect(zoomIn, [this] { starmap.CmStZoomIn(); });
-    Connect(zoomOut, [this] { starmap.CmStZoomOut(); });
+    Connect(savePicture, [this] { platform::SavePicture(this, Picture(), FileName()); });
+    Connect(copyPicture, [this] { platform::CopyPicture(Picture()); });
+    Connect(printPicture,
+            [this]
+            {
+                platform::PrintPicture(this, Picture(),
+                                       clock.PictureTitle(QStringLiteral("Star Map"), values),
+                                       FileName());
+            });
+    Connect(zoomIn, [this] { ZoomIn(); });
+    Connect(zoomOut, [this] { ZoomOut(); });
     Connect(timeForward, [this] { clock.SetTimeDirection(true); });
     Connect(timeBack, [this] { clock.SetTimeDirection(false); });
     Connect(go, [this] { Go(); });
     Connect(stop, [this] { Stop(); });
-    Connect(find, [this] { starmap.CmFind(); });
-    Connect(findNext, [this] { starmap.CmFindNext(); });
-    Connect(constellationIndex, [this] { starmap.CmConstelIndex(); });
-    const auto storing = [this](auto run)
-    {
-        const Setup before = values;
-        run();
-        if (std::memcmp(&before, &values, sizeof before) != 0)
-            emit ConfigChanged();
-    };
-    Connect(setup, [this, storing] { storing([this] { starmap.CmSMSetup(); }); });
-    Connect(location,
-            [this, storing] { storing([this] { starmap.CmLocation(clock.Instant()); }); });
+    Connect(find, [this] { Find(); });
+    Connect(findNext, [this] { FindNext(); });
+    Connect(constellationIndex, [this] { platform::ShowHelpTopic(this, 9016); });
+    Connect(setup, [this] { ChangeOptions(); });
+    Connect(location, [this] { ChooseLocation(); });
 }
 
 QAction* StarMapView::Action(const char* name) const
@@ -202,6 +212,7 @@ model::MenuBar StarMapView::Menus(const model::SharedActions& shared)
          {{setup},
           {shared.timeUpdate},
           {location},
+          {shared.almanac},
           Separator(),
           {shared.showToolbar},
           {shared.sound}}},
@@ -226,103 +237,147 @@ model::ToolbarButtons StarMapView::Toolbar(const model::SharedActions& shared)
 void StarMapView::UpdateActions()
 {
     const bool stepping = clock.Stepping();
-    location->setEnabled(starmap.GlobeSystem);
+    location->setEnabled(starmap.RealSky());
     zoomIn->setEnabled(starmap.CanZoomIn());
     zoomOut->setEnabled(starmap.CanZoomOut());
     timeForward->setEnabled(stepping && !clock.Forward());
     timeBack->setEnabled(stepping && clock.Forward());
-    go->setEnabled(!starmap.StPlaying);
-    stop->setEnabled(starmap.StPlaying);
-    findNext->setEnabled(starmap.Search && !starmap.NoMore);
-    realSky->setChecked(starmap.GlobeSystem);
-    review->setChecked(!starmap.GlobeSystem);
+    go->setEnabled(!playing);
+    stop->setEnabled(playing);
+    findNext->setEnabled(search.active && search.more);
+    realSky->setChecked(starmap.RealSky());
+    review->setChecked(!starmap.RealSky());
 }
 
 // ---- entry and exit ----
 
+bool StarMapView::ReadCatalogues()
+{
+    catalogue = SkyCatalogue{};
+    const bool read = ReadFile(this, kStarsFile,
+                               [this](std::FILE* f) { return ReadStarCatalogue(f, catalogue); }) &&
+                      ReadFile(this, kNgcMessFile,
+                               [this](std::FILE* f) { return ReadDeepSkyCatalogue(f, catalogue); });
+    if (!read)
+    {
+        platform::ErrorBox(this, "Unable to show Star Map");
+        return false;
+    }
+    // A missing or damaged elements file leaves the sky without planets and says nothing.
+    if (std::FILE* f = platform::OpenFile(skybodies::kSolarElementsFile, "rb"))
+    {
+        catalogue.planetElements = skybodies::ReadPlanetElements(f);
+        std::fclose(f);
+    }
+    return true;
+}
+
 bool StarMapView::Enter()
 {
-    starmap.GlobeSystem = true;
-    starmap.StPlaying = true;
-    starmap.Search = false;
-    starmap.NoMore = false;
-    if (!starmap.ReadStarData() || !starmap.ReadNGCMessData())
+    if (!ReadCatalogues())
         return false;
-    InvalidateErase();
-    starmap.Open();
-    SetPane(model::Pane::Coord, "Real Sky Globe");
+    search = {};
+    highlight.clear();
+    cardMarker.reset();
+    sunPicture = platform::LoadBitmapResource("Sun");
+    deepSkyPicture = platform::LoadBitmapResource("NGCMess");
+    markerPicture = platform::LoadBitmapResource("SkyLabel");
+    tiltBar->hide();
+    const QRect client = ClientRect();
+    starmap.Open(client.width(), client.height(), values.LocValues);
+    tiltBar->setValue(starmap.TiltPosition());
+    entered = true;
+    playing = true;
+    unsetCursor();
+    emit PaneChanged(model::Pane::Coord, QStringLiteral("Real Sky Globe"));
+    SkyChanged();
     UpdateActions();
     return true;
 }
 
 void StarMapView::Leave()
 {
-    starmap.Close();
+    Stop();
+    unsetCursor();
+    entered = false;
+    cardMarker.reset();
+    highlight.clear();
+    tiltBar->hide();
+    update();
 }
 
 // ---- the clock ----
 
-bool StarMapView::Playing() const
-{
-    return starmap.StPlaying;
-}
-
 void StarMapView::Go()
 {
-    starmap.CmStGo();
+    if (clock.StartAnimation(playing, this))
+        unsetCursor();
 }
 
 void StarMapView::Stop()
 {
-    starmap.CmStStop();
+    clock.StopAnimation(playing);
+    setCursor(platform::LoadCursorResource(kCardsCursor));
 }
 
 void StarMapView::ShowInstant(uint64_t S, std::optional<int32_t> utcOffset)
 {
-    starmap.UpdateStarAngles(S, utcOffset);
-    starmap.ShowStarMap();
-    Present();
-}
-
-void StarMapView::ClockReversed()
-{
-    starmap.RebaseStarAngles();
+    starmap.ShowInstant(SkyUt(S, utcOffset, values.LocValues.GMT != 0), catalogue.planetElements);
+    SkyChanged();
 }
 
 void StarMapView::Normal()
 {
-    starmap.Normal();
-    if (!starmap.GlobeSystem)
-    {
-        VScrollBar()->setRange(0, 360);
-        VScrollBar()->setValue(starmap.VPos);
-    }
+    starmap.Normal(values.LocValues);
+    tiltBar->setValue(starmap.TiltPosition());
+    SkyChanged();
 }
 
 void StarMapView::Redraw()
 {
-    BlackOut();
-    starmap.ClearGlobeFlags();
-    starmap.ShowStarMap();
-    Present();
+    update();
+}
+
+void StarMapView::SkyChanged()
+{
+    placesStale = true;
+    highlight.clear();
+    update();
 }
 
 void StarMapView::ChangeSystem(bool realSkyGlobe)
 {
-    starmap.SetGlobeSystem(realSkyGlobe);
-    SetPane(model::Pane::Coord, realSkyGlobe ? "Real Sky Globe" : "Review Globe");
-    InvalidateErase();
-    // The window is clean: the next frame must erase nothing. Normal conditions then show the
-    // present moment at once.
-    starmap.ClearGlobeFlags();
+    if (realSkyGlobe)
+        starmap.ShowRealSky();
+    else
+        starmap.ShowReviewGlobe();
+    tiltBar->setVisible(!realSkyGlobe);
+    const QRect client = ClientRect();
+    starmap.FollowClient(client.width(), client.height());
+    emit PaneChanged(model::Pane::Coord, realSkyGlobe ? QStringLiteral("Real Sky Globe")
+                                                      : QStringLiteral("Review Globe"));
+    SkyChanged();
+    // Normal conditions then show the present moment at once.
     emit NormalConditionsAsked();
+}
+
+void StarMapView::ZoomIn()
+{
+    starmap.ZoomIn();
+    SkyChanged();
+}
+
+void StarMapView::ZoomOut()
+{
+    starmap.ZoomOut();
+    SkyChanged();
 }
 
 // ---- the picture on paper ----
 
-QImage StarMapView::Picture() const
+QImage StarMapView::Picture()
 {
-    return canvas.Image().copy(GetClientRect());
+    return grab(ClientRect()).toImage();
 }
 
 QString StarMapView::FileName() const
@@ -331,50 +386,28 @@ QString StarMapView::FileName() const
                                      clock.CurrentTime());
 }
 
-void StarMapView::SavePicture()
-{
-    platform::SavePicture(this, Picture(), FileName());
-}
-
-void StarMapView::CopyPicture()
-{
-    platform::CopyPicture(Picture());
-}
-
-void StarMapView::PrintPicture()
-{
-    platform::PrintPicture(this, Picture(), clock.PictureTitle(QStringLiteral("Star Map"), values),
-                           FileName());
-}
-
 // ---- events ----
 
-void StarMapView::paintEvent(QPaintEvent*)
+QRect StarMapView::ClientRect() const
 {
-    QPainter p(this);
-    p.drawImage(0, 0, canvas.Image());
+    QRect client = rect();
+    if (!tiltBar->isHidden())
+        client.setWidth(std::max(width() - tiltBar->sizeHint().width(), 0));
+    return client;
 }
 
 void StarMapView::resizeEvent(QResizeEvent*)
 {
-    canvas.Resize(std::max(width(), 1), std::max(height(), 1), BkgndColor());
-    const int sw = VScrollBar()->sizeHint().width();
-    VScrollBar()->setGeometry(width() - sw, 0, sw, height());
-    starmap.FollowClient();
-    BlackOut();
-    // A running view is redrawn by its next tick; a stopped one gets no tick, so it is drawn
-    // once now (when its sprites exist: not while it is being set up or torn down).
-    if (!starmap.StPlaying && starmap.HasSprites())
-    {
-        starmap.ClearGlobeFlags();
-        starmap.ShowStarMap();
-    }
-    update();
+    const int barWidth = tiltBar->sizeHint().width();
+    tiltBar->setGeometry(width() - barWidth, 0, barWidth, height());
+    const QRect client = ClientRect();
+    starmap.FollowClient(client.width(), client.height());
+    SkyChanged();
 }
 
 bool StarMapView::InReviewGlobe() const
 {
-    return !starmap.GlobeSystem && starmap.HasSprites();
+    return entered && !starmap.RealSky();
 }
 
 void StarMapView::Scrolled(int action)
@@ -382,27 +415,26 @@ void StarMapView::Scrolled(int action)
     switch (action)
     {
     case QAbstractSlider::SliderSingleStepSub:
-        starmap.Scroll(SB_LINEUP, 0);
+        starmap.TiltBy(-kTiltStep);
         break;
     case QAbstractSlider::SliderSingleStepAdd:
-        starmap.Scroll(SB_LINEDOWN, 0);
+        starmap.TiltBy(kTiltStep);
         break;
     case QAbstractSlider::SliderPageStepSub:
-        starmap.Scroll(SB_PAGEUP, 0);
+        starmap.TiltBy(-kTiltPage);
         break;
     case QAbstractSlider::SliderPageStepAdd:
-        starmap.Scroll(SB_PAGEDOWN, 0);
+        starmap.TiltBy(kTiltPage);
         break;
     case QAbstractSlider::SliderMove:
-        starmap.Scroll(SB_THUMBPOSITION, VScrollBar()->sliderPosition());
+        starmap.TiltTo(tiltBar->sliderPosition());
         break;
     default:
         return;
     }
     // The view sets the box itself.
-    VScrollBar()->setSliderPosition(starmap.VPos);
-    starmap.ShowStarMap();
-    Present();
+    tiltBar->setSliderPosition(starmap.TiltPosition());
+    SkyChanged();
 }
 
 void StarMapView::mousePressEvent(QMouseEvent* event)
@@ -414,9 +446,8 @@ void StarMapView::mousePressEvent(QMouseEvent* event)
     {
         dragging = true;
         dragFrom = dragLast = at;
-        dragVPos = starmap.VPos;
+        dragPosition = starmap.TiltPosition();
     }
-    Present();
 }
 
 void StarMapView::mouseMoveEvent(QMouseEvent* event)
@@ -428,14 +459,13 @@ void StarMapView::mouseMoveEvent(QMouseEvent* event)
     }
     // The globe follows the pointer: near the middle of the disc, a move of one radius is a
     // turn or a tilt of one radian.
-    const double degreesPerPixel = 180.0 / (std::numbers::pi * std::max<int>(starmap.r, 1));
+    const double degreesPerPixel = 180.0 / (std::numbers::pi * std::max(starmap.Radius(), 1.0));
     const QPoint at = event->position().toPoint();
     const double turn = -(at.x() - dragLast.x()) * degreesPerPixel;
-    const int vpos = std::clamp(
-        dragVPos + static_cast<int>(std::lround((at.y() - dragFrom.y()) * degreesPerPixel)), 0,
-        360);
+    const int position =
+        dragPosition + static_cast<int>(std::lround((at.y() - dragFrom.y()) * degreesPerPixel));
     dragLast = at;
-    TurnReviewGlobe(turn, vpos);
+    TurnReviewGlobe(turn, position);
 }
 
 void StarMapView::mouseReleaseEvent(QMouseEvent* event)
@@ -467,10 +497,10 @@ void StarMapView::keyPressEvent(QKeyEvent* event)
     switch (event->key())
     {
     case Qt::Key_Left:
-        TurnReviewGlobe(kArrowTurnDegrees, starmap.VPos);
+        TurnReviewGlobe(kArrowTurnDegrees, starmap.TiltPosition());
         break;
     case Qt::Key_Right:
-        TurnReviewGlobe(-kArrowTurnDegrees, starmap.VPos);
+        TurnReviewGlobe(-kArrowTurnDegrees, starmap.TiltPosition());
         break;
     case Qt::Key_Up:
         Scrolled(QAbstractSlider::SliderSingleStepSub);
@@ -485,23 +515,25 @@ void StarMapView::keyPressEvent(QKeyEvent* event)
     event->accept();
 }
 
-void StarMapView::TurnReviewGlobe(double turnDegrees, int vpos)
+void StarMapView::TurnReviewGlobe(double turnDegrees, int position)
 {
     if (!InReviewGlobe())
         return;
     starmap.TurnBy(turnDegrees);
-    if (vpos != starmap.VPos)
-        starmap.Scroll(SB_THUMBPOSITION, std::clamp(vpos, 0, 360));
-    VScrollBar()->setValue(starmap.VPos);
-    starmap.ShowStarMap();
-    Present();
+    starmap.TiltTo(position);
+    tiltBar->setValue(starmap.TiltPosition());
+    SkyChanged();
 }
 
-void StarMapView::OpenCardsAt(QPoint point)
+const skyframe::Places& StarMapView::Frame()
 {
-    if (starmap.StPlaying || !starmap.OpenCardsAt(point))
-        return;
-    BlackOut();
-    starmap.ShowStarMap();
-    Present();
+    const skyframe::Layers layers = skyframe::LayersOf(values);
+    if (placesStale || !(layers == placedLayers))
+    {
+        places = skyframe::PlaceAll(starmap.View(layers.transparent), catalogue, starmap.Bodies(),
+                                    layers);
+        placedLayers = layers;
+        placesStale = false;
+    }
+    return places;
 }

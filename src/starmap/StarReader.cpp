@@ -9,54 +9,46 @@ namespace starreader
 {
 namespace
 {
-template <typename Record, typename Entry, typename Copy>
-ReadResult ReadRecords(std::FILE* f, Record* buffer, Entry* table, int capacity, Copy copy)
+template <typename Record>
+ReadResult ReadRecords(std::FILE* f, std::vector<Record>& records, int capacity)
 {
-    ReadResult result{true, 0};
+    records.clear();
     const long size = platform::FileSize(f);
     if (size < 0)
-    {
-        result.ok = false;
-        return result;
-    }
-    const long records = size / static_cast<long>(sizeof(Record));
-    const int n = static_cast<int>(std::min<long>(records, capacity));
+        return {false, 0};
+    const long whole = size / static_cast<long>(sizeof(Record));
+    const int n = static_cast<int>(std::clamp<long>(whole, 0, std::max(capacity, 0)));
+    records.reserve(static_cast<size_t>(n));
     for (int i = 0; i < n; ++i)
     {
-        if (std::fread(buffer, sizeof(Record), 1, f) != 1)
-        {
-            result.ok = false;
-            return result;
-        }
-        copy(*buffer, table[i]);
-        result.stored = i + 1;
+        Record record{};
+        if (std::fread(&record, sizeof record, 1, f) != 1)
+            return {false, i};
+        records.push_back(record);
     }
-    return result;
+    return {true, n};
 }
 } // namespace
 
-ReadResult ReadStars(std::FILE* f, StarDB* buffer, Stars* stars, int capacity)
+ReadResult ReadStars(std::FILE* f, std::vector<StarDB>& records, int capacity)
 {
-    return ReadRecords(f, buffer, stars, capacity,
-                       [](const StarDB& rec, Stars& s)
-                       {
-                           s.RA = rec.RA * 15;
-                           s.Dec = static_cast<float>(rec.Dec * globe::kDegToRad);
-                           s.Magnitude = rec.Magnitude;
-                           s.NLink1 = rec.NLink1;
-                           s.NLink2 = rec.NLink2;
-                           s.NumConst = rec.NumConst;
-                       });
+    return ReadRecords(f, records, capacity);
 }
 
-ReadResult ReadNgcMess(std::FILE* f, NGCMessDB* buffer, NgcMessObj* objects, int capacity)
+ReadResult ReadNgcMess(std::FILE* f, std::vector<NGCMessDB>& records, int capacity)
 {
-    return ReadRecords(f, buffer, objects, capacity,
-                       [](const NGCMessDB& rec, NgcMessObj& o)
-                       {
-                           o.RA = rec.RA * 15;
-                           o.Dec = static_cast<float>(rec.Dec * globe::kDegToRad);
-                           o.Magnitude = rec.Magnitude;
-                       });
+    return ReadRecords(f, records, capacity);
+}
+
+Stars StarOf(const StarDB& rec)
+{
+    return Stars{rec.RA * 15,   static_cast<float>(rec.Dec * globe::kDegToRad),
+                 rec.Magnitude, rec.NumConst,
+                 rec.NLink1,    rec.NLink2};
+}
+
+NgcMessObj DeepSkyObjectOf(const NGCMessDB& rec)
+{
+    return NgcMessObj{rec.RA * 15, static_cast<float>(rec.Dec * globe::kDegToRad), rec.Magnitude};
 }
 } // namespace starreader

@@ -205,14 +205,15 @@ TEST_F(DamagedData, StarMapWithADamagedCatalogue)
         opened = true;
         wnd->EvTimer(kTimerRealTime);
         Trigger(wnd, "stop");
-        std::vector<QPoint> points{{wnd->starmap.XSol[0], wnd->starmap.YSol[0]}, {wnd->starmap.XSol[1], wnd->starmap.YSol[1]}};
-        for (int i = 0; i < wnd->starmap.NgcMessCount; ++i)
-            if (wnd->starmap.NgcMess[i].Flag)
-                points.emplace_back(wnd->starmap.NgcMess[i].X, wnd->starmap.NgcMess[i].Y);
+        const skyframe::Places& at = wnd->StarView().Frame();
+        std::vector<QPoint> points{{at.sun.X(), at.sun.Y()}, {at.moon.X(), at.moon.Y()}};
+        for (const skyframe::Place& object : at.deepSky)
+            if (object.drawn)
+                points.emplace_back(object.X(), object.Y());
         int stars = 0;
-        for (int i = 0; i < wnd->starmap.StarCount && stars < 8; ++i)
-            if (wnd->starmap.Star[i].Flag && (i % 60 == 0 || ++stars <= 4))
-                points.emplace_back(wnd->starmap.Star[i].X, wnd->starmap.Star[i].Y);
+        for (size_t i = 0; i < at.stars.size() && stars < 8; ++i)
+            if (at.stars[i].visible && (i % 60 == 0 || ++stars <= 4))
+                points.emplace_back(at.stars[i].X(), at.stars[i].Y());
         RightClickEverything(points);
         Trigger(wnd, "reviewGlobe"); // the review globe, then back to the real sky
         Trigger(wnd, "realSkyGlobe");

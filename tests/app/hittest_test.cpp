@@ -2,16 +2,17 @@
 // order, and when the view is redrawn.
 #include "app/VelmoriaApp.h"
 #include "app/VelmoriaWnd.h"
-#include "solar/SolarSystemView.h"
-#include "starmap/StarMapView.h"
+#include "common/AppSupport.h"
 #include "common/TestSupport.h"
 #include "solar/SolarReader.h"
+#include "solar/SolarSystemView.h"
+#include "starmap/SkyFrame.h"
+#include "starmap/StarMapView.h"
+#include "time/ClockInstant.h"
 
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
-
-#include "common/AppSupport.h"
 
 using testing_support::IsEnabled;
 using testing_support::Trigger;
@@ -32,40 +33,33 @@ protected:
     void SetUp() override
     {
         dir.LinkAllRuntime();
-        for (model::ViewHost* view : {static_cast<model::ViewHost*>(&solarView),
-                                      static_cast<model::ViewHost*>(&starView)})
-        {
-            view->Window()->resize(400, 300);
-            view->canvas = platform::Canvas(400, 300, kPattern);
-        }
-        for (float* centre : {&solarView.solar.XCenter, &starView.starmap.XCenter})
-            *centre = 200;
-        for (float* centre : {&solarView.solar.YCenter, &starView.starmap.YCenter})
-            *centre = 150;
+        solarView.Window()->resize(400, 300);
+        solarView.canvas = platform::Canvas(400, 300, kPattern);
+        solarView.solar.XCenter = 200;
+        solarView.solar.YCenter = 150;
+        starView.resize(400, 300);
     }
-    platform::Canvas& Picture() { return solarShown ? solarView.canvas : starView.canvas; }
-    const platform::Canvas& Picture() const
-    {
-        return solarShown ? solarView.canvas : starView.canvas;
-    }
-
-    // Right-clicks at `p` and returns the cards opened, in order. The window is painted with
-    // a pattern first, so that a redraw shows as a black corner.
+    // Right-clicks at `p` and returns the cards opened, in order. The Solar System's window is
+    // painted with a pattern first, so that a redraw shows as a black corner; the Star Map's
+    // picture is taken while each card is open.
     std::vector<int> Click(QPoint p)
     {
         std::vector<int> cards;
+        shownWithCard.clear();
         DialogAnswer answer([&](platform::Dialog& d) {
             cards.push_back(d.ResId());
+            if (!solarShown)
+                shownWithCard.push_back(starView.grab().toImage());
             return QDialog::Accepted;
         });
-        Picture().Clear(kPattern);
+        solarView.canvas.Clear(kPattern);
         if (solarShown)
             solarView.OpenCardsAt(p);
         else
             starView.OpenCardsAt(p);
         return cards;
     }
-    bool Redrawn() const { return Picture().Pixel(399, 299) != kPattern; }
+    bool Redrawn() const { return solarView.canvas.Pixel(399, 299) != kPattern; }
 
     void EnterSolarSystem(int records)
     {
@@ -84,15 +78,27 @@ protected:
         }
     }
 
+    // The Star Map stopped on the sky of 7 December 2026, 22:00, the Sun and the Moon on the
+    // transparent sphere.
     void EnterStarMap()
     {
         solarShown = false;
-        starView.starmap.StPlaying = false;
-        ASSERT_TRUE(starView.starmap.ReadStarData());
-        ASSERT_TRUE(starView.starmap.ReadNGCMessData());
-        starView.starmap.CreateStarMapSprites();
-        starView.starmap.r = 100;
-        starView.starmap.ClearGlobeFlags();
+        values.SMValues.Check[4] = 1;
+        ASSERT_TRUE(starView.Enter());
+        starView.ShowInstant(ClockInstant(Date{7, 12, 2026}, Time{22, 0, 0}), 0);
+        starView.Stop();
+    }
+    // A point of the Star Map's view whose 17 x 17 square holds no mark.
+    QPoint EmptySky()
+    {
+        for (int y = 20; y < 280; y += 3)
+            for (int x = 20; x < 380; x += 3)
+            {
+                const QPoint p(x, y);
+                if (skyframe::HitsAt(starView.Frame(), x, y).empty())
+                    return p;
+            }
+        return {};
     }
 
     ScratchDir dir;
@@ -103,40 +109,40 @@ protected:
     SolarSystemView solarView{values, clock};
     StarMapView starView{values, clock};
     bool solarShown = false;
+    std::vector<QImage> shownWithCard;
 };
 
-TEST_F(HitTest, StarMapOpensTheSunTheMoonDeepSkyObjectsThenStars)
+TEST_F(HitTest, StarMapOpensTheCardsOfWhatTheClickHitsWithTheMarkerAtTheClick)
 {
     EnterStarMap();
-    // Listed against their order, all within the 17 x 17 square of the click.
-    starView.starmap.Star[5].Flag = true;
-    starView.starmap.Star[5].X = 108, starView.starmap.Star[5].Y = 92;
-    starView.starmap.NgcMess[3].Flag = true;
-    starView.starmap.NgcMess[3].X = 92, starView.starmap.NgcMess[3].Y = 108;
-    starView.starmap.FlagSol[1] = true;
-    starView.starmap.XSol[1] = 100, starView.starmap.YSol[1] = 100;
-    starView.starmap.FlagSol[0] = true;
-    starView.starmap.XSol[0] = 101, starView.starmap.YSol[0] = 99;
-    EXPECT_EQ(Click({100, 100}), (std::vector<int>{25, 26, 28, 23}));
-    EXPECT_TRUE(Redrawn());
-    // An object whose mark is not on the globe is not hit.
-    starView.starmap.ClearGlobeFlags();
-    starView.starmap.FlagSol[1] = true;
-    starView.starmap.XSol[1] = 100, starView.starmap.YSol[1] = 100;
-    starView.starmap.NgcMess[3].Flag = true;
-    starView.starmap.NgcMess[3].X = 92, starView.starmap.NgcMess[3].Y = 108;
-    starView.starmap.Star[6].X = 100, starView.starmap.Star[6].Y = 100;
-    EXPECT_EQ(Click({100, 100}), (std::vector<int>{26, 28}));
+    const skyframe::Place sun = starView.Frame().sun;
+    ASSERT_TRUE(sun.drawn);
+    const QPoint click(sun.X() + 3, sun.Y() - 2);
+    const std::vector<int> cards = Click(click);
+    ASSERT_FALSE(cards.empty());
+    EXPECT_EQ(cards[0], 25); // the Sun first
+    // Each card opened with the marker about the click, gone again when they closed.
+    const QImage after = starView.grab().toImage();
+    for (const QImage& shown : shownWithCard)
+    {
+        int marked = 0;
+        for (int y = click.y() - 15; y < click.y() + 17; ++y)
+            for (int x = click.x() - 15; x < click.x() + 17; ++x)
+                marked += shown.pixel(x, y) != after.pixel(x, y);
+        EXPECT_GT(marked, 20);
+    }
+    // A click on empty sky opens nothing.
+    const QPoint empty = EmptySky();
+    ASSERT_NE(empty, QPoint());
+    EXPECT_TRUE(Click(empty).empty());
 }
 
 TEST_F(HitTest, RunningViewsOpenNoCardAndRedrawNothing)
 {
     EnterStarMap();
-    starView.starmap.FlagSol[0] = true;
-    starView.starmap.XSol[0] = 100, starView.starmap.YSol[0] = 100;
-    starView.starmap.StPlaying = true;
-    EXPECT_TRUE(Click({100, 100}).empty());
-    EXPECT_FALSE(Redrawn());
+    const QPoint sun(starView.Frame().sun.X(), starView.Frame().sun.Y());
+    starView.Go();
+    EXPECT_TRUE(Click(sun).empty());
 
     EnterSolarSystem(2);
     solarView.solar.Playing = true;
@@ -162,12 +168,6 @@ TEST_F(HitTest, AClickBesideEveryBodyOpensNothingAndRedrawsNothing)
         EXPECT_TRUE(Click(p).empty()) << p.x() << "," << p.y();
         EXPECT_FALSE(Redrawn()) << p.x() << "," << p.y();
     }
-
-    EnterStarMap();
-    starView.starmap.Star[0].Flag = true;
-    starView.starmap.Star[0].X = 100, starView.starmap.Star[0].Y = 100;
-    EXPECT_TRUE(Click({109, 100}).empty());
-    EXPECT_FALSE(Redrawn());
 }
 
 TEST_F(HitTest, EmptySlotsAtTheTopLeftCornerAreNeverHit)

@@ -175,6 +175,7 @@ TEST_F(Menus, StarMapMenu)
   Star &Map Setup #starMapSetup [Setup Star Map Window]
   Time &Update #timeUpdate [Updating time and date]
   &Location Choice #location [Choice to your location]
+  &Almanac|F6 #almanac [Rising and setting, the Moon's phases and the year's events for your place]
   --
   Show &Toolbar #showToolbar [Show Toolbar window]
   &Sound|F5 #sound [Sound On/Off] *

@@ -221,8 +221,7 @@ TEST_F(Shell, SolarSystemAndStarMapEnterWithTheirToolbarsAndReturn)
     EXPECT_EQ(app->Frame()->Status()->HintText(), "Viewing Star Map");
     EXPECT_EQ(app->Frame()->PaneGadget(model::Pane::Coord)->Text(), "Real Sky Globe");
     EXPECT_EQ(sounds.played.back(), "Sound\\StarMap.wav");
-    EXPECT_EQ(wnd->starmap.r, static_cast<int>(wnd->starmap.YCenter) / 2);
-    EXPECT_FLOAT_EQ(wnd->starmap.ust, -90.0f); // the meridian of the default place, longitude 0
+    EXPECT_DOUBLE_EQ(wnd->StarView().Map().Radius(), wnd->StarView().Map().YCenter() / 2);
     EXPECT_TRUE(testing_support::ViewAction(wnd, "realSkyGlobe")->isChecked());
     Trigger(wnd, "return");
     EXPECT_EQ(wnd->Subject(), model::Mode::Main);
@@ -254,7 +253,7 @@ TEST_F(ShellWithoutData, MissingCataloguesAreReportedAndTheMainScreenStays)
     EXPECT_EQ(messages.boxes[1].text, "Unable to show Star Map");
     EXPECT_EQ(wnd->Subject(), model::Mode::Main);
     EXPECT_EQ(ToolbarNames(*app->Frame()), ExpectedToolbar(model::Mode::Main));
-    EXPECT_FALSE(wnd->StarView().VScrollBar()->isVisible());
+    EXPECT_FALSE(wnd->StarView().TiltBar()->isVisible());
 }
 
 TEST_F(Shell, SoundSwitchStopsAndRestartsTheModesMusic)
@@ -311,18 +310,15 @@ TEST_F(Shell, EnablingRulesFollowTheViewsState)
 
     Trigger(wnd, "starMap");
     ASSERT_EQ(wnd->Subject(), model::Mode::StarMap);
-    StarMapView& sky = wnd->StarView();
-    const auto skyRule = [&](uint16_t r, const char* command)
+    // Zoomed in as far as it goes, then out.
+    for (const char* command : {"zoomIn", "zoomOut"})
     {
-        wnd->starmap.YCenter = 200.7f;
-        wnd->starmap.r = r;
-        sky.UpdateActions();
-        return IsEnabled(wnd, command);
-    };
-    EXPECT_TRUE(skyRule(1299, "zoomIn"));
-    EXPECT_FALSE(skyRule(1300, "zoomIn"));
-    EXPECT_TRUE(skyRule(34, "zoomOut"));
-    EXPECT_FALSE(skyRule(33, "zoomOut"));
+        const char* other = command == std::string("zoomIn") ? "zoomOut" : "zoomIn";
+        for (int steps = 0; IsEnabled(wnd, command) && steps < 100; ++steps)
+            Trigger(wnd, command);
+        EXPECT_FALSE(IsEnabled(wnd, command));
+        EXPECT_TRUE(IsEnabled(wnd, other));
+    }
     EXPECT_FALSE(IsEnabled(wnd, "findNext"));
     EXPECT_TRUE(IsEnabled(wnd, "location"));
     Trigger(wnd, "reviewGlobe");
@@ -448,7 +444,7 @@ TEST_F(Shell, ReturnFromTheReviewGlobeGivesTheGreyMainScreen)
     Trigger(wnd, "starMap");
     ASSERT_EQ(wnd->Subject(), model::Mode::StarMap);
     Trigger(wnd, "reviewGlobe");
-    ASSERT_TRUE(wnd->StarView().VScrollBar()->isVisible());
+    ASSERT_TRUE(wnd->StarView().TiltBar()->isVisible());
     Trigger(wnd, "return");
     EXPECT_EQ(wnd->Subject(), model::Mode::Main);
     const QImage shown = wnd->Main().grab().toImage();
@@ -480,19 +476,20 @@ TEST_F(Shell, ScrollBarTiltsTheGlobeWithinItsBounds)
     };
     Trigger(wnd, "starMap");
     Trigger(wnd, "reviewGlobe");
-    QScrollBar* bar = wnd->StarView().VScrollBar();
+    QScrollBar* bar = wnd->StarView().TiltBar();
     ASSERT_TRUE(bar->isVisible());
+    const StarMap& map = wnd->StarView().Map();
     for (const Case& c : cases)
     {
-        wnd->starmap.VPos = c.vpos;
-        wnd->starmap.lat = 180.0f - c.vpos;
+        bar->setSliderPosition(c.vpos);
+        bar->triggerAction(Action::SliderMove);
+        ASSERT_EQ(map.TiltPosition(), c.vpos);
         bar->setSliderPosition(c.action == Action::SliderMove ? c.thumb : c.vpos);
         bar->triggerAction(c.action);
-        EXPECT_FLOAT_EQ(wnd->starmap.lat, c.lat) << c.action << " at " << c.vpos;
-        EXPECT_EQ(wnd->starmap.VPos, c.vposAfter) << c.action << " at " << c.vpos;
+        EXPECT_FLOAT_EQ(map.Tilt().lat, c.lat) << c.action << " at " << c.vpos;
+        EXPECT_EQ(map.TiltPosition(), c.vposAfter) << c.action << " at " << c.vpos;
         EXPECT_EQ(bar->sliderPosition(), c.vposAfter) << c.action << " at " << c.vpos;
-        EXPECT_FLOAT_EQ(wnd->starmap.latCos,
-                        static_cast<float>(std::cos(c.lat * 0.017453292519943295)));
+        EXPECT_DOUBLE_EQ(map.Tilt().latCos, std::cos(c.lat * 0.017453292519943295));
     }
 }
 

@@ -38,14 +38,8 @@ TEST_F(SmallestFrame, CompassPointsOfTheRealSkyStayWholeWhenTheFrameShrinks)
     // blue and more red than green.
     const auto compassPixels = [this]
     {
-        int n = 0;
-        for (int y = 0; y < ViewCanvas(wnd).Height(); ++y)
-            for (int x = 0; x < ViewCanvas(wnd).Width(); ++x)
-            {
-                const QRgb c = ViewCanvas(wnd).Pixel(x, y);
-                n += qBlue(c) == 0 && qGreen(c) > 0 && qRed(c) > qGreen(c);
-            }
-        return n;
+        return Count(Picture(),
+                     [](QRgb c) { return qBlue(c) == 0 && qGreen(c) > 0 && qRed(c) > qGreen(c); });
     };
     // No names, no layer and no star: on a small globe they would stand over the letters.
     wnd->Values.Names = 0;

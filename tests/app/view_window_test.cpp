@@ -51,10 +51,16 @@ protected:
     // drawn now: right ascension -90 - t0 on the celestial equator.
     QPointF FrontPointNow(double t0) const
     {
-        const StarMap& s = wnd->starmap;
-        const globe::View view{s.XCenter, s.YCenter, s.r, s.lat, s.latCos, s.latSin};
-        const globe::ScreenPoint p = globe::Project(view, s.t + (-90.0 - t0), 1.0, 0.0);
+        const StarMap& s = wnd->StarView().Map();
+        const globe::ScreenPoint p =
+            globe::PlaceOnGlobe(s.View(false), globe::Direction(-90.0 - t0, 0.0)).at;
         return QPointF(p.x, p.y);
+    }
+    // What the view on screen shows.
+    QImage Shown() const
+    {
+        return wnd->Subject() == model::Mode::StarMap ? testing_support::ViewPicture(wnd)
+                                                      : ViewCanvas(wnd).Image().copy();
     }
 
     void SendMouse(QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held)
@@ -81,11 +87,11 @@ TEST_F(ViewWindow, StoppedViewShowsItsWholePictureAgainAfterHelpOrAboutCoveredIt
         for (const char* cover : {"helpContents", "usingHelp", "about"})
         {
             EnterStopped(view);
-            const QImage before = ViewCanvas(wnd).Image().copy();
+            const QImage before = Shown();
             ASSERT_NE(before.pixel(wnd->width() / 2, wnd->height() / 2) & 0xFFFFFF, 0u)
                 << "the view draws in the middle";
             Trigger(wnd, cover);
-            EXPECT_EQ(ViewCanvas(wnd).Image(), before) << view << " after " << cover;
+            EXPECT_EQ(Shown(), before) << view << " after " << cover;
             EXPECT_EQ(wnd->grab().toImage().convertToFormat(before.format()), before);
             Trigger(wnd, "return");
         }
@@ -158,10 +164,10 @@ TEST_F(ViewWindow, WheelZoomsTheGlobeOneStepPerNotch)
     for (const auto& c : cases)
     {
         EnterStopped("starMap", true);
-        const int r0 = wnd->starmap.r;
+        const double r0 = wnd->StarView().Map().Radius();
         for (int eighths : c.turns)
             SendWheel(eighths);
-        EXPECT_EQ(wnd->starmap.r - r0, c.radiusChange) << c.turns.front();
+        EXPECT_EQ(wnd->StarView().Map().Radius() - r0, c.radiusChange) << c.turns.front();
         Trigger(wnd, "return");
     }
 }
@@ -189,7 +195,7 @@ TEST_F(ViewWindow, DraggingTheReviewGlobeCarriesTheSkyWithThePointer)
     for (const auto& c : cases)
     {
         EnterStopped("starMap", true);
-        const double t0 = wnd->starmap.t;
+        const double t0 = wnd->StarView().Map().Rotation();
         const QPointF from = FrontPointNow(t0);
         SendMouse(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
         SendMouse(QEvent::MouseMove, from + c.drag / 2, Qt::NoButton, Qt::LeftButton);
@@ -199,7 +205,7 @@ TEST_F(ViewWindow, DraggingTheReviewGlobeCarriesTheSkyWithThePointer)
         const QPointF now = FrontPointNow(t0);
         EXPECT_NEAR(now.x(), from.x() + c.drag.x(), 3.0) << c.drag.x() << "," << c.drag.y();
         EXPECT_NEAR(now.y(), from.y() + c.drag.y(), 3.0) << c.drag.x() << "," << c.drag.y();
-        EXPECT_EQ(wnd->StarView().VScrollBar()->value(), wnd->starmap.VPos);
+        EXPECT_EQ(wnd->StarView().TiltBar()->value(), wnd->StarView().Map().TiltPosition());
         // A move with the button up turns nothing.
         SendMouse(QEvent::MouseMove, from, Qt::NoButton, Qt::NoButton);
         EXPECT_NEAR(FrontPointNow(t0).x(), now.x(), 0.5);
@@ -219,7 +225,7 @@ TEST_F(ViewWindow, ArrowKeysTurnAndTiltTheReviewGlobe)
     for (const auto& c : cases)
     {
         EnterStopped("starMap", true);
-        const double t0 = wnd->starmap.t;
+        const double t0 = wnd->StarView().Map().Rotation();
         const QPointF from = FrontPointNow(t0);
         QTest::keyClick(&wnd->StarView(), c.key);
         const QPointF moved = FrontPointNow(t0) - from;
@@ -254,11 +260,11 @@ TEST_F(ViewWindow, SavePictureWritesAPngOfTheViewsOwnSize)
         Trigger(wnd, "savePicture");
         platform::SetSaveFileChooser({});
         const QImage saved(path + QStringLiteral(".png"), "PNG");
-        const QRect client = c.view == std::string("starMap") ? wnd->StarView().GetClientRect()
+        const QRect client = c.view == std::string("starMap") ? wnd->StarView().ClientRect()
                                                               : wnd->SolarView().GetClientRect();
         EXPECT_EQ(saved.size(), client.size()) << c.name;
         EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32),
-                  ViewCanvas(wnd).Image().copy(client).convertToFormat(QImage::Format_RGB32));
+                  Shown().copy(client).convertToFormat(QImage::Format_RGB32));
         EXPECT_TRUE(QFileInfo(suggested).fileName().startsWith(QString::fromLatin1(c.name)));
         EXPECT_TRUE(messages.boxes.empty());
         Trigger(wnd, "return");

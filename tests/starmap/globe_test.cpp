@@ -7,38 +7,33 @@
 #include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace
 {
 constexpr double kDeg = 0.017453292519943295;
+constexpr double kPi = 3.14159265358979323846;
 
-globe::View ViewAt(float lat, uint16_t r = 100)
+globe::View ViewAt(double lat, double r = 100, double t = 0, bool transparent = false)
 {
-    const globe::Tilt tilt = globe::MakeTilt(lat);
-    return globe::View{400.0f, 300.0f, r, tilt.lat, tilt.latCos, tilt.latSin};
+    return globe::MakeView(400.0, 300.0, r, globe::MakeTilt(lat), t, transparent);
 }
 
-// Declination in degrees as a star holds it: single-precision radians.
-struct Dec
+// The place of a point at angle H (the rotation 0 plus its right ascension) and declination
+// `dec` degrees, the declination held in single precision as the catalogue holds it.
+globe::GlobePlace At(const globe::View& v, double H, double dec)
 {
-    explicit Dec(double degrees) : rad(static_cast<float>(degrees * kDeg)) {}
-    double Cos() const { return std::cos(static_cast<double>(rad)); }
-    double Sin() const { return std::sin(static_cast<double>(rad)); }
-    float rad;
-};
-
-struct ProjectionCase
-{
-    float lat;
-    double dec;
-    double H;
-    int x, y;
-    bool visible;
-};
+    return globe::PlaceOnGlobe(v, globe::Direction(H, static_cast<float>(dec * kDeg)));
+}
 
 TEST(Globe, ProjectsAndHidesPointsAtTheEquatorAndAtTheNorthPole)
 {
-    const ProjectionCase cases[] = {
+    const struct
+    {
+        double lat, dec, H;
+        int x, y; // the pixel of the point
+        bool visible;
+    } cases[] = {
         // Latitude 0 (L = 0): H = -90 is on the centre line, H = 90 behind the globe, H = 0
         // on the east rim (left), +-180 on the west rim (right).
         {0, 30, -90, 400, 249, true},
@@ -60,16 +55,25 @@ TEST(Globe, ProjectsAndHidesPointsAtTheEquatorAndAtTheNorthPole)
         {90, -30, 0, 313, 300, true},
         {90, 30, 0, 313, 300, false},
     };
-    for (const ProjectionCase& c : cases)
+    for (const auto& c : cases)
     {
         SCOPED_TRACE(testing::Message() << "lat " << c.lat << " dec " << c.dec << " H " << c.H);
-        const globe::View v = ViewAt(c.lat);
-        const Dec dec(c.dec);
-        const globe::ScreenPoint p = globe::Project(v, c.H, dec.Cos(), dec.Sin());
-        EXPECT_EQ(p.x, c.x);
-        EXPECT_EQ(p.y, c.y);
-        EXPECT_EQ(globe::IsVisible(v, dec.Sin(), c.H, p.y), c.visible);
+        const globe::GlobePlace p = At(ViewAt(c.lat), c.H, c.dec);
+        EXPECT_EQ(globe::Pixel(p.at.x), c.x);
+        EXPECT_EQ(globe::Pixel(p.at.y), c.y);
+        EXPECT_EQ(p.visible, c.visible);
     }
+}
+
+TEST(Globe, ScreenPointsKeepTheirFractionsAndTheRotationTurnsTheSky)
+{
+    // dec 30, H = -90 + 10: x = 400 - 100 cos 30 cos 80 = 384.962; the same point at RA -90
+    // with the rotation t = 10.
+    const globe::GlobePlace p = At(ViewAt(0), -80, 30);
+    EXPECT_NEAR(p.at.x, 384.962, 1e-3);
+    const globe::GlobePlace turned = At(ViewAt(0, 100, 10), -90, 30);
+    EXPECT_NEAR(turned.at.x, p.at.x, 1e-9);
+    EXPECT_NEAR(turned.at.y, p.at.y, 1e-9);
 }
 
 TEST(Globe, DecidesTheHorizonOnTheTruncatedRow)
@@ -78,56 +82,64 @@ TEST(Globe, DecidesTheHorizonOnTheTruncatedRow)
     // position (row 253.93) is just above the horizon, but the row drawn is 253, below T,
     // so the point is hidden; at H = 21 the row is 254 and the point shows.
     const globe::View v = ViewAt(-50);
-    const Dec dec(std::asin(0.3) / kDeg);
-    const globe::ScreenPoint above = globe::Project(v, 21.0, dec.Cos(), dec.Sin());
-    const globe::ScreenPoint rim = globe::Project(v, 21.5, dec.Cos(), dec.Sin());
-    const globe::ScreenPoint below = globe::Project(v, 23.0, dec.Cos(), dec.Sin());
-    EXPECT_EQ(above.y, 254);
-    EXPECT_EQ(rim.y, 253);
-    EXPECT_EQ(below.y, 252);
-    EXPECT_TRUE(globe::IsVisible(v, dec.Sin(), 21.0, above.y));
-    EXPECT_FALSE(globe::IsVisible(v, dec.Sin(), 21.5, rim.y));
-    EXPECT_FALSE(globe::IsVisible(v, dec.Sin(), 23.0, below.y));
-    // A point exactly on the horizon row counts as visible.
-    EXPECT_TRUE(globe::IsVisible(v, 0.0, 0.0, 300));
+    const double dec = std::asin(0.3) / kDeg;
+    const struct
+    {
+        double H;
+        int row;
+        bool visible;
+    } cases[] = {{21.0, 254, true}, {21.5, 253, false}, {23.0, 252, false}};
+    for (const auto& c : cases)
+    {
+        const globe::GlobePlace p = At(v, c.H, dec);
+        EXPECT_EQ(static_cast<int>(p.at.y), c.row) << c.H;
+        EXPECT_EQ(p.visible, c.visible) << c.H;
+    }
 }
 
 TEST(Globe, HiddenPointAboveTheTopOfAZoomedWindowStaysHidden)
 {
     // 50 N zoomed to r = 1000: a star at dec -20 with H = 90 is below the horizon (its
-    // horizon row is 832) and projects to row -200, above the window. Stored in 16 bits that
-    // row reads 65336, which would pass the row test; the test must use the row itself.
-    const globe::View v = ViewAt(-50, 1000);
-    const Dec dec(-20);
-    const globe::ScreenPoint p = globe::Project(v, 90.0, dec.Cos(), dec.Sin());
-    EXPECT_LT(p.y, 0);
-    EXPECT_GT(p.y, -210);
-    EXPECT_GE(globe::StoreCoord(p.y), 832);
-    EXPECT_FALSE(globe::IsVisible(v, dec.Sin(), 90.0, p.y));
+    // horizon row is 832) and projects to row -200, above the window.
+    const globe::GlobePlace p = At(ViewAt(-50, 1000), 90.0, -20);
+    EXPECT_LT(p.at.y, 0);
+    EXPECT_GT(p.at.y, -210);
+    EXPECT_FALSE(p.visible);
 }
 
 TEST(Globe, HidesEveryPointWhenTheTiltIsOutsideItsRange)
 {
-    for (float lat : {181.5f, -190.0f, 200.0f})
-    {
-        const globe::View v = ViewAt(lat);
+    for (double lat : {181.5, -190.0, 200.0})
         for (double H : {-180.0, -90.0, 0.0, 90.0, 180.0})
-            EXPECT_FALSE(globe::IsVisible(v, 0.5, H, 250)) << lat << " " << H;
-    }
+            EXPECT_FALSE(At(ViewAt(lat), H, 30).visible) << lat << " " << H;
     // |L| whose whole part is 180 is the globe seen upside down.
-    const globe::View flipped = ViewAt(180.0f);
-    EXPECT_TRUE(globe::IsVisible(flipped, 0.5, 90.0, 0));
-    EXPECT_FALSE(globe::IsVisible(flipped, 0.5, -90.0, 0));
+    EXPECT_TRUE(At(ViewAt(180.0), 90.0, 30).visible);
+    EXPECT_FALSE(At(ViewAt(180.0), -90.0, 30).visible);
 }
 
-TEST(Globe, ReducesARotationThatLeftItsUsualRangeBeforeTheEquatorOnRule)
+TEST(Globe, ARotationBeyondAWholeTurnIsTheSameTurn)
 {
-    // After many reversals the rotation can exceed 360 degrees; 500 is the same place as 140,
+    // After many turns the rotation can exceed 360 degrees; 500 is the same place as 140,
     // which is behind the equator-on globe.
-    const globe::View v = ViewAt(0.0f);
-    EXPECT_FALSE(globe::IsVisible(v, 0.0, 500.0, 300));
-    EXPECT_TRUE(globe::IsVisible(v, 0.0, 500.0 - 180.0, 300));
-    EXPECT_TRUE(globe::IsVisible(v, 0.0, -450.0, 300)); // -90
+    EXPECT_FALSE(At(ViewAt(0.0, 100, 500.0), 0.0, 0).visible);
+    EXPECT_TRUE(At(ViewAt(0.0, 100, 500.0 - 180.0), 0.0, 0).visible);
+    EXPECT_TRUE(At(ViewAt(0.0, 100, -450.0), 0.0, 0).visible); // -90
+    EXPECT_DOUBLE_EQ(globe::ReduceRotation(500.0), -220.0);
+    EXPECT_DOUBLE_EQ(globe::ReduceRotation(0.0), 0.0);
+    EXPECT_DOUBLE_EQ(globe::ReduceRotation(-360.0), 0.0);
+}
+
+TEST(Globe, TransparentSphereShowsTheBackButNeverAPointWithoutAPlace)
+{
+    EXPECT_TRUE(At(ViewAt(0, 100, 0, true), 90, 45).visible);
+    const globe::GlobePlace nowhere =
+        globe::PlaceOnGlobe(ViewAt(-50, 100, 0, true), globe::Direction(NAN, 0.0));
+    EXPECT_FALSE(nowhere.visible);
+    EXPECT_FALSE(globe::PlaceOnGlobe(ViewAt(-50), globe::Direction(NAN, 0.0)).visible);
+    // A place that is not finite lands on no pixel of any window.
+    EXPECT_EQ(globe::Pixel(nowhere.at.x), -32768);
+    EXPECT_EQ(globe::Pixel(1e12), -32768);
+    EXPECT_EQ(globe::Pixel(-0.5), -1);
 }
 
 TEST(Globe, TiltFollowsTheSignRuleWithWholeDegrees)
@@ -266,100 +278,104 @@ TEST(Globe, SunDeclinationFollowsTheEcliptic)
     EXPECT_NEAR(globe::SolDeclination(-90.0, globe::kMoonInclination), 18.2985 * kDeg, 1e-9);
 }
 
-TEST(Globe, StoredCoordinatesWrapAndDrawAsSigned)
-{
-    EXPECT_EQ(globe::StoreCoord(-5), 65531);
-    EXPECT_EQ(globe::DrawCoord(globe::StoreCoord(-5)), -5);
-    EXPECT_EQ(globe::DrawCoord(globe::StoreCoord(1919)), 1919);
-    // A non-finite position (a corrupt catalogue) lands far off the window.
-    const globe::ScreenPoint p = globe::Project(ViewAt(-50), NAN, 1.0, 0.0);
-    EXPECT_EQ(p.x, -32768);
-    EXPECT_FALSE(globe::IsVisible(ViewAt(-50), NAN, NAN, p.y));
-}
-
 // ---- grid ----
 
-globe::GridAngles GridAt(float lat, double t = 0.0)
+// The visible pieces of grid line `index` (0..8 the parallels -80..80, 9..20 the meridians
+// 0..330) on a globe of radius 100 at (400, 300).
+std::vector<std::vector<globe::ScreenPoint>> Pieces(double lat, int index, double t = 0)
 {
-    const globe::Tilt tilt = globe::MakeTilt(lat);
-    return globe::GridAngles{400.0f, 300.0f, 100, tilt.lat, tilt.latCos, tilt.latSin, t};
+    const std::vector<globe::GridLine> grid = globe::MakeGrid(36);
+    std::vector<std::vector<globe::ScreenPoint>> pieces;
+    globe::AppendVisiblePieces(ViewAt(lat, 100, t), grid[static_cast<size_t>(index)].points,
+                               pieces);
+    return pieces;
+}
+
+TEST(GlobeGrid, EquatorAndPrimeMeridiansAreBlueTheOtherLinesGrey)
+{
+    const std::vector<globe::GridLine> grid = globe::MakeGrid(36);
+    ASSERT_EQ(grid.size(), 21u);
+    for (size_t i = 0; i < grid.size(); ++i)
+    {
+        const bool blue = i == 4 || i == 9 || i == 15; // the equator, 0 h and 12 h
+        EXPECT_EQ(grid[i].color, blue ? globe::kGridBlue : globe::kGridGrey) << i;
+    }
 }
 
 TEST(GlobeGrid, EquatorIsTheHorizontalDiameterAtLatitudeZero)
 {
-    const auto lines = globe::ComputeGrid(GridAt(0.0f));
-    const globe::GridLine& equator = lines[4];
-    EXPECT_EQ(equator.color, globe::kGridBlue);
-    EXPECT_EQ(equator.count, 37);
-    for (int j = 0; j < 37; ++j)
+    const auto equator = Pieces(0.0, 4);
+    ASSERT_EQ(equator.size(), 1u);
+    double left = 1e9, right = -1e9;
+    for (const globe::ScreenPoint& p : equator[0])
     {
-        SCOPED_TRACE(j);
-        EXPECT_EQ(equator.points[j].y, 300);
-        EXPECT_EQ(equator.points[j].visible, j >= 18); // a = 180..360
+        EXPECT_NEAR(p.y, 300.0, 1e-9);
+        left = std::min(left, p.x);
+        right = std::max(right, p.x);
     }
-    EXPECT_EQ(equator.points[18].x, 500);
-    EXPECT_EQ(equator.points[36].x, 300);
-    // Other parallels: grey segments at row 300 - 100 sin(dec).
-    EXPECT_EQ(lines[5].color, globe::kGridGrey);
-    EXPECT_EQ(lines[5].points[27].y, 265); // dec 20: 300 - 34.2
-    EXPECT_EQ(lines[0].points[27].y, 398); // dec -80: 300 + 98.48
+    EXPECT_NEAR(left, 300.0, 1e-9);
+    EXPECT_NEAR(right, 500.0, 1e-9);
+    // Parallel +20 at row 300 - 100 sin 20 = 265.8.
+    const auto north20 = Pieces(0.0, 5);
+    ASSERT_EQ(north20.size(), 1u);
+    EXPECT_NEAR(north20[0][0].y, 265.798, 1e-3);
 }
 
 TEST(GlobeGrid, MeridiansAtLatitudeZeroAreWhollyShownOrHidden)
 {
-    // t = 0: meridian H = 0 and H = 180..330 are in front, 30..150 behind.
-    const auto lines = globe::ComputeGrid(GridAt(0.0f));
-    for (int i = 0; i < 12; ++i)
-    {
-        const globe::GridLine& m = lines[9 + i];
-        const int ra = 30 * i;
-        EXPECT_EQ(m.color, (ra == 0 || ra == 180) ? globe::kGridBlue : globe::kGridGrey);
-        const bool front = ra == 0 || ra >= 180;
-        for (int j = 0; j < m.count; ++j)
-            EXPECT_EQ(m.points[j].visible, front) << ra << " " << j;
-    }
-    // Meridian 0 at dec -10: (400 - 98.48, 300 + 17.36).
-    EXPECT_EQ(lines[9].points[8].x, 301);
-    EXPECT_EQ(lines[9].points[8].y, 317);
+    // t = 0: the meridians at 180..330 are in front, 30..150 behind, 0 on the rim.
+    for (int i = 1; i < 12; ++i)
+        EXPECT_EQ(Pieces(0.0, 9 + i).size(), 30 * i >= 180 ? 1u : 0u) << 30 * i;
+    // Turned by 15 degrees, meridian 0 h goes behind the globe and 12 h stays in front.
+    EXPECT_EQ(Pieces(0.0, 9, 15.0).size(), 0u);
+    EXPECT_EQ(Pieces(0.0, 15, 15.0).size(), 1u);
 }
 
-TEST(GlobeGrid, EquatorIsTheHorizonCircleAtTheNorthPole)
+TEST(GlobeGrid, AtThePoleTheEquatorIsTheHorizonAndMeridiansAreRadii)
 {
-    const auto lines = globe::ComputeGrid(GridAt(-90.0f));
-    const globe::GridLine& equator = lines[4];
-    for (int j = 0; j < 37; ++j)
-    {
-        const globe::GridPoint& p = equator.points[j];
-        EXPECT_TRUE(p.visible) << j;
-        const double dx = p.x - 400.0, dy = p.y - 300.0;
-        EXPECT_NEAR(std::hypot(dx, dy), 100.0, 1.5) << j;
-    }
-    // Parallel -40 (and its mirror +40) is a circle of radius 100 cos 40 = 76.6; one half
-    // of the pair is drawn.
-    for (const globe::GridPoint& p : lines[2].points)
-    {
-        EXPECT_TRUE(p.visible);
-        EXPECT_NEAR(std::hypot(p.x - 400.0, p.y - 300.0), 76.6, 1.5);
-    }
-    for (const globe::GridPoint& p : lines[6].points)
-        EXPECT_FALSE(p.visible);
-    // Meridians are radii: the southern half (dec -90..0) from the centre to the rim.
-    const globe::GridLine& m = lines[9 + 3];
-    for (int j = 0; j < 19; ++j)
-        EXPECT_EQ(m.points[j].visible, j <= 9) << j;
-    EXPECT_EQ(m.points[0].x, 400);
-    EXPECT_EQ(m.points[0].y, 300);
-    EXPECT_NEAR(std::hypot(m.points[9].x - 400.0, m.points[9].y - 300.0), 100.0, 1.5);
+    const auto equator = Pieces(-90.0, 4);
+    ASSERT_EQ(equator.size(), 1u);
+    for (const globe::ScreenPoint& p : equator[0])
+        EXPECT_NEAR(std::hypot(p.x - 400.0, p.y - 300.0), 100.0, 1e-6);
+    // The northern parallels are circles about the centre, the southern ones are down.
+    const auto north40 = Pieces(-90.0, 6);
+    ASSERT_EQ(north40.size(), 1u);
+    for (const globe::ScreenPoint& p : north40[0]) // radius 100 cos 40
+        EXPECT_NEAR(std::hypot(p.x - 400.0, p.y - 300.0), 76.604, 1e-3);
+    EXPECT_TRUE(Pieces(-90.0, 2).empty()); // -40
+    const auto meridian = Pieces(-90.0, 12);
+    ASSERT_EQ(meridian.size(), 1u);
+    EXPECT_NEAR(std::hypot(meridian[0].front().x - 400.0, meridian[0].front().y - 300.0), 100.0,
+                1e-6);
+    EXPECT_NEAR(std::hypot(meridian[0].back().x - 400.0, meridian[0].back().y - 300.0), 0.0, 1e-6);
 }
 
-TEST(GlobeGrid, GridPointOnTheHorizonRowIsVisible)
+TEST(GlobeGrid, ALineEndsWhereItCrossesTheHorizon)
 {
-    // 50 N: a point whose row equals T exactly is visible for every row of the table that
-    // compares rows.
-    for (float lat : {-50.0f, 50.0f, -130.0f, 130.0f})
+    // 50 N: meridian 0 h at t = -90 is the observer's meridian; it rises from the southern
+    // point of the horizon, on the rim, to the celestial pole at altitude 50, r cos 50 from the
+    // centre.
+    const auto pieces = Pieces(-50.0, 9, -90.0);
+    ASSERT_EQ(pieces.size(), 1u);
+    const auto distance = [](const globe::ScreenPoint& p)
+    { return std::hypot(p.x - 400.0, p.y - 300.0); };
+    EXPECT_NEAR(distance(pieces[0].front()), 100.0, 0.5);
+    EXPECT_GT(pieces[0].front().y, 300.0); // south is down
+    EXPECT_NEAR(distance(pieces[0].back()), 64.279, 1e-3);
+}
+
+TEST(GlobeGrid, ALineStaysWithinAQuarterPixelOfItsCircleAtEveryRadius)
+{
+    // A chord over 360 / n degrees lies r (1 - cos(180 / n)) inside the circle.
+    for (double r : {10.0, 150.0, 540.0, 1470.0, 3000.0})
     {
-        const globe::GridAngles g = GridAt(lat);
-        EXPECT_TRUE(globe::IsGridPointVisible(false, g, 0.0, 0.0, 45.0, 300)) << lat;
+        const int n = globe::GridSamplesFor(r);
+        EXPECT_LE(r * (1 - std::cos(kPi / n)), 0.25) << r;
+        EXPECT_EQ(n % 4, 0) << r;
+        EXPECT_GE(n, 36) << r;
     }
+    for (double r : {0.0, -5.0, static_cast<double>(NAN)})
+        EXPECT_EQ(globe::GridSamplesFor(r), 36) << r;
+    EXPECT_EQ(globe::GridSamplesFor(1e9), 720);
 }
 } // namespace

@@ -8,19 +8,13 @@
 
 #include <QCheckBox>
 #include <QRadioButton>
+#include <QTest>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
-
-#include "common/AppSupport.h"
-
-using testing_support::IsEnabled;
-using testing_support::Trigger;
-using testing_support::ViewCanvas;
 
 namespace
 {
@@ -207,14 +201,14 @@ protected:
     // The dialog on `record`, set up as Execute would before showing it.
     std::unique_ptr<LocationDlg> Open()
     {
-        auto dlg = std::make_unique<LocationDlg>(nullptr, &record);
+        auto dlg = std::make_unique<LocationDlg>(nullptr, record);
         dlg->SetupWindow();
         return dlg;
     }
 
     static QPoint At(const LocationDlg& dlg, const locmap::Degrees& d)
     {
-        const locmap::Point p = locmap::DegreesToMarker(dlg.map, d);
+        const locmap::Point p = locmap::DegreesToMarker(dlg.MapArea(), d);
         return QPoint(p.x, p.y);
     }
 
@@ -228,7 +222,7 @@ TEST_F(LocationDialog, OpensOnTheStoredPositionWithTheMarkerOnIt)
 {
     auto dlg = Open();
     EXPECT_TRUE(messages.boxes.empty());
-    ASSERT_NE(dlg->Bitmap, nullptr);
+    ASSERT_TRUE(dlg->HasMap());
     EXPECT_EQ(dlg->LonDegree->text(), "00");
     EXPECT_EQ(dlg->LonMinute->text(), "07");
     EXPECT_EQ(dlg->LonSecond->text(), "39");
@@ -241,74 +235,99 @@ TEST_F(LocationDialog, OpensOnTheStoredPositionWithTheMarkerOnIt)
     EXPECT_TRUE(dlg->GMT->isChecked());
     // The map rectangle lies inside the frame, the marker north of the centre on the meridian.
     const QRect frame = dlg->FrameRect();
-    EXPECT_TRUE(frame.contains(dlg->map.x1, dlg->map.y1));
-    EXPECT_TRUE(frame.contains(dlg->map.x2, dlg->map.y2));
-    EXPECT_EQ(dlg->XTemp, dlg->map.xm);
-    EXPECT_EQ(dlg->YTemp, dlg->map.ym - 51 * dlg->map.h / 180);
+    const locmap::MapRect& map = dlg->MapArea();
+    EXPECT_TRUE(frame.contains(map.x1, map.y1));
+    EXPECT_TRUE(frame.contains(map.x2, map.y2));
+    EXPECT_EQ(dlg->Marker(), QPoint(map.xm, map.ym - 51 * map.h / 180));
     dlg->CmHelp();
     ASSERT_EQ(help.requests.size(), 1u);
     EXPECT_EQ(help.requests[0].topic, 9004u);
+}
+
+TEST_F(LocationDialog, PaintsTheWorldMapWithTheMarkerOredOntoIt)
+{
+    auto dlg = Open();
+    const QImage shown = dlg->MapFrame->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const std::unique_ptr<platform::Dib> map(platform::ReadDib("Bitmap\\WorldMap.bmp"));
+    ASSERT_NE(map, nullptr);
+    // The frame holds the picture at its own size.
+    ASSERT_EQ(shown.size(), map->Image().size());
+    const QImage world = map->Image().convertToFormat(QImage::Format_RGB32);
+    const QImage marker =
+        platform::LoadBitmapResource("LocationLabel").convertToFormat(QImage::Format_RGB32);
+    const QPoint corner = dlg->Marker() - dlg->FrameRect().topLeft() - QPoint(7, 7);
+    int wrong = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+        {
+            const QPoint m = QPoint(x, y) - corner;
+            const QRgb expected =
+                marker.rect().contains(m) ? world.pixel(x, y) | marker.pixel(m) : world.pixel(x, y);
+            wrong += (shown.pixel(x, y) & 0xFFFFFF) != (expected & 0xFFFFFF);
+        }
+    EXPECT_EQ(wrong, 0);
 }
 
 TEST_F(LocationDialog, TheMouseShowsDegreesAndAClickChoosesThePlace)
 {
     auto dlg = Open();
     const QPoint tokyo = At(*dlg, {35, true, 139, false});
-    dlg->EvMouseMove(tokyo);
+    dlg->PreviewAt(tokyo);
     // A pixel is about 0.75 degree: the point's degrees are within one of the place's.
     EXPECT_NEAR(dlg->LatDegree->GetNumber(), 35, 1);
     EXPECT_NEAR(dlg->LonDegree->GetNumber(), 139, 1);
     EXPECT_TRUE(dlg->East->isChecked());
-    EXPECT_EQ(dlg->oldlon, 0); // only a preview
+    EXPECT_EQ(dlg->Chosen().lon, 0); // only a preview
 
     // Off the map the chosen position comes back.
-    dlg->EvMouseMove(QPoint(-1, -1));
+    dlg->PreviewAt(QPoint(-1, -1));
     EXPECT_EQ(dlg->LatDegree->GetNumber(), 51u);
     EXPECT_EQ(dlg->LonDegree->GetNumber(), 0u);
     EXPECT_TRUE(dlg->West->isChecked());
 
     // Elsewhere in the dialog a field being typed in is left alone.
     dlg->LatDegree->setText(QStringLiteral("4"));
-    dlg->EvMouseMove(QPoint(-1, -1));
+    dlg->PreviewAt(QPoint(-1, -1));
     EXPECT_EQ(dlg->LatDegree->text(), "4");
 
     const QPoint sydney = At(*dlg, {34, false, 151, false});
-    dlg->EvLButtonUp(sydney);
-    EXPECT_EQ(dlg->XTemp, sydney.x());
-    EXPECT_EQ(dlg->YTemp, sydney.y());
+    dlg->ChooseAt(sydney);
+    EXPECT_EQ(dlg->Marker(), sydney);
     EXPECT_TRUE(dlg->South->isChecked());
     EXPECT_TRUE(dlg->East->isChecked());
-    dlg->EvMouseMove(QPoint(-1, -1));
-    EXPECT_EQ(dlg->LatDegree->GetNumber(), static_cast<unsigned>(dlg->oldlat));
-    EXPECT_NEAR(dlg->oldlat, 34, 1);
-    EXPECT_NEAR(dlg->oldlon, 151, 1);
+    dlg->PreviewAt(QPoint(-1, -1));
+    EXPECT_EQ(dlg->LatDegree->GetNumber(), static_cast<unsigned>(dlg->Chosen().lat));
+    EXPECT_NEAR(dlg->Chosen().lat, 34, 1);
+    EXPECT_NEAR(dlg->Chosen().lon, 151, 1);
     EXPECT_EQ(dlg->LatMinute->text(), "30"); // the map sets whole degrees only
-    ASSERT_TRUE(dlg->StoreValues());
-    EXPECT_EQ(record.North, 0);
-    EXPECT_EQ(record.West, 0);
-    EXPECT_EQ(record.Lat.Minute, 30);
+    dlg->CmOk();
+    ASSERT_EQ(dlg->result(), QDialog::Accepted);
+    EXPECT_EQ(dlg->Location().North, 0);
+    EXPECT_EQ(dlg->Location().West, 0);
+    EXPECT_EQ(dlg->Location().Lat.Minute, 30);
 }
 
 TEST_F(LocationDialog, HemisphereButtonsAndTypedDegreesMoveTheMarker)
 {
     auto dlg = Open();
-    const int north = dlg->YTemp;
-    dlg->ChildNotify(3412);
+    const locmap::MapRect& map = dlg->MapArea();
+    const int north = dlg->Marker().y();
+    dlg->South->click();
     EXPECT_TRUE(dlg->South->isChecked());
     EXPECT_FALSE(dlg->North->isChecked());
-    EXPECT_EQ(dlg->YTemp - dlg->map.ym, dlg->map.ym - north); // mirrored in the equator
+    EXPECT_EQ(dlg->Marker().y() - map.ym, map.ym - north); // mirrored in the equator
 
     dlg->LonDegree->setText(QStringLiteral("90"));
     dlg->LonDegree->EvKillFocus();
-    dlg->ChildNotify(3409);
+    dlg->East->click();
     EXPECT_TRUE(dlg->East->isChecked());
-    EXPECT_EQ(dlg->XTemp, dlg->map.xm + dlg->map.w / 4);
+    EXPECT_EQ(dlg->Marker().x(), map.xm + map.w / 4);
 
     // Minutes do not move it.
-    const QPoint before(dlg->XTemp, dlg->YTemp);
+    const QPoint before = dlg->Marker();
     dlg->LatMinute->setText(QStringLiteral("59"));
     dlg->LatMinute->EvKillFocus();
-    EXPECT_EQ(QPoint(dlg->XTemp, dlg->YTemp), before);
+    EXPECT_EQ(dlg->Marker(), before);
 }
 
 TEST_F(LocationDialog, OkRefusesAnOutOfRangeEntryAndCancelKeepsTheRecord)
@@ -333,10 +352,10 @@ TEST_F(LocationDialog, OkRefusesAnOutOfRangeEntryAndCancelKeepsTheRecord)
                 dlg.CmOk();
                 return dlg.result();
             });
-        LocationDlg dlg(nullptr, &record);
+        LocationDlg dlg(nullptr, record);
         const int result = dlg.Execute();
         EXPECT_EQ(result == QDialog::Accepted, c.stores) << c.latDegree;
-        EXPECT_EQ(record.Lat.Degree, c.stores ? 45 : 51) << c.latDegree;
+        EXPECT_EQ(dlg.Location().Lat.Degree, c.stores ? 45 : 51) << c.latDegree;
     }
 }
 
@@ -354,13 +373,13 @@ TEST_F(LocationDialog, WithoutAUsableMapItSaysSoAndWorksWithTheFields)
         EXPECT_EQ(messages.boxes[0].text, "Unable to open file BITMAP\\WORLDMAP.BMP");
         EXPECT_EQ(messages.boxes[0].caption, "Velmoria - [Error]");
         EXPECT_EQ(messages.boxes[0].flags, 0x10u);
-        EXPECT_EQ(dlg->Bitmap, nullptr);
-        dlg->EvLButtonUp(dlg->FrameRect().center());
+        EXPECT_FALSE(dlg->HasMap());
+        dlg->ChooseAt(dlg->FrameRect().center());
         EXPECT_EQ(dlg->LatDegree->GetNumber(), 51u);
-        dlg->ChildNotify(3412);
-        EXPECT_TRUE(dlg->StoreValues());
-        EXPECT_EQ(record.North, 0);
-        record.North = 1;
+        dlg->South->click();
+        dlg->CmOk();
+        EXPECT_EQ(dlg->result(), QDialog::Accepted);
+        EXPECT_EQ(dlg->Location().North, 0);
     }
 }
 
@@ -385,8 +404,8 @@ protected:
                 dlg.LatDegree->SetNumber(latDegree);
                 dlg.LatMinute->SetNumber(latMinute);
                 dlg.LonDegree->SetNumber(lonDegree);
-                dlg.ChildNotify(north ? 3411 : 3412);
-                dlg.ChildNotify(west ? 3408 : 3409);
+                (north ? dlg.North : dlg.South)->click();
+                (west ? dlg.West : dlg.East)->click();
                 dlg.CmOk();
                 return dlg.result();
             });
@@ -397,35 +416,31 @@ protected:
 TEST_F(LocationCommand, TheSkyOfTheChosenPlaceIsShownAtOnce)
 {
     Trigger(wnd, "stop"); // stopped: the command draws the frame itself
-    const double t0 = wnd->starmap.t;
+    const double t0 = Map().Rotation();
     Choose(51, 30, true, 90, false);
     EXPECT_EQ(wnd->Values.LocValues.Lat.Degree, 51);
     EXPECT_EQ(wnd->Values.LocValues.Lat.Minute, 30);
-    EXPECT_EQ(wnd->starmap.lat, -51.0f); // whole degrees tilt the globe
-    EXPECT_FALSE(wnd->starmap.StPlaying);
+    EXPECT_EQ(Map().Tilt().lat, -51.0); // whole degrees tilt the globe
+    EXPECT_FALSE(View().Playing());
     // 90 degrees further east the local sidereal time is six hours later: the sky has turned
     // by a quarter.
-    EXPECT_NEAR(std::fabs(std::remainder(wnd->starmap.t - t0, 360.0)), 90.0, 0.01);
-    int lit = 0;
-    for (int y = 0; y < ViewCanvas(wnd).Height(); y += 2)
-        for (int x = 0; x < ViewCanvas(wnd).Width(); x += 2)
-            lit += ViewCanvas(wnd).Pixel(x, y) != 0;
-    EXPECT_GT(lit, 0);
+    EXPECT_NEAR(std::fabs(std::remainder(Map().Rotation() - t0, 360.0)), 90.0, 0.01);
+    EXPECT_GT(CountLit(), 500);
 
     Trigger(wnd, "go");
     Choose(33, 0, false, 90, false);
-    EXPECT_EQ(wnd->starmap.lat, 33.0f);
-    EXPECT_TRUE(wnd->starmap.StPlaying); // the animation goes on
+    EXPECT_EQ(Map().Tilt().lat, 33.0);
+    EXPECT_TRUE(View().Playing()); // the animation goes on
 }
 
 TEST_F(LocationCommand, IsNotOfferedOnTheReviewGlobe)
 {
     Trigger(wnd, "reviewGlobe");
     EXPECT_FALSE(IsEnabled(wnd, "location"));
-    QTest::keyClick(&wnd->StarView(), Qt::Key_Up); // the globe tilted
-    const float tilt = wnd->starmap.lat;
+    QTest::keyClick(&View(), Qt::Key_Up); // the globe tilted
+    const double tilt = Map().Tilt().lat;
     Choose(10, 0, true, 0, true);
-    EXPECT_EQ(wnd->starmap.lat, tilt);
+    EXPECT_EQ(Map().Tilt().lat, tilt);
     EXPECT_EQ(wnd->Values.LocValues.Lat.Degree, 0);
 }
 } // namespace

@@ -3,13 +3,14 @@
 #include "app/VelmoriaApp.h"
 #include "app/VelmoriaWnd.h"
 #include "common/TestSupport.h"
-#include "starmap/StarReader.h"
+#include "starmap/SkyCatalogue.h"
 
 #include <cmath>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace
 {
@@ -48,30 +49,38 @@ std::FILE* StreamOf(const std::string& bytes)
     return f;
 }
 
+// The catalogue read from `bytes` as "Data\Stars.dat" and its result.
+std::pair<SkyCatalogue, starreader::ReadResult> ReadStarBytes(const std::string& bytes)
+{
+    std::FILE* f = StreamOf(bytes);
+    SkyCatalogue catalogue;
+    const starreader::ReadResult r = ReadStarCatalogue(f, catalogue);
+    std::fclose(f);
+    return {catalogue, r};
+}
+
 TEST(StarReader, ConvertsHoursAndDegreesOfEveryRecord)
 {
-    const std::string bytes = Bytes(StarRecord(11, 6.0f, 45.0f, -1.46f, 2, 3)) +
-                              Bytes(StarRecord(12, 23.5f, -90.0f, 4.0f));
-    std::FILE* f = StreamOf(bytes);
-    StarDB buffer;
-    Stars stars[kStarCount]{};
-    stars[0].Flag = true;
-    stars[0].X = 77;
-    const starreader::ReadResult r = starreader::ReadStars(f, &buffer, stars, kStarCount);
-    std::fclose(f);
+    const auto [c, r] = ReadStarBytes(Bytes(StarRecord(11, 6.0f, 45.0f, -1.46f, 2, 3)) +
+                                      Bytes(StarRecord(12, 23.5f, -90.0f, 4.0f)));
     EXPECT_TRUE(r.ok);
     EXPECT_EQ(r.stored, 2);
-    EXPECT_EQ(stars[0].RA, 90.0f);
-    EXPECT_FLOAT_EQ(stars[0].Dec, static_cast<float>(M_PI / 4));
-    EXPECT_EQ(stars[0].Magnitude, -1.46f);
-    EXPECT_EQ(stars[0].NumConst, 11);
-    EXPECT_EQ(stars[0].NLink1, 2);
-    EXPECT_EQ(stars[0].NLink2, 3);
-    EXPECT_TRUE(stars[0].Flag); // not the reader's
-    EXPECT_EQ(stars[0].X, 77);
-    EXPECT_EQ(stars[1].RA, 352.5f);
-    EXPECT_FLOAT_EQ(stars[1].Dec, static_cast<float>(-M_PI / 2));
-    EXPECT_EQ(stars[2].NumConst, 0); // untouched
+    ASSERT_EQ(c.StarCount(), 2);
+    EXPECT_EQ(c.stars[0].RA, 90.0f);
+    EXPECT_FLOAT_EQ(c.stars[0].Dec, static_cast<float>(M_PI / 4));
+    EXPECT_EQ(c.stars[0].Magnitude, -1.46f);
+    EXPECT_EQ(c.stars[0].NumConst, 11);
+    EXPECT_EQ(c.stars[0].NLink1, 2);
+    EXPECT_EQ(c.stars[0].NLink2, 3);
+    EXPECT_EQ(c.stars[1].RA, 352.5f);
+    EXPECT_FLOAT_EQ(c.stars[1].Dec, static_cast<float>(-M_PI / 2));
+    // The records stay as read, for the cards and the search.
+    EXPECT_EQ(c.starRecords[1].RA, 23.5f);
+    EXPECT_STREQ(c.starRecords[1].StarName, "N/A");
+    // The unit vector of (90 deg, +45 deg) and the south pole.
+    EXPECT_NEAR(c.starDirections[0].x, 0.0, 1e-7);
+    EXPECT_NEAR(c.starDirections[0].y, std::sqrt(0.5), 1e-7);
+    EXPECT_NEAR(c.starDirections[1].z, -1.0, 1e-7);
 }
 
 TEST(StarReader, EmptyAndPartialFilesReadTheWholeRecordsOnly)
@@ -87,32 +96,23 @@ TEST(StarReader, EmptyAndPartialFilesReadTheWholeRecordsOnly)
         for (int i = 0; i < c.records; ++i)
             bytes += Bytes(StarRecord(1, 1.0f * i, 0.0f, 1.0f));
         bytes += std::string(c.extra, '\x7f');
-        std::FILE* f = StreamOf(bytes);
-        StarDB buffer;
-        Stars stars[kStarCount]{};
-        const starreader::ReadResult r = starreader::ReadStars(f, &buffer, stars, kStarCount);
-        std::fclose(f);
+        const auto [catalogue, r] = ReadStarBytes(bytes);
         EXPECT_TRUE(r.ok) << c.records << "+" << c.extra;
         EXPECT_EQ(r.stored, c.records);
-        EXPECT_EQ(stars[c.records].RA, 0.0f); // the partial record left nothing behind
+        EXPECT_EQ(catalogue.StarCount(), c.records); // the partial record left nothing behind
     }
 }
 
-TEST(StarReader, StoresNoMoreThanTheTableHolds)
+TEST(StarReader, KeepsNoMoreThanTheCatalogueHolds)
 {
     std::string bytes;
     for (int i = 0; i < 700; ++i)
         bytes += Bytes(StarRecord(1, 0.01f * i, 0.0f, 1.0f));
-    std::FILE* f = StreamOf(bytes);
-    StarDB buffer;
-    // A guard entry after the table catches a write past its end.
-    Stars stars[kStarCount + 1]{};
-    const starreader::ReadResult r = starreader::ReadStars(f, &buffer, stars, kStarCount);
-    std::fclose(f);
+    const auto [c, r] = ReadStarBytes(bytes);
     EXPECT_TRUE(r.ok);
     EXPECT_EQ(r.stored, kStarCount);
-    EXPECT_FLOAT_EQ(stars[689].RA, 0.01f * 689 * 15);
-    EXPECT_EQ(stars[690].RA, 0.0f);
+    ASSERT_EQ(c.StarCount(), kStarCount);
+    EXPECT_FLOAT_EQ(c.stars[689].RA, 0.01f * 689 * 15);
 }
 
 TEST(StarReader, DeepSkyRecordsConvertLikeStars)
@@ -121,16 +121,15 @@ TEST(StarReader, DeepSkyRecordsConvertLikeStars)
     for (int i = 0; i < 40; ++i)
         bytes += Bytes(DeepSkyRecord(0.7f, -20.0f, 3.5f + i));
     std::FILE* f = StreamOf(bytes + "xyz");
-    NGCMessDB buffer;
-    NgcMessObj objects[kNgcMessCount + 1]{};
-    const starreader::ReadResult r = starreader::ReadNgcMess(f, &buffer, objects, kNgcMessCount);
+    SkyCatalogue c;
+    const starreader::ReadResult r = ReadDeepSkyCatalogue(f, c);
     std::fclose(f);
     EXPECT_TRUE(r.ok);
     EXPECT_EQ(r.stored, kNgcMessCount);
-    EXPECT_FLOAT_EQ(objects[0].RA, 10.5f);
-    EXPECT_FLOAT_EQ(objects[0].Dec, static_cast<float>(-20.0 * M_PI / 180));
-    EXPECT_EQ(objects[32].Magnitude, 35.5f);
-    EXPECT_EQ(objects[33].Magnitude, 0.0f);
+    ASSERT_EQ(c.DeepSkyCount(), kNgcMessCount);
+    EXPECT_FLOAT_EQ(c.deepSky[0].RA, 10.5f);
+    EXPECT_FLOAT_EQ(c.deepSky[0].Dec, static_cast<float>(-20.0 * M_PI / 180));
+    EXPECT_EQ(c.deepSky[32].Magnitude, 35.5f);
 }
 
 // A stream that claims more bytes than it delivers: the read of a record comes up short.
@@ -170,13 +169,13 @@ TEST(StarReader, ReportsARecordThatCannotBeReadWhole)
     ShortStream s{Bytes(StarRecord(1, 2.0f, 10.0f, 1.0f)) + std::string(30, '\0'), 49 * 3};
     std::FILE* f = OpenShortStream(s);
     ASSERT_NE(f, nullptr);
-    StarDB buffer;
-    Stars stars[kStarCount]{};
-    const starreader::ReadResult r = starreader::ReadStars(f, &buffer, stars, kStarCount);
+    SkyCatalogue c;
+    const starreader::ReadResult r = ReadStarCatalogue(f, c);
     std::fclose(f);
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.stored, 1); // the stars read so far stay
-    EXPECT_EQ(stars[0].RA, 30.0f);
+    ASSERT_EQ(c.StarCount(), 1);
+    EXPECT_EQ(c.stars[0].RA, 30.0f);
 }
 
 // ---- the window's readers ----
@@ -224,7 +223,6 @@ TEST_F(StarMapReading, MissingStarFileShowsBothErrorsAndReturnsToTheMainScreen)
     EXPECT_EQ(messages.boxes[1].flags, 0x10u);
     EXPECT_EQ(w.Subject(), model::Mode::Main);
     EXPECT_EQ(w.CurrentView(), &w.Main());
-    EXPECT_EQ(w.starmap.Stardc, nullptr);
 }
 
 TEST_F(StarMapReading, MissingDeepSkyFileKeepsTheStarsAndReturnsToTheMainScreen)
@@ -233,12 +231,10 @@ TEST_F(StarMapReading, MissingDeepSkyFileKeepsTheStarsAndReturnsToTheMainScreen)
     auto window = StarMapWindow();
     VelmoriaWnd& w = *window;
     w.EnterSubject(model::Mode::StarMap);
-    EXPECT_EQ(w.starmap.StarCount, 5);
     ASSERT_EQ(messages.boxes.size(), 2u);
     EXPECT_EQ(messages.boxes[0].text, "Unable to open file DATA\\NGCMESS.DAT");
     EXPECT_EQ(messages.boxes[1].text, "Unable to show Star Map");
     EXPECT_EQ(w.Subject(), model::Mode::Main);
-    EXPECT_EQ(w.starmap.Star[4].RA, 15.0f);
 }
 
 TEST_F(StarMapReading, UnreadableFileShowsTheWarningThenTheError)
@@ -271,11 +267,12 @@ TEST_F(StarMapReading, CountsTheRecordsReadUpToTheTableSize)
             deep += Bytes(DeepSkyRecord(1.0f, 1.0f, 1.0f));
         dir.Write("Data/NGCMess.dat", deep);
         auto window = StarMapWindow();
-    VelmoriaWnd& w = *window;
-        EXPECT_TRUE(w.starmap.ReadStarData());
-        EXPECT_TRUE(w.starmap.ReadNGCMessData());
-        EXPECT_EQ(w.starmap.StarCount, c.count) << c.records;
-        EXPECT_EQ(w.starmap.NgcMessCount, std::min(c.records / 10, 33)) << c.records;
+        VelmoriaWnd& w = *window;
+        w.EnterSubject(model::Mode::StarMap);
+        EXPECT_EQ(w.Subject(), model::Mode::StarMap);
+        EXPECT_EQ(w.StarView().Catalogue().StarCount(), c.count) << c.records;
+        EXPECT_EQ(w.StarView().Catalogue().DeepSkyCount(), std::min(c.records / 10, 33))
+            << c.records;
         EXPECT_TRUE(messages.boxes.empty());
     }
 }

@@ -1,22 +1,14 @@
 // The real sky in the whole application: the globe drawn for the observer's place and the
 // computer's time zone, compared with an independent ephemeris (astronomy-engine 2.1.19, npm:
 // the values were computed with it once and are written out below with the call that gave them).
-#include "app/VelmoriaApp.h"
-#include "app/VelmoriaWnd.h"
-#include "common/TestSupport.h"
-#include "starmap/Globe.h"
 #include "StarMapApp.h"
+#include "starmap/Globe.h"
+#include "starmap/LocationDlg.h"
+#include "time/TimeUpdateDlg.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
-#include <memory>
 #include <vector>
-
-#include "common/AppSupport.h"
-
-using testing_support::IsEnabled;
-using testing_support::Trigger;
-using testing_support::ViewCanvas;
 
 namespace
 {
@@ -51,13 +43,19 @@ protected:
     // The index of the catalogue star at right ascension `raHours`, declination `decDeg`.
     int StarAt(double raHours, double decDeg) const
     {
-        for (int i = 0; i < wnd->starmap.StarCount; ++i)
-            if (std::fabs(wnd->starmap.Star[i].RA - raHours * 15) < 0.01 &&
-                std::fabs(wnd->starmap.Star[i].Dec - decDeg * kDeg) < 1e-4)
-                return i;
+        const std::vector<Stars>& stars = View().Catalogue().stars;
+        for (size_t i = 0; i < stars.size(); ++i)
+            if (std::fabs(stars[i].RA - raHours * 15) < 0.01 &&
+                std::fabs(stars[i].Dec - decDeg * kDeg) < 1e-4)
+                return static_cast<int>(i);
         return -1;
     }
-
+    // The globe zoomed in as far as it goes: a large disc reads directions back closely.
+    void ZoomInFully()
+    {
+        while (IsEnabled(wnd, "zoomIn"))
+            Trigger(wnd, "zoomIn");
+    }
 };
 
 // The direction a star is drawn in, read back from the picture: the disc is the sky seen from
@@ -68,11 +66,11 @@ struct Horizontal
     double alt, az; // degrees
 };
 
-Horizontal DrawnDirection(const VelmoriaWnd& w, const Stars& s)
+Horizontal DrawnDirection(const StarMap& map, const skyframe::Place& at)
 {
-    const double dx = globe::DrawCoord(s.X) - w.starmap.XCenter;
-    const double dy = globe::DrawCoord(s.Y) - w.starmap.YCenter;
-    const double rho = std::min(std::hypot(dx, dy) / w.starmap.r, 1.0);
+    const double dx = at.at.x - map.XCenter();
+    const double dy = at.at.y - map.YCenter();
+    const double rho = std::min(std::hypot(dx, dy) / map.Radius(), 1.0);
     return Horizontal{std::acos(rho) / kDeg, std::atan2(-dx, -dy) / kDeg};
 }
 
@@ -89,17 +87,9 @@ TEST_F(RealSky, EnteringTheStarMapDrawsTheFirstFrameAtOnceAndTheFirstTickDrawsTh
     ScopedTimeZone zone(kCentralEurope);
     Enter(Berlin(), Date{20, 3, 2026}, Time{21, 0, 0});
     EXPECT_GT(CountLit(), 500);
-    std::vector<Stars> first(wnd->starmap.Star, wnd->starmap.Star + wnd->starmap.StarCount);
-    const uint16_t sunX = wnd->starmap.XSol[0], moonX = wnd->starmap.XSol[1];
+    const QImage first = Picture();
     wnd->EvTimer(kTimerRealTime);
-    for (int i = 0; i < wnd->starmap.StarCount; ++i)
-    {
-        EXPECT_EQ(wnd->starmap.Star[i].X, first[i].X) << i;
-        EXPECT_EQ(wnd->starmap.Star[i].Y, first[i].Y) << i;
-        EXPECT_EQ(wnd->starmap.Star[i].Flag, first[i].Flag) << i;
-    }
-    EXPECT_EQ(wnd->starmap.XSol[0], sunX);
-    EXPECT_EQ(wnd->starmap.XSol[1], moonX);
+    EXPECT_TRUE(first == Picture());
 }
 
 // Normal conditions and either globe black the window out and show the sky again at once.
@@ -122,7 +112,8 @@ TEST_F(RealSky, SiriusCrossesTheMeridianAtItsTransitTime)
     ScopedTimeZone zone(kCentralEurope);
     Enter(Berlin(), Date{10, 2, 2026}, Time{21, 29, 1});
     // On a disc of radius 1000 two minutes of time move Sirius 8 pixels across the meridian.
-    wnd->starmap.r = 1000;
+    ZoomInFully();
+    ASSERT_GT(Map().Radius(), 1000);
     const int sirius = StarAt(6.752480, -16.71610);
     ASSERT_GE(sirius, 0);
     struct
@@ -134,9 +125,9 @@ TEST_F(RealSky, SiriusCrossesTheMeridianAtItsTransitTime)
     {
         clock.Set(Date{10, 2, 2026}, c.time);
         wnd->EvTimer(kTimerRealTime);
-        const Stars& s = wnd->starmap.Star[sirius];
-        ASSERT_TRUE(s.Flag);
-        const double dx = globe::DrawCoord(s.X) - wnd->starmap.XCenter;
+        const skyframe::Place& at = Places().stars[static_cast<size_t>(sirius)];
+        ASSERT_TRUE(at.visible);
+        const double dx = at.at.x - Map().XCenter();
         if (c.side == 0)
         {
             EXPECT_LE(std::fabs(dx), 2.0);
@@ -167,15 +158,13 @@ TEST_F(RealSky, BrightStarsStandAtTheAltitudeAndAzimuthOfTheReference)
     };
     ScopedTimeZone zone(kCentralEurope);
     Enter(Berlin(), Date{20, 3, 2026}, Time{21, 0, 0});
-    // A large disc reads the directions back to a few hundredths of a degree.
-    wnd->starmap.r = 4000;
-    wnd->EvTimer(kTimerRealTime);
     for (const auto& c : cases)
     {
         const int i = StarAt(c.raHours, c.decDeg);
         ASSERT_GE(i, 0) << c.name;
-        EXPECT_TRUE(wnd->starmap.Star[i].Flag) << c.name;
-        EXPECT_LE(AngleBetween(DrawnDirection(*wnd, wnd->starmap.Star[i]), c.reference), 0.5) << c.name;
+        const skyframe::Place& at = Places().stars[static_cast<size_t>(i)];
+        EXPECT_TRUE(at.visible) << c.name;
+        EXPECT_LE(AngleBetween(DrawnDirection(Map(), at), c.reference), 0.5) << c.name;
     }
 }
 
@@ -211,7 +200,7 @@ TEST_F(RealSky, TheSameInstantDrawsTheSameSkyInEveryTimeZoneWhileTheClockShowsLo
         place.GMT = c.gmtOption;
         Enter(place, c.date, c.time);
         EXPECT_EQ(app->Frame()->PaneGadget(model::Pane::Time)->Text(), c.timePane) << c.zone;
-        skies.push_back({wnd->starmap.t, wnd->starmap.tSol[0], wnd->starmap.tSol[1]});
+        skies.push_back({Map().Rotation(), Map().Bodies().sun.ra, Map().Bodies().moon.ra});
         Trigger(wnd, "return");
     }
     for (size_t k = 1; k < skies.size(); ++k)
@@ -254,7 +243,7 @@ TEST_F(RealSky, SteppingAcrossAChangeOfDaylightSavingTurnsTheSkyByTheTimeThatPas
         for (size_t k = 0; k < c.utMinutes.size(); ++k)
         {
             wnd->EvTimer(kTimerStarMap);
-            t.push_back(wnd->starmap.t);
+            t.push_back(Map().Rotation());
         }
         // The sky turns westward (t decreasing) by 360.98565 degrees a day of UT.
         for (size_t k = 1; k < t.size(); ++k)
@@ -271,13 +260,20 @@ TEST_F(RealSky, ALocationFurtherEastShowsTheSkyFurtherOnAtOnce)
 {
     ScopedTimeZone zone("UTC0");
     Enter(Berlin(), Date{20, 3, 2026}, Time{21, 0, 0});
-    const double before = wnd->starmap.t;
-    wnd->starmap.CmStStop();
-    // 15 degrees further east and 10 degrees further north, as the location dialog stores it.
-    wnd->Values.LocValues.Lon = Coordinate{28, 24, 0};
-    wnd->Values.LocValues.Lat = Coordinate{62, 0, 0};
-    wnd->starmap.SetSkyFromLocation(wnd->clock.Instant());
-    EXPECT_NEAR(std::remainder(before - wnd->starmap.t, 360.0), 15.0, 1e-4);
-    EXPECT_EQ(wnd->starmap.lat, -62.0f);
+    Trigger(wnd, "stop");
+    const double before = Map().Rotation();
+    // 15 degrees further east and 10 degrees further north, chosen in the location dialog.
+    testing_support::DialogAnswer answer(
+        [](platform::Dialog& d)
+        {
+            auto& dlg = static_cast<LocationDlg&>(d);
+            dlg.LonDegree->SetNumber(28);
+            dlg.LatDegree->SetNumber(62);
+            dlg.CmOk();
+            return dlg.result();
+        });
+    Trigger(wnd, "location");
+    EXPECT_NEAR(std::remainder(before - Map().Rotation(), 360.0), 15.0, 1e-4);
+    EXPECT_EQ(Map().Tilt().lat, -62.0);
 }
 } // namespace

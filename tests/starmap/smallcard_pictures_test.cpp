@@ -40,8 +40,8 @@ TEST_F(SmallCardPictures, EveryCardSavesCopiesAndPrintsItselfFromItsKeys)
         Make make;
         const char* file; // the suggested file name
     } cards[] = {
-        {[&] { return std::make_unique<StarSmDlg>(wnd.get(), &click, &star); }, "Star"},
-        {[&] { return std::make_unique<NGCMessSmDlg>(wnd.get(), &click, &ngc); }, "NGC Messier"},
+        {[&] { return std::make_unique<StarSmDlg>(wnd.get(), &click, star); }, "Star"},
+        {[&] { return std::make_unique<NGCMessSmDlg>(wnd.get(), &click, ngc); }, "NGC Messier"},
         {[&] { return std::make_unique<SunSmDlg>(wnd.get(), &click, 0.0f, 0.0f); }, "Sun"},
         {[&] { return std::make_unique<MoonSmDlg>(wnd.get(), &click, 0.0f, 0.0f); }, "Moon"},
         {[&]

@@ -19,12 +19,6 @@
 #include <string>
 #include <vector>
 
-#include "common/AppSupport.h"
-
-using testing_support::IsEnabled;
-using testing_support::Trigger;
-using testing_support::ViewCanvas;
-
 namespace
 {
 using testing_support::DialogAnswer;
@@ -98,7 +92,7 @@ protected:
 TEST_F(Cards, AStarCardShowsTheRecordsValues)
 {
     StarDB s = Star(11, "Betel_geuse", "Alpha", 3, 2);
-    StarSmDlg card(wnd.get(), &click, &s);
+    StarSmDlg card(wnd.get(), &click, s);
     card.SetupWindow();
     EXPECT_EQ(card.Value(4001), QStringLiteral("Betel geuse"));
     EXPECT_EQ(card.Value(4015), QStringLiteral("IAU"));
@@ -135,7 +129,7 @@ TEST_F(Cards, StarPropertiesShowWhatTheCodesKnow)
     {
         SCOPED_TRACE(c.text);
         StarDB s = Star(1, "N/A", "Alp", c.size, c.color);
-        StarSmDlg card(wnd.get(), &click, &s);
+        StarSmDlg card(wnd.get(), &click, s);
         card.SetupWindow();
         EXPECT_EQ(card.Value(4005), QString::fromLatin1(c.text));
     }
@@ -160,7 +154,7 @@ TEST_F(Cards, AStarCardSaysWhetherItsNameIsTheIausOrTraditional)
         SCOPED_TRACE(c.name);
         StarDB s = Star(27, c.name, "Del", 4, 3);
         s.Propert.traditionalName = c.traditional & 1;
-        StarSmDlg card(wnd.get(), &click, &s);
+        StarSmDlg card(wnd.get(), &click, s);
         card.SetupWindow();
         EXPECT_EQ(card.Value(4015), QString::fromLatin1(c.kind));
     }
@@ -173,8 +167,8 @@ TEST_F(Cards, TheConstellationStandsInTheValueColumnBesideItsLabel)
     galaxy.NumConst = 43;
     galaxy.NGC = 224;
     std::vector<std::unique_ptr<SmallCardDlg>> cards;
-    cards.push_back(std::make_unique<StarSmDlg>(wnd.get(), &click, &star));
-    cards.push_back(std::make_unique<NGCMessSmDlg>(wnd.get(), &click, &galaxy));
+    cards.push_back(std::make_unique<StarSmDlg>(wnd.get(), &click, star));
+    cards.push_back(std::make_unique<NGCMessSmDlg>(wnd.get(), &click, galaxy));
     cards.push_back(std::make_unique<SkyPlanetSmDlg>(wnd.get(), &click, "Mars", 1.0f, 1.5, "Leo"));
     const QString names[] = {QStringLiteral("Crater"), QStringLiteral("Andromeda"),
                              QStringLiteral("Leo")};
@@ -208,7 +202,7 @@ TEST_F(Cards, AStarWithADamagedRecordShowsBoundedTexts)
     std::memset(s.StarName, 'A', sizeof s.StarName); // no terminator anywhere
     std::memset(s.Design, 'B', sizeof s.Design);
     std::memset(s.SpectType, 'C', sizeof s.SpectType);
-    StarSmDlg card(wnd.get(), &click, &s);
+    StarSmDlg card(wnd.get(), &click, s);
     card.SetupWindow();
     EXPECT_EQ(card.Value(4001), QString(21, QLatin1Char('A')));
     EXPECT_EQ(card.Value(4002), QString(8, QLatin1Char('B')) + QStringLiteral("  ---"));
@@ -242,7 +236,7 @@ TEST_F(Cards, ADeepSkyCardNamesItsTypeAndComment)
         o.RA = 0.7123f;
         o.Dec = 41.27f;
         o.Magnitude = 3.44f;
-        NGCMessSmDlg card(wnd.get(), &click, &o);
+        NGCMessSmDlg card(wnd.get(), &click, o);
         card.SetupWindow();
         EXPECT_EQ(card.Value(4204), QString::fromLatin1(c.typeText));
         EXPECT_EQ(card.Value(4205), QString::fromLatin1(c.comment));
@@ -292,7 +286,7 @@ TEST_F(Cards, TheMoonsMagnitudeFollowsItsPhase)
         sky::MoonPlace place{};
         place.PhaseAngle = c.phaseAngle;
         place.IlluminatedFraction = c.lit;
-        MoonSmDlg moon(wnd.get(), &click, 0.0f, 0.0f, &place);
+        MoonSmDlg moon(wnd.get(), &click, 0.0f, 0.0f, place);
         moon.SetupWindow();
         EXPECT_EQ(moon.Value(4003), QString::fromLatin1(c.magnitude));
     }
@@ -395,98 +389,4 @@ TEST_F(Cards, TheTitlePictureIsCentredInItsStrip)
     EXPECT_GT(same, title.width() * title.height() * 9 / 10);
 }
 
-// The Star Map's launchers read one record of the catalogue by index.
-class Launchers : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        wnd = std::make_unique<VelmoriaWnd>();
-        wnd->resize(400, 300);
-        ViewCanvas(wnd) = platform::Canvas(400, 300, 0);
-    }
-    ScratchDir dir;
-    std::unique_ptr<VelmoriaWnd> wnd;
-};
-
-TEST_F(Launchers, AStarCardReadsTheRecordAtItsIndex)
-{
-    std::string bytes;
-    for (const char* name : {"First", "Second", "Third"})
-    {
-        const StarDB s = Star(11, name, "x", 1, 1);
-        bytes.append(reinterpret_cast<const char*>(&s), sizeof s);
-    }
-    dir.Write("Data/Stars.dat", bytes);
-    std::vector<QString> names;
-    DialogAnswer answer(
-        [&](platform::Dialog& d)
-        {
-            names.push_back(dynamic_cast<SmallCardDlg&>(d).Value(4001));
-            return QDialog::Accepted;
-        });
-    wnd->starmap.SmStarCard(QPoint(50, 50), 1);
-    wnd->starmap.SmStarCard(QPoint(50, 50), 3); // past the end of the file: no card
-    EXPECT_EQ(names, std::vector<QString>{QStringLiteral("Second")});
-}
-
-TEST_F(Launchers, AMissingCatalogueShowsNoCardButTheMarker)
-{
-    int cards = 0;
-    DialogAnswer answer(
-        [&](platform::Dialog&)
-        {
-            ++cards;
-            return QDialog::Accepted;
-        });
-    wnd->starmap.SmNGCMess(QPoint(50, 50), 0);
-    wnd->starmap.SmStarCard(QPoint(50, 50), 0);
-    EXPECT_EQ(cards, 0);
-    const platform::Bitmap label(platform::LoadBitmapResource("SkyLabel"));
-    bool same = true;
-    for (int y = 0; y < 32; ++y)
-        for (int x = 0; x < 32; ++x)
-            same = same && ViewCanvas(wnd).Pixel(35 + x, 35 + y) == label.Pixel(x, y);
-    EXPECT_TRUE(same);
-}
-
-TEST_F(Launchers, ADeepSkyCardReadsFiftyByteRecords)
-{
-    std::string bytes;
-    for (uint16_t ngc : {224, 1976})
-    {
-        NGCMessDB o{};
-        o.NGC = ngc;
-        o.Type = 4;
-        bytes.append(reinterpret_cast<const char*>(&o), sizeof o);
-    }
-    dir.Write("Data/NGCMess.dat", bytes);
-    QString name;
-    DialogAnswer answer(
-        [&](platform::Dialog& d)
-        {
-            name = dynamic_cast<SmallCardDlg&>(d).Value(4201);
-            EXPECT_EQ(d.ResId(), 28);
-            return QDialog::Accepted;
-        });
-    wnd->starmap.SmNGCMess(QPoint(50, 50), 1);
-    EXPECT_EQ(name, QStringLiteral("NGC1976"));
-}
-
-TEST_F(Launchers, SunAndMoonCardsTakeTheGlobesAngles)
-{
-    wnd->starmap.tSol[0] = -82.5; // the Sun's angle; the card shows it negated
-    wnd->starmap.Dec[0] = 0.0;
-    wnd->starmap.tSol[1] = -180.0;
-    std::vector<QString> ras;
-    DialogAnswer answer(
-        [&](platform::Dialog& d)
-        {
-            ras.push_back(dynamic_cast<SmallCardDlg&>(d).Value(4006));
-            return QDialog::Accepted;
-        });
-    wnd->starmap.SmSunCard(QPoint(10, 10));
-    wnd->starmap.SmMoonCard(QPoint(10, 10));
-    EXPECT_EQ(ras, (std::vector<QString>{QStringLiteral("5h 30.0m"), QStringLiteral("12h 0.0m")}));
-}
 } // namespace

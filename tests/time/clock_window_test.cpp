@@ -45,10 +45,26 @@ protected:
             w->EnterSubject(subject);
     }
 
+    // The Star Map's animation runs or stands still. Go is refused at a date bound and in Real
+    // Time takes the computer's clock: the tests set the clock's state after this.
+    void SetStarMapPlaying(bool playing)
+    {
+        if (playing == w->StarView().Playing())
+            return;
+        w->clock.SetTimedOut(false);
+        if (playing)
+            w->StarView().Go();
+        else
+            w->StarView().Stop();
+    }
+
     // One stepping tick of the view on screen, which runs.
     void Tick()
     {
-        w->solar.Playing = w->starmap.StPlaying = true;
+        if (w->Subject() == model::Mode::StarMap)
+            SetStarMapPlaying(true);
+        else
+            w->solar.Playing = true;
         w->EvTimer(w->Subject() == model::Mode::StarMap ? kTimerStarMap : kTimerSolar);
     }
 
@@ -160,13 +176,15 @@ TEST_F(ClockWindow, ReachingADateBoundStopsTheRunningViewSoLaterTicksStayIdle)
     {
         Show(subject);
         messages.boxes.clear();
-        w->solar.Playing = w->starmap.StPlaying = true;
+        w->solar.Playing = true;
+        SetStarMapPlaying(true);
         w->clock.SetMode(kByYears);
         w->clock.SetTimeDirection(true);
         w->clock.SetDateTime(Date{1, 6, 2999}, w->clock.CurrentTime());
         const unsigned timer = subject == model::Mode::SolarSystem ? kTimerSolar : kTimerStarMap;
         w->EvTimer(timer);
-        EXPECT_FALSE(subject == model::Mode::SolarSystem ? w->solar.Playing : w->starmap.StPlaying);
+        EXPECT_FALSE(subject == model::Mode::SolarSystem ? w->solar.Playing
+                                                         : w->StarView().Playing());
         w->EvTimer(timer);
         w->EvTimer(timer);
         EXPECT_EQ(messages.boxes.size(), 1u);
@@ -216,7 +234,7 @@ TEST_F(ClockWindow, SteppingTickStepsTheClockAndRemembersTheInstantItDrew)
     {
         Show(c.subject);
         w->solar.Playing = c.subject == model::Mode::SolarSystem;
-        w->starmap.StPlaying = c.subject == model::Mode::StarMap;
+        SetStarMapPlaying(c.subject == model::Mode::StarMap);
         w->clock.SetMode(kByDays);
         w->clock.SetTimeDirection(true);
         w->clock.SetDateTime(Date{1, 1, 2000}, w->clock.CurrentTime());
@@ -251,7 +269,7 @@ TEST_F(ClockWindow, SteppingTicksActOnlyForTheirOwnRunningView)
     {
         Show(c.subject);
         w->solar.Playing = c.playing;
-        w->starmap.StPlaying = c.stPlaying;
+        SetStarMapPlaying(c.stPlaying);
         w->clock.SetMode(kByHours);
         w->clock.SetDateTime(Date{1, 1, 2000}, w->clock.CurrentTime());
         w->clock.SetDateTime(w->clock.CurrentDate(), Time{5, 0, 0});
@@ -268,7 +286,7 @@ TEST_F(ClockWindow, RealTimeTickSetsTheClockToTheComputersWithoutStepping)
     {
         Show(subject);
         w->solar.Playing = subject == model::Mode::SolarSystem;
-        w->starmap.StPlaying = subject == model::Mode::StarMap;
+        SetStarMapPlaying(subject == model::Mode::StarMap);
         w->clock.SetMode(kRealTime);
         w->clock.SetDateTime(Date{1, 1, 2000}, w->clock.CurrentTime());
         w->clock.SetDateTime(w->clock.CurrentDate(), Time{5, 0, 0});
@@ -290,7 +308,7 @@ TEST_F(ClockWindow, RealTimeTickLeavesAStoppedViewAloneWhateverTheOtherViewsFlag
     // System.
     Show(model::Mode::SolarSystem);
     w->solar.Playing = false;
-    w->starmap.StPlaying = true;
+    SetStarMapPlaying(true);
     w->clock.SetDateTime(Date{1, 1, 2000}, w->clock.CurrentTime());
     w->clock.SetDateTime(w->clock.CurrentDate(), Time{5, 0, 0});
     w->EvTimer(kTimerRealTime);
@@ -497,34 +515,31 @@ TEST_F(ClockWindow, NormalConditionsInTheSolarSystemReturnsToRealTimeAndResetsTh
 TEST_F(ClockWindow, NormalConditionsOnTheReviewGlobeLevelsItAndReturnsToRealTime)
 {
     Show(model::Mode::StarMap);
-    w->starmap.GlobeSystem = false;
+    StarMapView& view = w->StarView();
+    view.Action("reviewGlobe")->trigger();
+    const double level = view.Map().Rotation();
     w->clock.SetMode(kByDays);
     w->clock.SetRate(40);
     w->clock.SetTimeDirection(false);
-    w->starmap.VPos = 20;
-    w->starmap.lat = 160;
-    w->starmap.ust = 3;
-    w->starmap.ustSol[0] = w->starmap.ustSol[1] = 4;
-    w->StarView().VScrollBar()->setRange(0, 10);
+    // Tilted and turned by the user.
+    view.TurnReviewGlobe(30.0, 20);
+    ASSERT_EQ(view.TiltBar()->value(), 20);
     w->SetTimer(kTimerStarMap, 40);
     w->CmNormal();
     EXPECT_EQ(RunningClockTimers(), 1u << kTimerRealTime);
     EXPECT_EQ(w->clock.Mode(), kRealTime);
     EXPECT_EQ(w->clock.Rate(), 1);
     EXPECT_TRUE(w->clock.Forward());
-    EXPECT_EQ(w->starmap.VPos, 180);
-    EXPECT_EQ(w->StarView().VScrollBar()->minimum(), 0);
-    EXPECT_EQ(w->StarView().VScrollBar()->maximum(), 360);
-    EXPECT_EQ(w->StarView().VScrollBar()->value(), 180);
-    EXPECT_EQ(w->starmap.lat, 0.0f);
-    EXPECT_FLOAT_EQ(w->starmap.latCos, 1.0f);
-    EXPECT_FLOAT_EQ(w->starmap.latSin, 0.0f);
-    EXPECT_EQ(w->starmap.r, 150); // a quarter of the 600-pixel client height
-    // The meridian of longitude 0 (the default place) and the calibrated Sun and Moon: the
-    // Moon's offset puts it at its mean longitude 218.3164 degrees at 2000-01-01 12:00 UT.
-    EXPECT_EQ(w->starmap.ust, -90.0f);
-    EXPECT_FLOAT_EQ(w->starmap.ustSol[0], -281.5005f);
-    EXPECT_FLOAT_EQ(w->starmap.ustSol[1], -47.781467f);
+    EXPECT_EQ(view.Map().TiltPosition(), 180);
+    EXPECT_EQ(view.TiltBar()->minimum(), 0);
+    EXPECT_EQ(view.TiltBar()->maximum(), 360);
+    EXPECT_EQ(view.TiltBar()->value(), 180);
+    EXPECT_EQ(view.Map().Tilt().lat, 0.0);
+    EXPECT_DOUBLE_EQ(view.Map().Tilt().latCos, 1.0);
+    EXPECT_DOUBLE_EQ(view.Map().Tilt().latSin, 0.0);
+    EXPECT_EQ(view.Map().Radius(), 150.0); // a quarter of the 600-pixel client height
+    // The turn is gone: the computer's clock stands still, so the sky is the one before it.
+    EXPECT_NEAR(view.Map().Rotation(), level, 1e-9);
 }
 
 TEST_F(ClockWindow, NormalConditionsInRealTimeKeepsTheRealTimeTimer)

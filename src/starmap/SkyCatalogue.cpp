@@ -1,0 +1,65 @@
+#include "starmap/SkyCatalogue.h"
+
+#include "starmap/Globe.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace
+{
+// The proper names shown: stars brighter than this magnitude.
+constexpr float kNamedStarLimit = 1.5f;
+
+std::vector<NamedStar> BrightNames(const std::vector<StarDB>& records)
+{
+    std::vector<NamedStar> names;
+    for (size_t i = 0; i < records.size(); ++i)
+    {
+        const StarDB& r = records[i];
+        const std::string name(r.StarName, strnlen(r.StarName, sizeof r.StarName));
+        if (r.Magnitude < kNamedStarLimit && !name.empty() && name.rfind("N/A", 0) != 0)
+            names.push_back({static_cast<int>(i), name});
+    }
+    // The brightest first: they take their places before the fainter ones.
+    std::stable_sort(names.begin(), names.end(),
+                     [&](const NamedStar& a, const NamedStar& b)
+                     {
+                         return records[static_cast<size_t>(a.index)].Magnitude <
+                                records[static_cast<size_t>(b.index)].Magnitude;
+                     });
+    return names;
+}
+} // namespace
+
+starreader::ReadResult ReadStarCatalogue(std::FILE* f, SkyCatalogue& c)
+{
+    const starreader::ReadResult read = starreader::ReadStars(f, c.starRecords, kStarCount);
+    c.stars.clear();
+    c.starDirections.clear();
+    for (const StarDB& record : c.starRecords)
+    {
+        const Stars s = starreader::StarOf(record);
+        c.stars.push_back(s);
+        c.starDirections.push_back(globe::Direction(s.RA, s.Dec));
+    }
+    c.links = constblocks::FindLinks(c.stars.data(), c.StarCount());
+    c.names = BrightNames(c.starRecords);
+    c.figureCentres = skybodies::ComputeFigureCentres(c.stars.data(), c.StarCount());
+    for (size_t k = 0; k < c.figureCentres.size(); ++k)
+        c.figureDirections[k] = globe::Direction(c.figureCentres[k].RA, c.figureCentres[k].Dec);
+    return read;
+}
+
+starreader::ReadResult ReadDeepSkyCatalogue(std::FILE* f, SkyCatalogue& c)
+{
+    const starreader::ReadResult read = starreader::ReadNgcMess(f, c.deepSkyRecords, kNgcMessCount);
+    c.deepSky.clear();
+    c.deepSkyDirections.clear();
+    for (const NGCMessDB& record : c.deepSkyRecords)
+    {
+        const NgcMessObj o = starreader::DeepSkyObjectOf(record);
+        c.deepSky.push_back(o);
+        c.deepSkyDirections.push_back(globe::Direction(o.RA, o.Dec));
+    }
+    return read;
+}

@@ -1,0 +1,70 @@
+#include "starmap/SkyFrame.h"
+
+#include <cstdlib>
+
+namespace skyframe
+{
+Layers LayersOf(const Setup& values)
+{
+    const auto& check = values.SMValues.Check;
+    return Layers{
+        check[0] != 0, check[1] != 0,       check[2] != 0,     check[3] != 0,
+        check[4] != 0, values.Planets != 0, values.Names != 0, values.SMValues.SelectMagn};
+}
+
+namespace
+{
+Place PlaceOf(const globe::View& view, const sky::Vec3& direction, bool shown)
+{
+    const globe::GlobePlace p = globe::PlaceOnGlobe(view, direction);
+    return Place{p.at, p.visible, p.visible && shown};
+}
+
+bool Near(const Place& p, int x, int y)
+{
+    return std::abs(p.X() - x) <= 8 && std::abs(p.Y() - y) <= 8;
+}
+} // namespace
+
+Places PlaceAll(const globe::View& view, const SkyCatalogue& catalogue, const SkyBodies& bodies,
+                const Layers& layers)
+{
+    Places places;
+    places.stars.reserve(catalogue.stars.size());
+    for (size_t i = 0; i < catalogue.stars.size(); ++i)
+        places.stars.push_back(PlaceOf(view, catalogue.starDirections[i],
+                                       catalogue.stars[i].Magnitude <= layers.limit));
+    places.deepSky.reserve(catalogue.deepSky.size());
+    for (size_t i = 0; i < catalogue.deepSky.size(); ++i)
+        places.deepSky.push_back(
+            PlaceOf(view, catalogue.deepSkyDirections[i],
+                    layers.deepSky && catalogue.deepSky[i].Magnitude <= layers.limit));
+    places.sun = PlaceOf(view, bodies.sun.direction, layers.sunAndMoon);
+    places.moon = PlaceOf(view, bodies.moon.direction, layers.sunAndMoon);
+    for (size_t k = 0; k < places.planets.size(); ++k)
+    {
+        const PlanetOnSky& p = bodies.planets[k];
+        places.planets[k] = p.known ? PlaceOf(view, p.direction, layers.planets) : Place{};
+    }
+    return places;
+}
+
+std::vector<Hit> HitsAt(const Places& places, int x, int y)
+{
+    std::vector<Hit> hits;
+    if (places.sun.drawn && Near(places.sun, x, y))
+        hits.push_back({Kind::Sun, 0});
+    if (places.moon.drawn && Near(places.moon, x, y))
+        hits.push_back({Kind::Moon, 0});
+    for (size_t k = 0; k < places.planets.size(); ++k)
+        if (places.planets[k].drawn && Near(places.planets[k], x, y))
+            hits.push_back({Kind::Planet, static_cast<int>(k)});
+    for (size_t i = 0; i < places.deepSky.size(); ++i)
+        if (places.deepSky[i].drawn && Near(places.deepSky[i], x, y))
+            hits.push_back({Kind::DeepSky, static_cast<int>(i)});
+    for (size_t i = 0; i < places.stars.size(); ++i)
+        if (places.stars[i].visible && Near(places.stars[i], x, y))
+            hits.push_back({Kind::Star, static_cast<int>(i)});
+    return hits;
+}
+} // namespace skyframe
