@@ -5,6 +5,7 @@
 // screen; each view owns its own commands and state.
 #pragma once
 
+#include "almanac/AlmanacView.h"
 #include "app/MainScreen.h"
 #include "database/DataBaseView.h"
 #include "model/Config.h"
@@ -43,7 +44,14 @@ public:
     // ---- the main screen and the change of subject ----
     // Opens the view of `subject` from the main screen (nothing happens elsewhere).
     void EnterSubject(model::Mode subject);
-    // Return: the view on screen is torn down and the main screen comes back.
+    // F6: the Almanac over the main screen or a view; from a view that a row of the Almanac
+    // opened, back to the Almanac.
+    void OpenAlmanac();
+    // A row of the Almanac: its moment (UT Julian date) in `where`, the clock stopped there;
+    // Return comes back to the Almanac.
+    void ShowAlmanacRow(double julianDateUt, almanac::SkyView where);
+    // Return: the screen on top closes (its view is torn down unless it stays open below) and
+    // the screen it was opened from comes back.
     void CmReturn();
     void CmSound();
     void CmContentsHelp();
@@ -85,6 +93,7 @@ private:
     SolarSystemView* solarView;
     StarMapView* starMapView;
     DataBaseView* dataBaseView;
+    AlmanacView* almanacView;
 
 public:
     // The views' own subsystems.
@@ -95,8 +104,9 @@ public:
     // Every view the window composes.
     std::vector<model::View*> Views() const
     {
-        return {mainScreen, solarView, starMapView, dataBaseView};
+        return {mainScreen, solarView, starMapView, dataBaseView, almanacView};
     }
+    AlmanacView& Almanac() const { return *almanacView; }
     SolarSystemView& SolarView() const { return *solarView; }
     StarMapView& StarView() const { return *starMapView; }
     MainScreen& Main() const { return *mainScreen; }
@@ -116,8 +126,20 @@ private:
     void CreateSharedActions();
     // The view of `subject`, or null for none.
     model::View* ViewOf(model::Mode subject) const;
+    // The animated view of `which` (the Solar System or the Star Map), or null.
+    model::ClockView* AsClockView(model::Mode which) const;
     // The animated view on screen, or null.
     model::ClockView* ClockViewOnScreen() const;
+    // Opens the view of `which` over the screen on top; false (the screen left as it was) when
+    // it cannot be shown.
+    bool OpenView(model::Mode which);
+    // The screen on top closes: its clock timer stops and, unless it stays open below, its
+    // view is torn down (`exit`: at program end, the panes are left as they are).
+    void CloseTopScreen(bool exit);
+    // The screen now on top comes back as it stood.
+    void ShowTopScreen();
+    // Location Choice from the Almanac: the observer's place, the pages worked out again.
+    void ChooseAlmanacLocation();
     // Puts the view of `subject` on screen with its frame and music.
     void ShowSubject(model::Mode subject);
     // The view on screen cannot go on: torn down, and the main screen comes back.
@@ -125,6 +147,8 @@ private:
     void DestroyMode(bool exit);
 
     model::Mode subject = model::Mode::None;
+    // The screens opened over each other, the main screen at the bottom, the one shown on top.
+    std::vector<model::Mode> screens;
     QStackedLayout* stack;
     model::SharedActions shared{};
     platform::WindowTimers timers{this};
