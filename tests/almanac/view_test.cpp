@@ -84,6 +84,13 @@ TEST_F(AlmanacWindow, F6OpensItFromTheMainScreenAndBothViewsAndReturnGoesBack)
         EXPECT_TRUE(wnd->Almanac().Heading().contains(
             QStringLiteral("52\u00B0 31' N 13\u00B0 24' E, 2026-12-07 (times in CET, UTC+1)")))
             << wnd->Almanac().Heading().toStdString();
+        // Ctrl+Tab moves to the next page, round to the first.
+        auto* day = wnd->Almanac().findChild<QTableWidget*>("almanacPageDay");
+        ASSERT_NE(day, nullptr);
+        wnd->Almanac().ShowPage(AlmanacView::Day);
+        QTest::keyClick(day, Qt::Key_Tab, Qt::ControlModifier);
+        EXPECT_EQ(wnd->Almanac().CurrentPage(), AlmanacView::Month);
+        wnd->Almanac().ShowPage(AlmanacView::Day);
         Trigger(wnd, "helpContents"); // F1 opens the Almanac's own page
         ASSERT_FALSE(help.requests.empty());
         EXPECT_EQ(help.requests.back().topic, 9020u);
@@ -173,6 +180,9 @@ TEST_F(AlmanacWindow, APageIsSavedAsCsvOrPdfByTheNameTyped)
             EXPECT_EQ(bytes.toStdString(), csv);
         }
     }
+    // Printed: the page's name and date name the document.
+    EXPECT_EQ(testing_support::AnswerPrintPreview([&] { Trigger(wnd, "printPage"); }).toStdString(),
+              "Almanac Day 2026-12-07");
     EXPECT_TRUE(messages.boxes.empty());
 }
 
