@@ -1,11 +1,9 @@
-// The right-click hit test of the stopped views: which objects open their cards, in which
-// order, and when the view is redrawn.
+// The right-click hit test of the stopped Star Map: which objects open their cards, in which
+// order, and when the view is redrawn. The Solar System's are in tests/solar.
 #include "app/VelmoriaApp.h"
 #include "app/VelmoriaWnd.h"
-#include "solar/SolarSystemView.h"
 #include "starmap/StarMapView.h"
 #include "common/TestSupport.h"
-#include "solar/SolarReader.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -32,22 +30,13 @@ protected:
     void SetUp() override
     {
         dir.LinkAllRuntime();
-        for (model::ViewHost* view : {static_cast<model::ViewHost*>(&solarView),
-                                      static_cast<model::ViewHost*>(&starView)})
-        {
-            view->Window()->resize(400, 300);
-            view->canvas = platform::Canvas(400, 300, kPattern);
-        }
-        for (float* centre : {&solarView.solar.XCenter, &starView.starmap.XCenter})
-            *centre = 200;
-        for (float* centre : {&solarView.solar.YCenter, &starView.starmap.YCenter})
-            *centre = 150;
+        starView.Window()->resize(400, 300);
+        starView.canvas = platform::Canvas(400, 300, kPattern);
+        starView.starmap.XCenter = 200;
+        starView.starmap.YCenter = 150;
     }
-    platform::Canvas& Picture() { return solarShown ? solarView.canvas : starView.canvas; }
-    const platform::Canvas& Picture() const
-    {
-        return solarShown ? solarView.canvas : starView.canvas;
-    }
+    platform::Canvas& Picture() { return starView.canvas; }
+    const platform::Canvas& Picture() const { return starView.canvas; }
 
     // Right-clicks at `p` and returns the cards opened, in order. The window is painted with
     // a pattern first, so that a redraw shows as a black corner.
@@ -59,34 +48,13 @@ protected:
             return QDialog::Accepted;
         });
         Picture().Clear(kPattern);
-        if (solarShown)
-            solarView.OpenCardsAt(p);
-        else
-            starView.OpenCardsAt(p);
+        starView.OpenCardsAt(p);
         return cards;
     }
     bool Redrawn() const { return Picture().Pixel(399, 299) != kPattern; }
 
-    void EnterSolarSystem(int records)
-    {
-        solarShown = true;
-        solarView.solar.Playing = false;
-        solarView.solar.CreateSolarSprites();
-        SolarObjects r{};
-        for (int k = 0; k < records; ++k)
-        {
-            r.ID = k == 9 || k == 10 ? 'C' : 'P';
-            r.SemiAxis = 1.0;
-            r.Period = 365.25f;
-            solar::ConvertSolarRecord(r, solarView.solar.SolObj[k]);
-            solarView.solar.SolObj[k].X = static_cast<uint16_t>(40 + 25 * k);
-            solarView.solar.SolObj[k].Y = 200;
-        }
-    }
-
     void EnterStarMap()
     {
-        solarShown = false;
         starView.starmap.StPlaying = false;
         ASSERT_TRUE(starView.starmap.ReadStarData());
         ASSERT_TRUE(starView.starmap.ReadNGCMessData());
@@ -100,9 +68,7 @@ protected:
     testing_support::SoundRecorder sounds;
     ::Setup values = DefaultSetup();
     SimClock clock;
-    SolarSystemView solarView{values, clock};
     StarMapView starView{values, clock};
-    bool solarShown = false;
 };
 
 TEST_F(HitTest, StarMapOpensTheSunTheMoonDeepSkyObjectsThenStars)
@@ -137,32 +103,10 @@ TEST_F(HitTest, RunningViewsOpenNoCardAndRedrawNothing)
     starView.starmap.StPlaying = true;
     EXPECT_TRUE(Click({100, 100}).empty());
     EXPECT_FALSE(Redrawn());
-
-    EnterSolarSystem(2);
-    solarView.solar.Playing = true;
-    EXPECT_TRUE(Click({40, 200}).empty());
-    EXPECT_FALSE(Redrawn());
 }
 
-TEST_F(HitTest, OverlappingBodiesOpenTheirCardsInSlotOrder)
+TEST_F(HitTest, AClickBesideEveryObjectOpensNothingAndRedrawsNothing)
 {
-    EnterSolarSystem(11);
-    solarView.solar.SolObj[9].X = solarView.solar.SolObj[2].X;  // a comet over a planet
-    EXPECT_EQ(Click({solarView.solar.SolObj[2].X, 200}), (std::vector<int>{24, 27}));
-    EXPECT_TRUE(Redrawn());
-}
-
-TEST_F(HitTest, AClickBesideEveryBodyOpensNothingAndRedrawsNothing)
-{
-    EnterSolarSystem(11);
-    // 8 pixels away is still inside the square, 9 is outside.
-    EXPECT_EQ(Click({40 + 8, 200 - 8}).size(), 1u);
-    for (QPoint p : {QPoint(40 - 9, 200), QPoint(40, 200 + 9), QPoint(200, 100)})
-    {
-        EXPECT_TRUE(Click(p).empty()) << p.x() << "," << p.y();
-        EXPECT_FALSE(Redrawn()) << p.x() << "," << p.y();
-    }
-
     EnterStarMap();
     starView.starmap.Star[0].Flag = true;
     starView.starmap.Star[0].X = 100, starView.starmap.Star[0].Y = 100;
@@ -170,11 +114,4 @@ TEST_F(HitTest, AClickBesideEveryBodyOpensNothingAndRedrawsNothing)
     EXPECT_FALSE(Redrawn());
 }
 
-TEST_F(HitTest, EmptySlotsAtTheTopLeftCornerAreNeverHit)
-{
-    // Eleven records: slots 11 and 12 are empty and keep the position (0, 0).
-    EnterSolarSystem(11);
-    EXPECT_TRUE(Click({4, 4}).empty());
-    EXPECT_FALSE(Redrawn());
-}
 } // namespace

@@ -139,6 +139,7 @@ TEST_F(Menus, SolarSystemMenu)
 &Setup
   So&lar System Setup #solarSetup [Setup Solar System Model's objects]
   Time &Update #timeUpdate [Updating time and date]
+  &Almanac|F6 #almanac [Rising and setting, the Moon's phases and the year's events for your place]
   --
   Show &Toolbar #showToolbar [Show Toolbar window]
   &Sound|F5 #sound [Sound On/Off] *

@@ -28,6 +28,7 @@
 using testing_support::IsEnabled;
 using testing_support::Trigger;
 using testing_support::ViewCanvas;
+using testing_support::ViewPicture;
 
 namespace
 {
@@ -81,11 +82,11 @@ TEST_F(ViewWindow, StoppedViewShowsItsWholePictureAgainAfterHelpOrAboutCoveredIt
         for (const char* cover : {"helpContents", "usingHelp", "about"})
         {
             EnterStopped(view);
-            const QImage before = ViewCanvas(wnd).Image().copy();
+            const QImage before = ViewPicture(wnd);
             ASSERT_NE(before.pixel(wnd->width() / 2, wnd->height() / 2) & 0xFFFFFF, 0u)
                 << "the view draws in the middle";
             Trigger(wnd, cover);
-            EXPECT_EQ(ViewCanvas(wnd).Image(), before) << view << " after " << cover;
+            EXPECT_EQ(ViewPicture(wnd), before) << view << " after " << cover;
             EXPECT_EQ(wnd->grab().toImage().convertToFormat(before.format()), before);
             Trigger(wnd, "return");
         }
@@ -169,15 +170,15 @@ TEST_F(ViewWindow, WheelZoomsTheGlobeOneStepPerNotch)
 TEST_F(ViewWindow, WheelZoomsTheSolarSystemAsItsZoomCommandsDo)
 {
     EnterStopped("solarSystem");
-    const float start = wnd->solar.Scale;
+    const float start = wnd->solar.Scale();
     Trigger(wnd, "zoomIn");
-    const float zoomedIn = wnd->solar.Scale;
+    const float zoomedIn = wnd->solar.Scale();
     Trigger(wnd, "zoomOut");
-    ASSERT_FLOAT_EQ(wnd->solar.Scale, start);
+    ASSERT_FLOAT_EQ(wnd->solar.Scale(), start);
     SendWheel(120);
-    EXPECT_FLOAT_EQ(wnd->solar.Scale, zoomedIn);
+    EXPECT_FLOAT_EQ(wnd->solar.Scale(), zoomedIn);
     SendWheel(-120);
-    EXPECT_FLOAT_EQ(wnd->solar.Scale, start);
+    EXPECT_FLOAT_EQ(wnd->solar.Scale(), start);
 }
 
 TEST_F(ViewWindow, DraggingTheReviewGlobeCarriesTheSkyWithThePointer)
@@ -255,10 +256,9 @@ TEST_F(ViewWindow, SavePictureWritesAPngOfTheViewsOwnSize)
         platform::SetSaveFileChooser({});
         const QImage saved(path + QStringLiteral(".png"), "PNG");
         const QRect client = c.view == std::string("starMap") ? wnd->StarView().GetClientRect()
-                                                              : wnd->SolarView().GetClientRect();
+                                                              : wnd->SolarView().rect();
         EXPECT_EQ(saved.size(), client.size()) << c.name;
-        EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32),
-                  ViewCanvas(wnd).Image().copy(client).convertToFormat(QImage::Format_RGB32));
+        EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), ViewPicture(wnd).copy(client));
         EXPECT_TRUE(QFileInfo(suggested).fileName().startsWith(QString::fromLatin1(c.name)));
         EXPECT_TRUE(messages.boxes.empty());
         Trigger(wnd, "return");

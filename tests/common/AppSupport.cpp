@@ -30,8 +30,12 @@ bool IsEnabled(const VelmoriaWnd* w, const char* name)
 
 platform::Canvas& ViewCanvas(VelmoriaWnd* w)
 {
-    if (w->Subject() == model::Mode::SolarSystem)
-        return w->SolarView().canvas;
     return w->StarView().canvas;
+}
+
+QImage ViewPicture(const VelmoriaWnd* w)
+{
+    model::View* view = w->CurrentView();
+    return view ? view->grab().toImage().convertToFormat(QImage::Format_RGB32) : QImage();
 }
 } // namespace testing_support

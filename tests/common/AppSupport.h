@@ -4,6 +4,7 @@
 
 #include "app/VelmoriaWnd.h"
 
+#include <QImage>
 #include <memory>
 
 class QAction;
@@ -18,8 +19,10 @@ QAction* ViewAction(const VelmoriaWnd* w, const char* name);
 bool Trigger(VelmoriaWnd* w, const char* name);
 // Whether the command `name` is offered on the screen and enabled.
 bool IsEnabled(const VelmoriaWnd* w, const char* name);
-// The picture of the animated view on screen (the Star Map's or the Solar System's).
+// The Star Map's persistent picture.
 platform::Canvas& ViewCanvas(VelmoriaWnd* w);
+// The view on screen as it paints itself now, in RGB32.
+QImage ViewPicture(const VelmoriaWnd* w);
 
 // The same for a window the test owns.
 inline bool Trigger(const std::unique_ptr<VelmoriaWnd>& w, const char* name)
@@ -33,5 +36,9 @@ inline bool IsEnabled(const std::unique_ptr<VelmoriaWnd>& w, const char* name)
 inline platform::Canvas& ViewCanvas(const std::unique_ptr<VelmoriaWnd>& w)
 {
     return ViewCanvas(w.get());
+}
+inline QImage ViewPicture(const std::unique_ptr<VelmoriaWnd>& w)
+{
+    return ViewPicture(w.get());
 }
 } // namespace testing_support
