@@ -68,6 +68,29 @@ void BM_SolarFrameWithOrbitsTrailsAndNames(benchmark::State& state)
 }
 BENCHMARK(BM_SolarFrameWithOrbitsTrailsAndNames)->Unit(benchmark::kMicrosecond);
 
+// The places and the orbit outlines of one instant, a day on each time: ERFA for Mercury to
+// Neptune and their outlines through them, Kepler's equation for the rest.
+void BM_SolarInstant(benchmark::State& state)
+{
+    testing_support::ScratchDir dir;
+    dir.LinkRuntime("Data");
+    const ::Setup values = DefaultSetup();
+    SolarSystem model(values);
+    if (model.ReadSolData() != solar::SolarReadResult::Ok)
+    {
+        state.SkipWithError("Data\\Solobj.dat cannot be read");
+        return;
+    }
+    uint64_t T = ClockInstant(Date{7, 12, 2026}, Time{12, 0, 0});
+    for (auto _ : state)
+    {
+        model.UpdateSolAngles(T);
+        T += 86400;
+        benchmark::DoNotOptimize(model.Outline(7).points.data());
+    }
+}
+BENCHMARK(BM_SolarInstant)->Unit(benchmark::kMicrosecond);
+
 // Zoomed out so that every orbit lies inside the window.
 void BM_SolarFrameWithOrbitsZoomedOut(benchmark::State& state)
 {

@@ -1,8 +1,11 @@
 #include "solar/Orbit.h"
 
+#include "sky/MeanElements.h"
+
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
+#include <optional>
 
 namespace solar
 {
@@ -15,10 +18,28 @@ BodyRole RoleOf(const SolObjects& body, int slot)
     return BodyRole::None;
 }
 
+bool HasErfaPlace(const SolObjects& body, int slot)
+{
+    return RoleOf(body, slot) == BodyRole::Planet && slot <= static_cast<int>(sky::Planet::Neptune);
+}
+
 void PlaceBodiesAt(SolObjects table[kSolarSlots], double jd)
 {
     for (int k = 0; k < kSolarSlots; ++k)
-        table[k].Place = sky::HeliocentricPlaceAt(table[k].Elements, jd);
+    {
+        std::optional<sky::HeliocentricPlace> place;
+        if (HasErfaPlace(table[k], k))
+            place = sky::HeliocentricPlaceAt(static_cast<sky::Planet>(k), jd);
+        table[k].Place = place ? *place : sky::HeliocentricPlaceAt(table[k].Elements, jd);
+    }
+}
+
+sky::OrbitalElements OutlineElementsOf(const SolObjects& body, int slot, double jd)
+{
+    std::optional<sky::OrbitalElements> elements;
+    if (HasErfaPlace(body, slot))
+        elements = sky::OutlineElementsAt(static_cast<sky::Planet>(slot), jd);
+    return elements ? *elements : body.Elements;
 }
 
 Projection CentredProjection(double width, double height, float scale)
@@ -91,6 +112,43 @@ int OutlineStride(double pixels)
     while (stride > 1 && (kOutlinePoints - 1) / stride < needed)
         stride /= 2;
     return stride;
+}
+
+std::vector<std::vector<Point>> OutlineRuns(const std::vector<sky::Vec3>& points,
+                                            const sky::OrbitalElements& elements,
+                                            const Projection& projection, const double area[4])
+{
+    const double perAu = projection.pixelsPerMkm * kAuInMkm;
+    const Point& sun = projection.sun;
+    const double farthest = std::hypot(std::max(sun.x - area[0], area[2] - sun.x),
+                                       std::max(sun.y - area[1], area[3] - sun.y));
+    std::vector<std::vector<Point>> runs;
+    if (points.empty() || elements.SemiAxis * (1 - elements.Eccentricity) * perAu > farthest)
+        return runs;
+    const size_t stride = static_cast<size_t>(OutlineStride(elements.SemiAxis * perAu));
+    std::vector<Point> run;
+    Point last = ProjectPoint(projection, points[0]);
+    for (size_t n = stride; n < points.size(); n += stride)
+    {
+        const Point next = ProjectPoint(projection, points[n]);
+        Point a = last, b = next;
+        last = next;
+        const bool shown = ClipSegment(a, b, area);
+        // A run ends where the outline leaves the area or is cut.
+        if (!run.empty() && (!shown || run.back().x != a.x || run.back().y != a.y))
+        {
+            runs.push_back(run);
+            run.clear();
+        }
+        if (!shown)
+            continue;
+        if (run.empty())
+            run.push_back(a);
+        run.push_back(b);
+    }
+    if (!run.empty())
+        runs.push_back(run);
+    return runs;
 }
 
 bool ClipSegment(Point& a, Point& b, const double area[4])

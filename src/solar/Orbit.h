@@ -35,10 +35,20 @@ enum class BodyRole
 };
 BodyRole RoleOf(const SolObjects& body, int slot);
 
-// Every slot's place at the Julian date `jd` (UT): sky::HeliocentricPlaceAt of its elements.
-// Elements no orbit can have (a damaged file, an empty slot) give a place of NaN, which no
-// frame shows.
+// Mercury to Neptune are the planets of slots 0..7 (sky::Planet in slot order); their places
+// and orbits come from ERFA, the others' from the elements of the file.
+bool HasErfaPlace(const SolObjects& body, int slot);
+
+// Every slot's place at the Julian date `jd` (UT): Mercury to Neptune at their places of ERFA
+// (sky::HeliocentricPlaceAt(Planet, jd)); Pluto, the comets and a planet whose place ERFA
+// cannot give, by Kepler's equation on their elements (sky::HeliocentricPlaceAt). Elements no
+// orbit can have (a damaged file, an empty slot) give a place of NaN, which no frame shows.
 void PlaceBodiesAt(SolObjects table[kSolarSlots], double jd);
+
+// The elements the orbit of `body` in slot `slot` is drawn with at the Julian date `jd` (UT):
+// for Mercury to Neptune sky::OutlineElementsAt, the mean orbit made to pass through the
+// planet's place of ERFA; else, or when ERFA cannot give it, the elements of the file.
+sky::OrbitalElements OutlineElementsOf(const SolObjects& body, int slot, double jd);
 
 // A point of the view in logical pixels, x to the right, y downward.
 struct Point
@@ -76,6 +86,14 @@ std::vector<sky::Vec3> OrbitOutlinePoints(const sky::OrbitalElements& elements);
 // screen) keeps its chords within a quarter of a pixel of the ellipse: a power of two from 1
 // to 16 (at least 64 chords).
 int OutlineStride(double pixels);
+
+// The polylines of an orbit outline as the view draws it: its `points` (AU) projected, every
+// OutlineStride-th of them, cut to `area` (left, top, right, bottom, pixels). None when the
+// orbit runs round the whole area: no point of it comes nearer the Sun than the perihelion
+// distance of `elements`.
+std::vector<std::vector<Point>> OutlineRuns(const std::vector<sky::Vec3>& points,
+                                            const sky::OrbitalElements& elements,
+                                            const Projection& projection, const double area[4]);
 
 // The part of the segment a-b inside `area` (left, top, right, bottom), Liang and Barsky's
 // clipping (Foley et al., Computer Graphics, 3.12.4): false when none of it is inside; a and b

@@ -39,8 +39,8 @@ solar::SolarReadResult SolarSystem::ReadSolData()
 {
     SolarObjects record{};
     const solar::SolarReadResult result = solar::ReadSolarFile(solar::kSolarFile, table, record);
-    for (OutlineCache& outline : outlines)
-        outline = {};
+    outlines = {};
+    placedAt = std::nan("");
     return result;
 }
 
@@ -48,12 +48,16 @@ void SolarSystem::UpdateSolAngles(uint64_t T)
 {
     // The clock shows the computer's local time; the orbits run in Universal Time.
     const int64_t ut = skytime::UtFromLocal(T, skytime::ComputerUtcOffsetAtLocal(T));
-    solar::PlaceBodiesAt(table, sky::JulianDateFromInstant(ut));
+    const double jd = sky::JulianDateFromInstant(ut);
+    if (jd == placedAt)
+        return;
+    placedAt = jd;
+    solar::PlaceBodiesAt(table, jd);
     for (int k = 0; k < kSolarSlots; ++k)
     {
-        // The outline costs a thousand points: made again only for new elements.
-        OutlineCache& outline = outlines[k];
-        const sky::OrbitalElements& elements = table[k].Elements;
+        // A thousand points: made again only for new elements (those of the file stay).
+        solar::OrbitOutline& outline = outlines[k];
+        const sky::OrbitalElements elements = solar::OutlineElementsOf(table[k], k, jd);
         if (outline.points.empty() ||
             std::memcmp(&outline.elements, &elements, sizeof elements) != 0)
             outline = {elements, solar::OrbitOutlinePoints(elements)};

@@ -9,6 +9,7 @@
 #include "solar/SolarReader.h"
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <vector>
 
@@ -39,6 +40,14 @@ struct Frame
     bool orbits = false;
 };
 
+// An orbit as the view draws it: the elements and their outline, heliocentric ecliptic J2000
+// in AU (kOutlinePoints points; none when the elements describe no orbit).
+struct OrbitOutline
+{
+    sky::OrbitalElements elements;
+    std::vector<sky::Vec3> points;
+};
+
 // The bodies of `frame` whose marks lie in the 17 x 17 square round the click `click` (each
 // mark read at the pixel it falls in), in slot order; the Sun is none of them.
 std::vector<int> BodiesAt(const Frame& frame, Point click);
@@ -54,15 +63,15 @@ public:
     // Reads "Data\Solobj.dat" into the table, every slot emptied first.
     solar::SolarReadResult ReadSolData();
     // Every body's true place at the clock instant T (local seconds from 1901-01-01 00:00,
-    // taken to UT with the computer's time zone), and the outlines of the orbits. A pure
-    // function of T: the same T gives the same places whichever way the clock ran.
+    // taken to UT with the computer's time zone), and the outlines of the orbits, made once for
+    // each instant. A pure function of T: the same T gives the same places whichever way the
+    // clock ran.
     void UpdateSolAngles(uint64_t T);
 
     // The body in slot `slot` (0..12) as read and placed.
     const SolObjects& SolObj(int slot) const { return table[slot]; }
-    // The orbit outline of slot `slot`, heliocentric ecliptic J2000 in AU (kOutlinePoints
-    // points), empty when its elements describe no orbit.
-    const std::vector<sky::Vec3>& Outline(int slot) const { return outlines[slot].points; }
+    // The orbit of slot `slot` at the instant of the places (solar::OutlineElementsOf).
+    const solar::OrbitOutline& Outline(int slot) const { return outlines[slot]; }
 
     // The zoom (solar::kMinZoomScale .. kMaxZoomScale); zooming wipes the trails.
     float Scale() const { return scale; }
@@ -93,15 +102,11 @@ public:
 private:
     bool Shown(int slot) const;
 
-    struct OutlineCache
-    {
-        sky::OrbitalElements elements{};
-        std::vector<sky::Vec3> points;
-    };
-
     const Setup& values;
     SolObjects table[kSolarSlots]{};
-    std::array<OutlineCache, kSolarSlots> outlines;
+    // The Julian date (UT) of the places and outlines; NaN before the first.
+    double placedAt = std::nan("");
+    std::array<solar::OrbitOutline, kSolarSlots> outlines;
     std::array<std::vector<solar::Point>, kSolarSlots + 1> trails;
     uint64_t trailCuts = 0;
     float scale = 1.0f;

@@ -99,12 +99,6 @@ QFont NameFont(int height)
     return font;
 }
 
-// How far the farthest corner of a view `width` x `height` lies from `from`.
-double FarthestCorner(const solar::Point& from, int width, int height)
-{
-    return std::hypot(std::max(from.x, width - from.x), std::max(from.y, height - from.y));
-}
-
 void DrawCentred(QPainter& p, const solar::Point& at, const QImage& sprite)
 {
     p.drawImage(SpriteCorner(at, sprite), sprite);
@@ -493,46 +487,20 @@ void SolarSystemView::PaintOrbits(QPainter& p) const
     // Only what lies in the view (and a pixel round it) goes to the painter: at a large zoom
     // the outer orbits run tens of thousands of pixels outside.
     const double area[4] = {-1.0, -1.0, width() + 1.0, height() + 1.0};
-    QPolygonF run;
-    const auto flush = [&]
-    {
-        if (run.size() > 1)
-            p.drawPolyline(run);
-        run.clear();
-    };
-    const double perAu = lastFrame.projection.pixelsPerMkm * solar::kAuInMkm;
+    QPolygonF polyline;
     for (const solar::Mark& mark : lastFrame.marks)
     {
         if (mark.body == solar::kSunMark)
             continue;
-        const std::vector<sky::Vec3>& outline = solar.Outline(mark.body);
-        const sky::OrbitalElements& elements = solar.SolObj(mark.body).Elements;
-        // No point of an orbit comes nearer the Sun than its perihelion: an orbit round the
-        // whole window is left out at once.
-        const double nearest = elements.SemiAxis * (1 - elements.Eccentricity) * perAu;
-        if (outline.empty() ||
-            nearest > FarthestCorner(lastFrame.projection.sun, width(), height()))
-            continue;
-        const int stride = solar::OutlineStride(elements.SemiAxis * perAu);
-        solar::Point last = solar::ProjectPoint(lastFrame.projection, outline[0]);
-        for (size_t n = stride; n < outline.size(); n += stride)
+        const solar::OrbitOutline& outline = solar.Outline(mark.body);
+        for (const std::vector<solar::Point>& run :
+             solar::OutlineRuns(outline.points, outline.elements, lastFrame.projection, area))
         {
-            const solar::Point next = solar::ProjectPoint(lastFrame.projection, outline[n]);
-            solar::Point a = last, b = next;
-            last = next;
-            if (!solar::ClipSegment(a, b, area))
-            {
-                flush();
-                continue;
-            }
-            if (run.isEmpty() || run.back() != QPointF(a.x, a.y))
-            {
-                flush();
-                run.append(QPointF(a.x, a.y));
-            }
-            run.append(QPointF(b.x, b.y));
+            polyline.clear();
+            for (const solar::Point& at : run)
+                polyline.append(QPointF(at.x, at.y));
+            p.drawPolyline(polyline);
         }
-        flush();
     }
     p.restore();
 }

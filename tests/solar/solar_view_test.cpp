@@ -67,9 +67,17 @@ std::string ElementsFile(const std::vector<Circle>& bodies)
 }
 
 const Circle kEmpty{0, "", 1, 0};
-// Venus and the Earth both at longitude 180 degrees, left of the Sun.
-const std::vector<Circle> kVenusAndEarth = {
-    kEmpty, {'P', "Venus", 0.5, 180}, {'P', "Earth", 1, 180}};
+// Slots 0..7 hold Mercury to Neptune, which stand where ERFA puts them: the test's bodies
+// are Pluto and comets.
+std::vector<Circle> InSlots(std::initializer_list<Circle> from8)
+{
+    std::vector<Circle> bodies(8, kEmpty);
+    bodies.insert(bodies.end(), from8);
+    return bodies;
+}
+// Pluto and Halley's comet both at longitude 180 degrees, left of the Sun.
+const std::vector<Circle> kPlutoAndHalley =
+    InSlots({{'P', "Pluto", 1, 180}, {'C', "Halley", 0.5, 180}});
 
 // Bitmap resource `id` where its mask `id + 100` is black: what a user sees of a sprite.
 struct Sprite
@@ -134,7 +142,7 @@ protected:
     }
 
     // The view entered with `bodies` as its elements file, stopped, showing kJd.
-    void Open(const std::vector<Circle>& bodies = kVenusAndEarth, int w = 640, int h = 480)
+    void Open(const std::vector<Circle>& bodies = kPlutoAndHalley, int w = 640, int h = 480)
     {
         dir.Write("Data/Solobj.dat", ElementsFile(bodies));
         view->resize(w, h);
@@ -179,7 +187,7 @@ protected:
     ::Setup values = DefaultSetup();
     SimClock clock;
     std::unique_ptr<SolarSystemView> view = std::make_unique<SolarSystemView>(values, clock);
-    const Sprite sun{1001}, venus{1003}, earth{1004}, comet{1011};
+    const Sprite sun{1001}, pluto{1010}, comet{1011};
 };
 
 TEST_F(SolarView, BodiesStandAtTheirPlacesAtAnySizeZoomAndCentre)
@@ -187,29 +195,29 @@ TEST_F(SolarView, BodiesStandAtTheirPlacesAtAnySizeZoomAndCentre)
     const struct
     {
         int w, h, dpr;
-        int zoomIns;                 // steps of 0.04 from zoom 1
-        const char* centre;          // the centre command
-        double sunX, venusX, earthX; // all on the middle row
+        int zoomIns;                  // steps of 0.04 from zoom 1
+        const char* centre;           // the centre command
+        double sunX, halleyX, plutoX; // all on the middle row
     } cases[] = {
         {640, 480, 1, 0, "centreSun", 320, 320 - kAu / 2, 320 - kAu},
         {1280, 960, 1, 0, "centreSun", 640, 640 - kAu, 640 - 2 * kAu},
         {640, 480, 2, 0, "centreSun", 320, 320 - kAu / 2, 320 - kAu},
         {640, 480, 1, 25, "centreSun", 320, 320 - kAu, 320 - 2 * kAu},
-        {640, 480, 1, 0, "centreEarth", 320 + kAu, 320 + kAu / 2, 320},
-        {400, 300, 1, 0, "centreVenus", 200 + kAu * 0.3125, 200, 200 - kAu * 0.3125},
+        {640, 480, 1, 0, "centrePluto", 320 + kAu, 320 + kAu / 2, 320},
+        {400, 300, 1, 0, "centreHalley", 200 + kAu * 0.3125, 200, 200 - kAu * 0.3125},
     };
     for (const auto& c : cases)
     {
         SCOPED_TRACE(testing::Message() << c.w << "x" << c.h << " dpr " << c.dpr << " zoom +"
                                         << c.zoomIns << " " << c.centre);
-        Open(kVenusAndEarth, c.w, c.h);
+        Open(kPlutoAndHalley, c.w, c.h);
         Press("zoomIn", c.zoomIns);
         Press(c.centre);
         const QImage image = Picture(c.dpr);
         const double y = c.h / 2.0;
         EXPECT_TRUE(Shows(image, sun, c.sunX, y, c.dpr));
-        EXPECT_TRUE(Shows(image, venus, c.venusX, y, c.dpr));
-        EXPECT_TRUE(Shows(image, earth, c.earthX, y, c.dpr));
+        EXPECT_TRUE(Shows(image, comet, c.halleyX, y, c.dpr));
+        EXPECT_TRUE(Shows(image, pluto, c.plutoX, y, c.dpr));
     }
 }
 
@@ -224,7 +232,7 @@ TEST_F(SolarView, OrbitsAreGreyEllipsesDrawnOnlyAboutTheSunAndOnlyInsideTheWindo
         int least;   // lit pixels of the ring at least; 0: none at all
     } cases[] = {
         {true, "centreSun", 1, 0, 900}, // 2 pi 149.6 pixels of circle
-        {false, "centreSun", 1, 0, 0},   {true, "centreEarth", 1, 0, 0},
+        {false, "centreSun", 1, 0, 0},   {true, "centrePluto", 1, 0, 0},
         {true, "centreSun", 2, 0, 1000}, // past the top and bottom edges
         {true, "centreSun", 30, 75, 0},  // 18000 pixels round the window
     };
@@ -232,7 +240,7 @@ TEST_F(SolarView, OrbitsAreGreyEllipsesDrawnOnlyAboutTheSunAndOnlyInsideTheWindo
     {
         SCOPED_TRACE(testing::Message() << c.orbits << " " << c.centre << " a " << c.a);
         values.SSValues[kOrbits] = c.orbits;
-        Open({kEmpty, kEmpty, {'P', "Earth", c.a, 90}});
+        Open(InSlots({{'P', "Pluto", c.a, 90}}));
         Press("zoomIn", c.zoomIns);
         Press(c.centre);
         const QImage image = Picture();
@@ -269,7 +277,7 @@ TEST_F(SolarView, TrailsKeepEarlierPlacesUntilThePictureChangesAsAWhole)
         const char* what;
         bool trails;
         std::function<void(SolarSystemView&)> change;
-        int earths; // Earths on the picture after the change
+        int plutos; // Plutos on the picture after the change
     } cases[] = {
         {"trails off", false, [](SolarSystemView&) {}, 1},
         {"nothing", true, [](SolarSystemView&) {}, 2},
@@ -280,7 +288,7 @@ TEST_F(SolarView, TrailsKeepEarlierPlacesUntilThePictureChangesAsAWhole)
          2},
         {"zoom in", true, [](SolarSystemView& v) { v.Action("zoomIn")->trigger(); }, 1},
         {"zoom out", true, [](SolarSystemView& v) { v.Action("zoomOut")->trigger(); }, 1},
-        {"a new centre", true, [](SolarSystemView& v) { v.Action("centreVenus")->trigger(); }, 1},
+        {"a new centre", true, [](SolarSystemView& v) { v.Action("centreHalley")->trigger(); }, 1},
         {"options", true, [](SolarSystemView& v) { v.Action("solarSetup")->trigger(); }, 1},
         {"a new size", true, [](SolarSystemView& v) { v.resize(700, 500); }, 1},
         {"the clock set", true, [](SolarSystemView& v) { v.Redraw(); }, 1},
@@ -292,11 +300,11 @@ TEST_F(SolarView, TrailsKeepEarlierPlacesUntilThePictureChangesAsAWhole)
         SCOPED_TRACE(c.what);
         values.SSValues[kTrails] = c.trails;
         Open();
-        // A quarter turn on, the Earth stands below the Sun at (320, 389.6).
+        // A quarter turn on, Pluto stands below the Sun at (320, 389.6).
         ShowDays(365.25 / 4);
-        ASSERT_TRUE(Shows(Picture(), earth, 320, 240 + kAu));
+        ASSERT_TRUE(Shows(Picture(), pluto, 320, 240 + kAu));
         c.change(*view);
-        EXPECT_EQ(CountShown(Picture(), earth), c.earths);
+        EXPECT_EQ(CountShown(Picture(), pluto), c.plutos);
     }
 }
 
@@ -307,7 +315,7 @@ TEST_F(SolarView, NamesStandBesideTheirBodiesOnlyWhenTheLayerIsOn)
         values.Names = names;
         Open();
         const QImage image = Picture();
-        // Grey text pixels outside the marks of the Sun (320), Venus (245) and the Earth (170).
+        // Grey text pixels outside the marks of the Sun (320), Halley (245) and Pluto (170).
         int text = 0;
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
@@ -349,7 +357,7 @@ TEST_F(SolarView, NamesNeverOverlapEachOtherOrTheSunAtAnyZoom)
     // Eight bodies crowded round the Sun, 6 to 27 pixels from it in every direction.
     std::vector<Circle> crowd;
     for (int k = 0; k < 8; ++k)
-        crowd.push_back({'P', "Crowded", (6 + 3 * k) / kAu, 45.0 * k});
+        crowd.push_back({'C', "Crowded", (6 + 3 * k) / kAu, 45.0 * k});
     Open(crowd);
     expectNamesApart();
     // The program's own bodies on 7 December 2026 from the smallest zoom to the largest.
@@ -370,23 +378,22 @@ TEST_F(SolarView, NamesNeverOverlapEachOtherOrTheSunAtAnyZoom)
 
 TEST_F(SolarView, ARightClickOpensTheCardsOfTheBodiesUnderItBesideAMarker)
 {
-    // Halley's comet stands on the Earth, at (170.4, 240); Venus at (245.2, 240).
-    std::vector<Circle> bodies = kVenusAndEarth;
-    bodies.resize(9, kEmpty);
-    bodies.push_back({'C', "Halley", 1, 180});
+    // Encke's comet stands on Pluto, at (170.4, 240); Halley's at (245.2, 240).
+    const std::vector<Circle> bodies =
+        InSlots({{'P', "Pluto", 1, 180}, {'C', "Halley", 0.5, 180}, {'C', "Encke", 1, 180}});
     const struct
     {
         QPoint click;
         bool running;
         std::vector<std::pair<int, QString>> cards; // planet 24, comet 27
     } cases[] = {
-        {{170, 240}, false, {{24, "Earth"}, {27, "Halley"}}},
-        {{245, 240}, false, {{24, "Venus"}}},
-        {{253, 232}, false, {{24, "Venus"}}}, // 8 pixels away is inside the square
-        {{254, 240}, false, {}},              // 9 is outside
-        {{320, 240}, false, {}},              // the Sun has no card
-        {{4, 4}, false, {}},                  // nor has an empty slot a place
-        {{245, 240}, true, {}},               // nor does a running view open one
+        {{170, 240}, false, {{24, "Pluto"}, {27, "Encke"}}},
+        {{245, 240}, false, {{27, "Halley"}}},
+        {{253, 232}, false, {{27, "Halley"}}}, // 8 pixels away is inside the square
+        {{254, 240}, false, {}},               // 9 is outside
+        {{320, 240}, false, {}},               // the Sun has no card
+        {{4, 4}, false, {}},                   // nor has an empty slot a place
+        {{245, 240}, true, {}},                // nor does a running view open one
     };
     for (const auto& c : cases)
     {
@@ -512,7 +519,7 @@ TEST_F(SolarView, SetupWithAPlanetAtTheCentreLeavesTheOrbitsOptionAlone)
 {
     values.SSValues[kOrbits] = 1;
     Open();
-    Press("centreEarth");
+    Press("centrePluto");
     bool shownChecked = true, enabled = true;
     DialogAnswer answer(
         [&](platform::Dialog& d)
