@@ -85,19 +85,10 @@ std::vector<sky::Vec3> OrbitOutlinePoints(const sky::OrbitalElements& el)
     {
         const double u = a * (c - e), v = b * s;
         points[n] = {u * P.x + v * Q.x, u * P.y + v * Q.y, u * P.z + v * Q.z};
-        // Every 64 steps the turn starts afresh from sin and cos, before rounding adds up.
-        const int next = n + 1;
-        if (next % 64 == 0)
-        {
-            c = std::cos(2 * sky::kPi * next / kChords);
-            s = std::sin(2 * sky::kPi * next / kChords);
-        }
-        else
-        {
-            const double turned = c * stepCos - s * stepSin;
-            s = s * stepCos + c * stepSin;
-            c = turned;
-        }
+        // A thousand turns by the step lose some 1e-13 of the radius to rounding.
+        const double turned = c * stepCos - s * stepSin;
+        s = s * stepCos + c * stepSin;
+        c = turned;
     }
     points[kChords] = points[0];
     return points;

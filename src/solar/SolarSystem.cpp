@@ -149,6 +149,11 @@ void SolarSystem::ExtendTrails(const solar::Frame& frame)
     }
 }
 
+bool SolarSystem::HasTrails() const
+{
+    return std::any_of(trails.begin(), trails.end(), [](const auto& t) { return !t.empty(); });
+}
+
 void SolarSystem::WipeTrails()
 {
     for (std::vector<solar::Point>& trail : trails)

@@ -95,6 +95,7 @@ public:
     void WipeTrails();
     // The past places of mark `body` (a slot or kSunMark), oldest first.
     const std::vector<solar::Point>& Trail(int body) const { return trails[body]; }
+    bool HasTrails() const;
     // How many times the trails lost points (wiped, or a trail's oldest half dropped): a
     // picture of them made before that is out of date.
     uint64_t TrailCuts() const { return trailCuts; }

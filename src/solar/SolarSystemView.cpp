@@ -121,26 +121,6 @@ SolarSystemView::SolarSystemView(Setup& v, SimClock& c, QWidget* parent)
 
 SolarSystemView::~SolarSystemView() = default;
 
-QString SolarSystemView::Caption() const
-{
-    return QStringLiteral("Velmoria - [Solar System]");
-}
-
-const char* SolarSystemView::Music() const
-{
-    return "Sound\\SolarSystem.wav";
-}
-
-const char* SolarSystemView::Hint() const
-{
-    return "Viewing Solar System model";
-}
-
-QString SolarSystemView::ToolbarCaption() const
-{
-    return QStringLiteral("Solar System Toolbar");
-}
-
 template <class F> void SolarSystemView::Connect(QAction* action, F handler)
 {
     connect(action, &QAction::triggered, this,
@@ -445,10 +425,7 @@ void SolarSystemView::paintEvent(QPaintEvent*)
 
 void SolarSystemView::PaintTrails(QPainter& p)
 {
-    size_t points = 0;
-    for (int body = 0; body <= solar::kSunMark; ++body)
-        points += solar.Trail(body).size();
-    if (points == 0)
+    if (!solar.HasTrails())
     {
         p.fillRect(rect(), Qt::black);
         return;

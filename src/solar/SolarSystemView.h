@@ -24,12 +24,12 @@ public:
     SolarSystemView(Setup& values, SimClock& clock, QWidget* parent = nullptr);
     ~SolarSystemView() override;
 
-    QString Caption() const override;
-    const char* Music() const override;
-    const char* Hint() const override;
+    QString Caption() const override { return QStringLiteral("Velmoria - [Solar System]"); }
+    const char* Music() const override { return "Sound\\SolarSystem.wav"; }
+    const char* Hint() const override { return "Viewing Solar System model"; }
     model::MenuBar Menus(const model::SharedActions& shared) override;
     model::ToolbarButtons Toolbar(const model::SharedActions& shared) override;
-    QString ToolbarCaption() const override;
+    QString ToolbarCaption() const override { return QStringLiteral("Solar System Toolbar"); }
     bool Enter() override;
     void Leave() override;
     void UpdateActions() override;
