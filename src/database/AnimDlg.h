@@ -26,7 +26,7 @@ public:
     // reported and the dialog closes at once.
     void SetupWindow() override;
 
-    platform::VideoWindow* MCIWnd = nullptr; // the video window, none until created
+    platform::VideoWindow* FilmWindow = nullptr; // the video window, none until created
     std::string Name;                        // path of the film
     uint8_t Num;                             // index of the name in the title
 
