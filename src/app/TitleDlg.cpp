@@ -12,7 +12,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <cstdio>
-#include <memory>
 
 namespace
 {
@@ -73,8 +72,7 @@ void TitleDlg::ChangePicture()
         return;
     }
     std::fclose(f);
-    const std::unique_ptr<platform::Dib> dib(platform::ReadDib(kTitlePicture));
-    picture = dib ? dib->Image() : QImage();
+    picture = platform::ReadPicture(kTitlePicture);
     update();
 }
 
