@@ -27,8 +27,8 @@ public:
     void SetupWindow() override;
 
     platform::VideoWindow* FilmWindow = nullptr; // the video window, none until created
-    std::string Name;                        // path of the film
-    uint8_t Num;                             // index of the name in the title
+    std::string Name;                            // path of the film
+    uint8_t Num;                                 // index of the name in the title
 
 private:
     // Makes the client area the film's size plus the play bar.

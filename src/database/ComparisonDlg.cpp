@@ -66,8 +66,9 @@ void TextOut(QPainter& p, int x, int y, const QString& text, int degrees = 0)
 }
 } // namespace
 
-ComparisonDlg::ComparisonDlg(QWidget* parent, PlanetDB** planet, int resId)
-    : platform::Dialog(parent, resId), Planet(planet)
+ComparisonDlg::ComparisonDlg(QWidget* parent, const std::array<PlanetDB, kPlanetCount>& planets,
+                             int resId)
+    : platform::Dialog(parent, resId), planets(planets)
 {
     setWindowTitle(QStringLiteral("Comparison of Planets"));
 
@@ -205,9 +206,6 @@ ComparisonChart ComparisonDlg::Layout() const
         const QRect r = Label[k]->geometry();
         labels[k] = Box{r.left(), r.top(), r.width(), r.height()};
     }
-    const PlanetDB* planets[9];
-    for (int k = 0; k < 9; ++k)
-        planets[k] = Planet[k];
     return LayoutComparison(ComparisonValues(planets, std::max(0, SelectedTab())),
                             Box{f.left(), f.top(), f.width(), f.height()}, labels, Scale());
 }
