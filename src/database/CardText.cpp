@@ -337,19 +337,9 @@ SatelliteTexts SatelliteValues(const SatelliteDB& s, const std::string& planetNa
 RingTexts RingValues(const RingDB& r)
 {
     RingTexts t;
-    const std::string name = FieldText(r.Name, sizeof r.Name);
-    switch (r.Type)
-    {
-    case 1:
-        t.caption = "Ring - [ " + name + " Gap ]";
-        break;
-    case 2:
-        t.caption = "Ring - [ " + name + " Division ]";
-        break;
-    default:
-        t.caption = "Ring - [ " + name + " ]";
-        break;
-    }
+    const char* const kinds[] = {"", " Gap", " Division"};
+    t.caption =
+        "Ring - [ " + FieldText(r.Name, sizeof r.Name) + (r.Type <= 2 ? kinds[r.Type] : "") + " ]";
     t.distance = Format("%u", r.Distance);
     if (r.LowWidth == 99999)
         t.width = Format("< %u", r.HighWidth);

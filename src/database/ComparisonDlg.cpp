@@ -71,7 +71,19 @@ ComparisonDlg::ComparisonDlg(QWidget* parent, const std::array<PlanetDB, kPlanet
     : platform::Dialog(parent, resId), planets(planets)
 {
     setWindowTitle(QStringLiteral("Comparison of Planets"));
+    for (int t = 0; t < kComparisonTabs; ++t)
+        LogScale[t] = LogScaleByDefault(t);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(BuildTabs());
+    layout->addWidget(BuildChart(), 0, Qt::AlignHCenter);
+    layout->addLayout(BuildButtons());
+    platform::AddPictureCommands(
+        this, {[this] { return ChartTitle(); },
+               [this] { return windowTitle() + QStringLiteral(" - ") + ChartCaption(); }});
+}
 
+QWidget* ComparisonDlg::BuildTabs()
+{
     // The eight tabs in two rows, one selected at a time.
     auto* tabs = new QWidget(this);
     SetId(tabs, 4301);
@@ -90,7 +102,11 @@ ComparisonDlg::ComparisonDlg(QWidget* parent, const std::array<PlanetDB, kPlanet
         tabGrid->addWidget(tab, t / 4, t % 4);
     }
     connect(Comp, &QButtonGroup::idClicked, this, [this] { TabSelChange(); });
+    return tabs;
+}
 
+QWidget* ComparisonDlg::BuildChart()
+{
     // Chart area in dialog units: the bars' frame at (52, 24), 344 x 164, the names under it,
     // 38 units wide each, from x = 52. Left of the frame stand the unit and, on a logarithmic
     // scale, the powers of ten.
@@ -109,9 +125,11 @@ ComparisonDlg::ComparisonDlg(QWidget* parent, const std::array<PlanetDB, kPlanet
     }
     // Pluto is a dwarf planet (IAU resolutions 5A and 6A, 2006); it stays here as the ninth body.
     Label[8]->setToolTip(QStringLiteral("Pluto is a dwarf planet (since 2006)"));
+    return chart;
+}
 
-    for (int t = 0; t < kComparisonTabs; ++t)
-        LogScale[t] = LogScaleByDefault(t);
+QHBoxLayout* ComparisonDlg::BuildButtons()
+{
     chbLog = new QCheckBox(QStringLiteral("&Logarithmic scale"), this);
     SetId(chbLog, kIdLogScale);
     chbLog->setToolTip(QStringLiteral("Each grey line stands for ten times the one below it, so "
@@ -130,14 +148,7 @@ ComparisonDlg::ComparisonDlg(QWidget* parent, const std::array<PlanetDB, kPlanet
     buttons->addStretch();
     buttons->addWidget(help);
     buttons->addWidget(close);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(tabs);
-    layout->addWidget(chart, 0, Qt::AlignHCenter);
-    layout->addLayout(buttons);
-
-    platform::AddPictureCommands(
-        this, {[this] { return ChartTitle(); },
-               [this] { return windowTitle() + QStringLiteral(" - ") + ChartCaption(); }});
+    return buttons;
 }
 
 QString ComparisonDlg::ChartCaption() const

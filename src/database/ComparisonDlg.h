@@ -15,6 +15,7 @@
 #include <array>
 
 class QCheckBox;
+class QHBoxLayout;
 
 class ComparisonDlg : public platform::Dialog
 {
@@ -64,5 +65,10 @@ public:
     std::array<bool, database::kComparisonTabs> LogScale{};
 
 private:
+    QWidget* BuildTabs();
+    QWidget* BuildChart();
+    // The check box, Help and Close.
+    QHBoxLayout* BuildButtons();
+
     std::array<PlanetDB, kPlanetCount> planets;
 };

@@ -318,8 +318,19 @@ void PlanetDlg::SetupWindow()
     PhysicalLabels[7]->setText(Latin1(physical.tempCaption));
     PhysicalLabels[10]->setText(Latin1(physical.satCaption));
 
+    FillLists();
+    structure->Fill(FillStructure(data.planet.Layer, data.planet.Structure));
+    ChangePicture();
+    FillAtmosphere();
+    KeepOneSize();
+    PlanetData->setCurrentIndex(kOrbital);
+    TabSelChange();
+}
+
+void PlanetDlg::FillLists()
+{
     lbSat->clear();
-    if (number == kEarth)
+    if (data.planet.PlanetNumber == kEarth)
         lbSat->addItem(QStringLiteral("Moon"));
     else
         for (int i = 0; i < ListedSatellites(); ++i)
@@ -340,10 +351,10 @@ void PlanetDlg::SetupWindow()
             lb->setCurrentIndex(lb->model()->index(0, 0));
             lb->clearSelection();
         }
+}
 
-    structure->Fill(FillStructure(data.planet.Layer, data.planet.Structure));
-    ChangePicture();
-
+void PlanetDlg::FillAtmosphere()
+{
     const AtmosphereTexts atm = PlanetAtmosphere(data.planet);
     NElements = static_cast<uint8_t>(atm.elements);
     Pressure->setText(Latin1(atm.pressure));
@@ -355,11 +366,14 @@ void PlanetDlg::SetupWindow()
         Ratio[i]->setVisible(i < NElements);
     }
     Other->setText(Latin1(atm.other));
-    NoAtm->setVisible(number == kMercury);
+    NoAtm->setVisible(data.planet.PlanetNumber == kMercury);
+}
 
-    // The tab control asks for the size of the page it shows, and the card takes the size its
-    // contents ask for: the control keeps the largest page's size, so that the card keeps one
-    // size on every page and its buttons stay where they are.
+// The tab control asks for the size of the page it shows, and the card takes the size its
+// contents ask for: the control keeps the largest page's size, so that the card keeps one size
+// on every page and its buttons stay where they are.
+void PlanetDlg::KeepOneSize()
+{
     QSize largest;
     for (int tab = 0; tab < PlanetData->count(); ++tab)
     {
@@ -367,8 +381,6 @@ void PlanetDlg::SetupWindow()
         largest = largest.expandedTo(PlanetData->sizeHint());
     }
     PlanetData->setMinimumSize(largest);
-    PlanetData->setCurrentIndex(kOrbital);
-    TabSelChange();
 }
 
 void PlanetDlg::ChangePicture()

@@ -98,6 +98,10 @@ private:
     QWidget* BuildPhysical();
     QWidget* BuildAtmosphere();
     QWidget* BuildStructure();
+    // The satellites' and rings' lists, the atmosphere page, one size for every page.
+    void FillLists();
+    void FillAtmosphere();
+    void KeepOneSize();
 
     // How many satellites and rings the lists hold.
     int ListedSatellites() const;

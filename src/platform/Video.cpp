@@ -180,6 +180,11 @@ void VideoWindow::BuildWindow()
     column->addWidget(bar);
     column->addWidget(barNotice);
 
+    ConnectBar();
+}
+
+void VideoWindow::ConnectBar()
+{
     connect(play, &QToolButton::clicked, this,
             [this]
             {

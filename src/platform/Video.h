@@ -74,6 +74,8 @@ signals:
 
 private:
     void BuildWindow();
+    // The play button and the slider drive the film.
+    void ConnectBar();
     // Films decoded here: the clock that says which frame is due, and the frame itself.
     void StartOwnFilm();
     void Tick();
