@@ -136,9 +136,8 @@ TEST_F(Shell, StartsOnTheMainScreenWithItsMenuToolbarMusicAndPicture)
 
 TEST_F(Shell, TheBackgroundPictureFillsTheMiddleOfTheWindowAtAnySize)
 {
-    const std::unique_ptr<platform::Dib> dib(platform::ReadDib("Bitmap\\BackGnd.bmp"));
-    ASSERT_NE(dib, nullptr);
-    const QImage& picture = dib->Image();
+    const QImage picture = platform::ReadPicture("Bitmap\\BackGnd.bmp");
+    ASSERT_FALSE(picture.isNull());
     const QRgb middle = picture.pixel(picture.width() / 2, picture.height() / 2);
     const QRgb grey = qRgb(192, 192, 192);
     for (QSize size : {QSize(800, 600), QSize(1600, 1000), QSize(300, 200)})
