@@ -16,7 +16,6 @@
 #include <string>
 
 #include "app/AboutDlg.h"
-#include "app/TitleDlg.h"
 #include "app/VelmoriaApp.h"
 #include "app/VelmoriaWnd.h"
 #include "platform/Bitmaps.h"
@@ -137,9 +136,8 @@ TEST_F(Shell, StartsOnTheMainScreenWithItsMenuToolbarMusicAndPicture)
 
 TEST_F(Shell, TheBackgroundPictureFillsTheMiddleOfTheWindowAtAnySize)
 {
-    const std::unique_ptr<platform::Dib> dib(platform::ReadDib("Bitmap\\BackGnd.bmp"));
-    ASSERT_NE(dib, nullptr);
-    const QImage& picture = dib->Image();
+    const QImage picture = platform::ReadPicture("Bitmap\\BackGnd.bmp");
+    ASSERT_FALSE(picture.isNull());
     const QRgb middle = picture.pixel(picture.width() / 2, picture.height() / 2);
     const QRgb grey = qRgb(192, 192, 192);
     for (QSize size : {QSize(800, 600), QSize(1600, 1000), QSize(300, 200)})
@@ -546,61 +544,6 @@ TEST_F(Shell, AboutShowsTheProgramFilesVersionTextsEachTimeItOpens)
     Trigger(wnd, "dataBase");
     Trigger(wnd, "about");
     EXPECT_EQ(app->Frame()->Status()->HintText(), "Viewing Solar System Data Base");
-}
-
-TEST(TitleScreen, ContinueExitAndInfo)
-{
-    ScratchDir dir;
-    dir.LinkAllRuntime();
-    MessageRecorder messages;
-    SoundRecorder sounds;
-    HelpRecorder help;
-    {
-        TitleDlg title;
-        DialogAnswer exit([](platform::Dialog& d) {
-            EXPECT_NE(d.Control(3102), nullptr); // the Exit button
-            return QDialog::Rejected;
-        });
-        EXPECT_EQ(title.Execute(), QDialog::Rejected);
-        EXPECT_EQ(title.windowTitle().toStdString(), "Velmoria - [Title]");
-        EXPECT_NE(title.Bitmap, nullptr);
-        EXPECT_EQ(sounds.played.back(), "Sound\\Title.wav");
-        EXPECT_FALSE(title.Continued());
-    }
-    EXPECT_EQ(sounds.played.back(), "");  // the music ends with the title screen
-    {
-        TitleDlg title;
-        DialogAnswer info([](platform::Dialog& d) {
-            static_cast<TitleDlg&>(d).CmHelp();
-            EXPECT_FALSE(d.result() == QDialog::Accepted);
-            static_cast<TitleDlg&>(d).CmOk();
-            return d.result();
-        });
-        EXPECT_EQ(title.Execute(), QDialog::Accepted);
-        EXPECT_TRUE(title.Continued());
-    }
-    ASSERT_EQ(help.requests.size(), 1u);
-    EXPECT_EQ(help.requests[0].page, platform::HelpPage::Topic);
-    EXPECT_EQ(help.requests[0].topic, 9018u);
-    EXPECT_TRUE(messages.boxes.empty());
-    EXPECT_FALSE(std::filesystem::exists("Velmoria.cfg"));
-}
-
-TEST(TitleScreen, MissingPictureIsReportedAndTheButtonsStillWork)
-{
-    ScratchDir dir;
-    MessageRecorder messages;
-    SoundRecorder sounds;
-    TitleDlg title;
-    DialogAnswer ok([](platform::Dialog& d) {
-        static_cast<TitleDlg&>(d).CmOk();
-        return d.result();
-    });
-    EXPECT_EQ(title.Execute(), QDialog::Accepted);
-    ASSERT_EQ(messages.boxes.size(), 1u);
-    EXPECT_EQ(messages.boxes[0].text, "Unable to open file BITMAP\\TITLE.BMP");
-    EXPECT_EQ(messages.boxes[0].caption, "Velmoria - [Error]");
-    EXPECT_EQ(title.Bitmap, nullptr);
 }
 
 TEST(MainWindow, MaximizedFrameKeepsItsRestoreSizeInTheMiddleOfTheScreen)
