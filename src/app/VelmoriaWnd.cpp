@@ -13,7 +13,6 @@
 #include "time/TimeUpdateDlg.h"
 
 #include <QStackedLayout>
-#include <QTimerEvent>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -75,7 +74,7 @@ VelmoriaWnd::~VelmoriaWnd()
                     { std::fprintf(stderr, "%s\n", text.c_str()); });
         platform::StopSound();
     }
-    timers.KillAll();
+    runner.Stop();
 }
 
 void VelmoriaWnd::CreateSharedActions()
@@ -122,7 +121,7 @@ void VelmoriaWnd::ShutDown()
     DestroyMode(true);
     StoreCFG();
     platform::StopSound();
-    timers.KillAll();
+    runner.Stop();
 }
 
 void VelmoriaWnd::SetupWindow()
@@ -176,6 +175,7 @@ model::ClockView* VelmoriaWnd::ClockViewOnScreen() const
 void VelmoriaWnd::ShowSubject(Mode which)
 {
     subject = which;
+    runner.Attach(AsClockView(which), which);
     model::View* view = ViewOf(which);
     stack->setCurrentWidget(view);
     view->setFocus();
@@ -230,7 +230,7 @@ void VelmoriaWnd::EnterSubject(Mode which)
         return;
     clock.NoteStep(0);
     clock.SetupStatusBar();
-    SetTimer(kTimerRealTime, 1000);
+    StartClockTimer();
     // The first frame now, not a second later with the first tick, which draws the same.
     ShowRealTimeFrame();
     animated->UpdateActions();
@@ -393,77 +393,12 @@ void VelmoriaWnd::CmAbout()
 // ---- the views as the simulated clock runs them: the real-time and stepping ticks, Time Update
 // and Normal Conditions ----
 
-void VelmoriaWnd::timerEvent(QTimerEvent* event)
-{
-    const unsigned id = timers.Lookup(event->timerId());
-    if (id == 0)
-    {
-        QWidget::timerEvent(event);
-        return;
-    }
-    EvTimer(id);
-}
-
 void VelmoriaWnd::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     // Every view has the window's size at once, also before the window is first shown: a view
     // that opens reads its size to place its picture.
     stack->setGeometry(rect());
-}
-
-void VelmoriaWnd::StartClockTimer()
-{
-    if (ClockViewOnScreen())
-        SetTimer(clock.TimerFor(subject), clock.TimerPeriodMs());
-}
-
-void VelmoriaWnd::StopClockTimer()
-{
-    if (ClockViewOnScreen())
-        KillTimer(clock.TimerFor(subject));
-}
-
-void VelmoriaWnd::ShowRealTimeFrame()
-{
-    // Only the view on screen may move: a playing flag left over from another view (an entry
-    // that failed while reading its data) must not wake a stopped one.
-    model::ClockView* view = ClockViewOnScreen();
-    if (!view || !view->Playing())
-        return;
-    const platform::LocalDateTime now = platform::CurrentLocalDateTime();
-    clock.ShowTime(now.time.Hour, now.time.Minute, now.time.Second);
-    clock.ShowDate(now.date.Day, now.date.Month, now.date.Year);
-    view->ShowInstant(ClockInstant(now.date, now.time), now.utcOffset);
-}
-
-void VelmoriaWnd::EvTimer(unsigned timerId)
-{
-    if (timerId == kTimerRealTime)
-    {
-        ShowRealTimeFrame();
-        return;
-    }
-    model::ClockView* view = ClockViewOnScreen();
-    if (timerId != kTimerStarMap && timerId != kTimerSolar)
-        return;
-    if (!view || !view->Playing() || clock.TimerFor(subject) != timerId)
-        return;
-    // Draw the clock as it stands, then step it: the first tick after a start shows the
-    // starting moment.
-    const uint64_t instant = clock.Instant();
-    if (clock.RanAgainstDirection(instant))
-        view->ClockReversed();
-    view->ShowInstant(instant, std::nullopt);
-    if (!clock.Step())
-    {
-        // Stop first: timer events keep arriving while the message box is open.
-        view->Stop();
-        view->UpdateActions();
-        platform::InfoBox(this, kDateBoundMessage);
-    }
-    clock.ShowClock();
-    clock.NoteStep(instant);
 }
 
 void VelmoriaWnd::CmTimeUpdate()
@@ -523,17 +458,6 @@ void VelmoriaWnd::ChooseAlmanacLocation()
     almanacView->Recompute();
 }
 
-void VelmoriaWnd::ShowClockNow()
-{
-    model::ClockView* view = ClockViewOnScreen();
-    if (!clock.Stepping())
-        clock.SetupStatusBar();
-    else
-        clock.ShowClock();
-    if (view)
-        view->ShowInstant(clock.Instant(), std::nullopt);
-}
-
 void VelmoriaWnd::CmNormal()
 {
     model::ClockView* view = ClockViewOnScreen();
@@ -547,14 +471,11 @@ void VelmoriaWnd::CmNormal()
     // Back to the computer's clock, forward: neither can stand beyond a date bound, and in
     // Real Time no direction command could clear the flag afterwards.
     clock.SetTimedOut(false);
-    if (clock.Stepping())
-        KillTimer(clock.TimerFor(subject));
+    StopClockTimer();
     view->Normal();
     view->Go();
-    const bool wasRealTime = !clock.Stepping();
     clock.SetNormal();
-    if (!wasRealTime)
-        SetTimer(kTimerRealTime, 1000);
+    StartClockTimer();
     clock.ShowMode();
     view->Redraw();
     // The view was cleared: show the present moment now rather than with the next tick.

@@ -6,11 +6,11 @@
 #pragma once
 
 #include "almanac/AlmanacView.h"
+#include "app/ClockRunner.h"
 #include "app/MainScreen.h"
 #include "database/DataBaseView.h"
 #include "model/Config.h"
 #include "model/View.h"
-#include "platform/Timers.h"
 #include "solar/SolarSystemView.h"
 #include "starmap/StarMapView.h"
 #include "time/SimClock.h"
@@ -61,27 +61,20 @@ public:
     void RestoreMain();
 
     // ---- the clock as the views run it ----
-    void EvTimer(unsigned timerId);
-    // The real-time frame of the view on screen while it plays: the clock := the computer's,
-    // then the view drawn for it (each tick of timer 2, and at once on entering a view).
-    void ShowRealTimeFrame();
+    void EvTimer(unsigned timerId) { runner.Tick(timerId); }
+    void ShowRealTimeFrame() { runner.ShowRealTimeFrame(); }
     void CmTimeUpdate();
-    // The panes and the view from the clock as it stands (in Real Time, the computer's clock),
-    // for a stopped view whose clock was just set.
-    void ShowClockNow();
+    void ShowClockNow() { runner.ShowClockNow(); }
     void CmNormal();
-    // Starts the clock timer that fits the mode and view: timer 2 every 1000 ms in Real Time,
-    // else timer 1 (Star Map) or 3 (Solar System) every TimeRate ms, at least 30.
-    void StartClockTimer();
-    // Stops the clock timer that the mode and view run (timer 2, 1 or 3).
-    void StopClockTimer();
+    void StartClockTimer() { runner.Start(); }
+    void StopClockTimer() { runner.Stop(); }
 
     void ReadCFG();
     void StoreCFG();
 
-    void SetTimer(unsigned id, unsigned periodMs) { timers.SetTimer(id, periodMs); }
-    void KillTimer(unsigned id) { timers.KillTimer(id); }
-    const platform::WindowTimers& Timers() const { return timers; }
+    void SetTimer(unsigned id, unsigned periodMs) { runner.Timers().SetTimer(id, periodMs); }
+    void KillTimer(unsigned id) { runner.Timers().KillTimer(id); }
+    const platform::WindowTimers& Timers() const { return runner.Timers(); }
 
     // ---- state ----
     Setup Values{};
@@ -119,7 +112,6 @@ signals:
     void ExitRequested();
 
 protected:
-    void timerEvent(QTimerEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -151,6 +143,6 @@ private:
     std::vector<model::Mode> screens;
     QStackedLayout* stack;
     model::SharedActions shared{};
-    platform::WindowTimers timers{this};
+    ClockRunner runner{clock, this};
     bool shutDown = false;
 };
