@@ -10,6 +10,8 @@
 ClockRunner::ClockRunner(SimClock& clock, QWidget* window)
     : QObject(window), clock(clock), window(window)
 {
+    // A stopped view has no tick at all: an idle window costs no processor time.
+    connect(&clock, &SimClock::AnimationChanged, this, &ClockRunner::Start);
 }
 
 ClockRunner::~ClockRunner()
@@ -25,7 +27,8 @@ void ClockRunner::Attach(model::ClockView* shown, model::Mode shownSubject)
 
 void ClockRunner::Start()
 {
-    if (view)
+    Stop();
+    if (view && view->Playing())
         timers.SetTimer(clock.TimerFor(subject), clock.TimerPeriodMs());
 }
 

@@ -24,8 +24,9 @@ public:
     void Attach(model::ClockView* view, model::Mode subject);
     model::ClockView* View() const { return view; }
 
-    // Starts the tick that fits the clock's mode: timer 2 every 1000 ms in Real Time, else
-    // timer 1 (Star Map) or 3 (Solar System) every TimeRate ms, at least 30.
+    // Starts the tick that fits the clock's mode while the view plays: timer 2 every 1000 ms in
+    // Real Time, else timer 1 (Star Map) or 3 (Solar System) every TimeRate ms, at least 30.
+    // The view's Go and Stop start and stop it too.
     void Start();
     // Stops the tick of the view on screen.
     void Stop();

@@ -2,6 +2,7 @@
 // which clock timer runs after Time Update and Normal Conditions.
 #include "app/VelmoriaApp.h"
 #include "app/VelmoriaWnd.h"
+#include "common/AppSupport.h"
 #include "common/TestSupport.h"
 #include "time/TimeUpdateDlg.h"
 
@@ -671,7 +672,34 @@ TEST_F(ClockWindow, TimeUpdateAfterADateBoundInAStepModeRefusesToRestart)
     EXPECT_FALSE(w->SolarView().Playing());
     ASSERT_EQ(messages.boxes.size(), 1u);
     EXPECT_EQ(messages.boxes[0].text, "Out from date bound !!!");
-    EXPECT_EQ(RunningClockTimers(), 1u << kTimerSolar);
+    EXPECT_EQ(RunningClockTimers(), 0u);
+}
+
+TEST_F(ClockWindow, AStoppedViewHasNoTickAndGoStartsTheOneOfItsMode)
+{
+    const struct
+    {
+        model::Mode subject;
+        int mode;
+        unsigned timer;
+    } cases[] = {
+        {model::Mode::SolarSystem, kRealTime, kTimerRealTime},
+        {model::Mode::SolarSystem, kByDays, kTimerSolar},
+        {model::Mode::StarMap, kRealTime, kTimerRealTime},
+        {model::Mode::StarMap, kByHours, kTimerStarMap},
+    };
+    for (const auto& c : cases)
+    {
+        Show(c.subject);
+        w->clock.SetMode(c.mode);
+        ASSERT_TRUE(testing_support::Trigger(w, "stop"));
+        EXPECT_EQ(RunningClockTimers(), 0u) << c.mode;
+        ASSERT_TRUE(testing_support::Trigger(w, "go"));
+        EXPECT_EQ(RunningClockTimers(), 1u << c.timer) << c.mode;
+        // Back to the main screen: no view, no tick.
+        Show(model::Mode::Main);
+        EXPECT_EQ(RunningClockTimers(), 0u) << c.mode;
+    }
 }
 
 TEST_F(ClockWindow, NormalConditionsAfterADateBoundStartsTheAnimationAgain)
