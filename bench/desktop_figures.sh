@@ -1,34 +1,75 @@
 #!/usr/bin/env bash
 # The figures that need the real program on a real display: the time from launch to the title
-# screen, the idle CPU share of the main screen, and the peak resident memory after a tour of
-# every view, every kind of card, the picture viewer and a film.
+# screen's first painted frame beside that of a bare Qt Widgets window showing the same picture,
+# the libraries the program links, the idle CPU share of the main screen, and the peak resident
+# memory after a tour of every view, every kind of card, the picture viewer and a film.
 # Usage: bench/desktop_figures.sh [IDLE_SECONDS]   (default 60), from the project's root after a build.
+#   RUNS=n        launches of each program for the start-up medians (default 9, after one warm-up)
+#   BEFORE=DIR    also times the program of another working directory (an earlier build's runtime)
+#   STARTUP_ONLY=1  stops after the start-up figures
 # Needs Xvfb, xdotool and x11-utils (apt-get install -y xvfb xdotool x11-utils). Runs on a private
-# 1280 x 1024 display; the clicks below are the toolbar and card buttons at that size.
+# 1280 x 1024 display with a black root window; the clicks below are the toolbar and card buttons
+# at that size.
 set -u
 idle=${1:-60}
+runs=${RUNS:-9}
 runtime=build/runtime
+watcher=build/bench/velmoria_first_paint
+bare=build/bench/velmoria_bare_window
 [ -x "$runtime/velmoria" ] || { echo "no $runtime/velmoria: build first" >&2; exit 2; }
 for t in Xvfb xdotool xdpyinfo; do
     command -v $t >/dev/null || { echo "needs: apt-get install -y xvfb xdotool x11-utils" >&2; exit 2; }
 done
+[ -x "$watcher" ] && [ -x "$bare" ] || { echo "no $watcher or $bare: build the benchmarks" >&2; exit 2; }
 
 work=$(mktemp -d)
+before=$(mktemp -d)
 cp -a "$runtime/." "$work/"
 rm -f "$work/Velmoria.cfg"
 for d in $(seq 181 220); do [ -e /tmp/.X11-unix/X$d ] || [ -e /tmp/.X$d-lock ] || break; done
-Xvfb :$d -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb :$d -screen 0 1280x1024x24 -br -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 export DISPLAY=:$d
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-trap 'kill $app $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+app=
+trap 'kill $app $xvfb 2>/dev/null; rm -rf "$work" "$before"' EXIT
 
-start=$(date +%s.%N)
+# Launch to first paint: the runs of each program interleaved, so that a busy moment of the
+# machine falls on all of them alike; the first round warms the file cache and is not counted.
+median() { sort -n | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
+declare -A times
+labels=(bare velmoria)
+[ -n "${BEFORE:-}" ] && { cp -a "$BEFORE/." "$before/"; rm -f "$before/Velmoria.cfg"; labels+=(before); }
+launch() {
+    case $1 in
+        bare) "$watcher" '[Title]' "$bare" "$work/Bitmap/Title.bmp" ;;
+        velmoria) (cd "$work" && rm -f Velmoria.cfg && "$OLDPWD/$watcher" '[Title]' ./velmoria) ;;
+        before) (cd "$before" && rm -f Velmoria.cfg && "$OLDPWD/$watcher" '[Title]' ./velmoria) ;;
+    esac 2>/dev/null
+}
+for round in $(seq 0 "$runs"); do
+    for label in "${labels[@]}"; do
+        t=$(launch "$label")
+        [ "$round" -gt 0 ] && times[$label]+="$t "
+    done
+done
+for label in "${labels[@]}"; do
+    m=$(echo "${times[$label]}" | tr ' ' '\n' | grep -v '^$' | median)
+    eval "median_$label=$m"
+    printf 'launch to first paint, %-8s: median %6.1f ms of %d runs (%s)\n' "$label" "$m" "$runs" "${times[$label]% }"
+done
+for label in "${labels[@]:1}"; do
+    eval "m=\$median_$label"
+    printf 'start-up of %s against the bare window: %.2fx\n' "$label" "$(echo "scale=4; $m / $median_bare" | bc)"
+done
+for dir in "$work" ${BEFORE:+"$before"}; do
+    printf 'libraries linked by %s/velmoria: %d\n' "$dir" "$(ldd "$dir/velmoria" | wc -l)"
+done
+[ -n "${STARTUP_ONLY:-}" ] && exit 0
+
 (cd "$work" && exec ./velmoria) >/dev/null 2>&1 &
 app=$!
 for _ in $(seq 300); do xdotool search --onlyvisible --name 'Title' >/dev/null 2>&1 && break; sleep 0.01; done
-title=$(date +%s.%N)
-printf 'launch to title screen: %.2f s\n' "$(echo "$title - $start" | bc)"
 
 # SHOTS=DIR keeps a screenshot after every step of the tour, to check that it went as planned.
 shot=0

@@ -20,7 +20,6 @@
 
 using testing_support::IsEnabled;
 using testing_support::Trigger;
-using testing_support::ViewCanvas;
 
 namespace
 {

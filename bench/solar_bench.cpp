@@ -1,74 +1,100 @@
-// One drawing pass of the Solar System view on a full-HD window.
-#include "app/VelmoriaWnd.h"
+// Whole frames of the Solar System view on a full-HD window, painted as the screen gets them.
+#include "common/TestSupport.h"
 #include "solar/SolarSystemView.h"
 #include "time/SimClock.h"
-#include "common/TestSupport.h"
-#include "solar/SolarReader.h"
 
+#include <QImage>
 #include <benchmark/benchmark.h>
 
 namespace
 {
-// A pass with every body shown and, when `orbits`, all outlines, and when `names`, the bodies'
-// names, at zoom `scale` (pixels per million km); the clock moves one day per pass, as a
-// stepping tick by days does.
-void SolarPass(benchmark::State& state, bool orbits, float scale, bool names = false)
+// One frame after another, the clock a day on each time as a stepping tick by days moves it,
+// from 7 December 2026, every body shown, at zoom `scale` (1 as the view opens); with orbits,
+// with the trails of `warmDays` days before the first, with names, as asked.
+void SolarFrame(benchmark::State& state, bool orbits, bool names, int warmDays, int zoomOuts = 0)
 {
     testing_support::ScratchDir dir;
     dir.LinkAllRuntime();
     ::Setup values = DefaultSetup();
+    for (auto& flag : values.SSValues)
+        flag = 1;
+    values.SSValues[11] = orbits;
+    values.SSValues[12] = warmDays > 0;
+    values.Names = names;
     SimClock clock;
-    SolarSystemView wnd(values, clock);
-    wnd.resize(1920, 1080);
-    wnd.canvas = platform::Canvas(1920, 1080, 0);
-    wnd.solar.XCenter = 960;
-    wnd.solar.YCenter = 540;
-    wnd.solar.Scale = scale;
-    SolarObjects buffer{};
-    if (solar::ReadSolarFile(solar::kSolarFile, wnd.solar.SolObj, buffer) !=
-        solar::SolarReadResult::Ok)
+    SolarSystemView view(values, clock);
+    view.resize(1920, 1080);
+    if (!view.Enter())
     {
         state.SkipWithError("Data\\Solobj.dat cannot be read");
         return;
     }
-    for (auto& flag : values.SSValues)
-        flag = 1;
-    values.SSValues[11] = orbits;
-    values.SSValues[12] = 0;
-    values.Names = names;
-    wnd.solar.CreateSolarSprites();
+    view.Stop();
+    for (int n = 0; n < zoomOuts; ++n)
+        view.Action("zoomOut")->trigger();
+    QImage screen(1920, 1080, QImage::Format_ARGB32_Premultiplied);
     uint64_t T = ClockInstant(Date{7, 12, 2026}, Time{12, 0, 0});
+    const auto frame = [&]
+    {
+        view.ShowInstant(T, std::nullopt);
+        T += 86400;
+        view.render(&screen, QPoint(), QRegion(), QWidget::RenderFlags());
+    };
+    for (int n = 0; n < warmDays; ++n)
+        frame();
     for (auto _ : state)
     {
-        wnd.solar.UpdateSolAngles(T);
-        wnd.solar.ShowSolSyst();
-        T += 86400;
-        benchmark::DoNotOptimize(wnd.canvas.Image().constBits());
+        frame();
+        benchmark::DoNotOptimize(screen.constBits());
     }
 }
 
-void BM_SolarPassWithOrbits(benchmark::State& state)
+void BM_SolarFrame(benchmark::State& state)
 {
-    SolarPass(state, true, 1.0f);
+    SolarFrame(state, false, false, 0);
 }
-BENCHMARK(BM_SolarPassWithOrbits)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SolarFrame)->Unit(benchmark::kMicrosecond);
+
+void BM_SolarFrameWithOrbits(benchmark::State& state)
+{
+    SolarFrame(state, true, false, 0);
+}
+BENCHMARK(BM_SolarFrameWithOrbits)->Unit(benchmark::kMicrosecond);
+
+// Orbits, names and the trails of a thousand days: the view as a user leaves it running.
+void BM_SolarFrameWithOrbitsTrailsAndNames(benchmark::State& state)
+{
+    SolarFrame(state, true, true, 1000);
+}
+BENCHMARK(BM_SolarFrameWithOrbitsTrailsAndNames)->Unit(benchmark::kMicrosecond);
+
+// The places and the orbit outlines of one instant, a day on each time: ERFA for Mercury to
+// Neptune and their outlines through them, Kepler's equation for the rest.
+void BM_SolarInstant(benchmark::State& state)
+{
+    testing_support::ScratchDir dir;
+    dir.LinkRuntime("Data");
+    const ::Setup values = DefaultSetup();
+    SolarSystem model(values);
+    if (model.ReadSolData() != solar::SolarReadResult::Ok)
+    {
+        state.SkipWithError("Data\\Solobj.dat cannot be read");
+        return;
+    }
+    uint64_t T = ClockInstant(Date{7, 12, 2026}, Time{12, 0, 0});
+    for (auto _ : state)
+    {
+        model.UpdateSolAngles(T);
+        T += 86400;
+        benchmark::DoNotOptimize(model.Outline(7).points.data());
+    }
+}
+BENCHMARK(BM_SolarInstant)->Unit(benchmark::kMicrosecond);
 
 // Zoomed out so that every orbit lies inside the window.
-void BM_SolarPassWithOrbitsZoomedOut(benchmark::State& state)
+void BM_SolarFrameWithOrbitsZoomedOut(benchmark::State& state)
 {
-    SolarPass(state, true, 0.08f);
+    SolarFrame(state, true, true, 0, 23);
 }
-BENCHMARK(BM_SolarPassWithOrbitsZoomedOut)->Unit(benchmark::kMicrosecond);
-
-void BM_SolarPassWithOrbitsAndNames(benchmark::State& state)
-{
-    SolarPass(state, true, 1.0f, true);
-}
-BENCHMARK(BM_SolarPassWithOrbitsAndNames)->Unit(benchmark::kMicrosecond);
-
-void BM_SolarPassWithoutOrbits(benchmark::State& state)
-{
-    SolarPass(state, false, 1.0f);
-}
-BENCHMARK(BM_SolarPassWithoutOrbits)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SolarFrameWithOrbitsZoomedOut)->Unit(benchmark::kMicrosecond);
 } // namespace

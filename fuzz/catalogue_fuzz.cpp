@@ -66,13 +66,14 @@ void Bodies(const uint8_t* data, size_t size)
     std::fclose(f);
     // Any elements, even damaged ones, give a place and an outline without a hang.
     solar::PlaceBodiesAt(table, sky::kJulianDateJ2000);
+    const solar::Projection projection = solar::CentredProjection(1280, 960, 1.0f);
+    const double area[4] = {0, 0, 1280, 960};
     for (int k = 0; k < kSolarSlots; ++k)
     {
-        double x = 0, y = 0;
-        solar::BodyPoint(table[k], 1.0f, 640.0, 480.0, x, y);
-        uint16_t xs[solar::kOutlinePoints], ys[solar::kOutlinePoints];
-        solar::OrbitOutline(table[k], 1.0f, 640.0, 480.0, xs, ys);
-        gSink = solar::ScreenCoord(x) + solar::ScreenCoord(y) + xs[36] + ys[36];
+        solar::Point at = solar::ProjectPoint(projection, table[k].Place.Position);
+        const std::vector<sky::Vec3> outline = solar::OrbitOutlinePoints(table[k].Elements);
+        solar::Point end = outline.empty() ? at : solar::ProjectPoint(projection, outline[512]);
+        gSink = solar::ClipSegment(at, end, area) + static_cast<int>(outline.size());
     }
 }
 } // namespace

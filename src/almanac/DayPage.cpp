@@ -6,6 +6,7 @@
 #include "sky/Vector.h"
 
 #include <algorithm>
+#include <functional>
 #include <cmath>
 
 namespace almanac
@@ -202,6 +203,114 @@ bool IsValid(const Observer& observer, const Span& day)
 }
 } // namespace
 
+namespace
+{
+// The day's altitudes of every body on the search grid: one sky per grid point serves them all.
+struct DayGrid
+{
+    std::vector<double> Times;
+    std::array<std::vector<Horizontal>, kBodyCount> Samples;
+    std::array<bool, kBodyCount> Known{};
+};
+
+bool SampleDay(DayFrame& frame, const Span& day, DayGrid& grid)
+{
+    const int steps = std::max(1, static_cast<int>(std::ceil((day.End - day.Start) / kGridStep)));
+    grid.Times.resize(static_cast<size_t>(steps) + 1);
+    grid.Known.fill(true);
+    for (size_t k = 0; k < grid.Times.size(); ++k)
+    {
+        const double jd = day.Start + (day.End - day.Start) * static_cast<double>(k) / steps;
+        grid.Times[k] = jd;
+        sky::SkySnapshot snapshot;
+        if (!sky::UpdateSky(snapshot, jd))
+            return false;
+        for (int b = 0; b < kBodyCount; ++b)
+        {
+            const std::optional<Vec3> place = PlaceIn(snapshot, static_cast<Body>(b));
+            if (!place)
+                grid.Known[static_cast<size_t>(b)] = false;
+            else
+                grid.Samples[static_cast<size_t>(b)].push_back(ToHorizontal(frame, *place, jd));
+        }
+    }
+    return true;
+}
+
+// The morning's starts and evening's ends of the three twilights from the Sun's altitudes.
+void FindTwilights(const std::vector<Sample>& sunDepth, const std::function<double(double)>& altitude,
+                   const Span& day, std::array<TwilightDay, 3>& twilights)
+{
+    for (size_t t = 0; t < twilights.size(); ++t)
+    {
+        TwilightDay& twilight = twilights[t];
+        twilight.Kind = static_cast<Twilight>(t);
+        const double depression = TwilightDepression(twilight.Kind);
+        std::vector<Sample> below = sunDepth;
+        for (Sample& s : below)
+            s.Value += depression;
+        ZeroCrossings(
+            below, [&](double jd) { return altitude(jd) + depression; }, day.Start, day.End,
+            twilight.MorningStarts, twilight.EveningEnds);
+        twilight.Course = CourseOf(twilight.MorningStarts, twilight.EveningEnds, below.front().Value);
+    }
+}
+
+// One body's rises, transits and sets over the day from its grid samples; the Sun's twilights.
+void ComputeBody(DayFrame& frame, const Span& day, const DayGrid& grid, Body body,
+                 DayPage& page)
+{
+    const size_t b = static_cast<size_t>(body);
+    BodyDay& out = page.Bodies[b];
+    out.Which = body;
+    if (!grid.Known[b])
+        return;
+    const std::vector<double>& times = grid.Times;
+    const std::vector<Horizontal>& samples = grid.Samples[b];
+    const auto exact = [&](double jd) -> Horizontal
+    {
+        const std::optional<Vec3> place = PlaceAt(body, jd);
+        if (!place)
+            return {std::nan(""), std::nan(""), std::nan("")};
+        return ToHorizontal(frame, *place, jd);
+    };
+    const auto riseValue = [&](const Horizontal& h)
+    { return h.Altitude + SemiDiameter(body, h.DistanceKm) + kHorizonRefraction; };
+
+    // Between two culminations the altitude only climbs or only sinks, so with them among the
+    // samples no pair of crossings can hide between two samples.
+    const std::vector<double> upper = AngleCrossings(times, samples, 0.0, exact);
+    const std::vector<double> lower = AngleCrossings(times, samples, 180.0, exact);
+    std::vector<Sample> rising;
+    std::vector<Sample> sunDepth; // the Sun's altitude, for the twilights
+    for (size_t k = 0; k < samples.size(); ++k)
+    {
+        rising.push_back({times[k], riseValue(samples[k])});
+        sunDepth.push_back({times[k], samples[k].Altitude});
+    }
+    for (const double jd : upper)
+        out.Transits.push_back({jd, ApparentAltitude(exact(jd).Altitude)});
+    for (const std::vector<double>* culminations : {&upper, &lower})
+        for (const double jd : *culminations)
+        {
+            const Horizontal h = exact(jd);
+            rising.push_back({jd, riseValue(h)});
+            sunDepth.push_back({jd, h.Altitude});
+        }
+    const auto byTime = [](const Sample& x, const Sample& y) { return x.Jd < y.Jd; };
+    std::sort(rising.begin(), rising.end(), byTime);
+    std::sort(sunDepth.begin(), sunDepth.end(), byTime);
+    ZeroCrossings(
+        rising, [&](double jd) { return riseValue(exact(jd)); }, day.Start, day.End, out.Rises,
+        out.Sets);
+    out.Course = CourseOf(out.Rises, out.Sets, rising.front().Value);
+    out.Known = true;
+    if (body == Body::Sun)
+        FindTwilights(sunDepth, [&](double jd) { return exact(jd).Altitude; }, day,
+                      page.Twilights);
+}
+} // namespace
+
 DayPage ComputeDay(const Observer& observer, const Span& day)
 {
     DayPage page;
@@ -217,95 +326,11 @@ DayPage ComputeDay(const Observer& observer, const Span& day)
         return page;
     frame.MiddleSiderealTime = frame.Sky.SiderealTime;
 
-    // One snapshot per grid point serves every body.
-    const int steps = std::max(1, static_cast<int>(std::ceil((day.End - day.Start) / kGridStep)));
-    std::vector<double> times(static_cast<size_t>(steps) + 1);
-    std::array<std::vector<Horizontal>, kBodyCount> grid;
-    std::array<bool, kBodyCount> known;
-    known.fill(true);
-    for (size_t k = 0; k < times.size(); ++k)
-    {
-        times[k] = day.Start + (day.End - day.Start) * static_cast<double>(k) / steps;
-        sky::SkySnapshot snapshot;
-        if (!sky::UpdateSky(snapshot, times[k]))
-            return page;
-        for (int b = 0; b < kBodyCount; ++b)
-        {
-            const std::optional<Vec3> place = PlaceIn(snapshot, static_cast<Body>(b));
-            if (!place)
-                known[static_cast<size_t>(b)] = false;
-            else
-                grid[static_cast<size_t>(b)].push_back(ToHorizontal(frame, *place, times[k]));
-        }
-    }
-
+    DayGrid grid;
+    if (!SampleDay(frame, day, grid))
+        return page;
     for (int b = 0; b < kBodyCount; ++b)
-    {
-        const Body body = static_cast<Body>(b);
-        BodyDay& out = page.Bodies[static_cast<size_t>(b)];
-        out.Which = body;
-        if (!known[static_cast<size_t>(b)])
-            continue;
-        const std::vector<Horizontal>& samples = grid[static_cast<size_t>(b)];
-        const auto exact = [&](double jd) -> Horizontal
-        {
-            const std::optional<Vec3> place = PlaceAt(body, jd);
-            if (!place)
-                return {std::nan(""), std::nan(""), std::nan("")};
-            return ToHorizontal(frame, *place, jd);
-        };
-        const auto riseValue = [&](const Horizontal& h)
-        { return h.Altitude + SemiDiameter(body, h.DistanceKm) + kHorizonRefraction; };
-
-        // Between two culminations the altitude only climbs or only sinks, so with them among
-        // the samples no pair of crossings can hide between two samples.
-        const std::vector<double> upper = AngleCrossings(times, samples, 0.0, exact);
-        const std::vector<double> lower = AngleCrossings(times, samples, 180.0, exact);
-        std::vector<Sample> rising;
-        std::vector<Sample> sunDepth; // the Sun's altitude, for the twilights
-        for (size_t k = 0; k < samples.size(); ++k)
-        {
-            rising.push_back({times[k], riseValue(samples[k])});
-            sunDepth.push_back({times[k], samples[k].Altitude});
-        }
-        for (const double jd : upper)
-        {
-            const Horizontal h = exact(jd);
-            out.Transits.push_back({jd, ApparentAltitude(h.Altitude)});
-        }
-        for (const std::vector<double>* culminations : {&upper, &lower})
-            for (const double jd : *culminations)
-            {
-                const Horizontal h = exact(jd);
-                rising.push_back({jd, riseValue(h)});
-                sunDepth.push_back({jd, h.Altitude});
-            }
-        const auto byTime = [](const Sample& a, const Sample& b) { return a.Jd < b.Jd; };
-        std::sort(rising.begin(), rising.end(), byTime);
-        std::sort(sunDepth.begin(), sunDepth.end(), byTime);
-        ZeroCrossings(
-            rising, [&](double jd) { return riseValue(exact(jd)); }, day.Start, day.End, out.Rises,
-            out.Sets);
-        out.Course = CourseOf(out.Rises, out.Sets, rising.front().Value);
-        out.Known = true;
-
-        if (body != Body::Sun)
-            continue;
-        for (size_t t = 0; t < page.Twilights.size(); ++t)
-        {
-            TwilightDay& twilight = page.Twilights[t];
-            twilight.Kind = static_cast<Twilight>(t);
-            const double depression = TwilightDepression(twilight.Kind);
-            std::vector<Sample> below = sunDepth;
-            for (Sample& s : below)
-                s.Value += depression;
-            ZeroCrossings(
-                below, [&](double jd) { return exact(jd).Altitude + depression; }, day.Start,
-                day.End, twilight.MorningStarts, twilight.EveningEnds);
-            twilight.Course =
-                CourseOf(twilight.MorningStarts, twilight.EveningEnds, below.front().Value);
-        }
-    }
+        ComputeBody(frame, day, grid, static_cast<Body>(b), page);
 
     const sky::MoonPlace moon = sky::MoonPlaceAt(frame.MiddleJd);
     page.Moon = {moon.Phase, moon.IlluminatedFraction, moon.Age};

@@ -12,6 +12,118 @@
 
 namespace almanac
 {
+namespace detail
+{
+// Brent's zero: x1 is the best guess so far, c the other end of the bracket, x0 the guess
+// before; d the last step and e the one before it.
+struct RootBracket
+{
+    double x0, x1, c, f0, f1, fc, d, e;
+};
+
+// Chooses the next step d: inverse quadratic interpolation (or the secant when only two points
+// are known) while it stays well inside the bracket and shrinks fast enough, else bisection.
+inline void NextRootStep(RootBracket& k, double m, double tol)
+{
+    if (std::fabs(k.e) < tol || std::fabs(k.f0) <= std::fabs(k.f1))
+    {
+        k.d = k.e = m;
+        return;
+    }
+    double s = k.f1 / k.f0, p, q;
+    if (k.x0 == k.c)
+    {
+        p = 2.0 * m * s;
+        q = 1.0 - s;
+    }
+    else
+    {
+        const double qa = k.f0 / k.fc, r = k.f1 / k.fc;
+        p = s * (2.0 * m * qa * (qa - r) - (k.x1 - k.x0) * (r - 1.0));
+        q = (qa - 1.0) * (r - 1.0) * (s - 1.0);
+    }
+    if (p > 0.0)
+        q = -q;
+    else
+        p = -p;
+    s = k.e;
+    k.e = k.d;
+    if (2.0 * p < 3.0 * m * q - std::fabs(tol * q) && p < std::fabs(0.5 * s * q))
+        k.d = p / q;
+    else
+        k.d = k.e = m;
+}
+
+// Brent's localmin: x the least point so far, w the second least, v the one before w; lo and
+// hi the interval; d the last step and e the one before it.
+struct MinimumBracket
+{
+    double lo, hi, x, w, v, fx, fw, fv, d, e;
+};
+
+// Chooses the next step d: a parabola through x, w and v while it falls well inside the
+// interval and shrinks fast enough, else a golden section of the larger part.
+inline void NextMinimumStep(MinimumBracket& k, double m, double tol, double golden)
+{
+    const double t2 = 2.0 * tol;
+    double p = 0.0, q = 0.0, r = 0.0;
+    if (std::fabs(k.e) > tol)
+    {
+        r = (k.x - k.w) * (k.fx - k.fv);
+        q = (k.x - k.v) * (k.fx - k.fw);
+        p = (k.x - k.v) * q - (k.x - k.w) * r;
+        q = 2.0 * (q - r);
+        if (q > 0.0)
+            p = -p;
+        else
+            q = -q;
+        r = k.e;
+        k.e = k.d;
+    }
+    if (std::fabs(p) < std::fabs(0.5 * q * r) && p > q * (k.lo - k.x) && p < q * (k.hi - k.x))
+    {
+        k.d = p / q;
+        const double u = k.x + k.d;
+        if (u - k.lo < t2 || k.hi - u < t2)
+            k.d = k.x < m ? tol : -tol;
+    }
+    else
+    {
+        k.e = (k.x < m ? k.hi : k.lo) - k.x;
+        k.d = golden * k.e;
+    }
+}
+
+// Takes the value fu at the new point u into the bracket.
+inline void TakeMinimumPoint(MinimumBracket& k, double u, double fu)
+{
+    if (fu <= k.fx)
+    {
+        (u < k.x ? k.hi : k.lo) = k.x;
+        k.v = k.w;
+        k.fv = k.fw;
+        k.w = k.x;
+        k.fw = k.fx;
+        k.x = u;
+        k.fx = fu;
+        return;
+    }
+    (u < k.x ? k.lo : k.hi) = u;
+    if (fu <= k.fw || k.w == k.x)
+    {
+        k.v = k.w;
+        k.fv = k.fw;
+        k.w = u;
+        k.fw = fu;
+    }
+    else if (fu <= k.fv || k.v == k.x || k.v == k.w)
+    {
+        k.v = u;
+        k.fv = fu;
+    }
+}
+} // namespace detail
+
 // The root of `f` in [a, b] where fa = f(a) and fb = f(b) differ in sign (or one of them is 0),
 // to within `tolerance` (days). NaN when the bracket is not one, or when `f` gives NaN.
 template <class F>
@@ -26,65 +138,37 @@ double FindRoot(const F& f, double a, double b, double fa, double fb, double tol
     if ((fa > 0.0) == (fb > 0.0))
         return std::nan("");
     const double origin = a;
-    double x0 = 0.0, x1 = b - a, f0 = fa, f1 = fb;
-    double c = x0, fc = f0, d = x1 - x0, e = d;
+    detail::RootBracket k{0.0, b - a, 0.0, fa, fb, fa, b - a, b - a};
     for (int iteration = 0; iteration < 100; ++iteration)
     {
-        if ((f1 > 0.0) == (fc > 0.0))
+        if ((k.f1 > 0.0) == (k.fc > 0.0))
         {
-            c = x0;
-            fc = f0;
-            d = e = x1 - x0;
+            k.c = k.x0;
+            k.fc = k.f0;
+            k.d = k.e = k.x1 - k.x0;
         }
-        if (std::fabs(fc) < std::fabs(f1))
+        if (std::fabs(k.fc) < std::fabs(k.f1))
         {
-            x0 = x1;
-            x1 = c;
-            c = x0;
-            f0 = f1;
-            f1 = fc;
-            fc = f0;
+            k.x0 = k.x1;
+            k.x1 = k.c;
+            k.c = k.x0;
+            k.f0 = k.f1;
+            k.f1 = k.fc;
+            k.fc = k.f0;
         }
-        const double tol = 2.0 * 2.2e-16 * std::fabs(x1) + 0.5 * tolerance;
-        const double m = 0.5 * (c - x1);
-        if (std::fabs(m) <= tol || f1 == 0.0)
-            return origin + x1;
-        if (std::fabs(e) < tol || std::fabs(f0) <= std::fabs(f1))
-            d = e = m;
-        else
-        {
-            // Inverse quadratic interpolation, or the secant when only two points are known.
-            double s = f1 / f0, p, q;
-            if (x0 == c)
-            {
-                p = 2.0 * m * s;
-                q = 1.0 - s;
-            }
-            else
-            {
-                const double qa = f0 / fc, r = f1 / fc;
-                p = s * (2.0 * m * qa * (qa - r) - (x1 - x0) * (r - 1.0));
-                q = (qa - 1.0) * (r - 1.0) * (s - 1.0);
-            }
-            if (p > 0.0)
-                q = -q;
-            else
-                p = -p;
-            s = e;
-            e = d;
-            if (2.0 * p < 3.0 * m * q - std::fabs(tol * q) && p < std::fabs(0.5 * s * q))
-                d = p / q;
-            else
-                d = e = m;
-        }
-        x0 = x1;
-        f0 = f1;
-        x1 += std::fabs(d) > tol ? d : (m > 0.0 ? tol : -tol);
-        f1 = f(origin + x1);
-        if (!std::isfinite(f1))
+        const double tol = 2.0 * 2.2e-16 * std::fabs(k.x1) + 0.5 * tolerance;
+        const double m = 0.5 * (k.c - k.x1);
+        if (std::fabs(m) <= tol || k.f1 == 0.0)
+            return origin + k.x1;
+        detail::NextRootStep(k, m, tol);
+        k.x0 = k.x1;
+        k.f0 = k.f1;
+        k.x1 += std::fabs(k.d) > tol ? k.d : (m > 0.0 ? tol : -tol);
+        k.f1 = f(origin + k.x1);
+        if (!std::isfinite(k.f1))
             return std::nan("");
     }
-    return origin + x1;
+    return origin + k.x1;
 }
 
 // The place and value of the least value of `f` on [a, b], to within `tolerance` (days).
@@ -98,74 +182,20 @@ template <class F> Minimum FindMinimum(const F& f, double a, double b, double to
 {
     const double origin = a;
     const double golden = 0.5 * (3.0 - std::sqrt(5.0));
-    double lo = 0.0, hi = b - a;
-    double x = lo + golden * (hi - lo), w = x, v = x;
-    double fx = f(origin + x), fw = fx, fv = fx;
-    double d = 0.0, e = 0.0;
-    for (int iteration = 0; iteration < 100 && std::isfinite(fx); ++iteration)
+    const double x = golden * (b - a);
+    const double fx = f(origin + x);
+    detail::MinimumBracket k{0.0, b - a, x, x, x, fx, fx, fx, 0.0, 0.0};
+    for (int iteration = 0; iteration < 100 && std::isfinite(k.fx); ++iteration)
     {
-        const double m = 0.5 * (lo + hi);
-        const double tol = 1.5e-8 * std::fabs(x) + tolerance / 3.0;
-        const double t2 = 2.0 * tol;
-        if (std::fabs(x - m) <= t2 - 0.5 * (hi - lo))
+        const double m = 0.5 * (k.lo + k.hi);
+        const double tol = 1.5e-8 * std::fabs(k.x) + tolerance / 3.0;
+        if (std::fabs(k.x - m) <= 2.0 * tol - 0.5 * (k.hi - k.lo))
             break;
-        double p = 0.0, q = 0.0, r = 0.0;
-        if (std::fabs(e) > tol)
-        {
-            // A parabola through x, w and v.
-            r = (x - w) * (fx - fv);
-            q = (x - v) * (fx - fw);
-            p = (x - v) * q - (x - w) * r;
-            q = 2.0 * (q - r);
-            if (q > 0.0)
-                p = -p;
-            else
-                q = -q;
-            r = e;
-            e = d;
-        }
-        if (std::fabs(p) < std::fabs(0.5 * q * r) && p > q * (lo - x) && p < q * (hi - x))
-        {
-            d = p / q;
-            const double u = x + d;
-            if (u - lo < t2 || hi - u < t2)
-                d = x < m ? tol : -tol;
-        }
-        else
-        {
-            e = (x < m ? hi : lo) - x;
-            d = golden * e;
-        }
-        const double u = x + (std::fabs(d) >= tol ? d : (d > 0.0 ? tol : -tol));
-        const double fu = f(origin + u);
-        if (fu <= fx)
-        {
-            (u < x ? hi : lo) = x;
-            v = w;
-            fv = fw;
-            w = x;
-            fw = fx;
-            x = u;
-            fx = fu;
-        }
-        else
-        {
-            (u < x ? lo : hi) = u;
-            if (fu <= fw || w == x)
-            {
-                v = w;
-                fv = fw;
-                w = u;
-                fw = fu;
-            }
-            else if (fu <= fv || v == x || v == w)
-            {
-                v = u;
-                fv = fu;
-            }
-        }
+        detail::NextMinimumStep(k, m, tol, golden);
+        const double u = k.x + (std::fabs(k.d) >= tol ? k.d : (k.d > 0.0 ? tol : -tol));
+        detail::TakeMinimumPoint(k, u, f(origin + u));
     }
-    return {origin + x, fx};
+    return {origin + k.x, k.fx};
 }
 
 // An angle in degrees reduced to (-180, 180].

@@ -51,7 +51,8 @@ model::MenuBar MainScreen::Menus(const model::SharedActions& shared)
     using model::Separator;
     return {
         {QStringLiteral("&Subject"), {{solarSystem}, {starMap}, {dataBase}, Separator(), {exit}}},
-        {QStringLiteral("&Setup"), {{shared.showToolbar}, {shared.sound}}},
+        {QStringLiteral("&Setup"),
+         {{shared.almanac}, Separator(), {shared.showToolbar}, {shared.sound}}},
         {QStringLiteral("&Help"),
          {{shared.helpContents}, {shared.usingHelp}, Separator(), {shared.about}}},
     };

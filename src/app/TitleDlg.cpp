@@ -1,20 +1,23 @@
 #include "app/TitleDlg.h"
 
-#include <QHBoxLayout>
-#include <QPainter>
-#include <QPushButton>
-#include <QVBoxLayout>
-#include <cstdio>
-
+#include "platform/Bitmaps.h"
 #include "platform/Files.h"
 #include "platform/Help.h"
 #include "platform/MessageBox.h"
 #include "platform/Sound.h"
 
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <cstdio>
+
 namespace
 {
 constexpr const char* kTitlePicture = "Bitmap\\Title.bmp";
-}
+constexpr const char* kTitleMusic = "Sound\\Title.wav";
+} // namespace
 
 TitleDlg::TitleDlg(QWidget* parent, int resId) : platform::Dialog(parent, resId)
 {
@@ -56,7 +59,6 @@ TitleDlg::~TitleDlg()
 
 void TitleDlg::SetupWindow()
 {
-    platform::PlaySoundLoop("Sound\\Title.wav");
     setWindowTitle(QStringLiteral("Velmoria - [Title]"));
     ChangePicture();
 }
@@ -70,21 +72,31 @@ void TitleDlg::ChangePicture()
         return;
     }
     std::fclose(f);
-    const std::unique_ptr<platform::Dib> dib(platform::ReadDib(kTitlePicture));
-    Bitmap = dib ? std::make_unique<platform::Bitmap>(dib->Image()) : nullptr;
+    picture = platform::ReadPicture(kTitlePicture);
     update();
 }
 
 void TitleDlg::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    if (Bitmap)
+    p.fillRect(rect(), Qt::black);
+    if (!picture.isNull())
     {
-        p.setRenderHint(QPainter::SmoothPixmapTransform, false);
-        p.drawImage(rect(), Bitmap->Image(), Bitmap->Image().rect());
+        QRect target(QPoint(), picture.size().scaled(size(), Qt::KeepAspectRatio));
+        target.moveCenter(rect().center());
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawImage(target, picture);
     }
-    else
-        p.fillRect(rect(), Qt::black);
+    if (!musicAsked)
+    {
+        musicAsked = true;
+        QTimer::singleShot(0, this,
+                           [this]
+                           {
+                               if (isVisible())
+                                   platform::PlaySoundLoop(kTitleMusic);
+                           });
+    }
 }
 
 void TitleDlg::CmOk()

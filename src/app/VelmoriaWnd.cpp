@@ -6,11 +6,15 @@
 #include "platform/Hint.h"
 #include "platform/MessageBox.h"
 #include "platform/Sound.h"
+#include "sky/Ephemeris.h"
+#include "starmap/LocationDlg.h"
 #include "time/Calendar.h"
+#include "time/SkyTime.h"
 #include "time/TimeUpdateDlg.h"
 
 #include <QStackedLayout>
-#include <QTimerEvent>
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 using model::Mode;
@@ -19,13 +23,12 @@ VelmoriaWnd::VelmoriaWnd(QWidget* parent)
     : QWidget(parent), mainScreen(new MainScreen(this)),
       solarView(new SolarSystemView(Values, clock, this)),
       starMapView(new StarMapView(Values, clock, this)), dataBaseView(new DataBaseView(this)),
-      solar(solarView->solar), database(*dataBaseView), stack(new QStackedLayout(this))
+      almanacView(new AlmanacView(Values, clock, this)), solar(solarView->solar),
+      database(*dataBaseView), stack(new QStackedLayout(this))
 {
     setObjectName(QStringLiteral("VelmoriaWnd"));
     stack->setContentsMargins(0, 0, 0, 0);
-    for (model::View* view :
-         {static_cast<model::View*>(mainScreen), static_cast<model::View*>(solarView),
-          static_cast<model::View*>(starMapView), static_cast<model::View*>(dataBaseView)})
+    for (model::View* view : Views())
     {
         stack->addWidget(view);
         connect(view, &model::View::PaneChanged, this, &VelmoriaWnd::PaneTextChanged);
@@ -44,6 +47,15 @@ VelmoriaWnd::VelmoriaWnd(QWidget* parent)
     connect(&clock, &SimClock::PaneChanged, this, &VelmoriaWnd::PaneTextChanged);
     connect(mainScreen, &MainScreen::SubjectChosen, this, &VelmoriaWnd::EnterSubject);
     connect(mainScreen, &MainScreen::ExitChosen, this, &VelmoriaWnd::ExitRequested);
+    connect(almanacView, &AlmanacView::RowChosen, this, &VelmoriaWnd::ShowAlmanacRow);
+    connect(almanacView, &AlmanacView::LocationAsked, this, &VelmoriaWnd::ChooseAlmanacLocation);
+    // The Almanac follows the clock's date while it is on screen.
+    connect(&clock, &SimClock::PaneChanged, this,
+            [this](model::Pane pane, const QString&)
+            {
+                if (pane == model::Pane::Date && subject == Mode::Almanac)
+                    almanacView->Recompute();
+            });
     CreateSharedActions();
     ReadCFG();
 }
@@ -62,7 +74,7 @@ VelmoriaWnd::~VelmoriaWnd()
                     { std::fprintf(stderr, "%s\n", text.c_str()); });
         platform::StopSound();
     }
-    timers.KillAll();
+    runner.Stop();
 }
 
 void VelmoriaWnd::CreateSharedActions()
@@ -82,11 +94,12 @@ void VelmoriaWnd::CreateSharedActions()
         MakeAction(this, {"helpContents", "&Contents\tF1", {Qt::Key_F1}, "Contents of help"});
     shared.usingHelp = MakeAction(this, {"usingHelp", "&Using Help", {}, "Help on using help"});
     shared.about = MakeAction(this, {"about", "&About ...", {}, "About 'Velmoria'"});
-    shared.almanac = MakeAction(this, {"almanac", "&Almanac\tF6", {Qt::Key_F6},
+    shared.almanac = MakeAction(this, {"almanac",
+                                       "&Almanac\tF6",
+                                       {Qt::Key_F6},
                                        "Rising and setting, the Moon's phases and the year's "
                                        "events for your place"});
-    // Offered once the Almanac's page can be shown.
-    shared.almanac->setVisible(false);
+    connect(shared.almanac, &QAction::triggered, this, &VelmoriaWnd::OpenAlmanac);
     shared.sound->setChecked(true);
     connect(shared.ret, &QAction::triggered, this, &VelmoriaWnd::CmReturn);
     connect(shared.timeUpdate, &QAction::triggered, this, &VelmoriaWnd::CmTimeUpdate);
@@ -97,7 +110,7 @@ void VelmoriaWnd::CreateSharedActions()
     connect(shared.about, &QAction::triggered, this, &VelmoriaWnd::CmAbout);
     // Their keys work on every screen, also where their menus do not show them (F10 puts the
     // clock back to normal on the main screen and in the database too).
-    addActions({shared.ret, shared.normal, shared.sound, shared.helpContents});
+    addActions({shared.ret, shared.normal, shared.sound, shared.helpContents, shared.almanac});
 }
 
 void VelmoriaWnd::ShutDown()
@@ -108,7 +121,7 @@ void VelmoriaWnd::ShutDown()
     DestroyMode(true);
     StoreCFG();
     platform::StopSound();
-    timers.KillAll();
+    runner.Stop();
 }
 
 void VelmoriaWnd::SetupWindow()
@@ -132,6 +145,8 @@ model::View* VelmoriaWnd::ViewOf(Mode which) const
         return starMapView;
     case Mode::DataBase:
         return dataBaseView;
+    case Mode::Almanac:
+        return almanacView;
     case Mode::None:
         break;
     }
@@ -143,18 +158,24 @@ model::View* VelmoriaWnd::CurrentView() const
     return ViewOf(subject);
 }
 
-model::ClockView* VelmoriaWnd::ClockViewOnScreen() const
+model::ClockView* VelmoriaWnd::AsClockView(Mode which) const
 {
-    if (subject == Mode::SolarSystem)
+    if (which == Mode::SolarSystem)
         return solarView;
-    if (subject == Mode::StarMap)
+    if (which == Mode::StarMap)
         return starMapView;
     return nullptr;
+}
+
+model::ClockView* VelmoriaWnd::ClockViewOnScreen() const
+{
+    return AsClockView(subject);
 }
 
 void VelmoriaWnd::ShowSubject(Mode which)
 {
     subject = which;
+    runner.Attach(AsClockView(which), which);
     model::View* view = ViewOf(which);
     stack->setCurrentWidget(view);
     view->setFocus();
@@ -166,72 +187,170 @@ void VelmoriaWnd::ShowSubject(Mode which)
 
 void VelmoriaWnd::RestoreMain()
 {
+    while (screens.size() > 1)
+        CloseTopScreen(false);
+    screens = {Mode::Main};
     mainScreen->Enter();
     ShowSubject(Mode::Main);
+}
+
+bool VelmoriaWnd::OpenView(Mode which)
+{
+    model::View* view = ViewOf(which);
+    stack->setCurrentWidget(view);
+    // The view reads its size as it opens, also in a window not yet on the screen.
+    stack->setGeometry(rect());
+    if (!view->Enter())
+    {
+        stack->setCurrentWidget(CurrentView());
+        return false;
+    }
+    screens.push_back(which);
+    ShowSubject(which);
+    return true;
 }
 
 void VelmoriaWnd::EnterSubject(Mode which)
 {
     if (subject != Mode::Main || which == Mode::Main || which == Mode::None)
         return;
-    model::View* view = ViewOf(which);
     mainScreen->Leave();
-    model::ClockView* animated = which == Mode::SolarSystem
-                                     ? static_cast<model::ClockView*>(solarView)
-                                 : which == Mode::StarMap ? starMapView
-                                                          : nullptr;
+    model::ClockView* animated = AsClockView(which);
     if (animated)
     {
         // Every view opens on the computer's clock, running forward.
         clock.SetRealTimeForward();
     }
-    stack->setCurrentWidget(view);
-    // The view reads its size as it opens, also in a window not yet on the screen.
-    stack->setGeometry(rect());
-    if (!view->Enter())
+    if (!OpenView(which))
     {
         RestoreMain();
         return;
     }
-    ShowSubject(which);
     if (!animated)
         return;
     clock.NoteStep(0);
     clock.SetupStatusBar();
-    SetTimer(kTimerRealTime, 1000);
+    StartClockTimer();
     // The first frame now, not a second later with the first tick, which draws the same.
     ShowRealTimeFrame();
     animated->UpdateActions();
+}
+
+void VelmoriaWnd::OpenAlmanac()
+{
+    if (subject != Mode::Main && !ClockViewOnScreen())
+        return;
+    // Asked again from a view that a row of the Almanac opened: back to the Almanac.
+    if (std::find(screens.begin(), screens.end(), Mode::Almanac) != screens.end())
+    {
+        while (subject != Mode::Almanac)
+            CmReturn();
+        return;
+    }
+    StopClockTimer();
+    if (subject == Mode::Main)
+    {
+        mainScreen->Leave();
+        // Nothing runs the clock on the main screen: in Real Time it is the computer's.
+        if (!clock.Stepping())
+            clock.SetupStatusBar();
+    }
+    OpenView(Mode::Almanac);
+}
+
+void VelmoriaWnd::ShowAlmanacRow(double julianDateUt, almanac::SkyView where)
+{
+    if (subject != Mode::Almanac)
+        return;
+    const Mode which = where == almanac::SkyView::SolarSystem ? Mode::SolarSystem : Mode::StarMap;
+    model::ClockView* view = AsClockView(which);
+    const bool open = std::find(screens.begin(), screens.end(), which) != screens.end();
+    if (open)
+    {
+        screens.push_back(which);
+        ShowSubject(which);
+    }
+    else if (!OpenView(which))
+        return;
+    // The clock stands at the row's moment, in the time the status bar shows, and steps by
+    // minutes from there when the user presses Go.
+    view->Stop();
+    const int64_t ut = static_cast<int64_t>(
+        std::llround((julianDateUt - sky::kJulianDate1901) * sky::kSecondsPerDay));
+    const int64_t local =
+        Values.LocValues.GMT ? ut : ut + platform::ZoneOffsetAtPosix(ut + skytime::kPosix1901);
+    Date date{};
+    Time time{};
+    DateTimeOfInstant(static_cast<uint64_t>(std::max<int64_t>(local, 0)), date, time);
+    clock.SetMode(kByMinutes);
+    clock.SetDateTime(date, time);
+    clock.NoteStep(clock.Instant());
+    StartClockTimer();
+    view->ShowInstant(clock.Instant(), std::nullopt);
+    view->UpdateActions();
 }
 
 void VelmoriaWnd::CmReturn()
 {
     if (subject == Mode::Main || subject == Mode::None)
         return;
-    DestroyMode(false);
-    RestoreMain();
+    CloseTopScreen(false);
+    ShowTopScreen();
 }
 
 void VelmoriaWnd::LeaveCurrentView()
 {
     if (subject == Mode::Main || subject == Mode::None)
         return;
-    DestroyMode(false);
-    RestoreMain();
+    CmReturn();
+}
+
+void VelmoriaWnd::CloseTopScreen(bool exit)
+{
+    const Mode top = screens.back();
+    if (AsClockView(top))
+        StopClockTimer();
+    screens.pop_back();
+    // A view that a row of the Almanac opened again stays open below.
+    if (std::find(screens.begin(), screens.end(), top) != screens.end())
+        return;
+    ViewOf(top)->Leave();
+    if (!exit && AsClockView(top))
+        for (model::Pane pane :
+             {model::Pane::Date, model::Pane::Time, model::Pane::Mode, model::Pane::Coord})
+            emit PaneTextChanged(pane, QString());
+}
+
+void VelmoriaWnd::ShowTopScreen()
+{
+    const Mode top = screens.back();
+    if (top == Mode::Main)
+    {
+        RestoreMain();
+        return;
+    }
+    ShowSubject(top);
+    if (top == Mode::Almanac)
+    {
+        almanacView->Recompute();
+        return;
+    }
+    if (model::ClockView* view = AsClockView(top))
+    {
+        clock.ShowClock();
+        clock.ShowMode();
+        StartClockTimer();
+        view->ShowInstant(clock.Instant(), std::nullopt);
+        view->UpdateActions();
+    }
 }
 
 void VelmoriaWnd::DestroyMode(bool exit)
 {
-    model::View* view = CurrentView();
-    if (!view)
-        return;
-    if (ClockViewOnScreen())
-        KillTimer(clock.TimerFor(subject));
-    view->Leave();
-    if (!exit && ClockViewOnScreen())
-        for (model::Pane pane :
-             {model::Pane::Date, model::Pane::Time, model::Pane::Mode, model::Pane::Coord})
-            emit PaneTextChanged(pane, QString());
+    while (screens.size() > 1)
+        CloseTopScreen(exit);
+    if (subject == Mode::Main)
+        mainScreen->Leave();
 }
 
 void VelmoriaWnd::CmSound()
@@ -249,7 +368,11 @@ void VelmoriaWnd::CmSound()
 
 void VelmoriaWnd::CmContentsHelp()
 {
-    platform::ShowHelpContents(this);
+    const model::View* view = CurrentView();
+    if (view && view->HelpTopic() != 0)
+        platform::ShowHelpTopic(this, view->HelpTopic());
+    else
+        platform::ShowHelpContents(this);
 }
 
 void VelmoriaWnd::CmUsingHelp()
@@ -270,17 +393,6 @@ void VelmoriaWnd::CmAbout()
 // ---- the views as the simulated clock runs them: the real-time and stepping ticks, Time Update
 // and Normal Conditions ----
 
-void VelmoriaWnd::timerEvent(QTimerEvent* event)
-{
-    const unsigned id = timers.Lookup(event->timerId());
-    if (id == 0)
-    {
-        QWidget::timerEvent(event);
-        return;
-    }
-    EvTimer(id);
-}
-
 void VelmoriaWnd::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
@@ -289,62 +401,19 @@ void VelmoriaWnd::resizeEvent(QResizeEvent* event)
     stack->setGeometry(rect());
 }
 
-void VelmoriaWnd::StartClockTimer()
-{
-    if (ClockViewOnScreen())
-        SetTimer(clock.TimerFor(subject), clock.TimerPeriodMs());
-}
-
-void VelmoriaWnd::StopClockTimer()
-{
-    if (ClockViewOnScreen())
-        KillTimer(clock.TimerFor(subject));
-}
-
-void VelmoriaWnd::ShowRealTimeFrame()
-{
-    // Only the view on screen may move: a playing flag left over from another view (an entry
-    // that failed while reading its data) must not wake a stopped one.
-    model::ClockView* view = ClockViewOnScreen();
-    if (!view || !view->Playing())
-        return;
-    const platform::LocalDateTime now = platform::CurrentLocalDateTime();
-    clock.ShowTime(now.time.Hour, now.time.Minute, now.time.Second);
-    clock.ShowDate(now.date.Day, now.date.Month, now.date.Year);
-    view->ShowInstant(ClockInstant(now.date, now.time), now.utcOffset);
-}
-
-void VelmoriaWnd::EvTimer(unsigned timerId)
-{
-    if (timerId == kTimerRealTime)
-    {
-        ShowRealTimeFrame();
-        return;
-    }
-    model::ClockView* view = ClockViewOnScreen();
-    if (timerId != kTimerStarMap && timerId != kTimerSolar)
-        return;
-    if (!view || !view->Playing() || clock.TimerFor(subject) != timerId)
-        return;
-    // Draw the clock as it stands, then step it: the first tick after a start shows the
-    // starting moment.
-    const uint64_t instant = clock.Instant();
-    if (clock.RanAgainstDirection(instant))
-        view->ClockReversed();
-    view->ShowInstant(instant, std::nullopt);
-    if (!clock.Step())
-    {
-        // Stop first: timer events keep arriving while the message box is open.
-        view->Stop();
-        view->UpdateActions();
-        platform::InfoBox(this, kDateBoundMessage);
-    }
-    clock.ShowClock();
-    clock.NoteStep(instant);
-}
-
 void VelmoriaWnd::CmTimeUpdate()
 {
+    if (subject == Mode::Almanac)
+    {
+        // The Almanac's date is the clock's: set it here, the pages follow.
+        TimeUpdateDlg dlg(this, clock.Setting());
+        if (dlg.Execute() == QDialog::Accepted)
+            clock.Apply(dlg.Setting);
+        if (clock.Mode() == kRealTime)
+            clock.SetupStatusBar();
+        almanacView->Recompute();
+        return;
+    }
     model::ClockView* view = ClockViewOnScreen();
     if (!view)
         return;
@@ -378,15 +447,17 @@ void VelmoriaWnd::CmTimeUpdate()
     view->UpdateActions();
 }
 
-void VelmoriaWnd::ShowClockNow()
+void VelmoriaWnd::ChooseAlmanacLocation()
 {
-    model::ClockView* view = ClockViewOnScreen();
-    if (!clock.Stepping())
-        clock.SetupStatusBar();
-    else
-        clock.ShowClock();
-    if (view)
-        view->ShowInstant(clock.Instant(), std::nullopt);
+    LocationDlg dlg(this, Values.LocValues);
+    if (dlg.Execute() != QDialog::Accepted)
+        return;
+    const LocationSetup chosen = dlg.Location();
+    if (std::memcmp(&chosen, &Values.LocValues, sizeof chosen) == 0)
+        return;
+    Values.LocValues = chosen;
+    StoreCFG();
+    almanacView->Recompute();
 }
 
 void VelmoriaWnd::CmNormal()
@@ -402,14 +473,11 @@ void VelmoriaWnd::CmNormal()
     // Back to the computer's clock, forward: neither can stand beyond a date bound, and in
     // Real Time no direction command could clear the flag afterwards.
     clock.SetTimedOut(false);
-    if (clock.Stepping())
-        KillTimer(clock.TimerFor(subject));
+    StopClockTimer();
     view->Normal();
     view->Go();
-    const bool wasRealTime = !clock.Stepping();
     clock.SetNormal();
-    if (!wasRealTime)
-        SetTimer(kTimerRealTime, 1000);
+    StartClockTimer();
     clock.ShowMode();
     view->Redraw();
     // The view was cleared: show the present moment now rather than with the next tick.

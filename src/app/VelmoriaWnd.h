@@ -5,11 +5,12 @@
 // screen; each view owns its own commands and state.
 #pragma once
 
+#include "almanac/AlmanacView.h"
+#include "app/ClockRunner.h"
 #include "app/MainScreen.h"
 #include "database/DataBaseView.h"
 #include "model/Config.h"
 #include "model/View.h"
-#include "platform/Timers.h"
 #include "solar/SolarSystemView.h"
 #include "starmap/StarMapView.h"
 #include "time/SimClock.h"
@@ -43,7 +44,14 @@ public:
     // ---- the main screen and the change of subject ----
     // Opens the view of `subject` from the main screen (nothing happens elsewhere).
     void EnterSubject(model::Mode subject);
-    // Return: the view on screen is torn down and the main screen comes back.
+    // F6: the Almanac over the main screen or a view; from a view that a row of the Almanac
+    // opened, back to the Almanac.
+    void OpenAlmanac();
+    // A row of the Almanac: its moment (UT Julian date) in `where`, the clock stopped there;
+    // Return comes back to the Almanac.
+    void ShowAlmanacRow(double julianDateUt, almanac::SkyView where);
+    // Return: the screen on top closes (its view is torn down unless it stays open below) and
+    // the screen it was opened from comes back.
     void CmReturn();
     void CmSound();
     void CmContentsHelp();
@@ -53,27 +61,20 @@ public:
     void RestoreMain();
 
     // ---- the clock as the views run it ----
-    void EvTimer(unsigned timerId);
-    // The real-time frame of the view on screen while it plays: the clock := the computer's,
-    // then the view drawn for it (each tick of timer 2, and at once on entering a view).
-    void ShowRealTimeFrame();
+    void EvTimer(unsigned timerId) { runner.Tick(timerId); }
+    void ShowRealTimeFrame() { runner.ShowRealTimeFrame(); }
     void CmTimeUpdate();
-    // The panes and the view from the clock as it stands (in Real Time, the computer's clock),
-    // for a stopped view whose clock was just set.
-    void ShowClockNow();
+    void ShowClockNow() { runner.ShowClockNow(); }
     void CmNormal();
-    // Starts the clock timer that fits the mode and view: timer 2 every 1000 ms in Real Time,
-    // else timer 1 (Star Map) or 3 (Solar System) every TimeRate ms, at least 30.
-    void StartClockTimer();
-    // Stops the clock timer that the mode and view run (timer 2, 1 or 3).
-    void StopClockTimer();
+    void StartClockTimer() { runner.Start(); }
+    void StopClockTimer() { runner.Stop(); }
 
     void ReadCFG();
     void StoreCFG();
 
-    void SetTimer(unsigned id, unsigned periodMs) { timers.SetTimer(id, periodMs); }
-    void KillTimer(unsigned id) { timers.KillTimer(id); }
-    const platform::WindowTimers& Timers() const { return timers; }
+    void SetTimer(unsigned id, unsigned periodMs) { runner.Timers().SetTimer(id, periodMs); }
+    void KillTimer(unsigned id) { runner.Timers().KillTimer(id); }
+    const platform::WindowTimers& Timers() const { return runner.Timers(); }
 
     // ---- state ----
     Setup Values{};
@@ -85,6 +86,7 @@ private:
     SolarSystemView* solarView;
     StarMapView* starMapView;
     DataBaseView* dataBaseView;
+    AlmanacView* almanacView;
 
 public:
     // The views' own subsystems.
@@ -94,8 +96,9 @@ public:
     // Every view the window composes.
     std::vector<model::View*> Views() const
     {
-        return {mainScreen, solarView, starMapView, dataBaseView};
+        return {mainScreen, solarView, starMapView, dataBaseView, almanacView};
     }
+    AlmanacView& Almanac() const { return *almanacView; }
     SolarSystemView& SolarView() const { return *solarView; }
     StarMapView& StarView() const { return *starMapView; }
     MainScreen& Main() const { return *mainScreen; }
@@ -108,15 +111,26 @@ signals:
     void ExitRequested();
 
 protected:
-    void timerEvent(QTimerEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     void CreateSharedActions();
     // The view of `subject`, or null for none.
     model::View* ViewOf(model::Mode subject) const;
+    // The animated view of `which` (the Solar System or the Star Map), or null.
+    model::ClockView* AsClockView(model::Mode which) const;
     // The animated view on screen, or null.
     model::ClockView* ClockViewOnScreen() const;
+    // Opens the view of `which` over the screen on top; false (the screen left as it was) when
+    // it cannot be shown.
+    bool OpenView(model::Mode which);
+    // The screen on top closes: its clock timer stops and, unless it stays open below, its
+    // view is torn down (`exit`: at program end, the panes are left as they are).
+    void CloseTopScreen(bool exit);
+    // The screen now on top comes back as it stood.
+    void ShowTopScreen();
+    // Location Choice from the Almanac: the observer's place, the pages worked out again.
+    void ChooseAlmanacLocation();
     // Puts the view of `subject` on screen with its frame and music.
     void ShowSubject(model::Mode subject);
     // The view on screen cannot go on: torn down, and the main screen comes back.
@@ -124,8 +138,10 @@ private:
     void DestroyMode(bool exit);
 
     model::Mode subject = model::Mode::None;
+    // The screens opened over each other, the main screen at the bottom, the one shown on top.
+    std::vector<model::Mode> screens;
     QStackedLayout* stack;
     model::SharedActions shared{};
-    platform::WindowTimers timers{this};
+    ClockRunner runner{clock, this};
     bool shutDown = false;
 };

@@ -39,17 +39,17 @@ AnimDlg::AnimDlg(QWidget* parent, const char* name, int num, int resId)
 
 AnimDlg::~AnimDlg()
 {
-    if (MCIWnd || musicStarted)
+    if (FilmWindow || musicStarted)
     {
         platform::StopSound();
         if (resumeMusic)
             platform::PlaySoundLoop(kDataBaseMusic);
     }
-    if (MCIWnd)
+    if (FilmWindow)
     {
-        MCIWnd->Close();
-        delete MCIWnd;
-        MCIWnd = nullptr;
+        FilmWindow->Close();
+        delete FilmWindow;
+        FilmWindow = nullptr;
     }
 }
 
@@ -72,10 +72,10 @@ void AnimDlg::SetupWindow()
         return;
     }
 
-    MCIWnd = new platform::VideoWindow(this, Name.c_str());
-    layout()->addWidget(MCIWnd);
-    connect(MCIWnd, &platform::VideoWindow::FilmSizeKnown, this, [this] { FitToFilm(); });
-    connect(MCIWnd, &platform::VideoWindow::Failed, this,
+    FilmWindow = new platform::VideoWindow(this, Name.c_str());
+    layout()->addWidget(FilmWindow);
+    connect(FilmWindow, &platform::VideoWindow::FilmSizeKnown, this, [this] { FitToFilm(); });
+    connect(FilmWindow, &platform::VideoWindow::Failed, this,
             [this] {
                 platform::ErrorBox(this,
                                    platform::FileMessage("Unable to read from file", Name.c_str()));
@@ -91,12 +91,12 @@ void AnimDlg::SetupWindow()
 
 void AnimDlg::FitToFilm()
 {
-    if (!MCIWnd)
+    if (!FilmWindow)
         return;
-    QSize film = MCIWnd->DestinationSize();
+    QSize film = FilmWindow->DestinationSize();
     if (film.isEmpty())
         film = QSize(kDefaultWidth, kDefaultHeight);
     // The play bar needs room for its buttons even under a small film.
-    const int width = std::max(film.width(), MCIWnd->minimumSizeHint().width());
-    setFixedSize(width, film.height() + MCIWnd->BarHeight());
+    const int width = std::max(film.width(), FilmWindow->minimumSizeHint().width());
+    setFixedSize(width, film.height() + FilmWindow->BarHeight());
 }

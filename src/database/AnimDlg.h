@@ -26,9 +26,9 @@ public:
     // reported and the dialog closes at once.
     void SetupWindow() override;
 
-    platform::VideoWindow* MCIWnd = nullptr; // the video window, none until created
-    std::string Name;                        // path of the film
-    uint8_t Num;                             // index of the name in the title
+    platform::VideoWindow* FilmWindow = nullptr; // the video window, none until created
+    std::string Name;                            // path of the film
+    uint8_t Num;                                 // index of the name in the title
 
 private:
     // Makes the client area the film's size plus the play bar.

@@ -2,6 +2,7 @@
 
 #include "model/NumFormat.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdarg>
@@ -152,13 +153,10 @@ std::string RingsText(int rings, int rows)
     return Format("%d %s (%d rows with their gaps)", rings, noun, rows);
 }
 
-int CountRings(const RingDB* const* rings, int records)
+int CountRings(const std::vector<RingDB>& rings)
 {
-    int count = 0;
-    for (int i = 0; rings && i < records; ++i)
-        if (rings[i] && rings[i]->Type == 0)
-            ++count;
-    return count;
+    return int(
+        std::count_if(rings.begin(), rings.end(), [](const RingDB& r) { return r.Type == 0; }));
 }
 
 std::array<std::string, 13> PlanetOrbitalValues(const PlanetDB& p)
@@ -339,19 +337,9 @@ SatelliteTexts SatelliteValues(const SatelliteDB& s, const std::string& planetNa
 RingTexts RingValues(const RingDB& r)
 {
     RingTexts t;
-    const std::string name = FieldText(r.Name, sizeof r.Name);
-    switch (r.Type)
-    {
-    case 1:
-        t.caption = "Ring - [ " + name + " Gap ]";
-        break;
-    case 2:
-        t.caption = "Ring - [ " + name + " Division ]";
-        break;
-    default:
-        t.caption = "Ring - [ " + name + " ]";
-        break;
-    }
+    const char* const kinds[] = {"", " Gap", " Division"};
+    t.caption =
+        "Ring - [ " + FieldText(r.Name, sizeof r.Name) + (r.Type <= 2 ? kinds[r.Type] : "") + " ]";
     t.distance = Format("%u", r.Distance);
     if (r.LowWidth == 99999)
         t.width = Format("< %u", r.HighWidth);

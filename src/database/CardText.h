@@ -9,6 +9,7 @@
 #include <array>
 #include <cstddef>
 #include <string>
+#include <vector>
 
 namespace database
 {
@@ -46,9 +47,8 @@ std::string SatellitesText(int known, int listed);
 // list's `rows` hold gaps and divisions beside the `rings`; "4 rings; all listed" otherwise.
 std::string RingsText(int rings, int rows);
 
-// How many of the `records` ring records are rings (Type 0), not gaps or divisions; null
-// entries count as none.
-int CountRings(const RingDB* const* rings, int records);
+// How many of the ring records are rings (Type 0), not gaps or divisions.
+int CountRings(const std::vector<RingDB>& rings);
 
 // Values of the orbital page: AxisAU, AxisKm, Eccent, InclOrb, RevSid, RevSin, DailyMot, Diam,
 // Albedo, VisMagn, Vel, DistMin, DistMax.

@@ -1,5 +1,6 @@
 #include "database/CardWidgets.h"
 
+#include "platform/Bitmaps.h"
 #include "platform/Dialog.h"
 #include "platform/Files.h"
 #include "platform/MessageBox.h"
@@ -45,14 +46,8 @@ bool StructurePicture::ChangePicture(QWidget* parent, const char* path)
         return false;
     }
     std::fclose(f);
-    dib.reset(platform::ReadDib(path));
-    if (!dib)
-    {
-        bitmap.reset();
-        return false;
-    }
-    bitmap = std::make_unique<platform::Bitmap>(*dib);
-    return true;
+    image = platform::ReadPicture(path);
+    return !image.isNull();
 }
 
 PictureFrame::PictureFrame(QWidget* parent, int id, const StructurePicture* picture)
@@ -63,11 +58,11 @@ PictureFrame::PictureFrame(QWidget* parent, int id, const StructurePicture* pict
 
 void PictureFrame::paintEvent(QPaintEvent*)
 {
-    if (!picture || !picture->Bitmap())
+    if (!picture || picture->Image().isNull())
         return;
     QPainter p(this);
-    // Nearest neighbour, as the classic colour-on-colour stretch.
-    p.drawImage(rect(), picture->Bitmap()->Image());
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(rect(), picture->Image());
 }
 
 StructureTableBox::StructureTableBox(QWidget* parent, int firstBorder, int firstHeading,

@@ -4,7 +4,6 @@
 #pragma once
 
 #include "database/CardText.h"
-#include "platform/Bitmaps.h"
 #include "platform/PictureExport.h"
 
 #include <QFrame>
@@ -12,7 +11,6 @@
 #include <QImage>
 #include <QLabel>
 #include <array>
-#include <memory>
 #include <string>
 
 class QGridLayout;
@@ -33,19 +31,19 @@ void AddRow(QGridLayout* grid, int row, int column, QLabel* caption, QLabel* val
 using platform::AddPictureCommands;
 using platform::PictureCommands;
 
-// A structure picture ("Bitmap\Struct\...Str.bmp"): the picture and its bitmap. A picture
-// that does not open is told with "Unable to open file" and the path; the card then shows its
-// table without a picture.
+// A structure picture ("Bitmap\Struct\...Str.bmp"). A picture that does not open is told with
+// "Unable to open file" and the path; the card then shows its table without a picture.
 class StructurePicture
 {
 public:
-    // Loads `path`; false (after the message box with `parent`) when it does not open.
+    // Loads `path`; false (after the message box with `parent`) when it does not open, and
+    // false when it cannot be read.
     bool ChangePicture(QWidget* parent, const char* path);
-    const platform::Bitmap* Bitmap() const { return bitmap.get(); }
+    // The picture; a null image when there is none.
+    const QImage& Image() const { return image; }
 
 private:
-    std::unique_ptr<platform::Dib> dib;
-    std::unique_ptr<platform::Bitmap> bitmap;
+    QImage image;
 };
 
 // The invisible frame that receives the structure picture: it draws nothing of its own and

@@ -147,12 +147,12 @@ const char* ComparisonUnit(int tab)
     return tab >= 0 && tab < kComparisonTabs ? units[tab] : "";
 }
 
-std::array<float, 9> ComparisonValues(const PlanetDB* const planets[9], int tab)
+std::array<float, 9> ComparisonValues(const std::array<PlanetDB, kPlanetCount>& planets, int tab)
 {
     std::array<float, 9> v{};
-    for (int k = 0; k < 9; ++k)
+    for (int k = 0; k < kPlanetCount; ++k)
     {
-        const PlanetDB& p = *planets[k];
+        const PlanetDB& p = planets[k];
         switch (tab)
         {
         case 0:

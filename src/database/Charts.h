@@ -93,7 +93,7 @@ constexpr int kTickLabelRoom = 36;
 // period, mean orbital velocity, semi-major axis, mass, density, mean surface temperature (the
 // mean of the range, or the single temperature), gravitational acceleration, mean radius (the
 // mean of the equatorial and polar radii when the polar one is known).
-std::array<float, 9> ComparisonValues(const PlanetDB* const planets[9], int tab);
+std::array<float, 9> ComparisonValues(const std::array<PlanetDB, kPlanetCount>& planets, int tab);
 
 struct ComparisonBar
 {

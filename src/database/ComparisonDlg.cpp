@@ -66,11 +66,24 @@ void TextOut(QPainter& p, int x, int y, const QString& text, int degrees = 0)
 }
 } // namespace
 
-ComparisonDlg::ComparisonDlg(QWidget* parent, PlanetDB** planet, int resId)
-    : platform::Dialog(parent, resId), Planet(planet)
+ComparisonDlg::ComparisonDlg(QWidget* parent, const std::array<PlanetDB, kPlanetCount>& planets,
+                             int resId)
+    : platform::Dialog(parent, resId), planets(planets)
 {
     setWindowTitle(QStringLiteral("Comparison of Planets"));
+    for (int t = 0; t < kComparisonTabs; ++t)
+        LogScale[t] = LogScaleByDefault(t);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(BuildTabs());
+    layout->addWidget(BuildChart(), 0, Qt::AlignHCenter);
+    layout->addLayout(BuildButtons());
+    platform::AddPictureCommands(
+        this, {[this] { return ChartTitle(); },
+               [this] { return windowTitle() + QStringLiteral(" - ") + ChartCaption(); }});
+}
 
+QWidget* ComparisonDlg::BuildTabs()
+{
     // The eight tabs in two rows, one selected at a time.
     auto* tabs = new QWidget(this);
     SetId(tabs, 4301);
@@ -89,7 +102,11 @@ ComparisonDlg::ComparisonDlg(QWidget* parent, PlanetDB** planet, int resId)
         tabGrid->addWidget(tab, t / 4, t % 4);
     }
     connect(Comp, &QButtonGroup::idClicked, this, [this] { TabSelChange(); });
+    return tabs;
+}
 
+QWidget* ComparisonDlg::BuildChart()
+{
     // Chart area in dialog units: the bars' frame at (52, 24), 344 x 164, the names under it,
     // 38 units wide each, from x = 52. Left of the frame stand the unit and, on a logarithmic
     // scale, the powers of ten.
@@ -108,9 +125,11 @@ ComparisonDlg::ComparisonDlg(QWidget* parent, PlanetDB** planet, int resId)
     }
     // Pluto is a dwarf planet (IAU resolutions 5A and 6A, 2006); it stays here as the ninth body.
     Label[8]->setToolTip(QStringLiteral("Pluto is a dwarf planet (since 2006)"));
+    return chart;
+}
 
-    for (int t = 0; t < kComparisonTabs; ++t)
-        LogScale[t] = LogScaleByDefault(t);
+QHBoxLayout* ComparisonDlg::BuildButtons()
+{
     chbLog = new QCheckBox(QStringLiteral("&Logarithmic scale"), this);
     SetId(chbLog, kIdLogScale);
     chbLog->setToolTip(QStringLiteral("Each grey line stands for ten times the one below it, so "
@@ -129,14 +148,7 @@ ComparisonDlg::ComparisonDlg(QWidget* parent, PlanetDB** planet, int resId)
     buttons->addStretch();
     buttons->addWidget(help);
     buttons->addWidget(close);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(tabs);
-    layout->addWidget(chart, 0, Qt::AlignHCenter);
-    layout->addLayout(buttons);
-
-    platform::AddPictureCommands(
-        this, {[this] { return ChartTitle(); },
-               [this] { return windowTitle() + QStringLiteral(" - ") + ChartCaption(); }});
+    return buttons;
 }
 
 QString ComparisonDlg::ChartCaption() const
@@ -205,9 +217,6 @@ ComparisonChart ComparisonDlg::Layout() const
         const QRect r = Label[k]->geometry();
         labels[k] = Box{r.left(), r.top(), r.width(), r.height()};
     }
-    const PlanetDB* planets[9];
-    for (int k = 0; k < 9; ++k)
-        planets[k] = Planet[k];
     return LayoutComparison(ComparisonValues(planets, std::max(0, SelectedTab())),
                             Box{f.left(), f.top(), f.width(), f.height()}, labels, Scale());
 }

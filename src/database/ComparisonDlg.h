@@ -15,13 +15,15 @@
 #include <array>
 
 class QCheckBox;
+class QHBoxLayout;
 
 class ComparisonDlg : public platform::Dialog
 {
     Q_OBJECT
 public:
-    // `planet`: the nine planet records in file order, borrowed.
-    ComparisonDlg(QWidget* parent, PlanetDB** planet, int resId = 29);
+    // `planets`: the nine planet records in file order.
+    ComparisonDlg(QWidget* parent, const std::array<PlanetDB, kPlanetCount>& planets,
+                  int resId = 29);
 
     // Id of the "Logarithmic scale" check box.
     static constexpr int kIdLogScale = 4312;
@@ -54,7 +56,6 @@ public:
     // Draws the selected tab's chart: DrawRevSid .. DrawSize by tab.
     void DrawGist(QPainter& p) const;
 
-    PlanetDB** Planet;
     QButtonGroup* Comp;
     QWidget* chart; // the area with the axes, bars and names
     QWidget* frame; // invisible: the rectangle of the bars
@@ -62,4 +63,12 @@ public:
     QCheckBox* chbLog;
     // Per tab, while the dialog is open: the logarithmic scale chosen.
     std::array<bool, database::kComparisonTabs> LogScale{};
+
+private:
+    QWidget* BuildTabs();
+    QWidget* BuildChart();
+    // The check box, Help and Close.
+    QHBoxLayout* BuildButtons();
+
+    std::array<PlanetDB, kPlanetCount> planets;
 };

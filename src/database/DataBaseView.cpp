@@ -12,12 +12,11 @@
 #include "platform/Files.h"
 #include "platform/Hint.h"
 #include "platform/MessageBox.h"
-#include "resources/CommandIds.h"
 
 #include <QPainter>
+#include <array>
 #include <cstdio>
 #include <memory>
-#include <vector>
 
 namespace
 {
@@ -42,18 +41,17 @@ File Open(const char* path)
     return File(platform::OpenFile(path, "rb"));
 }
 
-struct PlanetItem
-{
-    const char* name;
-    const char* text;
-    const char* hint;
-};
-constexpr PlanetItem kPlanetItems[9] = {
-    {"mercuryData", "Me&rcury", "Mercury data"}, {"venusData", "&Venus", "Venus data"},
-    {"earthData", "&Earth", "Earth data"},       {"marsData", "&Mars", "Mars data"},
-    {"jupiterData", "&Jupiter", "Jupiter data"}, {"saturnData", "&Saturn", "Saturn data"},
-    {"uranusData", "&Uranus", "Uranus data"},    {"neptuneData", "&Neptune", "Neptune data"},
-    {"plutoData", "&Pluto", "Pluto data"},
+// The planets' commands in file order, with their toolbar pictures.
+const model::Command kPlanetCommands[kPlanetCount] = {
+    {"mercuryData", "Me&rcury", {}, "Mercury data", 801},
+    {"venusData", "&Venus", {}, "Venus data", 802},
+    {"earthData", "&Earth", {}, "Earth data", 803},
+    {"marsData", "&Mars", {}, "Mars data", 804},
+    {"jupiterData", "&Jupiter", {}, "Jupiter data", 805},
+    {"saturnData", "&Saturn", {}, "Saturn data", 806},
+    {"uranusData", "&Uranus", {}, "Uranus data", 807},
+    {"neptuneData", "&Neptune", {}, "Neptune data", 808},
+    {"plutoData", "&Pluto", {}, "Pluto data", 809},
 };
 } // namespace
 
@@ -92,13 +90,10 @@ void DataBaseView::CreateActions()
     ret = make({"databaseReturn", "&Return\tBackSpace", {}, "Return to Main Window"});
     sun = make({"sunData", "&Sun", {}, "Sun data", 701});
     connect(sun, &QAction::triggered, this, &DataBaseView::ShowSunData);
-    for (size_t k = 0; k < planets.size(); ++k)
+    for (int k = 0; k < kPlanetCount; ++k)
     {
-        const PlanetItem& item = kPlanetItems[k];
-        planets[k] = make(
-            {item.name, item.text, {}, item.hint, cmd::kFirstPlanetData + static_cast<int>(k)});
-        connect(planets[k], &QAction::triggered, this,
-                [this, k] { ShowPlanetData(cmd::kFirstPlanetData + static_cast<int>(k)); });
+        planets[size_t(k)] = make(kPlanetCommands[k]);
+        connect(planets[size_t(k)], &QAction::triggered, this, [this, k] { ShowPlanetData(k); });
     }
     moon = make({"moonData", "&Moon", {}, "Moon data", 810});
     connect(moon, &QAction::triggered, this, &DataBaseView::ShowMoonData);
@@ -187,9 +182,9 @@ void DataBaseView::ReadFailed(const char* path, const char* what)
     emit LeaveRequested();
 }
 
-void DataBaseView::ShowPlanetData(int id)
+void DataBaseView::ShowPlanetData(int planet)
 {
-    if (id < cmd::kFirstPlanetData || id > cmd::kLastPlanetData)
+    if (planet < 0 || planet >= kPlanetCount)
         return;
     platform::SetHint("Viewing Planet card");
     File planets = Open(kPlanetsFile);
@@ -208,8 +203,8 @@ void DataBaseView::ShowPlanetData(int id)
         return OpenFailed(kRingsFile, kShowDataBase);
     }
 
-    database::PlanetData data = database::ReadPlanetData(planets.get(), satellites.get(),
-                                                         rings.get(), id - cmd::kFirstPlanetData);
+    const database::PlanetData data =
+        database::ReadPlanetData(planets.get(), satellites.get(), rings.get(), planet);
     planets.reset();
     satellites.reset();
     rings.reset();
@@ -225,16 +220,8 @@ void DataBaseView::ShowPlanetData(int id)
         break;
     }
 
-    std::vector<SatelliteDB*> satelliteRecords;
-    for (SatelliteDB& s : data.satellites)
-        satelliteRecords.push_back(&s);
-    std::vector<RingDB*> ringRecords;
-    for (RingDB& r : data.rings)
-        ringRecords.push_back(&r);
     {
-        PlanetDlg dlg(this, &data.planet, data.isEarth ? &data.moon : nullptr,
-                      satelliteRecords.empty() ? nullptr : satelliteRecords.data(),
-                      ringRecords.empty() ? nullptr : ringRecords.data());
+        PlanetDlg dlg(this, data);
         dlg.Execute();
     }
     platform::SetHint("Viewing Astronomical Database");
@@ -257,7 +244,7 @@ void DataBaseView::ShowSunData()
     }
     platform::SetHint("Viewing Sun card");
     {
-        SunDlg dlg(this, &sun);
+        SunDlg dlg(this, sun);
         dlg.Execute();
     }
     platform::SetHint("Viewing Astronomical Database");
@@ -280,7 +267,7 @@ void DataBaseView::ShowMoonData()
     }
     platform::SetHint("Viewing Moon card");
     {
-        MoonDlg dlg(this, &moon);
+        MoonDlg dlg(this, moon);
         dlg.Execute();
     }
     platform::SetHint("Viewing Astronomical Database");
@@ -294,18 +281,15 @@ void DataBaseView::CmComparison()
     {
         return OpenFailed(kPlanetsFile, kShowDataBase);
     }
-    auto records = std::make_unique<PlanetDB[]>(kPlanetCount);
-    const int read = database::ReadPlanetRecords(planets.get(), records.get());
+    std::array<PlanetDB, kPlanetCount> records{};
+    const int read = database::ReadPlanetRecords(planets.get(), records.data());
     planets.reset();
     if (read != kPlanetCount)
     {
         return ReadFailed(kPlanetsFile, kShowDataBase);
     }
-    PlanetDB* Planet[kPlanetCount];
-    for (int k = 0; k < kPlanetCount; ++k)
-        Planet[k] = &records[k];
     {
-        ComparisonDlg dlg(this, Planet);
+        ComparisonDlg dlg(this, records);
         dlg.Execute();
     }
     platform::SetHint("Viewing Astronomical Database");

@@ -3,6 +3,7 @@
 // and frees them after; the picture commands run the viewer over their range of pictures.
 #pragma once
 
+#include "database/DataBaseRecords.h"
 #include "model/BackgroundPicture.h"
 #include "model/View.h"
 
@@ -25,8 +26,8 @@ public:
     bool Enter() override;
     void Leave() override;
 
-    // Planet card of command 801..809 (Mercury..Pluto) with its satellites and rings.
-    void ShowPlanetData(int id);
+    // The card of planet `planet` (0 Mercury .. 8 Pluto) with its satellites and rings.
+    void ShowPlanetData(int planet);
     void ShowSunData();
     void ShowMoonData();
     // The nine planets on the comparison charts.
@@ -53,7 +54,7 @@ private:
     model::BackgroundPicture background;
     QAction* ret = nullptr;
     QAction* sun = nullptr;
-    std::array<QAction*, 9> planets{};
+    std::array<QAction*, kPlanetCount> planets{};
     QAction* moon = nullptr;
     QAction* comparison = nullptr;
     QAction* solarObjects = nullptr;

@@ -55,8 +55,8 @@ QWidget* TwoColumns(const char* const* captions, int count, int leftRows, int fi
 }
 } // namespace
 
-MoonDlg::MoonDlg(QWidget* parent, MoonDB* moon, int resId)
-    : BodyCard(parent, resId, kShape), Moon(moon), MoonData(tabs)
+MoonDlg::MoonDlg(QWidget* parent, const MoonDB& moon, int resId)
+    : BodyCard(parent, resId, kShape), MoonData(tabs), Moon(moon)
 {
 
     QLabel** orbital[11] = {&DistP,  &DistA,  &Eccent,  &InclOrb, &InclEqu, &Albedo,
@@ -84,7 +84,7 @@ MoonDlg::MoonDlg(QWidget* parent, MoonDB* moon, int resId)
 
 void MoonDlg::SetupWindow()
 {
-    const MoonTexts t = MoonValues(*Moon);
+    const MoonTexts t = MoonValues(Moon);
     QLabel* const orbital[11] = {DistP,  DistA,  Eccent,  InclOrb, InclEqu, Albedo,
                                  RevSid, RevSin, VisMagn, Diam,    Vel};
     for (int i = 0; i < 11; ++i)
@@ -92,7 +92,7 @@ void MoonDlg::SetupWindow()
     QLabel* const physical[7] = {SidRot, Radius, Mass, Dens, Temp, Grav, EscVel};
     for (int i = 0; i < 7; ++i)
         physical[i]->setText(Latin1(t.physical[i]));
-    structure->Fill(FillStructure(Moon->Layers, Moon->Structure));
+    structure->Fill(FillStructure(Moon.Layers, Moon.Structure));
     ChangePicture();
     ShowOrbital(true);
 }

@@ -18,7 +18,7 @@ public:
     static constexpr int kPhysical = 1;
     static constexpr int kStructure = 2;
 
-    MoonDlg(QWidget* parent, MoonDB* moon, int resId = 22);
+    MoonDlg(QWidget* parent, const MoonDB& moon, int resId = 22);
 
     // Tabs, values, the structure table and picture; opens on the orbital page.
     void SetupWindow() override;
@@ -27,7 +27,6 @@ public:
     void ShowPhysical(bool show);
     void ShowStructure(bool show);
 
-    MoonDB* Moon;
     QTabWidget* MoonData;
     std::array<QFrame*, 2> Separator{};
     std::array<QLabel*, 11> OrbitalLabels{};
@@ -36,4 +35,7 @@ public:
     std::array<QLabel*, 7> PhysicalLabels{};
     QLabel *SidRot, *Radius, *Mass, *Dens, *Temp, *Grav, *EscVel;
     database::StructureTableBox* structure;
+
+private:
+    MoonDB Moon;
 };

@@ -13,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <functional>
 
 using namespace database;
@@ -103,15 +104,9 @@ void FillRect(QPainter& p, const Rect& r, const QColor& colour)
 }
 } // namespace
 
-PlanetDlg::PlanetDlg(QWidget* parent, PlanetDB* planet, MoonDB* moon, SatelliteDB** satellites,
-                     RingDB** rings, int resId)
-    : platform::Dialog(parent, resId), Planet(planet), Rings(rings)
+PlanetDlg::PlanetDlg(QWidget* parent, const database::PlanetData& data, int resId)
+    : platform::Dialog(parent, resId), data(data)
 {
-    if (Planet->PlanetNumber == kEarth)
-        Moon = moon;
-    else
-        Satellite = satellites;
-
     PlanetData = new QTabWidget(this);
     SetId(PlanetData, 3501);
     PlanetData->addTab(BuildOrbital(), QString::fromLatin1(kTabs[0]));
@@ -298,22 +293,22 @@ QWidget* PlanetDlg::BuildStructure()
 
 void PlanetDlg::SetupWindow()
 {
-    const uint8_t number = Planet->PlanetNumber;
+    const uint8_t number = data.planet.PlanetNumber;
     const bool known = number >= 1 && number <= 9;
     for (int i = 0; i < 11; ++i)
         PName[i] = kPictures[i];
     Name = known ? kVideos[number] : "";
     CurPName = number;
-    const std::string name = FieldText(Planet->PlanetName, sizeof Planet->PlanetName);
+    const std::string name = FieldText(data.planet.PlanetName, sizeof data.planet.PlanetName);
     setWindowTitle(Latin1("Planet " + std::to_string(number) + " - [ " + name + " ]"));
 
-    const auto orbital = PlanetOrbitalValues(*Planet);
+    const auto orbital = PlanetOrbitalValues(data.planet);
     QLabel* const orbitalValues[13] = {AxisAU, AxisKm, Eccent,  InclOrb, RevSid,  RevSin, DailyMot,
                                        Diam,   Albedo, VisMagn, Vel,     DistMin, DistMax};
     for (int i = 0; i < 13; ++i)
         orbitalValues[i]->setText(Latin1(orbital[i]));
 
-    const PlanetPhysical physical = PlanetPhysicalValues(*Planet, CountRings(Rings, Planet->Rings));
+    const PlanetPhysical physical = PlanetPhysicalValues(data.planet, CountRings(data.rings));
     QLabel* const physicalValues[12] = {RotSid, RotSin, InclEqu, RadiusEqu, RadiusPol, Mass,
                                         Dens,   Temp,   Grav,    EscVel,    Sat,       NRings};
     for (int i = 0; i < 12; ++i)
@@ -323,16 +318,32 @@ void PlanetDlg::SetupWindow()
     PhysicalLabels[7]->setText(Latin1(physical.tempCaption));
     PhysicalLabels[10]->setText(Latin1(physical.satCaption));
 
+    FillLists();
+    structure->Fill(FillStructure(data.planet.Layer, data.planet.Structure));
+    ChangePicture();
+    FillAtmosphere();
+    KeepOneSize();
+    PlanetData->setCurrentIndex(kOrbital);
+    TabSelChange();
+}
+
+void PlanetDlg::FillLists()
+{
     lbSat->clear();
-    if (number == kEarth)
+    if (data.planet.PlanetNumber == kEarth)
         lbSat->addItem(QStringLiteral("Moon"));
     else
-        for (int i = 0; i < Planet->Satellites && Satellite; ++i)
-            lbSat->addItem(
-                Latin1(FieldText(Satellite[i]->SatelName, sizeof Satellite[i]->SatelName)));
+        for (int i = 0; i < ListedSatellites(); ++i)
+        {
+            const SatelliteDB& s = data.satellites[size_t(i)];
+            lbSat->addItem(Latin1(FieldText(s.SatelName, sizeof s.SatelName)));
+        }
     lbRings->clear();
-    for (int i = 0; i < Planet->Rings && Rings; ++i)
-        lbRings->addItem(Latin1(FieldText(Rings[i]->Name, sizeof Rings[i]->Name)));
+    for (int i = 0; i < ListedRings(); ++i)
+    {
+        const RingDB& r = data.rings[size_t(i)];
+        lbRings->addItem(Latin1(FieldText(r.Name, sizeof r.Name)));
+    }
     // The caret on the first entry, nothing selected yet.
     for (QListWidget* lb : {lbSat, lbRings})
         if (lb->count() > 0)
@@ -340,11 +351,11 @@ void PlanetDlg::SetupWindow()
             lb->setCurrentIndex(lb->model()->index(0, 0));
             lb->clearSelection();
         }
+}
 
-    structure->Fill(FillStructure(Planet->Layer, Planet->Structure));
-    ChangePicture();
-
-    const AtmosphereTexts atm = PlanetAtmosphere(*Planet);
+void PlanetDlg::FillAtmosphere()
+{
+    const AtmosphereTexts atm = PlanetAtmosphere(data.planet);
     NElements = static_cast<uint8_t>(atm.elements);
     Pressure->setText(Latin1(atm.pressure));
     for (int i = 0; i < 9; ++i)
@@ -355,11 +366,14 @@ void PlanetDlg::SetupWindow()
         Ratio[i]->setVisible(i < NElements);
     }
     Other->setText(Latin1(atm.other));
-    NoAtm->setVisible(number == kMercury);
+    NoAtm->setVisible(data.planet.PlanetNumber == kMercury);
+}
 
-    // The tab control asks for the size of the page it shows, and the card takes the size its
-    // contents ask for: the control keeps the largest page's size, so that the card keeps one
-    // size on every page and its buttons stay where they are.
+// The tab control asks for the size of the page it shows, and the card takes the size its
+// contents ask for: the control keeps the largest page's size, so that the card keeps one size
+// on every page and its buttons stay where they are.
+void PlanetDlg::KeepOneSize()
+{
     QSize largest;
     for (int tab = 0; tab < PlanetData->count(); ++tab)
     {
@@ -367,8 +381,6 @@ void PlanetDlg::SetupWindow()
         largest = largest.expandedTo(PlanetData->sizeHint());
     }
     PlanetData->setMinimumSize(largest);
-    PlanetData->setCurrentIndex(kOrbital);
-    TabSelChange();
 }
 
 void PlanetDlg::ChangePicture()
@@ -439,12 +451,12 @@ void PlanetDlg::ButtonEnabler()
     const bool physical = SelectedTab() == kPhysical;
     btnVideo->setEnabled(!Name.empty());
     // A record damaged to a number outside the nine planets has no picture of its own.
-    btnView->setEnabled(Planet->PlanetNumber >= 1 && Planet->PlanetNumber <= 9);
-    lbSat->setEnabled(Planet->Satellites != 0);
-    lbRings->setEnabled(Planet->Rings != 0);
-    btnSatellite->setEnabled(Planet->Satellites != 0 && physical &&
+    btnView->setEnabled(data.planet.PlanetNumber >= 1 && data.planet.PlanetNumber <= 9);
+    lbSat->setEnabled(data.planet.Satellites != 0);
+    lbRings->setEnabled(data.planet.Rings != 0);
+    btnSatellite->setEnabled(data.planet.Satellites != 0 && physical &&
                              !lbSat->selectedItems().isEmpty());
-    btnRing->setEnabled(Planet->Rings != 0 && physical && !lbRings->selectedItems().isEmpty());
+    btnRing->setEnabled(data.planet.Rings != 0 && physical && !lbRings->selectedItems().isEmpty());
 }
 
 void PlanetDlg::CmOk()
@@ -464,7 +476,7 @@ void PlanetDlg::BtnVideo()
         return;
     platform::SetHint("Viewing video of Planet");
     {
-        AnimDlg dlg(this, Name.c_str(), Planet->PlanetNumber);
+        AnimDlg dlg(this, Name.c_str(), data.planet.PlanetNumber);
         dlg.Execute();
     }
     platform::SetHint("Viewing Planet card");
@@ -472,11 +484,11 @@ void PlanetDlg::BtnVideo()
 
 void PlanetDlg::BtnView()
 {
-    if (Planet->PlanetNumber < 1 || Planet->PlanetNumber > 9)
+    if (data.planet.PlanetNumber < 1 || data.planet.PlanetNumber > 9)
         return;
     platform::SetHint("Showing view of Planet");
     {
-        ViewDlg dlg(this, Planet->PlanetNumber, -1);
+        ViewDlg dlg(this, data.planet.PlanetNumber, -1);
         dlg.Execute();
     }
     platform::SetHint("Viewing Planet card");
@@ -485,23 +497,23 @@ void PlanetDlg::BtnView()
 void PlanetDlg::ShowSatelliteData()
 {
     const int index = lbSat->currentRow();
-    if (Planet->Satellites == 0 || lbSat->selectedItems().isEmpty() || index < 0)
+    if (data.planet.Satellites == 0 || lbSat->selectedItems().isEmpty() || index < 0)
         return;
-    if (Planet->PlanetNumber == kEarth)
+    if (data.planet.PlanetNumber == kEarth)
     {
-        if (!Moon)
+        if (!data.isEarth)
             return;
         platform::SetHint("Viewing Moon card");
-        MoonDlg dlg(this, Moon);
+        MoonDlg dlg(this, data.moon);
         dlg.Execute();
     }
     else
     {
-        if (!Satellite || index >= Planet->Satellites)
+        if (index >= ListedSatellites())
             return;
         platform::SetHint("Viewing Satellite card");
-        SatelliteDlg dlg(this, Satellite[index],
-                         FieldText(Planet->PlanetName, sizeof Planet->PlanetName).c_str());
+        SatelliteDlg dlg(this, data.satellites[size_t(index)],
+                         FieldText(data.planet.PlanetName, sizeof data.planet.PlanetName).c_str());
         dlg.Execute();
     }
     platform::SetHint("Viewing Planet card");
@@ -510,19 +522,28 @@ void PlanetDlg::ShowSatelliteData()
 void PlanetDlg::ShowRingData()
 {
     const int index = lbRings->currentRow();
-    if (!Rings || Planet->Rings == 0 || lbRings->selectedItems().isEmpty() || index < 0 ||
-        index >= Planet->Rings)
+    if (lbRings->selectedItems().isEmpty() || index < 0 || index >= ListedRings())
         return;
     platform::SetHint("Viewing Ring card");
-    RingDlg dlg(this, Rings[index]);
+    RingDlg dlg(this, data.rings[size_t(index)]);
     dlg.Execute();
     platform::SetHint("Viewing Planet card");
+}
+
+int PlanetDlg::ListedSatellites() const
+{
+    return std::min(int(data.planet.Satellites), int(data.satellites.size()));
+}
+
+int PlanetDlg::ListedRings() const
+{
+    return std::min(int(data.planet.Rings), int(data.rings.size()));
 }
 
 AtmosphereChart PlanetDlg::AtmosphereLayout() const
 {
     const QRect g = gframe->geometry();
-    return LayoutAtmosphere(*Planet, Box{g.left(), g.top(), g.width(), g.height()}, NElements);
+    return LayoutAtmosphere(data.planet, Box{g.left(), g.top(), g.width(), g.height()}, NElements);
 }
 
 void PlanetDlg::DrawGist(QPainter& p) const

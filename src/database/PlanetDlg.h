@@ -1,12 +1,13 @@
 // The planet card: one planet's record on four pages (orbital data, physical data with the
 // satellite and ring lists, atmospheric composition with its bar chart, inner structure with
 // its table and picture), and the buttons that open the planet's video and picture, and the
-// cards of its satellites, rings or, for the Earth, the Moon. The card only reads the records
-// that it is lent; every value is formatted once when it is set up.
+// cards of its satellites, rings or, for the Earth, the Moon. The card keeps its own copy of the
+// records; every value is formatted once when it is set up.
 #pragma once
 
 #include "database/CardWidgets.h"
 #include "database/Charts.h"
+#include "database/DataBase.h"
 #include "database/DataBaseRecords.h"
 #include "platform/Dialog.h"
 
@@ -28,11 +29,9 @@ public:
     static constexpr int kAtmosphere = 2;
     static constexpr int kStructure = 3;
 
-    // `moon`: the Moon record, for the Earth (PlanetNumber 3) only; `satellites`: for any other
-    // planet, planet->Satellites satellite records; `rings`: planet->Rings ring records. All are
-    // borrowed for the card's lifetime and may be null when there are none.
-    PlanetDlg(QWidget* parent, PlanetDB* planet, MoonDB* moon, SatelliteDB** satellites,
-              RingDB** rings, int resId = 16);
+    // `data`: the planet's record with its satellites and rings, or, for the Earth
+    // (PlanetNumber 3), the Moon's record.
+    PlanetDlg(QWidget* parent, const database::PlanetData& data, int resId = 16);
 
     // Tabs, caption, every page's values, the structure table and picture; opens on the
     // orbital page.
@@ -70,10 +69,6 @@ public:
     int SelectedTab() const { return PlanetData->currentIndex(); }
     const database::StructurePicture& Picture() const { return picture; }
 
-    PlanetDB* Planet;
-    MoonDB* Moon = nullptr;
-    SatelliteDB** Satellite = nullptr;
-    RingDB** Rings;
     std::array<std::string, 11> PName;
     uint8_t CurPName = 0;
     std::string Name; // the planet's video; empty when it has none
@@ -103,7 +98,16 @@ private:
     QWidget* BuildPhysical();
     QWidget* BuildAtmosphere();
     QWidget* BuildStructure();
+    // The satellites' and rings' lists, the atmosphere page, one size for every page.
+    void FillLists();
+    void FillAtmosphere();
+    void KeepOneSize();
 
+    // How many satellites and rings the lists hold.
+    int ListedSatellites() const;
+    int ListedRings() const;
+
+    database::PlanetData data;
     QWidget* atmospherePage = nullptr;
     database::StructurePicture picture;
 };

@@ -16,7 +16,7 @@ namespace
 constexpr unsigned long kHelpContext = 9017;
 } // namespace
 
-RingDlg::RingDlg(QWidget* parent, RingDB* ring, int resId)
+RingDlg::RingDlg(QWidget* parent, const RingDB& ring, int resId)
     : platform::Dialog(parent, resId), Ring(ring)
 {
     const char* const captions[] = {"Distance from planet center (km)", "Width (km)",
@@ -49,7 +49,7 @@ RingDlg::RingDlg(QWidget* parent, RingDB* ring, int resId)
 
 void RingDlg::SetupWindow()
 {
-    const RingTexts t = RingValues(*Ring);
+    const RingTexts t = RingValues(Ring);
     setWindowTitle(Latin1(t.caption));
     Distance->setText(Latin1(t.distance));
     Width->setText(Latin1(t.width));

@@ -10,7 +10,7 @@ class RingDlg : public platform::Dialog
 {
     Q_OBJECT
 public:
-    RingDlg(QWidget* parent, RingDB* ring, int resId = 18);
+    RingDlg(QWidget* parent, const RingDB& ring, int resId = 18);
 
     // Caption and values from the record.
     void SetupWindow() override;
@@ -18,6 +18,8 @@ public:
     // Help on the ring card (9017).
     void CmHelp();
 
-    RingDB* Ring;
     QLabel *Distance, *Width, *Thickness, *Mass, *Albedo;
+
+private:
+    RingDB Ring;
 };

@@ -36,7 +36,7 @@ QHBoxLayout* CardButtons(platform::Dialog* dlg, std::function<void()> help)
 }
 } // namespace
 
-SatelliteDlg::SatelliteDlg(QWidget* parent, SatelliteDB* satellite, const char* planetName,
+SatelliteDlg::SatelliteDlg(QWidget* parent, const SatelliteDB& satellite, const char* planetName,
                            int resId)
     : platform::Dialog(parent, resId), Satellite(satellite)
 {
@@ -91,7 +91,7 @@ SatelliteDlg::SatelliteDlg(QWidget* parent, SatelliteDB* satellite, const char* 
 
 void SatelliteDlg::SetupWindow()
 {
-    const SatelliteTexts t = SatelliteValues(*Satellite, PlanetName);
+    const SatelliteTexts t = SatelliteValues(Satellite, PlanetName);
     setWindowTitle(Latin1(t.caption));
     LInclOrb->setText(Latin1(t.inclCaption));
     const std::string* texts[15] = {&t.discoverer, &t.discoveryYear, &t.lDistance, &t.distance,

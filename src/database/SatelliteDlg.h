@@ -12,7 +12,8 @@ class SatelliteDlg : public platform::Dialog
     Q_OBJECT
 public:
     // `planetName`: the name of the satellite's planet (up to seven letters are kept).
-    SatelliteDlg(QWidget* parent, SatelliteDB* satellite, const char* planetName, int resId = 17);
+    SatelliteDlg(QWidget* parent, const SatelliteDB& satellite, const char* planetName,
+                 int resId = 17);
 
     // Caption and values from the record.
     void SetupWindow() override;
@@ -20,10 +21,12 @@ public:
     // Help on the satellite card (9011).
     void CmHelp();
 
-    SatelliteDB* Satellite;
-    char PlanetName[8]{};
     QLabel *Discoverer, *DiscoveryYear, *LDistance, *Distance, *Eccent, *InclOrb, *SidRevol,
         *SidRot, *Albedo, *Magnit, *OrbVel, *Radius, *Mass, *Dens, *EscapeVel;
     // The inclination's caption: to the equator, or to the ecliptic for a distant satellite.
     QLabel* LInclOrb = nullptr;
+
+private:
+    SatelliteDB Satellite;
+    char PlanetName[8]{};
 };

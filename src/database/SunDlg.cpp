@@ -25,8 +25,8 @@ const char* const kCaptions[10] = {"Rotation period (days)",
                                    "Age (billion years)"};
 } // namespace
 
-SunDlg::SunDlg(QWidget* parent, SunDB* sun, int resId)
-    : BodyCard(parent, resId, kShape), Sun(sun), SunData(tabs)
+SunDlg::SunDlg(QWidget* parent, const SunDB& sun, int resId)
+    : BodyCard(parent, resId, kShape), SunData(tabs), Sun(sun)
 {
 
     auto* physical = new QWidget;
@@ -70,7 +70,7 @@ SunDlg::SunDlg(QWidget* parent, SunDB* sun, int resId)
 
 void SunDlg::SetupWindow()
 {
-    const SunTexts t = SunValues(*Sun);
+    const SunTexts t = SunValues(Sun);
     QLabel* const values[10] = {RotPer, Mass, Dens, Radius, Temp, Magn, EscVel, Lum, Spectr, Age};
     for (int i = 0; i < 10; ++i)
         values[i]->setText(Latin1(t.values[i]));

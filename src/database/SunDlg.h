@@ -16,7 +16,7 @@ public:
     static constexpr int kPhysical = 0;
     static constexpr int kStructure = 1;
 
-    SunDlg(QWidget* parent, SunDB* sun, int resId = 21);
+    SunDlg(QWidget* parent, const SunDB& sun, int resId = 21);
 
     // Tabs, values, the structure picture; opens on the physical page.
     void SetupWindow() override;
@@ -24,11 +24,13 @@ public:
     void ShowPhysical(bool show);
     void ShowStructure(bool show);
 
-    SunDB* Sun;
     QTabWidget* SunData;
     QFrame* Separator;
     std::array<QLabel*, 10> PhysicalLabels{};
     QLabel *RotPer, *Mass, *Dens, *Radius, *Temp, *Magn, *EscVel, *Lum, *Spectr, *Age;
     QLabel* LElement;
     std::array<QLabel*, 11> Element{}, Ratio{};
+
+private:
+    SunDB Sun;
 };

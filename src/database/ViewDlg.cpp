@@ -2,6 +2,7 @@
 
 #include "database/CardWidgets.h"
 #include "database/ViewList.h"
+#include "platform/Bitmaps.h"
 #include "platform/Files.h"
 #include "platform/MessageBox.h"
 
@@ -59,12 +60,6 @@ ViewDlg::ViewDlg(QWidget* parent, int ViewStart, int ViewEnd, int resId)
     database::AddPictureCommands(this);
 }
 
-ViewDlg::~ViewDlg()
-{
-    delete Bitmap;
-    delete Dib;
-}
-
 void ViewDlg::SetupWindow()
 {
     ChangePicture();
@@ -83,17 +78,14 @@ void ViewDlg::ChangePicture()
         return;
     }
     std::fclose(file);
-    platform::Dib* dib = platform::ReadDib(path);
-    if (!dib)
+    QImage read = platform::ReadPicture(path);
+    if (read.isNull())
     {
         // A damaged picture is told like a missing one and keeps the previous picture.
         platform::ErrorBox(this, platform::FileMessage("Unable to read from file", path));
         return;
     }
-    delete Bitmap;
-    delete Dib;
-    Dib = dib;
-    Bitmap = new platform::Bitmap(*Dib);
+    picture = std::move(read);
     update();
     setWindowTitle(
         QStringLiteral("Object View - [ %1 ]").arg(QString::fromLatin1(ViewName(CurName))));
@@ -129,7 +121,7 @@ void ViewDlg::ButtonEnabler()
 void ViewDlg::paintEvent(QPaintEvent* event)
 {
     platform::Dialog::paintEvent(event);
-    if (!Bitmap || Bitmap->IsNull())
+    if (picture.isNull())
         return;
     QPainter painter(this);
     // The whole picture fills the frame whatever its shape; the pictures of the list are made
@@ -137,5 +129,5 @@ void ViewDlg::paintEvent(QPaintEvent* event)
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const QRect target =
         frame->geometry().adjusted(kFrameBorder, kFrameBorder, -kFrameBorder, -kFrameBorder);
-    painter.drawImage(target, Bitmap->Image());
+    painter.drawImage(target, picture);
 }

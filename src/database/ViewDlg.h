@@ -2,9 +2,9 @@
 // frame, with Previous and Next stepping through a range of the list.
 #pragma once
 
-#include "platform/Bitmaps.h"
 #include "platform/Dialog.h"
 
+#include <QImage>
 #include <cstdint>
 
 class QGroupBox;
@@ -16,7 +16,6 @@ class ViewDlg : public platform::Dialog
 public:
     // Shows pictures ViewStart..ViewEnd of the list; ViewEnd -1 shows ViewStart alone.
     ViewDlg(QWidget* parent, int ViewStart, int ViewEnd, int resId = 20);
-    ~ViewDlg() override;
 
     // Loads the first picture of the range.
     void SetupWindow() override;
@@ -29,11 +28,9 @@ public:
     void CmNext();
     void CmExit();
 
-    uint8_t CurName; // index of the picture shown (or being loaded)
-    uint8_t Max;     // last index of the range
-    uint8_t Min;     // first index of the range
-    platform::Dib* Dib = nullptr;
-    platform::Bitmap* Bitmap = nullptr;
+    uint8_t CurName;  // index of the picture shown (or being loaded)
+    uint8_t Max;      // last index of the range
+    uint8_t Min;      // first index of the range
     QGroupBox* frame; // 3300: the picture is stretched into its rectangle
 
     // Size of the picture area in pixels: the pictures are made at exactly this size.
@@ -46,6 +43,8 @@ protected:
 private:
     // Offers Previous and Next only where the range goes on.
     void ButtonEnabler();
+
+    QImage picture;
 
     QPushButton* previous;
     QPushButton* next;

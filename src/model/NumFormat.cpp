@@ -16,6 +16,38 @@ void CopyOut(char* str, size_t size, const std::string& text)
 }
 } // namespace
 
+namespace
+{
+// The mantissa in [1, 10) of a finite non-zero `value` and its power of ten `Mnt`.
+float Mantissa(float value, int& Mnt)
+{
+    // Each pass divides the single-precision value afresh by 10^Mnt in double precision and
+    // rounds the quotient to single. The downward search runs at least once, so a value in
+    // [1, 10) passes through Mnt = -1 and back, and its digits show that round trip. The search
+    // runs on the magnitude so that it ends for every finite value.
+    const double mag = std::fabs(static_cast<double>(value));
+    float q = static_cast<float>(mag);
+    Mnt = 0;
+    if (q >= 10.0f)
+    {
+        do
+        {
+            ++Mnt;
+            q = static_cast<float>(mag / std::pow(10.0, Mnt));
+        } while (q >= 10.0f);
+    }
+    else
+    {
+        do
+        {
+            --Mnt;
+            q = static_cast<float>(mag / std::pow(10.0, Mnt));
+        } while (q < 1.0f);
+    }
+    return value < 0 ? -q : q;
+}
+} // namespace
+
 std::string NumToStr(double num, uint8_t ndig, bool Exp)
 {
     const float value = static_cast<float>(num);
@@ -23,29 +55,7 @@ std::string NumToStr(double num, uint8_t ndig, bool Exp)
     int Mnt = 0;
     if (Exp && std::isfinite(value) && value != 0.0f)
     {
-        // Each pass divides the single-precision value afresh by 10^Mnt in double precision
-        // and rounds the quotient to single. The downward search runs at least once, so a
-        // value in [1, 10) passes through Mnt = -1 and back, and its digits show that round
-        // trip. The search runs on the magnitude so that it ends for every finite value.
-        const double mag = std::fabs(static_cast<double>(value));
-        float q = static_cast<float>(mag);
-        if (q >= 10.0f)
-        {
-            do
-            {
-                ++Mnt;
-                q = static_cast<float>(mag / std::pow(10.0, Mnt));
-            } while (q >= 10.0f);
-        }
-        else
-        {
-            do
-            {
-                --Mnt;
-                q = static_cast<float>(mag / std::pow(10.0, Mnt));
-            } while (q < 1.0f);
-        }
-        Num = value < 0 ? -q : q;
+        Num = Mantissa(value, Mnt);
         if (std::abs(Mnt) < 3)
         {
             Num = static_cast<float>(std::pow(10.0, Mnt) * Num);

@@ -8,6 +8,7 @@
 #include <QGridLayout>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -57,6 +58,21 @@ void MarkObject(platform::Canvas& canvas, QPoint point)
 {
     static const platform::Bitmap label(platform::LoadBitmapResource("SkyLabel"));
     canvas.BitBlt(point.x() - 15, point.y() - 15, 32, 32, label, 0, 0, platform::Rop::SrcPaint);
+}
+
+QImage LoadMarkerPicture()
+{
+    QImage image = platform::LoadBitmapResource("SkyLabel")
+                       .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    // Drawn on black, each pixel's brightest channel is how much of the marker covers it.
+    for (int y = 0; y < image.height(); ++y)
+    {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            row[x] = qRgba(qRed(row[x]), qGreen(row[x]), qBlue(row[x]),
+                           std::max({qRed(row[x]), qGreen(row[x]), qBlue(row[x])}));
+    }
+    return image;
 }
 
 QPoint PlaceCard(QPoint click, int w, int h, int clientWidth, int clientBottom)

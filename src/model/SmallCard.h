@@ -20,6 +20,12 @@ bool HitsMark(QPoint click, uint16_t x, uint16_t y);
 // (point.x - 15, point.y - 15).
 void MarkObject(platform::Canvas& canvas, QPoint point);
 
+// The 32 x 32 marker picture "SkyLabel" that a view paints at a click while its card is open,
+// with its top-left corner kMarkerOffset pixels up and left of the click: transparent where it
+// is black, so that over any picture it looks as it did ORed onto the black sky.
+QImage LoadMarkerPicture();
+constexpr int kMarkerOffset = 15;
+
 // Where a card of w x h pixels (its client size plus 6) opens for a click at `click` in a
 // window whose client area is `clientWidth` wide and ends at row `clientBottom`: 20 pixels to
 // the right of the click, or to its left when it would pass the right edge; level with the

@@ -20,7 +20,8 @@ enum class Mode : uint8_t
     Main,
     SolarSystem,
     StarMap,
-    DataBase
+    DataBase,
+    Almanac
 };
 
 // The text panes of the status bar, right of the hint line.
@@ -110,6 +111,8 @@ public:
     // The enabled state and check marks of the view's commands follow its state; called where
     // that state changes.
     virtual void UpdateActions() {}
+    // The help topic that F1 opens on this view; 0 for the contents.
+    virtual unsigned long HelpTopic() const { return 0; }
 
 signals:
     // A pane of the status bar shows `text`.

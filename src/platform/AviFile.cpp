@@ -166,6 +166,58 @@ bool ReadFrames(const FileBytes& bytes, int64_t begin, int64_t end, int video, i
     }
     return true;
 }
+
+// The picture's size and kind: from the stream's format when it has one, else from the stream
+// and film headers. False when neither gives a size.
+bool ReadPictureSize(const Headers& h, AviFilm& film)
+{
+    BitmapInfoHeader format{};
+    int64_t width = 0;
+    int64_t height = 0;
+    if (film.Format.size() >= sizeof format)
+    {
+        std::memcpy(&format, film.Format.data(), sizeof format);
+        width = format.Width;
+        height = format.Height < 0 ? -int64_t(format.Height) : int64_t(format.Height);
+        film.Codec = format.Compression;
+    }
+    else
+    {
+        film.Format.clear();
+        film.Codec = h.stream.Handler;
+    }
+    if (!GoodSide(width) || !GoodSide(height))
+    {
+        width = h.main.Width;
+        height = h.main.Height;
+    }
+    if (!GoodSide(width) || !GoodSide(height))
+        return false;
+    film.Width = int(width);
+    film.Height = int(height);
+    return true;
+}
+
+// Frames per second: the stream's Rate / Scale, else the film's time per frame. False when
+// neither is plausible.
+bool ReadFrameRate(const Headers& h, AviFilm& film)
+{
+    const uint64_t rate = h.stream.Rate;
+    const uint64_t scale = h.stream.Scale;
+    if (scale > 0 && rate * 10 >= scale && rate <= scale * 1000)
+    {
+        film.Rate = h.stream.Rate;
+        film.Scale = h.stream.Scale;
+        return true;
+    }
+    if (h.main.MicroSecPerFrame >= 1000 && h.main.MicroSecPerFrame <= 10000000)
+    {
+        film.Rate = 1000000;
+        film.Scale = h.main.MicroSecPerFrame;
+        return true;
+    }
+    return false;
+}
 } // namespace
 
 AviStatus ReadAvi(std::FILE* file, AviFilm& film)
@@ -206,47 +258,9 @@ AviStatus ReadAvi(std::FILE* file, AviFilm& film)
     if (h.video < 0)
         return AviStatus::NoVideo;
 
-    // The picture's size and kind: from the stream's format when it has one, else from the
-    // stream and film headers.
-    BitmapInfoHeader format{};
-    int64_t width = 0;
-    int64_t height = 0;
-    if (film.Format.size() >= sizeof format)
-    {
-        std::memcpy(&format, film.Format.data(), sizeof format);
-        width = format.Width;
-        height = format.Height < 0 ? -int64_t(format.Height) : int64_t(format.Height);
-        film.Codec = format.Compression;
-    }
-    else
-    {
-        film.Format.clear();
-        film.Codec = h.stream.Handler;
-    }
-    if (!GoodSide(width) || !GoodSide(height))
-    {
-        width = h.main.Width;
-        height = h.main.Height;
-    }
-    if (!GoodSide(width) || !GoodSide(height))
+    if (!ReadPictureSize(h, film))
         return AviStatus::Damaged;
-    film.Width = int(width);
-    film.Height = int(height);
-
-    // Frames per second: the stream's Rate / Scale, else the film's time per frame.
-    const uint64_t rate = h.stream.Rate;
-    const uint64_t scale = h.stream.Scale;
-    if (scale > 0 && rate * 10 >= scale && rate <= scale * 1000)
-    {
-        film.Rate = h.stream.Rate;
-        film.Scale = h.stream.Scale;
-    }
-    else if (h.main.MicroSecPerFrame >= 1000 && h.main.MicroSecPerFrame <= 10000000)
-    {
-        film.Rate = 1000000;
-        film.Scale = h.main.MicroSecPerFrame;
-    }
-    else
+    if (!ReadFrameRate(h, film))
         return AviStatus::NoFrameRate;
 
     // Each frame takes at least a chunk header of the list: the count cannot exceed that.

@@ -1,25 +1,49 @@
 #include "platform/Bitmaps.h"
 
+#include "platform/Files.h"
 
 #include <QFile>
 #include <QImageReader>
 
-#include "platform/Files.h"
-
 namespace platform
 {
+namespace
+{
+bool TooLarge(QSize size)
+{
+    return size.isValid() && static_cast<long long>(size.width()) * size.height() > kMaxDibPixels;
+}
+
+QImage Read(QImageReader& reader)
+{
+    QImage image;
+    if (TooLarge(reader.size()) || !reader.read(&image) || TooLarge(image.size()))
+        return QImage();
+    return image;
+}
+} // namespace
+
+QImage ReadPicture(const char* path)
+{
+    const QString file = QString::fromStdString(NativePath(path));
+    // Guessing the kind loads every image format plug-in of the computer, which the title
+    // screen would wait for.
+    if (file.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive))
+    {
+        QImageReader bitmap(file, "bmp");
+        bitmap.setAutoDetectImageFormat(false);
+        const QImage image = Read(bitmap);
+        if (!image.isNull())
+            return image;
+    }
+    QImageReader reader(file);
+    return Read(reader);
+}
+
 Dib* ReadDib(const char* path)
 {
-    QImageReader reader(QString::fromStdString(NativePath(path)));
-    const QSize size = reader.size();
-    if (size.isValid() && static_cast<long long>(size.width()) * size.height() > kMaxDibPixels)
-        return nullptr;
-    QImage image;
-    if (!reader.read(&image) || image.isNull())
-        return nullptr;
-    if (static_cast<long long>(image.width()) * image.height() > kMaxDibPixels)
-        return nullptr;
-    return new Dib(image);
+    const QImage image = ReadPicture(path);
+    return image.isNull() ? nullptr : new Dib(image);
 }
 
 QImage LoadBitmapResource(int id)

@@ -2,13 +2,13 @@
 // and the program's own bitmap, cursor and icon resources.
 #pragma once
 
+#include "platform/Canvas.h"
+
 #include <QCursor>
 #include <QIcon>
 #include <QImage>
-#include <QVector>
 #include <QRgb>
-
-#include "platform/Canvas.h"
+#include <QVector>
 
 namespace platform
 {
@@ -33,11 +33,14 @@ public:
     explicit Bitmap(const Dib& dib) : Canvas(dib.Image()) {}
 };
 
-// Reads a ".bmp" file by the program's path ("Bitmap\Title.bmp"); null when it cannot be read.
-// A file that claims a picture larger than kMaxDibPixels counts as unreadable: the program's
-// pictures are a few hundred pixels across, and a damaged header must not make a few bytes
-// unfold into hundreds of megabytes.
+// Reads a picture file by the program's path ("Bitmap\Title.bmp"); a null image when it cannot
+// be read. A file that claims a picture larger than kMaxDibPixels counts as unreadable: the
+// program's pictures are a few hundred pixels across, and a damaged header must not make a few
+// bytes unfold into hundreds of megabytes. A ".bmp" file is read as a bitmap straight away;
+// only a file that is not one has its kind guessed from its content.
 constexpr long long kMaxDibPixels = 4096LL * 4096;
+QImage ReadPicture(const char* path);
+// The same picture in a Dib; null when it cannot be read.
 Dib* ReadDib(const char* path);
 
 // The program's bitmap resource with a numeric id (1001) or a name ("Star"); a null image when

@@ -139,6 +139,19 @@ bool SavePicture(QWidget* parent, const QImage& image, const QString& suggestedN
     return false;
 }
 
+QString ChooseSaveFile(QWidget* parent, const QString& caption, const QString& suggested,
+                       const QString& filters)
+{
+    if (Chooser())
+        return Chooser()(parent, caption, suggested);
+    QFileDialog dialog(parent, caption, suggested, filters);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().first();
+}
+
 void CopyPicture(const QImage& image)
 {
     QGuiApplication::clipboard()->setImage(image);

@@ -1,25 +1,21 @@
 #include "platform/Sound.h"
 
+#include "platform/Files.h"
+#include "platform/MediaModule.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QPointer>
-#include <QSoundEffect>
-#include <QUrl>
-
-#include "platform/Files.h"
 
 namespace platform
 {
 namespace
 {
-// The effect belongs to the application object, never to this function-static state: Qt
-// Multimedia's sample cache goes with the exit handlers, and an effect released after it reads
-// freed memory. Stopping the sound releases the effect at once.
 struct SoundState
 {
-    QPointer<QSoundEffect> effect;
     std::string current;
     SoundHook hook;
+    // The module that plays now: a test may point the loader at another one meanwhile.
+    MediaModule* playing = nullptr;
 };
 
 SoundState& State()
@@ -28,12 +24,11 @@ SoundState& State()
     return state;
 }
 
-void ReleaseEffect(SoundState& s)
+void StopPlaying(SoundState& s)
 {
-    if (!s.effect)
-        return;
-    s.effect->stop();
-    delete s.effect;
+    if (s.playing)
+        s.playing->StopLoop();
+    s.playing = nullptr;
 }
 } // namespace
 
@@ -46,14 +41,13 @@ void PlaySoundLoop(const char* path)
         s.hook(s.current);
         return;
     }
-    ReleaseEffect(s);
+    StopPlaying(s);
     const QFileInfo file(QString::fromStdString(NativePath(path)));
     if (!file.isFile() || !QCoreApplication::instance())
         return;
-    s.effect = new QSoundEffect(QCoreApplication::instance());
-    s.effect->setSource(QUrl::fromLocalFile(file.absoluteFilePath()));
-    s.effect->setLoopCount(QSoundEffect::Infinite);
-    s.effect->play();
+    s.playing = LoadMediaModule();
+    if (s.playing)
+        s.playing->PlayLoop(file.absoluteFilePath(), QCoreApplication::instance());
 }
 
 void StopSound()
@@ -65,7 +59,7 @@ void StopSound()
         s.hook("");
         return;
     }
-    ReleaseEffect(s);
+    StopPlaying(s);
 }
 
 std::string CurrentSound()

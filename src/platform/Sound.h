@@ -1,4 +1,5 @@
-// Looping background music. A missing file or no audio device plays nothing, silently.
+// Looping background music, played by the media module (platform/MediaModule.h). A missing
+// file, no module or no audio device plays nothing, silently.
 #pragma once
 
 #include <functional>

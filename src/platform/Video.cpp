@@ -2,13 +2,10 @@
 
 #include "platform/Files.h"
 
-#include <QAudioDevice>
 #include <QByteArray>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMediaDevices>
-#include <QMediaPlayer>
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -18,8 +15,6 @@
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
-#include <QVideoFrame>
-#include <QVideoSink>
 #include <algorithm>
 #include <cmath>
 
@@ -185,6 +180,11 @@ void VideoWindow::BuildWindow()
     column->addWidget(bar);
     column->addWidget(barNotice);
 
+    ConnectBar();
+}
+
+void VideoWindow::ConnectBar()
+{
     connect(play, &QToolButton::clicked, this,
             [this]
             {
@@ -211,7 +211,7 @@ void VideoWindow::BuildWindow()
             [this](int p)
             {
                 if (player)
-                    player->setPosition(p);
+                    player->SetPosition(p);
             });
 }
 
@@ -330,8 +330,9 @@ QImage VideoWindow::DecodeFrame(int frame)
 
 void VideoWindow::OpenPlayer(bool hasSound)
 {
-    player = new QMediaPlayer(this);
-    backend = player->isAvailable();
+    media = LoadMediaModule();
+    OpenFilm();
+    backend = player != nullptr;
     if (!backend)
     {
         ShowNotice(tr("This computer has no video playback (no media back end is installed), "
@@ -341,49 +342,34 @@ void VideoWindow::OpenPlayer(bool hasSound)
     }
     // The program's own films have no sound track (their music is played beside them); a
     // film brought in from elsewhere may have one.
-    if (hasSound && QMediaDevices::audioOutputs().isEmpty())
+    if (hasSound && !media->HasSoundOutput())
     {
         barNotice->setText(tr("No sound device was found: the film plays without its sound."));
         barNotice->show();
     }
-    sink = new QVideoSink(this);
-    connect(sink, &QVideoSink::videoFrameChanged, this,
-            [this](const QVideoFrame& frame)
-            {
-                if (!frame.isValid())
-                    return;
-                framesSeen = true;
-                video->SetFrame(frame.toImage());
-                if (frame.size() != filmSize && !frame.size().isEmpty())
-                {
-                    filmSize = frame.size();
-                    emit FilmSizeKnown(filmSize);
-                }
-                emit FrameShown();
-            });
-    OpenFilm();
+}
+
+void VideoWindow::ShowBackEndFrame(const QImage& frame)
+{
+    framesSeen = true;
+    video->SetFrame(frame);
+    if (frame.size() != filmSize && !frame.size().isEmpty())
+    {
+        filmSize = frame.size();
+        emit FilmSizeKnown(filmSize);
+    }
+    emit FrameShown();
 }
 
 void VideoWindow::OpenFilm()
 {
-    player->setVideoSink(sink);
-    connect(player, &QMediaPlayer::errorOccurred, this,
-            [this](QMediaPlayer::Error, const QString& text) { Fail(text); });
-    connect(player, &QMediaPlayer::mediaStatusChanged, this,
-            [this](QMediaPlayer::MediaStatus status)
-            {
-                if (status == QMediaPlayer::InvalidMedia)
-                    Fail(player->errorString());
-            });
-    connect(player, &QMediaPlayer::durationChanged, this,
-            [this](qint64 duration) { position->setRange(0, int(duration)); });
-    connect(player, &QMediaPlayer::positionChanged, this, [this](qint64 p) { UpdateTime(p); });
-    connect(player, &QMediaPlayer::playbackStateChanged, this,
-            [this](QMediaPlayer::PlaybackState state)
-            { UpdatePlayButton(state == QMediaPlayer::PlayingState); });
-    player->setLoops(QMediaPlayer::Infinite);
-    player->setSource(source);
-    player->play();
+    FilmEvents events;
+    events.frame = [this](const QImage& frame) { ShowBackEndFrame(frame); };
+    events.failed = [this](const QString& text) { Fail(text); };
+    events.duration = [this](qint64 duration) { position->setRange(0, int(duration)); };
+    events.position = [this](qint64 p) { UpdateTime(p); };
+    events.playing = [this](bool on) { UpdatePlayButton(on); };
+    player = media ? media->OpenFilm(source, std::move(events)) : nullptr;
 }
 
 void VideoWindow::Fail(const QString& text)
@@ -397,14 +383,17 @@ void VideoWindow::Fail(const QString& text)
     if (!framesSeen && retries < 2)
     {
         ++retries;
-        QMediaPlayer* old = player;
-        old->disconnect(this);
-        old->stop();
-        old->deleteLater();
-        player = new QMediaPlayer(this);
-        QTimer::singleShot(300, this, [this] { OpenFilm(); });
+        player.reset();
+        QTimer::singleShot(300, this,
+                           [this, text]
+                           {
+                               OpenFilm();
+                               if (!player)
+                                   Fail(text);
+                           });
         return;
     }
+    player.reset();
     failed = true;
     ShowNotice(tr("The film cannot be played.\n%1").arg(text));
     bar->setEnabled(false);
@@ -454,8 +443,8 @@ void VideoWindow::Play()
         ticker->start(int(std::max<qint64>(1, FrameTime(1))));
         UpdatePlayButton(true);
     }
-    else if (backend && player)
-        player->play();
+    else if (player)
+        player->Play();
 }
 
 void VideoWindow::Pause()
@@ -467,15 +456,15 @@ void VideoWindow::Pause()
             ticker->stop();
         UpdatePlayButton(false);
     }
-    else if (backend && player)
-        player->pause();
+    else if (player)
+        player->Pause();
 }
 
 bool VideoWindow::IsPlaying() const
 {
     if (own)
         return playing;
-    return player && player->playbackState() == QMediaPlayer::PlayingState;
+    return player && player->IsPlaying();
 }
 
 void VideoWindow::Seek(int frame)
@@ -505,10 +494,7 @@ void VideoWindow::Close()
         file = nullptr;
         return;
     }
-    if (!player)
-        return;
-    player->stop();
-    player->setSource(QUrl());
+    player.reset();
 }
 
 QImage VideoWindow::Frame() const

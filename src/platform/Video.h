@@ -4,10 +4,12 @@
 // computer, the window says so in its frame instead of staying black.
 //
 // Motion-JPEG and uncompressed films, the kinds the program ships, are decoded here frame by
-// frame on a timer. Films of any other codec go to the computer's media back end.
+// frame on a timer. Films of any other codec go to the computer's media back end through the
+// media module (platform/MediaModule.h).
 #pragma once
 
 #include "platform/AviFile.h"
+#include "platform/MediaModule.h"
 
 #include <QElapsedTimer>
 #include <QImage>
@@ -16,14 +18,13 @@
 #include <QUrl>
 #include <QWidget>
 #include <cstdio>
+#include <memory>
 
 class QLabel;
-class QMediaPlayer;
 class QSlider;
 class QStackedLayout;
 class QTimer;
 class QToolButton;
-class QVideoSink;
 
 namespace platform
 {
@@ -73,6 +74,8 @@ signals:
 
 private:
     void BuildWindow();
+    // The play button and the slider drive the film.
+    void ConnectBar();
     // Films decoded here: the clock that says which frame is due, and the frame itself.
     void StartOwnFilm();
     void Tick();
@@ -83,6 +86,7 @@ private:
     // Films of another codec: the media back end plays them.
     void OpenPlayer(bool hasSound);
     void OpenFilm();
+    void ShowBackEndFrame(const QImage& frame);
     // The film cannot be played: tries a new player twice, else says so.
     void Fail(const QString& text);
     // Says that the film cannot be played, and tells the dialog once it is listening.
@@ -108,8 +112,8 @@ private:
     QElapsedTimer clock;
     QTimer* ticker = nullptr;
     // Films of another codec.
-    QMediaPlayer* player = nullptr;
-    QVideoSink* sink = nullptr;
+    MediaModule* media = nullptr;
+    std::unique_ptr<FilmPlayer> player;
 
     class FilmView* video = nullptr;
     QLabel* notice = nullptr;

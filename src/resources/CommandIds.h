@@ -32,18 +32,6 @@ constexpr int kPrintPicture = 392;
 // Return to the main screen, from every view.
 constexpr int kReturn = 400;
 
-// Solar System view.
-constexpr int kZoomIn = 403;
-constexpr int kZoomOut = 404;
-constexpr int kTimeForward = 405;
-constexpr int kTimeBack = 406;
-constexpr int kGo = 407;
-constexpr int kStop = 408;
-constexpr int kNormal = 409; // also the Star Map's
-// Centre of the system: the Sun, Mercury..Pluto, Halley's comet, Encke's comet.
-constexpr int kFirstCenter = 601;
-constexpr int kLastCenter = 612;
-
 // Star Map view.
 constexpr int kRealSkyGlobe = 501;
 constexpr int kReviewGlobe = 502;

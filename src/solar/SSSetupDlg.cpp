@@ -17,8 +17,8 @@ constexpr int kOrbits = 11;
 constexpr unsigned long kHelpContext = 9001;
 } // namespace
 
-SSSetupDlg::SSSetupDlg(QWidget* parent, bool8* values, bool8 helio, bool8* names, int resId)
-    : platform::Dialog(parent, resId), Values(values), Helio(helio), Names(names)
+SSSetupDlg::SSSetupDlg(QWidget* parent, const SolarOptions& options, bool helio, int resId)
+    : platform::Dialog(parent, resId), options(options), helio(helio)
 {
     setWindowTitle(QStringLiteral("Solar System Setup"));
     auto* title = new QLabel(this);
@@ -45,7 +45,6 @@ SSSetupDlg::SSSetupDlg(QWidget* parent, bool8* values, bool8 helio, bool8* names
     chbSwOrbits = make(this, "Show orbits", 11);
     chbSwTrails = make(this, "Show trails", 12);
     chbNames = make(this, "Names", 13);
-    chbNames->setVisible(Names != nullptr);
 
     auto* objects = new QGridLayout(group);
     for (int i = 0; i <= 10; ++i)
@@ -72,29 +71,17 @@ QCheckBox* SSSetupDlg::Box(int index) const
 void SSSetupDlg::SetupWindow()
 {
     for (int i = 0; i < 13; ++i)
-    {
-        const bool on = i == kOrbits ? (Values[i] && Helio) : Values[i] != 0;
-        Box(i)->setChecked(on);
-    }
-    chbSwOrbits->setEnabled(Helio != 0);
-    chbNames->setChecked(Names && *Names != 0);
-}
-
-void SSSetupDlg::StoreValues()
-{
-    for (int i = 0; i < 13; ++i)
-    {
-        if (i == kOrbits && !Helio)
-            continue;
-        Values[i] = Box(i)->isChecked() ? 1 : 0;
-    }
-    if (Names)
-        *Names = chbNames->isChecked() ? 1 : 0;
+        Box(i)->setChecked(options.flags[i] && (i != kOrbits || helio));
+    chbSwOrbits->setEnabled(helio);
+    chbNames->setChecked(options.names != 0);
 }
 
 void SSSetupDlg::CmOk()
 {
-    StoreValues();
+    for (int i = 0; i < 13; ++i)
+        if (i != kOrbits || helio)
+            options.flags[i] = Box(i)->isChecked() ? 1 : 0;
+    options.names = chbNames->isChecked() ? 1 : 0;
     CloseWindow(QDialog::Accepted);
 }
 

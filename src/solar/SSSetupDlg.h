@@ -1,32 +1,39 @@
-// The Solar System setup dialog: which bodies the model shows, orbits and trails. It edits
-// the 13 flags of the window's configuration in place, only when closed with OK.
+// The Solar System setup dialog: which bodies the model shows, orbits, trails and names. It is
+// given the options and, closed with OK, holds the ones the user chose.
 #pragma once
 
 #include "model/Config.h"
 #include "platform/Dialog.h"
 
 #include <QCheckBox>
+#include <array>
+
+// What the dialog edits: the 13 Solar System flags (Sun, Mercury..Pluto, comets, orbits,
+// trails) and the names layer the Star Map shares.
+struct SolarOptions
+{
+    std::array<bool8, 13> flags;
+    bool8 names;
+
+    bool operator==(const SolarOptions&) const = default;
+};
 
 class SSSetupDlg : public platform::Dialog
 {
     Q_OBJECT
 public:
-    // `values`: the 13 flags (Sun, Mercury..Pluto, comets, orbits, trails); `helio`: the Sun is
-    // at the centre of the model (orbits can be chosen only then); `names`: the names layer
-    // the Star Map shares, or null for no such box.
-    SSSetupDlg(QWidget* parent, bool8* values, bool8 helio, bool8* names = nullptr, int resId = 12);
+    // `helio`: the Sun is at the centre of the model (orbits can be chosen only then).
+    SSSetupDlg(QWidget* parent, const SolarOptions& options, bool helio, int resId = 12);
 
-    // Checks every box from its flag; "Show orbits" only when orbits are on and the view is
+    // Checks every box from its option; "Show orbits" only when orbits are on and the view is
     // heliocentric, and it is enabled only in the heliocentric view.
     void SetupWindow() override;
-    // Writes every box into its flag; the orbits flag only in the heliocentric view.
-    void StoreValues();
+    // OK: the boxes become the result (the orbits flag only in the heliocentric view).
     void CmOk();
     void CmHelp();
+    // The options as given, or as chosen once OK was pressed.
+    const SolarOptions& Result() const { return options; }
 
-    bool8* Values;
-    bool8 Helio;
-    bool8* Names;
     QCheckBox* chbSun;
     QCheckBox* chbMercury;
     QCheckBox* chbVenus;
@@ -45,4 +52,7 @@ public:
 private:
     // The boxes in flag order.
     QCheckBox* Box(int index) const;
+
+    SolarOptions options;
+    bool helio;
 };

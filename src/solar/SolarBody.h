@@ -14,6 +14,4 @@ struct SolObjects
     char Name[17];                 // NUL-terminated
     sky::OrbitalElements Elements; // ecliptic J2000: AU, degrees, Julian date, days
     sky::HeliocentricPlace Place;  // at the instant of the last update: ecliptic J2000, AU
-    uint16_t X;                    // last screen column the body was drawn at
-    uint16_t Y;                    // last screen row
 };

@@ -21,7 +21,7 @@ enum class SolarReadResult
 
 // Converts one file record into a table slot: kind, name copied up to its NUL (at most 16
 // characters) and the elements in the record's own units (AU, degrees, Julian date, days); the
-// running state (place, X, Y) is left untouched.
+// place is left untouched.
 void ConvertSolarRecord(const SolarObjects& record, SolObjects& body);
 
 // Reads the records of the open file `f` that is `size` bytes long into `table` (13 slots),

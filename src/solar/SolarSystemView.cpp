@@ -1,20 +1,36 @@
 #include "solar/SolarSystemView.h"
 
+#include "model/SmallCard.h"
+#include "platform/Bitmaps.h"
+#include "platform/Files.h"
+#include "platform/Hint.h"
+#include "platform/MessageBox.h"
 #include "platform/PictureExport.h"
-#include "resources/CommandIds.h"
+#include "solar/SSSetupDlg.h"
 #include "time/SimClock.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScrollBar>
 #include <QWheelEvent>
 #include <algorithm>
-#include <cstring>
+#include <cmath>
+#include <iterator>
+#include <string>
 
 namespace
 {
+using solar::BodyRole;
+
 // One notch of a mouse wheel: 15 degrees, in the eighths of a degree that Qt reports.
 constexpr int kWheelNotch = 120;
+constexpr int kTrailsFlag = 12;
+const QColor kOrbitGrey(75, 75, 75);
+const QColor kNameGrey(200, 200, 200);
+// Pixels between a mark's edge and its name.
+constexpr double kNameGap = 2;
+// The cursor that says a right click opens cards.
+constexpr int kStoppedCursor = 103;
 
 struct CentreItem
 {
@@ -22,7 +38,7 @@ struct CentreItem
     const char* text;
     const char* hint;
 };
-// The bodies that can stand at the centre, in the order of the centre's numbers.
+// The bodies that can stand at the centre: the Sun, then the slots of the table in order.
 constexpr CentreItem kCentres[12] = {
     {"centreSun", "&Sun", "Heliocentric System"},
     {"centreMercury", "&Mercury", "Mercury in the center"},
@@ -37,54 +53,73 @@ constexpr CentreItem kCentres[12] = {
     {"centreHalley", "&Halley", "Comet Halley in the center"},
     {"centreEncke", "&Encke", "Comet Encke in the center"},
 };
+
+// Sprite `id` with mask `id + 100` as one picture: opaque where the mask is black,
+// transparent where it is white, at the sprite's size.
+QImage LoadSprite(int id)
+{
+    QImage sprite = platform::LoadBitmapResource(id).convertToFormat(QImage::Format_ARGB32);
+    const QImage mask =
+        platform::LoadBitmapResource(id + 100).convertToFormat(QImage::Format_RGB32);
+    if (mask.size() == sprite.size())
+        for (int y = 0; y < sprite.height(); ++y)
+            for (int x = 0; x < sprite.width(); ++x)
+                if (qGray(mask.pixel(x, y)) > 127)
+                    sprite.setPixel(x, y, qRgba(0, 0, 0, 0));
+    return sprite.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+// The top-left corner of `sprite` drawn for a mark at `at`: a sprite of width w covers the
+// columns from the one the mark falls in less w / 2 (rounded down), and likewise the rows.
+QPoint SpriteCorner(const solar::Point& at, const QImage& sprite)
+{
+    return {static_cast<int>(std::floor(at.x)) - sprite.width() / 2,
+            static_cast<int>(std::floor(at.y)) - sprite.height() / 2};
+}
+
+// Whether a mark at `at` can show any part of itself in `area`: marks far outside are never
+// handed to the painter, whose integer pixels they would overflow.
+bool NearArea(const solar::Point& at, const QRect& area)
+{
+    constexpr double kReach = 64;
+    return at.x > area.left() - kReach && at.x < area.right() + kReach &&
+           at.y > area.top() - kReach && at.y < area.bottom() + kReach;
+}
+
+// The names' font: the desktop's, growing with a view taller than the reference height up to
+// twice its size.
+QFont NameFont(int height)
+{
+    QFont font = QApplication::font();
+    const double grow = std::clamp(height / solar::kReferenceHeight, 1.0, 2.0);
+    if (font.pixelSize() > 0)
+        font.setPixelSize(static_cast<int>(std::lround(font.pixelSize() * grow)));
+    else
+        font.setPointSizeF(font.pointSizeF() * grow);
+    return font;
+}
+
+void DrawCentred(QPainter& p, const solar::Point& at, const QImage& sprite)
+{
+    p.drawImage(SpriteCorner(at, sprite), sprite);
+}
 } // namespace
 
 SolarSystemView::SolarSystemView(Setup& v, SimClock& c, QWidget* parent)
-    : model::ClockView(parent), model::ViewHost(
-                                    this, new QScrollBar(Qt::Vertical, this),
-                                    Frame{[this](model::Pane pane, const char* text)
-                                          { emit PaneChanged(pane, QString::fromLatin1(text)); },
-                                          [this](int id, bool checked)
-                                          {
-                                              const int k = id - cmd::kFirstCenter;
-                                              if (k >= 0 && k < static_cast<int>(centre.size()))
-                                                  centre[static_cast<size_t>(k)]->setChecked(
-                                                      checked);
-                                          },
-                                          [] {}, [this] { emit LeaveRequested(); }}),
-      solar(*this, v, c), values(v), clock(c)
+    : model::ClockView(parent), solar(v), values(v), clock(c), sunSprite(LoadSprite(1001)),
+      cometSprite(LoadSprite(1011)), marker(LoadMarkerPicture())
 {
     setObjectName(QStringLiteral("solarSystemView"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
-    SetBkgndColor(0);
-    VScrollBar()->hide();
+    for (size_t k = 0; k < planetSprites.size(); ++k)
+        planetSprites[k] = LoadSprite(1002 + static_cast<int>(k));
     CreateActions();
     // The run commands follow the clock's mode, direction and date bound.
     connect(&clock, &SimClock::Changed, this, &model::View::UpdateActions);
 }
 
 SolarSystemView::~SolarSystemView() = default;
-
-QString SolarSystemView::Caption() const
-{
-    return QStringLiteral("Velmoria - [Solar System]");
-}
-
-const char* SolarSystemView::Music() const
-{
-    return "Sound\\SolarSystem.wav";
-}
-
-const char* SolarSystemView::Hint() const
-{
-    return "Viewing Solar System model";
-}
-
-QString SolarSystemView::ToolbarCaption() const
-{
-    return QStringLiteral("Solar System Toolbar");
-}
 
 template <class F> void SolarSystemView::Connect(QAction* action, F handler)
 {
@@ -93,6 +128,7 @@ template <class F> void SolarSystemView::Connect(QAction* action, F handler)
             {
                 handler();
                 UpdateActions();
+                update();
             });
 }
 
@@ -104,22 +140,9 @@ void SolarSystemView::CreateActions()
     for (size_t k = 0; k < centre.size(); ++k)
     {
         centre[k] = make({kCentres[k].name, kCentres[k].text, {}, kCentres[k].hint, 0, true});
-        Connect(centre[k],
-                [this, k] { solar.ChangeCenter(cmd::kFirstCenter + static_cast<int>(k)); });
+        Connect(centre[k], [this, k] { ChangeCenter(static_cast<int>(k)); });
     }
     centre[0]->setChecked(true);
-    savePicture = make({"savePicture",
-                        "Save &Picture\u2026\tCtrl+S",
-                        {QKeySequence::Save},
-                        "Save the picture of the view as a PNG file"});
-    copyPicture = make({"copyPicture",
-                        "C&opy Picture\tCtrl+C",
-                        {QKeySequence::Copy},
-                        "Copy the picture of the view to the clipboard"});
-    printPicture = make({"printPicture",
-                         "Pr&int\u2026\tCtrl+P",
-                         {QKeySequence::Print},
-                         "Print the picture of the view with its date, time and place"});
     zoomIn = make({"zoomIn", "&Zoom In\tHome", {Qt::Key_Home}, "Zooming In of View", 403});
     zoomOut = make({"zoomOut", "Zoo&m Out\tEnd", {Qt::Key_End}, "Zooming Out of View", 404});
     timeForward = make({"timeForward",
@@ -138,30 +161,43 @@ void SolarSystemView::CreateActions()
     setup =
         make({"solarSetup", "So&lar System Setup", {}, "Setup Solar System Model's objects", 373});
 
-    const QString caption = QStringLiteral("Solar System");
-    // The default file: the view's name, the clock's date and time.
-    const auto fileName = [this, caption]
-    { return platform::PictureFileName(caption, clock.CurrentDate(), clock.CurrentTime()); };
-    Connect(savePicture, [this, fileName] { platform::SavePicture(this, Picture(), fileName()); });
-    Connect(copyPicture, [this] { platform::CopyPicture(Picture()); });
-    Connect(printPicture,
-            [this, caption, fileName] {
-                platform::PrintPicture(this, Picture(), clock.PictureTitle(caption, values),
-                                       fileName());
-            });
-    Connect(zoomIn, [this] { solar.CmZoomIn(); });
-    Connect(zoomOut, [this] { solar.CmZoomOut(); });
+    Connect(zoomIn, [this] { solar.ZoomIn(); });
+    Connect(zoomOut, [this] { solar.ZoomOut(); });
     Connect(timeForward, [this] { clock.SetTimeDirection(true); });
     Connect(timeBack, [this] { clock.SetTimeDirection(false); });
     Connect(go, [this] { Go(); });
     Connect(stop, [this] { Stop(); });
-    Connect(setup,
-            [this]
-            {
-                const Setup before = values;
-                solar.CmSSSetup();
-                if (std::memcmp(&before, &values, sizeof before) != 0)
-                    emit ConfigChanged();
+    Connect(setup, [this] { CmSSSetup(); });
+    CreatePictureActions();
+}
+
+void SolarSystemView::CreatePictureActions()
+{
+    const auto make = [this](const model::Command& c) { return model::MakeAction(this, c); };
+    savePicture = make({"savePicture",
+                        "Save &Picture\u2026\tCtrl+S",
+                        {QKeySequence::Save},
+                        "Save the picture of the view as a PNG file"});
+    copyPicture = make({"copyPicture",
+                        "C&opy Picture\tCtrl+C",
+                        {QKeySequence::Copy},
+                        "Copy the picture of the view to the clipboard"});
+    printPicture = make({"printPicture",
+                         "Pr&int\u2026\tCtrl+P",
+                         {QKeySequence::Print},
+                         "Print the picture of the view with its date, time and place"});
+    const QString caption = QStringLiteral("Solar System");
+    // The default file: the view's name, the clock's date and time.
+    const auto fileName = [this, caption]
+    { return platform::PictureFileName(caption, clock.CurrentDate(), clock.CurrentTime()); };
+    const auto picture = [this] { return grab().toImage(); };
+    Connect(savePicture,
+            [this, picture, fileName] { platform::SavePicture(this, picture(), fileName()); });
+    Connect(copyPicture, [picture] { platform::CopyPicture(picture()); });
+    Connect(printPicture,
+            [this, picture, caption, fileName] {
+                platform::PrintPicture(this, picture(), clock.PictureTitle(caption, values),
+                                       fileName());
             });
 }
 
@@ -198,7 +234,12 @@ model::MenuBar SolarSystemView::Menus(const model::SharedActions& shared)
           Separator(),
           {shared.normal}}},
         {QStringLiteral("&Setup"),
-         {{setup}, {shared.timeUpdate}, Separator(), {shared.showToolbar}, {shared.sound}}},
+         {{setup},
+          {shared.timeUpdate},
+          {shared.almanac},
+          Separator(),
+          {shared.showToolbar},
+          {shared.sound}}},
         {QStringLiteral("&Help"),
          {{shared.helpContents}, {shared.usingHelp}, Separator(), {shared.about}}},
     };
@@ -218,84 +259,294 @@ void SolarSystemView::UpdateActions()
     zoomOut->setEnabled(solar.CanZoomOut());
     timeForward->setEnabled(stepping && !clock.Forward());
     timeBack->setEnabled(stepping && clock.Forward());
-    go->setEnabled(!solar.Playing);
-    stop->setEnabled(solar.Playing);
+    go->setEnabled(!playing);
+    stop->setEnabled(playing);
     for (size_t k = 0; k < centre.size(); ++k)
-        centre[k]->setChecked(k == solar.SystemCenter);
+        centre[k]->setChecked(static_cast<int>(k) == solar.SystemCenter());
 }
+
+// ---- entering and leaving, the clock ----
 
 bool SolarSystemView::Enter()
 {
-    solar.Playing = true;
-    solar.SystemCenter = 0;
-    if (!solar.ReadSolData())
-        return false;
-    InvalidateErase();
-    solar.Open();
-    SetPane(model::Pane::Coord, "Center : Sun");
-    UpdateActions();
-    return true;
+    playing = true;
+    switch (solar.ReadSolData())
+    {
+    case solar::SolarReadResult::Ok:
+        solar.Normal();
+        ShowSystemCenter();
+        UpdateActions();
+        return true;
+    case solar::SolarReadResult::OpenFailed:
+        platform::ErrorBox(this, platform::FileMessage("Unable to open file", solar::kSolarFile));
+        break;
+    case solar::SolarReadResult::ReadFailed:
+        platform::WarningBox(this,
+                             platform::FileMessage("Unable to read from file", solar::kSolarFile));
+        break;
+    }
+    platform::ErrorBox(this, "Unable to show Solar System");
+    emit LeaveRequested();
+    return false;
 }
 
 void SolarSystemView::Leave()
 {
-    solar.Close();
-}
-
-bool SolarSystemView::Playing() const
-{
-    return solar.Playing;
+    Stop();
+    unsetCursor();
 }
 
 void SolarSystemView::Go()
 {
-    solar.CmGo();
+    if (clock.StartAnimation(playing, this))
+        unsetCursor();
 }
 
 void SolarSystemView::Stop()
 {
-    solar.CmStop();
+    clock.StopAnimation(playing);
+    setCursor(platform::LoadCursorResource(kStoppedCursor));
 }
 
 void SolarSystemView::ShowInstant(uint64_t S, std::optional<int32_t>)
 {
     solar.UpdateSolAngles(S);
-    solar.ShowSolSyst();
-    Present();
+    if (values.SSValues[kTrailsFlag])
+        solar.ExtendTrails(solar.LayoutFrame(width(), height()));
+    update();
 }
 
 void SolarSystemView::Normal()
 {
     solar.Normal();
+    ShowSystemCenter();
+    update();
 }
 
 void SolarSystemView::Redraw()
 {
-    BlackOut();
-    solar.ShowSolSyst();
-    Present();
+    solar.WipeTrails();
+    update();
 }
 
-QImage SolarSystemView::Picture() const
+// ---- commands ----
+
+void SolarSystemView::ChangeCenter(int body)
 {
-    return canvas.Image().copy(GetClientRect());
+    solar.ChangeCenter(body);
+    ShowSystemCenter();
+}
+
+void SolarSystemView::ShowSystemCenter()
+{
+    const int body = std::clamp(solar.SystemCenter(), 0, static_cast<int>(centre.size()) - 1);
+    emit PaneChanged(model::Pane::Coord,
+                     QStringLiteral("Center : ") +
+                         QString::fromLatin1(kCentres[body].text).remove(QLatin1Char('&')));
+}
+
+void SolarSystemView::CmSSSetup()
+{
+    platform::SetHint("Changing options for Solar System");
+    const bool wasPlaying = playing;
+    Stop();
+    SolarOptions options{{}, values.Names};
+    std::copy(std::begin(values.SSValues), std::end(values.SSValues), options.flags.begin());
+    SSSetupDlg dlg(this, options, solar.SystemCenter() == 0);
+    if (dlg.Execute() == QDialog::Accepted && dlg.Result() != options)
+    {
+        std::copy(dlg.Result().flags.begin(), dlg.Result().flags.end(), values.SSValues);
+        values.Names = dlg.Result().names;
+        emit ConfigChanged();
+    }
+    solar.WipeTrails();
+    if (wasPlaying)
+        Go();
+    platform::SetHint(Hint());
+}
+
+void SolarSystemView::OpenCardsAt(QPoint point)
+{
+    if (playing)
+        return;
+    for (int slot : solar::BodiesAt(
+             lastFrame, {static_cast<double>(point.x()), static_cast<double>(point.y())}))
+        OpenCard(slot, point);
+}
+
+void SolarSystemView::OpenCard(int slot, QPoint click)
+{
+    const SolObjects& body = solar.SolObj(slot);
+    const BodyRole role = solar::RoleOf(body, slot);
+    if (role == BodyRole::None)
+        return;
+    cardAt = click;
+    update();
+    // The card keeps its own copies: nothing of the table is handed to it.
+    const std::string name = body.Name;
+    const float dist = solar::SunDistance(body);
+    if (role == BodyRole::Planet)
+    {
+        PlanetSmDlg card(this, &click, name.c_str(), dist);
+        card.Execute();
+    }
+    else
+    {
+        CometSmDlg card(this, &click, name.c_str(), dist);
+        card.Execute();
+    }
+    cardAt.reset();
+    update();
+}
+
+// ---- painting ----
+
+const QImage& SolarSystemView::SpriteOf(int body) const
+{
+    if (body == solar::kSunMark)
+        return sunSprite;
+    if (solar::RoleOf(solar.SolObj(body), body) == BodyRole::Planet)
+        return planetSprites[static_cast<size_t>(body)];
+    return cometSprite;
 }
 
 void SolarSystemView::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.drawImage(0, 0, canvas.Image());
+    lastFrame = solar.LayoutFrame(width(), height());
+    PaintTrails(p);
+    if (lastFrame.orbits)
+        PaintOrbits(p);
+    PaintMarks(p);
+    PaintNames(p);
+    if (cardAt)
+        p.drawImage(*cardAt - QPoint(kMarkerOffset, kMarkerOffset), marker);
 }
+
+void SolarSystemView::PaintTrails(QPainter& p)
+{
+    if (!solar.HasTrails())
+    {
+        p.fillRect(rect(), Qt::black);
+        return;
+    }
+    // Thousands of stamps a frame would cost milliseconds; each is stamped once instead.
+    const qreal dpr = devicePixelRatioF();
+    const QSize size(qRound(width() * dpr), qRound(height() * dpr));
+    if (trailPicture.size() != size || trailPicture.devicePixelRatio() != dpr ||
+        trailPictureCuts != solar.TrailCuts())
+    {
+        trailPicture = QImage(size, QImage::Format_ARGB32_Premultiplied);
+        trailPicture.setDevicePixelRatio(dpr);
+        trailPicture.fill(Qt::black);
+        trailPictureCuts = solar.TrailCuts();
+        trailsStamped.fill(0);
+    }
+    QPainter stamps(&trailPicture);
+    const QRect area = rect();
+    for (int body = 0; body <= solar::kSunMark; ++body)
+    {
+        const std::vector<solar::Point>& trail = solar.Trail(body);
+        for (size_t n = trailsStamped[static_cast<size_t>(body)]; n < trail.size(); ++n)
+            if (NearArea(trail[n], area))
+                DrawCentred(stamps, trail[n], SpriteOf(body));
+        trailsStamped[static_cast<size_t>(body)] = trail.size();
+    }
+    stamps.end();
+    p.drawImage(QPoint(0, 0), trailPicture);
+}
+
+void SolarSystemView::PaintOrbits(QPainter& p) const
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(kOrbitGrey, 1));
+    // Only what lies in the view (and a pixel round it) goes to the painter: at a large zoom
+    // the outer orbits run tens of thousands of pixels outside.
+    const double area[4] = {-1.0, -1.0, width() + 1.0, height() + 1.0};
+    QPolygonF polyline;
+    for (const solar::Mark& mark : lastFrame.marks)
+    {
+        if (mark.body == solar::kSunMark)
+            continue;
+        const solar::OrbitOutline& outline = solar.Outline(mark.body);
+        for (const std::vector<solar::Point>& run :
+             solar::OutlineRuns(outline.points, outline.elements, lastFrame.projection, area))
+        {
+            polyline.clear();
+            for (const solar::Point& at : run)
+                polyline.append(QPointF(at.x, at.y));
+            p.drawPolyline(polyline);
+        }
+    }
+    p.restore();
+}
+
+void SolarSystemView::PaintMarks(QPainter& p) const
+{
+    const QRect area = rect();
+    for (const solar::Mark& mark : lastFrame.marks)
+        if (NearArea(mark.at, area))
+            DrawCentred(p, mark.at, SpriteOf(mark.body));
+}
+
+void SolarSystemView::PaintNames(QPainter& p)
+{
+    placer.BeginFrame({0, 0, static_cast<double>(width()), static_cast<double>(height())});
+    if (!values.Names)
+        return;
+    const QFont font = NameFont(height());
+    const QFontMetricsF metrics(font, this);
+    p.setFont(font);
+    p.setPen(kNameGrey);
+    // The Sun first, then the planets outward, then the comets; nothing covers the Sun.
+    const auto rank = [this](const solar::Mark& m)
+    {
+        if (m.body == solar::kSunMark)
+            return std::pair(0, m.body);
+        const bool comet = solar::RoleOf(solar.SolObj(m.body), m.body) == BodyRole::Comet;
+        return std::pair(comet ? 2 : 1, m.body);
+    };
+    // Marks far outside have no name in the view, nor a sprite box that fits in an int.
+    std::vector<solar::Mark> order;
+    std::copy_if(lastFrame.marks.begin(), lastFrame.marks.end(), std::back_inserter(order),
+                 [this](const solar::Mark& m) { return NearArea(m.at, rect()); });
+    std::sort(order.begin(), order.end(),
+              [&rank](const solar::Mark& a, const solar::Mark& b) { return rank(a) < rank(b); });
+    // The sprite's box: no name may cover the Sun's, and each name keeps clear of its own.
+    const auto spriteBox = [this](const solar::Mark& mark)
+    {
+        const QImage& sprite = SpriteOf(mark.body);
+        const QPoint corner = SpriteCorner(mark.at, sprite);
+        return labels::Box{static_cast<double>(corner.x()), static_cast<double>(corner.y()),
+                           static_cast<double>(sprite.width()),
+                           static_cast<double>(sprite.height())};
+    };
+    if (!order.empty() && order[0].body == solar::kSunMark)
+        placer.AddObstacle(spriteBox(order[0]));
+    for (const solar::Mark& mark : order)
+    {
+        const QString name = mark.body == solar::kSunMark
+                                 ? QStringLiteral("Sun")
+                                 : QString::fromLatin1(solar.SolObj(mark.body).Name);
+        const labels::Box sprite = spriteBox(mark);
+        // A pixel more on either side of the name: antialiased glyphs may reach past their
+        // advance.
+        const std::optional<labels::Box> box = placer.Place(
+            static_cast<uint32_t>(mark.body), sprite.left + sprite.width / 2,
+            sprite.top + sprite.height / 2, std::max(sprite.width, sprite.height) / 2 + kNameGap,
+            metrics.horizontalAdvance(name) + 2, metrics.height());
+        if (box)
+            p.drawText(QPointF(box->left + 1, box->top + metrics.ascent()), name);
+    }
+}
+
+// ---- events ----
 
 void SolarSystemView::resizeEvent(QResizeEvent*)
 {
-    canvas.Resize(std::max(width(), 1), std::max(height(), 1), BkgndColor());
-    solar.SetCentreFromClient();
-    BlackOut();
-    // A running view is redrawn by its next tick; a stopped one gets no tick, so it is drawn
-    // once now (when its sprites exist: not while it is being set up or torn down).
-    if (!solar.Playing && solar.HasSprites())
-        solar.ShowSolSyst();
+    // The picture scales as a whole: the places of the trails belong to the old size.
+    solar.WipeTrails();
     update();
 }
 
@@ -303,16 +554,6 @@ void SolarSystemView::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::RightButton)
         OpenCardsAt(event->position().toPoint());
-    Present();
-}
-
-void SolarSystemView::OpenCardsAt(QPoint point)
-{
-    if (solar.Playing || !solar.OpenCardsAt(point))
-        return;
-    BlackOut();
-    solar.ShowSolSyst();
-    Present();
 }
 
 void SolarSystemView::wheelEvent(QWheelEvent* event)

@@ -28,6 +28,29 @@ bool DayWithinMonth(uint32_t day, uint32_t month, uint32_t year)
     return day <= max;
 }
 
+void DateTimeOfInstant(uint64_t instant, Date& date, Time& time)
+{
+    const int64_t days = static_cast<int64_t>(instant / 86400);
+    const uint64_t second = instant % 86400;
+    time = Time{static_cast<unsigned>(second / 3600), static_cast<unsigned>(second / 60 % 60),
+                static_cast<unsigned>(second % 60)};
+    int64_t year = 1901 + days / 366;
+    while (DaysBeforeYear(year + 1) <= days)
+        ++year;
+    int64_t day = days - DaysBeforeYear(year);
+    uint32_t month = 1;
+    for (;; ++month)
+    {
+        uint32_t length = 31;
+        while (!DayWithinMonth(length, month, static_cast<uint32_t>(year)))
+            --length;
+        if (day < length || month == 12)
+            break;
+        day -= length;
+    }
+    date = Date{static_cast<unsigned>(day + 1), month, static_cast<unsigned>(year)};
+}
+
 uint64_t ClockInstant(const Date& date, const Time& time)
 {
     static const int kCumulative[12] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};

@@ -16,3 +16,7 @@ bool DayWithinMonth(uint32_t day, uint32_t month, uint32_t year);
 // ranges. Dates before 1901 give 0. For every date before 2037-02-06 06:28:16 the value
 // equals the classic unsigned 32-bit count.
 uint64_t ClockInstant(const Date& date, const Time& time);
+
+// The date and time of the clock instant `instant` (seconds from 1 January 1901 00:00:00): the
+// inverse of ClockInstant for every date from 1901 on.
+void DateTimeOfInstant(uint64_t instant, Date& date, Time& time);

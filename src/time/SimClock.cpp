@@ -135,12 +135,14 @@ bool SimClock::StartAnimation(bool& playing, QWidget* parent)
     playing = true;
     if (mode == kRealTime)
         SetupStatusBar();
+    emit AnimationChanged();
     return true;
 }
 
 void SimClock::StopAnimation(bool& playing)
 {
     playing = false;
+    emit AnimationChanged();
 }
 
 void SimClock::SetTimeDirection(bool forwardInTime)

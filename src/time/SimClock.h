@@ -16,7 +16,6 @@
 constexpr unsigned kTimerStarMap = 1;    // Star Map stepping, every TimeRate ms (at least 30)
 constexpr unsigned kTimerRealTime = 2;   // real time, every 1000 ms
 constexpr unsigned kTimerSolar = 3;      // Solar System stepping, every TimeRate ms (at least 30)
-constexpr unsigned kTimerBackground = 4; // background picture check, every 1 ms
 
 // Clock modes; the same numbers are the ids of the mode buttons of the Time Update dialog.
 constexpr int kRealTime = 3201;
@@ -112,6 +111,8 @@ signals:
     void PaneChanged(model::Pane pane, const QString& text);
     // The mode, rate, direction or date bound changed: the run commands follow.
     void Changed();
+    // A view started or stopped its animation: its ticks follow.
+    void AnimationChanged();
 
 private:
     Time curTime{0, 0, 0};

@@ -101,61 +101,23 @@ TimeUpdateDlg::TimeUpdateDlg(QWidget* parent, const ClockSetting& setting, int r
     title->setPixmap(QPixmap::fromImage(platform::LoadBitmapResource(1205)));
     title->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    group = new QGroupBox(QStringLiteral(" Update mode : "), this);
-    SetId(group, 3200);
-    auto* modes = new QVBoxLayout(group);
-    const char* const names[] = {"Real Time", "by Seconds", "by Minutes", "by Hours",
-                                 "by Days",   "by Months",  "by Years"};
-    QRadioButton** buttons[] = {&RealTime, &bySeconds, &byMinutes, &byHours,
-                                &byDays,   &byMonths,  &byYears};
-    for (int i = 0; i < 7; ++i)
-    {
-        *buttons[i] = new QRadioButton(QString::fromLatin1(names[i]), group);
-        SetId(*buttons[i], kFirstMode + i);
-        modes->addWidget(*buttons[i]);
-    }
-
-    auto* timeBox = new QGroupBox(QStringLiteral(" Current Time : "), this);
-    Hour = new EditNumWin(timeBox, 3208, 0, 23, 3);
-    Minute = new EditNumWin(timeBox, 3209, 0, 59, 3);
-    Second = new EditNumWin(timeBox, 3210, 0, 59, 3);
-    auto* timeRow = new QHBoxLayout(timeBox);
-    timeRow->addWidget(Hour);
-    timeRow->addWidget(Static(":", timeBox));
-    timeRow->addWidget(Minute);
-    timeRow->addWidget(Static(":", timeBox));
-    timeRow->addWidget(Second);
-    timeRow->addStretch();
-
-    auto* dateBox = new QGroupBox(QStringLiteral(" Current Date : "), this);
-    Day = new EditNumWin(dateBox, 3211, 1, 31, 3);
-    Month = new EditNumWin(dateBox, 3212, 1, 12, 3);
-    Year = new EditNumWin(dateBox, 3213, 1901, 2999, 5);
-    auto* dateRow = new QHBoxLayout(dateBox);
-    dateRow->addWidget(Day);
-    dateRow->addWidget(Static("/", dateBox));
-    dateRow->addWidget(Month);
-    dateRow->addWidget(Static("/", dateBox));
-    dateRow->addWidget(Year);
-    dateRow->addStretch();
-
-    auto* rateBox = new QGroupBox(QStringLiteral(" Time Update Rate : "), this);
-    timeR = new QScrollBar(Qt::Horizontal, rateBox);
-    SetId(timeR, 3214);
-    timeR->setMinimumWidth(Dlu(0, 0, 100, 0).width());
-    ltimeR = new QLabel(rateBox);
-    SetId(ltimeR, kIdRateLabel);
-    ltimeR->setAlignment(Qt::AlignCenter);
-    auto* rateGrid = new QGridLayout(rateBox);
-    rateGrid->addWidget(Static("--", rateBox), 0, 0);
-    rateGrid->addWidget(timeR, 0, 1);
-    rateGrid->addWidget(Static("+", rateBox), 0, 2);
-    rateGrid->addWidget(ltimeR, 1, 1);
+    group = CreateModes();
+    // Each field: its lowest and highest value and its width in characters.
+    const int timeLimits[3][3] = {{0, 23, 3}, {0, 59, 3}, {0, 59, 3}};
+    const int dateLimits[3][3] = {{1, 31, 3}, {1, 12, 3}, {1901, 2999, 5}};
+    EditNumWin* time[3];
+    EditNumWin* date[3];
+    QGroupBox* timeBox = CreateFields(" Current Time : ", 3208, timeLimits, ":", time);
+    QGroupBox* dateBox = CreateFields(" Current Date : ", 3211, dateLimits, "/", date);
+    Hour = time[0];
+    Minute = time[1];
+    Second = time[2];
+    Day = date[0];
+    Month = date[1];
+    Year = date[2];
+    QGroupBox* rateBox = CreateRate();
 
     const OkCancelHelp okCancelHelp = MakeOkCancelHelp([this] { CmOk(); }, [this] { CmHelp(); });
-
-    connect(timeR, &QScrollBar::valueChanged, this, [this] { sbChange(); });
-    connect(timeR, &QScrollBar::sliderMoved, this, [this] { sbChange(); });
     connect(RealTime, &QRadioButton::toggled, this, [this] { ButtonEnabler(); });
 
     auto* right = new QVBoxLayout;
@@ -168,6 +130,60 @@ TimeUpdateDlg::TimeUpdateDlg(QWidget* parent, const ClockSetting& setting, int r
     grid->addWidget(group, 1, 0);
     grid->addLayout(right, 1, 1);
     grid->addLayout(buttonsRow, 2, 0, 1, 2, Qt::AlignHCenter);
+}
+
+QGroupBox* TimeUpdateDlg::CreateModes()
+{
+    auto* box = new QGroupBox(QStringLiteral(" Update mode : "), this);
+    SetId(box, 3200);
+    auto* modes = new QVBoxLayout(box);
+    const char* const names[] = {"Real Time", "by Seconds", "by Minutes", "by Hours",
+                                 "by Days",   "by Months",  "by Years"};
+    QRadioButton** buttons[] = {&RealTime, &bySeconds, &byMinutes, &byHours,
+                                &byDays,   &byMonths,  &byYears};
+    for (int i = 0; i < 7; ++i)
+    {
+        *buttons[i] = new QRadioButton(QString::fromLatin1(names[i]), box);
+        SetId(*buttons[i], kFirstMode + i);
+        modes->addWidget(*buttons[i]);
+    }
+    return box;
+}
+
+QGroupBox* TimeUpdateDlg::CreateFields(const char* caption, int firstId,
+                                       const int (&limits)[3][3], const char* separator,
+                                       EditNumWin* (&fields)[3])
+{
+    auto* box = new QGroupBox(QString::fromLatin1(caption), this);
+    auto* row = new QHBoxLayout(box);
+    for (int i = 0; i < 3; ++i)
+    {
+        if (i > 0)
+            row->addWidget(Static(separator, box));
+        fields[i] = new EditNumWin(box, firstId + i, limits[i][0], limits[i][1], limits[i][2]);
+        row->addWidget(fields[i]);
+    }
+    row->addStretch();
+    return box;
+}
+
+QGroupBox* TimeUpdateDlg::CreateRate()
+{
+    auto* box = new QGroupBox(QStringLiteral(" Time Update Rate : "), this);
+    timeR = new QScrollBar(Qt::Horizontal, box);
+    SetId(timeR, 3214);
+    timeR->setMinimumWidth(Dlu(0, 0, 100, 0).width());
+    ltimeR = new QLabel(box);
+    SetId(ltimeR, kIdRateLabel);
+    ltimeR->setAlignment(Qt::AlignCenter);
+    auto* rateGrid = new QGridLayout(box);
+    rateGrid->addWidget(Static("--", box), 0, 0);
+    rateGrid->addWidget(timeR, 0, 1);
+    rateGrid->addWidget(Static("+", box), 0, 2);
+    rateGrid->addWidget(ltimeR, 1, 1);
+    connect(timeR, &QScrollBar::valueChanged, this, [this] { sbChange(); });
+    connect(timeR, &QScrollBar::sliderMoved, this, [this] { sbChange(); });
+    return box;
 }
 
 QRadioButton* TimeUpdateDlg::ModeButton(int id) const

@@ -102,4 +102,9 @@ public slots:
 
 private:
     QRadioButton* ModeButton(int id) const;
+    // The boxes of the dialog: the update modes, the time and date fields, the rate bar.
+    QGroupBox* CreateModes();
+    QGroupBox* CreateFields(const char* caption, int firstId, const int (&limits)[3][3],
+                            const char* separator, EditNumWin* (&fields)[3]);
+    QGroupBox* CreateRate();
 };

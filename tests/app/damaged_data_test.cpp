@@ -24,7 +24,6 @@
 
 using testing_support::IsEnabled;
 using testing_support::Trigger;
-using testing_support::ViewCanvas;
 
 namespace
 {
@@ -187,9 +186,12 @@ TEST_F(DamagedData, SolarSystemWithADamagedElementsFile)
                     opened = true;
                     wnd->EvTimer(kTimerRealTime);
                     Trigger(wnd, "stop");
+                    // Every mark of the frame on the screen.
+                    wnd->SolarView().grab();
                     std::vector<QPoint> points;
-                    for (const SolObjects& body : wnd->solar.SolObj)
-                        points.emplace_back(body.X, body.Y);
+                    for (const solar::Mark& mark : wnd->SolarView().LastFrame().marks)
+                        points.emplace_back(static_cast<int>(std::clamp(mark.at.x, -1e6, 1e6)),
+                                            static_cast<int>(std::clamp(mark.at.y, -1e6, 1e6)));
                     RightClickEverything(points);
                     Trigger(wnd, "return");
                 });

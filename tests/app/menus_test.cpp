@@ -68,6 +68,9 @@ const char* const kHelp = R"(&Help
   &About ... #about [About 'Velmoria']
 )";
 
+const char* const kAlmanac =
+    "  &Almanac|F6 #almanac [Rising and setting, the Moon's phases and the year's events for your place]\n  --\n";
+
 const char* const kSetup = R"(&Setup
   Show &Toolbar #showToolbar [Show Toolbar window]
   &Sound|F5 #sound [Sound On/Off] *
@@ -92,14 +95,15 @@ protected:
 
 TEST_F(Menus, MainScreenMenu)
 {
-    
+    std::string setup = kSetup;
+    setup.insert(setup.find('\n') + 1, kAlmanac);
     EXPECT_EQ(MenuBarText(*app->Frame()), std::string(R"(&Subject
   &Solar System|F2 #solarSystem [Show Solar System Model]
   Star &Map|F3 #starMap [Show Star Map ]
   So&lar System DB|F4 #dataBase [Data base of objects of Solar System]
   --
   E&xit|Alt+X #exit [Exit from 'Velmoria']
-)") + kSetup + kHelp);
+)") + setup + kHelp);
 }
 
 TEST_F(Menus, SolarSystemMenu)
@@ -139,6 +143,7 @@ TEST_F(Menus, SolarSystemMenu)
 &Setup
   So&lar System Setup #solarSetup [Setup Solar System Model's objects]
   Time &Update #timeUpdate [Updating time and date]
+  &Almanac|F6 #almanac [Rising and setting, the Moon's phases and the year's events for your place]
   --
   Show &Toolbar #showToolbar [Show Toolbar window]
   &Sound|F5 #sound [Sound On/Off] *

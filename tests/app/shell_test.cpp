@@ -16,7 +16,6 @@
 #include <string>
 
 #include "app/AboutDlg.h"
-#include "app/TitleDlg.h"
 #include "app/VelmoriaApp.h"
 #include "app/VelmoriaWnd.h"
 #include "platform/Bitmaps.h"
@@ -26,7 +25,6 @@
 
 using testing_support::IsEnabled;
 using testing_support::Trigger;
-using testing_support::ViewCanvas;
 
 namespace
 {
@@ -137,9 +135,8 @@ TEST_F(Shell, StartsOnTheMainScreenWithItsMenuToolbarMusicAndPicture)
 
 TEST_F(Shell, TheBackgroundPictureFillsTheMiddleOfTheWindowAtAnySize)
 {
-    const std::unique_ptr<platform::Dib> dib(platform::ReadDib("Bitmap\\BackGnd.bmp"));
-    ASSERT_NE(dib, nullptr);
-    const QImage& picture = dib->Image();
+    const QImage picture = platform::ReadPicture("Bitmap\\BackGnd.bmp");
+    ASSERT_FALSE(picture.isNull());
     const QRgb middle = picture.pixel(picture.width() / 2, picture.height() / 2);
     const QRgb grey = qRgb(192, 192, 192);
     for (QSize size : {QSize(800, 600), QSize(1600, 1000), QSize(300, 200)})
@@ -279,17 +276,23 @@ TEST_F(Shell, EnablingRulesFollowTheViewsState)
 {
     Trigger(wnd, "solarSystem");
     ASSERT_EQ(wnd->Subject(), model::Mode::SolarSystem);
-    SolarSystemView& solar = wnd->SolarView();
-    const auto solarRule = [&](float scale, const char* command)
+    // Zoom is offered up to 4 and down to 0.04 (just below it in double precision).
+    const auto zoomTo = [&](const char* command, int steps)
     {
-        wnd->solar.Scale = scale;
-        solar.UpdateActions();
-        return IsEnabled(wnd, command);
+        Trigger(wnd, "normal");
+        for (int n = 0; n < steps; ++n)
+            Trigger(wnd, command);
     };
-    EXPECT_TRUE(solarRule(3.99f, "zoomIn"));
-    EXPECT_FALSE(solarRule(4.0f, "zoomIn"));
-    EXPECT_FALSE(solarRule(0.04f, "zoomOut")); // just below 0.04 in double precision
-    EXPECT_TRUE(solarRule(0.08f, "zoomOut"));
+    zoomTo("zoomIn", 74);
+    EXPECT_TRUE(IsEnabled(wnd, "zoomIn"));
+    zoomTo("zoomIn", 76);
+    EXPECT_FALSE(IsEnabled(wnd, "zoomIn"));
+    EXPECT_TRUE(IsEnabled(wnd, "zoomOut"));
+    zoomTo("zoomOut", 23);
+    EXPECT_TRUE(IsEnabled(wnd, "zoomOut"));
+    zoomTo("zoomOut", 24);
+    EXPECT_FALSE(IsEnabled(wnd, "zoomOut"));
+    EXPECT_TRUE(IsEnabled(wnd, "zoomIn"));
     // The direction commands follow the clock as it changes, with no help from the view.
     wnd->clock.SetMode(kRealTime);
     wnd->clock.SetTimeDirection(true);
@@ -539,61 +542,6 @@ TEST_F(Shell, AboutShowsTheProgramFilesVersionTextsEachTimeItOpens)
     EXPECT_EQ(app->Frame()->Status()->HintText(), "Viewing Solar System Data Base");
 }
 
-TEST(TitleScreen, ContinueExitAndInfo)
-{
-    ScratchDir dir;
-    dir.LinkAllRuntime();
-    MessageRecorder messages;
-    SoundRecorder sounds;
-    HelpRecorder help;
-    {
-        TitleDlg title;
-        DialogAnswer exit([](platform::Dialog& d) {
-            EXPECT_NE(d.Control(3102), nullptr); // the Exit button
-            return QDialog::Rejected;
-        });
-        EXPECT_EQ(title.Execute(), QDialog::Rejected);
-        EXPECT_EQ(title.windowTitle().toStdString(), "Velmoria - [Title]");
-        EXPECT_NE(title.Bitmap, nullptr);
-        EXPECT_EQ(sounds.played.back(), "Sound\\Title.wav");
-        EXPECT_FALSE(title.Continued());
-    }
-    EXPECT_EQ(sounds.played.back(), "");  // the music ends with the title screen
-    {
-        TitleDlg title;
-        DialogAnswer info([](platform::Dialog& d) {
-            static_cast<TitleDlg&>(d).CmHelp();
-            EXPECT_FALSE(d.result() == QDialog::Accepted);
-            static_cast<TitleDlg&>(d).CmOk();
-            return d.result();
-        });
-        EXPECT_EQ(title.Execute(), QDialog::Accepted);
-        EXPECT_TRUE(title.Continued());
-    }
-    ASSERT_EQ(help.requests.size(), 1u);
-    EXPECT_EQ(help.requests[0].page, platform::HelpPage::Topic);
-    EXPECT_EQ(help.requests[0].topic, 9018u);
-    EXPECT_TRUE(messages.boxes.empty());
-    EXPECT_FALSE(std::filesystem::exists("Velmoria.cfg"));
-}
-
-TEST(TitleScreen, MissingPictureIsReportedAndTheButtonsStillWork)
-{
-    ScratchDir dir;
-    MessageRecorder messages;
-    SoundRecorder sounds;
-    TitleDlg title;
-    DialogAnswer ok([](platform::Dialog& d) {
-        static_cast<TitleDlg&>(d).CmOk();
-        return d.result();
-    });
-    EXPECT_EQ(title.Execute(), QDialog::Accepted);
-    ASSERT_EQ(messages.boxes.size(), 1u);
-    EXPECT_EQ(messages.boxes[0].text, "Unable to open file BITMAP\\TITLE.BMP");
-    EXPECT_EQ(messages.boxes[0].caption, "Velmoria - [Error]");
-    EXPECT_EQ(title.Bitmap, nullptr);
-}
-
 TEST(MainWindow, MaximizedFrameKeepsItsRestoreSizeInTheMiddleOfTheScreen)
 {
     ScratchDir dir;
@@ -637,21 +585,4 @@ TEST(MainWindow, MissingBackgroundPictureLeavesAPlainGreyScreen)
     EXPECT_TRUE(std::filesystem::exists("Velmoria.cfg"));
 }
 
-TEST(MainWindow, ResizingAViewMovesItsCentreAndBlacksItOut)
-{
-    ScratchDir dir;
-    SoundRecorder sounds;
-    MessageRecorder messages;
-    ::Setup values = DefaultSetup();
-    SimClock clock;
-    SolarSystemView view(values, clock);
-    view.show();
-    view.resize(400, 300);
-    EXPECT_FLOAT_EQ(view.solar.XCenter, 200.0f);
-    EXPECT_FLOAT_EQ(view.solar.YCenter, 150.0f);
-    EXPECT_EQ(view.canvas.Pixel(10, 10), 0u);
-    view.resize(301, 201);
-    EXPECT_FLOAT_EQ(view.solar.XCenter, 150.5f);
-    EXPECT_FLOAT_EQ(view.solar.YCenter, 100.5f);
-}
 } // namespace

@@ -27,7 +27,7 @@
 
 using testing_support::IsEnabled;
 using testing_support::Trigger;
-using testing_support::ViewCanvas;
+using testing_support::ViewPicture;
 
 namespace
 {
@@ -56,13 +56,6 @@ protected:
             globe::PlaceOnGlobe(s.View(false), globe::Direction(-90.0 - t0, 0.0)).at;
         return QPointF(p.x, p.y);
     }
-    // What the view on screen shows.
-    QImage Shown() const
-    {
-        return wnd->Subject() == model::Mode::StarMap ? testing_support::ViewPicture(wnd)
-                                                      : ViewCanvas(wnd).Image().copy();
-    }
-
     void SendMouse(QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held)
     {
         QWidget* view = wnd->CurrentView();
@@ -87,11 +80,11 @@ TEST_F(ViewWindow, StoppedViewShowsItsWholePictureAgainAfterHelpOrAboutCoveredIt
         for (const char* cover : {"helpContents", "usingHelp", "about"})
         {
             EnterStopped(view);
-            const QImage before = Shown();
+            const QImage before = ViewPicture(wnd);
             ASSERT_NE(before.pixel(wnd->width() / 2, wnd->height() / 2) & 0xFFFFFF, 0u)
                 << "the view draws in the middle";
             Trigger(wnd, cover);
-            EXPECT_EQ(Shown(), before) << view << " after " << cover;
+            EXPECT_EQ(ViewPicture(wnd), before) << view << " after " << cover;
             EXPECT_EQ(wnd->grab().toImage().convertToFormat(before.format()), before);
             Trigger(wnd, "return");
         }
@@ -175,15 +168,15 @@ TEST_F(ViewWindow, WheelZoomsTheGlobeOneStepPerNotch)
 TEST_F(ViewWindow, WheelZoomsTheSolarSystemAsItsZoomCommandsDo)
 {
     EnterStopped("solarSystem");
-    const float start = wnd->solar.Scale;
+    const float start = wnd->solar.Scale();
     Trigger(wnd, "zoomIn");
-    const float zoomedIn = wnd->solar.Scale;
+    const float zoomedIn = wnd->solar.Scale();
     Trigger(wnd, "zoomOut");
-    ASSERT_FLOAT_EQ(wnd->solar.Scale, start);
+    ASSERT_FLOAT_EQ(wnd->solar.Scale(), start);
     SendWheel(120);
-    EXPECT_FLOAT_EQ(wnd->solar.Scale, zoomedIn);
+    EXPECT_FLOAT_EQ(wnd->solar.Scale(), zoomedIn);
     SendWheel(-120);
-    EXPECT_FLOAT_EQ(wnd->solar.Scale, start);
+    EXPECT_FLOAT_EQ(wnd->solar.Scale(), start);
 }
 
 TEST_F(ViewWindow, DraggingTheReviewGlobeCarriesTheSkyWithThePointer)
@@ -261,10 +254,9 @@ TEST_F(ViewWindow, SavePictureWritesAPngOfTheViewsOwnSize)
         platform::SetSaveFileChooser({});
         const QImage saved(path + QStringLiteral(".png"), "PNG");
         const QRect client = c.view == std::string("starMap") ? wnd->StarView().ClientRect()
-                                                              : wnd->SolarView().GetClientRect();
+                                                              : wnd->SolarView().rect();
         EXPECT_EQ(saved.size(), client.size()) << c.name;
-        EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32),
-                  Shown().copy(client).convertToFormat(QImage::Format_RGB32));
+        EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), ViewPicture(wnd).copy(client));
         EXPECT_TRUE(QFileInfo(suggested).fileName().startsWith(QString::fromLatin1(c.name)));
         EXPECT_TRUE(messages.boxes.empty());
         Trigger(wnd, "return");

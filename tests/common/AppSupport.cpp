@@ -28,12 +28,7 @@ bool IsEnabled(const VelmoriaWnd* w, const char* name)
     return action && action->isEnabled();
 }
 
-platform::Canvas& ViewCanvas(VelmoriaWnd* w)
-{
-    return w->SolarView().canvas;
-}
-
-QImage ViewPicture(VelmoriaWnd* w)
+QImage ViewPicture(const VelmoriaWnd* w)
 {
     model::View* view = w->CurrentView();
     return view ? view->grab().toImage().convertToFormat(QImage::Format_RGB32) : QImage();

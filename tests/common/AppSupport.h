@@ -19,10 +19,8 @@ QAction* ViewAction(const VelmoriaWnd* w, const char* name);
 bool Trigger(VelmoriaWnd* w, const char* name);
 // Whether the command `name` is offered on the screen and enabled.
 bool IsEnabled(const VelmoriaWnd* w, const char* name);
-// The Solar System's picture.
-platform::Canvas& ViewCanvas(VelmoriaWnd* w);
-// What the view on screen shows now, painted afresh, in RGB32.
-QImage ViewPicture(VelmoriaWnd* w);
+// The view on screen as it paints itself now, in RGB32.
+QImage ViewPicture(const VelmoriaWnd* w);
 
 // The same for a window the test owns.
 inline bool Trigger(const std::unique_ptr<VelmoriaWnd>& w, const char* name)
@@ -32,10 +30,6 @@ inline bool Trigger(const std::unique_ptr<VelmoriaWnd>& w, const char* name)
 inline bool IsEnabled(const std::unique_ptr<VelmoriaWnd>& w, const char* name)
 {
     return IsEnabled(w.get(), name);
-}
-inline platform::Canvas& ViewCanvas(const std::unique_ptr<VelmoriaWnd>& w)
-{
-    return ViewCanvas(w.get());
 }
 inline QImage ViewPicture(const std::unique_ptr<VelmoriaWnd>& w)
 {

@@ -165,4 +165,31 @@ DialogAnswer::~DialogAnswer()
 {
     platform::Dialog::SetExecuteHook(previous);
 }
+ReferenceTable ReadReferenceTable(const std::string& name)
+{
+    ReferenceTable table;
+    std::ifstream in(std::string(VELMORIA_SOURCE_DIR) + "/" + name);
+    std::string line;
+    while (std::getline(in, line))
+    {
+        if (line.empty() || line[0] == '#')
+            continue;
+        std::stringstream fields(line);
+        std::string field;
+        std::vector<std::string> cells;
+        while (std::getline(fields, field, ','))
+            cells.push_back(field);
+        if (table.column.empty())
+            for (size_t k = 0; k < cells.size(); ++k)
+                table.column[cells[k]] = k;
+        else
+        {
+            std::vector<double> row;
+            for (const std::string& cell : cells)
+                row.push_back(std::stod(cell));
+            table.rows.push_back(row);
+        }
+    }
+    return table;
+}
 } // namespace testing_support

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -101,6 +102,17 @@ private:
 // into the PDF file `pdf` when one is given, then with Close. Returns the name of the document
 // the preview prints (the name the print dialog offers for a PDF file), or "(no preview)".
 QString AnswerPrintPreview(const std::function<void()>& print, const QString& pdf = QString());
+
+// A reference table of numbers made by tools/reference (tests/sky/sky_reference.csv): named
+// columns, '#' lines skipped. Empty when the file cannot be read.
+struct ReferenceTable
+{
+    std::map<std::string, size_t> column;
+    std::vector<std::vector<double>> rows;
+    double At(size_t row, const std::string& name) const { return rows[row].at(column.at(name)); }
+};
+// The table `name` of the source tree ("tests/sky/sky_reference.csv").
+ReferenceTable ReadReferenceTable(const std::string& name);
 
 // Answers every dialog with the given function while alive.
 class DialogAnswer

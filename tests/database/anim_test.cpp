@@ -7,7 +7,6 @@
 #include "platform/Video.h"
 
 #include <QApplication>
-#include <QMediaPlayer>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -68,7 +67,7 @@ TEST(AnimDlg, AMissingEmptyOrForeignFileIsReportedAndTheWindowClosesAtOnce)
                 });
             AnimDlg dlg(nullptr, c.file, c.num);
             EXPECT_EQ(dlg.Execute(), QDialog::Rejected);
-            EXPECT_EQ(dlg.MCIWnd, nullptr);
+            EXPECT_EQ(dlg.FilmWindow, nullptr);
         }
         EXPECT_EQ(shown, 0);
         ASSERT_EQ(messages.boxes.size(), 1u);
@@ -120,7 +119,7 @@ TEST(AnimDlg, TheFilmHasItsBodysTitleAndItsMusicWhichGivesWayToTheDatabaseMusicW
                 });
             AnimDlg dlg(nullptr, c.file, c.num);
             dlg.Execute();
-            EXPECT_NE(dlg.MCIWnd, nullptr);
+            EXPECT_NE(dlg.FilmWindow, nullptr);
         }
         EXPECT_EQ(sounds.played, c.music);
         EXPECT_TRUE(messages.boxes.empty());
@@ -147,24 +146,24 @@ TEST(AnimDlg, EveryFilmPlaysItsFramesAndTheWindowTakesTheFilmsSize)
             [&](platform::Dialog& d)
             {
                 auto& dlg = static_cast<AnimDlg&>(d);
-                EXPECT_NE(dlg.MCIWnd, nullptr);
-                if (!dlg.MCIWnd)
+                EXPECT_NE(dlg.FilmWindow, nullptr);
+                if (!dlg.FilmWindow)
                     return QDialog::Rejected;
                 dlg.show();
                 int frames = 0;
-                QObject::connect(dlg.MCIWnd, &platform::VideoWindow::FrameShown, &dlg,
+                QObject::connect(dlg.FilmWindow, &platform::VideoWindow::FrameShown, &dlg,
                                  [&] { ++frames; });
                 // Wait (up to a generous bound) until a few frames have been shown.
                 EXPECT_TRUE(
                     QTest::qWaitFor([&] { return frames >= 3 || !messages.boxes.empty(); }, 20000));
-                const QSize frameSize = dlg.MCIWnd->Frame().size();
+                const QSize frameSize = dlg.FilmWindow->Frame().size();
                 EXPECT_EQ(frameSize, QSize(320, 240));
-                EXPECT_EQ(dlg.MCIWnd->DestinationSize(), QSize(320, 240));
+                EXPECT_EQ(dlg.FilmWindow->DestinationSize(), QSize(320, 240));
                 EXPECT_EQ(dlg.width(), 320);
-                EXPECT_EQ(dlg.height(), 240 + dlg.MCIWnd->BarHeight());
-                EXPECT_TRUE(dlg.MCIWnd->FrameNotice().isEmpty())
-                    << dlg.MCIWnd->FrameNotice().toStdString();
-                EXPECT_EQ(dlg.MCIWnd->findChild<QMediaPlayer*>(), nullptr)
+                EXPECT_EQ(dlg.height(), 240 + dlg.FilmWindow->BarHeight());
+                EXPECT_TRUE(dlg.FilmWindow->FrameNotice().isEmpty())
+                    << dlg.FilmWindow->FrameNotice().toStdString();
+                EXPECT_GT(dlg.FilmWindow->FrameCount(), 0)
                     << "the window decodes the program's films itself";
                 return QDialog::Rejected;
             });
@@ -187,15 +186,15 @@ TEST(AnimDlg, ADamagedFilmIsReportedAndTheFrameSaysSoInsteadOfStayingBlack)
         [&](platform::Dialog& d)
         {
             auto& dlg = static_cast<AnimDlg&>(d);
-            EXPECT_NE(dlg.MCIWnd, nullptr);
-            if (!dlg.MCIWnd)
+            EXPECT_NE(dlg.FilmWindow, nullptr);
+            if (!dlg.FilmWindow)
                 return QDialog::Rejected;
             EXPECT_TRUE(QTest::qWaitFor([&] { return !messages.boxes.empty(); }, 20000));
             if (!messages.boxes.empty())
             {
                 EXPECT_EQ(messages.boxes[0].text, "Unable to read from file VIDEO\\SATURN.AVI");
             }
-            EXPECT_FALSE(dlg.MCIWnd->FrameNotice().isEmpty());
+            EXPECT_FALSE(dlg.FilmWindow->FrameNotice().isEmpty());
             return QDialog::Rejected;
         });
     AnimDlg dlg(nullptr, "Video\\Saturn.avi", 6);

@@ -502,27 +502,23 @@ TEST(ComparisonChart, AllZeroValuesDrawNoBars)
 
 TEST(ComparisonChart, TemperatureAndRadiusTabsAverageOnlyKnownRanges)
 {
-    PlanetDB planets[9];
-    const PlanetDB* pointers[9];
-    for (int k = 0; k < 9; ++k)
-    {
+    std::array<PlanetDB, kPlanetCount> planets;
+    for (int k = 0; k < kPlanetCount; ++k)
         planets[k] = Planet(static_cast<uint8_t>(k + 1), "P");
-        pointers[k] = &planets[k];
-    }
     planets[0].Temper = {100, 700};   // a range: its middle
     planets[4].Temper = {-165, -5};   // a cloud top with its uncertainty: 165
     planets[2].Radius = {6378, 6357}; // both radii: their mean
     planets[4].Radius = {71492, -4};  // polar unknown: the equatorial radius
     planets[3].SemimajorAxis = 1.52366231;
-    const auto temp = ComparisonValues(pointers, 5);
+    const auto temp = ComparisonValues(planets, 5);
     EXPECT_FLOAT_EQ(temp[0], 400);
     EXPECT_FLOAT_EQ(temp[4], 165);
     EXPECT_FLOAT_EQ(temp[1], 300); // HighTemp -10 in the builder: LowTemp alone
-    const auto radius = ComparisonValues(pointers, 7);
+    const auto radius = ComparisonValues(planets, 7);
     EXPECT_FLOAT_EQ(radius[2], 6367.5f);
     EXPECT_FLOAT_EQ(radius[4], 71492);
-    EXPECT_FLOAT_EQ(ComparisonValues(pointers, 2)[3], 1.52366231f);
-    EXPECT_FLOAT_EQ(ComparisonValues(pointers, 6)[0], 900);
+    EXPECT_FLOAT_EQ(ComparisonValues(planets, 2)[3], 1.52366231f);
+    EXPECT_FLOAT_EQ(ComparisonValues(planets, 6)[0], 900);
     EXPECT_STREQ(ComparisonUnit(4), "gm/cm^3");
 }
 

@@ -100,25 +100,18 @@ TEST(LogarithmicChart, BarsRiseWithThePowerOfTenAboveAFootHalfAPowerBelowTheSmal
     EXPECT_EQ(zero.bars[3].value, "0");
 }
 
-// The nine sample planet records in file order, as the comparison window borrows them.
-struct NinePlanets
+// The nine sample planet records in file order.
+std::array<PlanetDB, kPlanetCount> NinePlanets()
 {
-    NinePlanets()
-    {
-        for (int k = 0; k < 9; ++k)
-        {
-            records[k] = sample_records::Planet(static_cast<uint8_t>(k + 1), "P");
-            pointers[k] = &records[k];
-        }
-    }
-    PlanetDB records[9];
-    PlanetDB* pointers[9];
-};
+    std::array<PlanetDB, kPlanetCount> records;
+    for (int k = 0; k < kPlanetCount; ++k)
+        records[k] = sample_records::Planet(static_cast<uint8_t>(k + 1), "P");
+    return records;
+}
 
 TEST(ComparisonWindow, TheCheckBoxFollowsEachTabAndRemembersTheUsersChoice)
 {
-    NinePlanets planets;
-    ComparisonDlg dlg(nullptr, planets.pointers);
+    ComparisonDlg dlg(nullptr, NinePlanets());
     dlg.SetupWindow();
     auto* box = dlg.ControlAs<QCheckBox>(ComparisonDlg::kIdLogScale);
     ASSERT_EQ(box, dlg.chbLog);
@@ -143,8 +136,7 @@ TEST(ComparisonWindow, TheCheckBoxFollowsEachTabAndRemembersTheUsersChoice)
 
 TEST(ComparisonWindow, PrintsTheSelectedChartAloneUnderItsName)
 {
-    NinePlanets planets;
-    ComparisonDlg dlg(nullptr, planets.pointers);
+    ComparisonDlg dlg(nullptr, NinePlanets());
     dlg.SetupWindow();
     dlg.show();
     QAction* print = nullptr;

@@ -400,12 +400,11 @@ TEST(DataBaseFiles, PlanetCardsCountRingsButNotGapsOrDivisions)
     const DataBase db = Load();
     for (int planet = 1; planet <= kPlanetCount; ++planet)
     {
-        std::vector<const RingDB*> records;
+        std::vector<RingDB> records;
         for (const RingDB& r : db.Rings)
             if (r.PlanetNumber == planet)
-                records.push_back(&r);
-        EXPECT_EQ(database::CountRings(records.data(), static_cast<int>(records.size())),
-                  expected[planet - 1])
+                records.push_back(r);
+        EXPECT_EQ(database::CountRings(records), expected[planet - 1])
             << "planet " << planet << ", " << records.size() << " records";
     }
 }

@@ -97,6 +97,7 @@ TEST_F(HelpPages, EveryHelpButtonOpensARealPageAndEveryLinkLeadsToOne)
         {"Star Map, constellation index", 9016, 1},
         {"ring card", 9017, 1},
         {"Planets Comparison", 9019, 1},
+        {"Almanac, F1", 9020, 1},
     };
     QSet<int> listed;
     for (const auto& b : buttons)

@@ -2,6 +2,7 @@
 // missing and damaged pictures, and the database commands that open it.
 #include "app/VelmoriaApp.h"
 #include "app/VelmoriaWnd.h"
+#include "common/AppSupport.h"
 #include "common/TestSupport.h"
 #include "database/ViewDlg.h"
 #include "database/ViewList.h"
@@ -11,16 +12,15 @@
 #include <QGroupBox>
 #include <QImage>
 #include <QPushButton>
+#include <algorithm>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "common/AppSupport.h"
-
 using testing_support::IsEnabled;
 using testing_support::Trigger;
-using testing_support::ViewCanvas;
 
 namespace
 {
@@ -62,9 +62,20 @@ QPushButton* Button(ViewDlg& dlg, int id)
     return dlg.ControlAs<QPushButton>(id);
 }
 
-QRgb CentreOfPicture(const ViewDlg& dlg)
+// Whether the middle of the picture frame, as the dialog shows it, has the colour `expected`;
+// a scaled picture's colours may be a step or two off.
+testing::AssertionResult ShowsInTheFrame(ViewDlg& dlg, QRgb expected)
 {
-    return dlg.Bitmap ? dlg.Bitmap->Image().pixel(2, 2) : 0;
+    dlg.adjustSize();
+    const QRgb c = dlg.grab().toImage().pixel(dlg.frame->geometry().center());
+    const int off =
+        std::max({std::abs(qRed(c) - qRed(expected)), std::abs(qGreen(c) - qGreen(expected)),
+                  std::abs(qBlue(c) - qBlue(expected))});
+    if (off <= 4)
+        return testing::AssertionSuccess();
+    return testing::AssertionFailure()
+           << "the frame shows " << qRed(c) << "," << qGreen(c) << "," << qBlue(c) << ", not "
+           << qRed(expected) << "," << qGreen(expected) << "," << qBlue(expected);
 }
 } // namespace
 
@@ -208,7 +219,7 @@ TEST(ViewDlg, PreviousAndNextStepThroughTheRangeAndStopAtItsEnds)
                     if (s.press != 0)
                         Button(dlg, s.press)->click();
                     EXPECT_EQ(dlg.CurName, s.shown);
-                    EXPECT_EQ(CentreOfPicture(dlg), qRgb(s.shown * 9, 100, 200));
+                    EXPECT_TRUE(ShowsInTheFrame(dlg, qRgb(s.shown * 9, 100, 200)));
                     EXPECT_EQ(Button(dlg, 3301)->isEnabled(), s.previous);
                     EXPECT_EQ(Button(dlg, 3302)->isEnabled(), s.next);
                     EXPECT_EQ(dlg.windowTitle().toStdString(), s.title);
@@ -289,10 +300,10 @@ TEST(ViewDlg, AMissingOrDamagedPictureIsReportedAndTheViewerKeepsWhatItShowed)
                     if (s.press != 0)
                         Button(dlg, s.press)->click();
                     EXPECT_EQ(dlg.CurName, s.current);
-                    if (s.picture < 0)
-                        EXPECT_EQ(dlg.Bitmap, nullptr);
-                    else
-                        EXPECT_EQ(CentreOfPicture(dlg), qRgb(s.picture * 9, 100, 200));
+                    // No picture yet: the frame shows the dialog's own background.
+                    EXPECT_TRUE(ShowsInTheFrame(
+                        dlg, s.picture < 0 ? dlg.palette().color(QPalette::Window).rgb()
+                                           : qRgb(s.picture * 9, 100, 200)));
                     EXPECT_EQ(dlg.windowTitle().toStdString(), s.title);
                     if (*s.message)
                     {

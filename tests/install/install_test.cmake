@@ -23,7 +23,8 @@ if(NOT status STREQUAL "0")
 endif()
 
 set(failures "")
-foreach(path bin/velmoria libexec/velmoria/velmoria share/velmoria/Data/Stars.dat
+foreach(path bin/velmoria libexec/velmoria/velmoria libexec/velmoria/velmoria_media.so
+             share/velmoria/Data/Stars.dat
              share/velmoria/Bitmap/Title.bmp share/velmoria/Sound/Main.wav
              share/velmoria/Velmoria.hlp share/applications/io.velmoria.Velmoria.desktop
              share/icons/hicolor/48x48/apps/velmoria.png
@@ -42,9 +43,11 @@ foreach(name CREDITS.md licenses/d3-celestial-BSD-3-Clause.txt licenses/CC-BY-4.
         endif()
     endforeach()
 endforeach()
-if(EXISTS "${prefix}/share/velmoria/velmoria" OR EXISTS "${prefix}/share/velmoria/Velmoria.cfg")
-    string(APPEND failures "the program or a configuration file was installed with the data\n")
-endif()
+foreach(name velmoria velmoria_media.so Velmoria.cfg)
+    if(EXISTS "${prefix}/share/velmoria/${name}")
+        string(APPEND failures "${name} was installed with the data\n")
+    endif()
+endforeach()
 file(READ "${prefix}/share/applications/io.velmoria.Velmoria.desktop" entry)
 if(NOT entry MATCHES "\nExec=${prefix}/bin/velmoria\n")
     string(APPEND failures "the desktop entry does not start the installed launcher:\n${entry}\n")
@@ -59,6 +62,10 @@ foreach(run first second)
                     RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE out)
     if(NOT status STREQUAL "0")
         string(APPEND failures "${run} start: exit status ${status}\n${out}\n")
+    endif()
+    # The title screen's music loads the media module from beside the installed program.
+    if(out MATCHES "velmoria: no sound")
+        string(APPEND failures "${run} start: the media module was not loaded:\n${out}\n")
     endif()
     if(NOT EXISTS "${work}/Velmoria.cfg")
         string(APPEND failures "${run} start: no Velmoria.cfg in ${work}\n")

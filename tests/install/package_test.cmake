@@ -43,7 +43,7 @@ find_program(shlibdeps dpkg-shlibdeps)
 find_program(file_command file)
 if(shlibdeps AND file_command)
     list(APPEND expected_fields "Depends: [^\n]*libqt6widgets6" "Depends: [^\n]*libc6"
-                                "Depends: [^\n]*liberfa1")
+                                "Depends: [^\n]*liberfa1" "Depends: [^\n]*libqt6multimedia6")
 endif()
 foreach(dep gstreamer1.0-plugins-base gstreamer1.0-plugins-good fonts-dejavu-core)
     list(APPEND expected_fields "Depends: [^\n]*${dep}")
@@ -75,11 +75,12 @@ foreach(line IN LISTS lines)
     list(APPEND packaged "${path}")
 endforeach()
 
-# Where each file of the working directory goes: the program to libexec, the credits to the
-# documentation, the rest to the data folder (a place ending in / keeps the file's own path);
-# a user's options go nowhere.
+# Where each file of the working directory goes: the program and its media module to libexec, the
+# credits to the documentation, the rest to the data folder (a place ending in / keeps the file's
+# own path); a user's options go nowhere.
 set(places
     "^velmoria$=usr/libexec/velmoria/velmoria"
+    "^velmoria_media\\.so$=usr/libexec/velmoria/velmoria_media.so"
     "^(CREDITS\\.md|licenses/.*)$=usr/share/doc/velmoria/"
     "^(Velmoria\\.cfg|.*\\.tmp)$="
     "^=usr/share/velmoria/")

@@ -1,13 +1,16 @@
 // The video window: the program's own films played frame by frame (advancing, looping, pausing,
 // seeking), uncompressed films, films that cannot be played, and a film of a foreign codec that
-// goes to the media back end.
+// goes to the media back end; the media module found in place, missing or damaged.
 #include "AviSamples.h"
 #include "common/TestSupport.h"
+#include "platform/MediaModule.h"
+#include "platform/Sound.h"
 #include "platform/Video.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QLabel>
-#include <QMediaPlayer>
+#include <QLibraryInfo>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
@@ -45,6 +48,20 @@ std::string Encoded(const QImage& image, const char* format)
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, format);
     return bytes.toStdString();
+}
+
+// A film of 64 x 48 pixels whose three frames are PNG pictures, a codec the window does not
+// decode itself.
+std::string ForeignFilm()
+{
+    QImage picture(64, 48, QImage::Format_RGB32);
+    std::vector<std::string> frames;
+    for (const QRgb colour : {qRgb(200, 40, 40), qRgb(40, 200, 40), qRgb(40, 40, 200)})
+    {
+        picture.fill(colour);
+        frames.push_back(Encoded(picture, "PNG"));
+    }
+    return Film(64, 48, FourCC("PNG "), 10, frames);
 }
 } // namespace
 
@@ -176,19 +193,10 @@ TEST(VideoWindow, AFilmThatCannotBePlayedSaysWhyInItsFrameAndReportsItOnce)
 
 TEST(VideoWindow, AFilmOfAForeignCodecIsPlayedByTheMediaBackEnd)
 {
-    // Frames stored as PNG pictures, a codec the window does not decode itself.
-    QImage picture(64, 48, QImage::Format_RGB32);
-    std::vector<std::string> frames;
-    for (const QRgb colour : {qRgb(200, 40, 40), qRgb(40, 200, 40), qRgb(40, 40, 200)})
-    {
-        picture.fill(colour);
-        frames.push_back(Encoded(picture, "PNG"));
-    }
     ScratchDir dir;
-    dir.Write("Video/Png.avi", Film(64, 48, FourCC("PNG "), 10, frames));
+    dir.Write("Video/Png.avi", ForeignFilm());
     VideoWindow w(nullptr, "Video\\Png.avi");
     w.show();
-    ASSERT_NE(w.findChild<QMediaPlayer*>(), nullptr);
     ASSERT_TRUE(w.HasBackend());
     QSignalSpy shown(&w, &VideoWindow::FrameShown);
     EXPECT_TRUE(
@@ -198,4 +206,56 @@ TEST(VideoWindow, AFilmOfAForeignCodecIsPlayedByTheMediaBackEnd)
     EXPECT_EQ(w.DestinationSize(), QSize(64, 48));
     EXPECT_EQ(w.FrameNumber(), -1);
     w.Close();
+}
+
+TEST(MediaModule, AMissingOrDamagedModuleMeansSilenceAndTheNoticeOfNoBackEndNeverACrash)
+{
+    const QString real = platform::MediaModuleFile();
+    struct Restore
+    {
+        QString file;
+        ~Restore() { platform::SetMediaModuleFile(file); }
+    } restore{real};
+    QFile module(real);
+    ASSERT_TRUE(module.open(QIODevice::ReadOnly)) << real.toStdString();
+    const QByteArray bytes = module.readAll();
+    ScratchDir dir;
+    dir.LinkRuntime("Sound");
+    dir.Write("Video/Png.avi", ForeignFilm());
+    dir.Write("empty.so", "");
+    dir.Write("noise.so", std::string(4096, '\x5a'));
+    dir.Write("cut.so", bytes.left(4096).toStdString());
+    const QString here = QString::fromStdString(dir.Path());
+    const struct
+    {
+        const char* what;
+        QString file;
+        bool loads;
+    } cases[] = {
+        {"in place", real, true},
+        {"missing", here + "/none.so", false},
+        {"empty", here + "/empty.so", false},
+        {"not a library", here + "/noise.so", false},
+        {"cut short", here + "/cut.so", false},
+        {"a plugin of another kind",
+         QLibraryInfo::path(QLibraryInfo::PluginsPath) + "/platforms/libqoffscreen.so", false},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        platform::SetMediaModuleFile(c.file);
+        EXPECT_EQ(platform::LoadMediaModule() != nullptr, c.loads);
+        EXPECT_EQ(platform::MediaModuleError().isEmpty(), c.loads)
+            << platform::MediaModuleError().toStdString();
+        platform::PlaySoundLoop("Sound\\Title.wav");
+        EXPECT_EQ(platform::CurrentSound(), "Sound\\Title.wav");
+        platform::StopSound();
+        VideoWindow w(nullptr, "Video\\Png.avi");
+        EXPECT_EQ(w.HasBackend(), c.loads);
+        EXPECT_EQ(w.FrameNotice(),
+                  c.loads ? QString()
+                          : QStringLiteral("This computer has no video playback (no media back end "
+                                           "is installed), so the film cannot be shown."));
+        w.Close();
+    }
 }

@@ -1,6 +1,7 @@
 // The sky of sky/Sky.h against astronomy-engine 2.1.19, an independent ephemeris, at 2,000
 // instants spread over 1901 to 2999 (sky_reference.csv) and for 20 stars turned to the equator
 // of date (star_reference.csv); both made by tools/reference/ephemeris_reference.js.
+#include "common/TestSupport.h"
 #include "sky/MeanElements.h"
 #include "sky/Sky.h"
 #include "sky/TimeScales.h"
@@ -15,40 +16,11 @@
 
 namespace
 {
-// A reference table: named columns of numbers, '#' lines skipped.
-struct Table
-{
-    std::map<std::string, size_t> column;
-    std::vector<std::vector<double>> rows;
-    double At(size_t row, const std::string& name) const { return rows[row].at(column.at(name)); }
-};
+using Table = testing_support::ReferenceTable;
 
 Table ReadTable(const std::string& name)
 {
-    Table table;
-    std::ifstream in(std::string(VELMORIA_SOURCE_DIR) + "/tests/sky/" + name);
-    std::string line;
-    while (std::getline(in, line))
-    {
-        if (line.empty() || line[0] == '#')
-            continue;
-        std::stringstream fields(line);
-        std::string field;
-        std::vector<std::string> cells;
-        while (std::getline(fields, field, ','))
-            cells.push_back(field);
-        if (table.column.empty())
-            for (size_t k = 0; k < cells.size(); ++k)
-                table.column[cells[k]] = k;
-        else
-        {
-            std::vector<double> row;
-            for (const std::string& cell : cells)
-                row.push_back(std::stod(cell));
-            table.rows.push_back(row);
-        }
-    }
-    return table;
+    return testing_support::ReadReferenceTable("tests/sky/" + name);
 }
 
 // The angle between two places given by right ascension and declination in degrees.

@@ -87,13 +87,12 @@ TEST(SolarReader, ReadsWholeRecordsUpToThirteenSlotsAndIgnoresTheRest)
     }
 }
 
-TEST(SolarReader, KeepsTheElementsInTheFilesUnitsAndLeavesTheRunningStateAlone)
+TEST(SolarReader, KeepsTheElementsInTheFilesUnitsAndLeavesThePlaceAlone)
 {
     const SolarObjects r =
         Record('P', "Earth", 1.0, 0.0167f, 90.0f, 45.0f, 102.5f, 2451547.5, 365.256f);
     SolObjects body{};
     body.Place.Distance = 1.25;
-    body.X = 7;
     solar::ConvertSolarRecord(r, body);
     EXPECT_EQ(body.ID, 'P');
     EXPECT_STREQ(body.Name, "Earth");
@@ -104,9 +103,8 @@ TEST(SolarReader, KeepsTheElementsInTheFilesUnitsAndLeavesTheRunningStateAlone)
     EXPECT_DOUBLE_EQ(body.Elements.ArgPerihelion, 102.5);
     EXPECT_DOUBLE_EQ(body.Elements.PerihelionDate, 2451547.5); // Julian date
     EXPECT_DOUBLE_EQ(body.Elements.Period, 365.256f);          // days
-    // The running state belongs to the view.
+    // The place belongs to the instant, not to the file.
     EXPECT_DOUBLE_EQ(body.Place.Distance, 1.25);
-    EXPECT_EQ(body.X, 7);
 }
 
 TEST(SolarReader, CopiesANameOfSixteenCharactersAndCutsOneWithoutItsTerminator)

@@ -2,6 +2,7 @@
 // which clock timer runs after Time Update and Normal Conditions.
 #include "app/VelmoriaApp.h"
 #include "app/VelmoriaWnd.h"
+#include "common/AppSupport.h"
 #include "common/TestSupport.h"
 #include "time/TimeUpdateDlg.h"
 
@@ -58,13 +59,20 @@ protected:
             w->StarView().Stop();
     }
 
+    // The Solar System runs or stands still, as Go or Stop leave it.
+    void RunSolar(bool run)
+    {
+        if (run != w->SolarView().Playing())
+            run ? w->SolarView().Go() : w->SolarView().Stop();
+    }
+
     // One stepping tick of the view on screen, which runs.
     void Tick()
     {
         if (w->Subject() == model::Mode::StarMap)
             SetStarMapPlaying(true);
         else
-            w->solar.Playing = true;
+            RunSolar(true);
         w->EvTimer(w->Subject() == model::Mode::StarMap ? kTimerStarMap : kTimerSolar);
     }
 
@@ -176,14 +184,14 @@ TEST_F(ClockWindow, ReachingADateBoundStopsTheRunningViewSoLaterTicksStayIdle)
     {
         Show(subject);
         messages.boxes.clear();
-        w->solar.Playing = true;
+        RunSolar(subject == model::Mode::SolarSystem);
         SetStarMapPlaying(true);
         w->clock.SetMode(kByYears);
         w->clock.SetTimeDirection(true);
         w->clock.SetDateTime(Date{1, 6, 2999}, w->clock.CurrentTime());
         const unsigned timer = subject == model::Mode::SolarSystem ? kTimerSolar : kTimerStarMap;
         w->EvTimer(timer);
-        EXPECT_FALSE(subject == model::Mode::SolarSystem ? w->solar.Playing
+        EXPECT_FALSE(subject == model::Mode::SolarSystem ? w->SolarView().Playing()
                                                          : w->StarView().Playing());
         w->EvTimer(timer);
         w->EvTimer(timer);
@@ -233,7 +241,7 @@ TEST_F(ClockWindow, SteppingTickStepsTheClockAndRemembersTheInstantItDrew)
     for (const auto& c : cases)
     {
         Show(c.subject);
-        w->solar.Playing = c.subject == model::Mode::SolarSystem;
+        RunSolar(c.subject == model::Mode::SolarSystem);
         SetStarMapPlaying(c.subject == model::Mode::StarMap);
         w->clock.SetMode(kByDays);
         w->clock.SetTimeDirection(true);
@@ -268,7 +276,7 @@ TEST_F(ClockWindow, SteppingTicksActOnlyForTheirOwnRunningView)
     for (const auto& c : cases)
     {
         Show(c.subject);
-        w->solar.Playing = c.playing;
+        RunSolar(c.playing);
         SetStarMapPlaying(c.stPlaying);
         w->clock.SetMode(kByHours);
         w->clock.SetDateTime(Date{1, 1, 2000}, w->clock.CurrentTime());
@@ -285,7 +293,7 @@ TEST_F(ClockWindow, RealTimeTickSetsTheClockToTheComputersWithoutStepping)
     for (model::Mode subject : {model::Mode::SolarSystem, model::Mode::StarMap})
     {
         Show(subject);
-        w->solar.Playing = subject == model::Mode::SolarSystem;
+        RunSolar(subject == model::Mode::SolarSystem);
         SetStarMapPlaying(subject == model::Mode::StarMap);
         w->clock.SetMode(kRealTime);
         w->clock.SetDateTime(Date{1, 1, 2000}, w->clock.CurrentTime());
@@ -307,7 +315,7 @@ TEST_F(ClockWindow, RealTimeTickLeavesAStoppedViewAloneWhateverTheOtherViewsFlag
     // A Star Map entry that failed leaves StPlaying set; it must not wake a stopped Solar
     // System.
     Show(model::Mode::SolarSystem);
-    w->solar.Playing = false;
+    RunSolar(false);
     SetStarMapPlaying(true);
     w->clock.SetDateTime(Date{1, 1, 2000}, w->clock.CurrentTime());
     w->clock.SetDateTime(w->clock.CurrentDate(), Time{5, 0, 0});
@@ -496,8 +504,10 @@ TEST_F(ClockWindow, NormalConditionsInTheSolarSystemReturnsToRealTimeAndResetsTh
     w->clock.SetTimeDirection(false);
     w->clock.SetTimedOut(true);
     w->clock.NoteStep(12345);
-    w->solar.Scale = 2.5f;
-    w->solar.SystemCenter = 4;
+    for (int n = 0; n < 10; ++n)
+        w->SolarView().Action("zoomIn")->trigger();
+    w->SolarView().Action("centreMars")->trigger();
+    ASSERT_EQ(w->solar.SystemCenter(), 4);
     w->SetTimer(kTimerSolar, 200);
     w->CmNormal();
     EXPECT_EQ(RunningClockTimers(), 1u << kTimerRealTime);
@@ -507,8 +517,8 @@ TEST_F(ClockWindow, NormalConditionsInTheSolarSystemReturnsToRealTimeAndResetsTh
     EXPECT_FALSE(w->clock.TimedOut());
     EXPECT_EQ(w->clock.Rate(), 1);
     EXPECT_EQ(w->clock.LastStep(), 0u);
-    EXPECT_EQ(w->solar.Scale, 1.0f);
-    EXPECT_EQ(w->solar.SystemCenter, 0);
+    EXPECT_EQ(w->solar.Scale(), 1.0f);
+    EXPECT_EQ(w->solar.SystemCenter(), 0);
     EXPECT_EQ(modePane.Text(), " Real Time");
 }
 
@@ -575,27 +585,25 @@ TEST_F(ClockWindow, NormalConditionsOnTheMainScreenResetsTheClockAndStartsNoTime
 TEST_F(ClockWindow, ReversingTheDirectionWhileRunningShowsTheBodiesWhereTheyAreAtEachInstant)
 {
     Show(model::Mode::SolarSystem);
-    for (SolObjects& b : w->solar.SolObj)
-        b.Elements = {1.0, 0.0167, 0.0, 0.0, 102.9, 2451547.5, 365.256};
-    w->solar.Playing = true;
+    RunSolar(true);
     w->clock.SetMode(kByDays);
     w->clock.SetTimeDirection(true);
     w->clock.SetDateTime(Date{10, 3, 2001}, Time{0, 0, 0});
     w->clock.NoteStep(0);
     w->EvTimer(kTimerSolar);
-    const double first = w->solar.SolObj[3].Place.Longitude;
+    const double first = w->solar.SolObj(3).Place.Longitude;
     w->EvTimer(kTimerSolar);
-    const double second = w->solar.SolObj[3].Place.Longitude;
+    const double second = w->solar.SolObj(3).Place.Longitude;
     ASSERT_NE(first, second); // a day's step moves the Earth
     w->clock.SetTimeDirection(false);
     // The clock was stepped to 12 March after the last drawing: that day is drawn, then the
     // 11th, then the 10th, each where the body is on that day.
     w->EvTimer(kTimerSolar);
-    EXPECT_GT(w->solar.SolObj[3].Place.Longitude, second);
+    EXPECT_GT(w->solar.SolObj(3).Place.Longitude, second);
     w->EvTimer(kTimerSolar);
-    EXPECT_DOUBLE_EQ(w->solar.SolObj[3].Place.Longitude, second);
+    EXPECT_DOUBLE_EQ(w->solar.SolObj(3).Place.Longitude, second);
     w->EvTimer(kTimerSolar);
-    EXPECT_DOUBLE_EQ(w->solar.SolObj[3].Place.Longitude, first);
+    EXPECT_DOUBLE_EQ(w->solar.SolObj(3).Place.Longitude, first);
     ExpectClock(*w, Date{9, 3, 2001}, Time{0, 0, 0});
 }
 
@@ -604,7 +612,7 @@ TEST_F(ClockWindow, TimeUpdateRestartsARunningViewAndLeavesAStoppedOneStopped)
     Show(model::Mode::SolarSystem);
     for (bool running : {true, false})
     {
-        w->solar.Playing = running;
+        RunSolar(running);
         w->clock.SetMode(kRealTime);
         w->clock.SetTimedOut(false);
         DialogAnswer answer(
@@ -612,13 +620,14 @@ TEST_F(ClockWindow, TimeUpdateRestartsARunningViewAndLeavesAStoppedOneStopped)
             {
                 auto& dlg = static_cast<TimeUpdateDlg&>(d);
                 const auto* window = static_cast<VelmoriaWnd*>(dlg.parent());
-                EXPECT_FALSE(window->Subject() == model::Mode::SolarSystem && window->solar.Playing);
+                EXPECT_FALSE(window->Subject() == model::Mode::SolarSystem &&
+                             window->SolarView().Playing());
                 dlg.byDays->setChecked(true);
                 dlg.CmOk();
                 return QDialog::Accepted;
             });
         w->CmTimeUpdate();
-        EXPECT_EQ(w->solar.Playing, running);
+        EXPECT_EQ(w->SolarView().Playing(), running);
         EXPECT_TRUE(messages.boxes.empty());
     }
 }
@@ -626,14 +635,12 @@ TEST_F(ClockWindow, TimeUpdateRestartsARunningViewAndLeavesAStoppedOneStopped)
 TEST_F(ClockWindow, TimeUpdateOfAStoppedViewShowsTheNewClockAtOnceAndLiftsTheDateBound)
 {
     Show(model::Mode::SolarSystem);
-    for (SolObjects& b : w->solar.SolObj)
-        b.Elements = {1.0, 0.0167, 0.0, 0.0, 102.9, 2451547.5, 365.256};
-    w->solar.Playing = false;
+    RunSolar(false);
     w->clock.SetMode(kByDays);
     w->clock.SetTimedOut(true);  // a date bound was hit before
     w->clock.SetDateTime(Date{31, 12, 2999}, w->clock.CurrentTime());
     w->EvTimer(kTimerSolar);
-    const double before = w->solar.SolObj[3].Place.Longitude;
+    const double before = w->solar.SolObj(3).Place.Longitude;
     DialogAnswer answer(
         [](platform::Dialog& d)
         {
@@ -649,46 +656,73 @@ TEST_F(ClockWindow, TimeUpdateOfAStoppedViewShowsTheNewClockAtOnceAndLiftsTheDat
             return QDialog::Accepted;
         });
     w->CmTimeUpdate();
-    EXPECT_FALSE(w->solar.Playing);
+    EXPECT_FALSE(w->SolarView().Playing());
     EXPECT_EQ(datePane.Text(), "   21/06/2001");
     EXPECT_EQ(timePane.Text(), "   12:00:00");
-    const double shown = w->solar.SolObj[3].Place.Longitude;
+    const double shown = w->solar.SolObj(3).Place.Longitude;
     EXPECT_NE(shown, before);
     // Go starts at once, and its first tick draws the moment already on the screen.
     EXPECT_FALSE(w->clock.TimedOut());
-    w->solar.CmGo();
-    EXPECT_TRUE(w->solar.Playing);
+    w->SolarView().Go();
+    EXPECT_TRUE(w->SolarView().Playing());
     EXPECT_TRUE(messages.boxes.empty());
     w->EvTimer(kTimerSolar);
-    EXPECT_DOUBLE_EQ(w->solar.SolObj[3].Place.Longitude, shown);
+    EXPECT_DOUBLE_EQ(w->solar.SolObj(3).Place.Longitude, shown);
     ExpectClock(*w, Date{21, 6, 2001}, Time{13, 0, 0});
 }
 
 TEST_F(ClockWindow, TimeUpdateAfterADateBoundInAStepModeRefusesToRestart)
 {
     Show(model::Mode::SolarSystem);
-    w->solar.Playing = true;
+    RunSolar(true);
     w->StopClockTimer();
     w->clock.SetMode(kByYears);
     w->StartClockTimer();
     w->clock.SetTimedOut(true);
     DialogAnswer answer([](platform::Dialog&) { return QDialog::Rejected; });
     w->CmTimeUpdate();
-    EXPECT_FALSE(w->solar.Playing);
+    EXPECT_FALSE(w->SolarView().Playing());
     ASSERT_EQ(messages.boxes.size(), 1u);
     EXPECT_EQ(messages.boxes[0].text, "Out from date bound !!!");
-    EXPECT_EQ(RunningClockTimers(), 1u << kTimerSolar);
+    EXPECT_EQ(RunningClockTimers(), 0u);
+}
+
+TEST_F(ClockWindow, AStoppedViewHasNoTickAndGoStartsTheOneOfItsMode)
+{
+    const struct
+    {
+        model::Mode subject;
+        int mode;
+        unsigned timer;
+    } cases[] = {
+        {model::Mode::SolarSystem, kRealTime, kTimerRealTime},
+        {model::Mode::SolarSystem, kByDays, kTimerSolar},
+        {model::Mode::StarMap, kRealTime, kTimerRealTime},
+        {model::Mode::StarMap, kByHours, kTimerStarMap},
+    };
+    for (const auto& c : cases)
+    {
+        Show(c.subject);
+        w->clock.SetMode(c.mode);
+        ASSERT_TRUE(testing_support::Trigger(w, "stop"));
+        EXPECT_EQ(RunningClockTimers(), 0u) << c.mode;
+        ASSERT_TRUE(testing_support::Trigger(w, "go"));
+        EXPECT_EQ(RunningClockTimers(), 1u << c.timer) << c.mode;
+        // Back to the main screen: no view, no tick.
+        Show(model::Mode::Main);
+        EXPECT_EQ(RunningClockTimers(), 0u) << c.mode;
+    }
 }
 
 TEST_F(ClockWindow, NormalConditionsAfterADateBoundStartsTheAnimationAgain)
 {
     Show(model::Mode::SolarSystem);
-    w->solar.Playing = false;
+    RunSolar(false);
     w->clock.SetMode(kByYears);
     w->clock.SetTimedOut(true);
     w->SetTimer(kTimerSolar, 30);
     w->CmNormal();
-    EXPECT_TRUE(w->solar.Playing);
+    EXPECT_TRUE(w->SolarView().Playing());
     EXPECT_FALSE(w->clock.TimedOut());
     EXPECT_TRUE(messages.boxes.empty());
     EXPECT_EQ(RunningClockTimers(), 1u << kTimerRealTime);
@@ -698,13 +732,13 @@ TEST_F(ClockWindow, StoppedRealTimeFreezesThePanesAndGoCatchesUpAtOnce)
 {
     Show(model::Mode::SolarSystem);
     w->clock.SetMode(kRealTime);
-    w->solar.Playing = true;
+    RunSolar(true);
     w->EvTimer(kTimerRealTime);
     EXPECT_EQ(timePane.Text(), "   09:05:00");
-    w->solar.CmStop();
+    w->SolarView().Stop();
     clock.Set(Date{14, 7, 2026}, Time{9, 5, 30});
     w->EvTimer(kTimerRealTime);
     EXPECT_EQ(timePane.Text(), "   09:05:00");
-    w->solar.CmGo();
+    w->SolarView().Go();
     EXPECT_EQ(timePane.Text(), "   09:05:30");
 }

@@ -1,6 +1,7 @@
-#include <gtest/gtest.h>
-
 #include "time/ClockInstant.h"
+
+#include <gtest/gtest.h>
+#include <tuple>
 
 namespace
 {
@@ -24,8 +25,43 @@ TEST(ClockInstant, MatchesKnownCountsFromTheStartOf1901)
         {{31, 12, 2036}, {23, 59, 59}, 2177452800ull + 2114380799ull},
     };
     for (const InstantCase& c : cases)
+    {
         EXPECT_EQ(ClockInstant(c.date, c.time), c.seconds)
             << c.date.Day << "/" << c.date.Month << "/" << c.date.Year;
+        // And back: the instant's date and time.
+        Date date{};
+        Time time{};
+        DateTimeOfInstant(c.seconds, date, time);
+        EXPECT_EQ(std::tie(date.Day, date.Month, date.Year, time.Hour, time.Minute, time.Second),
+                  std::tie(c.date.Day, c.date.Month, c.date.Year, c.time.Hour, c.time.Minute,
+                           c.time.Second))
+            << c.seconds;
+    }
+}
+
+TEST(ClockInstant, EveryDayFrom1901To2999ComesBackFromItsInstant)
+{
+    Date date{1, 1, 1901};
+    for (uint64_t day = 0; date.Year <= 2999; ++day)
+    {
+        Date back{};
+        Time time{};
+        DateTimeOfInstant(day * 86400 + 86399, back, time);
+        ASSERT_EQ(std::tie(back.Day, back.Month, back.Year),
+                  std::tie(date.Day, date.Month, date.Year))
+            << day;
+        ASSERT_EQ(time.Hour, 23u);
+        date.Day += 1;
+        if (!DayWithinMonth(date.Day, date.Month, date.Year))
+        {
+            date.Day = 1;
+            if (++date.Month > 12)
+            {
+                date.Month = 1;
+                ++date.Year;
+            }
+        }
+    }
 }
 
 TEST(ClockInstant, DoesNotWrapAfterFebruary2037)

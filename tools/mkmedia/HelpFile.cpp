@@ -58,7 +58,7 @@ bool MakeHelp(const QString& helpSrcDir, const QString& runtimeDir)
     // The topics the program opens, in the order of the file; any further page in the source
     // folder follows them.
     QStringList keys = {"contents", "helponhelp"};
-    for (int context = 9001; context <= 9019; ++context)
+    for (int context = 9001; context <= 9020; ++context)
         keys << QString::number(context);
     const QStringList sources = QDir(helpSrcDir).entryList({"*.html"}, QDir::Files, QDir::Name);
     for (const QString& source : sources)
