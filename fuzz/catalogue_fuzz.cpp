@@ -31,13 +31,19 @@ void StarCatalogue(const uint8_t* data, size_t size)
         return;
     SkyCatalogue catalogue;
     ReadStarCatalogue(f, catalogue);
+    // The same bytes as a file of proper motions.
+    ReadStarMotionsOf(f, catalogue);
     std::fclose(f);
+    sky::SkySnapshot snapshot;
+    sky::UpdateSky(snapshot, sky::kJulianDateJ2000 + 9000.0);
+    CatalogueOfDate ofDate;
+    TurnToDate(snapshot, catalogue, ofDate);
     const globe::View view =
         globe::MakeView(640.5, 480.5, 400, globe::MakeTilt(-50.0), 123.0, false);
     for (const constblocks::Link& link : catalogue.links)
         gSink = catalogue.stars[link.from].NumConst + catalogue.stars[link.to].NumConst;
     const skyframe::Places places =
-        skyframe::PlaceAll(view, catalogue, SkyBodies{},
+        skyframe::PlaceAll(view, catalogue, ofDate, SkyBodies{},
                            skyframe::Layers{true, true, true, true, false, true, true, 99.0f});
     for (size_t i = 0; i < places.stars.size(); ++i)
         gSink = places.stars[i].X() + places.stars[i].Y() + places.stars[i].visible +

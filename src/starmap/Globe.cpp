@@ -9,11 +9,6 @@ namespace globe
 {
 namespace
 {
-double Frac(double x)
-{
-    return x - std::floor(x);
-}
-
 // Truncation toward zero of a screen row, as the horizon rule has always taken it. NaN,
 // infinities and absurd magnitudes (a damaged catalogue) land far off every window.
 int TruncToScreen(double v)
@@ -76,19 +71,6 @@ double DepthOfTurned(const View& v, const sky::Vec3& turned)
 constexpr double kGridHorizon = 1e-9;
 } // namespace
 
-double RotationAngle(int64_t ut, double rate, float offset)
-{
-    double angle = -360.0 * Frac(static_cast<double>(ut) * rate) + offset;
-    if (angle <= -360.0)
-        angle += 360.0;
-    return angle;
-}
-
-double SolDeclination(double tSol, double inclination)
-{
-    return std::asin(std::sin(inclination) * std::sin(tSol * kDegToRad));
-}
-
 Tilt MakeTilt(double latDeg)
 {
     return Tilt{latDeg, std::cos(latDeg * kDegToRad), std::sin(latDeg * kDegToRad)};
@@ -107,9 +89,11 @@ double EastLongitude(const LocationSetup& location)
     return location.West ? -degrees : degrees;
 }
 
-double MeridianOffset(double eastLongitude)
+double Latitude(const LocationSetup& location)
 {
-    return -90.0 - eastLongitude;
+    const double degrees =
+        location.Lat.Degree + location.Lat.Minute / 60.0 + location.Lat.Second / 3600.0;
+    return location.North ? degrees : -degrees;
 }
 
 double ReduceRotation(double degrees)
@@ -120,11 +104,6 @@ double ReduceRotation(double degrees)
     if (angle <= -360.0)
         angle += 360.0;
     return angle;
-}
-
-double StarRotation(int64_t ut, double ust)
-{
-    return ReduceRotation(ust - skytime::CatalogueSiderealTime(ut, 0.0));
 }
 
 sky::Vec3 Direction(double raDeg, double decRad)

@@ -6,7 +6,6 @@
 
 #include "model/Config.h"
 #include "sky/Ephemeris.h"
-#include "time/SkyTime.h"
 
 #include <array>
 #include <cmath>
@@ -16,47 +15,6 @@
 namespace globe
 {
 using sky::kDegToRad;
-
-// The Sun's and the Moon's angles turn at their sidereal periods, per second of UT: the
-// sidereal year (365.2564 d) and the sidereal month (27.321661 d). Both are measured against
-// the stars, the frame of the catalogue (J2000.0).
-constexpr double kSunRate = 3.1687532577318495e-8;
-constexpr double kMoonRate = 1.0 / (27.321661 * 86400.0);
-
-// The angle offset that puts a body of rate `rate` at `longitude` degrees (its right ascension
-// on the globe) at the UT instant `ut` (>= 0), in the range (-360, 0].
-constexpr double OffsetForLongitude(double longitude, int64_t ut, double rate)
-{
-    const double turns = static_cast<double>(ut) * rate;
-    double offset = 360.0 * (turns - static_cast<double>(static_cast<int64_t>(turns))) - longitude;
-    while (offset > 0.0)
-        offset -= 360.0;
-    while (offset <= -360.0)
-        offset += 360.0;
-    return offset;
-}
-
-// The Sun's offset, single precision 0xC38CC010: at UT 1901-01-01 00:00 the Sun stands at
-// 281.5 degrees, and at J2000.0 at 280.63 degrees, 0.16 degrees ahead of its mean longitude
-// then (280.46646, Meeus, eq. 25.2).
-constexpr float kSunOffset = -281.50048828125f;
-// The Moon's offset: its mean longitude at J2000.0, 218.3164477 degrees (Meeus, eq. 47.1).
-constexpr double kMoonLongitudeJ2000 = 218.3164477;
-constexpr float kMoonOffset =
-    static_cast<float>(OffsetForLongitude(kMoonLongitudeJ2000, skytime::kJ2000, kMoonRate));
-
-// Inclinations of the Sun's and Moon's great circles to the equator, radians, negative:
-// -23 deg 26' 38" (the obliquity of the ecliptic) and -18.2985 deg.
-constexpr double kSunInclination = -0.4091730505673121;
-constexpr double kMoonInclination = -0.3193690731587291;
-
-// The Sun's or the Moon's angle at the UT instant `ut`: -360 x frac(ut x rate) + offset,
-// degrees, with 360 added once when the result is <= -360.
-double RotationAngle(int64_t ut, double rate, float offset);
-
-// The declination (radians) of the Sun or the Moon for its angle tSol (degrees) on a great
-// circle of inclination `inclination` (radians): asin(sin(inclination) x sin(tSol)).
-double SolDeclination(double tSol, double inclination);
 
 // The tilt L of the sphere with its cosine and sine.
 struct Tilt
@@ -78,14 +36,9 @@ Tilt TiltFromLocation(const LocationSetup& location);
 // seconds / 3600, negative when West.
 double EastLongitude(const LocationSetup& location);
 
-// The stars' rotation offset `ust` for an observer at `eastLongitude` degrees: -90 - longitude.
-// The meridian is where H = t + right ascension is -90, so the right ascension on the meridian
-// is -90 - t, the local sidereal time.
-double MeridianOffset(double eastLongitude);
-
-// The stars' rotation t at the UT instant `ut` for the offset `ust` (MeridianOffset):
-// ust - the catalogue sidereal time at Greenwich, reduced to (-360, 0]. That is -90 - LST.
-double StarRotation(int64_t ut, double ust);
+// The observer's geodetic latitude in degrees from the stored location, minutes and seconds
+// included, negative when South.
+double Latitude(const LocationSetup& location);
 
 // An angle in degrees reduced to (-360, 0], the range of the globe's rotation.
 double ReduceRotation(double degrees);

@@ -1,5 +1,6 @@
 #include "starmap/SkyCatalogue.h"
 
+#include "sky/StarMotion.h"
 #include "starmap/Globe.h"
 
 #include <algorithm>
@@ -35,12 +36,12 @@ starreader::ReadResult ReadStarCatalogue(std::FILE* f, SkyCatalogue& c)
 {
     const starreader::ReadResult read = starreader::ReadStars(f, c.starRecords, kStarCount);
     c.stars.clear();
-    c.starDirections.clear();
+    c.starPlaces.clear();
     for (const StarDB& record : c.starRecords)
     {
         const Stars s = starreader::StarOf(record);
         c.stars.push_back(s);
-        c.starDirections.push_back(globe::Direction(s.RA, s.Dec));
+        c.starPlaces.push_back({globe::Direction(s.RA, s.Dec), {}});
     }
     c.links = constblocks::FindLinks(c.stars.data(), c.StarCount());
     c.names = BrightNames(c.starRecords);
@@ -62,4 +63,33 @@ starreader::ReadResult ReadDeepSkyCatalogue(std::FILE* f, SkyCatalogue& c)
         c.deepSkyDirections.push_back(globe::Direction(o.RA, o.Dec));
     }
     return read;
+}
+
+void ReadStarMotionsOf(std::FILE* f, SkyCatalogue& c)
+{
+    const std::vector<sky::ProperMotion> motions = sky::ReadStarMotions(f, c.StarCount());
+    for (size_t i = 0; i < c.starPlaces.size() && i < motions.size(); ++i)
+    {
+        const Stars& s = c.stars[i];
+        c.starPlaces[i] = sky::MakeCatalogueStar(s.RA / 15.0, s.Dec * sky::kRadToDeg,
+                                                 motions[i].PmRa, motions[i].PmDec);
+    }
+}
+
+void TurnToDate(const sky::SkySnapshot& sky, const SkyCatalogue& c, CatalogueOfDate& out)
+{
+    // Without a first instant there is no matrix, and no place to draw.
+    if (!sky.Known)
+    {
+        out = {};
+        return;
+    }
+    out.stars.resize(c.starPlaces.size());
+    for (size_t i = 0; i < c.starPlaces.size(); ++i)
+        out.stars[i] = sky::StarDirectionOfDate(sky, c.starPlaces[i]);
+    out.deepSky.resize(c.deepSkyDirections.size());
+    for (size_t i = 0; i < c.deepSkyDirections.size(); ++i)
+        out.deepSky[i] = sky::Rotate(sky.ToDate, c.deepSkyDirections[i]);
+    for (size_t k = 0; k < c.figureDirections.size(); ++k)
+        out.figures[k] = sky::Rotate(sky.ToDate, c.figureDirections[k]);
 }

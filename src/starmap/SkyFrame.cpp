@@ -26,21 +26,26 @@ bool Near(const Place& p, int x, int y)
 }
 } // namespace
 
-Places PlaceAll(const globe::View& view, const SkyCatalogue& catalogue, const SkyBodies& bodies,
-                const Layers& layers)
+Places PlaceAll(const globe::View& view, const SkyCatalogue& catalogue,
+                const CatalogueOfDate& ofDate, const SkyBodies& bodies, const Layers& layers)
 {
+    // An object without a direction of date (before the sky's first instant) has no place.
+    const auto place = [&](const std::vector<sky::Vec3>& directions, size_t i, bool shown)
+    { return i < directions.size() ? PlaceOf(view, directions[i], shown) : Place{}; };
     Places places;
     places.stars.reserve(catalogue.stars.size());
     for (size_t i = 0; i < catalogue.stars.size(); ++i)
-        places.stars.push_back(PlaceOf(view, catalogue.starDirections[i],
-                                       catalogue.stars[i].Magnitude <= layers.limit));
+        places.stars.push_back(
+            place(ofDate.stars, i, catalogue.stars[i].Magnitude <= layers.limit));
     places.deepSky.reserve(catalogue.deepSky.size());
     for (size_t i = 0; i < catalogue.deepSky.size(); ++i)
-        places.deepSky.push_back(
-            PlaceOf(view, catalogue.deepSkyDirections[i],
-                    layers.deepSky && catalogue.deepSky[i].Magnitude <= layers.limit));
-    places.sun = PlaceOf(view, bodies.sun.direction, layers.sunAndMoon);
-    places.moon = PlaceOf(view, bodies.moon.direction, layers.sunAndMoon);
+        places.deepSky.push_back(place(
+            ofDate.deepSky, i, layers.deepSky && catalogue.deepSky[i].Magnitude <= layers.limit));
+    if (bodies.known)
+    {
+        places.sun = PlaceOf(view, bodies.sun.direction, layers.sunAndMoon);
+        places.moon = PlaceOf(view, bodies.moon.direction, layers.sunAndMoon);
+    }
     for (size_t k = 0; k < places.planets.size(); ++k)
     {
         const PlanetOnSky& p = bodies.planets[k];

@@ -50,10 +50,10 @@ struct Places
     std::array<Place, skybodies::kSkyPlanetCount> planets{}; // drawn when known, visible and on
 };
 
-// Every object of `catalogue` and every body of `bodies` placed by `view` with the options
-// `layers`.
-Places PlaceAll(const globe::View& view, const SkyCatalogue& catalogue, const SkyBodies& bodies,
-                const Layers& layers);
+// Every object of `catalogue`, at its directions of date `ofDate`, and every body of `bodies`
+// placed by `view` with the options `layers`.
+Places PlaceAll(const globe::View& view, const SkyCatalogue& catalogue,
+                const CatalogueOfDate& ofDate, const SkyBodies& bodies, const Layers& layers);
 
 // What a right click can open: the kind of object and its index (catalogue, or planet).
 enum class Kind

@@ -180,15 +180,16 @@ SunSmDlg::SunSmDlg(QWidget* parent, QPoint* point, float ra, float dec, int resI
 }
 
 MoonSmDlg::MoonSmDlg(QWidget* parent, QPoint* point, float ra, float dec,
-                     std::optional<sky::MoonPlace> phase, int resId)
+                     std::optional<MoonOfInstant> instant, int resId)
     : SkyBodySmDlg(parent, point, ra, dec, resId, 1210, 4011, "Moon", "---", "Satellite of Earth"),
-      moon(phase)
+      moon(instant)
 {
     if (!moon)
         return;
     Phase = AddRow("Phase", 4012);
     Age = AddRow("Age (days)", 4013);
     Lit = AddRow("Illuminated", 4014);
+    DeltaT = AddRow("Delta T", 4016);
 }
 
 void MoonSmDlg::Fill()
@@ -196,10 +197,14 @@ void MoonSmDlg::Fill()
     SkyBodySmDlg::Fill();
     if (!moon)
         return;
-    Magn->setText(Latin1(NumToStr(sky::MoonMagnitude(moon->PhaseAngle), 2, false)));
-    Phase->setText(QString::fromLatin1(sky::PhaseName(moon->Phase)));
-    Age->setText(QString::number(moon->Age, 'f', 1));
-    Lit->setText(QStringLiteral("%1 %").arg(std::lround(100.0 * moon->IlluminatedFraction)));
+    const sky::MoonPlace& place = moon->place;
+    Magn->setText(Latin1(NumToStr(sky::MoonMagnitude(place.PhaseAngle), 2, false)));
+    Phase->setText(QString::fromLatin1(sky::PhaseName(place.Phase)));
+    Age->setText(QString::number(place.Age, 'f', 1));
+    Lit->setText(QStringLiteral("%1 %").arg(std::lround(100.0 * place.IlluminatedFraction)));
+    DeltaT->setText(std::isfinite(moon->deltaT)
+                        ? QStringLiteral("%1 s").arg(std::llround(moon->deltaT))
+                        : QStringLiteral("---"));
 }
 
 // ---- a planet in the sky ----

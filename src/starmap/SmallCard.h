@@ -76,23 +76,32 @@ public:
     SunSmDlg(QWidget* parent, QPoint* point, float ra, float dec, int resId = 25);
 };
 
-// The Moon, with its phase when `phase` is given: its magnitude at that phase (MoonMagnitude),
-// the phase's name, the age in days since the new Moon and the illuminated fraction of the disc.
-// Without a phase the magnitude is not known and shows "---".
+// The Moon of the globe's instant: its place with the phase, and Delta T (TT - UT, seconds),
+// with which the place was computed from the clock's UT.
+struct MoonOfInstant
+{
+    sky::MoonPlace place;
+    double deltaT;
+};
+
+// The Moon, with its phase when `moon` is given: its magnitude at that phase (MoonMagnitude),
+// the phase's name, the age in days since the new Moon, the illuminated fraction of the disc
+// and Delta T. Without them the magnitude is not known and shows "---".
 class MoonSmDlg : public SkyBodySmDlg
 {
     Q_OBJECT
 public:
     MoonSmDlg(QWidget* parent, QPoint* point, float ra, float dec,
-              std::optional<sky::MoonPlace> phase = std::nullopt, int resId = 26);
+              std::optional<MoonOfInstant> moon = std::nullopt, int resId = 26);
     void Fill() override;
 
     QLabel* Phase = nullptr;
     QLabel* Age = nullptr;
     QLabel* Lit = nullptr;
+    QLabel* DeltaT = nullptr;
 
 private:
-    std::optional<sky::MoonPlace> moon;
+    std::optional<MoonOfInstant> moon;
 };
 
 // A planet on the sky globe: its name, visual magnitude, distance from the Earth (AU) and the

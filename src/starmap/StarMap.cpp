@@ -1,6 +1,8 @@
 #include "starmap/StarMap.h"
 
+#include "sky/Vector.h"
 #include "time/LocalZone.h"
+#include "time/SkyTime.h"
 
 #include <algorithm>
 #include <cmath>
@@ -91,7 +93,7 @@ void StarMap::TiltBy(int degrees)
 
 void StarMap::TurnBy(double degrees)
 {
-    ust = globe::ReduceRotation(ust + degrees);
+    turn = globe::ReduceRotation(turn + degrees);
     t = globe::ReduceRotation(t + degrees);
 }
 
@@ -99,42 +101,55 @@ void StarMap::SetLocation(const LocationSetup& location)
 {
     if (realSky)
         tilt = globe::TiltFromLocation(location);
-    ust = globe::MeridianOffset(globe::EastLongitude(location));
-    t = globe::StarRotation(ut, ust);
+    latitude = globe::Latitude(location);
+    eastLongitude = globe::EastLongitude(location);
+    turn = 0;
+    if (snapshot.Known)
+        PlaceBodies();
 }
 
-void StarMap::ShowInstant(int64_t instant, const skybodies::PlanetElements& elements)
+void StarMap::ShowInstant(int64_t ut)
 {
-    ut = instant;
-    t = globe::StarRotation(ut, ust);
-    bodies.julianDate = sky::JulianDateFromInstant(ut);
-    const sky::SunPlace sun = sky::SunPlaceAt(bodies.julianDate);
-    bodies.moonPlace = sky::MoonPlaceAt(bodies.julianDate);
-    const auto body = [](double raHours, double decDeg)
-    {
-        const double ra = raHours * 15.0;
-        const double dec = decDeg * sky::kDegToRad;
-        return SkyBody{globe::Direction(ra, dec), ra, dec};
-    };
-    bodies.sun = body(sun.RightAscension, sun.Declination);
-    bodies.moon = body(bodies.moonPlace.RightAscension, bodies.moonPlace.Declination);
+    if (sky::UpdateSky(snapshot, sky::JulianDateFromInstant(ut)))
+        PlaceBodies();
+}
 
-    const size_t earth = static_cast<size_t>(sky::Planet::Earth);
+void StarMap::PlaceBodies()
+{
+    // The meridian stands at H = -90: the local apparent sidereal time is the right ascension
+    // of date there.
+    t = globe::ReduceRotation(-90.0 - sky::LocalSiderealTime(snapshot, eastLongitude) + turn);
+    const auto unit = [](const sky::Vec3& v)
+    {
+        const double n = sky::Length(v);
+        return n > 0 ? (1.0 / n) * v : v;
+    };
+    const auto body = [&](const sky::Vec3& ofDate, double raHours, double decDeg) {
+        return SkyBody{unit(ofDate), raHours * 15.0, decDeg * sky::kDegToRad};
+    };
+    bodies.known = true;
+    bodies.julianDate = snapshot.JulianDateUt;
+    bodies.deltaT = snapshot.DeltaT;
+    bodies.sun =
+        body(snapshot.SunOfDate.Position, snapshot.Sun.RightAscension, snapshot.Sun.Declination);
+    const sky::OfDatePlace moon =
+        sky::TopocentricPlace(snapshot, snapshot.MoonOfDate.Position, latitude, eastLongitude);
+    bodies.moon = body(moon.Position, snapshot.Moon.RightAscension, snapshot.Moon.Declination);
+    bodies.moonPlace = snapshot.Moon;
+    bodies.moonBrightLimb = snapshot.MoonBrightLimbOfDate;
     for (size_t i = 0; i < bodies.planets.size(); ++i)
     {
+        const sky::SkyPlanet& from =
+            snapshot.Planets[static_cast<size_t>(skybodies::kSkyPlanets[i].planet)];
         PlanetOnSky& p = bodies.planets[i];
-        const sky::Planet which = skybodies::kSkyPlanets[i].planet;
-        const size_t slot = static_cast<size_t>(which);
-        p.known = elements.usable[earth] && elements.usable[slot];
+        p.known = from.Known;
         if (!p.known)
             continue;
-        const sky::PlanetPlace place = sky::PlanetPlaceAt(
-            elements.elements[slot], elements.elements[earth], bodies.julianDate);
-        p.ra = static_cast<float>(place.RightAscension * 15.0);
-        p.dec = static_cast<float>(place.Declination * sky::kDegToRad);
-        p.direction = globe::Direction(p.ra, p.dec);
-        p.magnitude = static_cast<float>(sky::VisualMagnitude(which, place));
-        p.distance = place.Distance;
+        p.direction = unit(from.OfDate.Position);
+        p.ra = static_cast<float>(from.Place.RightAscension * 15.0);
+        p.dec = static_cast<float>(from.Place.Declination * sky::kDegToRad);
+        p.magnitude = static_cast<float>(from.Magnitude);
+        p.distance = from.Place.Distance;
     }
 }
 

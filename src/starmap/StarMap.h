@@ -7,6 +7,7 @@
 
 #include "model/Config.h"
 #include "sky/Ephemeris.h"
+#include "sky/Sky.h"
 #include "starmap/Globe.h"
 #include "starmap/SkyBodies.h"
 
@@ -17,29 +18,33 @@
 // The Sun or the Moon on the globe.
 struct SkyBody
 {
-    sky::Vec3 direction; // unit vector in the frame of the globe's rotation
-    double ra;           // right ascension, degrees
-    double dec;          // declination, radians
+    sky::Vec3 direction; // unit vector of date, as the globe draws it
+    double ra;           // right ascension J2000, degrees, as the cards give it
+    double dec;          // declination J2000, radians
 };
 
 // A planet on the globe.
 struct PlanetOnSky
 {
     bool known;          // a place could be computed
-    sky::Vec3 direction; // unit vector in the frame of the globe's rotation
-    float ra;            // right ascension, degrees
-    float dec;           // declination, radians
+    sky::Vec3 direction; // unit vector of date
+    float ra;            // right ascension J2000, degrees
+    float dec;           // declination J2000, radians
     float magnitude;     // visual magnitude
     double distance;     // from the Earth, AU
 };
 
-// The bodies of the Solar System at the globe's instant.
+// The bodies of the Solar System at the globe's instant. The Moon is drawn where the observer
+// sees it: its parallax moves it by up to a degree from its geocentric place.
 struct SkyBodies
 {
+    bool known = false;                        // false until the sky's first instant
     double julianDate = sky::kJulianDateJ2000; // UT
+    double deltaT = 0;                         // TT - UT of the instant, seconds
     SkyBody sun{};
     SkyBody moon{};
-    sky::MoonPlace moonPlace{}; // with the phase and the bright limb
+    sky::MoonPlace moonPlace{}; // with the phase
+    double moonBrightLimb = 0;  // position angle of the bright limb from the north of date
     std::array<PlanetOnSky, skybodies::kSkyPlanetCount> planets{};
 };
 
@@ -92,20 +97,23 @@ public:
 
     // ---- the sky ----
 
-    // The observer's place: the real sky's tilt and the meridian; the sky of the last instant
-    // is turned for it at once.
+    // The observer's place: the real sky's tilt, the meridian and the Moon's parallax; the sky
+    // of the last instant is turned for it at once.
     void SetLocation(const LocationSetup& location);
-    // The sky at the UT instant `ut`: the rotation and the places of the Sun, the Moon and the
-    // planets (from `elements`; a planet without usable elements is not known).
-    void ShowInstant(int64_t ut, const skybodies::PlanetElements& elements);
-    // The rotation t: a point of right ascension RA stands at angle H = t + RA, degrees.
+    // The sky at the UT instant `ut`, computed once for all the frames that show it: the
+    // precession and nutation, the sidereal time, the rotation and the places of the Sun, the
+    // Moon and the planets. An instant the sky cannot be computed for keeps the last sky.
+    void ShowInstant(int64_t ut);
+    // The rotation t: a point of right ascension of date RA stands at angle H = t + RA, degrees.
     double Rotation() const { return t; }
     const SkyBodies& Bodies() const { return bodies; }
+    const sky::SkySnapshot& Snapshot() const { return snapshot; }
     // The projection of the globe as it stands.
     globe::View View(bool transparent) const;
 
 private:
     void ResetRadius();
+    void PlaceBodies();
 
     double xCenter = 0;
     double yCenter = 0;
@@ -113,8 +121,10 @@ private:
     bool realSky = true;
     int tiltPosition = 180;
     globe::Tilt tilt = globe::MakeTilt(0);
-    double ust = -90.0; // the rotation's offset: the meridian and the review globe's turn
-    int64_t ut = 0;
+    double turn = 0;          // the review globe's turn about its axis, degrees
+    double latitude = 0;      // the observer's, degrees, for the Moon's parallax
+    double eastLongitude = 0; // degrees
+    sky::SkySnapshot snapshot;
     double t = 0;
     SkyBodies bodies;
 };

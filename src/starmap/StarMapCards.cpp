@@ -25,7 +25,8 @@ void StarMapView::OpenCard(const skyframe::Hit& hit, QPoint point)
         break;
     case skyframe::Kind::Moon:
         run(MoonSmDlg(this, &point, static_cast<float>(bodies.moon.ra),
-                      static_cast<float>(bodies.moon.dec), bodies.moonPlace));
+                      static_cast<float>(bodies.moon.dec),
+                      MoonOfInstant{bodies.moonPlace, bodies.deltaT}));
         break;
     case skyframe::Kind::Planet:
     {

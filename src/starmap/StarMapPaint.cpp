@@ -254,7 +254,7 @@ void StarMapView::PaintMoon(QPainter& p)
     const globe::Tangents t =
         globe::ScreenTangents(starmap.View(placedLayers.transparent), bodies.moon.direction);
     const skybodies::ScreenVector limb = skybodies::DirectionOfPositionAngle(
-        bodies.moonPlace.BrightLimbAngle, {t.northX, t.northY}, {t.eastX, t.eastY});
+        bodies.moonBrightLimb, {t.northX, t.northY}, {t.eastX, t.eastY});
     const QPointF centre(at.X() + 0.5, at.Y() + 0.5);
     p.setPen(Qt::NoPen);
     p.setBrush(kMoonDark);
@@ -321,14 +321,14 @@ void StarMapView::PaintObjectNames(NameWriter& write, const skyframe::Layers& la
                 QString::fromLatin1(star.name.data(), static_cast<qsizetype>(star.name.size())), at,
                 kStarHalf, kStarNameColor);
     }
-    if (!layers.lines)
+    if (!layers.lines || !starmap.Snapshot().Known)
         return;
     const globe::View view = starmap.View(layers.transparent);
     for (size_t k = 0; k < catalogue.figureCentres.size(); ++k)
     {
         if (!catalogue.figureCentres[k].known)
             continue;
-        const globe::GlobePlace centre = globe::PlaceOnGlobe(view, catalogue.figureDirections[k]);
+        const globe::GlobePlace centre = globe::PlaceOnGlobe(view, ofDate.figures[k]);
         if (centre.visible)
             write.Beside(NameKey(kConstellationName, k), QString::fromLatin1(ConstName[2 * k]),
                          skyframe::Place{centre.at, true, true}, 0, kConstNameColor);

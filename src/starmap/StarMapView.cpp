@@ -5,6 +5,7 @@
 #include "platform/Help.h"
 #include "platform/MessageBox.h"
 #include "platform/PictureExport.h"
+#include "sky/StarMotion.h"
 #include "time/SimClock.h"
 
 #include <QKeyEvent>
@@ -263,12 +264,18 @@ bool StarMapView::ReadCatalogues()
         platform::ErrorBox(this, "Unable to show Star Map");
         return false;
     }
-    // A missing or damaged elements file leaves the sky without planets and says nothing.
+    // A missing or damaged file of proper motions leaves the stars at their catalogue places,
+    // and one of elements leaves Pluto unknown to Find; neither is reported.
+    std::FILE* motions = platform::OpenFile(sky::kStarMotionFile, "rb");
+    ReadStarMotionsOf(motions, catalogue);
+    if (motions)
+        std::fclose(motions);
     if (std::FILE* f = platform::OpenFile(skybodies::kSolarElementsFile, "rb"))
     {
         catalogue.planetElements = skybodies::ReadPlanetElements(f);
         std::fclose(f);
     }
+    TurnToDate(starmap.Snapshot(), catalogue, ofDate);
     return true;
 }
 
@@ -322,7 +329,8 @@ void StarMapView::Stop()
 
 void StarMapView::ShowInstant(uint64_t S, std::optional<int32_t> utcOffset)
 {
-    starmap.ShowInstant(SkyUt(S, utcOffset, values.LocValues.GMT != 0), catalogue.planetElements);
+    starmap.ShowInstant(SkyUt(S, utcOffset, values.LocValues.GMT != 0));
+    TurnToDate(starmap.Snapshot(), catalogue, ofDate);
     SkyChanged();
 }
 
@@ -530,8 +538,8 @@ const skyframe::Places& StarMapView::Frame()
     const skyframe::Layers layers = skyframe::LayersOf(values);
     if (placesStale || !(layers == placedLayers))
     {
-        places = skyframe::PlaceAll(starmap.View(layers.transparent), catalogue, starmap.Bodies(),
-                                    layers);
+        places = skyframe::PlaceAll(starmap.View(layers.transparent), catalogue, ofDate,
+                                    starmap.Bodies(), layers);
         placedLayers = layers;
         placesStale = false;
     }

@@ -141,6 +141,7 @@ private:
     SimClock& clock;
     StarMap starmap;
     SkyCatalogue catalogue;
+    CatalogueOfDate ofDate; // the catalogue at the clock's instant
     bool entered = false;
     bool playing = false;
     QScrollBar* tiltBar;

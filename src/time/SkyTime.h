@@ -1,5 +1,5 @@
-// The real sky's time: Universal Time from the simulated local clock and the sidereal time
-// that turns the sky. Pure computations; the computer's UTC offset is passed in by the caller.
+// The real sky's time: Universal Time from the simulated local clock. Pure computations; the
+// computer's UTC offset is passed in by the caller.
 //
 // Instants of UT are counted in seconds from 1901-01-01 00:00:00 UT, the same origin as the
 // clock instant of the local clock (time/ClockInstant.h). A local time early on 1 January 1901
@@ -11,10 +11,6 @@
 
 namespace skytime
 {
-// 2000-01-01 12:00:00 UT (Julian day 2451545.0, the epoch J2000.0) in UT seconds: 36159.5 days
-// after 1901-01-01 00:00 UT (Julian day 2415385.5).
-constexpr int64_t kJ2000 = 3'124'180'800;
-
 // 1901-01-01 00:00:00 UT in seconds of the POSIX count from 1970-01-01 00:00:00 UT.
 constexpr int64_t kPosix1901 = -2'177'452'800;
 
@@ -37,23 +33,4 @@ using ZoneOffsetAt = std::function<int32_t(int64_t ut)>;
 // Changes of the zone's rule are taken to lie at least four days apart.
 int32_t UtcOffsetAtLocal(uint64_t local, const ZoneOffsetAt& zone);
 
-// Julian centuries of 36525 days from J2000.0 to the UT instant `ut`.
-double CenturiesSinceJ2000(int64_t ut);
-
-// Greenwich mean sidereal time at the UT instant `ut`, degrees in [0, 360): the hour angle of
-// the mean equinox of date at Greenwich (Meeus, Astronomical Algorithms, 2nd ed., eq. 12.4).
-double GreenwichMeanSiderealTime(int64_t ut);
-
-// The general precession in right ascension from J2000.0 to the mean equinox of date, T Julian
-// centuries after J2000.0, degrees: zeta + z of the precession angles (Meeus, eq. 21.3,
-// 4612.4362" T + 1.39656" T^2 + 0.036201" T^3). A star that stays at its J2000.0 place gains
-// this much right ascension as the equinox of date moves back along the equator.
-double PrecessionInRightAscension(double T);
-
-// The local sidereal time on the star catalogue's frame, degrees in [0, 360): the J2000.0 right
-// ascension on the meridian of east longitude `eastLongitude` degrees (west negative) at the
-// UT instant `ut`. This is the mean sidereal time of date, GMST + longitude, less the
-// precession that the equinox of date has run up since J2000.0, so that stars drawn at their
-// catalogue places cross the meridian when they really do in every year from 1901 to 2999.
-double CatalogueSiderealTime(int64_t ut, double eastLongitude);
 } // namespace skytime

@@ -1,8 +1,7 @@
-// The sky globe's geometry: tilt, rotation angles, projection, horizon test and grid. Expected
+// The sky globe's geometry: tilt, the observer's place, projection, horizon test and grid. Expected
 // positions were computed by hand (Python's math module, declinations rounded to single
 // precision as the catalogue holds them), not with the code under test.
 #include "starmap/Globe.h"
-#include "time/ClockInstant.h"
 
 #include <algorithm>
 #include <cmath>
@@ -162,81 +161,12 @@ TEST(Globe, TiltFollowsTheSignRuleWithWholeDegrees)
     EXPECT_LT(pole.latCos, 1e-16f);
 }
 
-TEST(Globe, SunAngleFollowsItsUniformCircle)
-{
-    // -360 frac(S k) + offset, plus 360 once when <= -360 (hand computed), S in UT seconds.
-    const struct
-    {
-        int64_t S;
-        double sun;
-    } cases[] = {
-        {0, -281.50048828125},
-        {43082, -281.99194670},
-        // About three quarters of a year: -360 x 0.7500012 - 281.5 -> -191.5049
-        {23669000, -191.50488337},
-    };
-    for (const auto& c : cases)
-        EXPECT_NEAR(globe::RotationAngle(c.S, globe::kSunRate, globe::kSunOffset), c.sun, 1e-6)
-            << c.S;
-}
-
-TEST(Globe, SunAndMoonStandAtTheirMeanLongitudesAtJ2000)
-{
-    // The body's right ascension on the globe is minus its angle. Meeus, Astronomical
-    // Algorithms: the Sun's mean longitude 280.46646 degrees (eq. 25.2), the Moon's 218.3164477
-    // (eq. 47.1), at 2000-01-01 12:00 UT.
-    const double sun = globe::RotationAngle(skytime::kJ2000, globe::kSunRate, globe::kSunOffset);
-    const double moon = globe::RotationAngle(skytime::kJ2000, globe::kMoonRate, globe::kMoonOffset);
-    // The Sun's offset, calibrated long ago, stands 0.16 degrees (four hours of its motion) ahead.
-    EXPECT_NEAR(std::remainder(-sun - 280.46646, 360.0), 0.0, 0.2);
-    EXPECT_NEAR(std::remainder(-moon - 218.3164477, 360.0), 0.0, 1e-4);
-    // The Moon comes back among the same stars after a sidereal month of 27.321661 days.
-    const int64_t later = skytime::kJ2000 + static_cast<int64_t>(27.321661 * 86400 * 100);
-    EXPECT_NEAR(
-        std::remainder(globe::RotationAngle(later, globe::kMoonRate, globe::kMoonOffset) - moon,
-                       360.0),
-        0.0, 1e-3);
-}
-
-// The angle between the Sun and the Moon as the globe places them.
-double Elongation(int64_t ut)
-{
-    const double tSun = globe::RotationAngle(ut, globe::kSunRate, globe::kSunOffset);
-    const double tMoon = globe::RotationAngle(ut, globe::kMoonRate, globe::kMoonOffset);
-    const double d1 = globe::SolDeclination(tSun, globe::kSunInclination);
-    const double d2 = globe::SolDeclination(tMoon, globe::kMoonInclination);
-    const double c =
-        std::sin(d1) * std::sin(d2) + std::cos(d1) * std::cos(d2) * std::cos((tSun - tMoon) * kDeg);
-    return std::acos(std::clamp(c, -1.0, 1.0)) / kDeg;
-}
-
-TEST(Globe, MoonIsOppositeTheSunWhenFullAndBesideItWhenNew)
-{
-    // Instants (UT) of full and new Moon and the Moon's elongation then, from astronomy-engine
-    // 2.1.19: SearchMoonPhase(180 or 0, ...) and AngleFromSun(Body.Moon, ...).
-    const struct
-    {
-        Date date;
-        Time time;
-        double elongation;
-    } cases[] = {
-        {{11, 6, 1911}, {21, 51, 6}, 176.656}, // full
-        {{3, 3, 2026}, {11, 38, 32}, 179.638}, // full
-        {{8, 4, 2024}, {18, 21, 25}, 0.350},   // new
-        {{14, 9, 2987}, {9, 20, 37}, 4.700},   // new
-    };
-    for (const auto& c : cases)
-        EXPECT_NEAR(Elongation(static_cast<int64_t>(ClockInstant(c.date, c.time))), c.elongation,
-                    15.0)
-            << c.date.Year;
-}
-
-TEST(Globe, LongitudeIsEastPositiveInDegreesMinutesAndSeconds)
+TEST(Globe, LongitudeIsEastAndLatitudeNorthPositiveInDegreesMinutesAndSeconds)
 {
     const struct
     {
-        Coordinate lon;
-        bool west;
+        Coordinate c;
+        bool westOrSouth;
         double degrees;
     } cases[] = {
         {{13, 24, 0}, false, 13.4},  {{0, 7, 39}, true, -0.1275}, {{151, 12, 36}, false, 151.21},
@@ -245,9 +175,11 @@ TEST(Globe, LongitudeIsEastPositiveInDegreesMinutesAndSeconds)
     for (const auto& c : cases)
     {
         LocationSetup location{};
-        location.Lon = c.lon;
-        location.West = c.west;
+        location.Lon = location.Lat = c.c;
+        location.West = c.westOrSouth;
+        location.North = !c.westOrSouth;
         EXPECT_NEAR(globe::EastLongitude(location), c.degrees, 1e-9) << c.degrees;
+        EXPECT_NEAR(globe::Latitude(location), c.degrees, 1e-9) << c.degrees;
     }
 }
 
@@ -265,17 +197,6 @@ TEST(Globe, StarMarkSizeFollowsMagnitude)
         EXPECT_EQ(mark.width, c.width) << c.m;
         EXPECT_EQ(mark.dx, c.dx) << c.m;
     }
-}
-
-TEST(Globe, SunDeclinationFollowsTheEcliptic)
-{
-    const double eps = 23.443888888 * kDeg;
-    EXPECT_NEAR(globe::SolDeclination(0.0, globe::kSunInclination), 0.0, 1e-12);
-    EXPECT_NEAR(globe::SolDeclination(-180.0, globe::kSunInclination), 0.0, 1e-12);
-    EXPECT_NEAR(globe::SolDeclination(-90.0, globe::kSunInclination), eps, 1e-9);
-    EXPECT_NEAR(globe::SolDeclination(-270.0, globe::kSunInclination), -eps, 1e-9);
-    EXPECT_NEAR(globe::SolDeclination(90.0, globe::kSunInclination), -eps, 1e-9);
-    EXPECT_NEAR(globe::SolDeclination(-90.0, globe::kMoonInclination), 18.2985 * kDeg, 1e-9);
 }
 
 // ---- grid ----

@@ -3,12 +3,15 @@
 #include "app/VelmoriaApp.h"
 #include "app/VelmoriaWnd.h"
 #include "common/TestSupport.h"
+#include "sky/StarMotion.h"
+#include "sky/Vector.h"
 #include "starmap/SkyCatalogue.h"
 
 #include <cmath>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -78,9 +81,66 @@ TEST(StarReader, ConvertsHoursAndDegreesOfEveryRecord)
     EXPECT_EQ(c.starRecords[1].RA, 23.5f);
     EXPECT_STREQ(c.starRecords[1].StarName, "N/A");
     // The unit vector of (90 deg, +45 deg) and the south pole.
-    EXPECT_NEAR(c.starDirections[0].x, 0.0, 1e-7);
-    EXPECT_NEAR(c.starDirections[0].y, std::sqrt(0.5), 1e-7);
-    EXPECT_NEAR(c.starDirections[1].z, -1.0, 1e-7);
+    EXPECT_NEAR(c.starPlaces[0].Direction.x, 0.0, 1e-7);
+    EXPECT_NEAR(c.starPlaces[0].Direction.y, std::sqrt(0.5), 1e-7);
+    EXPECT_NEAR(c.starPlaces[1].Direction.z, -1.0, 1e-7);
+}
+
+std::string RuntimeBytes(const char* name)
+{
+    std::FILE* f = std::fopen((std::string(VELMORIA_RUNTIME_DIR) + "/Data/" + name).c_str(), "rb");
+    std::string bytes;
+    char buffer[4096];
+    for (size_t n; f && (n = std::fread(buffer, 1, sizeof buffer, f)) > 0;)
+        bytes.append(buffer, n);
+    if (f)
+        std::fclose(f);
+    return bytes;
+}
+
+TEST(StarReader, StarsMoveByTheirProperMotionsAndADamagedFileMovesNone)
+{
+    // Arcturus, the fastest bright star: 2.2794" a year in Hipparcos (van Leeuwen 2007: -1093.39,
+    // -2000.06 mas/yr), 998.98 Julian years from J2000.0 to 2999-01-01: 0.6325 deg.
+    auto [c, r] = ReadStarBytes(RuntimeBytes("Stars.dat"));
+    ASSERT_EQ(c.StarCount(), kStarCount);
+    size_t arcturus = 0;
+    while (arcturus < c.starRecords.size() &&
+           std::strcmp(c.starRecords[arcturus].StarName, "Arcturus") != 0)
+        ++arcturus;
+    ASSERT_LT(arcturus, c.starRecords.size());
+    const std::string motions = RuntimeBytes("StarMotion.dat");
+    std::string notANumber = motions;
+    const float nan = std::nanf("");
+    std::memcpy(&notANumber[arcturus * sizeof(sky::StarMotionRecord) + 4], &nan, sizeof nan);
+    const struct
+    {
+        const char* what;
+        std::optional<std::string> bytes;
+        double degrees;
+    } cases[] = {
+        {"the file", motions, 0.6325},
+        {"no file", std::nullopt, 0.0},
+        {"a short file", motions.substr(0, motions.size() - 1), 0.0},
+        {"a record not a number", notANumber, 0.0},
+    };
+    sky::SkySnapshot sky;
+    ASSERT_TRUE(sky::UpdateSky(sky, 2816422.5)); // 2999-01-01 00:00 UT
+    CatalogueOfDate still;
+    TurnToDate(sky, c, still);
+    for (const auto& k : cases)
+    {
+        std::FILE* f = k.bytes ? StreamOf(*k.bytes) : nullptr;
+        ReadStarMotionsOf(f, c);
+        if (f)
+            std::fclose(f);
+        CatalogueOfDate moved;
+        TurnToDate(sky, c, moved);
+        EXPECT_NEAR(sky::AngleBetween(moved.stars[arcturus], still.stars[arcturus]) *
+                        sky::kRadToDeg,
+                    k.degrees, 0.002)
+            << k.what;
+    }
 }
 
 TEST(StarReader, EmptyAndPartialFilesReadTheWholeRecordsOnly)

@@ -2,6 +2,7 @@
 // computer's time zone, compared with an independent ephemeris (astronomy-engine 2.1.19, npm:
 // the values were computed with it once and are written out below with the call that gave them).
 #include "StarMapApp.h"
+#include "sky/Sky.h"
 #include "starmap/Globe.h"
 #include "starmap/LocationDlg.h"
 #include "time/TimeUpdateDlg.h"
@@ -143,7 +144,9 @@ TEST_F(RealSky, BrightStarsStandAtTheAltitudeAndAzimuthOfTheReference)
 {
     // 2026-03-20 21:00 CET = 20:00 UT at 52 deg 00' N 13 deg 24' E, the whole-degree latitude the
     // globe draws; astronomy-engine: DefineStar(Star1, ra, dec, 1000), Equator(Star1, t,
-    // observer, true, true), Horizon(t, observer, ra, dec, null) (no refraction).
+    // observer, true, true), Horizon(t, observer, ra, dec, null) (no refraction). The globe
+    // leaves out the aberration (20") and the reference the proper motion (Procyon's 33" since
+    // 2000).
     const struct
     {
         const char* name;
@@ -164,8 +167,32 @@ TEST_F(RealSky, BrightStarsStandAtTheAltitudeAndAzimuthOfTheReference)
         ASSERT_GE(i, 0) << c.name;
         const skyframe::Place& at = Places().stars[static_cast<size_t>(i)];
         EXPECT_TRUE(at.visible) << c.name;
-        EXPECT_LE(AngleBetween(DrawnDirection(Map(), at), c.reference), 0.5) << c.name;
+        EXPECT_LE(AngleBetween(DrawnDirection(Map(), at), c.reference), 0.02) << c.name;
     }
+}
+
+TEST_F(RealSky, StarsStandWhereTheirProperMotionsTakeThem)
+{
+    // Arcturus (catalogue place 14.261020 h, +19.18240 deg) moves -1093.39 and -2000.06 mas a
+    // year (Hipparcos, van Leeuwen 2007): 0.63 degrees by 2999, 12 pixels on a disc of 1000.
+    wnd->Values.SMValues.Check[4] = 1;
+    Enter(Berlin(), Date{20, 3, 2026}, Time{21, 0, 0});
+    ZoomInFully();
+    Show(Date{1, 1, 2999}, Time{0, 0, 0});
+    const int arcturus = StarAt(14.261020, 19.18240);
+    ASSERT_GE(arcturus, 0);
+    sky::SkySnapshot snapshot;
+    ASSERT_TRUE(sky::UpdateSky(snapshot, Map().Bodies().julianDate));
+    const auto drawnAt = [&](double pmRa, double pmDec)
+    {
+        const sky::CatalogueStar star = sky::MakeCatalogueStar(14.261020, 19.18240, pmRa, pmDec);
+        return globe::PlaceOnGlobe(Map().View(true), sky::StarDirectionOfDate(snapshot, star)).at;
+    };
+    const globe::ScreenPoint at = Places().stars[static_cast<size_t>(arcturus)].at;
+    const globe::ScreenPoint moved = drawnAt(-1093.39, -2000.06);
+    const globe::ScreenPoint still = drawnAt(0, 0);
+    EXPECT_LT(std::hypot(at.x - moved.x, at.y - moved.y), 0.5);
+    EXPECT_GT(std::hypot(at.x - still.x, at.y - still.y), 8.0);
 }
 
 TEST_F(RealSky, TheSameInstantDrawsTheSameSkyInEveryTimeZoneWhileTheClockShowsLocalTime)

@@ -117,13 +117,17 @@ TEST_F(SkyBodies, SunAndMoonTurnAndTiltWithTheStarsOnTheReviewGlobe)
     wnd->Values.SMValues.Check[4] = 1; // both drawn wherever they are
     Trigger(wnd, "reviewGlobe");
     Trigger(wnd, "stop");
-    // Where the ephemeris puts the Sun and the Moon at the globe's instant, through the globe's
-    // present turn and tilt.
+    // Where the sky of date puts the Sun and the Moon (as seen from the observer's place) at the
+    // globe's instant, through the globe's present turn and tilt.
     const auto expectOnTheirPlaces = [this](const char* after)
     {
-        const double jd = Map().Bodies().julianDate;
-        const sky::SunPlace sun = sky::SunPlaceAt(jd);
-        const sky::MoonPlace moon = sky::MoonPlaceAt(jd);
+        sky::SkySnapshot snapshot;
+        ASSERT_TRUE(sky::UpdateSky(snapshot, Map().Bodies().julianDate));
+        const LocationSetup& here = wnd->Values.LocValues;
+        const sky::OfDatePlace sun = snapshot.SunOfDate;
+        const sky::OfDatePlace moon =
+            sky::TopocentricPlace(snapshot, snapshot.MoonOfDate.Position, globe::Latitude(here),
+                                  globe::EastLongitude(here));
         ASSERT_TRUE(Places().sun.drawn && Places().moon.drawn) << after;
         const globe::ScreenPoint s = PlaceOf(sun.RightAscension, sun.Declination);
         const globe::ScreenPoint m = PlaceOf(moon.RightAscension, moon.Declination);
@@ -273,10 +277,11 @@ TEST_F(SkyBodies, FindOpensThePlanetsCardByNameInAnyCase)
     }
 }
 
-TEST_F(SkyBodies, MoonCardTellsThePhase)
+TEST_F(SkyBodies, MoonCardTellsThePhaseAndTheDeltaTOfItsPlace)
 {
     // Full Moon 2026-12-24 01:28 UT, new Moon 2026-12-09 00:52 UT (published tables of the
-    // Moon's phases).
+    // Moon's phases). Delta T from Espenak and Meeus's polynomial for 2005 to 2050,
+    // 62.92 + 0.32217 t + 0.005589 t^2 s with t = y - 2000: 75.7 s at y = 2026.94 and 2026.98.
     wnd->Values.SMValues.Check[4] = 1;
     const struct
     {
@@ -286,17 +291,21 @@ TEST_F(SkyBodies, MoonCardTellsThePhase)
     for (const auto& c : cases)
     {
         Show(c.date, Time{0, 0, 0});
-        QString phase;
+        QString phase, deltaT;
         answer.reset();
         answer = std::make_unique<DialogAnswer>(
             [&](platform::Dialog& d)
             {
                 if (auto* moon = dynamic_cast<MoonSmDlg*>(&d))
+                {
                     phase = moon->Value(4012);
+                    deltaT = moon->Value(4016);
+                }
                 return QDialog::Accepted;
             });
         View().OpenCardsAt(QPoint(Places().moon.X(), Places().moon.Y()));
         EXPECT_EQ(phase, QString::fromLatin1(c.phase));
+        EXPECT_EQ(deltaT, QStringLiteral("76 s"));
     }
 }
 

@@ -286,7 +286,7 @@ TEST_F(Cards, TheMoonsMagnitudeFollowsItsPhase)
         sky::MoonPlace place{};
         place.PhaseAngle = c.phaseAngle;
         place.IlluminatedFraction = c.lit;
-        MoonSmDlg moon(wnd.get(), &click, 0.0f, 0.0f, place);
+        MoonSmDlg moon(wnd.get(), &click, 0.0f, 0.0f, MoonOfInstant{place, 69.0});
         moon.SetupWindow();
         EXPECT_EQ(moon.Value(4003), QString::fromLatin1(c.magnitude));
     }

@@ -1,6 +1,4 @@
-// Universal Time from the local clock and the sidereal time of the real sky. Reference values
-// come from astronomy-engine 2.1.19 (npm), an independent ephemeris, and from the worked
-// examples of Meeus, Astronomical Algorithms.
+// Universal Time from the local clock.
 #include "time/ClockInstant.h"
 #include "time/SkyTime.h"
 
@@ -12,49 +10,6 @@ namespace
 int64_t Ut(Date date, Time time)
 {
     return static_cast<int64_t>(ClockInstant(date, time));
-}
-
-struct SiderealCase
-{
-    Date date;
-    Time time;   // UT
-    double gmst; // degrees
-};
-
-TEST(SkyTime, GreenwichMeanSiderealTimeMatchesTheReferenceFrom1901To2999)
-{
-    const SiderealCase cases[] = {
-        // astronomy-engine 2.1.19: SiderealTime(t) - e_tilt(t).ee / 3600, hours x 15.
-        {{15, 3, 1901}, {6, 30, 0}, 269.664338},
-        {{20, 3, 2026}, {12, 0, 0}, 358.034161},
-        {{2, 10, 2999}, {21, 45, 0}, 338.255922},
-        // Meeus, example 12.a: 1987 April 10, 0h UT: 13h 10m 46.3668s.
-        {{10, 4, 1987}, {0, 0, 0}, 197.693195},
-    };
-    // The expression of 1982 (Meeus) and the reference's of 2006 part by a few arcseconds over
-    // ten centuries: 0.002 degrees is 7".
-    for (const SiderealCase& c : cases)
-        EXPECT_NEAR(skytime::GreenwichMeanSiderealTime(Ut(c.date, c.time)), c.gmst, 0.002)
-            << c.date.Year;
-}
-
-TEST(SkyTime, SiderealTimeOfTheCatalogueGainsOneTurnPerStellarDay)
-{
-    // The Earth turns once against the stars in 86164.0989 s (the rate 1.00273781191135448
-    // turns per UT day of the IERS Earth rotation angle); the equinox of date turns a little
-    // faster, in 86164.0905 s. Stars at their J2000 places must keep the first period.
-    for (const int64_t ut : {Ut({1, 6, 1901}, {0, 0, 0}), Ut({1, 6, 2999}, {0, 0, 0})})
-    {
-        const double a = skytime::CatalogueSiderealTime(ut, 0.0);
-        const double b = skytime::CatalogueSiderealTime(ut + 86164, 0.0);
-        EXPECT_NEAR(std::remainder(a - b, 360.0), 0.0989 * 360.0 / 86164.0989, 2e-5) << ut;
-    }
-    // A place 15 degrees east has an hour more on its meridian.
-    const int64_t now = Ut({7, 12, 2026}, {22, 0, 0});
-    EXPECT_NEAR(std::remainder(skytime::CatalogueSiderealTime(now, 15.0) -
-                                   skytime::CatalogueSiderealTime(now, 0.0),
-                               360.0),
-                15.0, 1e-9);
 }
 
 // A zone that runs UTC+1 and changes to UTC+2 at the UT instant `change` (clocks forward), or
