@@ -1,8 +1,8 @@
 // Feeds arbitrary bytes to the picture reader as a ".bmp" file, then does with the picture
-// what the program does with its pictures: the bitmap, a stretched copy
-// into a frame (title, viewer, structure pictures, world map), a centred copy (the background
+// what the program does with its pictures: a stretched copy into a frame (title, viewer, structure pictures, world map), a centred copy (the background
 // picture), and the world map's rectangle, degrees and marker for the picture's size.
 #include <QGuiApplication>
+#include <QPainter>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -11,7 +11,6 @@
 #include <unistd.h>
 
 #include "platform/Bitmaps.h"
-#include "platform/Canvas.h"
 #include "starmap/LocationMap.h"
 
 namespace
@@ -40,19 +39,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     std::fwrite(data, 1, size, f);
     std::fclose(f);
 
-    platform::Dib* dib = platform::ReadDib(gPath.c_str());
-    if (!dib)
+    const QImage picture = platform::ReadPicture(gPath.c_str());
+    if (picture.isNull())
         return 0;
-    const platform::Bitmap bitmap(*dib);
-    const int w = bitmap.Width();
-    const int h = bitmap.Height();
+    const int w = picture.width();
+    const int h = picture.height();
 
-    platform::Canvas frame(97, 61);
-    frame.StretchBlt(0, 0, frame.Width(), frame.Height(), bitmap, 0, 0, w, h);
-    platform::Canvas window(160, 120);
-    window.BitBlt(window.Width() / 2 - w / 2, window.Height() / 2 - h / 2, w, h, bitmap, 0, 0,
-                  platform::Rop::SrcCopy);
-    gSink = static_cast<int>(frame.Pixel(48, 30) ^ window.Pixel(80, 60));
+    // Drawn as the views draw pictures: scaled into a frame, and at its own size centred.
+    QImage frame(97, 61, QImage::Format_RGB32);
+    QImage window(160, 120, QImage::Format_RGB32);
+    frame.fill(Qt::black);
+    window.fill(Qt::black);
+    {
+        QPainter scaled(&frame);
+        scaled.drawImage(frame.rect(), picture);
+        QPainter centred(&window);
+        centred.drawImage(QPoint(window.width() / 2 - w / 2, window.height() / 2 - h / 2), picture);
+    }
+    gSink = static_cast<int>(frame.pixel(48, 30) ^ window.pixel(80, 60));
 
     if (w > 0 && h > 0)
     {
@@ -66,6 +70,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                 gSink = p.x + p.y;
             }
     }
-    delete dib;
     return 0;
 }

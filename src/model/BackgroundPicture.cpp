@@ -6,7 +6,6 @@
 
 #include <QPainter>
 #include <cstdio>
-#include <memory>
 
 namespace model
 {
@@ -26,9 +25,9 @@ void BackgroundPicture::Load(QWidget* parent)
         return;
     }
     std::fclose(f);
-    const std::unique_ptr<platform::Dib> dib(platform::ReadDib(kBackgroundFile));
-    if (dib)
-        picture = dib->Image().convertToFormat(QImage::Format_RGB32);
+    const QImage read = platform::ReadPicture(kBackgroundFile);
+    if (!read.isNull())
+        picture = read.convertToFormat(QImage::Format_RGB32);
 }
 
 void BackgroundPicture::Paint(QPainter& painter, const QRect& area) const

@@ -1,7 +1,6 @@
 #include "model/SmallCard.h"
 
 #include "model/NumFormat.h"
-#include "model/ViewHost.h"
 #include "platform/Bitmaps.h"
 #include "platform/PictureExport.h"
 
@@ -48,17 +47,6 @@ private:
 };
 
 } // namespace
-
-bool HitsMark(QPoint click, uint16_t x, uint16_t y)
-{
-    return click.x() - 8 <= x && x <= click.x() + 8 && click.y() - 8 <= y && y <= click.y() + 8;
-}
-
-void MarkObject(platform::Canvas& canvas, QPoint point)
-{
-    static const platform::Bitmap label(platform::LoadBitmapResource("SkyLabel"));
-    canvas.BitBlt(point.x() - 15, point.y() - 15, 32, 32, label, 0, 0, platform::Rop::SrcPaint);
-}
 
 QImage LoadMarkerPicture()
 {
@@ -123,9 +111,7 @@ void SmallCardDlg::SetupWindow()
     const int h = height() + 6;
     QRect client;
     QWidget* owner = parentWidget();
-    if (auto* host = dynamic_cast<model::ViewHost*>(owner))
-        client = host->GetClientRect();
-    else if (owner)
+    if (owner)
         client = owner->rect();
     const QPoint click = Point ? *Point : QPoint();
     // The card is a window of its own: the place is worked out in the parent's client area

@@ -3,7 +3,6 @@
 // Solar System model. The sky's own cards build on it in starmap/.
 #pragma once
 
-#include "platform/Canvas.h"
 #include "platform/Dialog.h"
 
 #include <QGroupBox>
@@ -11,14 +10,6 @@
 #include <QLabel>
 #include <QPoint>
 #include <cstdint>
-
-// A right click at `click` hits an object whose stored position (x, y) lies in the 17 x 17
-// square around it.
-bool HitsMark(QPoint click, uint16_t x, uint16_t y);
-
-// ORs the 32 x 32 marker picture "SkyLabel" onto `canvas` with its top-left corner at
-// (point.x - 15, point.y - 15).
-void MarkObject(platform::Canvas& canvas, QPoint point);
 
 // The 32 x 32 marker picture "SkyLabel" that a view paints at a click while its card is open,
 // with its top-left corner kMarkerOffset pixels up and left of the click: transparent where it

@@ -40,12 +40,6 @@ QImage ReadPicture(const char* path)
     return Read(reader);
 }
 
-Dib* ReadDib(const char* path)
-{
-    const QImage image = ReadPicture(path);
-    return image.isNull() ? nullptr : new Dib(image);
-}
-
 QImage LoadBitmapResource(int id)
 {
     return LoadBitmapResource(std::to_string(id).c_str());

@@ -1,8 +1,6 @@
-// Pictures: device-independent pictures read from ".bmp" files, their palettes, device bitmaps
-// and the program's own bitmap, cursor and icon resources.
+// Pictures: pictures read from files by the program's paths, and the program's own bitmap,
+// cursor and icon resources.
 #pragma once
-
-#include "platform/Canvas.h"
 
 #include <QCursor>
 #include <QIcon>
@@ -12,27 +10,6 @@
 
 namespace platform
 {
-// A picture as read from a file (keeps its colour table when it has one).
-class Dib
-{
-public:
-    explicit Dib(const QImage& image) : img(image) {}
-    int Width() const { return img.width(); }
-    int Height() const { return img.height(); }
-    const QImage& Image() const { return img; }
-
-private:
-    QImage img;
-};
-
-// A picture ready for drawing (RGB32).
-class Bitmap : public Canvas
-{
-public:
-    explicit Bitmap(const QImage& image) : Canvas(image) {}
-    explicit Bitmap(const Dib& dib) : Canvas(dib.Image()) {}
-};
-
 // Reads a picture file by the program's path ("Bitmap\Title.bmp"); a null image when it cannot
 // be read. A file that claims a picture larger than kMaxDibPixels counts as unreadable: the
 // program's pictures are a few hundred pixels across, and a damaged header must not make a few
@@ -40,8 +17,6 @@ public:
 // only a file that is not one has its kind guessed from its content.
 constexpr long long kMaxDibPixels = 4096LL * 4096;
 QImage ReadPicture(const char* path);
-// The same picture in a Dib; null when it cannot be read.
-Dib* ReadDib(const char* path);
 
 // The program's bitmap resource with a numeric id (1001) or a name ("Star"); a null image when
 // the program has no such resource.

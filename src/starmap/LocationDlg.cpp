@@ -94,8 +94,8 @@ QImage ReadPicture(const char* path)
     if (!f)
         return {};
     std::fclose(f);
-    const std::unique_ptr<platform::Dib> dib(platform::ReadDib(path));
-    return dib ? dib->Image().convertToFormat(QImage::Format_RGB32) : QImage();
+    const QImage picture = platform::ReadPicture(path);
+    return picture.isNull() ? picture : picture.convertToFormat(QImage::Format_RGB32);
 }
 } // namespace
 

@@ -1,7 +1,6 @@
 // The Star Map's frame, painted whole from the catalogues, the globe and the options: the grid,
 // the constellation lines, Find's red lines, the stars, the deep-sky objects, the Sun, the
 // Moon's phase, the planets, the names and the marker of an open card.
-#include "platform/Canvas.h"
 #include "starmap/ConstName.h"
 #include "starmap/StarMapView.h"
 
@@ -14,7 +13,7 @@
 
 namespace
 {
-QColor ColorOf(platform::Rgb rgb)
+QColor ColorOf(uint32_t rgb)
 {
     return QColor::fromRgb(static_cast<QRgb>(rgb));
 }

@@ -163,9 +163,8 @@ TEST(WorldMap, TheBuiltPictureIsTheEarthNorthUpGreenwichInTheMiddleInsideItsMarg
 {
     ScratchDir dir;
     dir.LinkRuntime("Bitmap");
-    const std::unique_ptr<platform::Dib> dib(platform::ReadDib("Bitmap\\WorldMap.bmp"));
-    ASSERT_NE(dib, nullptr);
-    const QImage& img = dib->Image();
+    const QImage img = platform::ReadPicture("Bitmap\\WorldMap.bmp");
+    ASSERT_FALSE(img.isNull());
     const int w = img.width() - 2 * locmap::kPictureMargin;
     const int h = img.height() - 2 * locmap::kPictureMargin;
     EXPECT_EQ(w, 2 * h); // 360 by 180 degrees
@@ -248,11 +247,11 @@ TEST_F(LocationDialog, PaintsTheWorldMapWithTheMarkerOredOntoIt)
 {
     auto dlg = Open();
     const QImage shown = dlg->MapFrame->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const std::unique_ptr<platform::Dib> map(platform::ReadDib("Bitmap\\WorldMap.bmp"));
-    ASSERT_NE(map, nullptr);
+    const QImage map = platform::ReadPicture("Bitmap\\WorldMap.bmp");
+    ASSERT_FALSE(map.isNull());
     // The frame holds the picture at its own size.
-    ASSERT_EQ(shown.size(), map->Image().size());
-    const QImage world = map->Image().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(shown.size(), map.size());
+    const QImage world = map.convertToFormat(QImage::Format_RGB32);
     const QImage marker =
         platform::LoadBitmapResource("LocationLabel").convertToFormat(QImage::Format_RGB32);
     const QPoint corner = dlg->Marker() - dlg->FrameRect().topLeft() - QPoint(7, 7);
