@@ -78,7 +78,7 @@ TEST(StarReader, ConvertsHoursAndDegreesOfEveryRecord)
     EXPECT_EQ(c.stars[1].RA, 352.5f);
     EXPECT_FLOAT_EQ(c.stars[1].Dec, static_cast<float>(-M_PI / 2));
     // The records stay as read, for the cards and the search.
-    EXPECT_EQ(c.starRecords[1].RA, 23.5f);
+    EXPECT_EQ(static_cast<float>(c.starRecords[1].RA), 23.5f); // a packed field, read by value
     EXPECT_STREQ(c.starRecords[1].StarName, "N/A");
     // The unit vector of (90 deg, +45 deg) and the south pole.
     EXPECT_NEAR(c.starPlaces[0].Direction.x, 0.0, 1e-7);
