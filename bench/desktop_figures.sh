@@ -98,6 +98,13 @@ printf 'idle CPU on the main screen: %.2f %% of a core over %d s\n' \
 key F2 3
 key BackSpace
 key F3 3
+# A stopped view runs no timer: it should cost nothing while it stands.
+key shift+Pause 1
+t0=$(ticks)
+sleep "$idle"
+t1=$(ticks)
+printf 'idle CPU of the stopped Star Map: %.2f %% of a core over %d s\n' \
+    "$(echo "scale=4; ($t1 - $t0) * 100 / $hz / $idle" | bc)" "$idle"
 key BackSpace
 key F4
 click 28 38 && key Escape            # the Sun's card
