@@ -1,12 +1,41 @@
 #include "model/View.h"
 
 #include "platform/Bitmaps.h"
+#include "platform/PictureExport.h"
 
 #include <QList>
 #include <QPixmap>
 
 namespace model
 {
+PictureActions MakePictureActions(QWidget* view, std::function<QImage()> picture,
+                                  std::function<QString()> title,
+                                  std::function<QString()> fileName)
+{
+    const PictureActions actions{
+        MakeAction(view, {"savePicture",
+                          "Save &Picture\u2026\tCtrl+S",
+                          {QKeySequence::Save},
+                          "Save the picture of the view as a PNG file"}),
+        MakeAction(view, {"copyPicture",
+                          "C&opy Picture\tCtrl+C",
+                          {QKeySequence::Copy},
+                          "Copy the picture of the view to the clipboard"}),
+        MakeAction(view, {"printPicture",
+                          "Pr&int\u2026\tCtrl+P",
+                          {QKeySequence::Print},
+                          "Print the picture of the view with its date, time and place"})};
+    QObject::connect(actions.save, &QAction::triggered, view,
+                     [view, picture, fileName]
+                     { platform::SavePicture(view, picture(), fileName()); });
+    QObject::connect(actions.copy, &QAction::triggered, view,
+                     [picture] { platform::CopyPicture(picture()); });
+    QObject::connect(actions.print, &QAction::triggered, view,
+                     [view, picture, title, fileName]
+                     { platform::PrintPicture(view, picture(), title(), fileName()); });
+    return actions;
+}
+
 QAction* MakeAction(QObject* owner, const Command& command)
 {
     auto* action = new QAction(QString::fromUtf8(command.text), owner);

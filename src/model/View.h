@@ -8,6 +8,7 @@
 #include <QKeySequence>
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <initializer_list>
 #include <vector>
 
@@ -50,6 +51,19 @@ struct Command
 // A new action of `owner` for `command`. A checkable action keeps the check mark the program
 // gives it: a click does not toggle it by itself.
 QAction* MakeAction(QObject* owner, const Command& command);
+
+// The picture commands of an animated view, in its first menu: Save Picture (Ctrl+S), Copy
+// Picture (Ctrl+C) and Print (Ctrl+P). `picture` gives what the view shows, `title` the printed
+// title line, `fileName` the default file's name.
+struct PictureActions
+{
+    QAction* save;
+    QAction* copy;
+    QAction* print;
+};
+PictureActions MakePictureActions(QWidget* view, std::function<QImage()> picture,
+                                  std::function<QString()> title,
+                                  std::function<QString()> fileName);
 
 // One entry of a menu: an action, a submenu (a title and its entries), or a separator (neither).
 struct MenuEntry

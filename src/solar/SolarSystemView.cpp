@@ -173,32 +173,16 @@ void SolarSystemView::CreateActions()
 
 void SolarSystemView::CreatePictureActions()
 {
-    const auto make = [this](const model::Command& c) { return model::MakeAction(this, c); };
-    savePicture = make({"savePicture",
-                        "Save &Picture\u2026\tCtrl+S",
-                        {QKeySequence::Save},
-                        "Save the picture of the view as a PNG file"});
-    copyPicture = make({"copyPicture",
-                        "C&opy Picture\tCtrl+C",
-                        {QKeySequence::Copy},
-                        "Copy the picture of the view to the clipboard"});
-    printPicture = make({"printPicture",
-                         "Pr&int\u2026\tCtrl+P",
-                         {QKeySequence::Print},
-                         "Print the picture of the view with its date, time and place"});
     const QString caption = QStringLiteral("Solar System");
-    // The default file: the view's name, the clock's date and time.
-    const auto fileName = [this, caption]
-    { return platform::PictureFileName(caption, clock.CurrentDate(), clock.CurrentTime()); };
-    const auto picture = [this] { return grab().toImage(); };
-    Connect(savePicture,
-            [this, picture, fileName] { platform::SavePicture(this, picture(), fileName()); });
-    Connect(copyPicture, [picture] { platform::CopyPicture(picture()); });
-    Connect(printPicture,
-            [this, picture, caption, fileName] {
-                platform::PrintPicture(this, picture(), clock.PictureTitle(caption, values),
-                                       fileName());
-            });
+    const model::PictureActions actions = model::MakePictureActions(
+        this, [this] { return grab().toImage(); },
+        [this, caption] { return clock.PictureTitle(caption, values); },
+        // The default file: the view's name, the clock's date and time.
+        [this, caption]
+        { return platform::PictureFileName(caption, clock.CurrentDate(), clock.CurrentTime()); });
+    savePicture = actions.save;
+    copyPicture = actions.copy;
+    printPicture = actions.print;
 }
 
 QAction* SolarSystemView::Action(const char* name) const

@@ -104,18 +104,13 @@ void StarMapView::CreateActions()
     const auto make = [this](const Command& c) { return model::MakeAction(this, c); };
     realSky = make({"realSkyGlobe", "Real &Sky Globe ", {}, "Show real sky globe", 501, true});
     review = make({"reviewGlobe", "&Review Globe", {}, "Free review of star globe", 502, true});
-    savePicture = make({"savePicture",
-                        "Save &Picture\u2026\tCtrl+S",
-                        {QKeySequence::Save},
-                        "Save the picture of the view as a PNG file"});
-    copyPicture = make({"copyPicture",
-                        "C&opy Picture\tCtrl+C",
-                        {QKeySequence::Copy},
-                        "Copy the picture of the view to the clipboard"});
-    printPicture = make({"printPicture",
-                         "Pr&int\u2026\tCtrl+P",
-                         {QKeySequence::Print},
-                         "Print the picture of the view with its date, time and place"});
+    const model::PictureActions pictures = model::MakePictureActions(
+        this, [this] { return Picture(); },
+        [this] { return clock.PictureTitle(QStringLiteral("Star Map"), values); },
+        [this] { return FileName(); });
+    savePicture = pictures.save;
+    copyPicture = pictures.copy;
+    printPicture = pictures.print;
     zoomIn = make(
         {"zoomIn", "Zoom &In\tShift+Home", {Qt::SHIFT | Qt::Key_Home}, "Zooming In of View", 403});
     zoomOut = make(
@@ -154,15 +149,6 @@ void StarMapView::ConnectActions()
 {
     Connect(realSky, [this] { ChangeSystem(true); });
     Connect(review, [this] { ChangeSystem(false); });
-    Connect(savePicture, [this] { platform::SavePicture(this, Picture(), FileName()); });
-    Connect(copyPicture, [this] { platform::CopyPicture(Picture()); });
-    Connect(printPicture,
-            [this]
-            {
-                platform::PrintPicture(this, Picture(),
-                                       clock.PictureTitle(QStringLiteral("Star Map"), values),
-                                       FileName());
-            });
     Connect(zoomIn, [this] { ZoomIn(); });
     Connect(zoomOut, [this] { ZoomOut(); });
     Connect(timeForward, [this] { clock.SetTimeDirection(true); });
