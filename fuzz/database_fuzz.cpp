@@ -36,11 +36,9 @@ void PlanetCard(const database::PlanetData& data)
     const PlanetDB& p = data.planet;
     for (const std::string& v : database::PlanetOrbitalValues(p))
         Keep(v);
-    std::vector<const RingDB*> rings;
-    for (const RingDB& r : data.rings)
-        rings.push_back(&r);
-    const database::PlanetPhysical physical = database::PlanetPhysicalValues(
-        p, database::CountRings(rings.data(), static_cast<int>(rings.size())));
+    const std::vector<RingDB> rings(data.rings.begin(), data.rings.end());
+    const database::PlanetPhysical physical =
+        database::PlanetPhysicalValues(p, database::CountRings(rings));
     for (const std::string& v : physical.values)
         Keep(v);
     const database::AtmosphereTexts atmosphere = database::PlanetAtmosphere(p);
@@ -102,16 +100,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         PlanetDB records[kPlanetCount]{};
         if (database::ReadPlanetRecords(p, records) == kPlanetCount)
         {
-            const PlanetDB* pointers[kPlanetCount];
+            std::array<PlanetDB, kPlanetCount> planets{};
             for (int k = 0; k < kPlanetCount; ++k)
-                pointers[k] = &records[k];
+                planets[k] = records[k];
             std::array<database::Box, 9> labels{};
             for (int k = 0; k < 9; ++k)
                 labels[k] = database::Box{20 + 60 * k, 300, 50, 16};
             for (int tab = 0; tab < database::kComparisonTabs; ++tab)
             {
                 const database::ComparisonChart chart =
-                    database::LayoutComparison(database::ComparisonValues(pointers, tab),
+                    database::LayoutComparison(database::ComparisonValues(planets, tab),
                                                database::Box{10, 10, 560, 280}, labels);
                 for (const database::ComparisonBar& bar : chart.bars)
                     Keep(bar.value);
