@@ -27,22 +27,13 @@ BodyCard::BodyCard(QWidget* parent, int resId, const BodyCardShape& shape)
 
 void BodyCard::FinishLayout(QSize minimumDlu)
 {
-    auto* help = new QPushButton(QStringLiteral("Help"), this);
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
-    SetId(help, 9);
-    for (QPushButton* b : {btnVideo, btnView, help})
+    for (QPushButton* b : {btnVideo, btnView})
         b->setAutoDefault(false);
-    close->setDefault(true);
     connect(btnVideo, &QPushButton::clicked, this, [this] { BtnVideo(); });
     connect(btnView, &QPushButton::clicked, this, [this] { BtnView(); });
-    connect(help, &QPushButton::clicked, this, [this] { CmHelp(); });
-    connect(close, &QPushButton::clicked, this, [this] { CmOk(); });
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(btnVideo);
-    buttons->addWidget(btnView);
-    buttons->addStretch();
-    buttons->addWidget(help);
-    buttons->addWidget(close);
+    QHBoxLayout* buttons = MakeHelpCloseRow(this, [this] { CmHelp(); });
+    buttons->insertWidget(0, btnView);
+    buttons->insertWidget(0, btnVideo);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs);
     layout->addLayout(buttons);
@@ -58,11 +49,6 @@ void BodyCard::ChangePicture()
 {
     picture.ChangePicture(this, shape.picturePath);
     frame->update();
-}
-
-void BodyCard::CmOk()
-{
-    CloseWindow(QDialog::Accepted);
 }
 
 void BodyCard::CmHelp()

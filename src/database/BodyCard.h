@@ -29,7 +29,6 @@ class BodyCard : public platform::Dialog
 {
     Q_OBJECT
 public:
-    void CmOk();
     // Help on the selected page: the first page's topic + tab index.
     void CmHelp();
     // The body's film in the video window.
@@ -40,6 +39,7 @@ public:
     void ChangePicture();
 
     int SelectedTab() const { return tabs->currentIndex(); }
+    QTabWidget* Tabs() const { return tabs; }
     const StructurePicture& Picture() const { return picture; }
 
     PictureFrame* frame;

@@ -3,11 +3,14 @@
 #include "platform/Bitmaps.h"
 #include "platform/Dialog.h"
 #include "platform/Files.h"
+#include "platform/Help.h"
 #include "platform/MessageBox.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QPainter>
 #include <QPixmap>
+#include <QPushButton>
 #include <cstdio>
 
 namespace database
@@ -35,6 +38,69 @@ void AddRow(QGridLayout* grid, int row, int column, QLabel* caption, QLabel* val
     for (QLabel* label : {caption, value})
         label->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred);
     value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("00000000000")));
+}
+
+QWidget* MakeColumnsPage(const char* const captions[], int count, int leftRows, int firstCaptionId,
+                         const int valueIds[], int ruleId, QLabel* captionLabels[],
+                         QLabel* valueLabels[], QGridLayout** grid)
+{
+    auto* page = new QWidget;
+    auto* columns = new QGridLayout(page);
+    for (int i = 0; i < count; ++i)
+    {
+        captionLabels[i] = MakeStatic(page, firstCaptionId + i, captions[i]);
+        valueLabels[i] = MakeStatic(page, valueIds[i]);
+        const bool left = i < leftRows;
+        AddRow(columns, left ? i : i - leftRows, left ? 0 : 3, captionLabels[i], valueLabels[i]);
+    }
+    auto* rule = new QFrame(page);
+    rule->setFrameShape(QFrame::VLine);
+    platform::Dialog::SetId(rule, ruleId);
+    columns->addWidget(rule, 0, 2, leftRows, 1);
+    columns->setRowStretch(leftRows, 1);
+    columns->setHorizontalSpacing(12);
+    if (grid)
+        *grid = columns;
+    return page;
+}
+
+QHBoxLayout* MakeHelpCloseRow(platform::Dialog* card, std::function<void()> help)
+{
+    auto* helpButton = new QPushButton(QStringLiteral("Help"), card);
+    auto* close = new QPushButton(QStringLiteral("Close"), card);
+    platform::Dialog::SetId(helpButton, 9);
+    helpButton->setAutoDefault(false);
+    close->setDefault(true);
+    QObject::connect(helpButton, &QPushButton::clicked, card, std::move(help));
+    QObject::connect(close, &QPushButton::clicked, card,
+                     [card] { card->CloseWindow(QDialog::Accepted); });
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(helpButton);
+    row->addWidget(close);
+    return row;
+}
+
+QHBoxLayout* MakeHelpCloseRow(platform::Dialog* card, unsigned long topic)
+{
+    return MakeHelpCloseRow(card,
+                            [card, topic]
+                            {
+                                platform::ShowHelpTopic(card, topic);
+                                card->update();
+                            });
+}
+
+void FillRect(QPainter& p, const Rect& r, const QColor& colour)
+{
+    if (r.right > r.left && r.bottom > r.top)
+        p.fillRect(QRect(r.left, r.top, r.right - r.left, r.bottom - r.top), colour);
+}
+
+void PaintedPage::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    draw(p);
 }
 
 bool StructurePicture::ChangePicture(QWidget* parent, const char* path)

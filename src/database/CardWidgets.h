@@ -1,19 +1,27 @@
-// Pieces that the database cards share: caption and value statics with their ids, the
-// structure picture stretched into its frame, the layer table of the structure pages, and the
-// commands that save, copy and print a picture of a card.
+// Pieces that the database cards share: caption and value statics with their ids, pages of
+// two columns, the Help and Close row, pages that their card paints, the structure picture
+// stretched into its frame, the layer table of the structure pages, and the commands that save,
+// copy and print a picture of a card.
 #pragma once
 
 #include "database/CardText.h"
+#include "database/Charts.h"
 #include "platform/PictureExport.h"
 
 #include <QFrame>
-#include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <array>
+#include <functional>
 #include <string>
 
 class QGridLayout;
+class QHBoxLayout;
+
+namespace platform
+{
+class Dialog;
+}
 
 namespace database
 {
@@ -26,6 +34,38 @@ QLabel* MakeStatic(QWidget* parent, int id, const char* text = "");
 // Adds a caption and its value to row `row` of `grid` at column `column` (caption) and
 // `column` + 1 (value).
 void AddRow(QGridLayout* grid, int row, int column, QLabel* caption, QLabel* value);
+
+// A page of `count` captions (ids from `firstCaptionId`) and values (ids `valueIds`) in two
+// columns split by a rule (id `ruleId`) after `leftRows` rows. The new labels go into
+// `captionLabels` and `valueLabels`; `grid`, when given, receives the page's layout.
+QWidget* MakeColumnsPage(const char* const captions[], int count, int leftRows, int firstCaptionId,
+                         const int valueIds[], int ruleId, QLabel* captionLabels[],
+                         QLabel* valueLabels[], QGridLayout** grid = nullptr);
+
+// The row of a card's Help (id 9, calling `help`) and default Close buttons, right-aligned;
+// a card puts its own buttons in front of them.
+QHBoxLayout* MakeHelpCloseRow(platform::Dialog* card, std::function<void()> help);
+// The same row whose Help opens help topic `topic`.
+QHBoxLayout* MakeHelpCloseRow(platform::Dialog* card, unsigned long topic);
+
+// `r` filled with `colour`; nothing for an empty rectangle.
+void FillRect(QPainter& p, const Rect& r, const QColor& colour);
+
+// A widget that its card paints whole with `draw`.
+class PaintedPage : public QWidget
+{
+public:
+    explicit PaintedPage(std::function<void(QPainter&)> draw, QWidget* parent = nullptr)
+        : QWidget(parent), draw(std::move(draw))
+    {
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    std::function<void(QPainter&)> draw;
+};
 
 // The picture commands of a card are those of every window of the program.
 using platform::AddPictureCommands;

@@ -1,6 +1,6 @@
 #include "database/ComparisonDlg.h"
 
-#include "platform/Help.h"
+#include "database/CardWidgets.h"
 #include "platform/PictureExport.h"
 
 #include <QCheckBox>
@@ -11,7 +11,6 @@
 #include <QStringList>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <functional>
 
 using namespace database;
 
@@ -20,26 +19,6 @@ namespace
 const char* const kNames[9] = {"Mercury", "Venus",  "Earth",   "Mars", "Jupiter",
                                "Saturn",  "Uranus", "Neptune", "Pluto"};
 constexpr unsigned long kHelpContext = 9019;
-
-// The chart area: the axes and bars drawn behind the planet names.
-class ChartArea : public QWidget
-{
-public:
-    ChartArea(QWidget* parent, std::function<void(QPainter&)> draw)
-        : QWidget(parent), draw(std::move(draw))
-    {
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter p(this);
-        draw(p);
-    }
-
-private:
-    std::function<void(QPainter&)> draw;
-};
 
 // "Arial" of the given pixel height with characters about `width` pixels wide on average.
 QFont ChartFont(int height, int width)
@@ -110,7 +89,7 @@ QWidget* ComparisonDlg::BuildChart()
     // Chart area in dialog units: the bars' frame at (52, 24), 344 x 164, the names under it,
     // 38 units wide each, from x = 52. Left of the frame stand the unit and, on a logarithmic
     // scale, the powers of ten.
-    chart = new ChartArea(this, [this](QPainter& p) { DrawGist(p); });
+    chart = new PaintedPage([this](QPainter& p) { DrawGist(p); }, this);
     chart->setFixedSize(Dlu(0, 0, 407, 204).size());
     frame = new QWidget(chart);
     SetId(frame, 4311);
@@ -136,18 +115,8 @@ QHBoxLayout* ComparisonDlg::BuildButtons()
                                       "that small and large values can be seen side by side"));
     connect(chbLog, &QCheckBox::toggled, this, [this] { CmLogScale(); });
 
-    auto* help = new QPushButton(QStringLiteral("Help"), this);
-    SetId(help, kIdHelp);
-    help->setAutoDefault(false);
-    connect(help, &QPushButton::clicked, this, [this] { CmHelp(); });
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
-    close->setDefault(true);
-    connect(close, &QPushButton::clicked, this, [this] { CmOk(); });
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(chbLog);
-    buttons->addStretch();
-    buttons->addWidget(help);
-    buttons->addWidget(close);
+    QHBoxLayout* buttons = MakeHelpCloseRow(this, kHelpContext);
+    buttons->insertWidget(0, chbLog);
     return buttons;
 }
 
@@ -198,16 +167,6 @@ ChartScale ComparisonDlg::Scale() const
     return LogScale[std::max(0, SelectedTab())] ? ChartScale::Logarithmic : ChartScale::Linear;
 }
 
-void ComparisonDlg::CmOk()
-{
-    CloseWindow(QDialog::Accepted);
-}
-
-void ComparisonDlg::CmHelp()
-{
-    platform::ShowHelpTopic(this, kHelpContext);
-}
-
 ComparisonChart ComparisonDlg::Layout() const
 {
     const QRect f = frame->geometry();
@@ -248,9 +207,7 @@ void ComparisonDlg::DrawGist(QPainter& p) const
     p.setFont(ChartFont(14, 5));
     for (const ComparisonBar& bar : c.bars)
     {
-        const Rect& r = bar.rect;
-        if (r.right > r.left && r.bottom > r.top)
-            p.fillRect(QRect(r.left, r.top, r.right - r.left, r.bottom - r.top), QColor(0, 0, 255));
+        FillRect(p, bar.rect, QColor(0, 0, 255));
         p.setPen(Qt::black);
         TextOut(p, bar.text.x, bar.text.y, QString::fromStdString(bar.value));
     }

@@ -39,9 +39,6 @@ public:
     void CmLogScale();
     // The scale of the selected tab's chart.
     database::ChartScale Scale() const;
-    void CmOk();
-    // Help on the comparison of the planets (9019).
-    void CmHelp();
     int SelectedTab() const { return Comp->checkedId(); }
     // Selects tab `tab` as a click on it would.
     void SelectTab(int tab);

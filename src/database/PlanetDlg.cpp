@@ -6,6 +6,7 @@
 #include "database/RingDlg.h"
 #include "database/SatelliteDlg.h"
 #include "database/ViewDlg.h"
+#include "database/ViewList.h"
 #include "platform/Help.h"
 #include "platform/Hint.h"
 
@@ -14,7 +15,6 @@
 #include <QPainter>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <functional>
 
 using namespace database;
 
@@ -55,53 +55,9 @@ const char* const kPhysicalCaptions[12] = {"",
                                            "",
                                            "Rings"};
 
-const char* const kPictures[11] = {
-    "Bitmap\\Struct\\SunStr.bmp",     "Bitmap\\Struct\\MercuryStr.bmp",
-    "Bitmap\\Struct\\VenusStr.bmp",   "Bitmap\\Struct\\EarthStr.bmp",
-    "Bitmap\\Struct\\MarsStr.bmp",    "Bitmap\\Struct\\JupiterStr.bmp",
-    "Bitmap\\Struct\\SaturnStr.bmp",  "Bitmap\\Struct\\UranusStr.bmp",
-    "Bitmap\\Struct\\NeptuneStr.bmp", "Bitmap\\Struct\\PlutoStr.bmp",
-    "Bitmap\\Struct\\MoonStr.bmp"};
-
-// Videos by planet number; Mercury, Uranus and Pluto have none.
-const char* const kVideos[10] = {"",
-                                 "",
-                                 "Video\\Venus.avi",
-                                 "Video\\Earth.avi",
-                                 "Video\\Mars.avi",
-                                 "Video\\Jupiter.avi",
-                                 "Video\\Saturn.avi",
-                                 "",
-                                 "Video\\Neptune.avi",
-                                 ""};
-
 // Part colours of the atmosphere chart: light blue, green, cyan, magenta.
 const QColor kPartColours[kMaxAtmosphereParts] = {QColor(0, 0, 255), QColor(0, 255, 0),
                                                   QColor(0, 255, 255), QColor(255, 0, 255)};
-
-// A page that lets its card draw over it after the controls' background.
-class DrawnPage : public QWidget
-{
-public:
-    explicit DrawnPage(std::function<void(QPainter&)> draw) : draw(std::move(draw)) {}
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter p(this);
-        draw(p);
-    }
-
-private:
-    std::function<void(QPainter&)> draw;
-};
-
-void FillRect(QPainter& p, const Rect& r, const QColor& colour)
-{
-    if (r.right <= r.left || r.bottom <= r.top)
-        return;
-    p.fillRect(QRect(r.left, r.top, r.right - r.left, r.bottom - r.top), colour);
-}
 } // namespace
 
 PlanetDlg::PlanetDlg(QWidget* parent, const database::PlanetData& data, int resId)
@@ -113,7 +69,7 @@ PlanetDlg::PlanetDlg(QWidget* parent, const database::PlanetData& data, int resI
     PlanetData->addTab(BuildPhysical(), QString::fromLatin1(kTabs[1]));
     PlanetData->addTab(BuildAtmosphere(), QString::fromLatin1(kTabs[2]));
     PlanetData->addTab(BuildStructure(), QString::fromLatin1(kTabs[3]));
-    connect(PlanetData, &QTabWidget::currentChanged, this, [this] { TabSelChange(); });
+    connect(PlanetData, &QTabWidget::currentChanged, this, [this] { ButtonEnabler(); });
 
     auto button = [this](const char* text, int id)
     {
@@ -126,22 +82,14 @@ PlanetDlg::PlanetDlg(QWidget* parent, const database::PlanetData& data, int resI
     btnVideo = button("Video", 3504);
     btnRing = button("Ring Data", 3606);
     btnSatellite = button("Satellite Data", 3607);
-    btnHelp = button("Help", 9);
-    btnClose = button("Close", QDialog::Accepted);
-    btnClose->setDefault(true);
     connect(btnView, &QPushButton::clicked, this, [this] { BtnView(); });
     connect(btnVideo, &QPushButton::clicked, this, [this] { BtnVideo(); });
     connect(btnRing, &QPushButton::clicked, this, [this] { ShowRingData(); });
     connect(btnSatellite, &QPushButton::clicked, this, [this] { ShowSatelliteData(); });
-    connect(btnHelp, &QPushButton::clicked, this, [this] { CmHelp(); });
-    connect(btnClose, &QPushButton::clicked, this, [this] { CmOk(); });
 
-    auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {btnView, btnVideo, btnSatellite, btnRing})
-        buttons->addWidget(b);
-    buttons->addStretch();
-    buttons->addWidget(btnHelp);
-    buttons->addWidget(btnClose);
+    QHBoxLayout* buttons = MakeHelpCloseRow(this, [this] { CmHelp(); });
+    for (QPushButton* b : {btnRing, btnSatellite, btnVideo, btnView})
+        buttons->insertWidget(0, b);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(PlanetData);
     layout->addLayout(buttons);
@@ -151,48 +99,27 @@ PlanetDlg::PlanetDlg(QWidget* parent, const database::PlanetData& data, int resI
 
 QWidget* PlanetDlg::BuildOrbital()
 {
-    auto* page = new QWidget;
-    auto* grid = new QGridLayout(page);
-    QLabel** values[13] = {&AxisAU, &AxisKm, &Eccent,  &InclOrb, &RevSid,  &RevSin, &DailyMot,
-                           &Diam,   &Albedo, &VisMagn, &Vel,     &DistMin, &DistMax};
-    for (int i = 0; i < 13; ++i)
-    {
-        OrbitalLabels[i] = MakeStatic(page, 3505 + i, kOrbitalCaptions[i]);
-        *values[i] = MakeStatic(page, 3518 + i);
-        // Seven rows on the left, six on the right of the rule.
-        AddRow(grid, i < 7 ? i : i - 7, i < 7 ? 0 : 3, OrbitalLabels[i], *values[i]);
-    }
-    Separator[0] = new QFrame(page);
-    Separator[0]->setFrameShape(QFrame::VLine);
-    SetId(Separator[0], 3502);
-    grid->addWidget(Separator[0], 0, 2, 7, 1);
-    grid->setRowStretch(7, 1);
-    grid->setHorizontalSpacing(12);
-    return page;
+    const int ids[13] = {3518, 3519, 3520, 3521, 3522, 3523, 3524,
+                         3525, 3526, 3527, 3528, 3529, 3530};
+    QLabel* captions[13];
+    // Seven rows on the left, six on the right of the rule.
+    return MakeColumnsPage(kOrbitalCaptions, 13, 7, 3505, ids, 3502, captions,
+                           orbitalValues.data());
 }
 
 QWidget* PlanetDlg::BuildPhysical()
 {
-    auto* page = new QWidget;
-    auto* grid = new QGridLayout(page);
-    QLabel** values[12] = {&RotSid, &RotSin, &InclEqu, &RadiusEqu, &RadiusPol, &Mass,
-                           &Dens,   &Temp,   &Grav,    &EscVel,    &Sat,       &NRings};
-    const int ids[12] = {3543, 3544, 3545, 3547, 3546, 3548, 3549, 3550, 3551, 3552, 3553, 3554};
-    for (int i = 0; i < 12; ++i)
-    {
-        PhysicalLabels[i] = MakeStatic(page, 3531 + i, kPhysicalCaptions[i]);
-        *values[i] = MakeStatic(page, ids[i]);
-    }
     // Left: rotation, inclination, radii, mass, density; right: temperature, gravity, escape
     // velocity; under both the satellites and the rings with their lists.
-    for (int i = 0; i < 7; ++i)
-        AddRow(grid, i, 0, PhysicalLabels[i], *values[i]);
-    for (int i = 7; i < 10; ++i)
-        AddRow(grid, i - 7, 3, PhysicalLabels[i], *values[i]);
-    Separator[1] = new QFrame(page);
-    Separator[1]->setFrameShape(QFrame::VLine);
-    SetId(Separator[1], 3502);
-    grid->addWidget(Separator[1], 0, 2, 7, 1);
+    const int ids[12] = {3543, 3544, 3545, 3547, 3546, 3548, 3549, 3550, 3551, 3552, 3553, 3554};
+    QGridLayout* grid = nullptr;
+    QWidget* page = MakeColumnsPage(kPhysicalCaptions, 10, 7, 3531, ids, 3502,
+                                    physicalCaptions.data(), physicalValues.data(), &grid);
+    for (int i = 10; i < 12; ++i)
+    {
+        physicalCaptions[i] = MakeStatic(page, 3531 + i, kPhysicalCaptions[i]);
+        physicalValues[i] = MakeStatic(page, ids[i]);
+    }
 
     lbSat = new QListWidget(page);
     lbRings = new QListWidget(page);
@@ -200,8 +127,8 @@ QWidget* PlanetDlg::BuildPhysical()
     SetId(lbRings, 3556);
     auto* lists = new QGridLayout;
     lists->setHorizontalSpacing(12);
-    AddRow(lists, 0, 0, PhysicalLabels[10], Sat);
-    AddRow(lists, 0, 3, PhysicalLabels[11], NRings);
+    AddRow(lists, 0, 0, physicalCaptions[10], physicalValues[10]);
+    AddRow(lists, 0, 3, physicalCaptions[11], physicalValues[11]);
     lists->addWidget(lbSat, 1, 0, 1, 2);
     lists->addWidget(lbRings, 1, 3, 1, 2);
     lists->setColumnMinimumWidth(2, 12);
@@ -214,15 +141,15 @@ QWidget* PlanetDlg::BuildPhysical()
     }
     connect(lbSat, &QListWidget::itemDoubleClicked, this, [this] { ShowSatelliteData(); });
     connect(lbRings, &QListWidget::itemDoubleClicked, this, [this] { ShowRingData(); });
+    grid->setRowStretch(7, 0);
     grid->setRowMinimumHeight(7, 8);
     grid->setRowStretch(8, 1);
-    grid->setHorizontalSpacing(12);
     return page;
 }
 
 QWidget* PlanetDlg::BuildAtmosphere()
 {
-    auto* page = new DrawnPage([this](QPainter& p) { DrawGist(p); });
+    auto* page = new PaintedPage([this](QPainter& p) { DrawGist(p); });
     atmospherePage = page;
     gframe = new QWidget(page);
     SetId(gframe, 3605);
@@ -236,39 +163,37 @@ QWidget* PlanetDlg::BuildAtmosphere()
     NoAtm->setWordWrap(true);
     NoAtm->setAlignment(Qt::AlignCenter);
 
-    AtmosphereBorders[0] = new QGroupBox(page);
-    SetId(AtmosphereBorders[0], 3579);
-    LPressure = MakeStatic(AtmosphereBorders[0], 3581, "Surface atmosphere pressure (bars)");
-    Pressure = MakeStatic(AtmosphereBorders[0], 3582);
-    auto* pressureRow = new QHBoxLayout(AtmosphereBorders[0]);
-    pressureRow->addWidget(LPressure);
+    pressureBox = new QGroupBox(page);
+    SetId(pressureBox, 3579);
+    auto* pressureRow = new QHBoxLayout(pressureBox);
+    pressureRow->addWidget(MakeStatic(pressureBox, 3581, "Surface atmosphere pressure (bars)"));
+    Pressure = MakeStatic(pressureBox, 3582);
     pressureRow->addStretch();
     pressureRow->addWidget(Pressure);
 
-    AtmosphereBorders[1] = new QGroupBox(QStringLiteral(" Chemical Elements "), page);
-    SetId(AtmosphereBorders[1], 3580);
-    auto* elements = new QGridLayout(AtmosphereBorders[1]);
+    auto* elementsBox = new QGroupBox(QStringLiteral(" Chemical Elements "), page);
+    SetId(elementsBox, 3580);
+    auto* elements = new QGridLayout(elementsBox);
     // Column 0 leaves room for the legend squares, which the page draws.
     elements->setColumnMinimumWidth(0, fontMetrics().height() + 12);
     for (int i = 0; i < 9; ++i)
     {
-        Element[i] = MakeStatic(AtmosphereBorders[1], 3583 + i);
-        Ratio[i] = MakeStatic(AtmosphereBorders[1], 3592 + i);
+        Element[i] = MakeStatic(elementsBox, 3583 + i);
+        Ratio[i] = MakeStatic(elementsBox, 3592 + i);
         Ratio[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         elements->addWidget(Element[i], i, 1);
         elements->addWidget(Ratio[i], i, 2);
     }
-    LOther = MakeStatic(AtmosphereBorders[1], 3601, "Other elements :");
-    Other = MakeStatic(AtmosphereBorders[1], 3602);
+    Other = MakeStatic(elementsBox, 3602);
     Other->setWordWrap(true);
-    elements->addWidget(LOther, 9, 1);
+    elements->addWidget(MakeStatic(elementsBox, 3601, "Other elements :"), 9, 1);
     elements->addWidget(Other, 9, 2);
     elements->setColumnStretch(2, 1);
     elements->setRowStretch(10, 1);
 
     auto* right = new QVBoxLayout;
-    right->addWidget(AtmosphereBorders[0]);
-    right->addWidget(AtmosphereBorders[1], 1);
+    right->addWidget(pressureBox);
+    right->addWidget(elementsBox, 1);
     auto* row = new QHBoxLayout;
     row->addWidget(gframe, 1);
     row->addSpacing(12);
@@ -294,37 +219,32 @@ QWidget* PlanetDlg::BuildStructure()
 void PlanetDlg::SetupWindow()
 {
     const uint8_t number = data.planet.PlanetNumber;
-    const bool known = number >= 1 && number <= 9;
-    for (int i = 0; i < 11; ++i)
-        PName[i] = kPictures[i];
-    Name = known ? kVideos[number] : "";
-    CurPName = number;
+    Name = KnownPlanet() ? VideoFile(number) : "";
     const std::string name = FieldText(data.planet.PlanetName, sizeof data.planet.PlanetName);
     setWindowTitle(Latin1("Planet " + std::to_string(number) + " - [ " + name + " ]"));
 
     const auto orbital = PlanetOrbitalValues(data.planet);
-    QLabel* const orbitalValues[13] = {AxisAU, AxisKm, Eccent,  InclOrb, RevSid,  RevSin, DailyMot,
-                                       Diam,   Albedo, VisMagn, Vel,     DistMin, DistMax};
     for (int i = 0; i < 13; ++i)
         orbitalValues[i]->setText(Latin1(orbital[i]));
-
     const PlanetPhysical physical = PlanetPhysicalValues(data.planet, CountRings(data.rings));
-    QLabel* const physicalValues[12] = {RotSid, RotSin, InclEqu, RadiusEqu, RadiusPol, Mass,
-                                        Dens,   Temp,   Grav,    EscVel,    Sat,       NRings};
     for (int i = 0; i < 12; ++i)
         physicalValues[i]->setText(Latin1(physical.values[i]));
-    PhysicalLabels[0]->setText(Latin1(physical.rotSidCaption));
-    PhysicalLabels[1]->setText(Latin1(physical.rotSinCaption));
-    PhysicalLabels[7]->setText(Latin1(physical.tempCaption));
-    PhysicalLabels[10]->setText(Latin1(physical.satCaption));
+    physicalCaptions[0]->setText(Latin1(physical.rotSidCaption));
+    physicalCaptions[1]->setText(Latin1(physical.rotSinCaption));
+    physicalCaptions[7]->setText(Latin1(physical.tempCaption));
+    physicalCaptions[10]->setText(Latin1(physical.satCaption));
 
     FillLists();
     structure->Fill(FillStructure(data.planet.Layer, data.planet.Structure));
-    ChangePicture();
+    if (KnownPlanet())
+    {
+        const std::string path = std::string("Bitmap\\Struct\\") + ViewName(number) + "Str.bmp";
+        picture.ChangePicture(this, path.c_str());
+    }
     FillAtmosphere();
     KeepOneSize();
     PlanetData->setCurrentIndex(kOrbital);
-    TabSelChange();
+    ButtonEnabler();
 }
 
 void PlanetDlg::FillLists()
@@ -356,14 +276,14 @@ void PlanetDlg::FillLists()
 void PlanetDlg::FillAtmosphere()
 {
     const AtmosphereTexts atm = PlanetAtmosphere(data.planet);
-    NElements = static_cast<uint8_t>(atm.elements);
+    elements = atm.elements;
     Pressure->setText(Latin1(atm.pressure));
     for (int i = 0; i < 9; ++i)
     {
         Element[i]->setText(Latin1(atm.element[i]));
         Ratio[i]->setText(Latin1(atm.ratio[i]));
-        Element[i]->setVisible(i < NElements);
-        Ratio[i]->setVisible(i < NElements);
+        Element[i]->setVisible(i < elements);
+        Ratio[i]->setVisible(i < elements);
     }
     Other->setText(Latin1(atm.other));
     NoAtm->setVisible(data.planet.PlanetNumber == kMercury);
@@ -383,85 +303,17 @@ void PlanetDlg::KeepOneSize()
     PlanetData->setMinimumSize(largest);
 }
 
-void PlanetDlg::ChangePicture()
-{
-    if (CurPName < 1 || CurPName > 9)
-        return;
-    picture.ChangePicture(this, PName[CurPName].c_str());
-    sframe->update();
-}
-
-void PlanetDlg::TabSelChange()
-{
-    const int tab = SelectedTab();
-    ShowOrbital(false);
-    ShowPhysical(false);
-    ShowAtmosphere(false);
-    ShowStructure(false);
-    switch (tab)
-    {
-    case kOrbital:
-        ShowOrbital(true);
-        break;
-    case kPhysical:
-        ShowPhysical(true);
-        break;
-    case kAtmosphere:
-        ShowAtmosphere(true);
-        break;
-    case kStructure:
-        ShowStructure(true);
-        break;
-    default:
-        break;
-    }
-    ButtonEnabler();
-}
-
-// The tab widget shows one page at a time; a page operation brings its page forward and
-// repaints it, so that the chart and the picture are drawn on a clean page.
-void PlanetDlg::ShowOrbital(bool show)
-{
-    if (show)
-        PlanetData->setCurrentIndex(kOrbital);
-}
-
-void PlanetDlg::ShowPhysical(bool show)
-{
-    if (show)
-        PlanetData->setCurrentIndex(kPhysical);
-}
-
-void PlanetDlg::ShowAtmosphere(bool show)
-{
-    if (show)
-        PlanetData->setCurrentIndex(kAtmosphere);
-    atmospherePage->update();
-}
-
-void PlanetDlg::ShowStructure(bool show)
-{
-    if (show)
-        PlanetData->setCurrentIndex(kStructure);
-    sframe->update();
-}
-
 void PlanetDlg::ButtonEnabler()
 {
     const bool physical = SelectedTab() == kPhysical;
     btnVideo->setEnabled(!Name.empty());
     // A record damaged to a number outside the nine planets has no picture of its own.
-    btnView->setEnabled(data.planet.PlanetNumber >= 1 && data.planet.PlanetNumber <= 9);
+    btnView->setEnabled(KnownPlanet());
     lbSat->setEnabled(data.planet.Satellites != 0);
     lbRings->setEnabled(data.planet.Rings != 0);
     btnSatellite->setEnabled(data.planet.Satellites != 0 && physical &&
                              !lbSat->selectedItems().isEmpty());
     btnRing->setEnabled(data.planet.Rings != 0 && physical && !lbRings->selectedItems().isEmpty());
-}
-
-void PlanetDlg::CmOk()
-{
-    CloseWindow(QDialog::Accepted);
 }
 
 void PlanetDlg::CmHelp()
@@ -484,7 +336,7 @@ void PlanetDlg::BtnVideo()
 
 void PlanetDlg::BtnView()
 {
-    if (data.planet.PlanetNumber < 1 || data.planet.PlanetNumber > 9)
+    if (!KnownPlanet())
         return;
     platform::SetHint("Showing view of Planet");
     {
@@ -530,6 +382,11 @@ void PlanetDlg::ShowRingData()
     platform::SetHint("Viewing Planet card");
 }
 
+bool PlanetDlg::KnownPlanet() const
+{
+    return data.planet.PlanetNumber >= 1 && data.planet.PlanetNumber <= kPlanetCount;
+}
+
 int PlanetDlg::ListedSatellites() const
 {
     return std::min(int(data.planet.Satellites), int(data.satellites.size()));
@@ -540,19 +397,15 @@ int PlanetDlg::ListedRings() const
     return std::min(int(data.planet.Rings), int(data.rings.size()));
 }
 
-AtmosphereChart PlanetDlg::AtmosphereLayout() const
-{
-    const QRect g = gframe->geometry();
-    return LayoutAtmosphere(data.planet, Box{g.left(), g.top(), g.width(), g.height()}, NElements);
-}
-
 void PlanetDlg::DrawGist(QPainter& p) const
 {
-    const AtmosphereChart chart = AtmosphereLayout();
+    const QRect g = gframe->geometry();
+    const AtmosphereChart chart =
+        LayoutAtmosphere(data.planet, Box{g.left(), g.top(), g.width(), g.height()}, elements);
     for (size_t i = 0; i < chart.bars.size(); ++i)
         FillRect(p, chart.bars[i], kPartColours[i]);
     // Legend squares beside the shown constituents, in the colour of the last bar drawn.
-    const int left = AtmosphereBorders[0]->geometry().left() + 10;
+    const int left = pressureBox->geometry().left() + 10;
     const int side = Ratio[0]->height();
     for (size_t i = 0; i < chart.legend.size(); ++i)
     {

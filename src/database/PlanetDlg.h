@@ -37,61 +37,23 @@ public:
     // orbital page.
     void SetupWindow() override;
 
-    // Shows the selected page and updates the buttons.
-    void TabSelChange();
-    void CmOk();
     // Help on the selected page: 9007 + tab index.
     void CmHelp();
-    // The body's film in the video window.
-    void BtnVideo();
-    // The body's picture in the picture viewer.
-    void BtnView();
     // The Moon card (the Earth) or the selected satellite's card.
     void ShowSatelliteData();
     // The selected ring's card.
     void ShowRingData();
-    // Enables Video, the two lists and the Satellite Data and Ring Data buttons.
-    void ButtonEnabler();
-
-    void ShowOrbital(bool show);
-    void ShowPhysical(bool show);
-    void ShowAtmosphere(bool show);
-    void ShowStructure(bool show);
-    // Loads the structure picture PName[CurPName]; none for a planet number outside 1..9.
-    void ChangePicture();
-
-    // The atmosphere chart in the atmosphere page's coordinates.
-    database::AtmosphereChart AtmosphereLayout() const;
-    // Draws the chart and the legend squares on the atmosphere page.
-    void DrawGist(QPainter& p) const;
 
     // The tab that is selected.
     int SelectedTab() const { return PlanetData->currentIndex(); }
     const database::StructurePicture& Picture() const { return picture; }
 
-    std::array<std::string, 11> PName;
-    uint8_t CurPName = 0;
     std::string Name; // the planet's video; empty when it has none
-    uint8_t NElements = 0;
 
     QTabWidget* PlanetData;
-    QFrame* Separator[2]{};
-    database::PictureFrame* sframe;
-    QWidget* gframe;
-    std::array<QLabel*, 13> OrbitalLabels{};
-    QLabel *AxisAU, *AxisKm, *Eccent, *InclOrb, *RevSid, *RevSin, *DailyMot, *Diam, *Albedo,
-        *VisMagn, *Vel, *DistMin, *DistMax;
-    std::array<QLabel*, 12> PhysicalLabels{};
-    QLabel *RotSid, *RotSin, *InclEqu, *RadiusEqu, *RadiusPol, *Mass, *Dens, *Temp, *Grav, *EscVel,
-        *Sat, *NRings;
     QListWidget* lbSat;
     QListWidget* lbRings;
-    std::array<QGroupBox*, 2> AtmosphereBorders{};
-    QLabel *NoAtm, *LPressure, *Pressure;
-    std::array<QLabel*, 9> Element{}, Ratio{};
-    QLabel *LOther, *Other;
-    database::StructureTableBox* structure;
-    QPushButton *btnView, *btnVideo, *btnRing, *btnSatellite, *btnHelp, *btnClose;
+    QPushButton *btnView, *btnVideo, *btnRing, *btnSatellite;
 
 private:
     QWidget* BuildOrbital();
@@ -102,12 +64,32 @@ private:
     void FillLists();
     void FillAtmosphere();
     void KeepOneSize();
+    // Enables Video, View, the two lists and the Satellite Data and Ring Data buttons.
+    void ButtonEnabler();
+    // The body's film in the video window, its picture in the picture viewer.
+    void BtnVideo();
+    void BtnView();
+    // Whether the planet number is one of the nine, which have a picture and a structure
+    // picture of their own.
+    bool KnownPlanet() const;
 
     // How many satellites and rings the lists hold.
     int ListedSatellites() const;
     int ListedRings() const;
 
+    // Draws the atmosphere chart and the legend squares on the atmosphere page.
+    void DrawGist(QPainter& p) const;
+
     database::PlanetData data;
-    QWidget* atmospherePage = nullptr;
     database::StructurePicture picture;
+    int elements = 0; // atmospheric constituents shown
+    std::array<QLabel*, 13> orbitalValues{};
+    std::array<QLabel*, 12> physicalCaptions{}, physicalValues{};
+    QWidget* atmospherePage = nullptr;
+    database::PictureFrame* sframe;
+    QWidget* gframe;
+    QGroupBox* pressureBox;
+    QLabel *NoAtm, *Pressure, *Other;
+    std::array<QLabel*, 9> Element{}, Ratio{};
+    database::StructureTableBox* structure;
 };

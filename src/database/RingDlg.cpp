@@ -2,11 +2,8 @@
 
 #include "database/CardText.h"
 #include "database/CardWidgets.h"
-#include "platform/Help.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 using namespace database;
@@ -29,21 +26,10 @@ RingDlg::RingDlg(QWidget* parent, const RingDB& ring, int resId)
         *values[i] = MakeStatic(this, 4501 + i);
         AddRow(grid, i, 0, MakeStatic(this, 0, captions[i]), *values[i]);
     }
-    auto* help = new QPushButton(QStringLiteral("Help"), this);
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
-    SetId(help, 9);
-    help->setAutoDefault(false);
-    close->setDefault(true);
-    connect(help, &QPushButton::clicked, this, [this] { CmHelp(); });
-    connect(close, &QPushButton::clicked, this, [this] { CmOk(); });
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(help);
-    buttons->addWidget(close);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addStretch();
-    layout->addLayout(buttons);
+    layout->addLayout(MakeHelpCloseRow(this, kHelpContext));
     AddPictureCommands(this);
 }
 
@@ -56,15 +42,4 @@ void RingDlg::SetupWindow()
     Thickness->setText(Latin1(t.thickness));
     Mass->setText(Latin1(t.mass));
     Albedo->setText(Latin1(t.albedo));
-}
-
-void RingDlg::CmOk()
-{
-    CloseWindow(QDialog::Accepted);
-}
-
-void RingDlg::CmHelp()
-{
-    platform::ShowHelpTopic(this, kHelpContext);
-    update();
 }

@@ -1,4 +1,5 @@
-// The ring card: one ring's, gap's or division's record, formatted once, with Help and Close.
+// The ring card: one ring's, gap's or division's record, formatted once, with Help (9017)
+// and Close.
 #pragma once
 
 #include "database/DataBaseRecords.h"
@@ -14,9 +15,6 @@ public:
 
     // Caption and values from the record.
     void SetupWindow() override;
-    void CmOk();
-    // Help on the ring card (9017).
-    void CmHelp();
 
     QLabel *Distance, *Width, *Thickness, *Mass, *Albedo;
 

@@ -2,38 +2,16 @@
 
 #include "database/CardText.h"
 #include "database/CardWidgets.h"
-#include "platform/Help.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
-#include <QPushButton>
 #include <QVBoxLayout>
 #include <cstring>
-#include <functional>
 
 using namespace database;
 
 namespace
 {
 constexpr unsigned long kHelpContext = 9011;
-
-// A Help and Close row for the small cards.
-QHBoxLayout* CardButtons(platform::Dialog* dlg, std::function<void()> help)
-{
-    auto* helpButton = new QPushButton(QStringLiteral("Help"), dlg);
-    auto* close = new QPushButton(QStringLiteral("Close"), dlg);
-    platform::Dialog::SetId(helpButton, 9);
-    helpButton->setAutoDefault(false);
-    close->setDefault(true);
-    QObject::connect(helpButton, &QPushButton::clicked, dlg, std::move(help));
-    QObject::connect(close, &QPushButton::clicked, dlg,
-                     [dlg] { dlg->CloseWindow(QDialog::Accepted); });
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    row->addWidget(helpButton);
-    row->addWidget(close);
-    return row;
-}
 } // namespace
 
 SatelliteDlg::SatelliteDlg(QWidget* parent, const SatelliteDB& satellite, const char* planetName,
@@ -85,7 +63,7 @@ SatelliteDlg::SatelliteDlg(QWidget* parent, const SatelliteDB& satellite, const 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addStretch();
-    layout->addLayout(CardButtons(this, [this] { CmHelp(); }));
+    layout->addLayout(MakeHelpCloseRow(this, kHelpContext));
     AddPictureCommands(this);
 }
 
@@ -103,15 +81,4 @@ void SatelliteDlg::SetupWindow()
                                 OrbVel,     Radius,        Mass,      Dens,     EscapeVel};
     for (int i = 0; i < 15; ++i)
         labels[i]->setText(Latin1(*texts[i]));
-}
-
-void SatelliteDlg::CmOk()
-{
-    CloseWindow(QDialog::Accepted);
-}
-
-void SatelliteDlg::CmHelp()
-{
-    platform::ShowHelpTopic(this, kHelpContext);
-    update();
 }

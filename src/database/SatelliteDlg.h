@@ -17,9 +17,6 @@ public:
 
     // Caption and values from the record.
     void SetupWindow() override;
-    void CmOk();
-    // Help on the satellite card (9011).
-    void CmHelp();
 
     QLabel *Discoverer, *DiscoveryYear, *LDistance, *Distance, *Eccent, *InclOrb, *SidRevol,
         *SidRot, *Albedo, *Magnit, *OrbVel, *Radius, *Mass, *Dens, *EscapeVel;

@@ -4,7 +4,6 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QVBoxLayout>
 
 using namespace database;
 
@@ -26,30 +25,15 @@ const char* const kCaptions[10] = {"Rotation period (days)",
 } // namespace
 
 SunDlg::SunDlg(QWidget* parent, const SunDB& sun, int resId)
-    : BodyCard(parent, resId, kShape), SunData(tabs), Sun(sun)
+    : BodyCard(parent, resId, kShape), Sun(sun)
 {
-
-    auto* physical = new QWidget;
-    auto* grid = new QGridLayout(physical);
-    QLabel** values[10] = {&RotPer, &Mass,   &Dens, &Radius, &Temp,
-                           &Magn,   &EscVel, &Lum,  &Spectr, &Age};
-    for (int i = 0; i < 10; ++i)
-    {
-        PhysicalLabels[i] = MakeStatic(physical, 3903 + i, kCaptions[i]);
-        *values[i] = MakeStatic(physical, 3913 + i);
-        AddRow(grid, i < 5 ? i : i - 5, i < 5 ? 0 : 3, PhysicalLabels[i], *values[i]);
-    }
-    Separator = new QFrame(physical);
-    Separator->setFrameShape(QFrame::VLine);
-    SetId(Separator, 3902);
-    grid->addWidget(Separator, 0, 2, 5, 1);
-    grid->setRowStretch(5, 1);
-    grid->setHorizontalSpacing(12);
+    const int ids[10] = {3913, 3914, 3915, 3916, 3917, 3918, 3919, 3920, 3921, 3922};
+    QLabel* captions[10];
+    QWidget* physical = MakeColumnsPage(kCaptions, 10, 5, 3903, ids, 3902, captions, values.data());
 
     auto* structurePage = new QWidget;
     auto* elements = new QGridLayout;
-    LElement = MakeStatic(structurePage, 3923, "Chemical elements :");
-    elements->addWidget(LElement, 0, 0, 1, 2);
+    elements->addWidget(MakeStatic(structurePage, 3923, "Chemical elements :"), 0, 0, 1, 2);
     for (int i = 0; i < 11; ++i)
     {
         Element[i] = MakeStatic(structurePage, 3924 + i);
@@ -62,16 +46,14 @@ SunDlg::SunDlg(QWidget* parent, const SunDB& sun, int resId)
     row->addSpacing(12);
     row->addLayout(elements, 1);
 
-    SunData->addTab(physical, QStringLiteral("            Physical Data             "));
-    SunData->addTab(structurePage, QStringLiteral(" Structured  and Chemical Composition "));
-    connect(SunData, &QTabWidget::currentChanged, this, [this] { TabSelChange(); });
+    tabs->addTab(physical, QStringLiteral("            Physical Data             "));
+    tabs->addTab(structurePage, QStringLiteral(" Structured  and Chemical Composition "));
     FinishLayout(QSize(332, 227));
 }
 
 void SunDlg::SetupWindow()
 {
     const SunTexts t = SunValues(Sun);
-    QLabel* const values[10] = {RotPer, Mass, Dens, Radius, Temp, Magn, EscVel, Lum, Spectr, Age};
     for (int i = 0; i < 10; ++i)
         values[i]->setText(Latin1(t.values[i]));
     for (int i = 0; i < 11; ++i)
@@ -80,28 +62,5 @@ void SunDlg::SetupWindow()
         Ratio[i]->setText(Latin1(t.ratio[i]));
     }
     ChangePicture();
-    ShowPhysical(true);
-}
-
-void SunDlg::TabSelChange()
-{
-    ShowPhysical(false);
-    ShowStructure(false);
-    if (SelectedTab() == kStructure)
-        ShowStructure(true);
-    else
-        ShowPhysical(true);
-}
-
-void SunDlg::ShowPhysical(bool show)
-{
-    if (show)
-        SunData->setCurrentIndex(kPhysical);
-}
-
-void SunDlg::ShowStructure(bool show)
-{
-    if (show)
-        SunData->setCurrentIndex(kStructure);
-    frame->update();
+    tabs->setCurrentIndex(0);
 }

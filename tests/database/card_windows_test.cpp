@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QImage>
+#include <QLabel>
 #include <QPushButton>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -82,6 +83,13 @@ struct FailureCase
     std::optional<std::string> planets, satellites, rings;
     std::vector<platform::MessageRecord> boxes;
 };
+
+// The text of static `id` of `card`, Latin-1, "" when the card has no such static.
+std::string LabelText(const platform::Dialog& card, int id)
+{
+    const auto* label = card.ControlAs<QLabel>(id);
+    return label ? label->text().toLatin1().toStdString() : std::string();
+}
 
 platform::MessageRecord Error(const char* text)
 {
@@ -245,7 +253,7 @@ TEST_F(DataBaseView, EarthCardTakesTheMoonFromTheEndOfTheSatellitesFile)
             EXPECT_EQ(card->windowTitle().toStdString(), "Planet 3 - [ Earth ]");
             EXPECT_EQ(card->lbSat->count(), 1);
             EXPECT_EQ(card->lbSat->item(0)->text().toStdString(), "Moon");
-            EXPECT_EQ(card->Sat->text().toStdString(), "1 known; listed");
+            EXPECT_EQ(LabelText(*card, 3553), "1 known; listed");
             return QDialog::Accepted;
         });
     Trigger(wnd, "earthData");
@@ -275,8 +283,8 @@ Listed OpenPlanetCard(VelmoriaWnd* wnd, const char* command)
                     listed.satellites.push_back(card->lbSat->item(i)->text().toStdString());
                 for (int i = 0; i < card->lbRings->count(); ++i)
                     listed.rings.push_back(card->lbRings->item(i)->text().toStdString());
-                listed.satCount = card->Sat->text().toStdString();
-                listed.ringCount = card->NRings->text().toStdString();
+                listed.satCount = LabelText(*card, 3553);
+                listed.ringCount = LabelText(*card, 3554);
                 listed.satListEnabled = card->lbSat->isEnabled();
             }
             return QDialog::Accepted;
@@ -346,8 +354,7 @@ TEST_F(DataBaseView, MoonCardFromTheEarthCardShowsTheSameRecordAsTheMoonCommand)
             if (auto* moon = dynamic_cast<MoonDlg*>(&d))
             {
                 (fromMenu.empty() ? fromMenu : fromEarth) =
-                    moon->DistP->text().toStdString() + "|" +
-                    moon->InclOrb->text().toLatin1().toStdString();
+                    LabelText(*moon, 3814) + "|" + LabelText(*moon, 3817);
                 EXPECT_EQ(app->Frame()->Status()->HintText(), "Viewing Moon card");
             }
             else if (auto* card = dynamic_cast<PlanetDlg*>(&d))
@@ -458,13 +465,13 @@ TEST_F(DataBaseView, HelpOpensTheTopicOfTheSelectedPage)
             else if (auto* s = dynamic_cast<SunDlg*>(&d))
                 for (int tab = 0; tab < 2; ++tab)
                 {
-                    s->SunData->setCurrentIndex(tab);
+                    s->Tabs()->setCurrentIndex(tab);
                     s->CmHelp();
                 }
             else if (auto* m = dynamic_cast<MoonDlg*>(&d))
                 for (int tab = 0; tab < 3; ++tab)
                 {
-                    m->MoonData->setCurrentIndex(tab);
+                    m->Tabs()->setCurrentIndex(tab);
                     m->CmHelp();
                 }
             else if (auto* c = dynamic_cast<ComparisonDlg*>(&d))
