@@ -36,11 +36,6 @@ struct FileCloser
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
-File Open(const char* path)
-{
-    return File(platform::OpenFile(path, "rb"));
-}
-
 // The planets' commands in file order, with their toolbar pictures.
 const model::Command kPlanetCommands[kPlanetCount] = {
     {"mercuryData", "Me&rcury", {}, "Mercury data", 801},
@@ -99,18 +94,25 @@ void DataBaseView::CreateActions()
     connect(moon, &QAction::triggered, this, &DataBaseView::ShowMoonData);
     comparison = make({"comparison", "Planets Co&mparison", {}, "Planet Comparison", 814});
     connect(comparison, &QAction::triggered, this, &DataBaseView::CmComparison);
-    solarObjects = make(
-        {"solarObjectsView", "S&olar Objects View", {}, "Show views of Solar System objects", 811});
-    connect(solarObjects, &QAction::triggered, this, &DataBaseView::CmSolObjView);
-    galaxies = make({"galaxiesView", "&Galaxies View", {}, "Show views of galaxies objects", 812});
-    connect(galaxies, &QAction::triggered, this, &DataBaseView::CmGalaxyView);
-    nebulas = make({"nebulasView", "&Nebulas View", {}, "Show views of nebulas objects", 813});
-    connect(nebulas, &QAction::triggered, this, &DataBaseView::CmNebulaView);
-}
-
-QAction* DataBaseView::Action(const char* name) const
-{
-    return findChild<QAction*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+    // The picture viewer over the Solar System objects, galaxies and nebulae.
+    const auto views = [this, &make](const Command& c, int first, int last, const char* hint)
+    {
+        QAction* a = make(c);
+        connect(a, &QAction::triggered, this,
+                [this, first, last, hint]
+                {
+                    platform::SetHint(hint);
+                    RunCard<ViewDlg>(first, last);
+                });
+        return a;
+    };
+    solarObjects = views(
+        {"solarObjectsView", "S&olar Objects View", {}, "Show views of Solar System objects", 811},
+        kFirstSolarView, kLastSolarView, "Showing views of Solar System objects");
+    galaxies = views({"galaxiesView", "&Galaxies View", {}, "Show views of galaxies objects", 812},
+                     kFirstGalaxyView, kLastGalaxyView, "Showing views of Galaxies");
+    nebulas = views({"nebulasView", "&Nebulas View", {}, "Show views of nebulas objects", 813},
+                    kFirstNebulaView, kLastNebulaView, "Showing views of Nebulas");
 }
 
 model::MenuBar DataBaseView::Menus(const model::SharedActions& shared)
@@ -168,11 +170,25 @@ void DataBaseView::paintEvent(QPaintEvent*)
     background.Paint(painter, rect());
 }
 
-void DataBaseView::OpenFailed(const char* path, const char* what)
+template <class Card, class... Args> void DataBaseView::RunCard(Args&&... args)
 {
-    platform::ErrorBox(this, platform::FileMessage("Unable to open file", path));
-    platform::ErrorBox(this, what);
-    emit LeaveRequested();
+    {
+        Card dlg(this, std::forward<Args>(args)...);
+        dlg.Execute();
+    }
+    platform::SetHint(Hint());
+}
+
+std::FILE* DataBaseView::OpenOrLeave(const char* path, const char* what)
+{
+    std::FILE* f = platform::OpenFile(path, "rb");
+    if (!f)
+    {
+        platform::ErrorBox(this, platform::FileMessage("Unable to open file", path));
+        platform::ErrorBox(this, what);
+        emit LeaveRequested();
+    }
+    return f;
 }
 
 void DataBaseView::ReadFailed(const char* path, const char* what)
@@ -187,22 +203,15 @@ void DataBaseView::ShowPlanetData(int planet)
     if (planet < 0 || planet >= kPlanetCount)
         return;
     platform::SetHint("Viewing Planet card");
-    File planets = Open(kPlanetsFile);
+    File planets(OpenOrLeave(kPlanetsFile, kShowDataBase));
     if (!planets)
-    {
-        return OpenFailed(kPlanetsFile, kShowDataBase);
-    }
-    File satellites = Open(kSatellitesFile);
+        return;
+    File satellites(OpenOrLeave(kSatellitesFile, kShowDataBase));
     if (!satellites)
-    {
-        return OpenFailed(kSatellitesFile, kShowDataBase);
-    }
-    File rings = Open(kRingsFile);
+        return;
+    File rings(OpenOrLeave(kRingsFile, kShowDataBase));
     if (!rings)
-    {
-        return OpenFailed(kRingsFile, kShowDataBase);
-    }
-
+        return;
     const database::PlanetData data =
         database::ReadPlanetData(planets.get(), satellites.get(), rings.get(), planet);
     planets.reset();
@@ -219,101 +228,49 @@ void DataBaseView::ShowPlanetData(int planet)
     case database::DbFile::None:
         break;
     }
-
-    {
-        PlanetDlg dlg(this, data);
-        dlg.Execute();
-    }
-    platform::SetHint("Viewing Astronomical Database");
+    RunCard<PlanetDlg>(data);
 }
 
 void DataBaseView::ShowSunData()
 {
     constexpr const char* kShowSun = "Unable to show Sun Data";
-    File planets = Open(kPlanetsFile);
+    File planets(OpenOrLeave(kPlanetsFile, kShowSun));
     if (!planets)
-    {
-        return OpenFailed(kPlanetsFile, kShowSun);
-    }
+        return;
     SunDB sun{};
     const bool read = database::ReadSunRecord(planets.get(), &sun);
     planets.reset();
     if (!read)
-    {
         return ReadFailed(kPlanetsFile, kShowSun);
-    }
     platform::SetHint("Viewing Sun card");
-    {
-        SunDlg dlg(this, sun);
-        dlg.Execute();
-    }
-    platform::SetHint("Viewing Astronomical Database");
+    RunCard<SunDlg>(sun);
 }
 
 void DataBaseView::ShowMoonData()
 {
     constexpr const char* kShowMoon = "Unable to show Moon Data";
-    File satellites = Open(kSatellitesFile);
+    File satellites(OpenOrLeave(kSatellitesFile, kShowMoon));
     if (!satellites)
-    {
-        return OpenFailed(kSatellitesFile, kShowMoon);
-    }
+        return;
     MoonDB moon{};
     const bool read = database::ReadMoonRecord(satellites.get(), &moon);
     satellites.reset();
     if (!read)
-    {
         return ReadFailed(kSatellitesFile, kShowMoon);
-    }
     platform::SetHint("Viewing Moon card");
-    {
-        MoonDlg dlg(this, moon);
-        dlg.Execute();
-    }
-    platform::SetHint("Viewing Astronomical Database");
+    RunCard<MoonDlg>(moon);
 }
 
 void DataBaseView::CmComparison()
 {
     platform::SetHint("Comparing planets");
-    File planets = Open(kPlanetsFile);
+    File planets(OpenOrLeave(kPlanetsFile, kShowDataBase));
     if (!planets)
-    {
-        return OpenFailed(kPlanetsFile, kShowDataBase);
-    }
+        return;
     std::array<PlanetDB, kPlanetCount> records{};
     const int read = database::ReadPlanetRecords(planets.get(), records.data());
     planets.reset();
     if (read != kPlanetCount)
-    {
         return ReadFailed(kPlanetsFile, kShowDataBase);
-    }
-    {
-        ComparisonDlg dlg(this, records);
-        dlg.Execute();
-    }
-    platform::SetHint("Viewing Astronomical Database");
-}
-
-void DataBaseView::ShowViews(int first, int last, const char* hint)
-{
-    platform::SetHint(hint);
-    ViewDlg dlg(this, first, last);
-    dlg.Execute();
-    platform::SetHint("Viewing Astronomical Database");
-}
-
-void DataBaseView::CmSolObjView()
-{
-    ShowViews(kFirstSolarView, kLastSolarView, "Showing views of Solar System objects");
-}
-
-void DataBaseView::CmGalaxyView()
-{
-    ShowViews(kFirstGalaxyView, kLastGalaxyView, "Showing views of Galaxies");
-}
-
-void DataBaseView::CmNebulaView()
-{
-    ShowViews(kFirstNebulaView, kLastNebulaView, "Showing views of Nebulas");
+    RunCard<ComparisonDlg>(records);
 }

@@ -8,6 +8,7 @@
 #include "model/View.h"
 
 #include <array>
+#include <cstdio>
 
 class QAction;
 
@@ -26,29 +27,23 @@ public:
     bool Enter() override;
     void Leave() override;
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void CreateActions();
     // The card of planet `planet` (0 Mercury .. 8 Pluto) with its satellites and rings.
     void ShowPlanetData(int planet);
     void ShowSunData();
     void ShowMoonData();
     // The nine planets on the comparison charts.
     void CmComparison();
-    // The picture viewer over the Solar System objects, galaxies and nebulae.
-    void CmSolObjView();
-    void CmGalaxyView();
-    void CmNebulaView();
-    // Runs the picture viewer over pictures first..last with `hint` in the hint line.
-    void ShowViews(int first, int last, const char* hint);
-    // The view's command of object name `name`, or null.
-    QAction* Action(const char* name) const;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    void CreateActions();
-    // A file that does not open or cannot be read: the box naming it, then what cannot be
-    // shown; then the view closes and the main screen comes back.
-    void OpenFailed(const char* path, const char* what);
+    // Runs the card `Card` made with `args`, then puts the view's hint back.
+    template <class Card, class... Args> void RunCard(Args&&... args);
+    // Opens `path` for reading; when it does not open, the box naming it, then `what` cannot
+    // be shown, and the view closes so that the main screen comes back.
+    std::FILE* OpenOrLeave(const char* path, const char* what);
+    // The same boxes and return for a file that cannot be read.
     void ReadFailed(const char* path, const char* what);
 
     model::BackgroundPicture background;
