@@ -149,43 +149,29 @@ const char* ComparisonUnit(int tab)
 
 std::array<float, 9> ComparisonValues(const std::array<PlanetDB, kPlanetCount>& planets, int tab)
 {
-    std::array<float, 9> v{};
-    for (int k = 0; k < kPlanetCount; ++k)
-    {
-        const PlanetDB& p = planets[k];
-        switch (tab)
+    using Value = float (*)(const PlanetDB&);
+    static const Value values[kComparisonTabs] = {
+        [](const PlanetDB& p) { return p.RevPeriod.Sideral; },
+        [](const PlanetDB& p) { return p.MeanOrbVel; },
+        [](const PlanetDB& p) { return static_cast<float>(p.SemimajorAxis); },
+        [](const PlanetDB& p) { return p.Mass; },
+        [](const PlanetDB& p) { return p.Density; },
+        [](const PlanetDB& p)
         {
-        case 0:
-            v[k] = p.RevPeriod.Sideral;
-            break;
-        case 1:
-            v[k] = p.MeanOrbVel;
-            break;
-        case 2:
-            v[k] = static_cast<float>(p.SemimajorAxis);
-            break;
-        case 3:
-            v[k] = p.Mass;
-            break;
-        case 4:
-            v[k] = p.Density;
-            break;
-        case 5:
-            v[k] = p.Temper.HighTemp > 0
-                       ? (std::fabs(p.Temper.LowTemp) + std::fabs(p.Temper.HighTemp)) * 0.5f
-                       : std::fabs(p.Temper.LowTemp);
-            break;
-        case 6:
-            v[k] = p.GravAccel;
-            break;
-        case 7:
-            v[k] = p.Radius.Polar > 0 ? (std::fabs(p.Radius.Polar) + p.Radius.Equatorial) * 0.5f
-                                      : p.Radius.Equatorial;
-            break;
-        default:
-            break;
-        }
-    }
+            const float low = std::fabs(p.Temper.LowTemp);
+            return p.Temper.HighTemp > 0 ? (low + std::fabs(p.Temper.HighTemp)) * 0.5f : low;
+        },
+        [](const PlanetDB& p) { return float(p.GravAccel); },
+        [](const PlanetDB& p)
+        {
+            const auto& r = p.Radius;
+            return r.Polar > 0 ? (std::fabs(r.Polar) + r.Equatorial) * 0.5f : r.Equatorial;
+        },
+    };
+    std::array<float, 9> v{};
+    if (tab >= 0 && tab < kComparisonTabs)
+        for (int k = 0; k < kPlanetCount; ++k)
+            v[k] = values[tab](planets[k]);
     return v;
 }
 
