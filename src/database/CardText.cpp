@@ -54,20 +54,26 @@ std::string Num(double value, uint8_t digits, bool exp = false)
     return NumToStr(value, digits, exp);
 }
 
-// Splits a non-negative amount into a whole part and the next two sexagesimal places: whole
-// units, then minutes (truncated), then seconds in single precision.
-struct Split
+// `value` times `scale` as whole units, minutes (truncated) and seconds (single precision),
+// each written with its format when it is above 0, after a "-" for a negative value.
+std::string Sexagesimal(double value, double scale, const char* wholeFormat,
+                        const char* minutesFormat, const char* secondsFormat)
 {
-    int whole;
-    int minutes;
-    float seconds;
-};
-Split SplitSexagesimal(double amount)
-{
+    const double amount = std::fabs(value) * scale;
+    if (!(amount < kLargestSplit))
+        return "?";
+    std::string text = value < 0 ? "-" : "";
     const int whole = static_cast<int>(amount);
     const double minutes = (amount - whole) * 60;
     const int m = static_cast<int>(minutes);
-    return Split{whole, m, static_cast<float>((minutes - m) * 60)};
+    const float seconds = static_cast<float>((minutes - m) * 60);
+    if (whole > 0)
+        text += Format(wholeFormat, whole);
+    if (m > 0)
+        text += Format(minutesFormat, m);
+    if (seconds > 0)
+        text += Format(secondsFormat, seconds);
+    return text;
 }
 
 // Known moons by planet number, Mercury .. Pluto: the IAU Minor Planet Center's and JPL's
@@ -94,34 +100,12 @@ std::string FieldText(const char* field, size_t width)
 
 std::string NumToHMS(double days)
 {
-    std::string text = days < 0 ? "-" : "";
-    const double D = std::fabs(days);
-    if (!(D * 24 < kLargestSplit))
-        return "?";
-    const Split s = SplitSexagesimal(D * 24);
-    if (s.whole > 0)
-        text += Format("%dh ", s.whole);
-    if (s.minutes > 0)
-        text += Format("%dm ", s.minutes);
-    if (s.seconds > 0)
-        text += Format("%.3fs", s.seconds);
-    return text;
+    return Sexagesimal(days, 24, "%dh ", "%dm ", "%.3fs");
 }
 
 std::string NumToGMS(double degrees)
 {
-    std::string text = degrees < 0 ? "-" : "";
-    const double A = std::fabs(degrees);
-    if (!(A < kLargestSplit))
-        return "?";
-    const Split s = SplitSexagesimal(A);
-    if (s.whole > 0)
-        text += Format("%d\xB0 ", s.whole);
-    if (s.minutes > 0)
-        text += Format("%d' ", s.minutes);
-    if (s.seconds > 0)
-        text += Format("%.1f''", s.seconds);
-    return text;
+    return Sexagesimal(degrees, 1, "%d\xB0 ", "%d' ", "%.1f''");
 }
 
 int KnownMoons(uint8_t number)
@@ -368,21 +352,10 @@ RingTexts RingValues(const RingDB& r)
     else
         t.mass = Num(r.LowMass, 2, true);
 
-    switch (r.Albedo)
-    {
-    case 0:
-        t.albedo = "?";
-        break;
-    case 254:
-        t.albedo = "None";
-        break;
-    case 255:
-        t.albedo = "Low";
-        break;
-    default:
-        t.albedo = Num(r.Albedo * 0.01, 2);
-        break;
-    }
+    t.albedo = r.Albedo == 0     ? "?"
+               : r.Albedo == 254 ? "None"
+               : r.Albedo == 255 ? "Low"
+                                 : Num(r.Albedo * 0.01, 2);
     return t;
 }
 
