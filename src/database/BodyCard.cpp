@@ -16,8 +16,8 @@ BodyCard::BodyCard(QWidget* parent, int resId, const BodyCardShape& shape)
     setWindowTitle(QString::fromLatin1(shape.name));
     tabs = new QTabWidget(this);
     SetId(tabs, shape.tabsId);
-    frame = new PictureFrame(this, shape.frameId, &picture);
-    frame->setFixedSize(Dlu(0, 0, shape.frameDlu.width(), shape.frameDlu.height()).size());
+    frame = MakePictureFrame(this, shape.frameId, &picture,
+                             Dlu(0, 0, shape.frameDlu.width(), shape.frameDlu.height()).size());
     btnVideo = new QPushButton(QStringLiteral("Video"), this);
     btnView = new QPushButton(QStringLiteral("View"), this);
     SetId(btnVideo, 3504);

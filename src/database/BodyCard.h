@@ -42,7 +42,7 @@ public:
     QTabWidget* Tabs() const { return tabs; }
     const StructurePicture& Picture() const { return picture; }
 
-    PictureFrame* frame;
+    QWidget* frame;
     QPushButton *btnVideo, *btnView;
 
 protected:

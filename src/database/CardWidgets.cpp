@@ -116,19 +116,20 @@ bool StructurePicture::ChangePicture(QWidget* parent, const char* path)
     return !image.isNull();
 }
 
-PictureFrame::PictureFrame(QWidget* parent, int id, const StructurePicture* picture)
-    : QWidget(parent), picture(picture)
+QWidget* MakePictureFrame(QWidget* parent, int id, const StructurePicture* picture, QSize size)
 {
-    platform::Dialog::SetId(this, id);
-}
-
-void PictureFrame::paintEvent(QPaintEvent*)
-{
-    if (!picture || picture->Image().isNull())
-        return;
-    QPainter p(this);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawImage(rect(), picture->Image());
+    auto* frame = new PaintedPage(
+        [picture](QPainter& p)
+        {
+            if (picture->Image().isNull())
+                return;
+            p.setRenderHint(QPainter::SmoothPixmapTransform);
+            p.drawImage(p.window(), picture->Image());
+        },
+        parent);
+    platform::Dialog::SetId(frame, id);
+    frame->setFixedSize(size);
+    return frame;
 }
 
 StructureTableBox::StructureTableBox(QWidget* parent, int firstBorder, int firstHeading,
@@ -137,18 +138,16 @@ StructureTableBox::StructureTableBox(QWidget* parent, int firstBorder, int first
 {
     setFrameShape(QFrame::Box);
     platform::Dialog::SetId(this, firstBorder);
-    StructureBorders[0] = this;
     auto* grid = new QGridLayout(this);
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(2);
 
-    auto rule = [this](QFrame::Shape shape, int index)
+    auto rule = [this, firstBorder](QFrame::Shape shape, int index)
     {
         auto* line = new QFrame(this);
         line->setFrameShape(shape);
         line->setFrameShadow(QFrame::Plain);
-        platform::Dialog::SetId(line, StructureBorders[0]->objectName().toInt() + index);
-        StructureBorders[index] = line;
+        platform::Dialog::SetId(line, firstBorder + index);
         return line;
     };
 
@@ -159,10 +158,10 @@ StructureTableBox::StructureTableBox(QWidget* parent, int firstBorder, int first
     const char* const headings[] = {"Layer", "Width", "Composition"};
     for (int c = 0; c < 3; ++c)
     {
-        StructureLabels[c] = MakeStatic(this, firstHeading + c, headings[c]);
-        StructureLabels[c]->setFont(headingFont);
-        StructureLabels[c]->setAlignment(Qt::AlignCenter);
-        grid->addWidget(StructureLabels[c], 0, 2 * c);
+        QLabel* heading = MakeStatic(this, firstHeading + c, headings[c]);
+        heading->setFont(headingFont);
+        heading->setAlignment(Qt::AlignCenter);
+        grid->addWidget(heading, 0, 2 * c);
     }
     grid->addWidget(rule(QFrame::VLine, 1), 0, 1, 9, 1);
     grid->addWidget(rule(QFrame::VLine, 2), 0, 3, 9, 1);

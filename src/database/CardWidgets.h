@@ -86,20 +86,9 @@ private:
     QImage image;
 };
 
-// The invisible frame that receives the structure picture: it draws nothing of its own and
-// stretches the whole picture into its rectangle.
-class PictureFrame : public QWidget
-{
-    Q_OBJECT
-public:
-    PictureFrame(QWidget* parent, int id, const StructurePicture* picture);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    const StructurePicture* picture;
-};
+// The invisible frame, `size` pixels, that receives the structure picture: it draws nothing of
+// its own and stretches the whole picture into its rectangle.
+QWidget* MakePictureFrame(QWidget* parent, int id, const StructurePicture* picture, QSize size);
 
 // The layer table of a structure page: a frame with its rules, the headings "Layer", "Width",
 // "Composition" and four rows of three cells.
@@ -113,8 +102,7 @@ public:
     // Writes the rows of `table`; rows beyond table.rows stay empty.
     void Fill(const StructureTable& table);
 
-    std::array<QFrame*, 7> StructureBorders{};
-    std::array<QLabel*, 3> StructureLabels{};
+private:
     std::array<QLabel*, 4> Layer{}, Width{}, Composition{};
 };
 } // namespace database

@@ -1,6 +1,7 @@
 #include "database/ComparisonDlg.h"
 
 #include "database/CardWidgets.h"
+#include "database/ViewList.h"
 #include "platform/PictureExport.h"
 
 #include <QCheckBox>
@@ -16,8 +17,6 @@ using namespace database;
 
 namespace
 {
-const char* const kNames[9] = {"Mercury", "Venus",  "Earth",   "Mars", "Jupiter",
-                               "Saturn",  "Uranus", "Neptune", "Pluto"};
 constexpr unsigned long kHelpContext = 9019;
 
 // "Arial" of the given pixel height with characters about `width` pixels wide on average.
@@ -55,7 +54,14 @@ ComparisonDlg::ComparisonDlg(QWidget* parent, const std::array<PlanetDB, kPlanet
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(BuildTabs());
     layout->addWidget(BuildChart(), 0, Qt::AlignHCenter);
-    layout->addLayout(BuildButtons());
+    chbLog = new QCheckBox(QStringLiteral("&Logarithmic scale"), this);
+    SetId(chbLog, kIdLogScale);
+    chbLog->setToolTip(QStringLiteral("Each grey line stands for ten times the one below it, so "
+                                      "that small and large values can be seen side by side"));
+    connect(chbLog, &QCheckBox::toggled, this, [this] { CmLogScale(); });
+    QHBoxLayout* buttons = MakeHelpCloseRow(this, kHelpContext);
+    buttons->insertWidget(0, chbLog);
+    layout->addLayout(buttons);
     platform::AddPictureCommands(
         this, {[this] { return ChartTitle(); },
                [this] { return windowTitle() + QStringLiteral(" - ") + ChartCaption(); }});
@@ -97,7 +103,7 @@ QWidget* ComparisonDlg::BuildChart()
     frame->setAttribute(Qt::WA_TransparentForMouseEvents);
     for (int k = 0; k < 9; ++k)
     {
-        Label[k] = new QLabel(QString::fromLatin1(kNames[k]), chart);
+        Label[k] = new QLabel(QString::fromLatin1(ViewName(k + 1)), chart);
         SetId(Label[k], 4302 + k);
         Label[k]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         Label[k]->setGeometry(Dlu(52 + 38 * k, 192, 38, 10));
@@ -107,22 +113,9 @@ QWidget* ComparisonDlg::BuildChart()
     return chart;
 }
 
-QHBoxLayout* ComparisonDlg::BuildButtons()
-{
-    chbLog = new QCheckBox(QStringLiteral("&Logarithmic scale"), this);
-    SetId(chbLog, kIdLogScale);
-    chbLog->setToolTip(QStringLiteral("Each grey line stands for ten times the one below it, so "
-                                      "that small and large values can be seen side by side"));
-    connect(chbLog, &QCheckBox::toggled, this, [this] { CmLogScale(); });
-
-    QHBoxLayout* buttons = MakeHelpCloseRow(this, kHelpContext);
-    buttons->insertWidget(0, chbLog);
-    return buttons;
-}
-
 QString ComparisonDlg::ChartCaption() const
 {
-    return QString::fromLatin1(ComparisonCaption(std::max(0, SelectedTab()))).trimmed();
+    return QString::fromLatin1(ComparisonCaption(SelectedTab())).trimmed();
 }
 
 QString ComparisonDlg::ChartTitle() const
@@ -147,24 +140,20 @@ void ComparisonDlg::SelectTab(int tab)
 
 void ComparisonDlg::TabSelChange()
 {
-    const int tab = std::max(0, SelectedTab());
-    if (chbLog->isChecked() != LogScale[tab])
-    {
-        const QSignalBlocker quiet(chbLog);
-        chbLog->setChecked(LogScale[tab]);
-    }
+    const QSignalBlocker quiet(chbLog);
+    chbLog->setChecked(LogScale[SelectedTab()]);
     chart->update();
 }
 
 void ComparisonDlg::CmLogScale()
 {
-    LogScale[std::max(0, SelectedTab())] = chbLog->isChecked();
+    LogScale[SelectedTab()] = chbLog->isChecked();
     chart->update();
 }
 
 ChartScale ComparisonDlg::Scale() const
 {
-    return LogScale[std::max(0, SelectedTab())] ? ChartScale::Logarithmic : ChartScale::Linear;
+    return LogScale[SelectedTab()] ? ChartScale::Logarithmic : ChartScale::Linear;
 }
 
 ComparisonChart ComparisonDlg::Layout() const
@@ -176,7 +165,7 @@ ComparisonChart ComparisonDlg::Layout() const
         const QRect r = Label[k]->geometry();
         labels[k] = Box{r.left(), r.top(), r.width(), r.height()};
     }
-    return LayoutComparison(ComparisonValues(planets, std::max(0, SelectedTab())),
+    return LayoutComparison(ComparisonValues(planets, SelectedTab()),
                             Box{f.left(), f.top(), f.width(), f.height()}, labels, Scale());
 }
 
@@ -213,6 +202,5 @@ void ComparisonDlg::DrawGist(QPainter& p) const
     }
     p.setFont(ChartFont(16, 6));
     p.setPen(Qt::black);
-    TextOut(p, c.unit.x, c.unit.y, QString::fromLatin1(ComparisonUnit(std::max(0, SelectedTab()))),
-            90);
+    TextOut(p, c.unit.x, c.unit.y, QString::fromLatin1(ComparisonUnit(SelectedTab())), 90);
 }

@@ -12,10 +12,10 @@
 
 #include <QButtonGroup>
 #include <QLabel>
+#include <algorithm>
 #include <array>
 
 class QCheckBox;
-class QHBoxLayout;
 
 class ComparisonDlg : public platform::Dialog
 {
@@ -39,7 +39,8 @@ public:
     void CmLogScale();
     // The scale of the selected tab's chart.
     database::ChartScale Scale() const;
-    int SelectedTab() const { return Comp->checkedId(); }
+    // The selected tab, the first while none is.
+    int SelectedTab() const { return std::max(0, Comp->checkedId()); }
     // Selects tab `tab` as a click on it would.
     void SelectTab(int tab);
 
@@ -50,7 +51,7 @@ public:
     QString ChartCaption() const;
     // The chart of the selected tab in the chart area's coordinates.
     database::ComparisonChart Layout() const;
-    // Draws the selected tab's chart: DrawRevSid .. DrawSize by tab.
+    // Draws the selected tab's chart.
     void DrawGist(QPainter& p) const;
 
     QButtonGroup* Comp;
@@ -64,8 +65,6 @@ public:
 private:
     QWidget* BuildTabs();
     QWidget* BuildChart();
-    // The check box, Help and Close.
-    QHBoxLayout* BuildButtons();
 
     std::array<PlanetDB, kPlanetCount> planets;
 };

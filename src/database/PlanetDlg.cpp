@@ -65,27 +65,23 @@ PlanetDlg::PlanetDlg(QWidget* parent, const database::PlanetData& data, int resI
 {
     PlanetData = new QTabWidget(this);
     SetId(PlanetData, 3501);
-    PlanetData->addTab(BuildOrbital(), QString::fromLatin1(kTabs[0]));
-    PlanetData->addTab(BuildPhysical(), QString::fromLatin1(kTabs[1]));
-    PlanetData->addTab(BuildAtmosphere(), QString::fromLatin1(kTabs[2]));
-    PlanetData->addTab(BuildStructure(), QString::fromLatin1(kTabs[3]));
+    QWidget* const pages[] = {BuildOrbital(), BuildPhysical(), BuildAtmosphere(), BuildStructure()};
+    for (int tab = 0; tab < 4; ++tab)
+        PlanetData->addTab(pages[tab], QString::fromLatin1(kTabs[tab]));
     connect(PlanetData, &QTabWidget::currentChanged, this, [this] { ButtonEnabler(); });
 
-    auto button = [this](const char* text, int id)
+    auto button = [this](const char* text, int id, void (PlanetDlg::*command)())
     {
         auto* b = new QPushButton(QString::fromLatin1(text), this);
         SetId(b, id);
         b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, command);
         return b;
     };
-    btnView = button("View", 3503);
-    btnVideo = button("Video", 3504);
-    btnRing = button("Ring Data", 3606);
-    btnSatellite = button("Satellite Data", 3607);
-    connect(btnView, &QPushButton::clicked, this, [this] { BtnView(); });
-    connect(btnVideo, &QPushButton::clicked, this, [this] { BtnVideo(); });
-    connect(btnRing, &QPushButton::clicked, this, [this] { ShowRingData(); });
-    connect(btnSatellite, &QPushButton::clicked, this, [this] { ShowSatelliteData(); });
+    btnView = button("View", 3503, &PlanetDlg::BtnView);
+    btnVideo = button("Video", 3504, &PlanetDlg::BtnVideo);
+    btnRing = button("Ring Data", 3606, &PlanetDlg::ShowRingData);
+    btnSatellite = button("Satellite Data", 3607, &PlanetDlg::ShowSatelliteData);
 
     QHBoxLayout* buttons = MakeHelpCloseRow(this, [this] { CmHelp(); });
     for (QPushButton* b : {btnRing, btnSatellite, btnVideo, btnView})
@@ -207,8 +203,7 @@ QWidget* PlanetDlg::BuildAtmosphere()
 QWidget* PlanetDlg::BuildStructure()
 {
     auto* page = new QWidget;
-    sframe = new PictureFrame(page, 3604, &picture);
-    sframe->setFixedSize(Dlu(0, 0, 150, 150).size());
+    QWidget* sframe = MakePictureFrame(page, 3604, &picture, Dlu(0, 0, 150, 150).size());
     structure = new StructureTableBox(page, 3557, 3564, 3567);
     auto* row = new QHBoxLayout(page);
     row->addWidget(sframe, 0, Qt::AlignTop);
@@ -266,11 +261,10 @@ void PlanetDlg::FillLists()
     }
     // The caret on the first entry, nothing selected yet.
     for (QListWidget* lb : {lbSat, lbRings})
-        if (lb->count() > 0)
-        {
-            lb->setCurrentIndex(lb->model()->index(0, 0));
-            lb->clearSelection();
-        }
+    {
+        lb->setCurrentRow(0);
+        lb->clearSelection();
+    }
 }
 
 void PlanetDlg::FillAtmosphere()

@@ -6,9 +6,7 @@
 #pragma once
 
 #include "database/CardWidgets.h"
-#include "database/Charts.h"
 #include "database/DataBase.h"
-#include "database/DataBaseRecords.h"
 #include "platform/Dialog.h"
 
 #include <QGroupBox>
@@ -86,7 +84,6 @@ private:
     std::array<QLabel*, 13> orbitalValues{};
     std::array<QLabel*, 12> physicalCaptions{}, physicalValues{};
     QWidget* atmospherePage = nullptr;
-    database::PictureFrame* sframe;
     QWidget* gframe;
     QGroupBox* pressureBox;
     QLabel *NoAtm, *Pressure, *Other;

@@ -18,13 +18,12 @@ RingDlg::RingDlg(QWidget* parent, const RingDB& ring, int resId)
 {
     const char* const captions[] = {"Distance from planet center (km)", "Width (km)",
                                     "Thickness (km)", "Mass (kg)", "Albedo"};
-    QLabel** values[5] = {&Distance, &Width, &Thickness, &Mass, &Albedo};
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(12);
     for (int i = 0; i < 5; ++i)
     {
-        *values[i] = MakeStatic(this, 4501 + i);
-        AddRow(grid, i, 0, MakeStatic(this, 0, captions[i]), *values[i]);
+        values[i] = MakeStatic(this, 4501 + i);
+        AddRow(grid, i, 0, MakeStatic(this, 0, captions[i]), values[i]);
     }
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
@@ -37,9 +36,7 @@ void RingDlg::SetupWindow()
 {
     const RingTexts t = RingValues(Ring);
     setWindowTitle(Latin1(t.caption));
-    Distance->setText(Latin1(t.distance));
-    Width->setText(Latin1(t.width));
-    Thickness->setText(Latin1(t.thickness));
-    Mass->setText(Latin1(t.mass));
-    Albedo->setText(Latin1(t.albedo));
+    const std::string* texts[5] = {&t.distance, &t.width, &t.thickness, &t.mass, &t.albedo};
+    for (int i = 0; i < 5; ++i)
+        values[i]->setText(Latin1(*texts[i]));
 }

@@ -6,6 +6,7 @@
 #include "platform/Dialog.h"
 
 #include <QLabel>
+#include <array>
 
 class RingDlg : public platform::Dialog
 {
@@ -16,8 +17,7 @@ public:
     // Caption and values from the record.
     void SetupWindow() override;
 
-    QLabel *Distance, *Width, *Thickness, *Mass, *Albedo;
-
 private:
     RingDB Ring;
+    std::array<QLabel*, 5> values{}; // distance, width, thickness, mass, albedo
 };

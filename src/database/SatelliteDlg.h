@@ -6,6 +6,7 @@
 #include "platform/Dialog.h"
 
 #include <QLabel>
+#include <array>
 
 class SatelliteDlg : public platform::Dialog
 {
@@ -18,12 +19,13 @@ public:
     // Caption and values from the record.
     void SetupWindow() override;
 
-    QLabel *Discoverer, *DiscoveryYear, *LDistance, *Distance, *Eccent, *InclOrb, *SidRevol,
-        *SidRot, *Albedo, *Magnit, *OrbVel, *Radius, *Mass, *Dens, *EscapeVel;
-    // The inclination's caption: to the equator, or to the ecliptic for a distant satellite.
-    QLabel* LInclOrb = nullptr;
-
 private:
     SatelliteDB Satellite;
     char PlanetName[8]{};
+    // Discoverer, discovery year, the distance's caption, distance, eccentricity,
+    // inclination, revolution, rotation, albedo, magnitude, velocity, radius, mass, density,
+    // escape velocity.
+    std::array<QLabel*, 15> values{};
+    // To the equator, or to the ecliptic for a distant satellite.
+    QLabel* inclinationCaption = nullptr;
 };

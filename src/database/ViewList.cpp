@@ -4,13 +4,14 @@
 
 namespace
 {
-struct ViewEntry
+// A picture's or a film's file and the name in its window's title.
+struct Entry
 {
     const char* file;
     const char* name;
 };
 
-constexpr ViewEntry kViews[kViewCount] = {
+constexpr Entry kViews[kViewCount] = {
     {"Bitmap\\Solar\\SunV1.bmp", "Sun"},
     {"Bitmap\\Solar\\MercuryV1.bmp", "Mercury"},
     {"Bitmap\\Solar\\VenusV1.bmp", "Venus"},
@@ -41,14 +42,8 @@ constexpr ViewEntry kViews[kViewCount] = {
     {"Bitmap\\Nebula\\Nebula10.bmp", "The Vela Nebula"},
 };
 
-struct VideoEntry
-{
-    const char* file;
-    const char* name;
-};
-
 constexpr int kVideoSlots = 11;
-constexpr VideoEntry kVideos[kVideoSlots] = {
+constexpr Entry kVideos[kVideoSlots] = {
     {"Video\\Sun.avi", "Sun"},         {"", ""},
     {"Video\\Venus.avi", "Venus"},     {"Video\\Earth.avi", "Earth"},
     {"Video\\Mars.avi", "Mars"},       {"Video\\Jupiter.avi", "Jupiter"},

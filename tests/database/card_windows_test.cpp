@@ -392,7 +392,7 @@ TEST_F(DataBaseView, SatelliteAndRingCardsOpenForTheSelectedEntry)
             {
                 EXPECT_EQ(app->Frame()->Status()->HintText(), "Viewing Satellite card");
                 captions.push_back(sat->windowTitle().toStdString());
-                captions.push_back(sat->LDistance->text().toStdString());
+                captions.push_back(LabelText(*sat, 3703));
             }
             else if (auto* ring = dynamic_cast<RingDlg*>(&d))
                 captions.push_back(ring->windowTitle().toStdString());
