@@ -9,8 +9,6 @@ namespace database
 namespace
 {
 constexpr long kPlanetSize = sizeof(PlanetDB);
-constexpr long kSunSize = sizeof(SunDB);
-constexpr long kMoonSize = sizeof(MoonDB);
 constexpr int kSatellitePlanetByte = offsetof(SatelliteDB, PlanetNumber);
 constexpr int kRingPlanetByte = offsetof(RingDB, PlanetNumber);
 constexpr uint8_t kEarth = 3;
@@ -55,6 +53,18 @@ bool ScanMatches(std::FILE* f, uint8_t number, int wanted, int planetByte,
     }
     return true;
 }
+
+// A planet that should have records but matches none fails; otherwise its count becomes the
+// number found. A failed scan has left nothing found.
+bool KeepFound(uint8_t& count, size_t found)
+{
+    if (count == 0)
+        return true;
+    if (found == 0)
+        return false;
+    count = static_cast<uint8_t>(found);
+    return true;
+}
 } // namespace
 
 DbFile PlanetData::Failed() const
@@ -84,46 +94,29 @@ PlanetData ReadPlanetData(std::FILE* planets, std::FILE* satellites, std::FILE* 
         data.isEarth = true;
         // The whole file must also hold one 128-byte block, as for every planet; a Moon
         // record of 242 bytes always does.
-        data.satellitesRead = ReadLast(satellites, &data.moon, kMoonSize);
+        data.satellitesRead = ReadLast(satellites, &data.moon, sizeof data.moon);
         if (data.satellitesRead && p.Satellites > 1)
             p.Satellites = 1;
     }
     else
     {
         data.satellitesRead = ScanMatches(satellites, p.PlanetNumber, p.Satellites,
-                                          kSatellitePlanetByte, data.satellites);
-        if (data.satellitesRead && p.Satellites != 0)
-        {
-            if (data.satellites.empty())
-                data.satellitesRead = false;
-            else
-                p.Satellites = static_cast<uint8_t>(data.satellites.size());
-        }
+                                          kSatellitePlanetByte, data.satellites) &&
+                              KeepFound(p.Satellites, data.satellites.size());
     }
-
-    data.ringsRead = ScanMatches(rings, p.PlanetNumber, p.Rings, kRingPlanetByte, data.rings);
-    if (data.ringsRead && p.Rings != 0)
-    {
-        if (data.rings.empty())
-            data.ringsRead = false;
-        else
-            p.Rings = static_cast<uint8_t>(data.rings.size());
-    }
-    if (!data.satellitesRead)
-        data.satellites.clear();
-    if (!data.ringsRead)
-        data.rings.clear();
+    data.ringsRead = ScanMatches(rings, p.PlanetNumber, p.Rings, kRingPlanetByte, data.rings) &&
+                     KeepFound(p.Rings, data.rings.size());
     return data;
 }
 
 bool ReadSunRecord(std::FILE* planets, SunDB* sun)
 {
-    return ReadLast(planets, sun, kSunSize);
+    return ReadLast(planets, sun, sizeof *sun);
 }
 
 bool ReadMoonRecord(std::FILE* satellites, MoonDB* moon)
 {
-    return ReadLast(satellites, moon, kMoonSize);
+    return ReadLast(satellites, moon, sizeof *moon);
 }
 
 int ReadPlanetRecords(std::FILE* planets, PlanetDB out[kPlanetCount])

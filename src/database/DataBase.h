@@ -12,7 +12,7 @@
 
 namespace database
 {
-// Which file a read failure names.
+// Which file a read failure names; the files follow None in the order they are read.
 enum class DbFile
 {
     None,

@@ -25,14 +25,10 @@ constexpr const char* kSatellitesFile = "Data\\Satellites.dat";
 constexpr const char* kRingsFile = "Data\\Rings.dat";
 constexpr const char* kShowDataBase = "Unable to show Astronomical Database";
 
-// Closes a stream when it goes out of scope.
+// Closes a stream when it goes out of scope (unique_ptr never passes it a null stream).
 struct FileCloser
 {
-    void operator()(std::FILE* f) const
-    {
-        if (f)
-            std::fclose(f);
-    }
+    void operator()(std::FILE* f) const { std::fclose(f); }
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
@@ -203,31 +199,18 @@ void DataBaseView::ShowPlanetData(int planet)
     if (planet < 0 || planet >= kPlanetCount)
         return;
     platform::SetHint("Viewing Planet card");
-    File planets(OpenOrLeave(kPlanetsFile, kShowDataBase));
-    if (!planets)
-        return;
-    File satellites(OpenOrLeave(kSatellitesFile, kShowDataBase));
-    if (!satellites)
-        return;
-    File rings(OpenOrLeave(kRingsFile, kShowDataBase));
-    if (!rings)
-        return;
+    // In the order of DbFile, so that a read failure picks the name of its file.
+    const char* const paths[3] = {kPlanetsFile, kSatellitesFile, kRingsFile};
+    File files[3];
+    for (int f = 0; f < 3; ++f)
+        if (!(files[f] = File(OpenOrLeave(paths[f], kShowDataBase))))
+            return;
     const database::PlanetData data =
-        database::ReadPlanetData(planets.get(), satellites.get(), rings.get(), planet);
-    planets.reset();
-    satellites.reset();
-    rings.reset();
-    switch (data.Failed())
-    {
-    case database::DbFile::Planets:
-        return ReadFailed(kPlanetsFile, kShowDataBase);
-    case database::DbFile::Satellites:
-        return ReadFailed(kSatellitesFile, kShowDataBase);
-    case database::DbFile::Rings:
-        return ReadFailed(kRingsFile, kShowDataBase);
-    case database::DbFile::None:
-        break;
-    }
+        database::ReadPlanetData(files[0].get(), files[1].get(), files[2].get(), planet);
+    for (File& f : files)
+        f.reset();
+    if (data.Failed() != database::DbFile::None)
+        return ReadFailed(paths[static_cast<int>(data.Failed()) - 1], kShowDataBase);
     RunCard<PlanetDlg>(data);
 }
 
