@@ -169,49 +169,25 @@ PlanetPhysical PlanetPhysicalValues(const PlanetDB& p, int rings)
     PlanetPhysical out;
     auto& v = out.values;
     // Periods of more than a day and a half read in days, shorter ones in hours and minutes.
-    auto rotation = [](double period, const char* days, const char* plain, std::string& caption,
-                       std::string& value)
+    auto rotation = [](double period, const char* caption, std::string& shown, std::string& value)
     {
-        if (std::fabs(period) > 1.5)
-        {
-            caption = days;
-            value = Num(period, 6);
-        }
-        else
-        {
-            caption = plain;
-            value = NumToHMS(period);
-        }
+        const bool days = std::fabs(period) > 1.5;
+        shown = days ? std::string(caption) + " (days)" : caption;
+        value = days ? Num(period, 6) : NumToHMS(period);
     };
-    rotation(p.RotPeriod.Sideral, "Rotation period - sidereal (days)", "Rotation period - sidereal",
-             out.rotSidCaption, v[0]);
-    rotation(p.RotPeriod.Sinodic, "Rotation period - synodic (days)", "Rotation period - synodic",
-             out.rotSinCaption, v[1]);
+    rotation(p.RotPeriod.Sideral, "Rotation period - sidereal", out.rotSidCaption, v[0]);
+    rotation(p.RotPeriod.Sinodic, "Rotation period - synodic", out.rotSinCaption, v[1]);
     v[2] = Num(p.InclEquatorToOrb, 2);
-    if (p.Radius.Polar > 0)
-    {
-        v[3] = Num(p.Radius.Equatorial, 2);
-        v[4] = Num(p.Radius.Polar, 2);
-    }
-    else
-    {
-        v[3] = Num(p.Radius.Equatorial, 2) + " \xB1 " + Num(-p.Radius.Polar, 2);
-        v[4] = "?";
-    }
+    // Without a polar radius the field holds the equatorial radius's uncertainty.
+    const bool polar = p.Radius.Polar > 0;
+    v[3] = Num(p.Radius.Equatorial, 2) + (polar ? "" : " \xB1 " + Num(-p.Radius.Polar, 2));
+    v[4] = polar ? Num(p.Radius.Polar, 2) : "?";
     v[5] = Num(p.Mass, 4, true);
     v[6] = Num(p.Density, 4);
-    float T = p.Temper.LowTemp;
-    if (T > 0)
-        out.tempCaption = "Surface temperature (K.)";
-    else
-    {
-        out.tempCaption = "Visible cloud temperature (K.)";
-        T = -T;
-    }
-    if (p.Temper.HighTemp > 0)
-        v[7] = Num(T, 2) + " -- " + Num(p.Temper.HighTemp, 2);
-    else
-        v[7] = Num(T, 2) + " \xB1 " + Num(-p.Temper.HighTemp, 2);
+    const float low = p.Temper.LowTemp, high = p.Temper.HighTemp;
+    out.tempCaption = low > 0 ? "Surface temperature (K.)" : "Visible cloud temperature (K.)";
+    v[7] = Num(low > 0 ? low : -low, 2) +
+           (high > 0 ? " -- " + Num(high, 2) : " \xB1 " + Num(-high, 2));
     v[8] = Format("%d", p.GravAccel);
     v[9] = Num(p.EscapeVel, 4);
     out.satCaption = std::string("Satellites (as of ") + KnownMoonsDate() + ")";
@@ -295,12 +271,7 @@ SatelliteTexts SatelliteValues(const SatelliteDB& s, const std::string& planetNa
                                                         : "Inclination of orbit to equator (deg)";
     t.inclOrb = Num(s.InclOrb, 4);
     t.sidRevol = Num(s.RevPeriod, 6);
-    if (s.RotPeriod == -1.0f)
-        t.sidRot = "?";
-    else if (s.RotPeriod == -2.0f)
-        t.sidRot = "Chaotic";
-    else
-        t.sidRot = Num(s.RotPeriod, 6);
+    t.sidRot = s.RotPeriod == -1.0f ? "?" : s.RotPeriod == -2.0f ? "Chaotic" : Num(s.RotPeriod, 6);
     t.albedo = s.Albedo == 0 ? "?" : Num(s.Albedo * 0.01, 2);
     t.magnit = s.Magnitude == 9999.0f ? "?" : Num(s.Magnitude, 2);
     t.orbVel = Num(s.MeanOrbVel, 2);

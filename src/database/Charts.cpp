@@ -71,14 +71,21 @@ AtmosphereChart LayoutAtmosphere(const PlanetDB& p, Box gframe, int elements)
     return chart;
 }
 
+// Each tab's caption and unit.
+const char* const kComparisonTexts[kComparisonTabs][2] = {
+    {" Sidereal Revolution Period ", "days"},    {"   Mean Orbital Velocity    ", "km/s"},
+    {" Mean Distance from the Sun ", "a.u."},    {"           Mass             ", "kg"},
+    {"         Density            ", "gm/cm^3"}, {"  Mean Surface Temperature  ", "K"},
+    {" Gravitational Acceleration ", "cm/s^2"},  {"          Radius            ", "km"}};
+
 const char* ComparisonCaption(int tab)
 {
-    static const char* const captions[kComparisonTabs] = {
-        " Sidereal Revolution Period ", "   Mean Orbital Velocity    ",
-        " Mean Distance from the Sun ", "           Mass             ",
-        "         Density            ", "  Mean Surface Temperature  ",
-        " Gravitational Acceleration ", "          Radius            "};
-    return tab >= 0 && tab < kComparisonTabs ? captions[tab] : "";
+    return tab >= 0 && tab < kComparisonTabs ? kComparisonTexts[tab][0] : "";
+}
+
+const char* ComparisonUnit(int tab)
+{
+    return tab >= 0 && tab < kComparisonTabs ? kComparisonTexts[tab][1] : "";
 }
 
 bool LogScaleByDefault(int tab)
@@ -138,13 +145,6 @@ std::string ReadableNumber(double value)
     if (exponent < -2 || exponent > 5)
         text += " × " + PowerOfTen(exponent);
     return text;
-}
-
-const char* ComparisonUnit(int tab)
-{
-    static const char* const units[kComparisonTabs] = {"days",    "km/s", "a.u.",   "kg",
-                                                       "gm/cm^3", "K",    "cm/s^2", "km"};
-    return tab >= 0 && tab < kComparisonTabs ? units[tab] : "";
 }
 
 std::array<float, 9> ComparisonValues(const std::array<PlanetDB, kPlanetCount>& planets, int tab)
