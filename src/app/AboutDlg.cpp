@@ -74,18 +74,17 @@ void AboutDlg::SetupWindow()
     const char* product = nullptr;
     const char* productVersion = nullptr;
     const char* text = nullptr;
-    if (info.GetProductName(product) && info.GetProductVersion(productVersion))
+    if (info.GetValue("ProductName", product) && info.GetValue("ProductVersion", productVersion))
     {
-        if (info.GetCompanyName(text))
+        if (info.GetValue("CompanyName", text))
             author->setText(author->text() + QLatin1Char(' ') + QString::fromUtf8(text));
         version->setText(version->text() + QLatin1Char(' ') + QString::fromUtf8(productVersion));
     }
-    if (info.GetCopyright(text))
+    if (info.GetValue("LegalCopyright", text))
         copyright->setText(QString::fromUtf8(text));
-    if (info.GetDebug(text))
+    if (info.GetValue("SpecialBuild", text))
         special->setText(QString::fromUtf8(text));
     Bitmap = platform::LoadBitmapResource(102);
-    Icon = platform::LoadIconResource(101);
     picture->setPixmap(QPixmap::fromImage(Bitmap));
-    iconLabel->setPixmap(Icon.pixmap(32, 32));
+    iconLabel->setPixmap(platform::LoadIconResource(101).pixmap(32, 32));
 }

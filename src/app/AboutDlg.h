@@ -18,7 +18,6 @@ public:
     void SetupWindow() override;
 
     QImage Bitmap;        // the About picture (bitmap 102)
-    QIcon Icon;           // the program icon (icon 101)
     QGroupBox* IconFrame; // 10006
     QGroupBox* NameFrame; // 10007
 

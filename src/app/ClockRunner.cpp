@@ -56,8 +56,7 @@ void ClockRunner::ShowRealTimeFrame()
     if (!view || !view->Playing())
         return;
     const platform::LocalDateTime now = platform::CurrentLocalDateTime();
-    clock.ShowTime(now.time.Hour, now.time.Minute, now.time.Second);
-    clock.ShowDate(now.date.Day, now.date.Month, now.date.Year);
+    clock.SetDateTime(now.date, now.time);
     view->ShowInstant(ClockInstant(now.date, now.time), now.utcOffset);
 }
 

@@ -22,7 +22,6 @@ public:
 
     // The view on screen and its subject; null when none that the clock animates is.
     void Attach(model::ClockView* view, model::Mode subject);
-    model::ClockView* View() const { return view; }
 
     // Starts the tick that fits the clock's mode while the view plays: timer 2 every 1000 ms in
     // Real Time, else timer 1 (Star Map) or 3 (Solar System) every TimeRate ms, at least 30.

@@ -26,26 +26,6 @@ MainScreen::MainScreen(QWidget* parent) : model::View(parent)
     connect(exit, &QAction::triggered, this, &MainScreen::ExitChosen);
 }
 
-QString MainScreen::Caption() const
-{
-    return QStringLiteral("Velmoria - [Main]");
-}
-
-const char* MainScreen::Music() const
-{
-    return "Sound\\Main.wav";
-}
-
-const char* MainScreen::Hint() const
-{
-    return "Choose subject for viewing";
-}
-
-QString MainScreen::ToolbarCaption() const
-{
-    return QStringLiteral("Main Toolbar");
-}
-
 model::MenuBar MainScreen::Menus(const model::SharedActions& shared)
 {
     using model::Separator;
@@ -61,11 +41,6 @@ model::MenuBar MainScreen::Menus(const model::SharedActions& shared)
 model::ToolbarButtons MainScreen::Toolbar(const model::SharedActions&)
 {
     return {solarSystem, starMap, nullptr, dataBase, nullptr, exit};
-}
-
-QAction* MainScreen::Action(const char* name) const
-{
-    return findChild<QAction*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
 }
 
 bool MainScreen::Enter()

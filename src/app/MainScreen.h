@@ -13,17 +13,14 @@ class MainScreen : public model::View
 public:
     explicit MainScreen(QWidget* parent = nullptr);
 
-    QString Caption() const override;
-    const char* Music() const override;
-    const char* Hint() const override;
+    QString Caption() const override { return QStringLiteral("Velmoria - [Main]"); }
+    const char* Music() const override { return "Sound\\Main.wav"; }
+    const char* Hint() const override { return "Choose subject for viewing"; }
     model::MenuBar Menus(const model::SharedActions& shared) override;
     model::ToolbarButtons Toolbar(const model::SharedActions& shared) override;
-    QString ToolbarCaption() const override;
+    QString ToolbarCaption() const override { return QStringLiteral("Main Toolbar"); }
     bool Enter() override;
     void Leave() override;
-
-    // The screen's command of object name `name`, or null.
-    QAction* Action(const char* name) const;
 
 signals:
     // The user chose a view, or to end the program.

@@ -50,28 +50,3 @@ bool TProjectRCVersion::GetValue(const char* key, const char*& value) const
     value = static_cast<const char*>(found);
     return true;
 }
-
-bool TProjectRCVersion::GetCompanyName(const char*& value) const
-{
-    return GetValue("CompanyName", value);
-}
-
-bool TProjectRCVersion::GetProductName(const char*& value) const
-{
-    return GetValue("ProductName", value);
-}
-
-bool TProjectRCVersion::GetProductVersion(const char*& value) const
-{
-    return GetValue("ProductVersion", value);
-}
-
-bool TProjectRCVersion::GetCopyright(const char*& value) const
-{
-    return GetValue("LegalCopyright", value);
-}
-
-bool TProjectRCVersion::GetDebug(const char*& value) const
-{
-    return GetValue("SpecialBuild", value);
-}

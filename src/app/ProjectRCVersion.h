@@ -19,14 +19,11 @@ public:
     TProjectRCVersion(const TProjectRCVersion&) = delete;
     TProjectRCVersion& operator=(const TProjectRCVersion&) = delete;
 
-    // Each sets `value` to a NUL-terminated UTF-8 text inside this object (valid while it lives)
-    // and returns true; false, with `value` unchanged, when no data is held or the key is absent
-    // from the string table of the first translation entry.
-    bool GetCompanyName(const char*& value) const;    // "CompanyName"
-    bool GetProductName(const char*& value) const;    // "ProductName"
-    bool GetProductVersion(const char*& value) const; // "ProductVersion"
-    bool GetCopyright(const char*& value) const;      // "LegalCopyright"
-    bool GetDebug(const char*& value) const;          // "SpecialBuild"
+    // Sets `value` to the text of `key` ("CompanyName", "ProductName", "ProductVersion",
+    // "LegalCopyright", "SpecialBuild"), NUL-terminated UTF-8 inside this object (valid while it
+    // lives), and returns true; false, with `value` unchanged, when no data is held or the key is
+    // absent from the string table of the first translation entry.
+    bool GetValue(const char* key, const char*& value) const;
 
 protected:
     // The first translation entry inside FVData, its 16-bit halves swapped in place so that the
@@ -34,7 +31,4 @@ protected:
     uint8_t* TransBlock = nullptr;
     // Owned copy of the version block, or null.
     std::unique_ptr<uint8_t[]> FVData;
-
-private:
-    bool GetValue(const char* key, const char*& value) const;
 };

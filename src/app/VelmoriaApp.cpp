@@ -53,13 +53,7 @@ void FillToolbar(QToolBar* bar, const model::ToolbarButtons& buttons)
 
 // ---- status bar ----
 
-TextGadget::TextGadget(int gadgetId, int numChars, QWidget* parent)
-    : TextGadget(gadgetId, QString(numChars, QLatin1Char('0')), parent)
-{
-}
-
-TextGadget::TextGadget(int gadgetId, const QString& widest, QWidget* parent)
-    : QLabel(parent), id(gadgetId)
+TextGadget::TextGadget(const QString& widest, QWidget* parent) : QLabel(parent)
 {
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Sunken);
@@ -117,40 +111,31 @@ void DecFrame::CreateStatusBar()
 {
     sb = new StatusBar(this);
     setStatusBar(sb);
-    sbCoord = new TextGadget(2, 9);
-    sbMode = new TextGadget(2, 12);
     // The clock's panes always show their whole text: "   hh:mm:ss", "   dd/mm/yyyy".
-    sbTime = new TextGadget(1, QString::fromStdString(TimePaneText(88, 88, 88)));
-    sbDate = new TextGadget(0, QString::fromStdString(DatePaneText(88, 88, 8888)));
-    sbCoord->setObjectName(QStringLiteral("sbCoord"));
-    sbMode->setObjectName(QStringLiteral("sbMode"));
-    sbTime->setObjectName(QStringLiteral("sbTime"));
-    sbDate->setObjectName(QStringLiteral("sbDate"));
-    for (TextGadget* pane : {sbCoord, sbMode, sbTime, sbDate})
-        sb->addPermanentWidget(pane);
+    const struct
+    {
+        const char* name;
+        QString widest;
+    } kPanes[] = {{"sbDate", QString::fromStdString(DatePaneText(88, 88, 8888))},
+                  {"sbTime", QString::fromStdString(TimePaneText(88, 88, 88))},
+                  {"sbMode", QString(12, QLatin1Char('0'))},
+                  {"sbCoord", QString(9, QLatin1Char('0'))}};
+    for (size_t k = 0; k < panes.size(); ++k)
+    {
+        panes[k] = new TextGadget(kPanes[k].widest);
+        panes[k]->setObjectName(QString::fromLatin1(kPanes[k].name));
+    }
+    // Left to right: the coordinates first, the date at the bar's end.
+    for (auto pane = panes.rbegin(); pane != panes.rend(); ++pane)
+        sb->addPermanentWidget(*pane);
     // Every window of the program writes its hints to this line.
     platform::SetHintSink([this](const char* text) { sb->SetText(text); });
 }
 
 TextGadget* DecFrame::PaneGadget(model::Pane pane) const
 {
-    switch (pane)
-    {
-    case model::Pane::Date:
-        return sbDate;
-    case model::Pane::Time:
-        return sbTime;
-    case model::Pane::Mode:
-        return sbMode;
-    case model::Pane::Coord:
-        return sbCoord;
-    }
-    return nullptr;
-}
-
-void DecFrame::SetupWindow()
-{
-    resize(kRestoreWidth, kRestoreHeight);
+    const auto k = static_cast<size_t>(pane);
+    return k < panes.size() ? panes[k] : nullptr;
 }
 
 void DecFrame::closeEvent(QCloseEvent* event)
@@ -204,15 +189,6 @@ void DecFrame::ShowViewFrame()
     SetupSpeedBar();
 }
 
-std::vector<QAction*> DecFrame::ToolbarActions() const
-{
-    std::vector<QAction*> result;
-    if (cb)
-        for (QAction* a : cb->actions())
-            result.push_back(a);
-    return result;
-}
-
 // ---- toolbar ----
 
 void DecFrame::SetupSpeedBar()
@@ -242,18 +218,11 @@ void DecFrame::SetupSpeedBar()
 
 // ---- application ----
 
-VelmoriaApp::VelmoriaApp() = default;
-
-VelmoriaApp::~VelmoriaApp()
-{
-    delete frame;
-}
-
 void VelmoriaApp::InitMainWindow(bool show)
 {
-    frame = new DecFrame;
+    frame = std::make_unique<DecFrame>();
     frame->setWindowIcon(platform::LoadIconResource(101));
-    frame->SetupWindow();
+    frame->resize(kRestoreWidth, kRestoreHeight);
     frame->Client()->SetupWindow();
     frame->Client()->RestoreMain();
     frame->KeepMinimumSize();
@@ -267,7 +236,7 @@ void VelmoriaApp::InitMainWindow(bool show)
             frame->move(area.center() - QPoint(frame->width() / 2, frame->height() / 2));
         }
         frame->showMaximized();
-        QTimer::singleShot(kMaximizeGraceMs, frame, &DecFrame::FillScreenUnlessMaximized);
+        QTimer::singleShot(kMaximizeGraceMs, frame.get(), &DecFrame::FillScreenUnlessMaximized);
     }
 }
 

@@ -6,8 +6,9 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QStatusBar>
-#include <cstdint>
-#include <vector>
+#include <array>
+#include <memory>
+#include <string>
 
 class QAction;
 class QToolBar;
@@ -18,15 +19,9 @@ class TextGadget : public QLabel
 {
     Q_OBJECT
 public:
-    // A pane at least `numChars` digits wide, or wide enough for the text `widest`.
-    TextGadget(int id, int numChars, QWidget* parent = nullptr);
-    TextGadget(int id, const QString& widest, QWidget* parent = nullptr);
-    void SetText(const char* text) { setText(QString::fromLatin1(text)); }
+    // A pane wide enough for the text `widest`.
+    explicit TextGadget(const QString& widest, QWidget* parent = nullptr);
     std::string Text() const { return text().toStdString(); }
-    int Id() const { return id; }
-
-private:
-    int id;
 };
 
 // The status bar: the hint line, then the four text panes.
@@ -51,7 +46,6 @@ class DecFrame : public QMainWindow
 public:
     explicit DecFrame(VelmoriaWnd* client = nullptr);
     ~DecFrame() override;
-    void SetupWindow();
     // Fills the screen with the frame when it was shown maximized and nothing carried that
     // out (no window manager): it still has its restore size.
     void FillScreenUnlessMaximized();
@@ -68,8 +62,6 @@ public:
     // a closed toolbar back the same way).
     void SetupSpeedBar();
     QToolBar* Toolbar() const { return cb; }
-    // The actions of the toolbar, separators included, left to right.
-    std::vector<QAction*> ToolbarActions() const;
 
     // The status bar: the hint line and the four text panes.
     StatusBar* Status() const { return sb; }
@@ -85,10 +77,8 @@ private:
     // The actions whose keys the frame holds for the view on screen.
     QList<QAction*> keyed;
     StatusBar* sb = nullptr;
-    TextGadget* sbDate = nullptr;
-    TextGadget* sbTime = nullptr;
-    TextGadget* sbMode = nullptr;
-    TextGadget* sbCoord = nullptr;
+    // The panes by model::Pane: date, time, mode, coordinates.
+    std::array<TextGadget*, 4> panes{};
     QToolBar* cb = nullptr;
 };
 
@@ -96,15 +86,13 @@ private:
 class VelmoriaApp
 {
 public:
-    VelmoriaApp();
-    ~VelmoriaApp();
     // Builds the frame, status bar, toolbar and client window and makes the main screen
     // current. `show` false leaves the frame hidden (tests).
     void InitMainWindow(bool show = true);
     // Runs the message loop until the main window closes.
     int Run();
-    DecFrame* Frame() const { return frame; }
+    DecFrame* Frame() const { return frame.get(); }
 
 private:
-    DecFrame* frame = nullptr;
+    std::unique_ptr<DecFrame> frame;
 };

@@ -24,7 +24,7 @@ VelmoriaWnd::VelmoriaWnd(QWidget* parent)
       solarView(new SolarSystemView(Values, clock, this)),
       starMapView(new StarMapView(Values, clock, this)), dataBaseView(new DataBaseView(this)),
       almanacView(new AlmanacView(Values, clock, this)), solar(solarView->solar),
-      database(*dataBaseView), stack(new QStackedLayout(this))
+      stack(new QStackedLayout(this))
 {
     setObjectName(QStringLiteral("VelmoriaWnd"));
     stack->setContentsMargins(0, 0, 0, 0);
@@ -36,9 +36,10 @@ VelmoriaWnd::VelmoriaWnd(QWidget* parent)
         connect(view, &model::View::LeaveRequested, this,
                 [this, view]
                 {
-                    // A view that fails while it opens says so through Enter's result.
+                    // A view that fails while it opens says so through Enter's result; the
+                    // one on screen is torn down and the screen below comes back.
                     if (view == CurrentView())
-                        LeaveCurrentView();
+                        CmReturn();
                 });
     }
     for (model::ClockView* view :
@@ -79,35 +80,36 @@ VelmoriaWnd::~VelmoriaWnd()
 
 void VelmoriaWnd::CreateSharedActions()
 {
-    using model::MakeAction;
-    shared.ret = MakeAction(
-        this, {"return", "R&eturn\tBackSpace", {Qt::Key_Backspace}, "Return to Main Window", 400});
-    shared.timeUpdate =
-        MakeAction(this, {"timeUpdate", "Time &Update", {}, "Updating time and date", 375});
-    shared.normal = MakeAction(
-        this,
-        {"normal", "&Normal Conditions\tF10", {Qt::Key_F10}, "Normalization all conditions", 409});
+    const auto make = [this](const model::Command& command, void (VelmoriaWnd::*handler)())
+    {
+        QAction* action = model::MakeAction(this, command);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    shared.ret =
+        make({"return", "R&eturn\tBackSpace", {Qt::Key_Backspace}, "Return to Main Window", 400},
+             &VelmoriaWnd::CmReturn);
+    shared.timeUpdate = make({"timeUpdate", "Time &Update", {}, "Updating time and date", 375},
+                             &VelmoriaWnd::CmTimeUpdate);
+    shared.normal = make(
+        {"normal", "&Normal Conditions\tF10", {Qt::Key_F10}, "Normalization all conditions", 409},
+        &VelmoriaWnd::CmNormal);
     shared.showToolbar =
-        MakeAction(this, {"showToolbar", "Show &Toolbar", {}, "Show Toolbar window"});
-    shared.sound = MakeAction(this, {"sound", "&Sound\tF5", {Qt::Key_F5}, "Sound On/Off", 0, true});
-    shared.helpContents =
-        MakeAction(this, {"helpContents", "&Contents\tF1", {Qt::Key_F1}, "Contents of help"});
-    shared.usingHelp = MakeAction(this, {"usingHelp", "&Using Help", {}, "Help on using help"});
-    shared.about = MakeAction(this, {"about", "&About ...", {}, "About 'Velmoria'"});
-    shared.almanac = MakeAction(this, {"almanac",
-                                       "&Almanac\tF6",
-                                       {Qt::Key_F6},
-                                       "Rising and setting, the Moon's phases and the year's "
-                                       "events for your place"});
-    connect(shared.almanac, &QAction::triggered, this, &VelmoriaWnd::OpenAlmanac);
+        model::MakeAction(this, {"showToolbar", "Show &Toolbar", {}, "Show Toolbar window"});
+    shared.sound =
+        make({"sound", "&Sound\tF5", {Qt::Key_F5}, "Sound On/Off", 0, true}, &VelmoriaWnd::CmSound);
+    shared.helpContents = make({"helpContents", "&Contents\tF1", {Qt::Key_F1}, "Contents of help"},
+                               &VelmoriaWnd::CmContentsHelp);
+    shared.usingHelp =
+        make({"usingHelp", "&Using Help", {}, "Help on using help"}, &VelmoriaWnd::CmUsingHelp);
+    shared.about = make({"about", "&About ...", {}, "About 'Velmoria'"}, &VelmoriaWnd::CmAbout);
+    shared.almanac = make({"almanac",
+                           "&Almanac\tF6",
+                           {Qt::Key_F6},
+                           "Rising and setting, the Moon's phases and the year's "
+                           "events for your place"},
+                          &VelmoriaWnd::OpenAlmanac);
     shared.sound->setChecked(true);
-    connect(shared.ret, &QAction::triggered, this, &VelmoriaWnd::CmReturn);
-    connect(shared.timeUpdate, &QAction::triggered, this, &VelmoriaWnd::CmTimeUpdate);
-    connect(shared.normal, &QAction::triggered, this, &VelmoriaWnd::CmNormal);
-    connect(shared.sound, &QAction::triggered, this, &VelmoriaWnd::CmSound);
-    connect(shared.helpContents, &QAction::triggered, this, &VelmoriaWnd::CmContentsHelp);
-    connect(shared.usingHelp, &QAction::triggered, this, &VelmoriaWnd::CmUsingHelp);
-    connect(shared.about, &QAction::triggered, this, &VelmoriaWnd::CmAbout);
     // Their keys work on every screen, also where their menus do not show them (F10 puts the
     // clock back to normal on the main screen and in the database too).
     addActions({shared.ret, shared.normal, shared.sound, shared.helpContents, shared.almanac});
@@ -135,22 +137,10 @@ void VelmoriaWnd::SetupWindow()
 
 model::View* VelmoriaWnd::ViewOf(Mode which) const
 {
-    switch (which)
-    {
-    case Mode::Main:
-        return mainScreen;
-    case Mode::SolarSystem:
-        return solarView;
-    case Mode::StarMap:
-        return starMapView;
-    case Mode::DataBase:
-        return dataBaseView;
-    case Mode::Almanac:
-        return almanacView;
-    case Mode::None:
-        break;
-    }
-    return nullptr;
+    // Views() lists them in the order of the modes, after Mode::None.
+    const std::vector<model::View*> views = Views();
+    const auto k = static_cast<size_t>(which);
+    return k >= 1 && k <= views.size() ? views[k - 1] : nullptr;
 }
 
 model::View* VelmoriaWnd::CurrentView() const
@@ -296,13 +286,6 @@ void VelmoriaWnd::CmReturn()
         return;
     CloseTopScreen(false);
     ShowTopScreen();
-}
-
-void VelmoriaWnd::LeaveCurrentView()
-{
-    if (subject == Mode::Main || subject == Mode::None)
-        return;
-    CmReturn();
 }
 
 void VelmoriaWnd::CloseTopScreen(bool exit)

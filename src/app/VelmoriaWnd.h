@@ -91,7 +91,6 @@ private:
 public:
     // The views' own subsystems.
     SolarSystem& solar;
-    DataBaseView& database;
 
     // Every view the window composes.
     std::vector<model::View*> Views() const
@@ -133,8 +132,6 @@ private:
     void ChooseAlmanacLocation();
     // Puts the view of `subject` on screen with its frame and music.
     void ShowSubject(model::Mode subject);
-    // The view on screen cannot go on: torn down, and the main screen comes back.
-    void LeaveCurrentView();
     void DestroyMode(bool exit);
 
     model::Mode subject = model::Mode::None;

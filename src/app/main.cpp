@@ -19,7 +19,7 @@ std::string ProgramVersion()
 {
     const TProjectRCVersion info;
     const char* version = nullptr;
-    return info.GetProductVersion(version) ? version : "";
+    return info.GetValue("ProductVersion", version) ? version : "";
 }
 } // namespace
 
@@ -52,10 +52,6 @@ int main(int argc, char** argv)
         if (!title.Continued())
             return 0;
     }
-    int result = 0;
-    {
-        VelmoriaApp app;
-        result = app.Run();
-    }
-    return result;
+    VelmoriaApp app;
+    return app.Run();
 }

@@ -9,6 +9,11 @@
 
 namespace model
 {
+// The Action menu of an animated view: zoom, the clock's direction, Go and Stop, then `normal`
+// (Normal Conditions), each group apart.
+MenuPopup ActionMenu(QAction* zoomIn, QAction* zoomOut, QAction* timeForward, QAction* timeBack,
+                     QAction* go, QAction* stop, QAction* normal);
+
 class ClockView : public View
 {
     Q_OBJECT

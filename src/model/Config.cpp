@@ -3,28 +3,20 @@
 #include "platform/Files.h"
 #include "platform/MessageBox.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <sys/stat.h>
 #include <unistd.h>
 
 Setup DefaultSetup()
 {
     Setup s{};
-    for (bool8& flag : s.SSValues)
-        flag = 1;
-    s.SMValues.Check[0] = 1;
-    s.SMValues.Check[1] = 1;
-    s.SMValues.Check[2] = 1;
-    s.SMValues.Check[3] = 1;
-    s.SMValues.Check[4] = 0;
-    s.SMValues.SelectMagn = 4.0f;
-    s.LocValues.Lon = {0, 0, 0};
-    s.LocValues.Lat = {0, 0, 0};
-    s.LocValues.North = 1;
-    s.LocValues.West = 1;
-    s.LocValues.GMT = 0;
+    std::fill(std::begin(s.SSValues), std::end(s.SSValues), bool8{1});
+    s.SMValues = {{1, 1, 1, 1, 0}, 4.0f};
+    s.LocValues = {{0, 0, 0}, {0, 0, 0}, 1, 1, 0};
     s.Planets = 1;
     s.Names = 1;
     return s;

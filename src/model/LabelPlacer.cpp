@@ -1,6 +1,7 @@
 #include "model/LabelPlacer.h"
 
 #include <array>
+#include <iterator>
 
 namespace labels
 {
@@ -13,26 +14,14 @@ Box PlaceOnSide(Side side, double x, double y, double gap, double width, double 
 {
     // The diagonal places stand off by the gap on both axes, so that a name at the corner of a
     // round mark keeps the same clearance as one beside it.
-    switch (side)
-    {
-    case Side::East:
-        return {x + gap, y - height / 2, width, height};
-    case Side::SouthEast:
-        return {x + gap, y + gap, width, height};
-    case Side::South:
-        return {x - width / 2, y + gap, width, height};
-    case Side::SouthWest:
-        return {x - gap - width, y + gap, width, height};
-    case Side::West:
-        return {x - gap - width, y - height / 2, width, height};
-    case Side::NorthWest:
-        return {x - gap - width, y - gap - height, width, height};
-    case Side::North:
-        return {x - width / 2, y - gap - height, width, height};
-    case Side::NorthEast:
-        return {x + gap, y - gap - height, width, height};
-    }
-    return {x + gap, y - height / 2, width, height};
+    const auto along = [gap](int sign, double at, double size) {
+        return sign > 0 ? at + gap : sign < 0 ? at - gap - size : at - size / 2;
+    };
+    // Each side's direction from the mark, east and south positive, in the order of Side.
+    constexpr int kEast[] = {1, 1, 0, -1, -1, -1, 0, 1};
+    constexpr int kSouth[] = {0, 1, 1, 1, 0, -1, -1, -1};
+    const size_t k = static_cast<size_t>(side) < std::size(kEast) ? static_cast<size_t>(side) : 0;
+    return {along(kEast[k], x, width), along(kSouth[k], y, height), width, height};
 }
 
 void Placer::BeginFrame(const Box& newArea)

@@ -2,19 +2,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <cstring>
-
-namespace
-{
-void CopyOut(char* str, size_t size, const std::string& text)
-{
-    if (!str || size == 0)
-        return;
-    const size_t n = std::min(text.size(), size - 1);
-    std::memcpy(str, text.data(), n);
-    str[n] = '\0';
-}
-} // namespace
 
 namespace
 {
@@ -27,23 +14,13 @@ float Mantissa(float value, int& Mnt)
     // runs on the magnitude so that it ends for every finite value.
     const double mag = std::fabs(static_cast<double>(value));
     float q = static_cast<float>(mag);
+    const int step = q >= 10.0f ? 1 : -1;
     Mnt = 0;
-    if (q >= 10.0f)
+    do
     {
-        do
-        {
-            ++Mnt;
-            q = static_cast<float>(mag / std::pow(10.0, Mnt));
-        } while (q >= 10.0f);
-    }
-    else
-    {
-        do
-        {
-            --Mnt;
-            q = static_cast<float>(mag / std::pow(10.0, Mnt));
-        } while (q < 1.0f);
-    }
+        Mnt += step;
+        q = static_cast<float>(mag / std::pow(10.0, Mnt));
+    } while (step > 0 ? q >= 10.0f : q < 1.0f);
     return value < 0 ? -q : q;
 }
 } // namespace
@@ -65,15 +42,9 @@ std::string NumToStr(double num, uint8_t ndig, bool Exp)
     else
         Exp = false;
 
-    const char* format = "%.2lf";
-    if (ndig == 8)
-        format = "%.8lf";
-    else if (ndig == 6)
-        format = "%.6lf";
-    else if (ndig == 4)
-        format = "%.4lf";
     char fixed[400];
-    std::snprintf(fixed, sizeof fixed, format, static_cast<double>(Num));
+    std::snprintf(fixed, sizeof fixed, "%.*f", ndig == 8 || ndig == 6 || ndig == 4 ? ndig : 2,
+                  static_cast<double>(Num));
 
     std::string text = fixed;
     const size_t point = text.find('.');
@@ -96,11 +67,6 @@ std::string NumToStr(double num, uint8_t ndig, bool Exp)
     return text;
 }
 
-void NumToStr(char* str, size_t size, double num, uint8_t ndig, bool Exp)
-{
-    CopyOut(str, size, NumToStr(num, ndig, Exp));
-}
-
 std::string AdjustString(const char* str)
 {
     std::string out;
@@ -114,9 +80,4 @@ std::string AdjustString(const char* str)
             out += *p;
     }
     return out;
-}
-
-void AdjustString(char* buf, size_t size, const char* str)
-{
-    CopyOut(buf, size, AdjustString(str));
 }

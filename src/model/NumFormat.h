@@ -1,7 +1,6 @@
 // Number and name formatting for the cards.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -9,11 +8,7 @@
 // precision, dropping trailing zeros and a bare decimal point. With `Exp`, values of 1000 and
 // above or below 0.01 are written as a mantissa and a power of ten ("1.23 E+5", "1.23 E-4").
 // Zero and negative values with `Exp` use the magnitude for the exponent and keep the sign.
-// The text is cut to fit `size` bytes, terminator included.
-void NumToStr(char* str, size_t size, double num, uint8_t ndig, bool Exp);
 std::string NumToStr(double num, uint8_t ndig, bool Exp);
 
-// Copies a stored name for display: '_' becomes a blank, ',' becomes ", ". The text is cut to
-// fit `size` bytes, terminator included.
-void AdjustString(char* buf, size_t size, const char* str);
+// Copies a stored name for display: '_' becomes a blank, ',' becomes ", ".
 std::string AdjustString(const char* str);

@@ -109,10 +109,8 @@ void SmallCardDlg::SetupWindow()
     adjustSize();
     const int w = width() + 6;
     const int h = height() + 6;
-    QRect client;
     QWidget* owner = parentWidget();
-    if (owner)
-        client = owner->rect();
+    const QRect client = owner ? owner->rect() : QRect();
     const QPoint click = Point ? *Point : QPoint();
     // The card is a window of its own: the place is worked out in the parent's client area
     // and then carried to the screen.

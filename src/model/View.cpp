@@ -9,8 +9,7 @@
 namespace model
 {
 PictureActions MakePictureActions(QWidget* view, std::function<QImage()> picture,
-                                  std::function<QString()> title,
-                                  std::function<QString()> fileName)
+                                  std::function<QString()> title, std::function<QString()> fileName)
 {
     const PictureActions actions{
         MakeAction(view, {"savePicture",
@@ -34,6 +33,11 @@ PictureActions MakePictureActions(QWidget* view, std::function<QImage()> picture
                      [view, picture, title, fileName]
                      { platform::PrintPicture(view, picture(), title(), fileName()); });
     return actions;
+}
+
+QAction* View::Action(const char* name) const
+{
+    return findChild<QAction*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
 }
 
 QAction* MakeAction(QObject* owner, const Command& command)

@@ -127,6 +127,8 @@ public:
     virtual void UpdateActions() {}
     // The help topic that F1 opens on this view; 0 for the contents.
     virtual unsigned long HelpTopic() const { return 0; }
+    // The view's command of object name `name`, or null.
+    QAction* Action(const char* name) const;
 
 signals:
     // A pane of the status bar shows `text`.

@@ -56,11 +56,8 @@ Point ProjectPoint(const Projection& projection, const sky::Vec3& p)
 
 float ToSingle(double v)
 {
-    if (v > FLT_MAX)
-        return FLT_MAX;
-    if (v < -FLT_MAX)
-        return -FLT_MAX;
-    return static_cast<float>(v);
+    return static_cast<float>(
+        std::clamp(v, -static_cast<double>(FLT_MAX), static_cast<double>(FLT_MAX)));
 }
 
 std::vector<sky::Vec3> OrbitOutlinePoints(const sky::OrbitalElements& el)

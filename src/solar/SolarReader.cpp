@@ -2,6 +2,7 @@
 
 #include "platform/Files.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace solar
@@ -22,9 +23,8 @@ SolarReadResult ReadSolarRecords(std::FILE* f, long size, SolObjects table[kSola
 {
     if (!f || size < 0)
         return SolarReadResult::ReadFailed;
-    unsigned long count = static_cast<unsigned long>(size) / sizeof(SolarObjects);
-    if (count > static_cast<unsigned long>(kSolarSlots))
-        count = kSolarSlots;
+    const unsigned long count = std::min<unsigned long>(
+        static_cast<unsigned long>(size) / sizeof(SolarObjects), kSolarSlots);
     for (unsigned long i = 0; i < count; ++i)
     {
         if (std::fread(&buffer, sizeof buffer, 1, f) != 1)
@@ -40,8 +40,7 @@ SolarReadResult ReadSolarFile(const char* path, SolObjects table[kSolarSlots], S
     if (!f)
         return SolarReadResult::OpenFailed;
     // A shorter file on a later entry must not leave bodies of the previous one behind.
-    for (int i = 0; i < kSolarSlots; ++i)
-        table[i] = SolObjects{};
+    std::fill(table, table + kSolarSlots, SolObjects{});
     const SolarReadResult result = ReadSolarRecords(f, platform::FileSize(f), table, buffer);
     std::fclose(f);
     return result;

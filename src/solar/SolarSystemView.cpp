@@ -121,73 +121,53 @@ SolarSystemView::SolarSystemView(Setup& v, SimClock& c, QWidget* parent)
 
 SolarSystemView::~SolarSystemView() = default;
 
-template <class F> void SolarSystemView::Connect(QAction* action, F handler)
-{
-    connect(action, &QAction::triggered, this,
-            [this, handler]
-            {
-                handler();
-                UpdateActions();
-                update();
-            });
-}
-
 void SolarSystemView::CreateActions()
 {
-    using model::Command;
-    using model::MakeAction;
-    const auto make = [this](const Command& c) { return MakeAction(this, c); };
-    for (size_t k = 0; k < centre.size(); ++k)
+    // Each command runs, then the view's actions and picture follow the new state.
+    const auto make = [this](const model::Command& command, auto handler)
     {
-        centre[k] = make({kCentres[k].name, kCentres[k].text, {}, kCentres[k].hint, 0, true});
-        Connect(centre[k], [this, k] { ChangeCenter(static_cast<int>(k)); });
-    }
+        QAction* action = model::MakeAction(this, command);
+        connect(action, &QAction::triggered, this,
+                [this, handler]
+                {
+                    handler();
+                    UpdateActions();
+                    update();
+                });
+        return action;
+    };
+    for (size_t k = 0; k < centre.size(); ++k)
+        centre[k] = make({kCentres[k].name, kCentres[k].text, {}, kCentres[k].hint, 0, true},
+                         [this, k] { ChangeCenter(static_cast<int>(k)); });
     centre[0]->setChecked(true);
-    zoomIn = make({"zoomIn", "&Zoom In\tHome", {Qt::Key_Home}, "Zooming In of View", 403});
-    zoomOut = make({"zoomOut", "Zoo&m Out\tEnd", {Qt::Key_End}, "Zooming Out of View", 404});
-    timeForward = make({"timeForward",
-                        "&Time Forward\tInsert",
-                        {Qt::Key_Insert},
-                        "Time direction : forward",
-                        405});
+    zoomIn = make({"zoomIn", "&Zoom In\tHome", {Qt::Key_Home}, "Zooming In of View", 403},
+                  [this] { solar.ZoomIn(); });
+    zoomOut = make({"zoomOut", "Zoo&m Out\tEnd", {Qt::Key_End}, "Zooming Out of View", 404},
+                   [this] { solar.ZoomOut(); });
+    timeForward = make(
+        {"timeForward", "&Time Forward\tInsert", {Qt::Key_Insert}, "Time direction : forward", 405},
+        [this] { clock.SetTimeDirection(true); });
     timeBack =
-        make({"timeBack", "Time &Back\tDelete", {Qt::Key_Delete}, "Time direction : back", 406});
+        make({"timeBack", "Time &Back\tDelete", {Qt::Key_Delete}, "Time direction : back", 406},
+             [this] { clock.SetTimeDirection(false); });
     go = make({"go",
                "&Go\tEnter",
                {Qt::Key_Return, Qt::Key_Enter},
                "Beginning / Continue animation",
-               407});
-    stop = make({"stop", "&Stop\tPause", {Qt::Key_Pause}, "Stopping animation", 408});
+               407},
+              [this] { Go(); });
+    stop = make({"stop", "&Stop\tPause", {Qt::Key_Pause}, "Stopping animation", 408},
+                [this] { Stop(); });
     setup =
-        make({"solarSetup", "So&lar System Setup", {}, "Setup Solar System Model's objects", 373});
-
-    Connect(zoomIn, [this] { solar.ZoomIn(); });
-    Connect(zoomOut, [this] { solar.ZoomOut(); });
-    Connect(timeForward, [this] { clock.SetTimeDirection(true); });
-    Connect(timeBack, [this] { clock.SetTimeDirection(false); });
-    Connect(go, [this] { Go(); });
-    Connect(stop, [this] { Stop(); });
-    Connect(setup, [this] { CmSSSetup(); });
-    CreatePictureActions();
-}
-
-void SolarSystemView::CreatePictureActions()
-{
+        make({"solarSetup", "So&lar System Setup", {}, "Setup Solar System Model's objects", 373},
+             [this] { CmSSSetup(); });
     const QString caption = QStringLiteral("Solar System");
-    const model::PictureActions actions = model::MakePictureActions(
+    pictures = model::MakePictureActions(
         this, [this] { return grab().toImage(); },
         [this, caption] { return clock.PictureTitle(caption, values); },
         // The default file: the view's name, the clock's date and time.
         [this, caption]
         { return platform::PictureFileName(caption, clock.CurrentDate(), clock.CurrentTime()); });
-    savePicture = actions.save;
-    copyPicture = actions.copy;
-    printPicture = actions.print;
-}
-
-QAction* SolarSystemView::Action(const char* name) const
-{
-    return findChild<QAction*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
 }
 
 model::MenuBar SolarSystemView::Menus(const model::SharedActions& shared)
@@ -201,22 +181,12 @@ model::MenuBar SolarSystemView::Menus(const model::SharedActions& shared)
         {QStringLiteral("S&olar System"),
          {centres,
           Separator(),
-          {savePicture},
-          {copyPicture},
-          {printPicture},
+          {pictures.save},
+          {pictures.copy},
+          {pictures.print},
           Separator(),
           {shared.ret}}},
-        {QStringLiteral("&Action"),
-         {{zoomIn},
-          {zoomOut},
-          Separator(),
-          {timeForward},
-          {timeBack},
-          Separator(),
-          {go},
-          {stop},
-          Separator(),
-          {shared.normal}}},
+        model::ActionMenu(zoomIn, zoomOut, timeForward, timeBack, go, stop, shared.normal),
         {QStringLiteral("&Setup"),
          {{setup},
           {shared.timeUpdate},

@@ -44,8 +44,6 @@ public:
     // A right click at `point`: the cards of the bodies it hits on the stopped model, in slot
     // order, each with the marker at the click while it is open.
     void OpenCardsAt(QPoint point);
-    // The view's command of object name `name`, or null.
-    QAction* Action(const char* name) const;
     // The frame painted last, whose marks the right click hits.
     const solar::Frame& LastFrame() const { return lastFrame; }
     // The boxes of the names painted last, logical pixels.
@@ -61,10 +59,6 @@ protected:
 
 private:
     void CreateActions();
-    // Save Picture, Copy Picture and Print: the frame as the view paints it.
-    void CreatePictureActions();
-    // Runs a command of the view, then lets its actions and picture follow the new state.
-    template <class F> void Connect(QAction* action, F handler);
     void ChangeCenter(int body);
     void ShowSystemCenter();
     void CmSSSetup();
@@ -96,9 +90,8 @@ private:
     labels::Placer placer;
 
     std::array<QAction*, 12> centre{};
-    QAction* savePicture = nullptr;
-    QAction* copyPicture = nullptr;
-    QAction* printPicture = nullptr;
+    // Save Picture, Copy Picture and Print: the frame as the view paints it.
+    model::PictureActions pictures{};
     QAction* zoomIn = nullptr;
     QAction* zoomOut = nullptr;
     QAction* timeForward = nullptr;

@@ -1,160 +1,10 @@
 #include "time/Calendar.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace
 {
-// Each helper performs its unit's step and, when the unit wraps, the carry (borrow) into the
-// next unit up. Only the year can fail: that is the date bound.
-
-// A month or year step lands on a month that may be shorter than the day: the day becomes that
-// month's last, so that the clock never shows a date that does not exist (31 February) and the
-// views draw the date the status bar shows.
-bool KeepDayWithinMonth(Date& d, bool stepped)
-{
-    const uint8_t last = MonthLength(d.Month, d.Year);
-    if (d.Day > last)
-        d.Day = last;
-    return stepped;
-}
-
-bool YearForward(Date& d)
-{
-    if (d.Year < kLastClockYear)
-    {
-        ++d.Year;
-        return true;
-    }
-    return false;
-}
-
-bool MonthForward(Date& d)
-{
-    if (d.Month < 12)
-    {
-        ++d.Month;
-        return true;
-    }
-    d.Month = 1;
-    return YearForward(d);
-}
-
-bool DayForward(Date& d)
-{
-    if (d.Day < MonthLength(d.Month, d.Year))
-    {
-        ++d.Day;
-        return true;
-    }
-    d.Day = 1;
-    return MonthForward(d);
-}
-
-bool HourForward(Time& t, Date& d)
-{
-    if (t.Hour < 23)
-    {
-        ++t.Hour;
-        return true;
-    }
-    t.Hour = 0;
-    return DayForward(d);
-}
-
-bool MinuteForward(Time& t, Date& d)
-{
-    if (t.Minute < 59)
-    {
-        ++t.Minute;
-        return true;
-    }
-    t.Minute = 0;
-    return HourForward(t, d);
-}
-
-bool SecondForward(Time& t, Date& d)
-{
-    if (t.Second < 59)
-    {
-        ++t.Second;
-        return true;
-    }
-    t.Second = 0;
-    return MinuteForward(t, d);
-}
-
-bool YearBack(Date& d)
-{
-    if (d.Year > kFirstClockYear)
-    {
-        --d.Year;
-        return true;
-    }
-    return false;
-}
-
-bool MonthBack(Date& d)
-{
-    if (d.Month > 1)
-    {
-        --d.Month;
-        return true;
-    }
-    d.Month = 12;
-    return YearBack(d);
-}
-
-bool DayBack(Date& d)
-{
-    if (d.Day > 1)
-    {
-        --d.Day;
-        return true;
-    }
-    if (d.Month > 1)
-    {
-        --d.Month;
-        d.Day = MonthLength(d.Month, d.Year);
-        return true;
-    }
-    d.Month = 12;
-    d.Day = MonthLength(12, d.Year);
-    return YearBack(d);
-}
-
-bool HourBack(Time& t, Date& d)
-{
-    if (t.Hour > 0)
-    {
-        --t.Hour;
-        return true;
-    }
-    t.Hour = 23;
-    return DayBack(d);
-}
-
-bool MinuteBack(Time& t, Date& d)
-{
-    if (t.Minute > 0)
-    {
-        --t.Minute;
-        return true;
-    }
-    t.Minute = 59;
-    return HourBack(t, d);
-}
-
-bool SecondBack(Time& t, Date& d)
-{
-    if (t.Second > 0)
-    {
-        --t.Second;
-        return true;
-    }
-    t.Second = 59;
-    return MinuteBack(t, d);
-}
-
 // One part of a pane text: at least two digits.
 std::string TwoDigits(unsigned v)
 {
@@ -166,29 +16,10 @@ std::string TwoDigits(unsigned v)
 
 bool UnitOfMode(int mode, ClockUnit& unit)
 {
-    switch (mode)
-    {
-    case 3202:
-        unit = ClockUnit::Second;
-        return true;
-    case 3203:
-        unit = ClockUnit::Minute;
-        return true;
-    case 3204:
-        unit = ClockUnit::Hour;
-        return true;
-    case 3205:
-        unit = ClockUnit::Day;
-        return true;
-    case 3206:
-        unit = ClockUnit::Month;
-        return true;
-    case 3207:
-        unit = ClockUnit::Year;
-        return true;
-    default:
+    if (mode < 3202 || mode > 3207)
         return false;
-    }
+    unit = static_cast<ClockUnit>(mode - 3202);
+    return true;
 }
 
 uint8_t MonthLength(uint32_t month, uint32_t year)
@@ -201,41 +32,57 @@ uint8_t MonthLength(uint32_t month, uint32_t year)
 
 bool StepClock(Time& time, Date& date, ClockUnit unit, bool forward)
 {
-    if (forward)
+    // One unit's step within [low, high]; false when it wrapped round, and the next unit up
+    // then takes the carry (borrow).
+    const auto step = [forward](uint32_t& field, uint32_t low, uint32_t high)
     {
-        switch (unit)
+        if (forward ? field < high : field > low)
         {
-        case ClockUnit::Second:
-            return SecondForward(time, date);
-        case ClockUnit::Minute:
-            return MinuteForward(time, date);
-        case ClockUnit::Hour:
-            return HourForward(time, date);
-        case ClockUnit::Day:
-            return DayForward(date);
-        case ClockUnit::Month:
-            return KeepDayWithinMonth(date, MonthForward(date));
-        case ClockUnit::Year:
-            return KeepDayWithinMonth(date, YearForward(date));
+            field = forward ? field + 1 : field - 1;
+            return true;
         }
-        return true;
-    }
+        field = forward ? low : high;
+        return false;
+    };
+    // A month or year step lands on a month that may be shorter than the day: the day becomes
+    // that month's last, so that the clock never shows a date that does not exist (31
+    // February) and the views draw the date the status bar shows. A day borrowed from the
+    // month before is its last for the same reason.
+    const auto keepDayWithinMonth = [&date](bool stepped)
+    {
+        date.Day = std::min<uint32_t>(date.Day, MonthLength(date.Month, date.Year));
+        return stepped;
+    };
     switch (unit)
     {
     case ClockUnit::Second:
-        return SecondBack(time, date);
+        if (step(time.Second, 0, 59))
+            return true;
+        [[fallthrough]];
     case ClockUnit::Minute:
-        return MinuteBack(time, date);
+        if (step(time.Minute, 0, 59))
+            return true;
+        [[fallthrough]];
     case ClockUnit::Hour:
-        return HourBack(time, date);
+        if (step(time.Hour, 0, 23))
+            return true;
+        [[fallthrough]];
     case ClockUnit::Day:
-        return DayBack(date);
+        if (step(date.Day, 1, forward ? MonthLength(date.Month, date.Year) : 31))
+            return true;
+        [[fallthrough]];
     case ClockUnit::Month:
-        return KeepDayWithinMonth(date, MonthBack(date));
+        if (step(date.Month, 1, 12))
+            return keepDayWithinMonth(true);
+        [[fallthrough]];
     case ClockUnit::Year:
-        return KeepDayWithinMonth(date, YearBack(date));
+        break;
     }
-    return true;
+    // Only the year can fail: that is the date bound, and the year then keeps its value.
+    const bool within = forward ? date.Year < kLastClockYear : date.Year > kFirstClockYear;
+    if (within)
+        date.Year = forward ? date.Year + 1 : date.Year - 1;
+    return keepDayWithinMonth(within);
 }
 
 std::string TimePaneText(unsigned hh, unsigned mm, unsigned ss)
@@ -252,38 +99,17 @@ std::string DatePaneText(unsigned dd, unsigned mm, unsigned yy)
 
 std::string ModePaneText(int mode, unsigned rateMs)
 {
-    const char* prefix = nullptr;
-    const char* suffix = " msec. )";
-    switch (mode)
-    {
-    case 3201:
+    if (mode == 3201)
         return " Real Time";
-    case 3202:
-        prefix = " by Seconds ( ";
-        break;
-    case 3203:
-        prefix = " by Minutes ( ";
-        break;
-    case 3204:
-        prefix = " by Hours ( ";
-        break;
-    case 3205:
-        prefix = " by Days ( ";
-        suffix = " msec.)";
-        break;
-    case 3206:
-        prefix = " by Months ( ";
-        break;
-    case 3207:
-        prefix = " by Years ( ";
-        break;
-    default:
+    ClockUnit unit;
+    if (!UnitOfMode(mode, unit))
         return std::string();
-    }
+    constexpr const char* kUnits[] = {"Seconds", "Minutes", "Hours", "Days", "Months", "Years"};
     char buf[64];
     // The timer never runs faster than its floor, so a smaller rate would name a speed the
     // animation does not have.
-    std::snprintf(buf, sizeof buf, "%s%u%s", prefix, StepPeriodMs(rateMs), suffix);
+    std::snprintf(buf, sizeof buf, " by %s ( %u%s", kUnits[static_cast<int>(unit)],
+                  StepPeriodMs(rateMs), unit == ClockUnit::Day ? " msec.)" : " msec. )");
     return buf;
 }
 

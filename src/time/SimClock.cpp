@@ -29,8 +29,7 @@ bool SimClock::Step()
 
 void SimClock::ShowClock()
 {
-    ShowTime(curTime.Hour, curTime.Minute, curTime.Second);
-    ShowDate(curDate.Day, curDate.Month, curDate.Year);
+    SetDateTime(curDate, curTime);
 }
 
 void SimClock::SetDateTime(const Date& date, const Time& time)
@@ -96,8 +95,7 @@ void SimClock::ShowMode()
 void SimClock::SetupStatusBar()
 {
     const platform::LocalDateTime now = platform::CurrentLocalDateTime();
-    ShowTime(now.time.Hour, now.time.Minute, now.time.Second);
-    ShowDate(now.date.Day, now.date.Month, now.date.Year);
+    SetDateTime(now.date, now.time);
     ShowMode();
     timeOut = false;
     emit Changed();
@@ -105,12 +103,9 @@ void SimClock::SetupStatusBar()
 
 void SimClock::SetNormal()
 {
-    forward = true;
-    rate = 1;
     lastStep = 0;
-    mode = kRealTime;
     timeOut = false;
-    emit Changed();
+    SetRealTimeForward();
 }
 
 unsigned SimClock::TimerFor(model::Mode view) const

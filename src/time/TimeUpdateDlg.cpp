@@ -150,9 +150,8 @@ QGroupBox* TimeUpdateDlg::CreateModes()
     return box;
 }
 
-QGroupBox* TimeUpdateDlg::CreateFields(const char* caption, int firstId,
-                                       const int (&limits)[3][3], const char* separator,
-                                       EditNumWin* (&fields)[3])
+QGroupBox* TimeUpdateDlg::CreateFields(const char* caption, int firstId, const int (&limits)[3][3],
+                                       const char* separator, EditNumWin* (&fields)[3])
 {
     auto* box = new QGroupBox(QString::fromLatin1(caption), this);
     auto* row = new QHBoxLayout(box);
@@ -186,11 +185,6 @@ QGroupBox* TimeUpdateDlg::CreateRate()
     return box;
 }
 
-QRadioButton* TimeUpdateDlg::ModeButton(int id) const
-{
-    return ControlAs<QRadioButton>(id);
-}
-
 void TimeUpdateDlg::SetupWindow()
 {
     timeR->setRange(1, 1000);
@@ -203,7 +197,7 @@ void TimeUpdateDlg::SetupWindow()
     Month->SetNumber(Setting.date.Month);
     Year->SetNumber(Setting.date.Year);
     if (Setting.mode >= kFirstMode && Setting.mode <= kLastMode)
-        ModeButton(Setting.mode)->setChecked(true);
+        ControlAs<QRadioButton>(Setting.mode)->setChecked(true);
     ButtonEnabler();
 }
 
@@ -211,7 +205,7 @@ bool TimeUpdateDlg::StoreValues()
 {
     int mode = kLastMode;
     for (int id = kFirstMode; id < kLastMode; ++id)
-        if (ModeButton(id)->isChecked())
+        if (ControlAs<QRadioButton>(id)->isChecked())
         {
             mode = id;
             break;

@@ -101,7 +101,6 @@ public slots:
     void reject() override;
 
 private:
-    QRadioButton* ModeButton(int id) const;
     // The boxes of the dialog: the update modes, the time and date fields, the rate bar.
     QGroupBox* CreateModes();
     QGroupBox* CreateFields(const char* caption, int firstId, const int (&limits)[3][3],

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "model/NumFormat.h"
+
+#include <gtest/gtest.h>
 
 namespace
 {
@@ -31,9 +31,9 @@ TEST(NumToStr, FormatsTheWorkedExamplesAndEdges)
         {100.00, 2, false, "100"},
         {0.1, 8, false, "0.1"},
         {5.0, 6, false, "5"},
-        {1.5, 3, false, "1.5"},  // any other count means 2 decimals
+        {1.5, 3, false, "1.5"}, // any other count means 2 decimals
         {1.0 / 3.0, 7, false, "0.33"},
-        {57909.05, 4, false, "57909.0508"},  // single precision shows in the fourth decimal
+        {57909.05, 4, false, "57909.0508"}, // single precision shows in the fourth decimal
         // The small exponent is undone in double precision before rounding to single: the
         // quotient 2.5 (of 0.025f / 10^-2) times 0.01 lands above 0.025 and rounds up.
         {0.025, 2, true, "0.03"},
@@ -55,18 +55,10 @@ TEST(NumToStr, ZeroAndNegativeValuesWithExponentReturn)
     EXPECT_EQ(NumToStr(-0.5, 2, true), "-0.5");
 }
 
-TEST(NumToStr, NeverWritesPastTheCallersBuffer)
+TEST(NumToStr, WritesHugeValuesWithoutTheExponentInFull)
 {
-    char small[6];
-    std::fill(std::begin(small), std::end(small), 'x');
-    NumToStr(small, 4, 1.0e30, 8, false);
-    EXPECT_STREQ(small, "100");
-    EXPECT_EQ(small[4], 'x');
-    // A huge value without the exponent no longer overruns a scratch area.
+    EXPECT_EQ(NumToStr(1.0e30, 8, false).substr(0, 4), "1000");
     EXPECT_GT(NumToStr(1.0e38, 8, false).size(), 30u);
-    char none[1] = {'y'};
-    NumToStr(none, 0, 1.0, 2, false);
-    EXPECT_EQ(none[0], 'y');
 }
 
 TEST(AdjustString, TurnsUnderscoresIntoBlanksAndSpacesCommas)
@@ -75,8 +67,6 @@ TEST(AdjustString, TurnsUnderscoresIntoBlanksAndSpacesCommas)
     EXPECT_EQ(AdjustString("a,b"), "a, b");
     EXPECT_EQ(AdjustString(""), "");
     EXPECT_EQ(AdjustString(",,"), ", , ");
-    char buf[5];
-    AdjustString(buf, sizeof buf, "a,b,c");
-    EXPECT_STREQ(buf, "a, b");
+    EXPECT_EQ(AdjustString("a,b,c"), "a, b, c");
 }
 } // namespace

@@ -40,15 +40,13 @@ struct Texts
 // What each lookup gives, "-" for a failed one.
 Texts ReadAll(const TProjectRCVersion& reader)
 {
-    using Getter = bool (TProjectRCVersion::*)(const char*&) const;
-    auto text = [&reader](Getter get)
+    auto text = [&reader](const char* key)
     {
         const char* value = nullptr;
-        return (reader.*get)(value) ? std::string(value) : std::string("-");
+        return reader.GetValue(key, value) ? std::string(value) : std::string("-");
     };
-    return {text(&TProjectRCVersion::GetCompanyName), text(&TProjectRCVersion::GetProductName),
-            text(&TProjectRCVersion::GetProductVersion), text(&TProjectRCVersion::GetCopyright),
-            text(&TProjectRCVersion::GetDebug)};
+    return {text("CompanyName"), text("ProductName"), text("ProductVersion"),
+            text("LegalCopyright"), text("SpecialBuild")};
 }
 
 // Exposes the translation entry for the test of its swapped halves.
@@ -119,7 +117,7 @@ TEST(ProjectRCVersion, LooksUpTheTableNamedByTheFirstTranslationEntry)
         const TempFile file = ProgramWith(c.Tree);
         const char* v = nullptr;
         const TProjectRCVersion reader(file.Path);
-        EXPECT_EQ(reader.GetProductName(v) ? std::string(v) : "-", c.Product) << c.What;
+        EXPECT_EQ(reader.GetValue("ProductName", v) ? std::string(v) : "-", c.Product) << c.What;
     }
 }
 
@@ -130,9 +128,9 @@ TEST(ProjectRCVersion, AbsentKeysAnswerFalseAndLeaveTheTextAlone)
     const TProjectRCVersion reader(file.Path);
     const char* const untouched = "keep";
     const char* v = untouched;
-    EXPECT_FALSE(reader.GetDebug(v));
-    EXPECT_FALSE(reader.GetCompanyName(v));
-    EXPECT_FALSE(reader.GetCopyright(v));
+    EXPECT_FALSE(reader.GetValue("SpecialBuild", v));
+    EXPECT_FALSE(reader.GetValue("CompanyName", v));
+    EXPECT_FALSE(reader.GetValue("LegalCopyright", v));
     EXPECT_EQ(v, untouched);
     EXPECT_EQ(ReadAll(reader), (Texts{"-", "Velmoria", "1.0.0", "-", "-"}));
 }
@@ -189,8 +187,8 @@ TEST(ProjectRCVersion, TwoReadersReadTheResourceTwiceAndShowTheSameText)
     EXPECT_EQ(ReadAll(first), ReadAll(second));
     const char* a = nullptr;
     const char* b = nullptr;
-    ASSERT_TRUE(first.GetProductVersion(a));
-    ASSERT_TRUE(second.GetProductVersion(b));
+    ASSERT_TRUE(first.GetValue("ProductVersion", a));
+    ASSERT_TRUE(second.GetValue("ProductVersion", b));
     EXPECT_NE(a, b); // each reader holds its own copy of the block
     EXPECT_STREQ(a, "1.0.0");
     EXPECT_STREQ(b, "1.0.0");
