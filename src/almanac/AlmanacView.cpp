@@ -30,7 +30,6 @@
 
 namespace
 {
-constexpr unsigned long kHelpTopic = 9020;
 // A page still being worked out after this long shows its progress bar.
 constexpr int kProgressDelayMs = 200;
 
@@ -94,31 +93,6 @@ AlmanacView::~AlmanacView()
     if (cancel)
         *cancel = true;
     watcher.waitForFinished();
-}
-
-QString AlmanacView::Caption() const
-{
-    return QStringLiteral("Velmoria - [Almanac]");
-}
-
-const char* AlmanacView::Music() const
-{
-    return "Sound\\Main.wav";
-}
-
-const char* AlmanacView::Hint() const
-{
-    return "Viewing Almanac";
-}
-
-QString AlmanacView::ToolbarCaption() const
-{
-    return QStringLiteral("Almanac Toolbar");
-}
-
-unsigned long AlmanacView::HelpTopic() const
-{
-    return kHelpTopic;
 }
 
 void AlmanacView::BuildPages()
@@ -207,11 +181,6 @@ void AlmanacView::CreateActions()
     connect(copy, &QAction::triggered, this, &AlmanacView::CopyShownPage);
     connect(print, &QAction::triggered, this, &AlmanacView::PrintShownPage);
     connect(location, &QAction::triggered, this, [this] { emit LocationAsked(); });
-}
-
-QAction* AlmanacView::Action(const char* name) const
-{
-    return findChild<QAction*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
 }
 
 model::MenuBar AlmanacView::Menus(const model::SharedActions& shared)

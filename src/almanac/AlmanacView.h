@@ -37,13 +37,13 @@ public:
     AlmanacView(Setup& values, SimClock& clock, QWidget* parent = nullptr);
     ~AlmanacView() override;
 
-    QString Caption() const override;
-    const char* Music() const override;
-    const char* Hint() const override;
+    QString Caption() const override { return QStringLiteral("Velmoria - [Almanac]"); }
+    const char* Music() const override { return "Sound\\Main.wav"; }
+    const char* Hint() const override { return "Viewing Almanac"; }
     model::MenuBar Menus(const model::SharedActions& shared) override;
     model::ToolbarButtons Toolbar(const model::SharedActions& shared) override;
-    QString ToolbarCaption() const override;
-    unsigned long HelpTopic() const override;
+    QString ToolbarCaption() const override { return QStringLiteral("Almanac Toolbar"); }
+    unsigned long HelpTopic() const override { return 9020; }
     bool Enter() override;
     void Leave() override;
 
@@ -62,8 +62,6 @@ public:
     QString Heading() const;
     // The chosen row's moment in the sky (Enter or a double-click on a row).
     void OpenChosenRow();
-    // The view's command of object name `name`, or null.
-    QAction* Action(const char* name) const;
 
     // The page as a file: CSV when `path` ends in ".csv" (or has no known ending, ".csv" then
     // added), PDF when it ends in ".pdf". False when the file cannot be written.
