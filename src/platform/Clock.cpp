@@ -7,18 +7,13 @@ namespace platform
 {
 namespace
 {
-ClockSource& Source()
-{
-    static ClockSource source;
-    return source;
-}
-
+ClockSource source;
 } // namespace
 
 LocalDateTime CurrentLocalDateTime()
 {
-    if (Source())
-        return Source()();
+    if (source)
+        return source();
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
@@ -31,9 +26,9 @@ LocalDateTime CurrentLocalDateTime()
     return result;
 }
 
-void SetClockSource(ClockSource source)
+void SetClockSource(ClockSource replacement)
 {
-    Source() = std::move(source);
+    source = std::move(replacement);
 }
 
 int32_t ZoneOffsetAtPosix(int64_t posixSeconds)

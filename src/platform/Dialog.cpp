@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QBoxLayout>
 #include <QLayout>
+#include <utility>
 
 #include "platform/Placement.h"
 
@@ -10,11 +11,7 @@ namespace platform
 {
 namespace
 {
-Dialog::ExecuteHook& Hook()
-{
-    static Dialog::ExecuteHook hook;
-    return hook;
-}
+Dialog::ExecuteHook hook;
 } // namespace
 
 Dialog::Dialog(QWidget* parent, int id) : QDialog(parent), resId(id)
@@ -32,8 +29,8 @@ int Dialog::Execute()
     if (closed)
         return closedWith;
     FixSizeAndPlace();
-    if (Hook())
-        return Hook()(*this);
+    if (hook)
+        return hook(*this);
     return exec();
 }
 
@@ -79,12 +76,11 @@ QRect Dialog::Dlu(int x, int y, int w, int h) const
     return QRect(x * baseX / 4, y * baseY / 8, w * baseX / 4, h * baseY / 8);
 }
 
-Dialog::ExecuteHook Dialog::SetExecuteHook(ExecuteHook hook)
+Dialog::ExecuteHook Dialog::SetExecuteHook(ExecuteHook replacement)
 {
-    ExecuteHook old = std::move(Hook());
-    Hook() = std::move(hook);
-    return old;
+    return std::exchange(hook, std::move(replacement));
 }
+
 Dialog::OkCancelHelp Dialog::MakeOkCancelHelp(std::function<void()> ok,
                                               std::function<void()> help)
 {

@@ -14,17 +14,14 @@
 #include <QVBoxLayout>
 #include <fstream>
 #include <sstream>
+#include <utility>
 #include <vector>
 
 namespace platform
 {
 namespace
 {
-HelpHook& Hook()
-{
-    static HelpHook hook;
-    return hook;
-}
+HelpHook hook;
 
 // The viewer's size when it opens, and the smallest it is made to stand beside a dialog.
 constexpr QSize kViewerSize(640, 520);
@@ -86,7 +83,9 @@ public:
             return false;
         if (!wasShown)
         {
-            ForgetHistory();
+            current.clear();
+            backward.clear();
+            ahead.clear();
             resize(kViewerSize);
         }
         Place(owner, wasShown);
@@ -142,14 +141,6 @@ private:
         else
             return false;
         return true;
-    }
-
-    void ForgetHistory()
-    {
-        current.clear();
-        backward.clear();
-        ahead.clear();
-        UpdateButtons();
     }
 
     void Place(const QWidget* owner, bool wasShown)
@@ -305,9 +296,9 @@ namespace
 // Opens the program's help file at `key` ("contents", "helponhelp" or a topic number).
 void OpenHelp(QWidget* parent, HelpPage page, unsigned long topic)
 {
-    if (Hook())
+    if (hook)
     {
-        Hook()(HelpRequest{kHelpFile, page, topic});
+        hook(HelpRequest{kHelpFile, page, topic});
         return;
     }
     std::ifstream in(NativePath(kHelpFile), std::ios::binary);
@@ -321,18 +312,8 @@ void OpenHelp(QWidget* parent, HelpPage page, unsigned long topic)
     const bool wasShown = viewer->isVisible();
     LendToModalDialog(viewer);
     viewer->SetTopics(ParseHelpFile(text.str()));
-    switch (page)
-    {
-    case HelpPage::Topic:
-        viewer->Open(std::to_string(topic), parent, wasShown);
-        break;
-    case HelpPage::Contents:
-        viewer->Open("contents", parent, wasShown);
-        break;
-    case HelpPage::UsingHelp:
-        viewer->Open("helponhelp", parent, wasShown);
-        break;
-    }
+    const char* named = page == HelpPage::Contents ? "contents" : "helponhelp";
+    viewer->Open(page == HelpPage::Topic ? std::to_string(topic) : named, parent, wasShown);
 }
 } // namespace
 
@@ -351,10 +332,8 @@ void ShowHelpOnHelp(QWidget* parent)
     OpenHelp(parent, HelpPage::UsingHelp, 0);
 }
 
-HelpHook SetHelpHook(HelpHook hook)
+HelpHook SetHelpHook(HelpHook replacement)
 {
-    HelpHook old = std::move(Hook());
-    Hook() = std::move(hook);
-    return old;
+    return std::exchange(hook, std::move(replacement));
 }
 } // namespace platform

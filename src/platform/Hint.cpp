@@ -4,21 +4,17 @@ namespace platform
 {
 namespace
 {
-HintSink& Sink()
-{
-    static HintSink sink;
-    return sink;
-}
+HintSink sink;
 } // namespace
 
-void SetHintSink(HintSink sink)
+void SetHintSink(HintSink replacement)
 {
-    Sink() = std::move(sink);
+    sink = std::move(replacement);
 }
 
 void SetHint(const char* text)
 {
-    if (Sink())
-        Sink()(text);
+    if (sink)
+        sink(text);
 }
 } // namespace platform

@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QSpacerItem>
+#include <utility>
 
 #include "platform/Placement.h"
 
@@ -10,18 +11,14 @@ namespace platform
 {
 namespace
 {
-MessageBoxHook& Hook()
-{
-    static MessageBoxHook hook;
-    return hook;
-}
+MessageBoxHook hook;
 } // namespace
 
 void MessageBox(QWidget* parent, const std::string& text, const char* caption, unsigned flags)
 {
-    if (Hook())
+    if (hook)
     {
-        Hook()(MessageRecord{text, caption, flags});
+        hook(MessageRecord{text, caption, flags});
         return;
     }
     QMessageBox::Icon icon = QMessageBox::NoIcon;
@@ -47,10 +44,8 @@ void MessageBox(QWidget* parent, const std::string& text, const char* caption, u
     box.exec();
 }
 
-MessageBoxHook SetMessageBoxHook(MessageBoxHook hook)
+MessageBoxHook SetMessageBoxHook(MessageBoxHook replacement)
 {
-    MessageBoxHook old = std::move(Hook());
-    Hook() = std::move(hook);
-    return old;
+    return std::exchange(hook, std::move(replacement));
 }
 } // namespace platform

@@ -17,30 +17,13 @@
 #include <QRegion>
 #include <QStandardPaths>
 #include <QStringList>
+#include <utility>
 
 namespace platform
 {
 namespace
 {
-SaveFileChooser& Chooser()
-{
-    static SaveFileChooser chooser;
-    return chooser;
-}
-
-QString StandardChooser(QWidget* parent, const QString& caption, const QString& suggested)
-{
-    QFileDialog dialog(parent, caption, suggested,
-                       QStringLiteral("PNG pictures (*.png);;All files (*)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    // The dialog adds the suffix itself, so that its question before overwriting a file names
-    // the file that will really be written.
-    dialog.setDefaultSuffix(QStringLiteral("png"));
-    dialog.setFileMode(QFileDialog::AnyFile);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return QString();
-    return dialog.selectedFiles().first();
-}
+SaveFileChooser chooser;
 
 void SetUpPage(QPrinter& printer, const QImage& image, const QString& title,
                const QString& fileName)
@@ -50,10 +33,13 @@ void SetUpPage(QPrinter& printer, const QImage& image, const QString& title,
                                                               : QPageLayout::Portrait);
 }
 
-void PrintOn(QPrinter& printer, const QImage& image, const QString& title)
+bool PrintOn(QPrinter& printer, const QImage& image, const QString& title)
 {
-    QPainter painter(&printer);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
     DrawPicturePage(painter, QRect(0, 0, printer.width(), printer.height()), image, title);
+    return painter.end();
 }
 
 // Walks the widgets inside `parent` that stand on the screen with `window`: the rectangles of
@@ -88,11 +74,9 @@ bool SortWidgets(const QWidget* window, const QWidget* parent, QRect& content, Q
 
 } // namespace
 
-SaveFileChooser SetSaveFileChooser(SaveFileChooser chooser)
+SaveFileChooser SetSaveFileChooser(SaveFileChooser replacement)
 {
-    SaveFileChooser old = std::move(Chooser());
-    Chooser() = std::move(chooser);
-    return old;
+    return std::exchange(chooser, std::move(replacement));
 }
 
 QString WithPngSuffix(const QString& path)
@@ -125,9 +109,11 @@ bool SavePicture(QWidget* parent, const QImage& image, const QString& suggestedN
     if (folder.isEmpty() || !QDir(folder).exists())
         folder = QDir::homePath();
     const QString suggested = QDir(folder).filePath(WithPngSuffix(FileNameOf(suggestedName)));
-    const QString caption = QStringLiteral("Save Picture");
-    const QString chosen = Chooser() ? Chooser()(parent, caption, suggested)
-                                     : StandardChooser(parent, caption, suggested);
+    // The dialog adds the suffix itself, so that its question before overwriting a file names
+    // the file that will really be written.
+    const QString chosen =
+        ChooseSaveFile(parent, QStringLiteral("Save Picture"), suggested,
+                       QStringLiteral("PNG pictures (*.png);;All files (*)"), QStringLiteral("png"));
     if (chosen.isEmpty())
         return false;
     const QString path = WithPngSuffix(chosen);
@@ -140,12 +126,13 @@ bool SavePicture(QWidget* parent, const QImage& image, const QString& suggestedN
 }
 
 QString ChooseSaveFile(QWidget* parent, const QString& caption, const QString& suggested,
-                       const QString& filters)
+                       const QString& filters, const QString& defaultSuffix)
 {
-    if (Chooser())
-        return Chooser()(parent, caption, suggested);
+    if (chooser)
+        return chooser(parent, caption, suggested);
     QFileDialog dialog(parent, caption, suggested, filters);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultSuffix);
     dialog.setFileMode(QFileDialog::AnyFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
@@ -218,11 +205,7 @@ bool PrintPictureToPdf(const QImage& image, const QString& title, const QString&
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
     SetUpPage(printer, image, title, QString());
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    DrawPicturePage(painter, QRect(0, 0, printer.width(), printer.height()), image, title);
-    return painter.end();
+    return PrintOn(printer, image, title);
 }
 
 QImage WindowPicture(QWidget* window)

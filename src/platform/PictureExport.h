@@ -45,10 +45,11 @@ QString PictureFileName(const QString& caption, const Date& date, const Time& ti
 bool SavePicture(QWidget* parent, const QImage& image, const QString& suggestedName);
 
 // Asks the user for a file to save in, as Save Picture does (tests answer through the same
-// chooser): `caption`, the suggested path and the dialog's file types (`filters`, as
-// QFileDialog takes them). The chosen path, or an empty string when the user cancels.
+// chooser): `caption`, the suggested path, the dialog's file types (`filters`, as QFileDialog
+// takes them) and the suffix the dialog adds to a name without one. The chosen path, or an
+// empty string when the user cancels.
 QString ChooseSaveFile(QWidget* parent, const QString& caption, const QString& suggested,
-                       const QString& filters);
+                       const QString& filters, const QString& defaultSuffix = QString());
 
 // Copy: puts `image` on the clipboard.
 void CopyPicture(const QImage& image);

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <utility>
 
 namespace platform
 {
@@ -69,8 +70,6 @@ std::string CurrentSound()
 
 SoundHook SetSoundHook(SoundHook hook)
 {
-    SoundHook old = std::move(State().hook);
-    State().hook = std::move(hook);
-    return old;
+    return std::exchange(State().hook, std::move(hook));
 }
 } // namespace platform
