@@ -1,11 +1,11 @@
 #include "platform/Dialog.h"
 
-#include <QFontMetrics>
+#include "platform/Placement.h"
+
 #include <QBoxLayout>
+#include <QFontMetrics>
 #include <QLayout>
 #include <utility>
-
-#include "platform/Placement.h"
 
 namespace platform
 {
@@ -81,8 +81,7 @@ Dialog::ExecuteHook Dialog::SetExecuteHook(ExecuteHook replacement)
     return std::exchange(hook, std::move(replacement));
 }
 
-Dialog::OkCancelHelp Dialog::MakeOkCancelHelp(std::function<void()> ok,
-                                              std::function<void()> help)
+Dialog::OkCancelHelp Dialog::MakeOkCancelHelp(std::function<void()> ok, std::function<void()> help)
 {
     auto* box = new QDialogButtonBox(
         QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
@@ -95,7 +94,8 @@ Dialog::OkCancelHelp Dialog::MakeOkCancelHelp(std::function<void()> ok,
     buttons.help->setText(QStringLiteral("Help"));
     buttons.ok->setDefault(true);
     connect(buttons.ok, &QPushButton::clicked, this, std::move(ok));
-    connect(buttons.cancel, &QPushButton::clicked, this, [this] { CloseWindow(QDialog::Rejected); });
+    connect(buttons.cancel, &QPushButton::clicked, this,
+            [this] { CloseWindow(QDialog::Rejected); });
     connect(buttons.help, &QPushButton::clicked, this, std::move(help));
     return buttons;
 }

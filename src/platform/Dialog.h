@@ -5,11 +5,11 @@
 
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QRect>
 #include <QPushButton>
+#include <QRect>
+#include <functional>
 
 class QHBoxLayout;
-#include <functional>
 
 namespace platform
 {
@@ -20,9 +20,9 @@ public:
     Dialog(QWidget* parent, int resId);
 
     // Sets the dialog up and runs it modally; returns the id of the button that closed it
-    // (QDialog::Accepted, QDialog::Rejected) or what the test hook returned. A dialog that closes itself while it
-    // is set up is never shown: Execute returns at once with the result it closed with.
-    // Every dialog is a fixed-size tool window (no minimize or maximize button) that opens
+    // (QDialog::Accepted, QDialog::Rejected) or what the test hook returned. A dialog that closes
+    // itself while it is set up is never shown: Execute returns at once with the result it closed
+    // with. Every dialog is a fixed-size tool window (no minimize or maximize button) that opens
     // over the window it belongs to, or where its SetupWindow moved it, and wholly on the
     // screen, title bar included.
     int Execute();

@@ -1,11 +1,11 @@
 #include "platform/MessageBox.h"
 
+#include "platform/Placement.h"
+
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QSpacerItem>
 #include <utility>
-
-#include "platform/Placement.h"
 
 namespace platform
 {
@@ -21,14 +21,11 @@ void MessageBox(QWidget* parent, const std::string& text, const char* caption, u
         hook(MessageRecord{text, caption, flags});
         return;
     }
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    switch (flags & 0xF0)
-    {
-    case MB_ICONSTOP: icon = QMessageBox::Critical; break;
-    case MB_ICONEXCLAMATION: icon = QMessageBox::Warning; break;
-    case MB_ICONINFORMATION: icon = QMessageBox::Information; break;
-    default: break;
-    }
+    const unsigned kind = flags & 0xF0;
+    const QMessageBox::Icon icon = kind == MB_ICONSTOP          ? QMessageBox::Critical
+                                   : kind == MB_ICONEXCLAMATION ? QMessageBox::Warning
+                                   : kind == MB_ICONINFORMATION ? QMessageBox::Information
+                                                                : QMessageBox::NoIcon;
     // The box opens over the shown window it belongs to: a window that is not on the screen
     // yet (one still being set up) would put it in the corner of the screen.
     const QString title = QString::fromLatin1(caption);
@@ -38,9 +35,9 @@ void MessageBox(QWidget* parent, const std::string& text, const char* caption, u
     // the title bar's font is often larger and bolder, and its buttons take room too.
     const int captionWidth = box.fontMetrics().horizontalAdvance(title) * 5 / 4 + 96;
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
-        grid->addItem(new QSpacerItem(captionWidth, 0, QSizePolicy::Minimum,
-                                      QSizePolicy::Expanding),
-                      grid->rowCount(), 0, 1, grid->columnCount());
+        grid->addItem(
+            new QSpacerItem(captionWidth, 0, QSizePolicy::Minimum, QSizePolicy::Expanding),
+            grid->rowCount(), 0, 1, grid->columnCount());
     box.exec();
 }
 

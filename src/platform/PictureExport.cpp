@@ -111,9 +111,9 @@ bool SavePicture(QWidget* parent, const QImage& image, const QString& suggestedN
     const QString suggested = QDir(folder).filePath(WithPngSuffix(FileNameOf(suggestedName)));
     // The dialog adds the suffix itself, so that its question before overwriting a file names
     // the file that will really be written.
-    const QString chosen =
-        ChooseSaveFile(parent, QStringLiteral("Save Picture"), suggested,
-                       QStringLiteral("PNG pictures (*.png);;All files (*)"), QStringLiteral("png"));
+    const QString chosen = ChooseSaveFile(parent, QStringLiteral("Save Picture"), suggested,
+                                          QStringLiteral("PNG pictures (*.png);;All files (*)"),
+                                          QStringLiteral("png"));
     if (chosen.isEmpty())
         return false;
     const QString path = WithPngSuffix(chosen);

@@ -45,8 +45,7 @@ QMargins WindowFrameMargins(const QWidget* window)
     }
     const QStyle* style = window ? window->style() : QApplication::style();
     const int border = std::max(style->pixelMetric(QStyle::PM_DefaultFrameWidth), 1);
-    return QMargins(border, style->pixelMetric(QStyle::PM_TitleBarHeight) + border, border,
-                    border);
+    return QMargins(border, style->pixelMetric(QStyle::PM_TitleBarHeight) + border, border, border);
 }
 
 QRect FitInside(QRect frame, const QRect& area)

@@ -3,9 +3,9 @@
 #include "platform/VersionBlock.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -79,22 +79,14 @@ bool ParseBlock(const uint8_t* base, size_t limit, size_t start, BlockView& view
     return true;
 }
 
+// ASCII case only: the C library's case rules follow the locale.
 bool KeyEquals(const uint8_t* key, size_t keyLength, const char* name, size_t nameLength)
 {
-    if (keyLength != nameLength)
-        return false;
-    for (size_t i = 0; i < keyLength; ++i)
-    {
-        unsigned char a = key[i];
-        unsigned char b = static_cast<unsigned char>(name[i]);
-        if (a >= 'A' && a <= 'Z')
-            a = static_cast<unsigned char>(a - 'A' + 'a');
-        if (b >= 'A' && b <= 'Z')
-            b = static_cast<unsigned char>(b - 'A' + 'a');
-        if (a != b)
-            return false;
-    }
-    return true;
+    const auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; };
+    return keyLength == nameLength &&
+           std::equal(key, key + keyLength, name,
+                      [&](uint8_t a, char b)
+                      { return lower(a) == lower(static_cast<unsigned char>(b)); });
 }
 
 // Finds the child of `parent` named `name`. A malformed child before it ends the search.
@@ -160,82 +152,51 @@ bool IsVersionRoot(const uint8_t* block, size_t size)
 
 // ---- ELF files --------------------------------------------------------------------------
 
-// Random access to the bytes of an image in memory or of an open file.
-class ByteSource
+// The bytes of an image in memory or of a file mapped into it.
+struct ByteSource
 {
-public:
-    virtual ~ByteSource() = default;
-    virtual uint64_t Size() const = 0;
-    // Reads `count` bytes at `offset`; false unless all of them lie inside the source.
-    virtual bool ReadAt(uint64_t offset, void* dst, size_t count) const = 0;
-};
+    const uint8_t* Data = nullptr;
+    uint64_t Size = 0;
 
-class MemorySource : public ByteSource
-{
-public:
-    MemorySource(const void* data, size_t size)
-        : Data(static_cast<const uint8_t*>(data)), Bytes(data != nullptr ? size : 0)
+    // Reads `count` bytes at `offset`; false unless all of them lie inside the source.
+    bool ReadAt(uint64_t offset, void* dst, size_t count) const
     {
-    }
-    uint64_t Size() const override { return Bytes; }
-    bool ReadAt(uint64_t offset, void* dst, size_t count) const override
-    {
-        if (offset > Bytes || count > Bytes - offset)
+        if (Data == nullptr || offset > Size || count > Size - offset)
             return false;
         if (count != 0)
             std::memcpy(dst, Data + offset, count);
         return true;
     }
-
-private:
-    const uint8_t* Data;
-    uint64_t Bytes;
 };
 
-class FileSource : public ByteSource
+// A file mapped read-only; no bytes for anything that is not a readable regular file. A
+// running program's file cannot be written (ETXTBSY), so it cannot shrink under the mapping.
+class MappedFile
 {
 public:
-    explicit FileSource(const char* path)
+    explicit MappedFile(const char* path)
     {
-        if (path == nullptr || *path == '\0')
-            return;
-        Fd = ::open(path, O_RDONLY | O_CLOEXEC);
+        const int fd = path != nullptr && *path != '\0' ? ::open(path, O_RDONLY | O_CLOEXEC) : -1;
         struct stat st;
-        if (Fd < 0 || ::fstat(Fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size < 0)
-            return;
-        Bytes = static_cast<uint64_t>(st.st_size);
-    }
-    ~FileSource() override
-    {
-        if (Fd >= 0)
-            ::close(Fd);
-    }
-    FileSource(const FileSource&) = delete;
-    FileSource& operator=(const FileSource&) = delete;
-
-    uint64_t Size() const override { return Bytes; }
-    bool ReadAt(uint64_t offset, void* dst, size_t count) const override
-    {
-        if (offset > Bytes || count > Bytes - offset)
-            return false;
-        auto* out = static_cast<uint8_t*>(dst);
-        while (count > 0)
+        if (fd >= 0 && ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0)
         {
-            const ssize_t got = ::pread(Fd, out, count, static_cast<off_t>(offset));
-            if (got < 0 && errno == EINTR)
-                continue;
-            if (got <= 0)
-                return false; // the file shrank under us, or a read error
-            out += got;
-            offset += static_cast<uint64_t>(got);
-            count -= static_cast<size_t>(got);
+            void* at =
+                ::mmap(nullptr, static_cast<size_t>(st.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
+            if (at != MAP_FAILED)
+                Bytes = {static_cast<const uint8_t*>(at), static_cast<uint64_t>(st.st_size)};
         }
-        return true;
+        if (fd >= 0)
+            ::close(fd);
     }
+    ~MappedFile()
+    {
+        if (Bytes.Data != nullptr)
+            ::munmap(const_cast<uint8_t*>(Bytes.Data), Bytes.Size);
+    }
+    MappedFile(const MappedFile&) = delete;
+    MappedFile& operator=(const MappedFile&) = delete;
 
-private:
-    int Fd = -1;
-    uint64_t Bytes = 0; // 0 also for anything that is not a readable regular file
+    ByteSource Bytes;
 };
 
 // ELF-64 layout (System V ABI, "ELF-64 Object File Format", version 1.5).
@@ -270,8 +231,8 @@ bool ReadSectionHeader(const ByteSource& src, uint64_t tableOffset, uint64_t ent
 // True when the file contents of `header` lie inside the source.
 bool ContentsInside(const ByteSource& src, const SectionHeader& header)
 {
-    return header.Type != kSectionNoBits && header.Offset <= src.Size() &&
-           header.Size <= src.Size() - header.Offset;
+    return header.Type != kSectionNoBits && header.Offset <= src.Size &&
+           header.Size <= src.Size - header.Offset;
 }
 
 bool FindSection(const ByteSource& src, const char* name, uint64_t& offset, uint64_t& size)
@@ -289,7 +250,7 @@ bool FindSection(const ByteSource& src, const char* name, uint64_t& offset, uint
     const uint64_t entrySize = LoadU16(elfHeader + 0x3A);   // e_shentsize
     uint64_t count = LoadU16(elfHeader + 0x3C);             // e_shnum
     uint64_t namesIndex = LoadU16(elfHeader + 0x3E);        // e_shstrndx
-    if (tableOffset == 0 || entrySize < kSectionHeaderSize || tableOffset > src.Size())
+    if (tableOffset == 0 || entrySize < kSectionHeaderSize || tableOffset > src.Size)
         return false;
 
     // With 0xFF00 sections or more the counts live in section 0 (extended numbering).
@@ -300,7 +261,7 @@ bool FindSection(const ByteSource& src, const char* name, uint64_t& offset, uint
         count = first.Size;
     if (namesIndex == kSectionIndexEscape)
         namesIndex = first.Link;
-    if (count == 0 || count > (src.Size() - tableOffset) / entrySize || namesIndex >= count)
+    if (count == 0 || count > (src.Size - tableOffset) / entrySize || namesIndex >= count)
         return false;
 
     SectionHeader names;
@@ -368,7 +329,7 @@ std::string GetModuleFileName()
 uint32_t GetFileVersionInfoSize(const char* path)
 {
     std::vector<uint8_t> block;
-    if (!ReadVersionBlock(FileSource(path), block))
+    if (!ReadVersionBlock(MappedFile(path).Bytes, block))
         return 0;
     return static_cast<uint32_t>(block.size());
 }
@@ -376,7 +337,7 @@ uint32_t GetFileVersionInfoSize(const char* path)
 bool GetFileVersionInfo(const char* path, uint32_t size, void* data)
 {
     std::vector<uint8_t> block;
-    if (data == nullptr || !ReadVersionBlock(FileSource(path), block) || block.size() > size)
+    if (data == nullptr || !ReadVersionBlock(MappedFile(path).Bytes, block) || block.size() > size)
         return false;
     std::memcpy(data, block.data(), block.size());
     return true;
@@ -404,7 +365,7 @@ bool FindElfSection(const void* image, size_t imageSize, const char* name, uint6
     uint64_t at = 0;
     uint64_t bytes = 0;
     if (offset == nullptr || size == nullptr ||
-        !FindSection(MemorySource(image, imageSize), name, at, bytes))
+        !FindSection(ByteSource{static_cast<const uint8_t*>(image), imageSize}, name, at, bytes))
         return false;
     *offset = at;
     *size = bytes;
@@ -413,5 +374,5 @@ bool FindElfSection(const void* image, size_t imageSize, const char* name, uint6
 
 bool ExtractVersionBlock(const void* image, size_t imageSize, std::vector<uint8_t>& block)
 {
-    return ReadVersionBlock(MemorySource(image, imageSize), block);
+    return ReadVersionBlock(ByteSource{static_cast<const uint8_t*>(image), imageSize}, block);
 }
