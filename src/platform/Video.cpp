@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace platform
 {
@@ -68,36 +69,21 @@ bool DecodedHere(uint32_t codec)
     return codec == FourCC("MJPG") || codec == FourCC("mjpg") || codec == kBiRgb;
 }
 
-QString StatusText(AviStatus status)
-{
-    switch (status)
-    {
-    case AviStatus::Ok:
-        break;
-    case AviStatus::NotAvi:
-        return VideoWindow::tr("The file is not an AVI film.");
-    case AviStatus::Damaged:
-        return VideoWindow::tr("The file is damaged: its headers are cut short or wrong.");
-    case AviStatus::NoVideo:
-        return VideoWindow::tr("The file holds no video.");
-    case AviStatus::NoFrameRate:
-        return VideoWindow::tr("The file gives no frame rate.");
-    case AviStatus::NoFrames:
-        return VideoWindow::tr("The film has no frames.");
-    }
-    return QString();
-}
-
-void Put16(QByteArray& b, uint32_t v)
-{
-    b.append(char(v & 0xFF));
-    b.append(char((v >> 8) & 0xFF));
-}
+// Why a film cannot be read, in the order of AviStatus.
+const char* const kStatusTexts[] = {
+    "",
+    QT_TR_NOOP("The file is not an AVI film."),
+    QT_TR_NOOP("The file is damaged: its headers are cut short or wrong."),
+    QT_TR_NOOP("The file holds no video."),
+    QT_TR_NOOP("The file gives no frame rate."),
+    QT_TR_NOOP("The film has no frames."),
+};
+static_assert(std::size(kStatusTexts) == size_t(AviStatus::NoFrames) + 1);
 
 void Put32(QByteArray& b, uint32_t v)
 {
-    Put16(b, v & 0xFFFF);
-    Put16(b, v >> 16);
+    for (int shift = 0; shift < 32; shift += 8)
+        b.append(char((v >> shift) & 0xFF));
 }
 } // namespace
 
@@ -116,7 +102,7 @@ VideoWindow::VideoWindow(QWidget* parent, const char* path) : QWidget(parent)
         std::fclose(file);
         file = nullptr;
         film = AviFilm{};
-        Refuse(StatusText(status));
+        Refuse(tr(kStatusTexts[int(status)]));
         return;
     }
     if (DecodedHere(film.Codec))
@@ -422,11 +408,6 @@ int VideoWindow::BarHeight() const
 QString VideoWindow::FrameNotice() const
 {
     return screen->currentWidget() == notice ? notice->text() : QString();
-}
-
-QString VideoWindow::BarNotice() const
-{
-    return barNotice->isVisibleTo(this) ? barNotice->text() : QString();
 }
 
 void VideoWindow::Play()

@@ -43,10 +43,8 @@ public:
     QSize DestinationSize() const { return filmSize; }
     // Height in pixels of everything below the picture: the play bar and its notice line.
     int BarHeight() const;
-    // The text shown in place of the picture ("" while the film shows) and the text of the
-    // notice line below the play bar ("" when there is nothing to say).
+    // The text shown in place of the picture ("" while the film shows).
     QString FrameNotice() const;
-    QString BarNotice() const;
 
     void Play();
     void Pause();
