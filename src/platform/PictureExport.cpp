@@ -33,6 +33,44 @@ void SetUpPage(QPrinter& printer, const QImage& image, const QString& title,
                                                               : QPageLayout::Portrait);
 }
 
+// `path` with ".png" added unless it ends in ".png" already, in any case.
+QString WithPngSuffix(const QString& path)
+{
+    return path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive) ? path : path + ".png";
+}
+
+// The picture of a window as it stands on the screen.
+QImage WindowPicture(QWidget* window)
+{
+    return window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// The `title` line at the top of `page` (cut with an ellipsis when too long), and under it
+// `image` as large as the rest of the page allows, keeping its aspect ratio.
+void DrawPicturePage(QPainter& painter, const QRect& page, const QImage& image,
+                     const QString& title)
+{
+    QFont font = QApplication::font();
+    font.setPointSize(12);
+    painter.setFont(QFont(font, painter.device()));
+    const QFontMetrics metrics = painter.fontMetrics();
+    int top = page.top();
+    if (!title.isEmpty())
+    {
+        painter.setPen(Qt::black);
+        painter.drawText(QRect(page.left(), top, page.width(), metrics.height()),
+                         Qt::AlignLeft | Qt::AlignVCenter,
+                         metrics.elidedText(title, Qt::ElideRight, page.width()));
+        top += metrics.height() * 3 / 2;
+    }
+    const QRect area(page.left(), top, page.width(), page.bottom() - top + 1);
+    const QRect target = FitKeepingAspect(image.size(), area);
+    if (target.isEmpty())
+        return;
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(target, image);
+}
+
 bool PrintOn(QPrinter& printer, const QImage& image, const QString& title)
 {
     QPainter painter;
@@ -77,11 +115,6 @@ bool SortWidgets(const QWidget* window, const QWidget* parent, QRect& content, Q
 SaveFileChooser SetSaveFileChooser(SaveFileChooser replacement)
 {
     return std::exchange(chooser, std::move(replacement));
-}
-
-QString WithPngSuffix(const QString& path)
-{
-    return path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive) ? path : path + ".png";
 }
 
 QString FileNameOf(const QString& name)
@@ -163,30 +196,6 @@ QRect FitKeepingAspect(QSize image, const QRect& area)
                  fitted.height());
 }
 
-void DrawPicturePage(QPainter& painter, const QRect& page, const QImage& image,
-                     const QString& title)
-{
-    QFont font = QApplication::font();
-    font.setPointSize(12);
-    painter.setFont(QFont(font, painter.device()));
-    const QFontMetrics metrics = painter.fontMetrics();
-    int top = page.top();
-    if (!title.isEmpty())
-    {
-        painter.setPen(Qt::black);
-        painter.drawText(QRect(page.left(), top, page.width(), metrics.height()),
-                         Qt::AlignLeft | Qt::AlignVCenter,
-                         metrics.elidedText(title, Qt::ElideRight, page.width()));
-        top += metrics.height() * 3 / 2;
-    }
-    const QRect area(page.left(), top, page.width(), page.bottom() - top + 1);
-    const QRect target = FitKeepingAspect(image.size(), area);
-    if (target.isEmpty())
-        return;
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(target, image);
-}
-
 bool PrintPicture(QWidget* parent, const QImage& image, const QString& title,
                   const QString& fileName)
 {
@@ -206,11 +215,6 @@ bool PrintPictureToPdf(const QImage& image, const QString& title, const QString&
     printer.setOutputFileName(path);
     SetUpPage(printer, image, title, QString());
     return PrintOn(printer, image, title);
-}
-
-QImage WindowPicture(QWidget* window)
-{
-    return window->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 QImage ContentPicture(QWidget* window)

@@ -11,8 +11,6 @@
 #include <functional>
 
 class QAction;
-class QPainter;
-class QPrinter;
 class QWidget;
 
 namespace platform
@@ -25,9 +23,6 @@ using SaveFileChooser =
 // Installs the chooser that SavePicture asks (tests answer with a path of their own); an empty
 // function puts the standard file dialog back. Returns the previous chooser.
 SaveFileChooser SetSaveFileChooser(SaveFileChooser chooser);
-
-// `path` with ".png" added unless it ends in ".png" already, in any case.
-QString WithPngSuffix(const QString& path);
 
 // `name` as a file name that every file system takes: the characters that separate folders
 // or that some systems refuse (/ \ : * ? " < > |) become blanks, runs of blanks one blank;
@@ -63,11 +58,6 @@ QString PictureTitleLine(const QString& caption, const QString& date, const QStr
 // it and standing at its top. Empty for an empty image or area.
 QRect FitKeepingAspect(QSize image, const QRect& area);
 
-// Draws one page: the `title` line at the top of `page` (cut with an ellipsis when too long),
-// and under it `image` made as large as the rest of the page allows, keeping its aspect ratio.
-void DrawPicturePage(QPainter& painter, const QRect& page, const QImage& image,
-                     const QString& title);
-
 // Print: a print preview of the page (landscape for a picture wider than tall) whose Print
 // button sends it to the printer the user chooses, or to a PDF file. The document is named
 // FileNameOf(`fileName`), or of the title when no file name is given: the print dialog offers
@@ -78,9 +68,6 @@ bool PrintPicture(QWidget* parent, const QImage& image, const QString& title,
 // Prints the page into the PDF file `path` without asking anything; false when the file
 // cannot be written.
 bool PrintPictureToPdf(const QImage& image, const QString& title, const QString& path);
-
-// The picture of a window as it stands on the screen.
-QImage WindowPicture(QWidget* window);
 
 // The picture of a window's content as it goes on paper: the buttons and check boxes (every
 // QAbstractButton) left out, and the window cut down to the widgets that remain and the
