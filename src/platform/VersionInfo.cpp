@@ -158,14 +158,11 @@ struct ByteSource
     const uint8_t* Data = nullptr;
     uint64_t Size = 0;
 
-    // Reads `count` bytes at `offset`; false unless all of them lie inside the source.
-    bool ReadAt(uint64_t offset, void* dst, size_t count) const
+    // The `count` bytes at `offset`; null unless all of them lie inside the source.
+    const uint8_t* At(uint64_t offset, uint64_t count) const
     {
-        if (Data == nullptr || offset > Size || count > Size - offset)
-            return false;
-        if (count != 0)
-            std::memcpy(dst, Data + offset, count);
-        return true;
+        return Data != nullptr && offset <= Size && count <= Size - offset ? Data + offset
+                                                                           : nullptr;
     }
 };
 
@@ -201,6 +198,8 @@ public:
 
 // ELF-64 layout (System V ABI, "ELF-64 Object File Format", version 1.5).
 constexpr size_t kElfHeaderSize = 64;
+// e_ident: magic, ELFCLASS64 (2), ELFDATA2LSB (1), EV_CURRENT (1).
+constexpr uint8_t kElfIdent[] = {0x7F, 'E', 'L', 'F', 2, 1, 1};
 constexpr size_t kSectionHeaderSize = 64;
 constexpr uint32_t kSectionNoBits = 8;           // SHT_NOBITS: occupies no file space
 constexpr uint32_t kSectionIndexEscape = 0xFFFF; // SHN_XINDEX: real index in section 0
@@ -217,8 +216,8 @@ struct SectionHeader
 bool ReadSectionHeader(const ByteSource& src, uint64_t tableOffset, uint64_t entrySize,
                        uint64_t index, SectionHeader& header)
 {
-    uint8_t raw[kSectionHeaderSize];
-    if (!src.ReadAt(tableOffset + index * entrySize, raw, sizeof raw))
+    const uint8_t* raw = src.At(tableOffset + index * entrySize, kSectionHeaderSize);
+    if (raw == nullptr)
         return false;
     header.Name = LoadU32(raw + 0);
     header.Type = LoadU32(raw + 4);
@@ -239,12 +238,8 @@ bool FindSection(const ByteSource& src, const char* name, uint64_t& offset, uint
 {
     if (name == nullptr)
         return false;
-    uint8_t elfHeader[kElfHeaderSize];
-    if (!src.ReadAt(0, elfHeader, sizeof elfHeader))
-        return false;
-    // e_ident: magic, ELFCLASS64 (2), ELFDATA2LSB (1), EV_CURRENT (1).
-    if (elfHeader[0] != 0x7F || elfHeader[1] != 'E' || elfHeader[2] != 'L' || elfHeader[3] != 'F' ||
-        elfHeader[4] != 2 || elfHeader[5] != 1 || elfHeader[6] != 1)
+    const uint8_t* elfHeader = src.At(0, kElfHeaderSize);
+    if (elfHeader == nullptr || std::memcmp(elfHeader, kElfIdent, sizeof kElfIdent) != 0)
         return false;
     const uint64_t tableOffset = LoadU64(elfHeader + 0x28); // e_shoff
     const uint64_t entrySize = LoadU16(elfHeader + 0x3A);   // e_shentsize
@@ -270,7 +265,6 @@ bool FindSection(const ByteSource& src, const char* name, uint64_t& offset, uint
         return false;
 
     const size_t nameLength = std::strlen(name);
-    std::vector<char> candidate(nameLength + 1);
     for (uint64_t i = 0; i < count; ++i)
     {
         SectionHeader header;
@@ -279,9 +273,10 @@ bool FindSection(const ByteSource& src, const char* name, uint64_t& offset, uint
         // The name with its NUL must lie inside the section-name table.
         if (header.Name > names.Size || nameLength + 1 > names.Size - header.Name)
             continue;
-        if (!src.ReadAt(names.Offset + header.Name, candidate.data(), candidate.size()))
+        const uint8_t* candidate = src.At(names.Offset + header.Name, nameLength + 1);
+        if (candidate == nullptr)
             return false;
-        if (std::memcmp(candidate.data(), name, nameLength) != 0 || candidate[nameLength] != 0)
+        if (std::memcmp(candidate, name, nameLength + 1) != 0)
             continue;
         if (!ContentsInside(src, header))
             return false;
@@ -300,19 +295,14 @@ bool ReadVersionBlock(const ByteSource& src, std::vector<uint8_t>& block)
     uint64_t size = 0;
     if (!FindSection(src, kVersionSectionName, offset, size) || size < kVersionHeaderSize)
         return false;
-    uint8_t header[kVersionHeaderSize];
-    if (!src.ReadAt(offset, header, sizeof header))
+    const uint8_t* header = src.At(offset, kVersionHeaderSize);
+    if (header == nullptr)
         return false;
     // The section may carry padding (alignment, sanitizer red zones) after the block.
     const size_t length = LoadU16(header);
-    if (length < kVersionHeaderSize || length > size)
+    if (length < kVersionHeaderSize || length > size || !IsVersionRoot(header, length))
         return false;
-    block.resize(length);
-    if (!src.ReadAt(offset, block.data(), length) || !IsVersionRoot(block.data(), length))
-    {
-        block.clear();
-        return false;
-    }
+    block.assign(header, header + length);
     return true;
 }
 } // namespace
@@ -329,8 +319,7 @@ std::string GetModuleFileName()
 uint32_t GetFileVersionInfoSize(const char* path)
 {
     std::vector<uint8_t> block;
-    if (!ReadVersionBlock(MappedFile(path).Bytes, block))
-        return 0;
+    ReadVersionBlock(MappedFile(path).Bytes, block);
     return static_cast<uint32_t>(block.size());
 }
 
@@ -345,10 +334,8 @@ bool GetFileVersionInfo(const char* path, uint32_t size, void* data)
 
 bool VerQueryValue(const void* block, const char* subBlock, const void** value, uint32_t* length)
 {
-    if (block == nullptr)
-        return false;
-    const auto* base = static_cast<const uint8_t*>(block);
-    return QueryBlock(base, LoadU16(base), subBlock, value, length);
+    return block != nullptr && QueryVersionValue(block, LoadU16(static_cast<const uint8_t*>(block)),
+                                                 subBlock, value, length);
 }
 
 bool QueryVersionValue(const void* block, size_t blockSize, const char* subBlock,
@@ -362,14 +349,9 @@ bool QueryVersionValue(const void* block, size_t blockSize, const char* subBlock
 bool FindElfSection(const void* image, size_t imageSize, const char* name, uint64_t* offset,
                     uint64_t* size)
 {
-    uint64_t at = 0;
-    uint64_t bytes = 0;
-    if (offset == nullptr || size == nullptr ||
-        !FindSection(ByteSource{static_cast<const uint8_t*>(image), imageSize}, name, at, bytes))
-        return false;
-    *offset = at;
-    *size = bytes;
-    return true;
+    return offset != nullptr && size != nullptr &&
+           FindSection(ByteSource{static_cast<const uint8_t*>(image), imageSize}, name, *offset,
+                       *size);
 }
 
 bool ExtractVersionBlock(const void* image, size_t imageSize, std::vector<uint8_t>& block)
