@@ -42,10 +42,10 @@ bool AppendNode(const VersionNode& node, std::vector<uint8_t>& out)
     out.push_back(0);
     PadTo4(out);
     out.insert(out.end(), node.Value.begin(), node.Value.end());
-    for (size_t i = 0; i < node.Children.size(); ++i)
+    for (const VersionNode& child : node.Children)
     {
         PadTo4(out);
-        if (!AppendNode(node.Children[i], out))
+        if (!AppendNode(child, out))
             return false;
     }
     const size_t length = out.size() - start;
@@ -60,21 +60,14 @@ bool AppendNode(const VersionNode& node, std::vector<uint8_t>& out)
 
 VersionNode MakeVersionText(const std::string& key, const std::string& text)
 {
-    VersionNode node;
-    node.Key = key;
-    node.Type = kVersionValueText;
-    node.Value.assign(text.begin(), text.end());
+    VersionNode node{key, kVersionValueText, {text.begin(), text.end()}, {}};
     node.Value.push_back(0);
     return node;
 }
 
 VersionNode MakeVersionBinary(const std::string& key, const std::vector<uint8_t>& bytes)
 {
-    VersionNode node;
-    node.Key = key;
-    node.Type = kVersionValueBinary;
-    node.Value = bytes;
-    return node;
+    return VersionNode{key, kVersionValueBinary, bytes, {}};
 }
 
 std::string VersionTableName(uint16_t language, uint16_t codePage)
@@ -92,13 +85,12 @@ uint32_t VersionTranslationEntry(uint16_t language, uint16_t codePage)
 
 VersionNode MakeVersionTree(const std::vector<VersionStringTable>& tables)
 {
-    VersionNode stringInfo;
-    stringInfo.Key = "StringFileInfo";
+    VersionNode stringInfo{"StringFileInfo", kVersionValueText, {}, {}};
     std::vector<uint8_t> translation;
     for (const VersionStringTable& table : tables)
     {
-        VersionNode strings;
-        strings.Key = VersionTableName(table.Language, table.CodePage);
+        VersionNode strings{
+            VersionTableName(table.Language, table.CodePage), kVersionValueText, {}, {}};
         for (const auto& [key, text] : table.Strings)
             strings.Children.push_back(MakeVersionText(key, text));
         stringInfo.Children.push_back(std::move(strings));
@@ -108,27 +100,18 @@ VersionNode MakeVersionTree(const std::vector<VersionStringTable>& tables)
             translation.push_back(static_cast<uint8_t>((entry >> shift) & 0xFF));
     }
 
-    VersionNode varInfo;
-    varInfo.Key = "VarFileInfo";
-    varInfo.Children.push_back(MakeVersionBinary("Translation", translation));
-
-    VersionNode root;
-    root.Key = kVersionRootKey;
-    root.Type = kVersionValueBinary;
-    root.Children.push_back(std::move(stringInfo));
-    root.Children.push_back(std::move(varInfo));
-    return root;
+    VersionNode varInfo{
+        "VarFileInfo", kVersionValueText, {}, {MakeVersionBinary("Translation", translation)}};
+    return VersionNode{kVersionRootKey, kVersionValueBinary, {}, {std::move(stringInfo), varInfo}};
 }
 
 bool SerializeVersionNode(const VersionNode& node, std::vector<uint8_t>& out)
 {
     out.clear();
-    if (!AppendNode(node, out))
-    {
-        out.clear();
-        return false;
-    }
-    return true;
+    if (AppendNode(node, out))
+        return true;
+    out.clear();
+    return false;
 }
 
 bool BuildVersionBlock(const std::vector<VersionStringTable>& tables, std::vector<uint8_t>& out)
