@@ -63,16 +63,14 @@ private:
         // The key is pressed from an event of its own: a key that opens a modal box runs the
         // box's event loop inside the press, and the poll must go on in there.
         const QPointer<QWindow> target(window);
-        QTimer::singleShot(0, this,
-                           [target, key]
-                           {
-                               if (target)
-                                   qt_handleKeyEvent(target, QEvent::KeyPress, key.key(),
-                                                     key.keyboardModifiers());
-                               if (target)
-                                   qt_handleKeyEvent(target, QEvent::KeyRelease, key.key(),
-                                                     key.keyboardModifiers());
-                           });
+        QTimer::singleShot(
+            0, this,
+            [target, key]
+            {
+                for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
+                    if (target)
+                        qt_handleKeyEvent(target, type, key.key(), key.keyboardModifiers());
+            });
         if (keys.isEmpty())
             poll.stop();
     }

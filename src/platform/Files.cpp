@@ -18,17 +18,12 @@ std::FILE* OpenFile(const char* path, const char* mode)
     return std::fopen(NativePath(path).c_str(), mode);
 }
 
-std::string UpperName(const char* path)
-{
-    std::string p = path ? path : "";
-    for (char& c : p)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return p;
-}
-
 std::string FileMessage(const char* phrase, const char* path)
 {
-    return std::string(phrase) + " " + UpperName(path);
+    std::string upper = path ? path : "";
+    for (char& c : upper)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return std::string(phrase) + " " + upper;
 }
 
 long FileSize(std::FILE* f)

@@ -13,10 +13,8 @@ std::string NativePath(const char* path);
 // fopen() on NativePath(path); null when the file cannot be opened.
 std::FILE* OpenFile(const char* path, const char* mode);
 
-// The path converted to upper case as messages show it ("DATA\STARS.DAT").
-std::string UpperName(const char* path);
-
-// "%s %s" from a fixed phrase ("Unable to open file") and the upper-cased path.
+// "%s %s" from a fixed phrase ("Unable to open file") and the path upper-cased
+// ("Unable to open file DATA\STARS.DAT").
 std::string FileMessage(const char* phrase, const char* path);
 
 // Size in bytes of an open file (seek to end, tell, rewind); -1 on failure.

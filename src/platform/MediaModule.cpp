@@ -18,11 +18,7 @@ struct ModuleState
     QString error;
 };
 
-ModuleState& State()
-{
-    static ModuleState state;
-    return state;
-}
+ModuleState state;
 
 QString TryLoad(const QString& file, MediaModule*& module)
 {
@@ -41,33 +37,29 @@ QString TryLoad(const QString& file, MediaModule*& module)
 
 MediaModule* LoadMediaModule()
 {
-    ModuleState& s = State();
-    if (s.tried)
-        return s.module;
-    s.tried = true;
-    s.error = TryLoad(MediaModuleFile(), s.module);
-    if (!s.module)
-        qWarning("velmoria: no sound and no films of other codecs: %s", qPrintable(s.error));
-    return s.module;
+    if (state.tried)
+        return state.module;
+    state.tried = true;
+    state.error = TryLoad(MediaModuleFile(), state.module);
+    if (!state.module)
+        qWarning("velmoria: no sound and no films of other codecs: %s", qPrintable(state.error));
+    return state.module;
 }
 
 QString MediaModuleError()
 {
-    return State().error;
+    return state.error;
 }
 
 QString MediaModuleFile()
 {
-    const QString& file = State().file;
-    if (!file.isEmpty())
-        return file;
+    if (!state.file.isEmpty())
+        return state.file;
     return QCoreApplication::applicationDirPath() + QStringLiteral("/velmoria_media.so");
 }
 
 void SetMediaModuleFile(const QString& file)
 {
-    ModuleState fresh;
-    fresh.file = file;
-    State() = fresh;
+    state = ModuleState{file, false, nullptr, QString()};
 }
 } // namespace platform

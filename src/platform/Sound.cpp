@@ -19,57 +19,51 @@ struct SoundState
     MediaModule* playing = nullptr;
 };
 
-SoundState& State()
-{
-    static SoundState state;
-    return state;
-}
+SoundState state;
 
-void StopPlaying(SoundState& s)
+void StopPlaying()
 {
-    if (s.playing)
-        s.playing->StopLoop();
-    s.playing = nullptr;
+    if (state.playing)
+        state.playing->StopLoop();
+    state.playing = nullptr;
 }
 } // namespace
 
 void PlaySoundLoop(const char* path)
 {
-    SoundState& s = State();
-    s.current = path ? path : "";
-    if (s.hook)
+    state.current = path ? path : "";
+    if (state.hook)
     {
-        s.hook(s.current);
+        state.hook(state.current);
         return;
     }
-    StopPlaying(s);
+    StopPlaying();
     const QFileInfo file(QString::fromStdString(NativePath(path)));
     if (!file.isFile() || !QCoreApplication::instance())
         return;
-    s.playing = LoadMediaModule();
-    if (s.playing)
-        s.playing->PlayLoop(file.absoluteFilePath(), QCoreApplication::instance());
+    state.playing = LoadMediaModule();
+    if (state.playing)
+        state.playing->PlayLoop(file.absoluteFilePath(), QCoreApplication::instance());
 }
 
 void StopSound()
 {
-    SoundState& s = State();
-    s.current.clear();
-    if (s.hook)
+    state.current.clear();
+    if (state.hook)
     {
-        s.hook("");
+        state.hook("");
         return;
     }
-    StopPlaying(s);
+    StopPlaying();
 }
 
 std::string CurrentSound()
 {
-    return State().current;
+    return state.current;
 }
 
 SoundHook SetSoundHook(SoundHook hook)
 {
-    return std::exchange(State().hook, std::move(hook));
+    return std::exchange(state.hook, std::move(hook));
 }
 } // namespace platform

@@ -37,8 +37,7 @@ unsigned WindowTimers::Period(unsigned id) const
 
 unsigned WindowTimers::EffectivePeriod(unsigned id) const
 {
-    const auto it = timers.find(id);
-    return it == timers.end() ? 0 : std::max(it->second.period, kMinTimerPeriod);
+    return IsRunning(id) ? std::max(Period(id), kMinTimerPeriod) : 0;
 }
 
 unsigned WindowTimers::Lookup(int qtTimerId) const
