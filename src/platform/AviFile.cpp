@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 namespace platform
 {
@@ -89,19 +90,15 @@ void ReadStream(const FileBytes& bytes, int64_t begin, int64_t end, Headers& h, 
 {
     AviStreamHeader strh{};
     bool haveStrh = false;
-    Chunk strf;
-    bool haveStrf = false;
+    std::optional<Chunk> strf;
     Chunk c;
     for (int64_t at = begin; ChunkAt(bytes, at, end, c); at = c.next)
     {
         // A stream header without its frame rectangle (48 bytes) is still complete enough.
         if (c.id == FourCC("strh") && !haveStrh)
             haveStrh = ReadRecord(bytes, c, 48, strh);
-        else if (c.id == FourCC("strf") && !haveStrf)
-        {
+        else if (c.id == FourCC("strf") && !strf)
             strf = c;
-            haveStrf = true;
-        }
     }
     const int number = h.streams++;
     if (!haveStrh)
@@ -113,10 +110,10 @@ void ReadStream(const FileBytes& bytes, int64_t begin, int64_t end, Headers& h, 
         return;
     h.video = number;
     h.stream = strh;
-    if (haveStrf)
+    if (strf)
     {
-        film.Format.resize(size_t(std::min<int64_t>(strf.size, kAviMaxFormat)));
-        if (!bytes.Read(strf.data, film.Format.data(), film.Format.size()))
+        film.Format.resize(size_t(std::min<int64_t>(strf->size, kAviMaxFormat)));
+        if (!bytes.Read(strf->data, film.Format.data(), film.Format.size()))
             film.Format.clear();
     }
 }

@@ -106,30 +106,22 @@ QRect BesideFrame(QSize preferred, QSize minimum, const QRect& owner, const QRec
     const int left = owner.left() - area.left() - kBesideGap;
     const int below = area.bottom() - owner.bottom() - kBesideGap;
     const int above = owner.top() - area.top() - kBesideGap;
-    if (height >= minimum.height())
-    {
-        if (right >= minimum.width())
-            return FitInside(
-                QRect(owner.right() + 1 + kBesideGap, owner.top(), std::min(width, right), height),
-                area);
-        if (left >= minimum.width())
-        {
-            const int w = std::min(width, left);
-            return FitInside(QRect(owner.left() - kBesideGap - w, owner.top(), w, height), area);
-        }
-    }
-    if (width >= minimum.width())
-    {
-        if (below >= minimum.height())
-            return FitInside(QRect(owner.left(), owner.bottom() + 1 + kBesideGap, width,
-                                   std::min(height, below)),
-                             area);
-        if (above >= minimum.height())
-        {
-            const int h = std::min(height, above);
-            return FitInside(QRect(owner.left(), owner.top() - kBesideGap - h, width, h), area);
-        }
-    }
+    const bool tall = height >= minimum.height();
+    const bool wide = width >= minimum.width();
+    const QSize toRight(std::min(width, right), height);
+    const QSize toLeft(std::min(width, left), height);
+    const QSize toBelow(width, std::min(height, below));
+    const QSize toAbove(width, std::min(height, above));
+    if (tall && right >= minimum.width())
+        return FitInside(QRect({owner.right() + 1 + kBesideGap, owner.top()}, toRight), area);
+    if (tall && left >= minimum.width())
+        return FitInside(QRect({owner.left() - kBesideGap - toLeft.width(), owner.top()}, toLeft),
+                         area);
+    if (wide && below >= minimum.height())
+        return FitInside(QRect({owner.left(), owner.bottom() + 1 + kBesideGap}, toBelow), area);
+    if (wide && above >= minimum.height())
+        return FitInside(
+            QRect({owner.left(), owner.top() - kBesideGap - toAbove.height()}, toAbove), area);
     return QRect();
 }
 
