@@ -66,7 +66,9 @@ public:
                     if (url.scheme() == QLatin1String("topic"))
                         ShowTopic(url.path().toStdString());
                 });
+        // The page has the focus; keys that the buttons leave reach the viewer itself.
         page->installEventFilter(this);
+        installEventFilter(this);
         UpdateButtons();
     }
 
@@ -119,12 +121,6 @@ protected:
         if (event->type() == QEvent::KeyPress && HandleKey(static_cast<QKeyEvent*>(event)))
             return true;
         return QWidget::eventFilter(watched, event);
-    }
-
-    void keyPressEvent(QKeyEvent* event) override
-    {
-        if (!HandleKey(event))
-            QWidget::keyPressEvent(event);
     }
 
 private:
