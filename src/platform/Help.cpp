@@ -37,7 +37,7 @@ public:
     {
         setWindowTitle(QStringLiteral("Velmoria Help"));
         resize(kViewerSize);
-        contents = new QPushButton(QStringLiteral("&Contents"), this);
+        auto* contents = new QPushButton(QStringLiteral("&Contents"), this);
         back = new QPushButton(QStringLiteral("&Back"), this);
         forward = new QPushButton(QStringLiteral("&Forward"), this);
         contents->setObjectName(QStringLiteral("contents"));
@@ -199,7 +199,6 @@ private:
     std::string current;
     std::vector<std::string> backward;
     std::vector<std::string> ahead;
-    QPushButton* contents;
     QPushButton* back;
     QPushButton* forward;
     QTextBrowser* page;

@@ -122,8 +122,7 @@ bool QueryBlock(const uint8_t* base, size_t blockSize, const char* subBlock, con
             ++p;
             continue;
         }
-        const char* end = std::strchr(p, '\\');
-        const size_t nameLength = end != nullptr ? static_cast<size_t>(end - p) : std::strlen(p);
+        const size_t nameLength = std::strcspn(p, "\\");
         BlockView child;
         if (!FindChild(base, node, p, nameLength, child))
             return false;
