@@ -47,10 +47,9 @@ QImage LoadBitmapResource(int id)
 
 QImage LoadBitmapResource(const char* name)
 {
-    QImage image(QStringLiteral(":/bitmap/%1.bmp").arg(QString::fromLatin1(name)));
-    if (image.isNull())
-        return image;
-    return image.convertToFormat(QImage::Format_RGB32);
+    // A missing resource stays a null image through the conversion.
+    return QImage(QStringLiteral(":/bitmap/%1.bmp").arg(QString::fromLatin1(name)))
+        .convertToFormat(QImage::Format_RGB32);
 }
 
 QCursor LoadCursorResource(int id)

@@ -129,11 +129,9 @@ QString FileNameOf(const QString& name)
 
 QString PictureFileName(const QString& caption, const Date& date, const Time& time)
 {
-    const auto two = [](uint32_t n)
-    { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); };
-    return QStringLiteral("%1 %2-%3-%4 %5-%6-%7")
-        .arg(caption.trimmed(), QStringLiteral("%1").arg(date.Year, 4, 10, QLatin1Char('0')),
-             two(date.Month), two(date.Day), two(time.Hour), two(time.Minute), two(time.Second));
+    return caption.trimmed() + QString::asprintf(" %04u-%02u-%02u %02u-%02u-%02u", date.Year,
+                                                 date.Month, date.Day, time.Hour, time.Minute,
+                                                 time.Second);
 }
 
 bool SavePicture(QWidget* parent, const QImage& image, const QString& suggestedName)
