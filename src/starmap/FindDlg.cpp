@@ -8,14 +8,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
-
-namespace
-{
-constexpr unsigned long kHelpContext = 9015;
-} // namespace
 
 FindDlg::FindDlg(QWidget* parent, int resId) : platform::Dialog(parent, resId)
 {
@@ -46,7 +40,8 @@ FindDlg::FindDlg(QWidget* parent, int resId) : platform::Dialog(parent, resId)
     Name->setMinimumWidth(Dlu(0, 0, 120, 0).width());
     label->setBuddy(Name);
 
-    QHBoxLayout* const buttons = MakeOkCancelHelp([this] { CmOk(); }, [this] { CmHelp(); }).Row();
+    QHBoxLayout* const buttons =
+        MakeOkCancelHelp([this] { CmOk(); }, [this] { platform::ShowHelpTopic(this, 9015); }).Row();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(title, 0, Qt::AlignHCenter);
     layout->addWidget(search);
@@ -72,10 +67,4 @@ void FindDlg::CmOk()
                   : NGCMess->isChecked() ? search::Kind::DeepSky
                                          : search::Kind::SolarObject;
     CloseWindow(QDialog::Accepted);
-}
-
-void FindDlg::CmHelp()
-{
-    platform::ShowHelpTopic(this, kHelpContext);
-    update();
 }

@@ -19,7 +19,6 @@ public:
     // Takes the name with every run of spaces reduced to one and, when it is not empty, the
     // kind checked; closes the dialog.
     void CmOk();
-    void CmHelp();
     // What OK took: no kind when the name was empty (or the dialog was cancelled).
     const search::Query& Result() const { return result; }
 

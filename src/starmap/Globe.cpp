@@ -9,18 +9,12 @@ namespace globe
 {
 namespace
 {
-// Truncation toward zero of a screen row, as the horizon rule has always taken it. NaN,
-// infinities and absurd magnitudes (a damaged catalogue) land far off every window.
-int TruncToScreen(double v)
+// NaN, infinities and absurd magnitudes (a damaged catalogue) land far off every window.
+int ToScreen(double v, bool floor)
 {
     if (!(v > -1.0e9 && v < 1.0e9))
         return -32768;
-    return static_cast<int>(v);
-}
-
-bool IsFlat(double L)
-{
-    return std::trunc(std::fabs(L)) == 180.0;
+    return static_cast<int>(floor ? std::floor(v) : v);
 }
 
 // The direction turned by the rotation: (cos(dec) cos H, cos(dec) sin H, sin(dec)).
@@ -35,6 +29,11 @@ ScreenPoint Project(const View& v, const sky::Vec3& turned)
             v.yCenter - v.r * (turned.z * v.tilt.latCos - turned.y * v.tilt.latSin)};
 }
 
+double DecimalDegrees(const Coordinate& c)
+{
+    return c.Degree + c.Minute / 60.0 + c.Second / 3600.0;
+}
+
 // A point on the rim counts as visible: its sin H may come out a rounding error off zero.
 constexpr double kOnTheRim = 1e-12;
 
@@ -44,26 +43,18 @@ bool IsVisible(const View& v, const sky::Vec3& turned, double y)
     if (!std::isfinite(y) || !std::isfinite(turned.x))
         return false;
     const double L = v.tilt.lat;
-    const int row = TruncToScreen(y);
+    // The row is truncated toward zero, as the horizon rule has always taken it.
+    const int row = ToScreen(y, false);
     const double T = v.yCenter - v.r * turned.z / v.tilt.latCos;
-    if (-90.0 <= L && L < 0.0)
+    if ((-90.0 <= L && L < 0.0) || (90.0 < L && L < 180.0))
         return row >= T;
-    if (0.0 < L && L <= 90.0)
+    if ((0.0 < L && L <= 90.0) || (-180.0 < L && L < -90.0))
         return row <= T;
-    if (-180.0 < L && L < -90.0)
-        return row <= T;
-    if (90.0 < L && L < 180.0)
-        return row >= T;
     if (L == 0.0)
         return turned.y <= kOnTheRim;
-    if (IsFlat(L))
+    if (std::trunc(std::fabs(L)) == 180.0)
         return turned.y >= -kOnTheRim;
     return false;
-}
-
-double DepthOfTurned(const View& v, const sky::Vec3& turned)
-{
-    return turned.z * v.tilt.latSin + turned.y * v.tilt.latCos;
 }
 
 // Grid points this close behind the disc's plane still count as in front: at a pole the
@@ -84,16 +75,12 @@ Tilt TiltFromLocation(const LocationSetup& location)
 
 double EastLongitude(const LocationSetup& location)
 {
-    const double degrees =
-        location.Lon.Degree + location.Lon.Minute / 60.0 + location.Lon.Second / 3600.0;
-    return location.West ? -degrees : degrees;
+    return location.West ? -DecimalDegrees(location.Lon) : DecimalDegrees(location.Lon);
 }
 
 double Latitude(const LocationSetup& location)
 {
-    const double degrees =
-        location.Lat.Degree + location.Lat.Minute / 60.0 + location.Lat.Second / 3600.0;
-    return location.North ? degrees : -degrees;
+    return location.North ? DecimalDegrees(location.Lat) : -DecimalDegrees(location.Lat);
 }
 
 double ReduceRotation(double degrees)
@@ -126,16 +113,9 @@ GlobePlace PlaceOnGlobe(const View& v, const sky::Vec3& d)
                               : IsVisible(v, turned, at.y)};
 }
 
-double Depth(const View& v, const sky::Vec3& d)
-{
-    return DepthOfTurned(v, Turn(v, d));
-}
-
 int Pixel(double v)
 {
-    if (!(v > -1.0e9 && v < 1.0e9))
-        return -32768;
-    return static_cast<int>(std::floor(v));
+    return ToScreen(v, true);
 }
 
 Tangents ScreenTangents(const View& v, const sky::Vec3& d)
@@ -224,20 +204,17 @@ void AppendVisiblePieces(const View& v, const std::vector<sky::Vec3>& points,
     for (size_t i = 0; i < points.size(); ++i)
     {
         const sky::Vec3 turned = Turn(v, points[i]);
-        const double depth = DepthOfTurned(v, turned) - kGridHorizon;
+        // The depth behind the disc's plane: <= 0 on the visible side.
+        const double depth = turned.z * v.tilt.latSin + turned.y * v.tilt.latCos - kGridHorizon;
         if (i > 0 && (depth <= 0) != (lastDepth <= 0))
         {
             // The horizon between the two samples, on the chord: close enough to the circle
             // for samples a few degrees apart.
             const double s = lastDepth / (lastDepth - depth);
             const sky::Vec3 cut = last + s * (turned - last);
+            piece.push_back(Project(v, cut));
             if (depth > 0)
-            {
-                piece.push_back(Project(v, cut));
                 close();
-            }
-            else
-                piece.push_back(Project(v, cut));
         }
         if (depth <= 0)
             piece.push_back(Project(v, turned));

@@ -7,7 +7,6 @@
 #include "model/Config.h"
 #include "sky/Ephemeris.h"
 
-#include <array>
 #include <cmath>
 #include <cstdint>
 #include <vector>
@@ -82,10 +81,6 @@ struct GlobePlace
 // been shown: above a horizon row the point is on one side, below it on the other; at L = 0
 // and |L| = 180 the sign of sin H decides, and a tilt outside -180..180 hides every point.
 GlobePlace PlaceOnGlobe(const View& v, const sky::Vec3& d);
-
-// The depth of `d` behind the disc's plane: <= 0 on the visible side of the sphere,
-// sin(dec) sin L + cos(dec) sin H cos L.
-double Depth(const View& v, const sky::Vec3& d);
 
 // The pixel that holds the coordinate `v` (floor), or -32768 for a value that is not finite or
 // beyond any screen (a damaged catalogue), so that a mark never lands on a bogus pixel.

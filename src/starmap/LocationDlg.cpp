@@ -16,12 +16,10 @@
 #include <QPainter>
 #include <QRadioButton>
 #include <QVBoxLayout>
-#include <memory>
 
 namespace
 {
 constexpr const char* kWorldMapFile = "Bitmap\\WorldMap.bmp";
-constexpr unsigned long kHelpContext = 9004;
 constexpr int kMarkerSize = 14;
 // The frame holds the map picture at its own size: 480 x 240 pixels and the margin.
 constexpr int kFrameWidth = 494;
@@ -86,17 +84,6 @@ QLabel* Unit(const char* text, QWidget* parent)
 {
     return new QLabel(QString::fromUtf8(text), parent);
 }
-
-// A picture of the program's path as RGB32, or a null picture when it cannot be read.
-QImage ReadPicture(const char* path)
-{
-    std::FILE* f = platform::OpenFile(path, "rb");
-    if (!f)
-        return {};
-    std::fclose(f);
-    const QImage picture = platform::ReadPicture(path);
-    return picture.isNull() ? picture : picture.convertToFormat(QImage::Format_RGB32);
-}
 } // namespace
 
 LocationDlg::LocationDlg(QWidget* parent, const LocationSetup& given, int resId)
@@ -111,19 +98,11 @@ LocationDlg::LocationDlg(QWidget* parent, const LocationSetup& given, int resId)
     SetId(MapFrame, 3400);
 
     auto* lonGroup =
-        Coordinate(" Longitude : ", 3407, {3401, 180, 4}, {"West", 3408}, {"East", 3409});
+        Coordinate(" Longitude : ", 3407, {3401, 180, 4, &LonDegree, &LonMinute, &LonSecond},
+                   {"West", 3408, &West}, {"East", 3409, &East});
     auto* latGroup =
-        Coordinate(" Latitude : ", 3410, {3404, 90, 3}, {"North", 3411}, {"South", 3412});
-    LonDegree = ControlAs<EditNumWin>(3401);
-    LonMinute = ControlAs<EditNumWin>(3402);
-    LonSecond = ControlAs<EditNumWin>(3403);
-    West = ControlAs<QRadioButton>(3408);
-    East = ControlAs<QRadioButton>(3409);
-    LatDegree = ControlAs<EditNumWin>(3404);
-    LatMinute = ControlAs<EditNumWin>(3405);
-    LatSecond = ControlAs<EditNumWin>(3406);
-    North = ControlAs<QRadioButton>(3411);
-    South = ControlAs<QRadioButton>(3412);
+        Coordinate(" Latitude : ", 3410, {3404, 90, 3, &LatDegree, &LatMinute, &LatSecond},
+                   {"North", 3411, &North}, {"South", 3412, &South});
 
     // Leaving a degree field moves the marker; minutes and seconds do not.
     for (EditNumWin* field : {LonDegree, LatDegree})
@@ -132,7 +111,8 @@ LocationDlg::LocationDlg(QWidget* parent, const LocationSetup& given, int resId)
     GMT = new QCheckBox(QStringLiteral("Greenwich mean time"), this);
     SetId(GMT, 3413);
 
-    const OkCancelHelp okCancelHelp = MakeOkCancelHelp([this] { CmOk(); }, [this] { CmHelp(); });
+    const OkCancelHelp okCancelHelp =
+        MakeOkCancelHelp([this] { CmOk(); }, [this] { platform::ShowHelpTopic(this, 9004); });
 
     auto* coordinates = new QHBoxLayout;
     coordinates->addWidget(lonGroup);
@@ -152,10 +132,11 @@ QGroupBox* LocationDlg::Coordinate(const char* title, int id, DegreeField degree
     auto* group = new QGroupBox(QString::fromLatin1(title), this);
     SetId(group, id);
     // Degrees, then minutes and seconds with the ids that follow.
-    EditNumWin* const fields[] = {
-        new EditNumWin(group, degrees.id, 0, degrees.max, degrees.textLimit),
-        new EditNumWin(group, degrees.id + 1, 0, 59, 3),
-        new EditNumWin(group, degrees.id + 2, 0, 59, 3)};
+    EditNumWin* const fields[] = {* degrees.degree = new EditNumWin(group, degrees.id, 0,
+                                                                    degrees.max, degrees.textLimit),
+                                  *degrees.minute = new EditNumWin(group, degrees.id + 1, 0, 59, 3),
+                                  *degrees.second =
+                                      new EditNumWin(group, degrees.id + 2, 0, 59, 3)};
     auto* grid = new QGridLayout(group);
     const char* const units[] = {"\xC2\xB0", "'", "\""};
     for (int i = 0; i < 3; ++i)
@@ -166,7 +147,7 @@ QGroupBox* LocationDlg::Coordinate(const char* title, int id, DegreeField degree
     int column = 0;
     for (const Hemisphere& h : {a, b})
     {
-        auto* button = new QRadioButton(QString::fromLatin1(h.text), group);
+        auto* button = *h.button = new QRadioButton(QString::fromLatin1(h.text), group);
         SetId(button, h.id);
         grid->addWidget(button, 1, column, 1, 3);
         column += 3;
@@ -188,7 +169,7 @@ bool LocationDlg::HasMap() const
 void LocationDlg::SetupWindow()
 {
     markerPicture = platform::LoadBitmapResource("LocationLabel");
-    worldMap = ReadPicture(kWorldMapFile);
+    worldMap = platform::ReadPicture(kWorldMapFile).convertToFormat(QImage::Format_RGB32);
     // A picture no larger than its margin has no map in it.
     if (worldMap.width() <= 2 * locmap::kPictureMargin ||
         worldMap.height() <= 2 * locmap::kPictureMargin)
@@ -198,14 +179,9 @@ void LocationDlg::SetupWindow()
     }
     setCursor(platform::LoadCursorResource(104));
     const LocationSetup& v = location;
-    North->setChecked(v.North != 0);
-    South->setChecked(v.North == 0);
-    West->setChecked(v.West != 0);
-    East->setChecked(v.West == 0);
-    LonDegree->SetNumber(v.Lon.Degree);
+    ShowDegrees({v.Lat.Degree, v.North != 0, v.Lon.Degree, v.West != 0});
     LonMinute->SetNumber(v.Lon.Minute);
     LonSecond->SetNumber(v.Lon.Second);
-    LatDegree->SetNumber(v.Lat.Degree);
     LatMinute->SetNumber(v.Lat.Minute);
     LatSecond->SetNumber(v.Lat.Second);
     chosen = FieldDegrees();
@@ -300,10 +276,4 @@ void LocationDlg::CmOk()
         North->isChecked(),     West->isChecked(),      GMT->isChecked()};
     if (locmap::StoreLocation(fields, location))
         CloseWindow(QDialog::Accepted);
-}
-
-void LocationDlg::CmHelp()
-{
-    platform::ShowHelpTopic(this, kHelpContext);
-    update();
 }

@@ -52,7 +52,6 @@ public:
     // Stores the fields and closes the dialog, or, when a value is out of range, stores nothing
     // and stays open.
     void CmOk();
-    void CmHelp();
 
     QGroupBox* MapFrame = nullptr;
     QRadioButton* North = nullptr;
@@ -68,17 +67,22 @@ public:
     QCheckBox* GMT = nullptr;
 
 private:
-    // A group of a degree field, its minute and second fields and two hemisphere buttons.
+    // A group of a degree field, its minute and second fields and two hemisphere buttons, each
+    // stored in the member it points to.
     struct DegreeField
     {
         int id;
         unsigned max;
         unsigned textLimit;
+        EditNumWin** degree;
+        EditNumWin** minute;
+        EditNumWin** second;
     };
     struct Hemisphere
     {
         const char* text;
         int id;
+        QRadioButton** button;
     };
     QGroupBox* Coordinate(const char* title, int id, DegreeField degrees, Hemisphere a,
                           Hemisphere b);

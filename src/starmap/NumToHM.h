@@ -1,7 +1,6 @@
 // Right ascension and declination as whole units and decimal minutes, for the object cards.
 #pragma once
 
-#include <cstddef>
 #include <string>
 
 // The degree sign as the cards' byte text holds it: 0xB0, the degree sign of ISO 8859-1 and
@@ -11,7 +10,5 @@ constexpr char kDegreeSign = '\xB0';
 // Writes `num` as whole units and minutes with one decimal: hours "5h 30.0m" (RA true) or
 // degrees "-12\xB0 15.0'" (RA false). A negative value keeps its sign even below one unit
 // ("-0\xB0 30.0'"); minutes that round to 60 print as 60.0 and carry nothing. A value that is
-// not finite or not below 1e9 in size gives "---". The text is cut to fit `size` bytes,
-// terminator included.
-void NumToHM(char* buf, size_t size, float num, bool RA);
+// not finite or not below 1e9 in size gives "---".
 std::string NumToHM(float num, bool RA);

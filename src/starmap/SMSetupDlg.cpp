@@ -9,15 +9,11 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QVBoxLayout>
-#include <cmath>
 
 namespace
 {
-constexpr unsigned long kHelpContext = 9002;
-
 QLabel* Static(const char* text, QWidget* parent)
 {
     auto* label = new QLabel(QString::fromLatin1(text), parent);
@@ -70,7 +66,8 @@ SMSetupDlg::SMSetupDlg(QWidget* parent, const StarMapOptions& given, int resId)
     connect(sbMagn, &QScrollBar::valueChanged, this, [this] { sbChange(); });
     connect(sbMagn, &QScrollBar::sliderMoved, this, [this] { sbChange(); });
 
-    QHBoxLayout* const buttons = MakeOkCancelHelp([this] { CmOk(); }, [this] { CmHelp(); }).Row();
+    QHBoxLayout* const buttons =
+        MakeOkCancelHelp([this] { CmOk(); }, [this] { platform::ShowHelpTopic(this, 9002); }).Row();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(title, 0, Qt::AlignHCenter);
     layout->addWidget(show);
@@ -118,10 +115,4 @@ void SMSetupDlg::CmOk()
     options.names = chbNames->isChecked() ? 1 : 0;
     options.layers.SelectMagn = magnitude::ReadLabel(txtMagn->text().toStdString());
     CloseWindow(QDialog::Accepted);
-}
-
-void SMSetupDlg::CmHelp()
-{
-    platform::ShowHelpTopic(this, kHelpContext);
-    update();
 }

@@ -30,7 +30,6 @@ public:
     void sbChange();
     // Check[i] := box i checked; SelectMagn := the number the label shows; closes the dialog.
     void CmOk();
-    void CmHelp();
     // The options as given, or as OK stored them.
     const StarMapOptions& Options() const { return options; }
 

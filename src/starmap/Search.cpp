@@ -3,6 +3,7 @@
 #include "starmap/ConstName.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstring>
 
 namespace search
@@ -19,33 +20,13 @@ bool IsBlank(char c)
     return c == ' ' || c == '\t';
 }
 
-bool EqualNoCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (Upper(a[i]) != Upper(b[i]))
-            return false;
-    return true;
-}
-
 // A number made of digits only, at most 65535; false for anything else (an empty text, a
 // sign, a blank, a letter, or a value that 16 bits cannot hold).
 bool ParseNumber(std::string_view digits, uint16_t& value)
 {
-    if (digits.empty())
-        return false;
-    unsigned long v = 0;
-    for (char c : digits)
-    {
-        if (c < '0' || c > '9')
-            return false;
-        v = v * 10 + static_cast<unsigned long>(c - '0');
-        if (v > 0xFFFF)
-            return false;
-    }
-    value = static_cast<uint16_t>(v);
-    return true;
+    const char* end = digits.data() + digits.size();
+    const auto [stop, error] = std::from_chars(digits.data(), end, value);
+    return error == std::errc{} && stop == end;
 }
 } // namespace
 
@@ -72,11 +53,10 @@ std::string SearchKey(std::string_view text)
 bool StarNameMatches(const StarDB& record, std::string_view text)
 {
     const std::string_view name(record.StarName, strnlen(record.StarName, sizeof record.StarName));
-    if (EqualNoCase(name.substr(0, std::min<size_t>(name.size(), 3)), "N/A"))
+    if (SearchKey(name.substr(0, 3)) == "N/A")
         return false;
     const std::string key = SearchKey(text);
-    const std::string nameKey = SearchKey(name);
-    return !key.empty() && nameKey.compare(0, key.size(), key) == 0;
+    return !key.empty() && SearchKey(name).starts_with(key);
 }
 
 int FindStarRecord(const std::vector<StarDB>& records, int start, std::string_view text)
@@ -93,50 +73,34 @@ int ConstellationOf(std::string_view text, int first)
     if (key.size() != 3)
         return kWrongLength;
     for (int c = std::max(first, 1); c <= kConstellationCount; ++c)
-        if (EqualNoCase(ConstName[2 * c - 1], key))
+        if (ConstName[2 * c - 1] == key)
             return c;
     return kNoConstellation;
 }
 
 int FirstRecordOf(const std::vector<StarDB>& records, int c)
 {
-    for (size_t i = 0; i < records.size(); ++i)
-        if (records[i].NumConst == c)
-            return static_cast<int>(i);
-    return -1;
+    const auto first = std::ranges::find(records, c, &StarDB::NumConst);
+    return first == records.end() ? -1 : static_cast<int>(first - records.begin());
 }
 
 ObjectQuery ParseObjectQuery(std::string_view typed)
 {
     const std::string key = SearchKey(typed);
     const std::string_view text = key;
-    ObjectQuery q;
+    const std::string_view prefix = text.starts_with('M') ? "M" : "NGC";
     uint16_t number = 0;
-    if (text.size() > 1 && text[0] == 'M')
-    {
-        if (ParseNumber(text.substr(1), number) && number != 0)
-            q = ObjectQuery{ObjectQuery::Kind::Messier, number};
-    }
-    else if (text.size() > 3 && text.substr(0, 3) == "NGC")
-    {
-        if (ParseNumber(text.substr(3), number) && number != 0)
-            q = ObjectQuery{ObjectQuery::Kind::NGC, number};
-    }
-    return q;
+    if (text.size() > prefix.size() && text.starts_with(prefix) &&
+        ParseNumber(text.substr(prefix.size()), number) && number != 0)
+        return {prefix == "M" ? ObjectQuery::Kind::Messier : ObjectQuery::Kind::NGC, number};
+    return {};
 }
 
 bool ObjectMatches(const ObjectQuery& query, const NGCMessDB& record)
 {
-    switch (query.kind)
-    {
-    case ObjectQuery::Kind::Messier:
+    if (query.kind == ObjectQuery::Kind::Messier)
         return record.Messier == query.number;
-    case ObjectQuery::Kind::NGC:
-        return record.NGC == query.number;
-    case ObjectQuery::Kind::None:
-        break;
-    }
-    return false;
+    return query.kind == ObjectQuery::Kind::NGC && record.NGC == query.number;
 }
 
 int SolObjectOf(std::string_view text)

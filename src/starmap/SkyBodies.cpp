@@ -1,6 +1,7 @@
 #include "starmap/SkyBodies.h"
 
 #include "starmap/ConstName.h"
+#include "starmap/Search.h"
 
 #include <algorithm>
 #include <cmath>
@@ -54,16 +55,9 @@ const std::array<SkyPlanetKind, kSkyPlanetCount> kSkyPlanets = {{
 
 int SkyPlanetOf(const char* key)
 {
-    for (int i = 0; i < kSkyPlanetCount; ++i)
-    {
-        const char* name = kSkyPlanets[static_cast<size_t>(i)].name;
-        size_t n = 0;
-        while (name[n] && key[n] && (name[n] & ~0x20) == key[n])
-            ++n;
-        if (!name[n] && !key[n])
-            return i;
-    }
-    return -1;
+    const auto named = [key](const SkyPlanetKind& p) { return search::SearchKey(p.name) == key; };
+    const auto found = std::ranges::find_if(kSkyPlanets, named);
+    return found == kSkyPlanets.end() ? -1 : static_cast<int>(found - kSkyPlanets.begin());
 }
 
 std::vector<ScreenVector> LitOutline(double k, double limbX, double limbY, int samples)
@@ -147,6 +141,7 @@ std::array<FigureCentre, kFigureCount> ComputeFigureCentres(const Stars* stars, 
     }
     return centres;
 }
+
 const char* ConstellationNear(const Stars* stars, int count, float ra, float dec)
 {
     double best = -2.0;

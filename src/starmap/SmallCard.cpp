@@ -1,16 +1,10 @@
 #include "starmap/SmallCard.h"
 
 #include "model/NumFormat.h"
-#include "platform/Bitmaps.h"
-#include "platform/PictureExport.h"
 #include "starmap/ConstName.h"
 #include "starmap/NumToHM.h"
 
-#include <QGridLayout>
-#include <QMouseEvent>
-#include <QPainter>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -58,17 +52,12 @@ std::string StarProperties(unsigned size, unsigned color)
     return "---";
 }
 
-// The full name of constellation `number` (1..kConstellationCount), "---" for any other.
-std::string ConstellationName(int number)
+// The full name (part 0) or the abbreviation (part 1) of constellation `number`
+// (1..kConstellationCount), "---" for any other.
+std::string ConstellationName(int number, int part = 0)
 {
-    return number >= 1 && number <= kConstellationCount ? ConstName[2 * (number - 1)] : "---";
-}
-
-std::string Format(const char* format, const std::string& text)
-{
-    char buf[160];
-    std::snprintf(buf, sizeof buf, format, text.c_str());
-    return buf;
+    return number >= 1 && number <= kConstellationCount ? ConstName[2 * (number - 1) + part]
+                                                        : "---";
 }
 } // namespace
 
@@ -92,16 +81,14 @@ StarSmDlg::StarSmDlg(QWidget* parent, QPoint* point, const StarDB& star, int res
 void StarSmDlg::Fill()
 {
     const StarDB& s = Star;
-    const int k = s.NumConst;
-    const bool known = k >= 1 && k <= kConstellationCount;
-    const std::string abbrev = known ? ConstName[2 * (k - 1) + 1] : "---";
     const std::string name = Field(s.StarName, sizeof s.StarName);
     Name->setText(Latin1(AdjustString(name.c_str())));
     NameKind->setText(QString::fromLatin1(name == "N/A"               ? "---"
                                           : s.Propert.traditionalName ? "traditional"
                                                                       : "IAU"));
-    Const->setText(Latin1(ConstellationName(k)));
-    Design->setText(Latin1(Field(s.Design, sizeof s.Design) + "  " + abbrev));
+    Const->setText(Latin1(ConstellationName(s.NumConst)));
+    Design->setText(
+        Latin1(Field(s.Design, sizeof s.Design) + "  " + ConstellationName(s.NumConst, 1)));
     Magn->setText(Latin1(NumToStr(s.Magnitude, 2, false)));
     Spectr->setText(Latin1(Field(s.SpectType, sizeof s.SpectType)));
     Prop->setText(Latin1(StarProperties(s.Propert.size, s.Propert.color)));
@@ -137,14 +124,11 @@ void NGCMessSmDlg::Fill()
     Magn->setText(Latin1(NumToStr(o.Magnitude, 2, false)));
     if (o.Type < std::size(NgcTypeText))
     {
-        const std::string comment = AdjustString(Field(o.Comments, sizeof o.Comments).c_str());
+        // Galaxies are commented with their morphological type, clusters with their members.
+        const char* const prefix = o.Type <= 2 ? "Type " : o.Type <= 4 ? "" : "Number ";
         Type->setText(QString::fromLatin1(NgcTypeText[o.Type]));
-        if (o.Type <= 2)
-            Comment->setText(Latin1(Format("Type %s", comment)));
-        else if (o.Type <= 4)
-            Comment->setText(Latin1(comment));
-        else
-            Comment->setText(Latin1(Format("Number %s", comment)));
+        Comment->setText(
+            Latin1(prefix + AdjustString(Field(o.Comments, sizeof o.Comments).c_str())));
     }
     RA->setText(Latin1(NumToHM(o.RA, true)));
     Dec->setText(Latin1(NumToHM(o.Dec, false)));

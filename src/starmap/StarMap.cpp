@@ -33,28 +33,13 @@ void StarMap::FollowClient(double width, double height)
         r *= yCenter / before;
 }
 
-void StarMap::ResetRadius()
-{
-    r = yCenter * 0.5;
-}
-
 void StarMap::Normal(const LocationSetup& location)
 {
     tiltPosition = 180;
     SetLocation(location);
     if (!realSky)
         tilt = globe::MakeTilt(0);
-    ResetRadius();
-}
-
-bool StarMap::CanZoomIn() const
-{
-    return globe::CanZoomIn(r, yCenter);
-}
-
-bool StarMap::CanZoomOut() const
-{
-    return globe::CanZoomOut(r, yCenter);
+    r = yCenter * 0.5;
 }
 
 void StarMap::ZoomIn()
@@ -70,25 +55,10 @@ void StarMap::ZoomOut()
         r = std::max(r - globe::kZoomStep, 0.0);
 }
 
-void StarMap::ShowRealSky()
-{
-    realSky = true;
-}
-
-void StarMap::ShowReviewGlobe()
-{
-    realSky = false;
-}
-
 void StarMap::TiltTo(int position)
 {
     tiltPosition = std::clamp(position, 0, 360);
     tilt = globe::MakeTilt(180 - tiltPosition);
-}
-
-void StarMap::TiltBy(int degrees)
-{
-    TiltTo(tiltPosition + degrees);
 }
 
 void StarMap::TurnBy(double degrees)

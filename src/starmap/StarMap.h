@@ -71,17 +71,17 @@ public:
     double YCenter() const { return yCenter; }
     double Radius() const { return r; }
 
-    bool CanZoomIn() const;
-    bool CanZoomOut() const;
+    bool CanZoomIn() const { return globe::CanZoomIn(r, yCenter); }
+    bool CanZoomOut() const { return globe::CanZoomOut(r, yCenter); }
     // One step of the zoom in or out; nothing beyond the bounds.
     void ZoomIn();
     void ZoomOut();
 
     // The real sky (true) or the review globe.
     bool RealSky() const { return realSky; }
-    // The globe that is shown; normal conditions then set it up.
-    void ShowRealSky();
-    void ShowReviewGlobe();
+    // The globe that is shown: the real sky (true) or the review globe; normal conditions then
+    // set it up.
+    void ShowRealSky(bool real) { realSky = real; }
 
     // The review globe's tilt as its scroll bar shows it: 0 (seen from the south, upside down)
     // to 360, 180 level; the tilt is 180 - position degrees.
@@ -89,7 +89,7 @@ public:
     // The review globe tilted to `position` (held within 0..360), or by `degrees` (positive
     // raises the south toward the viewer, as the scroll bar moves down).
     void TiltTo(int position);
-    void TiltBy(int degrees);
+    void TiltBy(int degrees) { TiltTo(tiltPosition + degrees); }
     // The review globe turned about its axis by `degrees` (positive moves the stars in front
     // to the left), also for the clock's later instants.
     void TurnBy(double degrees);
@@ -112,7 +112,6 @@ public:
     globe::View View(bool transparent) const;
 
 private:
-    void ResetRadius();
     void PlaceBodies();
 
     double xCenter = 0;

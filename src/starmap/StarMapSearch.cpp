@@ -10,14 +10,6 @@
 #include <cstdio>
 #include <string>
 
-namespace
-{
-QPoint PixelOf(const skyframe::Place& at)
-{
-    return QPoint(at.X(), at.Y());
-}
-} // namespace
-
 void StarMapView::Find()
 {
     FindDlg dlg(this);
@@ -77,11 +69,8 @@ bool StarMapView::FindStar(int start)
     const int i = search::FindStarRecord(catalogue.starRecords, start, search.text);
     if (i < 0)
         return false;
-    const skyframe::Place& at = Frame().stars[static_cast<size_t>(i)];
-    if (at.visible)
-        OpenCard({skyframe::Kind::Star, i}, PixelOf(at));
-    else
-        platform::InfoBox(this, "The Star is below the horizon");
+    OpenFound(Frame().stars[static_cast<size_t>(i)], {skyframe::Kind::Star, i},
+              "The Star is below the horizon");
     search.lastIndex = i;
     return true;
 }
@@ -130,12 +119,9 @@ void StarMapView::FindDeepSky()
             continue;
         found = true;
         // Placed also when its layer is off or it is too faint to be drawn.
-        const skyframe::Place& at = Frame().deepSky[i];
-        if (at.visible)
-            OpenCard({skyframe::Kind::DeepSky, static_cast<int>(i)}, PixelOf(at));
-        else
-            platform::InfoBox(this, messier ? "The Messier Object is below the horizon"
-                                            : "The NGC Object is below the horizon");
+        OpenFound(Frame().deepSky[i], {skyframe::Kind::DeepSky, static_cast<int>(i)},
+                  messier ? "The Messier Object is below the horizon"
+                          : "The NGC Object is below the horizon");
     }
     if (!found)
         platform::InfoBox(this, "The Object was not found");
@@ -155,12 +141,10 @@ void StarMapView::FindSolarObject()
         return;
     }
     // Placed also when the layer of the Sun and the Moon is off.
-    const skyframe::Place& at = k == 0 ? Frame().sun : Frame().moon;
-    if (!at.visible)
-        platform::InfoBox(this, k == 0 ? "The Sun is below the horizon"
-                                       : "The Moon is below the horizon");
+    if (k == 0)
+        OpenFound(Frame().sun, {skyframe::Kind::Sun, 0}, "The Sun is below the horizon");
     else
-        OpenCard({k == 0 ? skyframe::Kind::Sun : skyframe::Kind::Moon, 0}, PixelOf(at));
+        OpenFound(Frame().moon, {skyframe::Kind::Moon, 0}, "The Moon is below the horizon");
 }
 
 bool StarMapView::FindPlanetAfter(int k)
@@ -184,10 +168,16 @@ void StarMapView::FindPlanet(int k)
     const globe::GlobePlace at =
         globe::PlaceOnGlobe(starmap.View(values.SMValues.Check[4] != 0),
                             starmap.Bodies().planets[static_cast<size_t>(k)].direction);
+    OpenFound({at.at, at.visible, at.visible}, {skyframe::Kind::Planet, k},
+              "The Planet is below the horizon");
+}
+
+void StarMapView::OpenFound(const skyframe::Place& at, const skyframe::Hit& hit, const char* below)
+{
     if (at.visible)
-        OpenCard({skyframe::Kind::Planet, k}, QPoint(globe::Pixel(at.at.x), globe::Pixel(at.at.y)));
+        OpenCard(hit, QPoint(at.X(), at.Y()));
     else
-        platform::InfoBox(this, "The Planet is below the horizon");
+        platform::InfoBox(this, below);
 }
 
 bool StarMapView::ReportPluto()

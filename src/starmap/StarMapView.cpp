@@ -14,7 +14,6 @@
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <numbers>
 
 namespace
@@ -66,28 +65,6 @@ StarMapView::StarMapView(Setup& v, SimClock& c, QWidget* parent)
 
 StarMapView::~StarMapView() = default;
 
-// ---- the frame around the view ----
-
-QString StarMapView::Caption() const
-{
-    return QStringLiteral("Velmoria - [Star Map]");
-}
-
-const char* StarMapView::Music() const
-{
-    return "Sound\\StarMap.wav";
-}
-
-const char* StarMapView::Hint() const
-{
-    return "Viewing Star Map";
-}
-
-QString StarMapView::ToolbarCaption() const
-{
-    return QStringLiteral("Star Map Toolbar");
-}
-
 template <class F> void StarMapView::Connect(QAction* action, F handler)
 {
     connect(action, &QAction::triggered, this,
@@ -104,13 +81,16 @@ void StarMapView::CreateActions()
     const auto make = [this](const Command& c) { return model::MakeAction(this, c); };
     realSky = make({"realSkyGlobe", "Real &Sky Globe ", {}, "Show real sky globe", 501, true});
     review = make({"reviewGlobe", "&Review Globe", {}, "Free review of star globe", 502, true});
-    const model::PictureActions pictures = model::MakePictureActions(
-        this, [this] { return Picture(); },
+    // A picture is saved or printed by default to a file named by the view, the clock's date
+    // and time.
+    pictures = model::MakePictureActions(
+        this, [this] { return grab(ClientRect()).toImage(); },
         [this] { return clock.PictureTitle(QStringLiteral("Star Map"), values); },
-        [this] { return FileName(); });
-    savePicture = pictures.save;
-    copyPicture = pictures.copy;
-    printPicture = pictures.print;
+        [this]
+        {
+            return platform::PictureFileName(QStringLiteral("Star Map"), clock.CurrentDate(),
+                                             clock.CurrentTime());
+        });
     zoomIn = make(
         {"zoomIn", "Zoom &In\tShift+Home", {Qt::SHIFT | Qt::Key_Home}, "Zooming In of View", 403});
     zoomOut = make(
@@ -149,8 +129,8 @@ void StarMapView::ConnectActions()
 {
     Connect(realSky, [this] { ChangeSystem(true); });
     Connect(review, [this] { ChangeSystem(false); });
-    Connect(zoomIn, [this] { ZoomIn(); });
-    Connect(zoomOut, [this] { ZoomOut(); });
+    Connect(zoomIn, [this] { Zoom(true); });
+    Connect(zoomOut, [this] { Zoom(false); });
     Connect(timeForward, [this] { clock.SetTimeDirection(true); });
     Connect(timeBack, [this] { clock.SetTimeDirection(false); });
     Connect(go, [this] { Go(); });
@@ -178,9 +158,9 @@ model::MenuBar StarMapView::Menus(const model::SharedActions& shared)
          {{realSky},
           {review},
           Separator(),
-          {savePicture},
-          {copyPicture},
-          {printPicture},
+          {pictures.save},
+          {pictures.copy},
+          {pictures.print},
           Separator(),
           {shared.ret}}},
         {QStringLiteral("&Action"),
@@ -327,11 +307,6 @@ void StarMapView::Normal()
     SkyChanged();
 }
 
-void StarMapView::Redraw()
-{
-    update();
-}
-
 void StarMapView::SkyChanged()
 {
     placesStale = true;
@@ -341,10 +316,7 @@ void StarMapView::SkyChanged()
 
 void StarMapView::ChangeSystem(bool realSkyGlobe)
 {
-    if (realSkyGlobe)
-        starmap.ShowRealSky();
-    else
-        starmap.ShowReviewGlobe();
+    starmap.ShowRealSky(realSkyGlobe);
     tiltBar->setVisible(!realSkyGlobe);
     const QRect client = ClientRect();
     starmap.FollowClient(client.width(), client.height());
@@ -355,29 +327,13 @@ void StarMapView::ChangeSystem(bool realSkyGlobe)
     emit NormalConditionsAsked();
 }
 
-void StarMapView::ZoomIn()
+void StarMapView::Zoom(bool in)
 {
-    starmap.ZoomIn();
+    if (in)
+        starmap.ZoomIn();
+    else
+        starmap.ZoomOut();
     SkyChanged();
-}
-
-void StarMapView::ZoomOut()
-{
-    starmap.ZoomOut();
-    SkyChanged();
-}
-
-// ---- the picture on paper ----
-
-QImage StarMapView::Picture()
-{
-    return grab(ClientRect()).toImage();
-}
-
-QString StarMapView::FileName() const
-{
-    return platform::PictureFileName(QStringLiteral("Star Map"), clock.CurrentDate(),
-                                     clock.CurrentTime());
 }
 
 // ---- events ----
@@ -397,11 +353,6 @@ void StarMapView::resizeEvent(QResizeEvent*)
     const QRect client = ClientRect();
     starmap.FollowClient(client.width(), client.height());
     SkyChanged();
-}
-
-bool StarMapView::InReviewGlobe() const
-{
-    return entered && !starmap.RealSky();
 }
 
 void StarMapView::Scrolled(int action)

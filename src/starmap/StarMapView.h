@@ -32,12 +32,12 @@ public:
     StarMapView(Setup& values, SimClock& clock, QWidget* parent = nullptr);
     ~StarMapView() override;
 
-    QString Caption() const override;
-    const char* Music() const override;
-    const char* Hint() const override;
+    QString Caption() const override { return QStringLiteral("Velmoria - [Star Map]"); }
+    const char* Music() const override { return "Sound\\StarMap.wav"; }
+    const char* Hint() const override { return "Viewing Star Map"; }
     model::MenuBar Menus(const model::SharedActions& shared) override;
     model::ToolbarButtons Toolbar(const model::SharedActions& shared) override;
-    QString ToolbarCaption() const override;
+    QString ToolbarCaption() const override { return QStringLiteral("Star Map Toolbar"); }
     bool Enter() override;
     void Leave() override;
     void UpdateActions() override;
@@ -47,7 +47,7 @@ public:
     void Stop() override;
     void ShowInstant(uint64_t S, std::optional<int32_t> utcOffset) override;
     void Normal() override;
-    void Redraw() override;
+    void Redraw() override { update(); }
 
     // The lowest client area (logical pixels) in which the globe at its opening radius, a
     // quarter of the height, shows its compass points N and S whole in the desktop's font.
@@ -90,7 +90,7 @@ private:
     void ConnectActions();
     // Runs a command of the view, then lets its actions follow the new state.
     template <class F> void Connect(QAction* action, F handler);
-    bool InReviewGlobe() const;
+    bool InReviewGlobe() const { return entered && !starmap.RealSky(); }
     // The globe or the sky changed: the frame is placed and painted afresh, and Find's red
     // lines go.
     void SkyChanged();
@@ -98,12 +98,7 @@ private:
     void Scrolled(int action);
     void ChangeSystem(bool realSky);
     bool ReadCatalogues();
-    void ZoomIn();
-    void ZoomOut();
-    QImage Picture();
-    // The file a picture of the view is saved or printed to by default: the view's name, the
-    // clock's date and time.
-    QString FileName() const;
+    void Zoom(bool in);
 
     // ---- painting (StarMapPaint.cpp) ----
     void PaintFrame(QPainter& p);
@@ -132,6 +127,8 @@ private:
     void FindPlanet(int k);
     bool FindPlanetAfter(int k);
     bool ReportPluto();
+    // The card of a found object at its place, or `below` when it is below the horizon.
+    void OpenFound(const skyframe::Place& at, const skyframe::Hit& hit, const char* below);
 
     // ---- the Setup menu (StarMapSetup.cpp) ----
     void ChangeOptions();
@@ -167,9 +164,7 @@ private:
 
     QAction* realSky = nullptr;
     QAction* review = nullptr;
-    QAction* savePicture = nullptr;
-    QAction* copyPicture = nullptr;
-    QAction* printPicture = nullptr;
+    model::PictureActions pictures{};
     QAction* zoomIn = nullptr;
     QAction* zoomOut = nullptr;
     QAction* timeForward = nullptr;

@@ -12,7 +12,9 @@
 #include "starmap/StarMapView.h"
 #include "time/ClockInstant.h"
 
+#include <QDialogButtonBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <gtest/gtest.h>
 #include <memory>
@@ -21,6 +23,12 @@
 
 using testing_support::IsEnabled;
 using testing_support::Trigger;
+
+// Presses the Help button of `dlg`, as the user does.
+inline void PressHelp(QWidget& dlg)
+{
+    dlg.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Help)->click();
+}
 
 class StarMapApp : public testing::Test
 {

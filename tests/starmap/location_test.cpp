@@ -238,7 +238,7 @@ TEST_F(LocationDialog, OpensOnTheStoredPositionWithTheMarkerOnIt)
     EXPECT_TRUE(frame.contains(map.x1, map.y1));
     EXPECT_TRUE(frame.contains(map.x2, map.y2));
     EXPECT_EQ(dlg->Marker(), QPoint(map.xm, map.ym - 51 * map.h / 180));
-    dlg->CmHelp();
+    PressHelp(*dlg);
     ASSERT_EQ(help.requests.size(), 1u);
     EXPECT_EQ(help.requests[0].topic, 9004u);
 }

@@ -353,7 +353,7 @@ TEST_F(StarMapSearch, HelpOpensTheSearchPage)
     dlg.SetupWindow();
     EXPECT_TRUE(dlg.Star->isChecked());
     EXPECT_TRUE(dlg.Name->text().isEmpty());
-    dlg.CmHelp();
+    PressHelp(dlg);
     ASSERT_EQ(help.requests.size(), 1u);
     EXPECT_EQ(help.requests[0].topic, 9015u);
 }

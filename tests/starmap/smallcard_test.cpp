@@ -52,14 +52,6 @@ TEST(NumToHM, WritesWholeUnitsAndDecimalMinutes)
     }
 }
 
-TEST(NumToHM, CutsTheTextToTheBuffer)
-{
-    char buf[5];
-    std::memset(buf, 'x', sizeof buf);
-    NumToHM(buf, sizeof buf, 12.5f, true);
-    EXPECT_STREQ(buf, "12h ");
-}
-
 StarDB Star(uint8_t numConst, const char* name, const char* design, unsigned size, unsigned color)
 {
     StarDB s{};

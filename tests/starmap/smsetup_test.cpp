@@ -106,7 +106,7 @@ TEST(SMSetupDialog, OkStoresTheBoxesAndTheLabelCancelNothing)
                 dlg.chbPlanets->toggle();
                 dlg.sbMagn->triggerAction(QAbstractSlider::SliderPageStepAdd);
                 dlg.sbMagn->triggerAction(QAbstractSlider::SliderSingleStepSub);
-                dlg.CmHelp();
+                PressHelp(dlg);
                 if (!ok)
                     return int{QDialog::Rejected};
                 dlg.CmOk();
