@@ -84,12 +84,11 @@ void TurnToDate(const sky::SkySnapshot& sky, const SkyCatalogue& c, CatalogueOfD
         out = {};
         return;
     }
-    out.stars.resize(c.starPlaces.size());
-    for (size_t i = 0; i < c.starPlaces.size(); ++i)
-        out.stars[i] = sky::StarDirectionOfDate(sky, c.starPlaces[i]);
+    const auto toDate = [&](const sky::Vec3& d) { return sky::Rotate(sky.ToDate, d); };
+    out.stars.clear();
+    for (const sky::CatalogueStar& star : c.starPlaces)
+        out.stars.push_back(sky::StarDirectionOfDate(sky, star));
     out.deepSky.resize(c.deepSkyDirections.size());
-    for (size_t i = 0; i < c.deepSkyDirections.size(); ++i)
-        out.deepSky[i] = sky::Rotate(sky.ToDate, c.deepSkyDirections[i]);
-    for (size_t k = 0; k < c.figureDirections.size(); ++k)
-        out.figures[k] = sky::Rotate(sky.ToDate, c.figureDirections[k]);
+    std::ranges::transform(c.deepSkyDirections, out.deepSky.begin(), toDate);
+    std::ranges::transform(c.figureDirections, out.figures.begin(), toDate);
 }

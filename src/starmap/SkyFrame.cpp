@@ -1,6 +1,7 @@
 #include "starmap/SkyFrame.h"
 
 #include <cstdlib>
+#include <span>
 
 namespace skyframe
 {
@@ -57,19 +58,17 @@ Places PlaceAll(const globe::View& view, const SkyCatalogue& catalogue,
 std::vector<Hit> HitsAt(const Places& places, int x, int y)
 {
     std::vector<Hit> hits;
-    if (places.sun.drawn && Near(places.sun, x, y))
-        hits.push_back({Kind::Sun, 0});
-    if (places.moon.drawn && Near(places.moon, x, y))
-        hits.push_back({Kind::Moon, 0});
-    for (size_t k = 0; k < places.planets.size(); ++k)
-        if (places.planets[k].drawn && Near(places.planets[k], x, y))
-            hits.push_back({Kind::Planet, static_cast<int>(k)});
-    for (size_t i = 0; i < places.deepSky.size(); ++i)
-        if (places.deepSky[i].drawn && Near(places.deepSky[i], x, y))
-            hits.push_back({Kind::DeepSky, static_cast<int>(i)});
-    for (size_t i = 0; i < places.stars.size(); ++i)
-        if (places.stars[i].visible && Near(places.stars[i], x, y))
-            hits.push_back({Kind::Star, static_cast<int>(i)});
+    const auto add = [&](std::span<const Place> all, Kind kind, bool Place::*shown)
+    {
+        for (size_t i = 0; i < all.size(); ++i)
+            if (all[i].*shown && Near(all[i], x, y))
+                hits.push_back({kind, static_cast<int>(i)});
+    };
+    add({&places.sun, 1}, Kind::Sun, &Place::drawn);
+    add({&places.moon, 1}, Kind::Moon, &Place::drawn);
+    add(places.planets, Kind::Planet, &Place::drawn);
+    add(places.deepSky, Kind::DeepSky, &Place::drawn);
+    add(places.stars, Kind::Star, &Place::visible);
     return hits;
 }
 } // namespace skyframe

@@ -137,11 +137,6 @@ QFont StarMapView::NameFont() const
 void StarMapView::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    PaintFrame(p);
-}
-
-void StarMapView::PaintFrame(QPainter& p)
-{
     p.fillRect(rect(), Qt::black);
     names.clear();
     if (!entered)

@@ -7,6 +7,7 @@
 #include "starmap/FindDlg.h"
 #include "starmap/StarMapView.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -95,9 +96,8 @@ bool StarMapView::FindConstellation()
     constblocks::AppendBlockLinks(catalogue.stars.data(), block, links);
     // A figure mostly below the horizon is reported as below it rather than shown by a stray
     // line or two at the rim.
-    int above = 0;
-    for (int s = block.first; s < block.end; ++s)
-        above += at.stars[static_cast<size_t>(s)].visible ? 1 : 0;
+    const auto above = std::count_if(at.stars.begin() + block.first, at.stars.begin() + block.end,
+                                     [](const skyframe::Place& p) { return p.visible; });
     if (2 * above >= block.end - block.first)
         for (const constblocks::Link& link : links)
             if (at.stars[link.from].visible && at.stars[link.to].visible)

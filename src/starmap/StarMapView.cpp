@@ -25,6 +25,10 @@ constexpr int kWheelNotch = 120;
 constexpr double kArrowTurnDegrees = 10.0;
 constexpr int kTiltStep = 10;
 constexpr int kTiltPage = 30;
+constexpr std::pair<int, int> kTiltOfAction[] = {{QAbstractSlider::SliderSingleStepSub, -kTiltStep},
+                                                 {QAbstractSlider::SliderSingleStepAdd, kTiltStep},
+                                                 {QAbstractSlider::SliderPageStepSub, -kTiltPage},
+                                                 {QAbstractSlider::SliderPageStepAdd, kTiltPage}};
 // The cursor of the stopped globe, which says that a right click opens cards.
 constexpr int kCardsCursor = 103;
 
@@ -233,14 +237,12 @@ bool StarMapView::ReadCatalogues()
     // A missing or damaged file of proper motions leaves the stars at their catalogue places,
     // and one of elements leaves Pluto unknown to Find; neither is reported.
     std::FILE* motions = platform::OpenFile(sky::kStarMotionFile, "rb");
+    std::FILE* elements = platform::OpenFile(skybodies::kSolarElementsFile, "rb");
     ReadStarMotionsOf(motions, catalogue);
-    if (motions)
-        std::fclose(motions);
-    if (std::FILE* f = platform::OpenFile(skybodies::kSolarElementsFile, "rb"))
-    {
-        catalogue.planetElements = skybodies::ReadPlanetElements(f);
-        std::fclose(f);
-    }
+    catalogue.planetElements = skybodies::ReadPlanetElements(elements);
+    for (std::FILE* f : {motions, elements})
+        if (f)
+            std::fclose(f);
     TurnToDate(starmap.Snapshot(), catalogue, ofDate);
     return true;
 }
@@ -357,26 +359,13 @@ void StarMapView::resizeEvent(QResizeEvent*)
 
 void StarMapView::Scrolled(int action)
 {
-    switch (action)
-    {
-    case QAbstractSlider::SliderSingleStepSub:
-        starmap.TiltBy(-kTiltStep);
-        break;
-    case QAbstractSlider::SliderSingleStepAdd:
-        starmap.TiltBy(kTiltStep);
-        break;
-    case QAbstractSlider::SliderPageStepSub:
-        starmap.TiltBy(-kTiltPage);
-        break;
-    case QAbstractSlider::SliderPageStepAdd:
-        starmap.TiltBy(kTiltPage);
-        break;
-    case QAbstractSlider::SliderMove:
+    const auto step = std::ranges::find(kTiltOfAction, action, &std::pair<int, int>::first);
+    if (action == QAbstractSlider::SliderMove)
         starmap.TiltTo(tiltBar->sliderPosition());
-        break;
-    default:
+    else if (step != std::end(kTiltOfAction))
+        starmap.TiltBy(step->second);
+    else
         return;
-    }
     // The view sets the box itself.
     tiltBar->setSliderPosition(starmap.TiltPosition());
     SkyChanged();
@@ -434,12 +423,7 @@ void StarMapView::wheelEvent(QWheelEvent* event)
 
 void StarMapView::keyPressEvent(QKeyEvent* event)
 {
-    if (!InReviewGlobe())
-    {
-        QWidget::keyPressEvent(event);
-        return;
-    }
-    switch (event->key())
+    switch (InReviewGlobe() ? event->key() : Qt::Key_unknown)
     {
     case Qt::Key_Left:
         TurnReviewGlobe(kArrowTurnDegrees, starmap.TiltPosition());

@@ -101,7 +101,6 @@ private:
     void Zoom(bool in);
 
     // ---- painting (StarMapPaint.cpp) ----
-    void PaintFrame(QPainter& p);
     void PaintGrid(QPainter& p);
     void PaintLines(QPainter& p, const std::vector<constblocks::Link>& links, QColor color);
     void PaintStars(QPainter& p, const skyframe::Layers& layers);
