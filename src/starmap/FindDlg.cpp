@@ -19,19 +19,18 @@ FindDlg::FindDlg(QWidget* parent, int resId) : platform::Dialog(parent, resId)
 
     search = new QGroupBox(QStringLiteral(" Search object : "), this);
     SetId(search, 4401);
-    auto radio = [this](const char* text, int id)
+    auto* kinds = new QVBoxLayout(search);
+    auto radio = [this, kinds](const char* text, int id)
     {
         auto* button = new QRadioButton(QString::fromLatin1(text), search);
         SetId(button, id);
+        kinds->addWidget(button);
         return button;
     };
     Star = radio("Star", 4402);
     Constel = radio("Constellation", 4403);
     NGCMess = radio("NGC and Messier object", 4404);
     SolObj = radio("Solar object", 4405);
-    auto* kinds = new QVBoxLayout(search);
-    for (QRadioButton* button : {Star, Constel, NGCMess, SolObj})
-        kinds->addWidget(button);
 
     auto* label = new QLabel(QStringLiteral("Object Name :"), this);
     Name = new QLineEdit(this);

@@ -41,14 +41,12 @@ protected:
     void paintEvent(QPaintEvent* event) override
     {
         if (!dlg->HasMap())
-        {
             QGroupBox::paintEvent(event);
-            QPainter p(this);
-            p.drawText(rect(), Qt::AlignCenter, QStringLiteral("No world map"));
-            return;
-        }
         QPainter p(this);
-        dlg->PaintMap(p, mapTo(dlg, QPoint(0, 0)));
+        if (dlg->HasMap())
+            dlg->PaintMap(p, mapTo(dlg, QPoint(0, 0)));
+        else
+            p.drawText(rect(), Qt::AlignCenter, QStringLiteral("No world map"));
     }
     void mouseMoveEvent(QMouseEvent* event) override
     {
@@ -79,11 +77,6 @@ protected:
 private:
     LocationDlg* dlg;
 };
-
-QLabel* Unit(const char* text, QWidget* parent)
-{
-    return new QLabel(QString::fromUtf8(text), parent);
-}
 } // namespace
 
 LocationDlg::LocationDlg(QWidget* parent, const LocationSetup& given, int resId)
@@ -142,7 +135,7 @@ QGroupBox* LocationDlg::Coordinate(const char* title, int id, DegreeField degree
     for (int i = 0; i < 3; ++i)
     {
         grid->addWidget(fields[i], 0, 2 * i);
-        grid->addWidget(Unit(units[i], group), 0, 2 * i + 1);
+        grid->addWidget(new QLabel(QString::fromUtf8(units[i]), group), 0, 2 * i + 1);
     }
     int column = 0;
     for (const Hemisphere& h : {a, b})
@@ -159,11 +152,6 @@ QGroupBox* LocationDlg::Coordinate(const char* title, int id, DegreeField degree
 QRect LocationDlg::FrameRect() const
 {
     return QRect(MapFrame->mapTo(this, QPoint(0, 0)), MapFrame->size());
-}
-
-bool LocationDlg::HasMap() const
-{
-    return !worldMap.isNull() && locmap::IsUsable(map);
 }
 
 void LocationDlg::SetupWindow()

@@ -32,7 +32,7 @@ public:
 
     // Whether there is a map large enough to pick from, its rectangle and the marker's point,
     // in dialog coordinates, and the position the fields hold when nothing is previewed.
-    bool HasMap() const;
+    bool HasMap() const { return !worldMap.isNull() && locmap::IsUsable(map); }
     const locmap::MapRect& MapArea() const { return map; }
     QPoint Marker() const { return marker; }
     const locmap::Degrees& Chosen() const { return chosen; }

@@ -1,5 +1,6 @@
 #include "starmap/Magnitude.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -13,11 +14,7 @@ int PositionOf(float limit)
     // Rounded, not truncated: the label rounds the limit to one decimal, and the box must stand
     // where the label says (a stored 0.7 is 0.69999999 in single precision).
     const double position = std::round(static_cast<double>(limit) * 10) + kZeroPosition;
-    if (position <= kMinPosition)
-        return kMinPosition;
-    if (position >= kMaxPosition)
-        return kMaxPosition;
-    return static_cast<int>(position);
+    return static_cast<int>(std::clamp<double>(position, kMinPosition, kMaxPosition));
 }
 
 namespace

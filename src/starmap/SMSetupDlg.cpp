@@ -30,10 +30,12 @@ SMSetupDlg::SMSetupDlg(QWidget* parent, const StarMapOptions& given, int resId)
     title->setPixmap(QPixmap::fromImage(platform::LoadBitmapResource(1203)));
 
     auto* show = new QGroupBox(QStringLiteral(" Show On Star Map : "), this);
-    auto box = [this, show](const char* text, int id)
+    auto* boxes = new QVBoxLayout(show);
+    auto box = [this, show, boxes](const char* text, int id)
     {
         auto* b = new QCheckBox(QString::fromLatin1(text), show);
         SetId(b, id);
+        boxes->addWidget(b);
         return b;
     };
     chbConstLines = box("Constellation Lines", 3101);
@@ -43,11 +45,6 @@ SMSetupDlg::SMSetupDlg(QWidget* parent, const StarMapOptions& given, int resId)
     chbTransparent = box("Transparent Sphere", 3105);
     chbPlanets = box("Planets", 3108);
     chbNames = box("Names", 3109);
-    auto* boxes = new QVBoxLayout(show);
-    for (int i = 0; i < 5; ++i)
-        boxes->addWidget(Box(i));
-    boxes->addWidget(chbPlanets);
-    boxes->addWidget(chbNames);
 
     auto* limit = new QGroupBox(QStringLiteral(" Limiting Magnitude : "), this);
     sbMagn = new QScrollBar(Qt::Horizontal, limit);

@@ -10,16 +10,6 @@ namespace search
 {
 namespace
 {
-char Upper(char c)
-{
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
 // A number made of digits only, at most 65535; false for anything else (an empty text, a
 // sign, a blank, a letter, or a value that 16 bits cannot hold).
 bool ParseNumber(std::string_view digits, uint16_t& value)
@@ -45,8 +35,8 @@ std::string SearchKey(std::string_view text)
     std::string key;
     key.reserve(text.size());
     for (char c : text)
-        if (!IsBlank(c))
-            key += Upper(c);
+        if (c != ' ' && c != '\t')
+            key += c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
     return key;
 }
 

@@ -37,9 +37,12 @@ starreader::ReadResult ReadStarCatalogue(std::FILE* f, SkyCatalogue& c)
     const starreader::ReadResult read = starreader::ReadStars(f, c.starRecords, kStarCount);
     c.stars.clear();
     c.starPlaces.clear();
-    for (const StarDB& record : c.starRecords)
+    // The places as the globe takes them: right ascension in degrees, declination in radians.
+    for (const StarDB& r : c.starRecords)
     {
-        const Stars s = starreader::StarOf(record);
+        const Stars s{r.RA * 15,   static_cast<float>(r.Dec * globe::kDegToRad),
+                      r.Magnitude, r.NumConst,
+                      r.NLink1,    r.NLink2};
         c.stars.push_back(s);
         c.starPlaces.push_back({globe::Direction(s.RA, s.Dec), {}});
     }
@@ -56,9 +59,9 @@ starreader::ReadResult ReadDeepSkyCatalogue(std::FILE* f, SkyCatalogue& c)
     const starreader::ReadResult read = starreader::ReadNgcMess(f, c.deepSkyRecords, kNgcMessCount);
     c.deepSky.clear();
     c.deepSkyDirections.clear();
-    for (const NGCMessDB& record : c.deepSkyRecords)
+    for (const NGCMessDB& r : c.deepSkyRecords)
     {
-        const NgcMessObj o = starreader::DeepSkyObjectOf(record);
+        const NgcMessObj o{r.RA * 15, static_cast<float>(r.Dec * globe::kDegToRad), r.Magnitude};
         c.deepSky.push_back(o);
         c.deepSkyDirections.push_back(globe::Direction(o.RA, o.Dec));
     }

@@ -45,11 +45,7 @@ std::string StarProperties(unsigned size, unsigned color)
     const char* colorWord = color < std::size(StarColor) ? StarColor[color] : nullptr;
     if (sizeWord && colorWord)
         return std::string(colorWord) + "  " + sizeWord;
-    if (sizeWord)
-        return sizeWord;
-    if (colorWord)
-        return colorWord;
-    return "---";
+    return sizeWord ? sizeWord : colorWord ? colorWord : "---";
 }
 
 // The full name (part 0) or the abbreviation (part 1) of constellation `number`
@@ -63,153 +59,107 @@ std::string ConstellationName(int number, int part = 0)
 
 // ---- the star ----
 
-StarSmDlg::StarSmDlg(QWidget* parent, QPoint* point, const StarDB& star, int resId)
-    : SmallCardDlg(parent, point, resId, 1207, 4009), Star(star)
+StarSmDlg::StarSmDlg(QWidget* parent, QPoint* point, const StarDB& s, int resId)
+    : SmallCardDlg(parent, point, resId, 1207, 4009)
 {
     setWindowTitle(QStringLiteral("Star"));
-    Name = AddRow("Star's Name", 4001);
-    NameKind = AddRow("Kind of Name", 4015);
-    Design = AddRow("Designation", 4002);
-    Magn = AddRow("Magnitude", 4003);
-    Spectr = AddRow("Spectral Type", 4004);
-    Prop = AddRow("Properties", 4005);
-    RA = AddRow("R.A.", 4006);
-    Dec = AddRow("Dec", 4007);
-    Const = AddRow("Constellation", 4008);
-}
-
-void StarSmDlg::Fill()
-{
-    const StarDB& s = Star;
     const std::string name = Field(s.StarName, sizeof s.StarName);
-    Name->setText(Latin1(AdjustString(name.c_str())));
-    NameKind->setText(QString::fromLatin1(name == "N/A"               ? "---"
-                                          : s.Propert.traditionalName ? "traditional"
-                                                                      : "IAU"));
-    Const->setText(Latin1(ConstellationName(s.NumConst)));
-    Design->setText(
-        Latin1(Field(s.Design, sizeof s.Design) + "  " + ConstellationName(s.NumConst, 1)));
-    Magn->setText(Latin1(NumToStr(s.Magnitude, 2, false)));
-    Spectr->setText(Latin1(Field(s.SpectType, sizeof s.SpectType)));
-    Prop->setText(Latin1(StarProperties(s.Propert.size, s.Propert.color)));
-    RA->setText(Latin1(NumToHM(s.RA, true)));
-    Dec->setText(Latin1(NumToHM(s.Dec, false)));
+    AddRow("Star's Name", 4001)->setText(Latin1(AdjustString(name.c_str())));
+    AddRow("Kind of Name", 4015)
+        ->setText(QString::fromLatin1(name == "N/A"               ? "---"
+                                      : s.Propert.traditionalName ? "traditional"
+                                                                  : "IAU"));
+    AddRow("Designation", 4002)
+        ->setText(
+            Latin1(Field(s.Design, sizeof s.Design) + "  " + ConstellationName(s.NumConst, 1)));
+    AddRow("Magnitude", 4003)->setText(Latin1(NumToStr(s.Magnitude, 2, false)));
+    AddRow("Spectral Type", 4004)->setText(Latin1(Field(s.SpectType, sizeof s.SpectType)));
+    AddRow("Properties", 4005)->setText(Latin1(StarProperties(s.Propert.size, s.Propert.color)));
+    AddRow("R.A.", 4006)->setText(Latin1(NumToHM(s.RA, true)));
+    AddRow("Dec", 4007)->setText(Latin1(NumToHM(s.Dec, false)));
+    AddRow("Constellation", 4008)->setText(Latin1(ConstellationName(s.NumConst)));
 }
 
 // ---- the deep-sky object ----
 
-NGCMessSmDlg::NGCMessSmDlg(QWidget* parent, QPoint* point, const NGCMessDB& ngcm, int resId)
-    : SmallCardDlg(parent, point, resId, 1212, 4206), NGCM(ngcm)
+NGCMessSmDlg::NGCMessSmDlg(QWidget* parent, QPoint* point, const NGCMessDB& o, int resId)
+    : SmallCardDlg(parent, point, resId, 1212, 4206)
 {
     setWindowTitle(QStringLiteral("NGC / Messier"));
-    NGCName = AddRow("NGC Name", 4201);
-    MessName = AddRow("Messier Name", 4202);
-    Size = AddRow("Size", 4203);
-    Magn = AddRow("Magnitude", 4003);
-    Type = AddRow("Type", 4204);
-    Comment = AddRow("Comment", 4205);
-    RA = AddRow("R.A.", 4006);
-    Dec = AddRow("Dec", 4007);
-    Const = AddRow("Constellation", 4008);
-}
-
-void NGCMessSmDlg::Fill()
-{
-    const NGCMessDB& o = NGCM;
-    NGCName->setText(QStringLiteral("NGC%1").arg(static_cast<unsigned>(o.NGC)));
+    AddRow("NGC Name", 4201)->setText(QStringLiteral("NGC%1").arg(static_cast<unsigned>(o.NGC)));
     // 0 is the catalogue's "no Messier number" (NGC 104 has none): no "M0".
-    MessName->setText(o.Messier ? QStringLiteral("M%1").arg(static_cast<unsigned>(o.Messier))
-                                : QStringLiteral("---"));
-    Size->setText(Latin1(Field(o.Size, sizeof o.Size)));
-    Magn->setText(Latin1(NumToStr(o.Magnitude, 2, false)));
+    AddRow("Messier Name", 4202)
+        ->setText(o.Messier ? QStringLiteral("M%1").arg(static_cast<unsigned>(o.Messier))
+                            : QStringLiteral("---"));
+    AddRow("Size", 4203)->setText(Latin1(Field(o.Size, sizeof o.Size)));
+    AddRow("Magnitude", 4003)->setText(Latin1(NumToStr(o.Magnitude, 2, false)));
+    QLabel* type = AddRow("Type", 4204);
+    QLabel* comment = AddRow("Comment", 4205);
     if (o.Type < std::size(NgcTypeText))
     {
         // Galaxies are commented with their morphological type, clusters with their members.
         const char* const prefix = o.Type <= 2 ? "Type " : o.Type <= 4 ? "" : "Number ";
-        Type->setText(QString::fromLatin1(NgcTypeText[o.Type]));
-        Comment->setText(
+        type->setText(QString::fromLatin1(NgcTypeText[o.Type]));
+        comment->setText(
             Latin1(prefix + AdjustString(Field(o.Comments, sizeof o.Comments).c_str())));
     }
-    RA->setText(Latin1(NumToHM(o.RA, true)));
-    Dec->setText(Latin1(NumToHM(o.Dec, false)));
-    Const->setText(Latin1(ConstellationName(o.NumConst)));
+    AddRow("R.A.", 4006)->setText(Latin1(NumToHM(o.RA, true)));
+    AddRow("Dec", 4007)->setText(Latin1(NumToHM(o.Dec, false)));
+    AddRow("Constellation", 4008)->setText(Latin1(ConstellationName(o.NumConst)));
 }
 
 // ---- the Sun and the Moon ----
 
 SkyBodySmDlg::SkyBodySmDlg(QWidget* parent, QPoint* point, float ra, float dec, int resId,
-                           int picture, int strip, const char* title, const char* magnitude,
+                           int picture, int strip, const char* title, const QString& magnitude,
                            const char* properties)
-    : SmallCardDlg(parent, point, resId, picture, strip), ra(ra), dec(dec), magnitude(magnitude)
+    : SmallCardDlg(parent, point, resId, picture, strip)
 {
     setWindowTitle(QString::fromLatin1(title));
-    Magn = AddRow("Magnitude", 4003);
-    Prop = AddRow("Properties", 4005);
-    Prop->setText(QString::fromLatin1(properties));
-    RA = AddRow("R.A.", 4006);
-    Dec = AddRow("Dec", 4007);
-}
-
-void SkyBodySmDlg::Fill()
-{
-    Magn->setText(QString::fromLatin1(magnitude));
-    RA->setText(Latin1(NumToHM(static_cast<float>(ra * kDegreesToHours), true)));
-    Dec->setText(Latin1(NumToHM(static_cast<float>(dec * kRadToDeg), false)));
+    AddRow("Magnitude", 4003)->setText(magnitude);
+    AddRow("Properties", 4005)->setText(QString::fromLatin1(properties));
+    AddRow("R.A.", 4006)->setText(Latin1(NumToHM(static_cast<float>(ra * kDegreesToHours), true)));
+    AddRow("Dec", 4007)->setText(Latin1(NumToHM(static_cast<float>(dec * kRadToDeg), false)));
 }
 
 SunSmDlg::SunSmDlg(QWidget* parent, QPoint* point, float ra, float dec, int resId)
-    : SkyBodySmDlg(parent, point, ra, dec, resId, 1209, 4010, "Sun", "-26.8",
+    : SkyBodySmDlg(parent, point, ra, dec, resId, 1209, 4010, "Sun", QStringLiteral("-26.8"),
                    "Center of Solar System")
 {
 }
 
 MoonSmDlg::MoonSmDlg(QWidget* parent, QPoint* point, float ra, float dec,
-                     std::optional<MoonOfInstant> instant, int resId)
-    : SkyBodySmDlg(parent, point, ra, dec, resId, 1210, 4011, "Moon", "---", "Satellite of Earth"),
-      moon(instant)
+                     std::optional<MoonOfInstant> moon, int resId)
+    : SkyBodySmDlg(parent, point, ra, dec, resId, 1210, 4011, "Moon",
+                   moon ? Latin1(NumToStr(sky::MoonMagnitude(moon->place.PhaseAngle), 2, false))
+                        : QStringLiteral("---"),
+                   "Satellite of Earth")
 {
-    if (!moon)
-        return;
-    Phase = AddRow("Phase", 4012);
-    Age = AddRow("Age (days)", 4013);
-    Lit = AddRow("Illuminated", 4014);
-    DeltaT = AddRow("Delta T", 4016);
-}
-
-void MoonSmDlg::Fill()
-{
-    SkyBodySmDlg::Fill();
     if (!moon)
         return;
     const sky::MoonPlace& place = moon->place;
-    Magn->setText(Latin1(NumToStr(sky::MoonMagnitude(place.PhaseAngle), 2, false)));
-    Phase->setText(QString::fromLatin1(sky::PhaseName(place.Phase)));
-    Age->setText(QString::number(place.Age, 'f', 1));
-    Lit->setText(QStringLiteral("%1 %").arg(std::lround(100.0 * place.IlluminatedFraction)));
-    DeltaT->setText(std::isfinite(moon->deltaT)
-                        ? QStringLiteral("%1 s").arg(std::llround(moon->deltaT))
-                        : QStringLiteral("---"));
+    AddRow("Phase", 4012)->setText(QString::fromLatin1(sky::PhaseName(place.Phase)));
+    AddRow("Age (days)", 4013)->setText(QString::number(place.Age, 'f', 1));
+    AddRow("Illuminated", 4014)
+        ->setText(QStringLiteral("%1 %").arg(std::lround(100.0 * place.IlluminatedFraction)));
+    AddRow("Delta T", 4016)
+        ->setText(std::isfinite(moon->deltaT)
+                      ? QStringLiteral("%1 s").arg(std::llround(moon->deltaT))
+                      : QStringLiteral("---"));
 }
 
 // ---- a planet in the sky ----
 
 SkyPlanetSmDlg::SkyPlanetSmDlg(QWidget* parent, QPoint* point, const char* name, float magnitude,
                                double distanceAu, const char* constellation, int resId)
-    : SmallCardDlg(parent, point, resId, 1208, 4103), name(name), magnitude(magnitude),
-      distanceAu(distanceAu), constellation(constellation)
+    : SmallCardDlg(parent, point, resId, 1208, 4103)
 {
     setWindowTitle(QStringLiteral("Planet"));
-    Name = AddRow("Planet's Name", 4101);
-    Magn = AddRow("Magnitude", 4003);
-    Dist = AddRow("Distance from Earth (AU)", 4105);
-    Const = AddRow("Constellation", 4008);
-}
-
-void SkyPlanetSmDlg::Fill()
-{
-    Name->setText(QString::fromLatin1(name ? name : ""));
-    Magn->setText(std::isfinite(magnitude) ? Latin1(NumToStr(magnitude, 2, false))
+    AddRow("Planet's Name", 4101)->setText(QString::fromLatin1(name ? name : ""));
+    AddRow("Magnitude", 4003)
+        ->setText(std::isfinite(magnitude) ? Latin1(NumToStr(magnitude, 2, false))
                                            : QStringLiteral("---"));
-    Dist->setText(QString::number(distanceAu, 'f', 3));
-    Const->setText(QString::fromLatin1(constellation ? constellation : "---"));
+    AddRow("Distance from Earth (AU)", 4105)->setText(QString::number(distanceAu, 'f', 3));
+    AddRow("Constellation", 4008)
+        ->setText(QString::fromLatin1(constellation ? constellation : "---"));
 }

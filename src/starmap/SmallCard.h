@@ -13,18 +13,6 @@ class StarSmDlg : public SmallCardDlg
     Q_OBJECT
 public:
     StarSmDlg(QWidget* parent, QPoint* point, const StarDB& star, int resId = 23);
-    void Fill() override;
-
-    StarDB Star;
-    QLabel* Name;
-    QLabel* NameKind;
-    QLabel* Design;
-    QLabel* Magn;
-    QLabel* Spectr;
-    QLabel* Prop;
-    QLabel* RA;
-    QLabel* Dec;
-    QLabel* Const;
 };
 
 class NGCMessSmDlg : public SmallCardDlg
@@ -32,18 +20,6 @@ class NGCMessSmDlg : public SmallCardDlg
     Q_OBJECT
 public:
     NGCMessSmDlg(QWidget* parent, QPoint* point, const NGCMessDB& ngcm, int resId = 28);
-    void Fill() override;
-
-    NGCMessDB NGCM;
-    QLabel* NGCName;
-    QLabel* MessName;
-    QLabel* Size;
-    QLabel* Magn;
-    QLabel* Type;
-    QLabel* Comment;
-    QLabel* RA;
-    QLabel* Dec;
-    QLabel* Const;
 };
 
 // The Sun or the Moon on the sky globe: `ra` in degrees, `dec` in radians; the properties are a
@@ -51,22 +27,9 @@ public:
 class SkyBodySmDlg : public SmallCardDlg
 {
     Q_OBJECT
-public:
-    void Fill() override;
-
-    float ra;
-    float dec;
-    QLabel* Magn;
-    QLabel* Prop;
-    QLabel* RA;
-    QLabel* Dec;
-
 protected:
     SkyBodySmDlg(QWidget* parent, QPoint* point, float ra, float dec, int resId, int picture,
-                 int strip, const char* title, const char* magnitude, const char* properties);
-
-private:
-    const char* magnitude;
+                 int strip, const char* title, const QString& magnitude, const char* properties);
 };
 
 class SunSmDlg : public SkyBodySmDlg
@@ -93,15 +56,6 @@ class MoonSmDlg : public SkyBodySmDlg
 public:
     MoonSmDlg(QWidget* parent, QPoint* point, float ra, float dec,
               std::optional<MoonOfInstant> moon = std::nullopt, int resId = 26);
-    void Fill() override;
-
-    QLabel* Phase = nullptr;
-    QLabel* Age = nullptr;
-    QLabel* Lit = nullptr;
-    QLabel* DeltaT = nullptr;
-
-private:
-    std::optional<MoonOfInstant> moon;
 };
 
 // A planet on the sky globe: its name, visual magnitude, distance from the Earth (AU) and the
@@ -111,16 +65,4 @@ class SkyPlanetSmDlg : public SmallCardDlg
 public:
     SkyPlanetSmDlg(QWidget* parent, QPoint* point, const char* name, float magnitude,
                    double distanceAu, const char* constellation, int resId = 24);
-    void Fill() override;
-
-    QLabel* Name;
-    QLabel* Magn;
-    QLabel* Dist;
-    QLabel* Const;
-
-private:
-    const char* name;
-    float magnitude;
-    double distanceAu;
-    const char* constellation;
 };

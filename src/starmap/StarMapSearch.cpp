@@ -152,8 +152,7 @@ bool StarMapView::FindPlanetAfter(int k)
     const std::string key = search::SearchKey(search.text);
     for (int i = k + 1; i < skybodies::kSkyPlanetCount; ++i)
         if (starmap.Bodies().planets[static_cast<size_t>(i)].known && !key.empty() &&
-            search::SearchKey(skybodies::kSkyPlanets[static_cast<size_t>(i)].name).rfind(key, 0) ==
-                0)
+            search::SearchKey(skybodies::kSkyPlanets[static_cast<size_t>(i)].name).starts_with(key))
         {
             FindPlanet(i);
             search.lastIndex = catalogue.StarCount() + i;

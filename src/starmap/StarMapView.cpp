@@ -252,7 +252,6 @@ bool StarMapView::Enter()
     if (!ReadCatalogues())
         return false;
     search = {};
-    highlight.clear();
     cardMarker.reset();
     sunPicture = platform::LoadBitmapResource("Sun");
     deepSkyPicture = platform::LoadBitmapResource("NGCMess");

@@ -1,7 +1,6 @@
 #include "starmap/StarReader.h"
 
 #include "platform/Files.h"
-#include "starmap/Globe.h"
 
 #include <algorithm>
 
@@ -38,17 +37,5 @@ ReadResult ReadStars(std::FILE* f, std::vector<StarDB>& records, int capacity)
 ReadResult ReadNgcMess(std::FILE* f, std::vector<NGCMessDB>& records, int capacity)
 {
     return ReadRecords(f, records, capacity);
-}
-
-Stars StarOf(const StarDB& rec)
-{
-    return Stars{rec.RA * 15,   static_cast<float>(rec.Dec * globe::kDegToRad),
-                 rec.Magnitude, rec.NumConst,
-                 rec.NLink1,    rec.NLink2};
-}
-
-NgcMessObj DeepSkyObjectOf(const NGCMessDB& rec)
-{
-    return NgcMessObj{rec.RA * 15, static_cast<float>(rec.Dec * globe::kDegToRad), rec.Magnitude};
 }
 } // namespace starreader

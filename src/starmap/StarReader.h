@@ -1,10 +1,8 @@
 // Readers of the star catalogue "Data\Stars.dat" (49-byte StarDB records) and the deep-sky
-// catalogue "Data\NGCMess.dat" (50-byte NGCMessDB records), and the places the globe takes from
-// a record. They read from an open stream and report; the window turns a failure into its
-// messages.
+// catalogue "Data\NGCMess.dat" (50-byte NGCMessDB records). They read from an open stream and
+// report; the window turns a failure into its messages.
 #pragma once
 
-#include "starmap/SkyObjects.h"
 #include "starmap/StarRecord.h"
 
 #include <cstdio>
@@ -25,9 +23,4 @@ struct ReadResult
 ReadResult ReadStars(std::FILE* f, std::vector<StarDB>& records, int capacity);
 // The same for NGCMessDB records.
 ReadResult ReadNgcMess(std::FILE* f, std::vector<NGCMessDB>& records, int capacity);
-
-// A record's place as the globe takes it: RA hours -> degrees (x 15), Dec degrees -> radians,
-// the magnitude, and for a star its constellation number and line partners.
-Stars StarOf(const StarDB& record);
-NgcMessObj DeepSkyObjectOf(const NGCMessDB& record);
 } // namespace starreader
