@@ -133,13 +133,10 @@ Tangents ScreenTangents(const View& v, const sky::Vec3& d)
 
 StarMark StarMarkFor(float magnitude)
 {
-    if (magnitude <= 1.0f)
-        return {4, -1};
-    if (magnitude <= 2.0f)
-        return {3, -1};
-    if (magnitude <= 3.0f)
-        return {2, -1};
-    return {1, 0};
+    // A magnitude that is not a number is as faint as any.
+    if (!(magnitude <= 3.0f))
+        return {1, 0};
+    return {magnitude <= 1.0f ? 4 : magnitude <= 2.0f ? 3 : 2, -1};
 }
 
 bool CanZoomIn(double r, double yCenter)
