@@ -39,5 +39,16 @@ public:
 signals:
     // A command of the view asks for normal conditions (the change of globe does).
     void NormalConditionsAsked();
+
+protected:
+    // The mouse wheel zooms notch by notch while the view can zoom that way.
+    void wheelEvent(QWheelEvent* event) override;
+
+    QAction* zoomIn = nullptr;
+    QAction* zoomOut = nullptr;
+
+private:
+    // Wheels with finer steps than a notch add up to one.
+    int wheelRest = 0;
 };
 } // namespace model

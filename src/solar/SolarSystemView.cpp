@@ -12,7 +12,6 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
 #include <iterator>
@@ -23,7 +22,6 @@ namespace
 using solar::BodyRole;
 
 // One notch of a mouse wheel: 15 degrees, in the eighths of a degree that Qt reports.
-constexpr int kWheelNotch = 120;
 constexpr int kTrailsFlag = 12;
 const QColor kOrbitGrey(75, 75, 75);
 const QColor kNameGrey(200, 200, 200);
@@ -508,16 +506,4 @@ void SolarSystemView::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::RightButton)
         OpenCardsAt(event->position().toPoint());
-}
-
-void SolarSystemView::wheelEvent(QWheelEvent* event)
-{
-    wheelRest += event->angleDelta().y();
-    for (; wheelRest >= kWheelNotch; wheelRest -= kWheelNotch)
-        if (zoomIn->isEnabled())
-            zoomIn->trigger();
-    for (; wheelRest <= -kWheelNotch; wheelRest += kWheelNotch)
-        if (zoomOut->isEnabled())
-            zoomOut->trigger();
-    event->accept();
 }

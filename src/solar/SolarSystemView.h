@@ -55,7 +55,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void CreateActions();
@@ -92,13 +91,9 @@ private:
     std::array<QAction*, 12> centre{};
     // Save Picture, Copy Picture and Print: the frame as the view paints it.
     model::PictureActions pictures{};
-    QAction* zoomIn = nullptr;
-    QAction* zoomOut = nullptr;
     QAction* timeForward = nullptr;
     QAction* timeBack = nullptr;
     QAction* go = nullptr;
     QAction* stop = nullptr;
     QAction* setup = nullptr;
-    // The wheel's turn not yet worth a whole zoom step, in eighths of a degree.
-    int wheelRest = 0;
 };

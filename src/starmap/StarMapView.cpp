@@ -11,7 +11,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
-#include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -19,7 +18,6 @@
 namespace
 {
 // One notch of a mouse wheel: 15 degrees, in the eighths of a degree that Qt reports.
-constexpr int kWheelNotch = 120;
 // The Review Globe's turn for one press of Left or Right, degrees, and its tilt for one step
 // and one page of its scroll bar.
 constexpr double kArrowTurnDegrees = 10.0;
@@ -146,11 +144,6 @@ void StarMapView::ConnectActions()
     Connect(location, [this] { ChooseLocation(); });
 }
 
-QAction* StarMapView::Action(const char* name) const
-{
-    return findChild<QAction*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
-}
-
 model::MenuBar StarMapView::Menus(const model::SharedActions& shared)
 {
     using model::Separator;
@@ -167,17 +160,7 @@ model::MenuBar StarMapView::Menus(const model::SharedActions& shared)
           {pictures.print},
           Separator(),
           {shared.ret}}},
-        {QStringLiteral("&Action"),
-         {{zoomIn},
-          {zoomOut},
-          Separator(),
-          {timeForward},
-          {timeBack},
-          Separator(),
-          {go},
-          {stop},
-          Separator(),
-          {shared.normal}}},
+        model::ActionMenu(zoomIn, zoomOut, timeForward, timeBack, go, stop, shared.normal),
         {QStringLiteral("&Search"), {{find}, {findNext}}},
         {QStringLiteral("&Setup"),
          {{setup},
@@ -405,19 +388,6 @@ void StarMapView::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
         dragging = false;
-}
-
-void StarMapView::wheelEvent(QWheelEvent* event)
-{
-    // Wheels with finer steps than a notch add up to one.
-    wheelRest += event->angleDelta().y();
-    for (; wheelRest >= kWheelNotch; wheelRest -= kWheelNotch)
-        if (zoomIn->isEnabled())
-            zoomIn->trigger();
-    for (; wheelRest <= -kWheelNotch; wheelRest += kWheelNotch)
-        if (zoomOut->isEnabled())
-            zoomOut->trigger();
-    event->accept();
 }
 
 void StarMapView::keyPressEvent(QKeyEvent* event)

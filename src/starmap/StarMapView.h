@@ -73,8 +73,6 @@ public:
     void TurnReviewGlobe(double turnDegrees, int position);
     // A right click at `point`: the cards of what it hits on the stopped globe.
     void OpenCardsAt(QPoint point);
-    // The view's command of object name `name`, or null.
-    QAction* Action(const char* name) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -82,7 +80,6 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
@@ -164,8 +161,6 @@ private:
     QAction* realSky = nullptr;
     QAction* review = nullptr;
     model::PictureActions pictures{};
-    QAction* zoomIn = nullptr;
-    QAction* zoomOut = nullptr;
     QAction* timeForward = nullptr;
     QAction* timeBack = nullptr;
     QAction* go = nullptr;
@@ -176,8 +171,6 @@ private:
     QAction* location = nullptr;
     QAction* constellationIndex = nullptr;
     QAction* about = nullptr;
-    // The wheel's turn not yet worth a whole zoom step, in eighths of a degree.
-    int wheelRest = 0;
     // A left-button drag on the Review Globe: where it began, and the scroll position then.
     bool dragging = false;
     QPoint dragFrom;
