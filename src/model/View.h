@@ -69,8 +69,8 @@ PictureActions MakePictureActions(QWidget* view, std::function<QImage()> picture
 struct MenuEntry
 {
     QAction* action = nullptr;
-    QString submenu;
-    std::vector<MenuEntry> entries;
+    QString submenu{};
+    std::vector<MenuEntry> entries{};
 };
 inline MenuEntry Separator()
 {
@@ -80,7 +80,7 @@ inline MenuEntry Separator()
 struct MenuPopup
 {
     QString title;
-    std::vector<MenuEntry> entries;
+    std::vector<MenuEntry> entries{};
 };
 using MenuBar = std::vector<MenuPopup>;
 

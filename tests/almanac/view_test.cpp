@@ -72,7 +72,9 @@ TEST_F(AlmanacWindow, F6OpensItFromTheMainScreenAndBothViewsAndReturnGoesBack)
     for (const char* from : {"", "solarSystem", "starMap"})
     {
         if (*from)
+        {
             ASSERT_TRUE(Trigger(wnd, from));
+        }
         const model::Mode before = wnd->Subject();
         ASSERT_TRUE(Trigger(wnd, "almanac")) << from;
         ASSERT_EQ(wnd->Subject(), model::Mode::Almanac) << from;

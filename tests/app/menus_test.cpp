@@ -305,12 +305,17 @@ TEST_F(Menus, ToolbarsCarryTheirButtonsInOrderWithTheirHints)
          "comparison [Planet Comparison], |, solarObjectsView [Show views of Solar System objects], "
          "galaxiesView [Show views of galaxies objects], nebulasView [Show views of nebulas objects], |, "
          "return [Return to Main Window]"},
+        {"almanac", "Almanac Toolbar",
+         "almanacLocation [Choice to your location], timeUpdate [Updating time and date], |, "
+         "return [Return to Main Window]"},
     };
     for (const Case& c : cases)
     {
         Trigger(app->Frame()->Client(), "return");
         if (*c.view)
+        {
             ASSERT_TRUE(Trigger(app->Frame()->Client(), c.view));
+        }
         std::string buttons;
         for (const QAction* a : app->Frame()->Toolbar()->actions())
         {

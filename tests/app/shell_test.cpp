@@ -61,6 +61,7 @@ std::vector<std::string> ExpectedToolbar(model::Mode subject)
                 "jupiterData", "saturnData", "uranusData", "neptuneData", "plutoData", "|",
                 "moonData", "|", "comparison", "|", "solarObjectsView", "galaxiesView",
                 "nebulasView", "|", "return"};
+    case model::Mode::Almanac: // the menus test checks its toolbar
     case model::Mode::None: break;
     }
     return {};
