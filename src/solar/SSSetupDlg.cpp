@@ -25,7 +25,7 @@ SSSetupDlg::SSSetupDlg(QWidget* parent, const SolarOptions& options, bool helio,
     title->setPixmap(QPixmap::fromImage(platform::LoadBitmapResource(1202)));
 
     auto* group = new QGroupBox(QStringLiteral("Show Objects : "), this);
-    auto make = [this](QWidget* owner, const char* text, int index)
+    auto make = [](QWidget* owner, const char* text, int index)
     {
         auto* box = new QCheckBox(QString::fromLatin1(text), owner);
         SetId(box, kFirstBoxId + index);

@@ -13,7 +13,6 @@ namespace
 constexpr int kSize = 24;
 const QColor kFace(192, 192, 192);
 const QColor kInk(20, 20, 20);
-const QColor kNavy(16, 24, 72);
 
 // The title strips reuse the button symbols on a transparent ground.
 bool transparentFace = false;
