@@ -31,7 +31,7 @@ SMSetupDlg::SMSetupDlg(QWidget* parent, const StarMapOptions& given, int resId)
 
     auto* show = new QGroupBox(QStringLiteral(" Show On Star Map : "), this);
     auto* boxes = new QVBoxLayout(show);
-    auto box = [this, show, boxes](const char* text, int id)
+    auto box = [show, boxes](const char* text, int id)
     {
         auto* b = new QCheckBox(QString::fromLatin1(text), show);
         SetId(b, id);

@@ -143,9 +143,11 @@ TEST(SavePicture, WritesAPngOfThePicturesOwnSizeOrSaysWhyNot)
         const bool failed = *c.chosen && !c.saved;
         ASSERT_EQ(messages.boxes.size(), failed ? 1u : 0u) << c.chosen;
         if (failed)
+        {
             EXPECT_EQ(messages.boxes[0].text,
                       "Unable to write to file " +
                           QDir::toNativeSeparators(chosen + ".png").toStdString());
+        }
     }
     platform::SetSaveFileChooser(previous);
 }

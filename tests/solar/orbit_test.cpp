@@ -144,9 +144,13 @@ TEST(OrbitOutline, KeepsItsChordsWithinAQuarterPixelWithAsFewPointsAsThatAllows)
         SCOPED_TRACE(r);
         EXPECT_TRUE(stride == 1 || stride == 2 || stride == 4 || stride == 8 || stride == 16);
         if (r <= 20000)
+        {
             EXPECT_LE(sag(r, stride), 0.25);
+        }
         if (stride < 16)
+        {
             EXPECT_GT(sag(r, stride * 2), 0.25);
+        }
     }
 }
 

@@ -407,7 +407,9 @@ TEST(StarCatalogue, NamesAndTypesFollowTheIauListAndTheBrightStarCatalogue)
         ASSERT_NE(found, nullptr) << e.design;
         EXPECT_STREQ(found->StarName, e.name);
         if (e.spectrum)
+        {
             EXPECT_STREQ(found->SpectType, e.spectrum);
+        }
     }
     // The old spellings, the name moved away from Kappa Sco and the cut name are gone.
     for (const char* gone : {"Shedar", "Mula", "Labr"})
@@ -469,6 +471,8 @@ TEST(DeepSkyCatalogue, MagnitudesAndSizesFollowTheirNamedCatalogues)
         const float magnitude = found->Magnitude;
         EXPECT_NEAR(magnitude, e.magnitude, 0.005);
         if (e.size)
+        {
             EXPECT_STREQ(found->Size, e.size);
+        }
     }
 }
